@@ -4,6 +4,9 @@
 #include <cmath>
 #include <string>
 
+#include <locale.h>
+#include <stdlib.h>
+
 namespace zavik {
 
 QChar DecimalSeparator = QLatin1Char('.');
@@ -56,6 +59,16 @@ QString FloatToStrGeneral(long double Value, int Precision, QChar Separator) {
   return out;
 }
 
+bool CTextToExtended(const std::string& Text, long double& Value) {
+  static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+  if (Text.empty() || isspace(static_cast<unsigned char>(Text[0]))) return false;
+  char* end = nullptr;
+  const long double v = strtold_l(Text.c_str(), &end, cLocale);
+  if (end != Text.c_str() + Text.size() || std::isinf(v)) return false;
+  Value = v;
+  return true;
+}
+
 bool TextToFloat(const QString& Text, long double& Value, bool& Overflow, QChar Separator) {
   Overflow = false;
   std::string ascii;
@@ -78,13 +91,11 @@ bool TextToFloat(const QString& Text, long double& Value, bool& Overflow, QChar 
     mantissaDigits += digitsFrom(i);
   }
   if (mantissaDigits == 0) return false;
-  bool negativeExponent = false;
   if (i < n && (Text[i] == QLatin1Char('e') || Text[i] == QLatin1Char('E'))) {
     ascii += 'e';
     ++i;
     if (i < n && (Text[i] == QLatin1Char('+') || Text[i] == QLatin1Char('-'))) {
-      negativeExponent = Text[i] == QLatin1Char('-');
-      if (negativeExponent) ascii += '-';
+      if (Text[i] == QLatin1Char('-')) ascii += '-';
       ++i;
     }
     if (digitsFrom(i) == 0) return false;
@@ -92,18 +103,10 @@ bool TextToFloat(const QString& Text, long double& Value, bool& Overflow, QChar 
   if (i != n) return false;
 
   long double v = 0;
-  auto res = std::from_chars(ascii.data(), ascii.data() + ascii.size(), v);
-  if (res.ec == std::errc::result_out_of_range) {
-    // Below the smallest extended value the number is zero; above the
-    // largest it cannot be represented.
-    if (negativeExponent) {
-      Value = ascii[0] == '-' ? -0.0L : 0.0L;
-      return true;
-    }
-    Overflow = true;
+  if (!CTextToExtended(ascii, v)) {
+    Overflow = true;  // the text is a number: only its magnitude can fail
     return false;
   }
-  if (res.ec != std::errc() || res.ptr != ascii.data() + ascii.size()) return false;
   Value = v;
   return true;
 }

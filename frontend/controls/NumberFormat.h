@@ -6,6 +6,8 @@
 #include <QChar>
 #include <QString>
 
+#include <string>
+
 namespace zavik {
 
 // The front end's own decimal separator for numbers shown to and typed by the
@@ -24,6 +26,11 @@ QString FloatToStrGeneral(long double Value, int Precision,
 // number. A magnitude beyond the extended range sets `Overflow`.
 bool TextToFloat(const QString& Text, long double& Value, bool& Overflow,
                  QChar Separator = DecimalSeparator);
+
+// Reads a whole C-format number ("1.5e-300", "-0.1") independently of the
+// locale; subnormal values are kept. False when the text is not such a number
+// or its magnitude is beyond the extended range.
+bool CTextToExtended(const std::string& Text, long double& Value);
 
 // Shortest text that reads back to the same extended value, with '.' and
 // always with a point or an exponent, so that it never reads as an integer.

@@ -293,6 +293,7 @@ TColumn* TGridTable::AddColumn(std::unique_ptr<TColumn> Column) {
   TColumn* c = Column.release();
   BindColumn(c);
   FColumns.Add(c);
+  SyncTableColumns();
   try {
     InsertCells(c, c->CellCount(), FRowCount - c->CellCount());
   } catch (...) {

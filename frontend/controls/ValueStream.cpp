@@ -128,8 +128,7 @@ long double TValueReader::ReadFloat() {
   if (token == "-inf") return -std::numeric_limits<long double>::infinity();
   if (token == "nan") return std::numeric_limits<long double>::quiet_NaN();
   long double value = 0;
-  auto res = std::from_chars(token.data(), token.data() + token.size(), value);
-  if (res.ec != std::errc() || res.ptr != token.data() + token.size())
+  if (!CTextToExtended(token, value))
     Error(QStringLiteral("invalid extended value %1").arg(QString::fromStdString(token)));
   return value;
 }
