@@ -14,10 +14,17 @@ TComboBoxControl::TComboBoxControl(QWidget* Parent) : FCombo(new QComboBox(Paren
   });
 }
 
-TComboBoxControl::~TComboBoxControl() { delete FCombo.data(); }
+TComboBoxControl::~TComboBoxControl() {
+  if (FCombo) {
+    FCombo->removeEventFilter(this);
+    delete FCombo.data();
+  }
+}
 
-bool TComboBoxControl::eventFilter(QObject* Watched, QEvent* Event) {
-  if (Watched == FCombo && Event->type() == QEvent::FocusIn && OnEnter) OnEnter(this);
+bool TComboBoxControl::eventFilter(QObject*, QEvent* Event) {
+  // Only the combo box is watched; its events while it is being destroyed
+  // (by its host) are not looked at.
+  if (Event->type() == QEvent::FocusIn && OnEnter) OnEnter(this);
   return false;
 }
 

@@ -37,15 +37,17 @@ private:
   bool FModal;
 };
 
-// Installs a factory of fake windows for the life of the object.
+// Installs a factory of fake windows for the life of the object, which must
+// outlive the tables that open windows.
 class TFakeFormFactory {
 public:
-  explicit TFakeFormFactory(bool Modal = false) {
-    SetTableFormFactory([this, Modal](TGridTable* table) {
+  explicit TFakeFormFactory(bool AModal = false) : Modal(AModal) {
+    SetTableFormFactory([this](TGridTable* table) {
       Tables.append(table);
       return new TFakeForm(Log, Modal);
     });
   }
+  bool Modal;  // the kind of the windows created from now on
   ~TFakeFormFactory() { SetTableFormFactory(nullptr); }
   TFakeFormLog Log;
   QList<TGridTable*> Tables;  // tables that opened a window, in order

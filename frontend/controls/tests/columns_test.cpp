@@ -95,6 +95,8 @@ struct TranslateRow {
   const char* Text;
 };
 
+void PrintTo(const TranslateRow& R, std::ostream* Os) { *Os << R.Template << ' ' << R.System; }
+
 class TranslateUnitTextTest : public ::testing::TestWithParam<TranslateRow> {};
 
 TEST_P(TranslateUnitTextTest, NamesTheUnits) {
@@ -360,6 +362,8 @@ struct GroupRow {
   int Row;
   std::vector<int> Values;  // after writing 9 into Row with row groups of 3
 };
+
+void PrintTo(const GroupRow& R, std::ostream* Os) { *Os << "row " << R.Row; }
 
 class GroupValueTest : public ::testing::TestWithParam<GroupRow> {};
 

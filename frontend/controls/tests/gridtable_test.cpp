@@ -59,6 +59,11 @@ struct RowGroupRow {
   std::vector<int> Result;  // the marks 0, 1, ... of the old rows; -1 for new rows
 };
 
+void PrintTo(const RowGroupRow& R, std::ostream* Os) {
+  static const char* const names[] = {"add", "insert", "delete"};
+  *Os << "group " << R.Group << " rows " << R.Rows << ' ' << names[int(R.Operation)] << ' ' << R.Row;
+}
+
 class RowGroupTest : public ::testing::TestWithParam<RowGroupRow> {};
 
 TEST_P(RowGroupTest, MovesWholeGroups) {

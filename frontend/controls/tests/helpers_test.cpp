@@ -16,6 +16,8 @@ struct FormatRow {
   const char* Text;
 };
 
+void PrintTo(const FormatRow& R, std::ostream* Os) { *Os << R.Text; }
+
 class FloatToStrGeneralTest : public ::testing::TestWithParam<FormatRow> {};
 
 TEST_P(FloatToStrGeneralTest, WritesTheGeneralFormat) {
@@ -51,6 +53,8 @@ struct ReadRow {
   bool Ok;
   long double Value;
 };
+
+void PrintTo(const ReadRow& R, std::ostream* Os) { *Os << '"' << R.Text << '"'; }
 
 class TextToFloatTest : public ::testing::TestWithParam<ReadRow> {};
 
@@ -109,6 +113,8 @@ struct ReplaceRow {
   const char* New;
   const char* Result;
 };
+
+void PrintTo(const ReplaceRow& R, std::ostream* Os) { *Os << R.Text << ' ' << R.Old << ' ' << R.New; }
 
 class ReplaceAllTest : public ::testing::TestWithParam<ReplaceRow> {};
 

@@ -180,6 +180,10 @@ struct OldTableRow {
   bool ByIdentifier;  // the entries are Identifiers 1, 2, ... of the items
 };
 
+void PrintTo(const OldTableRow& R, std::ostream* Os) {
+  *Os << R.Data << (R.Hardwired ? " hardwired" : "");
+}
+
 class OlderTableColumnTest : public ::testing::TestWithParam<OldTableRow> {};
 
 TEST_P(OlderTableColumnTest, ReadsOneTableIndex) {
