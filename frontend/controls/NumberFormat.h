@@ -1,0 +1,39 @@
+#pragma once
+// Conversions between extended reals and text, independent of the C and Qt
+// locales. The decimal separator is always passed or taken from the
+// front end's own process-wide setting, never from the user's locale.
+
+#include <QChar>
+#include <QString>
+
+#include <string>
+
+namespace zavik {
+
+// The front end's own decimal separator for numbers shown to and typed by the
+// user. Files are always written and read with '.'.
+extern QChar DecimalSeparator;
+
+// General format with `Precision` significant digits: fixed notation without
+// trailing zeros, scientific notation with the shortest exponent ("1.5E8",
+// "1E-12") when more than `Precision` digits would stand before the point or
+// the magnitude is below 0.00001. Infinities and NaN give "INF", "-INF", "NAN".
+QString FloatToStrGeneral(long double Value, int Precision,
+                          QChar Separator = DecimalSeparator);
+
+// Reads optional sign, digits, the separator and an optional exponent (E or e);
+// nothing else, not even blanks. Returns false when the text is not such a
+// number. A magnitude beyond the extended range sets `Overflow`.
+bool TextToFloat(const QString& Text, long double& Value, bool& Overflow,
+                 QChar Separator = DecimalSeparator);
+
+// Reads a whole C-format number ("1.5e-300", "-0.1") independently of the
+// locale; subnormal values are kept. False when the text is not such a number
+// or its magnitude is beyond the extended range.
+bool CTextToExtended(const std::string& Text, long double& Value);
+
+// Shortest text that reads back to the same extended value, with '.' and
+// always with a point or an exponent, so that it never reads as an integer.
+QString ExtendedToStoredText(long double Value);
+
+}  // namespace zavik
