@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,22 @@ void open_unit(EngineState& s, int unit, const std::string& name, io::Access acc
                std::vector<OpenFailure>& failures) {
   std::string why;
   if (!s.files.open(unit, name, access, why)) failures.push_back({what, shown(name), why});
+}
+
+// Whether an existing file is the one an output unit of the run would write:
+// writing it would destroy the deck.
+bool same_file(const std::string& a, const std::string& b) {
+  std::error_code ec;
+  return std::filesystem::equivalent(shown(a), shown(b), ec) && !ec;
+}
+
+void open_output(EngineState& s, int unit, const std::string& name, const std::string& deck, const char* what,
+                 std::vector<OpenFailure>& failures) {
+  if (same_file(name, deck)) {
+    failures.push_back({what, shown(name), "the input file itself"});
+    return;
+  }
+  open_unit(s, unit, name, io::Access::write, what, failures);
 }
 
 // A short names.dat leaves the three main names to the console.
@@ -58,9 +75,17 @@ bool OPEN_RUN_FILES(EngineState& s) {
   open_unit(s, s.run.UNIT_TABLE(8), "TAPE8", io::Access::write, "SCRATCH FILE", failures);
   open_unit(s, names_unit, "names.dat", io::Access::read, "RUN NAMES FILE", ignored);
   read_run_names(s);
-  open_unit(s, s.run.UNIT_TABLE(4), n.deck, io::Access::read, "INPUT FILE", failures);
-  open_unit(s, s.run.OUTPUT_UNIT, n.report, io::Access::write, "OUTPUT FILE", failures);
-  open_unit(s, 6, n.plot_data, io::Access::write, "GRAPHIC DATA FILE", failures);
+  if (same_file(n.deck, "TAPE7") || same_file(n.deck, "TAPE8")) {
+    failures.push_back({"INPUT FILE", shown(n.deck), "a scratch file of the run"});
+  } else {
+    open_unit(s, s.run.UNIT_TABLE(4), n.deck, io::Access::read, "INPUT FILE", failures);
+  }
+  open_output(s, s.run.OUTPUT_UNIT, n.report, n.deck, "OUTPUT FILE", failures);
+  open_output(s, 6, n.plot_data, n.deck, "GRAPHIC DATA FILE", failures);
+  if (s.files.is_open(6) && same_file(n.plot_data, n.report)) {
+    s.files.close(6);
+    failures.push_back({"GRAPHIC DATA FILE", shown(n.plot_data), "the output file itself"});
+  }
   // The fourth file (the mass data) is only echoed: without it the echo reads an
   // empty file.
   open_unit(s, 9, n.fourth, io::Access::read, "MASS DATA FILE", ignored);

@@ -518,6 +518,7 @@ bool is_numeric(const Target& t) { return t.kind != Target::Kind::text && t.kind
 template <class Next>
 Io read_list(Next&& next_record, std::span<const Target> targets) {
   std::string rec;
+  if (targets.empty()) return next_record(rec) == Io::ok ? Io::ok : Io::end;  // skips a record
   std::size_t at = 0;
   bool have = false;
   int repeat = 0;
@@ -561,7 +562,9 @@ Io read_list(Next&& next_record, std::span<const Target> targets) {
         if (star != std::string::npos && star > 0 &&
             std::all_of(value.begin(), value.begin() + static_cast<long>(star),
                         [](char c) { return std::isdigit(static_cast<unsigned char>(c)); })) {
-          repeat = std::max(1, std::atoi(value.substr(0, star).c_str()));
+          repeat = 0;
+          for (std::size_t c = 0; c < star; ++c) repeat = std::min(repeat * 10 + (value[c] - '0'), 1000000);
+          repeat = std::max(repeat, 1);
           value.erase(0, star + 1);
           null_value = value.empty();
         }

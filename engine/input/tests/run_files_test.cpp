@@ -104,6 +104,7 @@ TEST_P(RunFilesFailure, EndsInOrderWithTheReason) {
     EXPECT_NE(err.find("OUTPUT FILE cannot be opened"), std::string::npos) << err;
   }
   EXPECT_TRUE(CLOSE_RUN_FILES(s));
+  EXPECT_EQ(file_text("job.kqd"), "RUN\r\n");
 }
 
 // clang-format off
@@ -120,6 +121,17 @@ INSTANTIATE_TEST_SUITE_P(Names, RunFilesFailure, ::testing::Values(
   NamesRow{"plot data in a missing folder",
            "3.0.15\r\njob.kqd\r\njob.kqo\r\nno/job.kqp\r\njob.kqr\r\njob.kqt\r\njob.kqm\r\n", nullptr,
            " *** GRAPHIC DATA FILE CANNOT BE OPENED - no/job.kqp (cannot be created)"},
+  NamesRow{"report would overwrite the deck",
+           "3.0.15\r\njob.kqd\r\n./job.kqd\r\njob.kqp\r\njob.kqr\r\njob.kqt\r\njob.kqm\r\n", nullptr, nullptr},
+  NamesRow{"plot data would overwrite the deck",
+           "3.0.15\r\njob.kqd\r\njob.kqo\r\njob.kqd\r\njob.kqr\r\njob.kqt\r\njob.kqm\r\n", nullptr,
+           " *** GRAPHIC DATA FILE CANNOT BE OPENED - job.kqd (the input file itself)"},
+  NamesRow{"plot data would overwrite the report",
+           "3.0.15\r\njob.kqd\r\njob.kqo\r\njob.kqo\r\njob.kqr\r\njob.kqt\r\njob.kqm\r\n", nullptr,
+           " *** GRAPHIC DATA FILE CANNOT BE OPENED - job.kqo (the output file itself)"},
+  NamesRow{"deck is a scratch tape",
+           "3.0.15\r\nTAPE7\r\njob.kqo\r\njob.kqp\r\njob.kqr\r\njob.kqt\r\njob.kqm\r\n", nullptr,
+           " *** INPUT FILE CANNOT BE OPENED - TAPE7 (a scratch file of the run)"},
   NamesRow{"answers name no deck",        "3.0.15\r\n", "gone.kqd\njob.kqo\njob.kqp\n",
            " *** INPUT FILE CANNOT BE OPENED - gone.kqd (no such file)"}
 ));
