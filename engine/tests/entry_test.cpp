@@ -21,12 +21,6 @@ std::vector<std::string> joined(std::vector<std::string> a, const std::vector<st
   return a;
 }
 
-std::string text80(const std::string& t) {
-  std::string r = t;
-  r.resize(80, ' ');
-  return r;
-}
-
 // Runs with stdin on /dev/null, as the front end does: console questions read
 // the end of file.
 class Entry : public ::testing::Test {

@@ -63,6 +63,13 @@ inline std::vector<std::string> file_lines(const std::string& name) {
   return out;
 }
 
+// A text record of the preprocessed deck: 80 columns.
+inline std::string text80(const std::string& t) {
+  std::string r = t;
+  r.resize(80, ' ');
+  return r;
+}
+
 // The seven lines the front end writes for a deck "stem.kqd".
 inline void put_names_dat(const std::string& stem, const char* eol = "\r\n") {
   put_file("names.dat", lines_text({"3.0.15", stem + ".kqd", stem + ".kqo", stem + ".kqp", stem + ".kqr",

@@ -61,11 +61,4 @@ class DeckFixture : public ::testing::Test {
   EngineState s;
 };
 
-// A text record of the preprocessed deck: 80 columns.
-inline std::string text80(const std::string& t) {
-  std::string r = t;
-  r.resize(80, ' ');
-  return r;
-}
-
 }  // namespace zav::testing
