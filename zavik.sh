@@ -4,7 +4,7 @@
 #   ./zavik.sh test         install what is missing, build with sanitizers, run every test
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-jobs=$(nproc 2>/dev/null || echo 4)
+jobs=${JOBS:-$(nproc 2>/dev/null || echo 4)}
 
 packages=(
   build-essential cmake pkg-config
@@ -35,7 +35,10 @@ case "${1:-}" in
     deck=${2:-"$here/examples/half-space-harmonic.kqd"}
     work="$here/out"
     mkdir -p "$work"
-    cp "$deck" "$work/"
+    # The deck with the side files saved beside it (the mass data it echoes).
+    for f in "$deck" "${deck%.*}.kqm" "${deck%.*}.kqt"; do
+      [ -f "$f" ] && [ ! "$f" -ef "$work/$(basename "$f")" ] && cp "$f" "$work/"
+    done
     cd "$work"
     name=$(basename "$deck")
     status=0

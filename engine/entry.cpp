@@ -2,11 +2,23 @@
 // the files named in names.dat and returns its status:
 // 0 analysis completed, 2 stopped by STOP or the end of the deck, 3 fatal input error.
 #include <cstdint>
+#include <cstdio>
+#include <memory>
+
+#include "izavik.h"
 
 extern "C" {
 
 __attribute__((visibility("default"))) std::int32_t IZAVIK(std::int32_t /*unused*/) {
-  return 3;  // filled in by the run sequence
+  // Every call starts from fresh data, whether or not the library was unloaded
+  // since the last one; nothing may leave this function as an exception.
+  try {
+    auto state = std::make_unique<zav::EngineState>();
+    return zav::IZAVIK(*state);
+  } catch (...) {
+    std::fputs("IZAVIK: the run could not be completed (out of memory?)\n", stderr);
+    return zav::status_fatal;
+  }
 }
 
 // The same address under the name the front end binds.

@@ -1,0 +1,48 @@
+// Run files, the deck preprocessor, the record reader and the deck reading.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "common/state.h"
+
+namespace zav {
+
+// Opens the scratch tapes (units 7, 8) and names.dat (2), reads the run's file
+// names (asking on the console when names.dat is short), then opens the deck (4),
+// the report (16), the plot data (6) and the fourth file (9). False when a file
+// the run needs cannot be opened; the reason is in the report, or on stderr when
+// the report itself cannot be opened.
+bool OPEN_RUN_FILES(EngineState& s);
+// Closes units 7, 8, 2, 4, 16, 6, 9 in this order. False when a file that was
+// written could not be saved (reported on stderr).
+bool CLOSE_RUN_FILES(EngineState& s);
+
+// Turns the deck on the input unit into one token per record on TAPE7 (through
+// TAPE8) and makes TAPE7 the input unit.
+void PREPROCESS_DECK(EngineState& s);
+
+// The 52 keywords, KEYWORD_TABLE(1..52); four characters each.
+std::string_view KEYWORD_TABLE(int index);
+inline constexpr int KEYWORD_COUNT = 52;
+
+// mode 1: one number into value; mode -1: one word (4 characters) into word;
+// mode 0: step back one record; mode > 1: message and step back; mode < -1: the
+// first character of the next record as the word. status: 1 normal, -1 text met
+// in a number field (s.reader.keyword_index tells which keyword, if any), 0 end
+// of the deck in word mode.
+void READIT(EngineState& s, int mode, real& value, std::string& word, int& status);
+// index 1..52 of a 4-character word, or 999 (reported) when it is no keyword.
+void FIND_KEYWORD(EngineState& s, const std::string& word, int& index, int& status);
+// The next word of the deck.
+void READ_WORD(EngineState& s, std::string& word, int& status);
+
+// Defaults of a run; status 1 when done.
+void INIT_DEFAULTS(EngineState& s, int& status);
+// Reads the deck keyword by keyword until RUN, STOP or its end; stop := 1 at
+// STOP and at the end.
+void READ_DECK(EngineState& s, int& status, int& stop);
+// Raises FATAL_INPUT_FLAG when the deck left out what the analysis needs.
+void CHECK_INPUT_COMPLETE(EngineState& s);
+
+}  // namespace zav

@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+
+#include "input/tests/deck_fixture.h"
+
+namespace zav::testing {
+namespace {
+
+const std::string eof_number_message[] = {
+    "", "", " *** INPUT ERROR ***    END OF FILE ENCOUNTEREDW   HILE READING",
+    "                        NUMBER   1 OF   1 NUMBERS TO BE REA D"};
+
+std::string alphanumeric_message(const std::string& first20) {
+  return " *** INPUT ERROR ***    ALPHANUMERIC ENCOUNTERED - \"" + first20 + "\",";
+}
+
+class RecordReader : public DeckFixture {
+ protected:
+  void deck(const std::vector<std::string>& lines) {
+    preprocess(lines);
+    s.input.INPUT_STATUS(10) = KEYWORD_COUNT;  // as the keyword loop leaves it
+  }
+  real number(int& status) {
+    real v = -1.0f;
+    std::string w;
+    READIT(s, 1, v, w, status);
+    return v;
+  }
+  std::string word(int& status, int mode = -1) {
+    real v = 0.0f;
+    std::string w = "junk";
+    READIT(s, mode, v, w, status);
+    return w;
+  }
+};
+
+// A number field, then the word read after it.
+struct NumberRow {
+  std::vector<std::string> deck;
+  int status;
+  real value;
+  int keyword_index;  // when status is -1
+  std::string next_word;
+  std::vector<std::string> report;
+};
+
+std::ostream& operator<<(std::ostream& os, const NumberRow& r) { return os << (r.deck.empty() ? "" : r.deck[0]); }
+
+class NumberField : public RecordReader, public ::testing::WithParamInterface<NumberRow> {};
+
+TEST_P(NumberField, GivesTheValueOrIdentifiesTheText) {
+  const NumberRow& row = GetParam();
+  deck(row.deck);
+  int status = 0;
+  EXPECT_FLOAT_EQ(number(status), row.value);
+  EXPECT_EQ(status, row.status);
+  if (row.status == -1) {
+    EXPECT_EQ(s.reader.keyword_index, row.keyword_index);
+  }
+  int st = 0;
+  EXPECT_EQ(word(st), row.next_word);
+  auto rep = report();
+  rep.resize(std::min(rep.size(), row.report.size()));
+  EXPECT_EQ(rep, row.report);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Records, NumberField, ::testing::Values(
+  NumberRow{{"12", "SOIL"},            1, 12.0f,  0, "SOIL", {}},
+  NumberRow{{"1.5E3"},                 1, 1500.0f, 0, "    ", {}},
+  NumberRow{{"-0.35"},                 1, -0.35f, 0, "    ", {}},
+  NumberRow{{"SOIL", "1"},            -1, 0.0f,  17, "SOIL",
+            {"", "", alphanumeric_message("SOIL                ")}},
+  NumberRow{{"ABC", "NEXT"},          -1, 0.0f,  53, "NEXT",
+            {"", "", alphanumeric_message("ABC                 ")}},
+  NumberRow{{"RUN"},                  -1, 0.0f,  28, "RUN ", {}},
+  NumberRow{{"1.5.2"},                -1, 0.0f,  53, "    ", {}},
+  // Digits beyond the 20-column field would be lost: the record is reported instead.
+  NumberRow{{"12345678901234567890123", "7"}, -1, 0.0f, 53, "7.  ",
+            {"", "", alphanumeric_message("12345678901234567890")}},
+  NumberRow{{},                        1, 0.0f,   0, "    ",
+            {eof_number_message[0], eof_number_message[1], eof_number_message[2], eof_number_message[3]}}
+));
+// clang-format on
+
+struct KeywordRow {
+  const char* line;
+  int index;
+};
+
+class Keyword : public RecordReader, public ::testing::WithParamInterface<KeywordRow> {};
+
+TEST_P(Keyword, IsFoundByItsFirstFourCharacters) {
+  deck({GetParam().line});
+  int status = 0, index = 0;
+  std::string w = word(status);
+  EXPECT_EQ(status, 1);
+  FIND_KEYWORD(s, w, index, status);
+  EXPECT_EQ(index, GetParam().index);
+  EXPECT_EQ(status, 1);
+  if (index == 999) {
+    EXPECT_EQ(report(), (std::vector<std::string>{"", "", " UNRECOGNIZED KEYWORD - " + w}));
+  } else {
+    EXPECT_TRUE(report().empty());
+  }
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Words, Keyword, ::testing::Values(
+  KeywordRow{"RUN",          28},
+  KeywordRow{"RUNNING",      999},
+  KeywordRow{"STOPPED",      29},
+  KeywordRow{"FOUNDATION",   24},
+  KeywordRow{"HALF-SPACE",   7},
+  KeywordRow{"RECTANGULAR",  16},
+  KeywordRow{"CONSTANTS",    36},
+  KeywordRow{"END-BEARING",  35},
+  KeywordRow{"PAD",          45},
+  KeywordRow{"QUADRATIC",    51},
+  KeywordRow{"NONQUADRATIC", 52},
+  KeywordRow{"MATRIX",       31},
+  KeywordRow{"soil",         999},
+  KeywordRow{"    X",        1}
+));
+// clang-format on
+
+TEST_F(RecordReader, WordModeAtTheEndOfTheDeckGivesStatusZeroAndABlankWord) {
+  deck({});
+  int status = 1;
+  EXPECT_EQ(word(status), "    ");
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(report(), (std::vector<std::string>{"", "", " *** INPUT ERROR ***    END OF FILE ENCOUNTERED WHILE",
+                                               "                        READING   1 ALPHANUMERIC WORDS"}));
+}
+
+TEST_F(RecordReader, StepsBackOnModeZeroAndOnAnInvalidMode) {
+  deck({"1 2"});
+  int status = 0;
+  EXPECT_FLOAT_EQ(number(status), 1.0f);
+  word(status, 0);
+  EXPECT_EQ(status, 1);
+  EXPECT_FLOAT_EQ(number(status), 1.0f);
+  word(status, 2);
+  EXPECT_EQ(report(), (std::vector<std::string>{"", "", " *** INVALID CALL TO READIT, BACKSPACE ASSUMED ***", ""}));
+  EXPECT_FLOAT_EQ(number(status), 1.0f);
+  EXPECT_FLOAT_EQ(number(status), 2.0f);
+}
+
+TEST_F(RecordReader, ModeBelowMinusOneTakesTheFirstCharacter) {
+  deck({"FOUNDATION"});
+  int status = 0;
+  EXPECT_EQ(word(status, -2), "F   ");
+  EXPECT_EQ(status, -1);
+  EXPECT_EQ(word(status, -2), "    ");
+  EXPECT_EQ(status, -1);
+}
+
+TEST_F(RecordReader, ReadWordReadsTheNextWord) {
+  deck({"LOAD", "HARMONIC"});
+  std::string w;
+  int status = 0;
+  READ_WORD(s, w, status);
+  EXPECT_EQ(w, "LOAD");
+  READ_WORD(s, w, status);
+  EXPECT_EQ(w, "HARM");
+  EXPECT_EQ(status, 1);
+}
+
+TEST_F(RecordReader, FindKeywordStoresTheKeywordCount) {
+  deck({"SOIL"});
+  s.input.INPUT_STATUS(10) = 0;
+  int index = 0, status = 0;
+  FIND_KEYWORD(s, "SOIL", index, status);
+  EXPECT_EQ(s.input.INPUT_STATUS(10), 52);
+}
+
+}  // namespace
+}  // namespace zav::testing

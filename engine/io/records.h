@@ -1,0 +1,236 @@
+// Formatted sequential record files on logical units: the engine's own run-time
+// layer for everything it reads and writes (the deck, the scratch tapes, the run
+// names, the report and the plot data).
+//
+// Every read and write names a unit and a format string written exactly as the
+// engine's record layouts are written, so code and layout can be compared line by
+// line:
+//
+//   write(s, 16, "(/,/,1X,'CIRCULAR FOUNDATION  -  RADIUS = ',F8.3,1X,A2,/,1X,19('*'))",
+//         radius, length_label);
+//   if (read(s, in, "(F20.0)", value) == io::Io::err) { ... }   // ERR= exit
+//   write(s, 6, "*", n);                                          // list-directed
+//   write(s, io::console, "(/,/,7X,'ENTER A FILE NAME FOR YOUR INPUT FILE.',/,' ENTER >')");
+//
+// (`s` is the run's EngineState; common/state.h forwards to the functions below,
+// which take the Files directly.)
+//
+// Edit descriptors: nX, Iw and Iw.m, Fw.d, Ew.d, kP (kPEw.d, 0PFw.d; the scale factor
+// holds until the next P of the same statement), Aw and A, literals in ' or " with
+// the quote doubled inside ('RUN TERMINATED BY ''STOP'' KEYWORD'), "/" (also n/),
+// ":" and groups n(...) such as 19('*'). A value that does not fit its field is
+// written as w "*"s; reals are rounded half away from zero from their exact binary
+// value. E editing drops the "E" for a three-digit exponent (0.123+100). When the
+// list outlasts the format, the record is ended and the format starts again at its
+// last top-level group (or at its beginning); when the list ends, output stops at
+// the next data descriptor. A record's first character is written as it is: a "1"
+// that opens a page in the report stays the character "1" in the file.
+//
+// List items: integers (I), float and double (F, E), std::complex as two reals,
+// strings (A; a string literal or std::string is one item), single chars, and
+// std::span / std::array / std::vector / C arrays of these, one item per element
+// (so an std::array<char, 80> line gives 80 A1 items, as a CHARACTER*1 array does).
+// A data descriptor that meets an item of another kind is a programming error
+// (FormatError), as is a malformed format.
+//
+// Reads fill int, float, double, std::complex (two reals), std::string (Aw gives
+// exactly w characters, a short record being padded with blanks; A takes the rest
+// of the record) and char targets, or spans/arrays of them. Numeric fields ignore
+// blanks (a blank field is 0); a field that is no number gives Io::err, the record
+// being consumed, so BACKSPACE can step back to it. "*" reads list-directed.
+//
+// Files: records end with LF or CR LF, a trailing CR never belongs to a record;
+// records are written with LF. A unit keeps its records in memory and writes its
+// file when it is closed, and only if it was written: opening an existing file for
+// output leaves it as it was until the first write, and a write truncates the file
+// after the record written, as sequential files do.
+#pragma once
+
+#include <array>
+#include <complex>
+#include <concepts>
+#include <cstring>
+#include <iosfwd>
+#include <map>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zav::io {
+
+// The console unit (stdout, and stdin when it is a terminal).
+inline constexpr int console = -1;
+
+// Outcome of a read: the END= and ERR= exits of a read statement.
+enum class Io { ok, end, err };
+
+enum class Access { read, write };
+
+struct FormatError : std::logic_error {
+  using std::logic_error::logic_error;
+};
+
+// One item of an output list.
+struct Item {
+  enum class Kind : unsigned char { integer, real, text };
+  Kind kind = Kind::integer;
+  bool single = true;  // a real held in single precision
+  long long i = 0;
+  double r = 0.0;
+  std::string_view t;
+};
+
+// One target of an input list.
+struct Target {
+  enum class Kind : unsigned char { integer, real4, real8, text, character };
+  Kind kind;
+  void* p;
+};
+
+// The logical units of one run.
+class Files {
+ public:
+  Files();
+  ~Files();
+  Files(const Files&) = delete;
+  Files& operator=(const Files&) = delete;
+
+  // Connects `unit` to the file `name` (trailing blanks ignored). For reading the
+  // file must exist; for writing it is created when missing and otherwise left
+  // untouched until the first write. Only regular files are accepted. On failure
+  // the unit stays unconnected and `why` says what went wrong.
+  bool open(int unit, std::string_view name, Access access, std::string& why);
+  // Writes the unit's file if it was written, then disconnects it. False when the
+  // file could not be written.
+  bool close(int unit);
+  bool is_open(int unit) const;
+  void rewind(int unit);
+  void backspace(int unit);
+
+  // Whole records. Reading an unconnected unit meets the end of file; writing one
+  // is a programming error (std::logic_error).
+  Io get(int unit, std::string& record);
+  void put(int unit, std::string record);
+
+  // The console unit's streams; console_in is null (every read meets the end of
+  // file) unless stdin is a terminal.
+  std::istream* console_in;
+  std::ostream* console_out;
+
+ private:
+  struct Unit {
+    std::string path;
+    std::vector<std::string> records;
+    std::size_t pos = 0;    // next record
+    bool loaded = false;    // the file's records have been read in
+    bool written = false;   // the unit must write its file on close
+    bool past_end = false;  // the last read met the end of file
+  };
+  Unit* find(int unit);
+  static void load(Unit& u);
+  std::map<int, Unit> units_;
+};
+
+// The records that one output statement produces.
+std::vector<std::string> format_records(std::string_view format, std::span<const Item> items);
+void write_items(Files& files, int unit, std::string_view format, std::span<const Item> items);
+Io read_items(Files& files, int unit, std::string_view format, std::span<const Target> targets);
+
+namespace detail {
+
+template <class T>
+concept Integer = std::integral<T> && !std::same_as<T, bool> && !std::same_as<T, char>;
+
+template <Integer T>
+void add(std::vector<Item>& v, T x) {
+  v.push_back({Item::Kind::integer, true, static_cast<long long>(x), 0.0, {}});
+}
+inline void add(std::vector<Item>& v, float x) { v.push_back({Item::Kind::real, true, 0, x, {}}); }
+inline void add(std::vector<Item>& v, double x) { v.push_back({Item::Kind::real, false, 0, x, {}}); }
+template <std::floating_point T>
+void add(std::vector<Item>& v, const std::complex<T>& z) {
+  add(v, z.real());
+  add(v, z.imag());
+}
+inline void add(std::vector<Item>& v, std::string_view s) { v.push_back({Item::Kind::text, true, 0, 0.0, s}); }
+inline void add(std::vector<Item>& v, const std::string& s) { add(v, std::string_view(s)); }
+template <class P>
+  requires(std::same_as<P, const char*> || std::same_as<P, char*>)
+void add(std::vector<Item>& v, P s) {
+  add(v, std::string_view(s));
+}
+inline void add(std::vector<Item>& v, const char& c) { add(v, std::string_view(&c, 1)); }
+template <std::size_t N>
+void add(std::vector<Item>& v, const char (&s)[N]) {
+  add(v, std::string_view(s, strnlen(s, N)));
+}
+template <class T, std::size_t N>
+  requires(!std::same_as<T, char>)
+void add(std::vector<Item>& v, const T (&a)[N]) {
+  for (const T& x : a) add(v, x);
+}
+template <class T, std::size_t E>
+void add(std::vector<Item>& v, std::span<T, E> a) {
+  for (const T& x : a) add(v, x);
+}
+template <class T, std::size_t N>
+void add(std::vector<Item>& v, const std::array<T, N>& a) {
+  for (const T& x : a) add(v, x);
+}
+template <class T>
+void add(std::vector<Item>& v, const std::vector<T>& a) {
+  for (const T& x : a) add(v, x);
+}
+
+inline void bind(std::vector<Target>& v, int& x) { v.push_back({Target::Kind::integer, &x}); }
+inline void bind(std::vector<Target>& v, float& x) { v.push_back({Target::Kind::real4, &x}); }
+inline void bind(std::vector<Target>& v, double& x) { v.push_back({Target::Kind::real8, &x}); }
+inline void bind(std::vector<Target>& v, std::string& x) { v.push_back({Target::Kind::text, &x}); }
+inline void bind(std::vector<Target>& v, char& x) { v.push_back({Target::Kind::character, &x}); }
+template <std::floating_point T>
+void bind(std::vector<Target>& v, std::complex<T>& z) {
+  auto& parts = reinterpret_cast<T(&)[2]>(z);  // real part first, as the standard lays it out
+  bind(v, parts[0]);
+  bind(v, parts[1]);
+}
+template <class T, std::size_t E>
+void bind(std::vector<Target>& v, std::span<T, E> a) {
+  for (T& x : a) bind(v, x);
+}
+template <class T, std::size_t N>
+void bind(std::vector<Target>& v, std::array<T, N>& a) {
+  for (T& x : a) bind(v, x);
+}
+template <class T>
+void bind(std::vector<Target>& v, std::vector<T>& a) {
+  for (T& x : a) bind(v, x);
+}
+template <class T, std::size_t N>
+void bind(std::vector<Target>& v, T (&a)[N]) {
+  for (T& x : a) bind(v, x);
+}
+
+}  // namespace detail
+
+// write(files, unit, format, items...): one output statement.
+template <class... A>
+void write(Files& files, int unit, std::string_view format, const A&... items) {
+  std::vector<Item> list;
+  list.reserve(sizeof...(A));
+  (detail::add(list, items), ...);
+  write_items(files, unit, format, list);
+}
+
+// read(files, unit, format, targets...): one input statement; Io::end and Io::err
+// are its END= and ERR= exits.
+template <class... A>
+Io read(Files& files, int unit, std::string_view format, A&&... targets) {
+  std::vector<Target> list;
+  list.reserve(sizeof...(A));
+  (detail::bind(list, targets), ...);
+  return read_items(files, unit, format, list);
+}
+
+}  // namespace zav::io
