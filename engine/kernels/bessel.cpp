@@ -5,6 +5,7 @@
 // series to the asymptotic expansion at |z| = 9.
 #include "kernels/bessel.h"
 
+#include <cassert>
 #include <cmath>
 
 namespace zav {
@@ -30,6 +31,7 @@ struct KPreparation {
 KPreparation prepare_k(const cplx& z) {
   KPreparation p;
   p.r = std::sqrt(z.real() * z.real() + z.imag() * z.imag());
+  assert(p.r > 0.0f && "K0 and K1 have a logarithmic pole at z = 0");
   p.w = z * 0.5f;
   const real phi = p.w.real() == 0.0f ? kHalfPi : std::atan(p.w.imag() / p.w.real());
   p.lambda = cplx(-(std::log(p.r * 0.5f) + kEulerGamma), -phi);

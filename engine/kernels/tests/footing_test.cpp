@@ -364,6 +364,22 @@ INSTANTIATE_TEST_SUITE_P(Branches, StratumFactors, ::testing::Values(
   FactorRow{"nearly incompressible, a = 3",          12.0f,          0.45f,   0.1f, 1.0f, kU,        kU,         kU,         kU,         0.4,      0.6}));
 // clang-format on
 
+// The vertical damping is formed with the dimensionless frequency of the
+// horizontal radius: above the compression resonance ah 0.85 with
+// ah = omega Rh / Vs, whatever Rv.
+TEST(StratumVertical, DampingTakesTheHorizontalRadius) {
+  StratumInput in;
+  in.nu = 0.4375f;
+  in.H = 3.0f;
+  in.D = 0.1f;
+  in.Rh = 2.0f;
+  const Stratum at_rest = stratum(in);
+  in.omega = kAboveOneHertz;
+  const Stratum k = stratum(in);
+  const std::complex<double> v = std::complex<double>(k.vertical) / std::complex<double>(at_rest.vertical);
+  EXPECT_NEAR(v.imag(), kAboveOneHertz * 2.0 / 4.0 * 0.85, 2e-6);
+}
+
 // ---------------------------------------------------------------------------
 // Resonance frequencies of the layered soil
 

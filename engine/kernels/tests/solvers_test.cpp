@@ -278,6 +278,12 @@ INSTANTIATE_TEST_SUITE_P(Cases, LuSolveSmall, ::testing::Values(
   // chosen, where plain partial pivoting would take the first and lose x1.
   SmallRow{"rows of very different scale",
            matrix(2, {cplx(1.5f), cplx(1.5e10f), k1, k1}), vector({cplx(1.5e10f), k2}),    0,   {k1, k1}},
+  // The third row is taken first and changes place with the first; the
+  // first row's small scale must travel with it, or it wins the second
+  // column against the second row.
+  SmallRow{"a row's scale follows it through an exchange",
+           matrix(3, {k0, cplx(1.5f), cplx(1.5e10f), k0, k1, k1, k1, k0, k0}),
+                                                          vector({cplx(1.5e10f), k2, k1}), 0,   {k1, k1, k1}},
   // Against the order 2 a pivot of 2^-23 vanishes in single precision, not
   // in the working precision of the comparison: a genuine, if small, pivot.
   SmallRow{"a small genuine pivot",
