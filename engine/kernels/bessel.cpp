@@ -28,14 +28,12 @@ struct KPreparation {
   cplx lambda;
 };
 
-KPreparation prepare_k(const cplx& z) {
-  KPreparation p;
+void prepare_k(const cplx& z, KPreparation& p) {
   p.r = std::sqrt(z.real() * z.real() + z.imag() * z.imag());
   assert(p.r > 0.0f && "K0 and K1 have a logarithmic pole at z = 0");
   p.w = z * 0.5f;
   const real phi = p.w.real() == 0.0f ? kHalfPi : std::atan(p.w.imag() / p.w.real());
   p.lambda = cplx(-(std::log(p.r * 0.5f) + kEulerGamma), -phi);
-  return p;
 }
 
 // sqrt(pi/(2z)) e^(-z) (1 + m/(8z) + S) with m = 4n^2 - 1. The running
@@ -91,7 +89,8 @@ cplx first_kind_series(const cplx& z, int n) {
 // K0(z): series -(ln(z/2) + gamma) I0(z) + sum (z/2)^2k/(k!)^2 H_k for |z| <= 9,
 // asymptotic expansion beyond.
 void BESSEL_K0(cplx& result, const cplx& z) {
-  const KPreparation p = prepare_k(z);
+  KPreparation p;
+  prepare_k(z, p);
   if (p.r > kSwitchRadius) {
     result = k_asymptotic(z, -1.0f);
     return;
@@ -111,7 +110,8 @@ void BESSEL_K0(cplx& result, const cplx& z) {
 // K1(z): series 1/z - lambda I1(z) - (z/4) sum (H_k + H_(k+1)) (z^2/4)^k/(k!(k+1)!)
 // for |z| <= 9, asymptotic expansion beyond.
 void BESSEL_K1(cplx& result, const cplx& z) {
-  const KPreparation p = prepare_k(z);
+  KPreparation p;
+  prepare_k(z, p);
   if (p.r > kSwitchRadius) {
     result = k_asymptotic(z, 3.0f);
     return;
