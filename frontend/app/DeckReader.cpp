@@ -329,13 +329,18 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
   MassCount = 0;
   if (R.Eof()) return;
   MassCount = R.ReadInteger();
-  if (MassCount <= 0) return;
-  T.MassCal->SetRowCount(d.Rows(MassCount, R.LineIndex() + 1, R.WordIndex()));
+  const int countLine = R.LineIndex() + 1;
+  const int countItem = R.WordIndex();
   d.EndLine();
-  for (int r = 0; r < T.MassCal->RowCount(); ++r) {
-    d.Floats(T.MassCal, r, 0, 6);
-    d.EndLine();
+  if (MassCount > 0) {
+    T.MassCal->SetRowCount(d.Rows(MassCount, countLine, countItem));
+    for (int r = 0; r < T.MassCal->RowCount(); ++r) {
+      d.Floats(T.MassCal, r, 0, 6);
+      d.EndLine();
+    }
   }
+  // The centres are read without masses too: the centre of base also places
+  // a harmonic load referred to it.
   for (const auto& centre : {std::array{&CGX, &CGY, &CGZ}, std::array{&CBLocalX, &CBLocalY, &CBLocalZ},
                              std::array{&CBGlobalX, &CBGlobalY, &CBGlobalZ}}) {
     if (R.Eof()) return;

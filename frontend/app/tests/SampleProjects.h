@@ -373,11 +373,14 @@ inline bool PutFile(const QString& Name, const QByteArray& Bytes) {
   return f.open(QIODevice::WriteOnly) && f.write(Bytes) == Bytes.size();
 }
 
-// The lines of a file ended by CR LF, without the line ends.
+// The lines of a file ended by CR LF (or LF), without the line ends.
 inline QStringList FileLines(const QString& Name) {
   QString text = QString::fromLatin1(FileBytes(Name));
-  if (text.endsWith(QStringLiteral("\r\n"))) text.chop(2);
-  return text.split(QStringLiteral("\r\n"));
+  if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
+  QStringList lines = text.split(QLatin1Char('\n'));
+  for (QString& line : lines)
+    if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
+  return lines;
 }
 
 inline QByteArray Lines(const QStringList& L) {

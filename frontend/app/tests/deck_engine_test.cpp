@@ -3,6 +3,8 @@
 // "names.dat" in the current folder, one call of _IZAVIK, the report read.
 #include "SampleProjects.h"
 
+#include "controls/NumberFormat.h"
+
 #include <QDir>
 
 #include <gtest/gtest.h>
@@ -10,6 +12,7 @@
 #include <dlfcn.h>
 
 #include <cstdint>
+#include <vector>
 
 namespace zavik {
 namespace {
@@ -51,6 +54,38 @@ TRun RunEngine(TProgramData& P, const QTemporaryDir& Dir) {
   return run;
 }
 
+bool MayStartNumber(QChar C) {
+  return C.isDigit() || C == QLatin1Char('.') || C == QLatin1Char('+') || C == QLatin1Char('-');
+}
+
+long double Value(const QString& Token) {
+  long double v = 0;
+  bool overflow = false;
+  EXPECT_TRUE(TextToFloat(Token, v, overflow, QLatin1Char('.'))) << Token.toStdString();
+  return v;
+}
+
+// The engine turns the deck into one record per item ("TAPE7" in its folder)
+// and reads every number from the first 20 columns of its record. Those
+// numbers must be the deck's numbers up to "RUN", all of them, in order.
+void ExpectEngineReadsEveryNumber(const QString& Deck, const QString& Records) {
+  std::vector<long double> written;
+  for (const QString& line : FileLines(Deck)) {
+    if (line.trimmed() == QLatin1String("RUN")) break;
+    QString items = line;
+    items.replace(QLatin1Char(','), QLatin1Char(' ')).replace(QLatin1Char('='), QLatin1Char(' '));
+    for (const QString& item : items.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+      if (MayStartNumber(item[0])) written.push_back(Value(item));
+  }
+  std::vector<long double> read;
+  for (const QString& record : FileLines(Records)) {
+    const QString field = record.left(20).trimmed();
+    if (!field.isEmpty() && MayStartNumber(field[0])) read.push_back(Value(field));
+    if (field == QLatin1String("RUN")) break;
+  }
+  EXPECT_EQ(read, written);
+}
+
 void ExpectAccepted(const TRun& Run) {
   ASSERT_FALSE(Run.Report.isEmpty());
   for (const char* error : InputErrors)
@@ -70,6 +105,7 @@ TEST_P(DeckRunsTest, EngineAcceptsTheDeck) {
   TProgramData p(tables);
   FillProject(p, system, load, units);
   ExpectAccepted(RunEngine(p, dir));
+  ExpectEngineReadsEveryNumber(p.FileName, dir.filePath(QStringLiteral("TAPE7")));
 }
 
 INSTANTIATE_TEST_SUITE_P(Projects, DeckRunsTest, EveryProject(), CaseName);
@@ -101,6 +137,7 @@ TEST(DeckRuns, WrappedLinesAreAccepted) {
   ASSERT_GE(mass, 0);
   EXPECT_LT(lines[mass + 1].split(QLatin1Char(' ')).size(), 7);  // the mass line goes on below
   ExpectAccepted(run);
+  ExpectEngineReadsEveryNumber(p.FileName, dir.filePath(QStringLiteral("TAPE7")));
 }
 
 }  // namespace

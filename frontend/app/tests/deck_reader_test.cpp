@@ -234,5 +234,41 @@ TEST(DeckRead, InteractionFollowsItsLine) {
   }
 }
 
+// A deck cut off at any byte reads without harm: either the reader names
+// what it missed, or what the engine reads is whole and the project writes
+// it again unchanged (the front end's own block after "RUN" may end early).
+// The whole deck reads back completely.
+TEST(DeckRead, ADeckCutAnywhereReadsWithoutHarm) {
+  QTemporaryDir dir;
+  TProjectTables tables;
+  for (const auto& build : {PumpOnTwoPiles, TurbineMat, PressOnStratum}) {
+    {
+      TProgramData p(tables);
+      build(p);
+      p.FileName = dir.filePath(QStringLiteral("whole.kqd"));
+      p.SaveToFile();
+    }
+    const QByteArray whole = FileBytes(dir.filePath(QStringLiteral("whole.kqd")));
+    const QString cut = dir.filePath(QStringLiteral("cut.kqd"));
+    const qsizetype run = whole.indexOf("RUN \r\n") + 6;
+    for (qsizetype n = 0; n <= whole.size(); ++n) {
+      ASSERT_TRUE(PutFile(cut, whole.left(n)));
+      QString message;
+      auto p = TProgramData::CreateFromFile(tables, cut, message);
+      for (const TGridTable* t : tables.Tables()) ASSERT_GE(t->RowCount(), 1);
+      if (n == whole.size()) {
+        EXPECT_TRUE(message.isEmpty()) << message.toStdString();
+      }
+      if (!message.isEmpty()) continue;
+      p->SaveToFile();
+      const QByteArray again = FileBytes(cut);
+      ASSERT_EQ(again.left(run), whole.left(run)) << "cut after " << n << " bytes";
+      if (n == whole.size()) {
+        EXPECT_EQ(again, whole);
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace zavik

@@ -47,9 +47,8 @@ TEST_P(HandDeckTest, WritesTheDeckLineByLine) {
   Tables.SetModified(true);
   p.SaveToFile();
   EXPECT_FALSE(Tables.Modified());
-  const QStringList lines = FileLines(p.FileName);
-  EXPECT_EQ(lines, GetParam().Lines);
-  EXPECT_TRUE(FileBytes(p.FileName).endsWith("\r\n"));
+  EXPECT_EQ(FileLines(p.FileName), GetParam().Lines);
+  EXPECT_EQ(FileBytes(p.FileName), Lines(GetParam().Lines));  // every line ended by CR LF
 }
 
 void NewProject(TProgramData&) {}
