@@ -50,4 +50,11 @@ public:
   using Exception::Exception;
 };
 
+// A file that cannot be opened, read or written, or whose text is not what its
+// reader expects.
+class EInOutError : public Exception {
+public:
+  using Exception::Exception;
+};
+
 }  // namespace zavik

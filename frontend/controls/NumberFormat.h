@@ -14,6 +14,19 @@ namespace zavik {
 // user. Files are always written and read with '.'.
 extern QChar DecimalSeparator;
 
+// Sets DecimalSeparator to '.' for its lifetime and restores the previous one
+// on every exit, while a file is read or written.
+class TFileSeparatorScope {
+public:
+  TFileSeparatorScope() : FSaved(DecimalSeparator) { DecimalSeparator = QLatin1Char('.'); }
+  ~TFileSeparatorScope() { DecimalSeparator = FSaved; }
+  TFileSeparatorScope(const TFileSeparatorScope&) = delete;
+  TFileSeparatorScope& operator=(const TFileSeparatorScope&) = delete;
+
+private:
+  QChar FSaved;
+};
+
 // General format with `Precision` significant digits: fixed notation without
 // trailing zeros, scientific notation with the shortest exponent ("1.5E8",
 // "1E-12") when more than `Precision` digits would stand before the point or

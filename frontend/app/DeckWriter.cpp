@@ -1,0 +1,452 @@
+// Writing the project: the input deck ".kqd" (the project file and the
+// engine's input at once), the mass file ".kqm" and the geometry file ".kqt".
+#include "app/DataUnit.h"
+#include "app/FoundationSystem.h"
+
+#include "controls/ColumnTypes.h"
+#include "controls/NumberFormat.h"
+
+#include <QSaveFile>
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace zavik {
+
+namespace {
+
+// The engine reads columns 1 to 80 of a deck line only.
+constexpr int DeckWidth = 80;
+
+// Text lines ended by CR LF, 8-bit characters.
+class TDeckText {
+public:
+  void Line(const QString& Text) {
+    FText += Text;
+    FText += QStringLiteral("\r\n");
+  }
+
+  // Items separated by one blank, the line ended by a blank when asked. A line
+  // that would pass column 80 goes on in further lines, broken between items,
+  // each line ending as the whole line would. The engine reads a deck item by
+  // item whatever the line breaks, and so does the project reader for these
+  // lines, so no number past column 80 is lost.
+  void Items(const QStringList& Items, bool TrailingBlank) {
+    const QString end = TrailingBlank ? QStringLiteral(" ") : QString();
+    QString line;
+    for (const QString& item : Items) {
+      if (!line.isEmpty() && line.size() + 1 + item.size() + end.size() > DeckWidth) {
+        Line(line + end);
+        line.clear();
+      }
+      if (!line.isEmpty()) line += QLatin1Char(' ');
+      line += item;
+    }
+    Line(line + end);
+  }
+
+  QByteArray Bytes() const { return FText.toLatin1(); }
+
+private:
+  QString FText;
+};
+
+QString Real(long double Value) { return DeckFloatToStr(Value); }
+QString Num(int Value) { return QString::number(Value); }
+
+// The value as the deck holds it. Derived values and the tests on cell values
+// are made from it, so that a deck read back writes the same text again.
+long double Written(long double Value) {
+  long double v = Value;
+  bool overflow = false;
+  return TextToFloat(DeckFloatToStr(Value), v, overflow, QLatin1Char('.')) ? v : Value;
+}
+
+QString Cell(const TGridTable* T, int Col, int Row) { return T->Cells(Col, Row)->GetText(); }
+long double CellValue(const TGridTable* T, int Col, int Row) {
+  return Written(T->Cells(Col, Row)->AsFloat());
+}
+
+// Row number and the cells First..Last of a row.
+QStringList RowItems(int Number, const TGridTable* T, int Row, int First, int Last) {
+  QStringList items{Num(Number)};
+  for (int c = First; c <= Last; ++c) items << Cell(T, c, Row);
+  return items;
+}
+
+// True when some cell of the column exceeds 1e-7 in magnitude.
+bool AnyNonZero(const TGridTable* T, int Col) {
+  for (int r = 0; r < T->RowCount(); ++r)
+    if (fabsl(CellValue(T, Col, r)) > 1e-7L) return true;
+  return false;
+}
+
+// The soil row with its weakened zone: the row's cells, then the Poisson's
+// ratio again, twice the material damping and the zone's thickness ratio,
+// which is Zone while the shear-modulus ratio stays at most Limit (a ratio
+// near 1 means no weakened zone).
+QStringList WeakRowItems(int Number, const TGridTable* T, int Row, int First, int Last,
+                         int PoissonCol, long double Zone, long double Limit) {
+  QStringList items = RowItems(Number, T, Row, First, Last);
+  items << Cell(T, PoissonCol, Row) << Real(2 * CellValue(T, PoissonCol + 1, Row))
+        << Real(CellValue(T, PoissonCol + 2, Row) <= Limit ? Zone : 0);
+  return items;
+}
+
+// Delphi-style standard notation of an extended value in 23 characters:
+// a blank or minus sign, one digit, '.', 14 digits, 'E', sign, four digits.
+QString StandardReal(long double Value) {
+  if (!std::isfinite(Value)) return DeckFloatToStr(Value).rightJustified(23);
+  char buf[64];
+  const auto res = std::to_chars(buf, buf + sizeof buf, Value, std::chars_format::scientific, 14);
+  const QString s = QString::fromLatin1(buf, int(res.ptr - buf));  // d.ddddddddddddddde+xx
+  const qsizetype e = s.indexOf(QLatin1Char('e'));
+  const QString mantissa = s.left(e);
+  return (mantissa.startsWith(QLatin1Char('-')) ? QString() : QStringLiteral(" ")) + mantissa +
+         QLatin1Char('E') + s[e + 1] + s.mid(e + 2).rightJustified(4, QLatin1Char('0'));
+}
+
+QString ChangeFileExt(const QString& FileName, const QString& Ext) {
+  const qsizetype slash = FileName.lastIndexOf(QLatin1Char('/'));
+  const qsizetype dot = FileName.lastIndexOf(QLatin1Char('.'));
+  return (dot > slash ? FileName.left(dot) : FileName) + Ext;
+}
+
+int MassCountOf(const TGridTable* MassCal) {
+  if (MassCal->RowCount() == 0 || CellValue(MassCal, 0, 0) < 1e-8L) return 0;
+  return MassCal->RowCount();
+}
+
+// Writes every file to a new file beside its target and renames them over
+// the targets only when all are written: a failure leaves the old files.
+void WriteFiles(const std::vector<std::pair<QString, QByteArray>>& Files) {
+  std::vector<std::unique_ptr<QSaveFile>> out;
+  auto fail = [](const QSaveFile& f, const char* What) {
+    throw EInOutError(
+        QStringLiteral("Cannot %1 file \"%2\". %3").arg(QLatin1String(What), f.fileName(), f.errorString()));
+  };
+  for (const auto& [name, bytes] : Files) {
+    out.push_back(std::make_unique<QSaveFile>(name));
+    QSaveFile& f = *out.back();
+    if (!f.open(QIODevice::WriteOnly)) fail(f, "create");
+    if (f.write(bytes) != bytes.size() || !f.flush()) fail(f, "write");
+  }
+  for (auto& f : out)
+    if (!f->commit()) fail(*f, "write");
+}
+
+}  // namespace
+
+void TProgramData::SaveToFile() {
+  const TFileSeparatorScope separators;
+  MassFileName = ChangeFileExt(FileName, QStringLiteral(".kqm"));
+  GeometryFileName = ChangeFileExt(FileName, QStringLiteral(".kqt"));
+  // The geometry file may set PileLength, which the next deck writes: the
+  // deck comes first.
+  QByteArray deck = DeckText();
+  QByteArray mass = MassFileText();
+  QByteArray geometry = GeometryFileText();
+  WriteFiles({{FileName, deck}, {MassFileName, mass}, {GeometryFileName, geometry}});
+  FTables->SetModified(false);
+}
+
+QByteArray TProgramData::DeckText() {
+  const TProjectTables& T = *FTables;
+  const TFoundationSystem system(FoundationType);
+  const bool pile = system.Pile, multi = system.Multi, half = system.Half, stratum = system.Stratum;
+  TDeckText deck;
+
+  deck.Line(QStringLiteral("TITLE=") + Title);
+  if (StiffnessMatrix == 1) deck.Line(QStringLiteral("MATRIX"));
+  deck.Line(Units == 1 ? QStringLiteral("GRAVITY=32.2") : QStringLiteral("GRAVITY=9.8"));
+  deck.Line(QStringLiteral("FOUNDATION=") + FoundationType);
+  if (FootingShape == 0)
+    deck.Line(QStringLiteral("RECTANGULAR=") + Real(FootingLength) + QLatin1Char(',') +
+              Real(FootingWidth));
+  else
+    deck.Line(QStringLiteral("CIRCULAR=") + Real(FootingRadius));
+  deck.Line(QStringLiteral("MASS "));
+  deck.Items({Real(TotalMass), Real(InertiaX), Real(InertiaY), Real(InertiaZ), Real(ProductXY),
+              Real(ProductXZ), Real(ProductYZ)},
+             false);
+
+  if (pile) {
+    deck.Line(QStringLiteral("LAYERS=") + Num(T.PileData->RowCount()));
+    if (PileHead == 1) deck.Line(QStringLiteral("FIXED=") + Num(T.Pilecoord->RowCount()));
+    if (PileHead == 0) deck.Line(QStringLiteral("PINNED=") + Num(T.Pilecoord->RowCount()));
+    for (int r = 0; r < T.Pilecoord->RowCount(); ++r)
+      deck.Items(RowItems(r + 1, T.Pilecoord, r, 0, 1), true);
+  }
+  if (multi) deck.Line(QStringLiteral("LAYER=") + Num(T.MultiElement->RowCount()));
+
+  deck.Line(QStringLiteral("CONSTANTS "));
+  if (half) deck.Items({Real(Xc), Real(Yc), Real(Zc)}, true);
+  if (stratum)
+    deck.Items({Real(Xc), Real(Yc), Real(Zc), Real(FoundationDepth), Real(BedrockDepth)}, true);
+  if (pile || multi) {
+    deck.Items({Real(Xc), Real(Yc), Real(Zc), Real(PileLength), Real(PileUnitWeight)}, true);
+    deck.Items({Real(StaticLoad), Real(PilePoisson), Real(PileDamping), Real(ShearCoefficient),
+                Real(PileModulus)},
+               false);
+  }
+  if (multi) {
+    deck.Line(QStringLiteral("ELEMENT"));
+    for (int r = 0; r < T.MultiElement->RowCount(); ++r)
+      deck.Items(RowItems(r + 1, T.MultiElement, r, 0, 6), false);
+  }
+  if (pile) {
+    deck.Line(QStringLiteral("ELEMENT"));
+    for (int r = 0; r < T.PileData->RowCount(); ++r)
+      deck.Items(RowItems(r + 1, T.PileData, r, 0, 6), false);
+    deck.Line(PileTip == 0 ? QStringLiteral("FLOATING") : QStringLiteral("END-BEARING"));
+    if (AnyNonZero(T.Pilecoord, 2)) Battered = true;
+    if (Battered) {
+      deck.Line(QStringLiteral("BATTERED"));
+      for (int r = 0; r < T.Pilecoord->RowCount(); ++r) {
+        const int plane = T.Pilecoord->Cells(3, r)->AsInteger();
+        QString line = Num(r + 1) + QLatin1Char(' ');
+        if (plane == 1 || plane == 2) {
+          deck.Line(line + (plane == 1 ? QStringLiteral("XZ  ") : QStringLiteral("YZ  ")));
+          line.clear();
+        }
+        deck.Line(line + Cell(T.Pilecoord, 2, r) + QLatin1Char(' '));
+      }
+    }
+    if (Interaction == 1) deck.Line(QStringLiteral("INTERACTION "));
+  }
+
+  deck.Line(QStringLiteral("SOIL "));
+  if (stratum) deck.Line(QStringLiteral("CONSTANTS "));
+  if (multi) {
+    if (T.D->RowCount() > 0) deck.Line(QStringLiteral("WEAK "));
+    deck.Line(QStringLiteral("CONSTANTS=") + Num(T.D->RowCount()));
+  }
+  if (half) {
+    if (AnyNonZero(T.D1, 5)) WeakZone = true;
+    if (WeakZone) deck.Line(QStringLiteral("WEAK "));
+    deck.Line(QStringLiteral("CONSTANTS=") + Num(T.D1->RowCount()));
+    for (int r = 0; r < T.D1->RowCount(); ++r)
+      deck.Items(WeakZone ? WeakRowItems(r + 1, T.D1, r, 0, 5, 3, 0.1L, 0.999999L)
+                          : RowItems(r + 1, T.D1, r, 0, 4),
+                 false);
+  }
+  if (pile) {
+    deck.Line(QStringLiteral("WEAK"));
+    deck.Line(QStringLiteral("CONSTANTS"));
+    for (int r = 0; r < T.D->RowCount(); ++r)
+      deck.Items(WeakRowItems(r + 1, T.D, r, 0, 4, 2, 1, 0.999999L), false);
+  }
+  if (multi) {
+    for (int r = 0; r < T.D->RowCount(); ++r)
+      deck.Items(WeakRowItems(r + 1, T.D, r, 0, 4, 2, 1, 0.99999L), false);
+    // The soil column below the side layers, one row per further element.
+    // The data windows keep Multisoil's row count in step; a row it lacks is
+    // written with the table's default cells.
+    for (int k = T.D->RowCount(); k < T.MultiElement->RowCount(); ++k) {
+      const int r = k - T.D->RowCount();
+      if (r < T.Multisoil->RowCount()) {
+        deck.Items(RowItems(k + 1, T.Multisoil, r, 0, 5), false);
+      } else {
+        QStringList items{Num(k + 1)};
+        for (int c = 0; c < 6; ++c) items << Real(0);
+        deck.Items(items, false);
+      }
+    }
+  }
+  const QString below = Real(TipShearVelocity) + QLatin1Char(' ') + Real(TipUnitWeight) +
+                        QLatin1Char(' ') + Real(TipPoisson) + QLatin1Char(' ') + Real(TipDamping);
+  deck.Line(stratum ? below : QStringLiteral("BELOW=") + below);
+
+  const int sideRows = T.pilecapsoil->RowCount();
+  if (pile && sideRows > 0) {
+    if (AnyNonZero(T.pilecapsoil, 5)) SideCap = true;
+    const long double lastVelocity = CellValue(T.pilecapsoil, 1, sideRows - 1);
+    if (SideCap) {
+      deck.Line(QStringLiteral("SIDE-CAP"));
+      deck.Line(QStringLiteral("EMBEDDED"));
+      deck.Line(Num(sideRows) + QLatin1Char(' '));
+      for (int r = 0; r < sideRows; ++r)
+        deck.Items(WeakRowItems(r + 1, T.pilecapsoil, r, 0, 5, 3, 0.1L, 0.999999L), false);
+    } else if (lastVelocity > 0.00001L) {
+      deck.Line(QStringLiteral("EMBEDDED"));
+      deck.Line(Num(sideRows) + QLatin1Char(' '));
+      for (int r = 0; r < sideRows; ++r) deck.Items(RowItems(r + 1, T.pilecapsoil, r, 0, 4), false);
+    }
+  }
+
+  deck.Line(QStringLiteral("LOAD "));
+  if (LoadType == 1) deck.Line(QStringLiteral("HARMONIC "));
+  if (LoadType == 2) deck.Line(QStringLiteral("TRANSIENT "));
+  if (LoadType == 3) deck.Line(QStringLiteral("RANDOM "));
+  deck.Line(QStringLiteral("CONSTANTS "));
+  if (LoadType == 1) {
+    deck.Line(Quadratic == 1 ? QStringLiteral("QUADRATIC ") : QStringLiteral("NONQUADRATIC "));
+    // Hertz to radians per second with the factor 6.28 that the engine's
+    // report divides out again.
+    deck.Items({Real(MaxFrequency * 6.28L), Real(MinFrequency * 6.28L), Real(StepFrequency * 6.28L)},
+               true);
+    deck.Items({Real(ForceX), Real(ForceY), Real(ForceZ)}, true);
+    deck.Items({Real(MomentX), Real(MomentY), Real(MomentZ)}, true);
+    QStringList point{Real(LoadPointX), Real(LoadPointY), Real(LoadPointZ), Real(LoadPointReference)};
+    if (LoadPointReference == 1) point << Real(CBLocalX) << Real(CBLocalY) << Real(CBLocalZ);
+    deck.Items(point, true);
+  }
+  if (LoadType == 2) {
+    deck.Line(Num(NumberOfPoints) + QLatin1Char(' '));
+    deck.Line(Real(TimeInterval) + QLatin1Char(' '));
+    deck.Line(Num(T.TLoadtype->RowCount()) + QLatin1Char(' '));
+    for (int r = 0; r < T.TLoadtype->RowCount(); ++r) {
+      deck.Line(Num(T.TLoadtype->Cells(0, r)->AsInteger()) + QLatin1Char(' '));
+      if (const TGridTable* amplitudes = T.TLoadtype->Cells(1, r)->AsTable())
+        for (int k = 0; k < amplitudes->RowCount(); ++k)
+          deck.Line(Cell(amplitudes, 0, k) + QLatin1Char(' '));
+    }
+  }
+  if (LoadType == 3) {
+    deck.Line(Real(RandomMaxFrequency) + QLatin1Char(' '));
+    deck.Line(Real(RandomMinFrequency) + QLatin1Char(' '));
+    deck.Line(Num(NumberOfPoints) + QLatin1Char(' '));
+    deck.Line(Real(ObservationPeriod) + QLatin1Char(' '));
+    deck.Line(Num(T.Trandom->RowCount()) + QLatin1Char(' '));
+    for (int r = 0; r < T.Trandom->RowCount(); ++r) {
+      const QString code = Num(T.Trandom->Cells(0, r)->AsInteger());
+      deck.Line(code + QLatin1Char(' ') + code);
+      if (const TGridTable* spectrum = T.Trandom->Cells(1, r)->AsTable())
+        for (int k = 0; k < spectrum->RowCount(); ++k)
+          deck.Line(Cell(spectrum, 0, k) + QLatin1Char(' '));
+    }
+  }
+  deck.Line(QStringLiteral("RUN "));
+
+  // Only the front end reads on from here.
+  MassCount = MassCountOf(T.MassCal);
+  deck.Line(Num(MassCount));
+  for (int r = 0; r < MassCount; ++r) {
+    QStringList cells;
+    for (int c = 0; c < 7; ++c) cells << Cell(T.MassCal, c, r);
+    deck.Items(cells, true);
+  }
+  deck.Items({Real(CGX), Real(CGY), Real(CGZ)}, true);
+  deck.Items({Real(CBLocalX), Real(CBLocalY), Real(CBLocalZ)}, true);
+  deck.Items({Real(CBGlobalX), Real(CBGlobalY), Real(CBGlobalZ)}, true);
+  return deck.Bytes();
+}
+
+QByteArray TProgramData::MassFileText() {
+  const TGridTable* massCal = FTables->MassCal;
+  TDeckText file;
+  MassCount = MassCountOf(massCal);
+  file.Line(Num(MassCount));
+  if (MassCount > 0) {
+    for (int r = 0; r < MassCount; ++r) {
+      QString line;
+      for (int c = 0; c < 7; ++c) line += Cell(massCal, c, r) + QLatin1Char(' ');
+      file.Line(line);
+    }
+    for (const auto& centre : {std::array{CGX, CGY, CGZ}, std::array{CBLocalX, CBLocalY, CBLocalZ},
+                               std::array{CBGlobalX, CBGlobalY, CBGlobalZ}})
+      file.Line(StandardReal(centre[0]) + QLatin1Char(' ') + StandardReal(centre[1]) +
+                QLatin1Char(' ') + StandardReal(centre[2]) + QLatin1Char(' '));
+  }
+  return file.Bytes();
+}
+
+QByteArray TProgramData::GeometryFileText() {
+  const TProjectTables& T = *FTables;
+  const TFoundationSystem system(FoundationType);
+  const bool pile = system.Pile, multi = system.Multi, half = system.Half, stratum = system.Stratum;
+  const bool rectangle = FootingShape == 0;
+  const int sideRows = T.D->RowCount();
+  // Column 0 of the MultiElement row beside side layer r, 0 where there is none.
+  auto elementDepth = [&](int r) {
+    return r < T.MultiElement->RowCount() ? CellValue(T.MultiElement, 0, r) : 0.0L;
+  };
+
+  // The embedded depth: the side layers' thicknesses.
+  CapThickness = 0;
+  if (pile)
+    for (int r = 0; r < T.pilecapsoil->RowCount(); ++r) CapThickness += CellValue(T.pilecapsoil, 0, r);
+  if (multi)
+    for (int r = 0; r < sideRows; ++r) CapThickness += elementDepth(r);
+  if (half || stratum)
+    for (int r = 0; r < T.D1->RowCount(); ++r) CapThickness += CellValue(T.D1, 0, r);
+  if (CapThickness < 0.00001L) CapThickness = 0.15L * (rectangle ? FootingWidth : FootingRadius);
+  if (PileLength < 0.00001L) PileLength = rectangle ? 2 * FootingLength : 3 * FootingRadius;
+
+  TDeckText file;
+  if (rectangle) {
+    file.Line(QStringLiteral("RECTANGULAR "));
+    file.Line(QLatin1Char(' ') + Real(FootingLength) + QLatin1Char(' ') + Real(FootingWidth) +
+              QLatin1Char(' ') + Real(CapThickness));
+  } else {
+    file.Line(QStringLiteral("CIRCULAR "));
+    file.Line(QLatin1Char(' ') + Real(FootingRadius) + QLatin1Char(' ') + Real(FootingRadius) +
+              QLatin1Char(' ') + Real(CapThickness));
+  }
+  // Soil levels: numbered layer thicknesses of the embedment, then the soil
+  // column's depth and a fifth of it.
+  auto levels = [&](int First, int Count, const std::function<QString(int)>& Thickness) {
+    for (int r = 0; r < Count; ++r)
+      file.Line(Num(r + 1) + QLatin1Char(' ') + Thickness(r) + QLatin1Char(' '));
+    file.Line(Num(First) + QLatin1Char(' ') + Real(PileLength));
+    file.Line(Num(First + 1) + QLatin1Char(' ') + Real(0.2L * PileLength));
+  };
+
+  if (pile) {
+    const TGridTable* piles = T.Pilecoord;
+    file.Line(Num(piles->RowCount()));
+    file.Line(Real(PileLength) + QLatin1Char(' '));
+    for (int r = 0; r < piles->RowCount(); ++r)
+      file.Line(RowItems(r + 1, piles, r, 0, 1).join(QLatin1Char(' ')) + QLatin1Char(' '));
+    file.Line(QStringLiteral("ELEMENT"));
+    file.Line(Num(T.PileData->RowCount()));
+    for (int r = 0; r < T.PileData->RowCount(); ++r)
+      file.Line(RowItems(r + 1, T.PileData, r, 0, 6).join(QLatin1Char(' ')));
+    if (AnyNonZero(piles, 2)) Battered = true;
+    if (Battered) {
+      file.Line(QStringLiteral("BATTERED"));
+      for (int r = 0; r < piles->RowCount(); ++r) {
+        const int plane = piles->Cells(3, r)->AsInteger();
+        const QString planeText = plane == 1 ? QStringLiteral("0 ")
+                                  : plane == 2 ? QStringLiteral("90 ")
+                                               : QString();
+        file.Line(Num(r + 1) + QLatin1Char(' ') + planeText + Cell(piles, 2, r) + QLatin1Char(' '));
+      }
+    }
+    file.Line(QStringLiteral("SOIL"));
+    file.Line(FoundationType);
+    const int k = T.pilecapsoil->RowCount();
+    file.Line(Num(k));
+    file.Line(Num(k + 2));
+    levels(k + 1, k, [&](int r) { return Cell(T.pilecapsoil, 0, r); });
+  } else {
+    file.Line(QStringLiteral(" 0"));
+    file.Line(QStringLiteral("SOIL"));
+  }
+  if (half || stratum) {
+    file.Line(FoundationType);
+    const int k = T.D1->RowCount();
+    if (k > 0 && CellValue(T.D1, 0, 0) > 0) {
+      file.Line(Num(k));
+      file.Line(Num(k + 2));
+      levels(k + 1, k, [&](int r) { return Cell(T.D1, 0, r); });
+    } else {
+      file.Line(QStringLiteral(" 0"));
+      file.Line(Num(k + 1));
+      levels(k, 0, nullptr);
+    }
+  }
+  if (multi) {
+    file.Line(QStringLiteral("MULTILAYER"));
+    file.Line(Num(sideRows));
+    file.Line(Num(sideRows + 2));
+    levels(sideRows + 1, sideRows, [&](int r) { return Real(elementDepth(r)); });
+  }
+  return file.Bytes();
+}
+
+}  // namespace zavik

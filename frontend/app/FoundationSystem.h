@@ -1,0 +1,23 @@
+#pragma once
+// The four foundation systems as the deck names them; the writer and the
+// reader branch on them.
+
+#include <QString>
+
+namespace zavik {
+
+struct TFoundationSystem {
+  explicit TFoundationSystem(const QString& Type)
+      : Pile(Type == QLatin1String("PILE")),
+        Multi(Type == QLatin1String("MULTILAYER")),
+        Half(Type == QLatin1String("HALF-SPACE")),
+        Stratum(Type == QLatin1String("STRATUM")) {}
+  bool Known() const { return Pile || Multi || Half || Stratum; }
+
+  bool Pile;
+  bool Multi;
+  bool Half;
+  bool Stratum;
+};
+
+}  // namespace zavik

@@ -1,0 +1,66 @@
+#pragma once
+// The thirteen tables that hold the row data of the open project: soil layers,
+// pile and foundation elements, pile coordinates, mass components, load
+// histories and spectra. Their columns come from stored column definitions.
+// The window that owns the project keeps one TProjectTables and connects its
+// hooks; until that window exists the object stands alone.
+
+#include "controls/Table.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+namespace zavik {
+
+class TProjectTables : public QObject {
+public:
+  // Only one set may live at a time: the nested load tables find their
+  // templates by Identifier, which must be unique among the live tables.
+  explicit TProjectTables(QObject* Parent = nullptr);
+  ~TProjectTables() override;
+  TProjectTables(const TProjectTables&) = delete;
+  TProjectTables& operator=(const TProjectTables&) = delete;
+
+  TGridTable* D;             // soil along the piles (PILE), side soil (MULTILAYER)
+  TGridTable* TLoadtype;     // transient loads, one row per load
+  TGridTable* PileData;      // pile elements
+  TGridTable* pilecapsoil;   // side soil of the pile cap
+  TGridTable* Multisoil;     // soil column below the embedded part (MULTILAYER)
+  TGridTable* MultiElement;  // foundation layers (MULTILAYER)
+  TGridTable* Pilecoord;     // piles: coordinates, batter angle and plane
+  TGridTable* Dtransient;    // template of the transient amplitudes
+  TGridTable* Trandom;       // random loading, one row per spectrum
+  TGridTable* Tspectrum;     // template of the spectrum values
+  TGridTable* D1;            // side soil of a HALF-SPACE or STRATUM footing
+  TGridTable* TBattered;     // no project data
+  TGridTable* MassCal;       // mass components
+
+  // The thirteen, in the order above.
+  const QList<TGridTable*>& Tables() const { return FTables; }
+  // A table by its component name ("D", "pilecapsoil", ...); nullptr if none.
+  TGridTable* TableByName(const QString& Name) const;
+
+  // The project's modified flag; every change reaches OnModifiedChanged.
+  bool Modified() const { return FModified; }
+  void SetModified(bool Value);
+
+  // What the owning window does for a new project and a unit change.
+  void CloseAllChildren();
+  void RefreshOpenWindows();
+
+  std::function<void(bool Modified)> OnModifiedChanged;
+  std::function<void()> OnCloseAllChildren;
+  std::function<void()> OnRefreshOpenWindows;
+
+private:
+  TGridTable* Define(const char* Name, int Identifier, const char* Caption, int MaxRows,
+                     const char* TopLeft, bool HardwiredButton);
+
+  QList<TGridTable*> FTables;
+  bool FModified = false;
+};
+
+}  // namespace zavik
