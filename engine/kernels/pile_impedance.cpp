@@ -93,6 +93,63 @@ cplx bar_head_term(PileWork& w, int n, bool torsion, const cplx& tip) {
   return diagonal(1) + coupling(1) * w1;
 }
 
+// Below this size of mu1 and mu2 the closed form of the bending element
+// loses single precision to cancellation (its terms differ from the static
+// beam by mu^4); the element is then built from its transfer matrix.
+constexpr real kShortElementMu = 0.5f;
+constexpr int kTransferTerms = 16;
+
+// The bending element of a short element from the transfer matrix of the beam
+// equations, T = exp(A) by its Taylor series, in the state u, h psi,
+// V h^3 / EI, M h^2 / EI over z / h, with psi = du/dz without shear
+// flexibility: u' = W psi + t V, psi' = M / EI, V' = -q u,
+// M' = -W (V + P psi) - (rotary - spring) psi.
+void bending_by_transfer(const cplx& EI, real t, real P, const cplx& q, real rotary,
+                         const cplx& spring, real h, real W, BendingElement& K) {
+  const real h2 = h * h;
+  cplx a[16] = {};
+  const Mat<cplx> A{a, 4};
+  A(1, 2) = W;
+  A(1, 3) = t * EI / h2;
+  A(2, 4) = 1.0f;
+  A(3, 1) = -q * h2 * h2 / EI;
+  A(4, 2) = -(W * P + rotary - spring) * h2 / EI;
+  A(4, 3) = -W;
+  cplx tm[16] = {}, term[16] = {}, next[16];
+  const Mat<cplx> T{tm, 4}, Tk{term, 4}, N{next, 4};
+  for (int i = 1; i <= 4; ++i) T(i, i) = Tk(i, i) = 1.0f;
+  for (int k = 1; k <= kTransferTerms; ++k) {
+    for (int i = 1; i <= 4; ++i)
+      for (int j = 1; j <= 4; ++j) {
+        cplx sum = 0.0f;
+        for (int l = 1; l <= 4; ++l) sum += Tk(i, l) * A(l, j);
+        N(i, j) = sum / static_cast<real>(k);
+      }
+    for (int i = 1; i <= 4; ++i)
+      for (int j = 1; j <= 4; ++j) {
+        Tk(i, j) = N(i, j);
+        T(i, j) += N(i, j);
+      }
+  }
+  // Displacements d = (u, h psi) and forces f at the two ends:
+  // d1 = T11 d0 + T12 f0, f1 = T21 d0 + T22 f0; the loads at the top node are
+  // -f0, at the bottom node f1.
+  const cplx det = T(1, 3) * T(2, 4) - T(1, 4) * T(2, 3);
+  const cplx G11 = T(2, 4) / det, G12 = -T(1, 4) / det;  // T12^-1
+  const cplx G21 = -T(2, 3) / det, G22 = T(1, 3) / det;
+  // The top block T12^-1 T11; the others follow by symmetry.
+  const cplx top11 = G11 * T(1, 1) + G12 * T(2, 1), top12 = G11 * T(1, 2) + G12 * T(2, 2);
+  const cplx top22 = G21 * T(1, 2) + G22 * T(2, 2);
+  // Back to forces and the rotation against du/dz.
+  const cplx sV = EI / (h2 * h);  // V per unit of its scaled state
+  K.K11 = sV * top11;
+  K.K12 = -sV * h * top12;
+  K.K13 = -sV * G11;
+  K.K14 = sV * h * G12;
+  K.K22 = sV * h2 * top22;
+  K.K24 = -sV * h2 * G22;
+}
+
 }  // namespace
 
 void pile_bar_element(const cplx& rigidity, const cplx& load, real h, cplx& diagonal,
@@ -114,6 +171,10 @@ void pile_bending_element(const cplx& EI, real t, real P, const cplx& q, real ro
   const cplx rootZ = std::sqrt(Z);
   const cplx mu1 = std::sqrt((b + rootZ) / 2.0f);
   const cplx mu2 = std::sqrt((rootZ - b) / 2.0f);
+  if (std::abs(mu1) < kShortElementMu && std::abs(mu2) < kShortElementMu) {
+    bending_by_transfer(EI, t, P, q, rotary, spring, h, W, K);
+    return;
+  }
   const cplx e1 = t * EI * mu1 * mu1 / (h2 * U);
   const cplx e2 = t * EI * mu2 * mu2 / (h2 * U);
   const cplx g1 = (1.0f - e2) * mu1 / W;
@@ -127,7 +188,10 @@ void pile_bending_element(const cplx& EI, real t, real P, const cplx& q, real ro
   const real one = trig.scale * hyp.scale;
   const cplx mm = mu1 * mu2 / U;
   const cplx delta = s1 * sh * (g1 * g1 - g2 * g2) + (2.0f * mm) * (c1 * ch - one);
-  const cplx F1 = EI * (mu1 * mu1 + mu2 * mu2) / (h * delta);
+  // The section rotation carries 1/W (g1, g2); the end forces of a unit
+  // rotation carry it once more. Without it an element whose shear
+  // flexibility meets an axial load would not be the sum of its halves.
+  const cplx F1 = EI * (mu1 * mu1 + mu2 * mu2) / (h * delta * W);
   const cplx F2 = F1 * mm;
 
   K.K11 = -(c1 * sh * g2 + s1 * ch * g1) * F2 / h2;
