@@ -9,18 +9,26 @@
 #include "kernels/solvers.h"
 #include "kernels/transforms.h"
 
-// LAPACK, single-precision complex (the Fortran interface; the trailing
-// argument is the hidden length of the character argument).
+// LAPACK's complex symmetric factorisation and solve, single precision (the
+// Fortran interface; the trailing argument is the hidden length of the
+// character argument), and OpenBLAS's thread count.
 extern "C" {
-void cgetrf_(const int* m, const int* n, zav::cplx* a, const int* lda, int* ipiv, int* info);
-void cgetrs_(const char* trans, const int* n, const int* nrhs, const zav::cplx* a, const int* lda,
-             const int* ipiv, zav::cplx* b, const int* ldb, int* info, std::size_t trans_len);
+void csytrf_(const char* uplo, const int* n, zav::cplx* a, const int* lda, int* ipiv, zav::cplx* work,
+             const int* lwork, int* info, std::size_t uplo_len);
+void csytrs_(const char* uplo, const int* n, const int* nrhs, const zav::cplx* a, const int* lda, const int* ipiv,
+             zav::cplx* b, const int* ldb, int* info, std::size_t uplo_len);
+int openblas_get_num_threads();
+void openblas_set_num_threads(int n);
 }
 
 namespace zav {
 namespace {
 
 constexpr real kEps = std::numeric_limits<real>::epsilon();
+
+// From this many piles on, the group systems are filled and solved on
+// several threads (below it a line takes a few milliseconds on one).
+constexpr int kThreadedPiles = 200;
 
 bool finite(const cplx& v) { return std::isfinite(v.real()) && std::isfinite(v.imag()); }
 
@@ -146,11 +154,17 @@ bool finite(const PairFactors& f) {
 // diagonal unit modulus (all 1 for the in-place inversion, which works on the
 // matrix as the design forms it), three weight vectors and their solutions.
 struct GroupSystemData {
+  GroupSystemData(GroupSystemStorage& st, int order, int weights)
+      : A(st.matrix.data()), m(order), s(st.scale.data()), W(st.weights.data()), pivots(st.pivots.data()),
+        factor_work(st.factor_work.data()), factor_work_size(static_cast<int>(st.factor_work.size())),
+        n_weights(weights) {}
   cplx* A;
   int m;
   real* s;
   cplx* W;  // m by 3 weights, then m by 3 solutions
   int* pivots;
+  cplx* factor_work;
+  int factor_work_size;
   int n_weights;
   Mat<cplx> a() const { return {A, m}; }
   cplx& w(int i, int k) const { return W[(i - 1) + static_cast<std::size_t>(k - 1) * m]; }
@@ -225,19 +239,28 @@ bool solve_system(const GroupSystemData& g, GroupSolver solver, std::span<cplx> 
     return ier == 0;
   }
   int info = 0;
-  cgetrf_(&m, &m, g.A, &m, g.pivots, &info);
+  csytrf_("L", &m, g.A, &m, g.pivots, g.factor_work, &g.factor_work_size, &info, 1);
   if (info != 0) return false;
   // The scaled matrix has a unit diagonal and entries of order one: a pivot
-  // at rounding level means linearly dependent rows.
+  // block at rounding level means linearly dependent rows.
   const real negligible = static_cast<real>(m) * kEps;
+  const Mat<cplx> a = g.a();
   for (int k = 1; k <= m; ++k) {
-    const real size = std::abs(g.a()(k, k));
-    if (!(size > negligible)) return false;
+    if (g.pivots[k - 1] > 0) {
+      if (!(std::abs(a(k, k)) > negligible)) return false;
+    } else {
+      // A 2 by 2 block in rows k and k + 1: its smaller eigenvalue is about
+      // its determinant over its larger row.
+      const cplx p = a(k, k), q = a(k + 1, k), r = a(k + 1, k + 1);
+      const real row = std::max(std::abs(p) + std::abs(q), std::abs(q) + std::abs(r));
+      if (!(std::abs(p * r - q * q) > negligible * row)) return false;
+      ++k;
+    }
   }
   for (int k = 1; k <= g.n_weights; ++k) {
     for (int i = 1; i <= m; ++i) g.y(i, k) = g.w(i, k);
   }
-  cgetrs_("N", &m, &g.n_weights, g.A, &m, g.pivots, &g.y(1, 1), &m, &info, 1);
+  csytrs_("L", &m, &g.n_weights, g.A, &m, g.pivots, &g.y(1, 1), &m, &info, 1);
   return info == 0;
 }
 
@@ -282,11 +305,9 @@ GroupImpedanceStatus sum_with_interaction(const Cmat6& K1, real omega, const Gro
   // (y) the translations, the rotations and the translations weighted by y
   // (x) with a fixed head, 1 and y (x) with a pinned one.
   const int m = fixed ? 2 * n : n;
-  GroupSystemData V{work.vertical.data(), n, work.scale_v.data(), work.weights_v.data(), work.pivots_v.data(), 3};
-  GroupSystemData X{work.along_x.data(), m, work.scale_x.data(), work.weights_x.data(), work.pivots_x.data(),
-                    fixed ? 3 : 2};
-  GroupSystemData Y{work.along_y.data(), m, work.scale_y.data(), work.weights_y.data(), work.pivots_y.data(),
-                    fixed ? 3 : 2};
+  GroupSystemData V(work.vertical, n, 3);
+  GroupSystemData X(work.along_x, m, fixed ? 3 : 2);
+  GroupSystemData Y(work.along_y, m, fixed ? 3 : 2);
   const auto u = [fixed](int p) { return fixed ? 2 * p - 1 : p; };
   const auto th = [](int p) { return 2 * p; };
 
@@ -321,10 +342,13 @@ GroupImpedanceStatus sum_with_interaction(const Cmat6& K1, real omega, const Gro
   }
 
   // Pair blocks with the vertical pile's flexibility; the factors of each
-  // pair are formed once and serve the three systems.
+  // pair are formed once and serve the three systems. Threads pay only for
+  // large groups: a thread that waits for a core (the machine being shared)
+  // holds up the others for a scheduler time slice at the join.
+  const bool threaded = n >= kThreadedPiles;
   const Cmat6& f = F;
   bool factors_finite = true;
-#pragma omp parallel for schedule(dynamic, 8) reduction(&& : factors_finite) if (n > 32)
+#pragma omp parallel for schedule(dynamic, 8) reduction(&& : factors_finite) if (threaded)
   for (int q = 2; q <= n; ++q) {
     for (int p = 1; p < q; ++p) {
       const PairFactors a = pair_factors(t, p, q, omega, a0);
@@ -368,22 +392,37 @@ GroupImpedanceStatus sum_with_interaction(const Cmat6& K1, real omega, const Gro
     }
   }
 
-  const std::span<cplx> inversion = work.inversion;
-  if (!solve_system(V, solver, inversion))
-    return fail(ctx, Kg, GroupImpedanceStatus::singular_group, GroupSystem::vertical);
-  s.Vz = weighted_sum(V, 1, 1, solver);
-  s.Vx = weighted_sum(V, 2, 1, solver);
-  s.Vy = weighted_sum(V, 3, 1, solver);
-  s.Vxx = weighted_sum(V, 2, 2, solver);
-  s.Vyy = weighted_sum(V, 3, 3, solver);
-  s.Vxy = weighted_sum(V, 3, 2, solver);
-
-  if (!solve_system(X, solver, inversion))
-    return fail(ctx, Kg, GroupImpedanceStatus::singular_group, GroupSystem::horizontal_x);
-  direction_sums(X, fixed, solver, s.Hx, s.Hxy, s.Hxyy, s.Cx, s.Cxy, s.Rx);
-  if (!solve_system(Y, solver, inversion))
-    return fail(ctx, Kg, GroupImpedanceStatus::singular_group, GroupSystem::horizontal_y);
-  direction_sums(Y, fixed, solver, s.Hy, s.Hyx, s.Hyxx, s.Cy, s.Cyx, s.Ry);
+  // The three systems are independent: factorised, each is solved on its own
+  // thread with the library single-threaded (its threads synchronise by
+  // waiting actively, which stalls whenever the machine's cores are shared).
+  // The in-place inversion runs them in turn.
+  const GroupSystemData* systems[3] = {&X, &Y, &V};
+  bool solved[3] = {false, false, false};
+  const bool parallel = solver == GroupSolver::factor_and_solve;
+  const int library_threads = parallel ? openblas_get_num_threads() : 1;
+  if (parallel) openblas_set_num_threads(1);
+#pragma omp parallel for num_threads(3) schedule(static, 1) if (parallel && threaded)
+  for (int k = 0; k < 3; ++k) {
+    const GroupSystemData& g = *systems[k];
+    solved[k] = solve_system(g, solver, work.inversion);
+    if (!solved[k]) continue;
+    if (&g == &V) {
+      s.Vz = weighted_sum(V, 1, 1, solver);
+      s.Vx = weighted_sum(V, 2, 1, solver);
+      s.Vy = weighted_sum(V, 3, 1, solver);
+      s.Vxx = weighted_sum(V, 2, 2, solver);
+      s.Vyy = weighted_sum(V, 3, 3, solver);
+      s.Vxy = weighted_sum(V, 3, 2, solver);
+    } else if (&g == &X) {
+      direction_sums(X, fixed, solver, s.Hx, s.Hxy, s.Hxyy, s.Cx, s.Cxy, s.Rx);
+    } else {
+      direction_sums(Y, fixed, solver, s.Hy, s.Hyx, s.Hyxx, s.Cy, s.Cyx, s.Ry);
+    }
+  }
+  if (parallel) openblas_set_num_threads(library_threads);
+  if (!solved[2]) return fail(ctx, Kg, GroupImpedanceStatus::singular_group, GroupSystem::vertical);
+  if (!solved[0]) return fail(ctx, Kg, GroupImpedanceStatus::singular_group, GroupSystem::horizontal_x);
+  if (!solved[1]) return fail(ctx, Kg, GroupImpedanceStatus::singular_group, GroupSystem::horizontal_y);
   return GroupImpedanceStatus::ok;
 }
 
@@ -432,21 +471,20 @@ void COMPLEX_GAUSS_JORDAN(cplx* A, int LDA, int N, std::span<cplx> WK, int& IER)
   }
 }
 
+// Blocked factorisation work: the library's block size of 64 columns.
+GroupSystemStorage::GroupSystemStorage(int order)
+    : matrix(static_cast<std::size_t>(order) * order),
+      weights(static_cast<std::size_t>(6) * order),
+      scale(static_cast<std::size_t>(order)),
+      pivots(static_cast<std::size_t>(order)),
+      factor_work(static_cast<std::size_t>(64) * order) {}
+
 GroupImpedanceWork::GroupImpedanceWork(int max_piles_)
     : max_piles(max_piles_),
       records(static_cast<std::size_t>(max_piles_)),
-      vertical(static_cast<std::size_t>(max_piles_) * max_piles_),
-      along_x(static_cast<std::size_t>(4) * max_piles_ * max_piles_),
-      along_y(static_cast<std::size_t>(4) * max_piles_ * max_piles_),
-      weights_v(static_cast<std::size_t>(6) * max_piles_),
-      weights_x(static_cast<std::size_t>(12) * max_piles_),
-      weights_y(static_cast<std::size_t>(12) * max_piles_),
-      scale_v(static_cast<std::size_t>(max_piles_)),
-      scale_x(static_cast<std::size_t>(2) * max_piles_),
-      scale_y(static_cast<std::size_t>(2) * max_piles_),
-      pivots_v(static_cast<std::size_t>(max_piles_)),
-      pivots_x(static_cast<std::size_t>(2) * max_piles_),
-      pivots_y(static_cast<std::size_t>(2) * max_piles_),
+      vertical(max_piles_),
+      along_x(2 * max_piles_),
+      along_y(2 * max_piles_),
       inversion(static_cast<std::size_t>(4) * max_piles_) {
   assert(max_piles_ >= 1 && max_piles_ <= GROUP_MAX_PILES);
 }

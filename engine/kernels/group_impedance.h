@@ -25,12 +25,14 @@ inline constexpr int GROUP_MAX_UNKNOWNS = 2 * GROUP_MAX_PILES;
 // diagonal entry it grew from. A is then partly reduced and of no use.
 void COMPLEX_GAUSS_JORDAN(cplx* A, int LDA, int N, std::span<cplx> WK, int& IER);
 
-// How the coupled group systems are solved. The design's in-place inversion
-// costs about n^3 complex multiply-adds per system; the group terms need only
-// sums of the inverse weighted by 1, x and y, so one LU factorisation and a
-// solve with those few weight vectors give them for about a third of that, in
-// blocked, multi-threaded library code. The in-place inversion stays as the
-// reference the factorised path is checked and measured against.
+// How the coupled group systems are solved. The in-place inversion costs
+// about n^3 complex multiply-adds per system; the group terms need only sums
+// of the inverse weighted by 1, x and y, so one factorisation and a solve
+// with those few weight vectors give them. The systems are complex symmetric:
+// LAPACK's symmetric indefinite factorisation (Bunch-Kaufman pivoting) takes
+// n^3/3, blocked, and the three systems are factored at once, one per
+// thread. The in-place inversion stays as the reference the factorised path
+// is checked and measured against.
 enum class GroupSolver { factor_and_solve, in_place_inversion };
 
 enum class GroupImpedanceStatus {
@@ -49,6 +51,20 @@ enum class GroupImpedanceStatus {
 // Which system failed, for the report.
 enum class GroupSystem { none, pile_head, vertical, horizontal_x, horizontal_y };
 
+// Storage of one coupled group system of up to `order` unknowns.
+struct GroupSystemStorage {
+  explicit GroupSystemStorage(int order);
+  // The matrix, column by column with the system's order as leading dimension.
+  std::vector<cplx> matrix;
+  // Three weight vectors, then their solutions.
+  std::vector<cplx> weights;
+  // The symmetric scaling that gives every diagonal entry unit modulus.
+  std::vector<real> scale;
+  // Pivots and work of the factorisation.
+  std::vector<int> pivots;
+  std::vector<cplx> factor_work;
+};
+
 // Storage for GROUP_IMPEDANCE, allocated once for up to max_piles piles and
 // reused at every frequency line.
 struct GroupImpedanceWork {
@@ -57,15 +73,8 @@ struct GroupImpedanceWork {
   int max_piles;
   // Each pile's own flexibility terms F11, F22, F33, F44, F55, F66, F15, F24.
   std::vector<std::array<cplx, 8>> records;
-  // The vertical, x and y group matrices, each column by column with the
-  // system's order as leading dimension.
-  std::vector<cplx> vertical, along_x, along_y;
-  // Per system: three weight vectors, then their solutions in place.
-  std::vector<cplx> weights_v, weights_x, weights_y;
-  // Per system: the symmetric scaling that gives every diagonal entry unit
-  // modulus, and the pivot rows of the factorisation.
-  std::vector<real> scale_v, scale_x, scale_y;
-  std::vector<int> pivots_v, pivots_x, pivots_y;
+  // The vertical, x and y systems.
+  GroupSystemStorage vertical, along_x, along_y;
   // Work of the in-place inversion.
   std::vector<cplx> inversion;
 

@@ -620,6 +620,13 @@ TEST_P(CoincidentPiles, MakeTheGroupSingular) {
   EXPECT_EQ(g.run(K1, 5.0f, Kg, row.solver), GroupImpedanceStatus::singular_group);
   EXPECT_EQ(g.ctx.work.failed_system, GroupSystem::vertical);
   expect_zero(Kg);
+  // With the pair's axial factor lowered the vertical system is regular and
+  // the x system is found singular.
+  g.pairs.spacing_axial(row.n / 2, row.n) = 0.5f;
+  Kg(1, 1) = 7.0f;
+  EXPECT_EQ(g.run(K1, 5.0f, Kg, row.solver), GroupImpedanceStatus::singular_group);
+  EXPECT_EQ(g.ctx.work.failed_system, GroupSystem::horizontal_x);
+  expect_zero(Kg);
   g.ctx.interaction = false;
   EXPECT_EQ(g.run(K1, 5.0f, Kg, row.solver), GroupImpedanceStatus::ok);
   EXPECT_FLOAT_EQ(Kg(3, 3).real(), static_cast<real>(row.n) * K1(3, 3).real());
