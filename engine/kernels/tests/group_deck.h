@@ -1,4 +1,5 @@
-// A pile group's input for the interaction set-up, with its own storage.
+// A pile group's input for the interaction set-up, with its own storage, and
+// the head impedance of a sample pile.
 #pragma once
 
 #include <array>
@@ -55,5 +56,19 @@ struct GroupDeck {
     return in;
   }
 };
+
+// Head impedance of one pile (kN, m): horizontal and rocking coupled, the
+// y-direction coupling with the opposite sign, as the driver assembles it;
+// alike in x and y.
+inline Cmat6 pile_head() {
+  Cmat6 K;
+  K(1, 1) = K(2, 2) = cplx(1.2e5f, 3.0e4f);
+  K(1, 5) = K(5, 1) = cplx(-1.5e5f, -2.0e4f);
+  K(2, 4) = K(4, 2) = cplx(1.5e5f, 2.0e4f);
+  K(4, 4) = K(5, 5) = cplx(4.0e5f, 5.0e4f);
+  K(3, 3) = cplx(6.0e5f, 8.0e4f);
+  K(6, 6) = cplx(2.0e4f, 1.0e3f);
+  return K;
+}
 
 }  // namespace zav

@@ -29,19 +29,6 @@ using D6 = std::array<std::array<dcplx, 6>, 6>;  // [i - 1][j - 1]
 
 constexpr double PI = std::numbers::pi;
 
-// Head impedance of one pile (kN, m): horizontal and rocking coupled, the
-// y-direction coupling with the opposite sign, as the driver assembles it.
-Cmat6 pile_head() {
-  Cmat6 K;
-  K(1, 1) = K(2, 2) = cplx(1.2e5f, 3.0e4f);
-  K(1, 5) = K(5, 1) = cplx(-1.5e5f, -2.0e4f);
-  K(2, 4) = K(4, 2) = cplx(1.5e5f, 2.0e4f);
-  K(4, 4) = K(5, 5) = cplx(4.0e5f, 5.0e4f);
-  K(3, 3) = cplx(6.0e5f, 8.0e4f);
-  K(6, 6) = cplx(2.0e4f, 1.0e3f);
-  return K;
-}
-
 D6 to_double(const Cmat6& K) {
   D6 d{};
   for (int i = 1; i <= 6; ++i)
