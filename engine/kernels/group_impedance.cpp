@@ -401,7 +401,9 @@ GroupImpedanceStatus sum_with_interaction(const Cmat6& K1, real omega, const Gro
   const bool parallel = solver == GroupSolver::factor_and_solve;
   const int library_threads = parallel ? openblas_get_num_threads() : 1;
   if (parallel) openblas_set_num_threads(1);
-#pragma omp parallel for num_threads(3) schedule(static, 1) if (parallel && threaded)
+  // (The full team, though three threads work: a team of another size than
+  // the fill's would end and start threads at every line.)
+#pragma omp parallel for schedule(static, 1) if (parallel && threaded)
   for (int k = 0; k < 3; ++k) {
     const GroupSystemData& g = *systems[k];
     solved[k] = solve_system(g, solver, work.inversion);

@@ -14,10 +14,6 @@
 
 namespace zav {
 
-// The unknowns of the largest group system: a fixed head has a translation
-// and a rotation per pile.
-inline constexpr int GROUP_MAX_UNKNOWNS = 2 * GROUP_MAX_PILES;
-
 // A := A^-1 in place by Gauss-Jordan elimination without pivoting, for the
 // leading N by N block of A (column by column, leading dimension LDA). WK is
 // work of at least 2 N values. IER = 0 on success; IER_SINGULAR when a pivot
@@ -122,6 +118,11 @@ struct GroupImpedanceContext {
 // single vertical pile. Kg is symmetric; its entries (1,2), (1,3), (1,4),
 // (2,3), (2,5), (3,6) and their mirrors are zero. On any status other than
 // ok, Kg is all zero and ctx.work says which system failed.
+// With interaction the tables must come from a set-up that reported ok: for
+// piles closer than a diameter the static system is singular and the dynamic
+// factors (fits extended below two diameters) are meaningless.
+// Large groups are filled and solved on several threads; for the solve the
+// library's own thread count is set to one and then restored.
 GroupImpedanceStatus GROUP_IMPEDANCE(const Cmat6& K1, Cmat6& Kg, real omega, const GroupImpedanceContext& ctx);
 
 }  // namespace zav
