@@ -1,5 +1,7 @@
 #include "kernels/group_factors.h"
 
+#include "group_deck.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -341,52 +343,6 @@ INSTANTIATE_TEST_SUITE_P(Fits, DynamicLateral, testing::Values(
 // clang-format on
 
 // ---------------------------------------------------------------- set-up
-
-// A group's input with its own storage: a uniform pile in one soil layer,
-// overridden by the tests that need more.
-struct GroupDeck {
-  std::vector<real> x, y;
-  std::array<std::vector<real>, 9> angles;
-  std::vector<real> radius{0.5f}, area{static_cast<real>(PI / 4)}, inertia_x{static_cast<real>(PI / 64)},
-      inertia_y{static_cast<real>(PI / 64)};
-  std::vector<real> thickness{10.0f}, velocity{100.0f}, poisson{0.5f}, unit_weight{20.0f};
-  GroupInteractionInput in;
-
-  // Piles at the given points; with g = 10 the layer's modulus is 60000 and
-  // Ep = 6e7 makes K = 1000.
-  GroupDeck(std::vector<real> px, std::vector<real> py, real length) : x(std::move(px)), y(std::move(py)) {
-    for (auto& a : angles) a.assign(x.size(), 0.0f);
-    in.pile_length = length;
-    in.pile_modulus = 6.0e7f;
-    in.below_velocity = 50.0f;
-    in.below_unit_weight = 20.0f;
-    in.below_poisson = 0.5f;
-    in.tip_velocity = 100.0f;
-    in.gravity = 10.0f;
-  }
-  // Batter of pile p (from 1) in the XZ or YZ plane, stored as the batter
-  // reader stores its nine direction angles.
-  void batter(int p, bool xz, real theta) {
-    const real xz_set[9] = {theta, 90, theta + 90, 90, 0, 90, 90 - theta, 90, theta};
-    const real yz_set[9] = {0, 90, 90, 90, theta, theta + 90, 90, 90 - theta, theta};
-    for (int k = 0; k < 9; ++k) angles[k][p - 1] = xz ? xz_set[k] : yz_set[k];
-  }
-  const GroupInteractionInput& input() {
-    in.n_piles = static_cast<int>(x.size());
-    in.pile_x = x;
-    in.pile_y = y;
-    for (int k = 0; k < 9; ++k) in.direction_angle[k] = angles[k];
-    in.element_mean_radius = radius;
-    in.element_area = area;
-    in.element_inertia_x = inertia_x;
-    in.element_inertia_y = inertia_y;
-    in.layer_thickness = thickness;
-    in.layer_velocity = velocity;
-    in.layer_poisson = poisson;
-    in.layer_unit_weight = unit_weight;
-    return in;
-  }
-};
 
 // One set of tables for the whole suite, as the run allocates it once.
 GroupInteraction& tables() {

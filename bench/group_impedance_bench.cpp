@@ -1,0 +1,189 @@
+// Seconds per frequency line of a fixed-head pile group with interaction
+// (dynamic factors), for the design's in-place inversion and for the
+// factorised solve, beside the time the library needs for one LU
+// factorisation of the same three systems; then a whole run of 100 lines of
+// the largest group. Prints google-benchmark's table and a summary.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "kernels/group_impedance.h"
+#include "kernels/tests/group_deck.h"
+
+extern "C" {
+void cgetrf_(const int* m, const int* n, zav::cplx* a, const int* lda, int* ipiv, int* info);
+int openblas_get_num_threads();
+void openblas_set_num_threads(int n);
+}
+
+namespace zav {
+namespace {
+
+// A square-ish grid of piles three diameters apart (d = 1), fixed heads,
+// with its interaction tables and work, as a run sets them up once.
+struct BenchGroup {
+  std::unique_ptr<GroupInteraction> pairs = std::make_unique<GroupInteraction>();
+  std::unique_ptr<GroupImpedanceWork> work = std::make_unique<GroupImpedanceWork>();
+  std::vector<real> x, y;
+  GroupImpedanceContext ctx{*pairs, *work};
+
+  explicit BenchGroup(int n) {
+    const int side = static_cast<int>(std::ceil(std::sqrt(static_cast<double>(n))));
+    for (int p = 0; p < n; ++p) {
+      x.push_back(3.0f * static_cast<real>(p % side - side / 2));
+      y.push_back(3.0f * static_cast<real>(p / side - side / 2));
+    }
+    GroupDeck deck(x, y, 20.0f);
+    GROUP_INTERACTION_SETUP(deck.input(), *pairs);
+    ctx.n_piles = n;
+    ctx.head = 1;
+    ctx.interaction = true;
+    ctx.pile_x = x;
+    ctx.pile_y = y;
+    ctx.zc = 1.5f;
+    ctx.radius_x = ctx.radius_y = 0.5f;
+    ctx.Vl = deck.in.tip_velocity;
+  }
+};
+
+BenchGroup& group(int n) {
+  static std::map<int, std::unique_ptr<BenchGroup>> groups;
+  auto& g = groups[n];
+  if (!g) g = std::make_unique<BenchGroup>(n);
+  return *g;
+}
+
+// One frequency line above 10 rad/s, where the dynamic factors are formed.
+void BM_GroupLine(benchmark::State& state) {
+  BenchGroup& g = group(static_cast<int>(state.range(0)));
+  GroupImpedanceContext c = g.ctx;
+  c.solver = state.range(1) == 0 ? GroupSolver::in_place_inversion : GroupSolver::factor_and_solve;
+  const Cmat6 K1 = pile_head();
+  Cmat6 Kg;
+  for (auto _ : state) {
+    if (GROUP_IMPEDANCE(K1, Kg, 40.0f, c) != GroupImpedanceStatus::ok) state.SkipWithError("group failed");
+    benchmark::DoNotOptimize(Kg);
+  }
+}
+
+// The library alone: one LU factorisation of each of the three systems (N,
+// 2N and 2N unknowns), each from a fresh copy of a regular complex matrix,
+// on the library's own threads (all cores) or on one.
+void BM_LibraryLU(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  const int threads = openblas_get_num_threads();
+  if (state.range(1) == 1) openblas_set_num_threads(1);
+  const int orders[3] = {n, 2 * n, 2 * n};
+  std::mt19937 gen(1);
+  std::uniform_real_distribution<float> u(-1.0f, 1.0f);
+  std::vector<std::vector<cplx>> source, matrix;
+  for (int m : orders) {
+    std::vector<cplx> a(static_cast<std::size_t>(m) * m);
+    for (int j = 0; j < m; ++j)
+      for (int i = 0; i < m; ++i) a[i + static_cast<std::size_t>(j) * m] = cplx(u(gen), u(gen)) + (i == j ? cplx(m) : 0.0f);
+    source.push_back(a);
+    matrix.push_back(a);
+  }
+  std::vector<int> pivots(2 * n);
+  for (auto _ : state) {
+    state.PauseTiming();
+    for (int k = 0; k < 3; ++k) std::copy(source[k].begin(), source[k].end(), matrix[k].begin());
+    state.ResumeTiming();
+    for (int k = 0; k < 3; ++k) {
+      int info = 0;
+      cgetrf_(&orders[k], &orders[k], matrix[k].data(), &orders[k], pivots.data(), &info);
+      benchmark::DoNotOptimize(info);
+    }
+  }
+  openblas_set_num_threads(threads);
+}
+
+// A run of 100 lines, 1 to 100 rad/s: static factors up to 10 rad/s, then
+// dynamic ones.
+void BM_Run100Lines(benchmark::State& state) {
+  BenchGroup& g = group(static_cast<int>(state.range(0)));
+  const Cmat6 K1 = pile_head();
+  Cmat6 Kg;
+  for (auto _ : state) {
+    for (int line = 1; line <= 100; ++line) {
+      if (GROUP_IMPEDANCE(K1, Kg, static_cast<real>(line), g.ctx) != GroupImpedanceStatus::ok)
+        state.SkipWithError("group failed");
+      benchmark::DoNotOptimize(Kg);
+    }
+  }
+}
+
+BENCHMARK(BM_GroupLine)
+    ->ArgNames({"piles", "factorised"})
+    ->ArgsProduct({{16, 100, 500}, {0, 1}})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(BM_LibraryLU)
+    ->ArgNames({"piles", "one_thread"})
+    ->ArgsProduct({{16, 100, 500}, {0, 1}})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(BM_Run100Lines)->ArgName("piles")->Arg(500)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+
+// Keeps each benchmark's real time per iteration in seconds, by name: the
+// median of the repetitions, or the single run.
+class Collector : public benchmark::ConsoleReporter {
+ public:
+  std::map<std::string, double> seconds;
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& r : runs) {
+      if (r.error_occurred) continue;
+      const double t = r.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(r.time_unit);
+      if (r.run_type == Run::RT_Aggregate) {
+        if (r.aggregate_name == "median") seconds[r.run_name.str()] = t;
+      } else if (!seconds.count(r.run_name.str())) {
+        seconds[r.run_name.str()] = t;
+      }
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+};
+
+}  // namespace
+}  // namespace zav
+
+int main(int argc, char** argv) {
+  // Three repetitions and their median unless the command line says otherwise:
+  // other work on the machine disturbs single runs.
+  std::vector<char*> args(argv, argv + argc);
+  std::string repetitions = "--benchmark_repetitions=3";
+  bool given = false;
+  for (char* a : args) given = given || std::string(a).starts_with("--benchmark_repetitions");
+  if (!given) args.push_back(repetitions.data());
+  int count = static_cast<int>(args.size());
+  benchmark::Initialize(&count, args.data());
+  zav::Collector collector;
+  benchmark::RunSpecifiedBenchmarks(&collector);
+  const auto& s = collector.seconds;
+  const auto get = [&s](const std::string& name) {
+    const auto it = s.find(name);
+    return it == s.end() ? NAN : it->second;
+  };
+  std::printf("\nSeconds per frequency line, fixed head, dynamic factors (library LU: the three systems)\n");
+  std::printf("%6s %11s %11s %9s %13s %13s %13s\n", "piles", "in place", "factorised", "speed-up", "LU all cores",
+              "LU one core", "factorised/LU");
+  for (int n : {16, 100, 500}) {
+    const std::string p = std::to_string(n);
+    const double slow = get("BM_GroupLine/piles:" + p + "/factorised:0/real_time");
+    const double fast = get("BM_GroupLine/piles:" + p + "/factorised:1/real_time");
+    const double lu_all = get("BM_LibraryLU/piles:" + p + "/one_thread:0/real_time");
+    const double lu_one = get("BM_LibraryLU/piles:" + p + "/one_thread:1/real_time");
+    std::printf("%6d %11.6f %11.6f %9.1f %13.6f %13.6f %13.2f\n", n, slow, fast, slow / fast, lu_all, lu_one,
+                fast / std::min(lu_all, lu_one));
+  }
+  std::printf("100 lines of 500 piles, 1 to 100 rad/s: %.2f s\n", get("BM_Run100Lines/piles:500/iterations:1/real_time"));
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,521 @@
+// Pile-group impedance.
+#include "kernels/group_impedance.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cmath>
+#include <limits>
+
+#include "kernels/solvers.h"
+#include "kernels/transforms.h"
+
+// LAPACK's complex symmetric factorisation and solve, single precision (the
+// Fortran interface; the trailing argument is the hidden length of the
+// character argument), and OpenBLAS's thread count.
+extern "C" {
+void csytrf_(const char* uplo, const int* n, zav::cplx* a, const int* lda, int* ipiv, zav::cplx* work,
+             const int* lwork, int* info, std::size_t uplo_len);
+void csytrs_(const char* uplo, const int* n, const int* nrhs, const zav::cplx* a, const int* lda, const int* ipiv,
+             zav::cplx* b, const int* ldb, int* info, std::size_t uplo_len);
+int openblas_get_num_threads();
+void openblas_set_num_threads(int n);
+}
+
+namespace zav {
+namespace {
+
+constexpr real kEps = std::numeric_limits<real>::epsilon();
+
+// From this many piles on, the group systems are filled and solved on
+// several threads (below it a line takes a few milliseconds on one).
+constexpr int kThreadedPiles = 200;
+
+bool finite(const cplx& v) { return std::isfinite(v.real()) && std::isfinite(v.imag()); }
+
+// Entries of a pile's flexibility record.
+enum Record { F11, F22, F33, F44, F55, F66, F15, F24 };
+
+std::array<cplx, 8> record_of(const Cmat6& F) {
+  return {F(1, 1), F(2, 2), F(3, 3), F(4, 4), F(5, 5), F(6, 6), F(1, 5), F(2, 4)};
+}
+
+// M := M^-1 for a 6 by 6 matrix; false when it has none.
+bool invert6(Cmat6& M) {
+  std::array<cplx, 12> wk;
+  int ier = 0;
+  COMPLEX_GAUSS_JORDAN(M.a, 6, 6, wk, ier);
+  return ier == 0 && std::all_of(std::begin(M.a), std::end(M.a), finite);
+}
+
+// The terms the group matrix is formed from.
+struct GroupSums {
+  cplx Hx, Hxy, Hxyy, Cx, Cxy, Rx;
+  cplx Hy, Hyx, Hyxx, Cy, Cyx, Ry;
+  cplx Vz, Vx, Vy, Vxx, Vyy, Vxy;
+  cplx T;
+};
+
+void form_group_matrix(const GroupSums& s, real zc, Cmat6& Kg) {
+  Kg = Cmat6{};
+  auto set = [&Kg](int i, int j, cplx v) {
+    Kg(i, j) = v;
+    Kg(j, i) = v;
+  };
+  set(1, 1, s.Hx);
+  set(1, 5, s.Cx - zc * s.Hx);
+  set(1, 6, s.Hxy);
+  set(2, 2, s.Hy);
+  set(2, 4, s.Cy + zc * s.Hy);
+  set(2, 6, -s.Hyx);
+  set(3, 3, s.Vz);
+  set(3, 4, -s.Vy);
+  set(3, 5, s.Vx);
+  set(4, 4, zc * zc * s.Hy + 2.0f * zc * s.Cy + s.Ry + s.Vyy);
+  set(4, 5, -s.Vxy);
+  set(4, 6, -zc * s.Hyx - s.Cyx);
+  set(5, 5, zc * zc * s.Hx - 2.0f * zc * s.Cx + s.Rx + s.Vxx);
+  set(5, 6, s.Cxy - zc * s.Hxy);
+  set(6, 6, s.Hyxx + s.Hxyy + s.T);
+}
+
+// Without interaction the piles' own impedances add up over their positions;
+// of a turned matrix only the terms below enter.
+void sum_without_interaction(const Cmat6& K1, const GroupImpedanceContext& ctx, GroupSums& s) {
+  Cmat6 Kp = K1;
+  for (int p = 1; p <= ctx.n_piles; ++p) {
+    if (ctx.battered) BATTER_TRANSFORM(K1, p, Kp, ctx.batter_angles);
+    const real xp = ctx.pile_x[p - 1];
+    const real yp = ctx.pile_y[p - 1];
+    s.Hx += Kp(1, 1);
+    s.Hxy += yp * Kp(1, 1);
+    s.Hxyy += yp * yp * Kp(1, 1);
+    s.Cx += Kp(1, 5);
+    s.Cxy += yp * Kp(1, 5);
+    s.Rx += Kp(5, 5);
+    s.Hy += Kp(2, 2);
+    s.Hyx += xp * Kp(2, 2);
+    s.Hyxx += xp * xp * Kp(2, 2);
+    s.Cy += Kp(2, 4);
+    s.Cyx += xp * Kp(2, 4);
+    s.Ry += Kp(4, 4);
+    s.Vz += Kp(3, 3);
+    s.Vx += xp * Kp(3, 3);
+    s.Vy += yp * Kp(3, 3);
+    s.Vxx += xp * xp * Kp(3, 3);
+    s.Vyy += yp * yp * Kp(3, 3);
+    s.Vxy += xp * yp * Kp(3, 3);
+    s.T += Kp(6, 6);
+  }
+}
+
+// Interaction factors of a pair: axial, and the three lateral ones for loads
+// along x and along y.
+struct PairFactors {
+  cplx v;
+  std::array<cplx, 3> x, y;
+};
+
+PairFactors pair_factors(const GroupInteraction& t, int p, int q, real omega, real a0) {
+  const real s_d = t.spacing_axial(q, p);
+  const real alpha_v = t.spacing_axial(p, q);
+  const real beta = t.angle(p, q);
+  const real beta_y = t.angle(q, p);
+  real along[3], across[3];
+  for (int k = 0; k < 3; ++k) {
+    along[k] = t.lateral[k](p, q);
+    across[k] = t.lateral[k](q, p);
+  }
+  PairFactors f;
+  // The switch to the dynamic factors is on omega itself, in rad/s.
+  if (omega <= 10.0f) {
+    const real c = std::cos(beta) * std::cos(beta);
+    const real w = std::sin(beta) * std::sin(beta);
+    f.v = alpha_v;
+    for (int k = 0; k < 3; ++k) {
+      f.x[k] = along[k] * c + across[k] * w;
+      f.y[k] = along[k] * w + across[k] * c;
+    }
+  } else {
+    DYNAMIC_FACTOR_AXIAL(a0, s_d, alpha_v, f.v);
+    DYNAMIC_FACTOR_LATERAL(a0, s_d, beta, along[0], along[1], along[2], across[0], across[1], across[2],
+                           f.x[0], f.x[1], f.x[2]);
+    DYNAMIC_FACTOR_LATERAL(a0, s_d, beta_y, along[0], along[1], along[2], across[0], across[1],
+                           across[2], f.y[0], f.y[1], f.y[2]);
+  }
+  return f;
+}
+
+bool finite(const PairFactors& f) {
+  return finite(f.v) && std::all_of(f.x.begin(), f.x.end(), [](const cplx& v) { return finite(v); }) &&
+         std::all_of(f.y.begin(), f.y.end(), [](const cplx& v) { return finite(v); });
+}
+
+// One coupled group system: its matrix, the symmetric scaling that gives its
+// diagonal unit modulus (all 1 for the in-place inversion, which works on the
+// matrix as the design forms it), three weight vectors and their solutions.
+struct GroupSystemData {
+  GroupSystemData(GroupSystemStorage& st, int order, int weights)
+      : A(st.matrix.data()), m(order), s(st.scale.data()), W(st.weights.data()), pivots(st.pivots.data()),
+        factor_work(st.factor_work.data()), factor_work_size(static_cast<int>(st.factor_work.size())),
+        n_weights(weights) {}
+  cplx* A;
+  int m;
+  real* s;
+  cplx* W;  // m by 3 weights, then m by 3 solutions
+  int* pivots;
+  cplx* factor_work;
+  int factor_work_size;
+  int n_weights;
+  Mat<cplx> a() const { return {A, m}; }
+  cplx& w(int i, int k) const { return W[(i - 1) + static_cast<std::size_t>(k - 1) * m]; }
+  cplx& y(int i, int k) const { return W[(i - 1) + static_cast<std::size_t>(k + 2) * m]; }
+};
+
+// Sets the scale of unknown i from its diagonal entry; false when the entry
+// is zero or not finite.
+bool set_scale(GroupSystemData& g, int i, const cplx& diagonal, bool scaled) {
+  const real size = std::abs(diagonal);
+  if (!(size > 0.0f) || !std::isfinite(size)) return false;
+  g.s[i - 1] = scaled ? 1.0f / std::sqrt(size) : 1.0f;
+  return true;
+}
+
+// A(i, j) = A(j, i) = v, scaled.
+void put(const GroupSystemData& g, int i, int j, const cplx& v) {
+  const cplx scaled = v * (g.s[i - 1] * g.s[j - 1]);
+  g.a()(i, j) = scaled;
+  g.a()(j, i) = scaled;
+}
+
+void put_diagonal(const GroupSystemData& g, int i, const cplx& v) { g.a()(i, i) = v * (g.s[i - 1] * g.s[i - 1]); }
+
+// The weighted sum sum_p sum_q w_a(p) w_b(q) S(p, q) of the inverse S.
+// Factorised: w~_a . (A~^-1 w~_b) with the scaled weights. In place: over the
+// inverse itself, accumulated as the design does.
+cplx weighted_sum(const GroupSystemData& g, int a, int b, GroupSolver solver) {
+  cplx sum(0.0f);
+  if (solver == GroupSolver::factor_and_solve) {
+    for (int i = 1; i <= g.m; ++i) sum += g.w(i, a) * g.y(i, b);
+  } else {
+    const Mat<cplx> S = g.a();
+    for (int p = 1; p <= g.m; ++p) {
+      const cplx wp = g.w(p, a);
+      if (wp == cplx(0.0f)) continue;
+      for (int q = 1; q <= g.m; ++q) {
+        const cplx wq = g.w(q, b);
+        if (wq == cplx(0.0f)) continue;
+        sum += (wp * wq) * S(p, q);
+      }
+    }
+  }
+  return sum;
+}
+
+// The terms of one horizontal direction, w the cross weight (y for x, x for
+// y): translation H, Hw, Hww; coupling C, Cw; rotation R. A pinned head has
+// no rotation unknowns and leaves C, Cw and R at zero.
+void direction_sums(const GroupSystemData& g, bool fixed, GroupSolver solver, cplx& H, cplx& Hw, cplx& Hww, cplx& C,
+                    cplx& Cw, cplx& R) {
+  H = weighted_sum(g, 1, 1, solver);
+  if (fixed) {
+    Hw = weighted_sum(g, 3, 1, solver);
+    Hww = weighted_sum(g, 3, 3, solver);
+    C = weighted_sum(g, 1, 2, solver);
+    Cw = weighted_sum(g, 3, 2, solver);
+    R = weighted_sum(g, 2, 2, solver);
+  } else {
+    Hw = weighted_sum(g, 2, 1, solver);
+    Hww = weighted_sum(g, 2, 2, solver);
+  }
+}
+
+// Factors or inverts one system; false when it is singular to working
+// precision.
+bool solve_system(const GroupSystemData& g, GroupSolver solver, std::span<cplx> inversion_work) {
+  const int m = g.m;
+  if (solver == GroupSolver::in_place_inversion) {
+    int ier = 0;
+    COMPLEX_GAUSS_JORDAN(g.A, m, m, inversion_work, ier);
+    return ier == 0;
+  }
+  int info = 0;
+  csytrf_("L", &m, g.A, &m, g.pivots, g.factor_work, &g.factor_work_size, &info, 1);
+  if (info != 0) return false;
+  // The scaled matrix has a unit diagonal and entries of order one: a pivot
+  // block at rounding level means linearly dependent rows.
+  const real negligible = static_cast<real>(m) * kEps;
+  const Mat<cplx> a = g.a();
+  for (int k = 1; k <= m; ++k) {
+    if (g.pivots[k - 1] > 0) {
+      if (!(std::abs(a(k, k)) > negligible)) return false;
+    } else {
+      // A 2 by 2 block in rows k and k + 1: its smaller eigenvalue is about
+      // its determinant over its larger row.
+      const cplx p = a(k, k), q = a(k + 1, k), r = a(k + 1, k + 1);
+      const real row = std::max(std::abs(p) + std::abs(q), std::abs(q) + std::abs(r));
+      if (!(std::abs(p * r - q * q) > negligible * row)) return false;
+      ++k;
+    }
+  }
+  for (int k = 1; k <= g.n_weights; ++k) {
+    for (int i = 1; i <= m; ++i) g.y(i, k) = g.w(i, k);
+  }
+  csytrs_("L", &m, &g.n_weights, g.A, &m, g.pivots, &g.y(1, 1), &m, &info, 1);
+  return info == 0;
+}
+
+GroupImpedanceStatus fail(const GroupImpedanceContext& ctx, Cmat6& Kg, GroupImpedanceStatus status,
+                          GroupSystem system, int pile = 0) {
+  Kg = Cmat6{};
+  ctx.work.failed_system = system;
+  ctx.work.failed_pile = pile;
+  return status;
+}
+
+GroupImpedanceStatus sum_with_interaction(const Cmat6& K1, real omega, const GroupImpedanceContext& ctx,
+                                          GroupSums& s, Cmat6& Kg) {
+  GroupImpedanceWork& work = ctx.work;
+  const GroupInteraction& t = ctx.pairs;
+  const int n = ctx.n_piles;
+  const bool fixed = ctx.head == 1;
+  const GroupSolver solver = ctx.solver;
+  const bool scaled = solver == GroupSolver::factor_and_solve;
+
+  // The vertical pile's flexibility, and each pile's own.
+  Cmat6 F = K1;
+  if (!invert6(F)) return fail(ctx, Kg, GroupImpedanceStatus::singular_pile, GroupSystem::pile_head);
+  const std::array<cplx, 8> vertical_record = record_of(F);
+  for (int p = 1; p <= n; ++p) {
+    if (ctx.battered && ctx.batter_angles(p, 9) != 0.0f) {
+      Cmat6 Kp;
+      BATTER_TRANSFORM(K1, p, Kp, ctx.batter_angles);
+      s.T += Kp(6, 6);
+      if (!invert6(Kp)) return fail(ctx, Kg, GroupImpedanceStatus::singular_pile, GroupSystem::pile_head, p);
+      work.records[p - 1] = record_of(Kp);
+    } else {
+      s.T += K1(6, 6);
+      work.records[p - 1] = vertical_record;
+    }
+  }
+
+  const real r_mean = (ctx.radius_x + ctx.radius_y) / 2.0f;
+  const real a0 = omega * (2.0f * r_mean) / ctx.Vl;
+
+  // The three systems and their weights: 1, x, y for the vertical; for x
+  // (y) the translations, the rotations and the translations weighted by y
+  // (x) with a fixed head, 1 and y (x) with a pinned one.
+  const int m = fixed ? 2 * n : n;
+  GroupSystemData V(work.vertical, n, 3);
+  GroupSystemData X(work.along_x, m, fixed ? 3 : 2);
+  GroupSystemData Y(work.along_y, m, fixed ? 3 : 2);
+  const auto u = [fixed](int p) { return fixed ? 2 * p - 1 : p; };
+  const auto th = [](int p) { return 2 * p; };
+
+  for (int p = 1; p <= n; ++p) {
+    const std::array<cplx, 8>& r = work.records[p - 1];
+    if (!set_scale(V, p, r[F33], scaled))
+      return fail(ctx, Kg, GroupImpedanceStatus::singular_group, GroupSystem::vertical);
+    if (!set_scale(X, u(p), r[F11], scaled))
+      return fail(ctx, Kg, GroupImpedanceStatus::singular_group, GroupSystem::horizontal_x);
+    if (!set_scale(Y, u(p), r[F22], scaled))
+      return fail(ctx, Kg, GroupImpedanceStatus::singular_group, GroupSystem::horizontal_y);
+    if (fixed) {
+      if (!set_scale(X, th(p), r[F55], scaled))
+        return fail(ctx, Kg, GroupImpedanceStatus::singular_group, GroupSystem::horizontal_x);
+      if (!set_scale(Y, th(p), r[F44], scaled))
+        return fail(ctx, Kg, GroupImpedanceStatus::singular_group, GroupSystem::horizontal_y);
+    }
+  }
+
+  // Own blocks on the diagonal.
+  for (int p = 1; p <= n; ++p) {
+    const std::array<cplx, 8>& r = work.records[p - 1];
+    put_diagonal(V, p, r[F33]);
+    put_diagonal(X, u(p), r[F11]);
+    put_diagonal(Y, u(p), r[F22]);
+    if (fixed) {
+      put(X, u(p), th(p), r[F15]);
+      put_diagonal(X, th(p), r[F55]);
+      put(Y, u(p), th(p), r[F24]);
+      put_diagonal(Y, th(p), r[F44]);
+    }
+  }
+
+  // Pair blocks with the vertical pile's flexibility; the factors of each
+  // pair are formed once and serve the three systems. Threads pay only for
+  // large groups: a thread that waits for a core (the machine being shared)
+  // holds up the others for a scheduler time slice at the join.
+  const bool threaded = n >= kThreadedPiles;
+  const Cmat6& f = F;
+  bool factors_finite = true;
+#pragma omp parallel for schedule(dynamic, 8) reduction(&& : factors_finite) if (threaded)
+  for (int q = 2; q <= n; ++q) {
+    for (int p = 1; p < q; ++p) {
+      const PairFactors a = pair_factors(t, p, q, omega, a0);
+      factors_finite = factors_finite && finite(a);
+      put(V, p, q, f(3, 3) * a.v);
+      put(X, u(p), u(q), f(1, 1) * a.x[0]);
+      put(Y, u(p), u(q), f(2, 2) * a.y[0]);
+      if (fixed) {
+        put(X, u(p), th(q), f(1, 5) * a.x[1]);
+        put(X, th(p), u(q), f(5, 1) * a.x[1]);
+        put(X, th(p), th(q), f(5, 5) * a.x[2]);
+        put(Y, u(p), th(q), f(2, 4) * a.y[1]);
+        put(Y, th(p), u(q), f(4, 2) * a.y[1]);
+        put(Y, th(p), th(q), f(4, 4) * a.y[2]);
+      }
+    }
+  }
+  if (!factors_finite) return fail(ctx, Kg, GroupImpedanceStatus::non_finite, GroupSystem::none);
+
+  for (int p = 1; p <= n; ++p) {
+    const real xp = ctx.pile_x[p - 1];
+    const real yp = ctx.pile_y[p - 1];
+    V.w(p, 1) = V.s[p - 1];
+    V.w(p, 2) = xp * V.s[p - 1];
+    V.w(p, 3) = yp * V.s[p - 1];
+  }
+  for (GroupSystemData* g : {&X, &Y}) {
+    for (int i = 1; i <= m; ++i) {
+      for (int k = 1; k <= g->n_weights; ++k) g->w(i, k) = 0.0f;
+    }
+    const std::span<const real> weight = g == &X ? ctx.pile_y : ctx.pile_x;
+    for (int p = 1; p <= n; ++p) {
+      const real su = g->s[u(p) - 1];
+      g->w(u(p), 1) = su;
+      if (fixed) {
+        g->w(th(p), 2) = g->s[th(p) - 1];
+        g->w(u(p), 3) = weight[p - 1] * su;
+      } else {
+        g->w(u(p), 2) = weight[p - 1] * su;
+      }
+    }
+  }
+
+  // The three systems are independent: factorised, each is solved on its own
+  // thread with the library single-threaded (its threads synchronise by
+  // waiting actively, which stalls whenever the machine's cores are shared).
+  // The in-place inversion runs them in turn.
+  const GroupSystemData* systems[3] = {&X, &Y, &V};
+  bool solved[3] = {false, false, false};
+  const bool parallel = solver == GroupSolver::factor_and_solve;
+  const int library_threads = parallel ? openblas_get_num_threads() : 1;
+  if (parallel) openblas_set_num_threads(1);
+  // (The full team, though three threads work: a team of another size than
+  // the fill's would end and start threads at every line.)
+#pragma omp parallel for schedule(static, 1) if (parallel && threaded)
+  for (int k = 0; k < 3; ++k) {
+    const GroupSystemData& g = *systems[k];
+    solved[k] = solve_system(g, solver, work.inversion);
+    if (!solved[k]) continue;
+    if (&g == &V) {
+      s.Vz = weighted_sum(V, 1, 1, solver);
+      s.Vx = weighted_sum(V, 2, 1, solver);
+      s.Vy = weighted_sum(V, 3, 1, solver);
+      s.Vxx = weighted_sum(V, 2, 2, solver);
+      s.Vyy = weighted_sum(V, 3, 3, solver);
+      s.Vxy = weighted_sum(V, 3, 2, solver);
+    } else if (&g == &X) {
+      direction_sums(X, fixed, solver, s.Hx, s.Hxy, s.Hxyy, s.Cx, s.Cxy, s.Rx);
+    } else {
+      direction_sums(Y, fixed, solver, s.Hy, s.Hyx, s.Hyxx, s.Cy, s.Cyx, s.Ry);
+    }
+  }
+  if (parallel) openblas_set_num_threads(library_threads);
+  if (!solved[2]) return fail(ctx, Kg, GroupImpedanceStatus::singular_group, GroupSystem::vertical);
+  if (!solved[0]) return fail(ctx, Kg, GroupImpedanceStatus::singular_group, GroupSystem::horizontal_x);
+  if (!solved[1]) return fail(ctx, Kg, GroupImpedanceStatus::singular_group, GroupSystem::horizontal_y);
+  return GroupImpedanceStatus::ok;
+}
+
+}  // namespace
+
+void COMPLEX_GAUSS_JORDAN(cplx* A, int LDA, int N, std::span<cplx> WK, int& IER) {
+  assert(A && N >= 1 && LDA >= N && WK.size() >= 2 * static_cast<std::size_t>(N));
+  IER = 0;
+  const Mat<cplx> a{A, LDA};
+  cplx* f = WK.data();
+  cplx* original = WK.data() + N;
+  for (int k = 1; k <= N; ++k) original[k - 1] = a(k, k);
+  const real negligible = static_cast<real>(N) * kEps;
+  for (int k = 1; k <= N; ++k) {
+    const cplx d = a(k, k);
+    if (!finite(d) || !(std::abs(d) > negligible * std::abs(original[k - 1]))) {
+      IER = IER_SINGULAR;
+      return;
+    }
+    // Row k divided by the pivot; the pivot's own place becomes 1/d.
+    a(k, k) = 1.0f;
+    for (int j = 1; j <= N; ++j) a(k, j) = a(k, j) / d;
+    // Every other row less f times row k, f its entry in column k, whose
+    // place starts from zero. Worked column by column over the stored order,
+    // each entry with the same single-precision operations as row by row.
+    for (int i = 1; i <= N; ++i) {
+      f[i - 1] = a(i, k);
+      if (i != k) a(i, k) = 0.0f;
+    }
+    for (int j = 1; j <= N; ++j) {
+      const real tr = a(k, j).real();
+      const real ti = a(k, j).imag();
+      real* col = reinterpret_cast<real*>(&a(1, j));
+      const real* fk = reinterpret_cast<const real*>(f);
+      const auto update = [&](int lo, int hi) {
+        for (int i = lo; i < hi; ++i) {
+          const real fr = fk[2 * i];
+          const real fi = fk[2 * i + 1];
+          col[2 * i] = col[2 * i] - (fr * tr - fi * ti);
+          col[2 * i + 1] = col[2 * i + 1] - (fr * ti + fi * tr);
+        }
+      };
+      update(0, k - 1);
+      update(k, N);
+    }
+  }
+}
+
+// Blocked factorisation work: the library's block size of 64 columns.
+GroupSystemStorage::GroupSystemStorage(int order)
+    : matrix(static_cast<std::size_t>(order) * order),
+      weights(static_cast<std::size_t>(6) * order),
+      scale(static_cast<std::size_t>(order)),
+      pivots(static_cast<std::size_t>(order)),
+      factor_work(static_cast<std::size_t>(64) * order) {}
+
+GroupImpedanceWork::GroupImpedanceWork(int max_piles_)
+    : max_piles(max_piles_),
+      records(static_cast<std::size_t>(max_piles_)),
+      vertical(max_piles_),
+      along_x(2 * max_piles_),
+      along_y(2 * max_piles_),
+      inversion(static_cast<std::size_t>(4) * max_piles_) {
+  assert(max_piles_ >= 1 && max_piles_ <= GROUP_MAX_PILES);
+}
+
+GroupImpedanceStatus GROUP_IMPEDANCE(const Cmat6& K1, Cmat6& Kg, real omega, const GroupImpedanceContext& ctx) {
+  const int n = ctx.n_piles;
+  assert(n >= 1 && n <= ctx.work.max_piles);
+  assert(ctx.head == 0 || ctx.head == 1);
+  assert(ctx.pile_x.size() >= static_cast<std::size_t>(n) && ctx.pile_y.size() >= static_cast<std::size_t>(n));
+  assert(!ctx.battered || (ctx.batter_angles.data && ctx.batter_angles.ld >= n));
+  ctx.work.failed_system = GroupSystem::none;
+  ctx.work.failed_pile = 0;
+
+  bool inputs_finite = std::isfinite(omega) && std::isfinite(ctx.zc) &&
+                       std::all_of(std::begin(K1.a), std::end(K1.a), [](const cplx& v) { return finite(v); });
+  for (int p = 0; p < n; ++p) inputs_finite = inputs_finite && std::isfinite(ctx.pile_x[p]) && std::isfinite(ctx.pile_y[p]);
+  if (!inputs_finite) return fail(ctx, Kg, GroupImpedanceStatus::non_finite, GroupSystem::none);
+
+  GroupSums s{};
+  if (ctx.interaction && n != 1 && ctx.Vl != 0.0f) {
+    const GroupImpedanceStatus status = sum_with_interaction(K1, omega, ctx, s, Kg);
+    if (status != GroupImpedanceStatus::ok) return status;
+  } else {
+    sum_without_interaction(K1, ctx, s);
+  }
+  form_group_matrix(s, ctx.zc, Kg);
+  if (!std::all_of(std::begin(Kg.a), std::end(Kg.a), [](const cplx& v) { return finite(v); }))
+    return fail(ctx, Kg, GroupImpedanceStatus::non_finite, GroupSystem::none);
+  return GroupImpedanceStatus::ok;
+}
+
+}  // namespace zav

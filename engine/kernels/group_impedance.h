@@ -1,0 +1,128 @@
+// Impedance of a pile group under its rigid cap at one circular frequency,
+// referred to the height of the centre of gravity: the piles' impedances
+// summed over their positions, or, with pile-soil-pile interaction, the
+// piles' flexibilities coupled by the interaction factors and the coupled
+// group flexibility inverted in the vertical, x and y directions.
+#pragma once
+
+#include <array>
+#include <span>
+#include <vector>
+
+#include "common/types.h"
+#include "kernels/group_factors.h"
+
+namespace zav {
+
+// A := A^-1 in place by Gauss-Jordan elimination without pivoting, for the
+// leading N by N block of A (column by column, leading dimension LDA). WK is
+// work of at least 2 N values. IER = 0 on success; IER_SINGULAR when a pivot
+// is not finite or negligible (N times the rounding unit) against the
+// diagonal entry it grew from. A is then partly reduced and of no use.
+void COMPLEX_GAUSS_JORDAN(cplx* A, int LDA, int N, std::span<cplx> WK, int& IER);
+
+// How the coupled group systems are solved. The in-place inversion costs
+// about n^3 complex multiply-adds per system; the group terms need only sums
+// of the inverse weighted by 1, x and y, so one factorisation and a solve
+// with those few weight vectors give them. The systems are complex symmetric:
+// LAPACK's symmetric indefinite factorisation (Bunch-Kaufman pivoting) takes
+// n^3/3, blocked, and the three systems are factored at once, one per
+// thread. The in-place inversion stays as the reference the factorised path
+// is checked and measured against.
+enum class GroupSolver { factor_and_solve, in_place_inversion };
+
+enum class GroupImpedanceStatus {
+  ok,
+  // An input (the pile head matrix, a coordinate, zc, omega, an interaction
+  // factor) or a result is not a finite number.
+  non_finite,
+  // The pile head matrix, or the turned matrix of a battered pile, has no
+  // inverse: the pile has no flexibility to couple.
+  singular_pile,
+  // A group flexibility matrix is singular to working precision, as with
+  // coincident piles.
+  singular_group,
+};
+
+// Which system failed, for the report.
+enum class GroupSystem { none, pile_head, vertical, horizontal_x, horizontal_y };
+
+// Storage of one coupled group system of up to `order` unknowns.
+struct GroupSystemStorage {
+  explicit GroupSystemStorage(int order);
+  // The matrix, column by column with the system's order as leading dimension.
+  std::vector<cplx> matrix;
+  // Three weight vectors, then their solutions.
+  std::vector<cplx> weights;
+  // The symmetric scaling that gives every diagonal entry unit modulus.
+  std::vector<real> scale;
+  // Pivots and work of the factorisation.
+  std::vector<int> pivots;
+  std::vector<cplx> factor_work;
+};
+
+// Storage for GROUP_IMPEDANCE, allocated once for up to max_piles piles and
+// reused at every frequency line.
+struct GroupImpedanceWork {
+  explicit GroupImpedanceWork(int max_piles = GROUP_MAX_PILES);
+
+  int max_piles;
+  // Each pile's own flexibility terms F11, F22, F33, F44, F55, F66, F15, F24.
+  std::vector<std::array<cplx, 8>> records;
+  // The vertical, x and y systems.
+  GroupSystemStorage vertical, along_x, along_y;
+  // Work of the in-place inversion.
+  std::vector<cplx> inversion;
+
+  // After a failure: the system and, for singular_pile, the pile (0 for the
+  // vertical pile's own matrix).
+  GroupSystem failed_system = GroupSystem::none;
+  int failed_pile = 0;
+};
+
+// What GROUP_IMPEDANCE reads from the run. The driver fills it once from its
+// state; the tables and the work are the run's own.
+struct GroupImpedanceContext {
+  GroupImpedanceContext(const GroupInteraction& pairs_, GroupImpedanceWork& work_) : pairs(pairs_), work(work_) {}
+
+  // Interaction tables of GROUP_INTERACTION_SETUP (read only when interaction
+  // applies) and the work storage.
+  const GroupInteraction& pairs;
+  GroupImpedanceWork& work;
+  // Number of piles (1..work.max_piles) and head condition (1 fixed, 0
+  // pinned), both the nearest integers of the stored values.
+  int n_piles = 0;
+  int head = 1;
+  // Interaction and batter switches.
+  bool interaction = false;
+  bool battered = false;
+  // Pile-location table, pile p at index p - 1.
+  std::span<const real> pile_x;
+  std::span<const real> pile_y;
+  // Direction angles in degrees, angles(p, m) for pile p and m = 1..9 with
+  // leading dimension GROUP_MAX_PILES; angle 9 is the batter angle. Read
+  // only when the batter switch is on.
+  Mat<const real> batter_angles{nullptr, GROUP_MAX_PILES};
+  // Height of the centre of gravity above the pile heads.
+  real zc = 0.0f;
+  // The two radii of pile element 1.
+  real radius_x = 0.0f;
+  real radius_y = 0.0f;
+  // Shear-wave velocity of the last soil layer (for a parabolic medium the
+  // velocity given for it); 0 switches the interaction off.
+  real Vl = 0.0f;
+  GroupSolver solver = GroupSolver::factor_and_solve;
+};
+
+// Kg := the group impedance at omega (rad/s) from the head impedance K1 of a
+// single vertical pile. Kg is symmetric; its entries (1,2), (1,3), (1,4),
+// (2,3), (2,5), (3,6) and their mirrors are zero. On any status other than
+// ok, Kg is all zero and ctx.work says which system failed.
+// With interaction the tables must come from a set-up that reported ok: for
+// piles closer than a diameter the static system is singular and the dynamic
+// factors (fits extended below two diameters) are meaningless.
+// Large groups are filled and solved on several threads; for the solve the
+// library's own thread count is set to one and then restored.
+GroupImpedanceStatus GROUP_IMPEDANCE(const Cmat6& K1, Cmat6& Kg, real omega, const GroupImpedanceContext& ctx);
+
+}  // namespace zav
