@@ -193,6 +193,10 @@ struct Real6 {
 
 // The load. Degrees of freedom 1..6: translation in X, Y, Z, rotation about X, Y, Z.
 struct Load {
+  // Frequency lines of the analysis, as the load reader checked them against the
+  // tables: harmonic and random NEAREST_INT((max - min) / step + 1) with a step of
+  // 0 taken as 1; transient n / 2 + 1.
+  int LINES = 0;
   // Frequency lines of a harmonic or random load: maximum, minimum, step. Harmonic
   // frequencies are circular (rad/s, the deck gives Hz times 6.28).
   real FREQ_MAX = 0.0f, FREQ_MIN = 0.0f, FREQ_STEP = 0.0f;
@@ -204,16 +208,19 @@ struct Load {
   real p = 0.0f, q = 0.0f, r = 0.0f;
   // The amplitudes moved to the centre of gravity: Fx, Fy, Fz, Mx, My, Mz.
   Array1<real, 6> LOAD_VECTOR;
-  // Transient: points n, interval, and per line L = 1..n and degree of freedom
-  // the conjugate of the load's transform divided by n (0 where no load).
+  // Points: of a transient load (time points n) or of a random load (one
+  // frequency line per point).
   int POINTS = 0;
+  // Transient: interval, and per line L = 1..n and degree of freedom
+  // TRANSIENT(L)[dof - 1] the conjugate of the load's transform divided by n
+  // (0 where no load).
   real TIME_INTERVAL = 0.0f;
   real POINTS_REAL = 0.0f;  // n as a real
   real HALF_POINTS = 0.0f;  // n * 0.5 + 2
   Array1<std::array<cplx, 6>, MAX_TRANSIENT_POINTS> TRANSIENT;
-  // Random: duration T, and per line L = 1..points the input spectra S(j, k) by
-  // the two location codes (0 where no spectrum was given); FREQ_STEP is
-  // (max - min) / (points - 1).
+  // Random: duration T, and per line L = 1..POINTS the input spectra
+  // SPECTRA(L)(j, k) by the two location codes (0 where no spectrum was given);
+  // FREQ_STEP is (max - min) / (points - 1), points - 1 = 0 taken as 1.
   real DURATION = 0.0f;
   Array1<Real6, MAX_RANDOM_LINES> SPECTRA;
 };

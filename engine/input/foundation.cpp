@@ -18,8 +18,7 @@ constexpr real pi = 3.14159f;
 // A required word of the section was missing or wrong.
 void invalid_keyword(EngineState& s, const std::string& word, int index, std::string_view what) {
   write(s, out(s), "(/,/,' INVALID KEYWORD - ',A4,A)", word, what);
-  section::give_back_if_top_level(s, index);
-  section::will_not_execute(s);
+  section::reject_word(s, index);
 }
 
 // A count of rows that the section's tables hold; when it cannot be taken, its

@@ -54,8 +54,9 @@ bool top_level(int index) {
   }
 }
 
-void give_back_if_top_level(EngineState& s, int index) {
+void reject_word(EngineState& s, int index) {
   if (top_level(index)) step_back(s);
+  will_not_execute(s);
 }
 
 void will_not_execute(EngineState& s) {

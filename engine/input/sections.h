@@ -40,9 +40,10 @@ void step_back(EngineState& s);
 // Keywords that the keyword loop acts on itself (a section, RUN, STOP, a switch).
 bool top_level(int index);
 
-// A required word was missing or wrong: a word that starts a section of its
-// own goes back to the keyword loop, any other word is dropped.
-void give_back_if_top_level(EngineState& s, int index);
+// After the message of a required word that was missing or wrong: a word that
+// starts a section of its own goes back to the keyword loop (any other word is
+// dropped), then " PROGRAM WILL NOT EXECUTE" and the fatal flag.
+void reject_word(EngineState& s, int index);
 
 inline bool echo(const EngineState& s) { return s.switches.ECHO_FLAG == 1; }
 inline void fatal(EngineState& s) { s.input.FATAL_INPUT_FLAG = 1; }

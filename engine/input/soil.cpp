@@ -202,8 +202,7 @@ void read_soil_words(EngineState& s) {
   }
   if (k != 36) {
     write(s, out(s), "(/,/,' WEAK OR CONSTANT SUBKEYWORDS ARE EXPECTED TO',' FO   LLOW SOIL KEYWORD')");
-    section::give_back_if_top_level(s, k);
-    section::will_not_execute(s);
+    section::reject_word(s, k);
     return;
   }
   SOLCST(s);
@@ -211,8 +210,7 @@ void read_soil_words(EngineState& s) {
   k = section::keyword(s, word);
   if (k != 22) {
     write(s, out(s), "(/,/,' BELOW SUBKEYWORD IS EXPECTED TO FOLLOW SOIL',' CON   STANT DATA')");
-    section::give_back_if_top_level(s, k);
-    section::will_not_execute(s);
+    section::reject_word(s, k);
     return;
   }
   READ_SOIL_BELOW(s);
