@@ -1,7 +1,6 @@
 // The LOAD section: the load kind and its data, harmonic, transient or random.
 #include <array>
 #include <cmath>
-#include <limits>
 #include <string>
 
 #include "input/input.h"
@@ -13,6 +12,11 @@ namespace {
 
 using section::echo;
 using section::out;
+
+// Loads or spectra of one section: a later one of the same degrees of freedom
+// replaces an earlier one, so no table limits them; this bound keeps their count
+// within its echo field.
+constexpr int max_loads = 999;
 
 void load_error(EngineState& s) {
   write(s, out(s),
@@ -139,8 +143,7 @@ bool read_transient(EngineState& s) {
   real interval = 0.0f;
   int n = 0, loads = 0;
   if (!read_points(s, MAX_TRANSIENT_POINTS, n)) return false;
-  if (!section::number(s, interval) || section::count(s, 0, std::numeric_limits<int>::max(), loads) !=
-                                           section::Count::ok) {
+  if (!section::number(s, interval) || section::count(s, 0, max_loads, loads) != section::Count::ok) {
     return false;
   }
   ld.POINTS = n;
@@ -197,7 +200,7 @@ bool read_random(EngineState& s) {
   int points = 0, spectra = 0;
   if (!section::numbers(s, max, min) || !read_points(s, MAX_RANDOM_LINES, points)) return false;
   if (!section::number(s, duration) ||
-      section::count(s, 0, std::numeric_limits<int>::max(), spectra) != section::Count::ok) {
+      section::count(s, 0, max_loads, spectra) != section::Count::ok) {
     return false;
   }
   ld.FREQ_MAX = max;

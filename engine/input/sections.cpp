@@ -1,5 +1,6 @@
 #include "input/sections.h"
 
+#include <cassert>
 #include <cmath>
 
 namespace zav::section {
@@ -14,6 +15,7 @@ bool number(EngineState& s, real& value) {
 bool whole(real value) { return std::isfinite(value) && std::floor(value) == value; }
 
 Count count(EngineState& s, int low, int limit, int& n) {
+  assert(limit < (1 << 24));  // every whole number up to the limit is a real
   real v = 0.0f;
   if (!number(s, v) || !whole(v) || v < static_cast<real>(low)) return Count::bad;
   if (v > static_cast<real>(limit)) return Count::over;

@@ -243,6 +243,8 @@ INSTANTIATE_TEST_SUITE_P(Decks, LoadMessages, ::testing::Values(
   MessageRow{"TransientSamplesShort", load(transient(4, {"1 ", "1 2 3"}, 1), false), 3,
              two_blank(" *** INPUT ERROR ***    ALPHANUMERIC ENCOUNTERED - \"RUN                 \",") + load_error, true},
   MessageRow{"TransientNegativeLoadCount", load(transient(4, samples_of(4), -1), false), 3, load_error, false},
+  MessageRow{"TransientHugeLoadCount", with(load(transient(4, samples_of(4), 1), false), "1 ", {"2147483648 "}), 3,
+             load_error, false},
   MessageRow{"Random200Points",     load(random_load(200, spectrum_of(200), 1), false), 0, {}, true},
   MessageRow{"Random201Points",     load(random_load(201, spectrum_of(201), 1), false), 3,
              two_blank(" ERROR - NUMBER OF POINTS EXCEEDS  200") + load_error, false},
