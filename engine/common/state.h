@@ -9,6 +9,8 @@
 // (see io/records.h for formats, items and read exits).
 #pragma once
 
+#include <array>
+#include <cassert>
 #include <string>
 #include <utility>
 
@@ -47,11 +49,193 @@ struct RecordReader {
   std::array<std::string, 20> text_buffer;
 };
 
+// Switches of a run, set to their defaults by INIT_DEFAULTS and changed by the
+// keyword loop and the section readers.
+struct Switches {
+  int PRINT_WIDTH = 1;        // NARR 1, WIDE 2 (no output depends on it)
+  int ECHO_FLAG = 1;          // 1: the section readers echo their input
+  int MATRIX_PRINT_FLAG = 0;  // 1: stiffness and damping tables, impedance plot records
+  int DIMENSIONLESS_FLAG = 0; // DIME (echoed only)
+  int SOIL_MEDIUM = 1;        // 1 layered (LAYE), 2 parabolic (PARA)
+  int PILE_TIP = 0;           // 0 floating, 1 end-bearing
+  int BATTER = 0;             // 1: battered piles (BATTER_ANGLES)
+  int INTERACTION = 0;        // 1: pile-soil-pile interaction
+  int WEAK_ZONE = 0;          // 1: weakened zone around the piles or the footing
+  int EMBEDMENT = 0;          // 1: side layers of the pile cap (EMBE)
+  int SIDE_CAP = 0;           // 1: weakened side layers of the pile cap (SIDE)
+  int HARMONIC_FORM = 1;      // 1 non-quadratic, 2 quadratic harmonic load
+};
+
+// Unit labels of the report, each held at its field width.
+struct UnitLabels {
+  std::string length, force, moment, mass, mass_moment, mass_length;
+  std::string trans_stiffness, rot_stiffness, cross_stiffness;
+  std::string trans_damping, rot_damping, cross_damping;
+  std::string area, inertia, velocity, acceleration, unit_weight, stress;
+};
+
+// What the report's headings print: the title and the unit system.
+struct ReportHeading {
+  std::string TITLE = std::string(80, ' ');  // 80 characters
+  real GRAVITY = 0.0f;                       // gravitational constant g
+  int UNIT_SYSTEM = 0;                       // 1 English, 2 SI, 0 before GRAV
+  UnitLabels LABELS;                         // blank (at their widths) before GRAV
+};
+
+inline constexpr int MAX_LAYERS = 30;   // soil layers, side layers, pile elements
+inline constexpr int MAX_PILES = 500;
+
+// One pile or column element, from the top down.
+struct Element {
+  real depth = 0.0f;     // the element's length h (its layer's thickness); 0 with PARA
+  real radius_x = 0.0f;  // pile radius X
+  real radius_y = 0.0f;  // pile radius Y
+  real area = 0.0f;      // cross-sectional area A
+  real inertia_x = 0.0f; // moment of inertia Ix
+  real inertia_y = 0.0f; // moment of inertia Iy
+  real torsion = 0.0f;   // torsional stiffness J
+};
+
+struct Pile {
+  real number = 0.0f;  // as given (a row label)
+  real x = 0.0f, y = 0.0f;
+};
+
+// The foundation as FOUN describes it (lengths in the deck's units).
+struct Foundation {
+  // Plan geometry: circle radius, or rectangle sides a (first) and b.
+  real radius = 0.0f, side_a = 0.0f, side_b = 0.0f;
+  // Equivalent radii for every type but STRA: translation, rocking about x,
+  // rocking about y, torsion.
+  real R0 = 0.0f, R1 = 0.0f, R2 = 0.0f, R3 = 0.0f;
+  // STRA: horizontal, vertical, rocking about x, rocking about y, torsion, and
+  // their mean R.
+  Array1<real, 5> STRATUM_RADII;
+  real R = 0.0f;
+  // Centre of gravity: X, Y and height.
+  real xc = 0.0f, yc = 0.0f, hc = 0.0f;
+  // STRA: depth of embedment E and depth of layer H.
+  real E = 0.0f, H = 0.0f;
+  // PILE and MULT constants.
+  real total_length = 0.0f, unit_weight = 0.0f, static_load = 0.0f, poisson = 0.0f, damping = 0.0f;
+  real rigidity = 0.0f;       // coefficient of rigidity
+  real youngs_modulus = 0.0f;
+  // Elements: LAYE n of them (1 with PARA).
+  int ELEMENT_COUNT = 0;
+  Array1<Element, MAX_LAYERS> ELEMENTS;
+  // Piles: head fixed (switch 1, value 1.0) or pinned (0, 0.0).
+  int HEAD = 1;
+  real HEAD_VALUE = 1.0f;
+  int PILE_COUNT = 0;
+  Array1<Pile, MAX_PILES> PILES;
+  // Per pile (in the order of PILES) nine direction angles in degrees, the
+  // pile axes against the cap axes row by row, k = 1..9.
+  Array1<std::array<real, 9>, MAX_PILES> BATTER_ANGLES;
+};
+
+// Mass constants of the footing or cap.
+struct MassConstants {
+  real m = 0.0f;                          // total mass
+  real Ix = 0.0f, Iy = 0.0f, Iz = 0.0f;   // mass moments about X, Y, Z
+  real Ixy = 0.0f, Ixz = 0.0f, Iyz = 0.0f;  // cross products
+};
+
+// One row of a soil table. Without a weakened zone its ratio is 1, its Poisson's
+// ratio and damping are the layer's and its thickness 0; a ratio above 0.999 also
+// means no weakened zone (thickness 0).
+struct SoilLayer {
+  real number = 0.0f;     // as given (a row label)
+  real thickness = 0.0f;  // h, where the table has it (HALF, EMBE)
+  real Vs = 0.0f;         // shear-wave velocity
+  real unit_weight = 0.0f;
+  real nu = 0.0f;         // Poisson's ratio
+  real damping = 0.0f;    // material damping
+  real weak_ratio = 1.0f;      // shear-modulus ratio of the weakened zone
+  real weak_nu = 0.0f;         // its Poisson's ratio
+  real weak_damping = 0.0f;    // its material damping
+  real weak_thickness = 0.0f;  // its thickness ratio (times a radius in the analysis)
+  real G_ratio = 1.0f;    // MULT, below the adjacent layers: shear-modulus ratio (in/out)
+  real D_ratio = 1.0f;    // and damping ratio (in/out)
+};
+
+struct Soil {
+  // The soil along the piles or the column, layer j beside element j (PILE:
+  // ELEMENT_COUNT layers, 1 with PARA; MULT: ADJACENT_COUNT adjacent layers,
+  // then the soil below the foundation down to ELEMENT_COUNT).
+  int LAYER_COUNT = 0;
+  int ADJACENT_COUNT = 0;
+  Array1<SoilLayer, MAX_LAYERS> LAYERS;
+  // STRA: the stratum (Vs, unit weight, nu, damping).
+  SoilLayer STRATUM;
+  // BELO: the soil below the piles or the column; for HALF the half-space.
+  SoilLayer BELOW;
+  // Side layers: the HALF soil table, or the pile cap's embedment (EMBE).
+  int SIDE_COUNT = 0;
+  Array1<SoilLayer, MAX_LAYERS> SIDE_LAYERS;
+};
+
+inline constexpr int MAX_HARMONIC_LINES = 500;
+inline constexpr int MAX_RANDOM_LINES = 200;
+inline constexpr int MAX_TRANSIENT_POINTS = 1024;
+
+// A real 6 by 6 table indexed (j, k) from 1 by degree of freedom.
+struct Real6 {
+  real a[36] = {};
+  real& operator()(int j, int k) {
+    assert(j >= 1 && j <= 6 && k >= 1 && k <= 6);
+    return a[(j - 1) + (k - 1) * 6];
+  }
+  real operator()(int j, int k) const {
+    assert(j >= 1 && j <= 6 && k >= 1 && k <= 6);
+    return a[(j - 1) + (k - 1) * 6];
+  }
+};
+
+// The load. Degrees of freedom 1..6: translation in X, Y, Z, rotation about X, Y, Z.
+struct Load {
+  // Frequency lines of the analysis, as the load reader checked them against the
+  // tables: harmonic and random NEAREST_INT((max - min) / step + 1) with a step of
+  // 0 taken as 1; transient n / 2 + 1.
+  int LINES = 0;
+  // Frequency lines of a harmonic or random load: maximum, minimum, step. Harmonic
+  // frequencies are circular (rad/s, the deck gives Hz times 6.28).
+  real FREQ_MAX = 0.0f, FREQ_MIN = 0.0f, FREQ_STEP = 0.0f;
+  // Harmonic: amplitudes F1..F6 as entered, lever arms (after the reference
+  // point of option 1), the option and the reference point p, q, r.
+  Array1<real, 6> AMPLITUDES;
+  real ex = 0.0f, ey = 0.0f, ez = 0.0f;
+  int OPTION = 0;
+  real p = 0.0f, q = 0.0f, r = 0.0f;
+  // The amplitudes moved to the centre of gravity: Fx, Fy, Fz, Mx, My, Mz.
+  Array1<real, 6> LOAD_VECTOR;
+  // Points: of a transient load (time points n) or of a random load (one
+  // frequency line per point).
+  int POINTS = 0;
+  // Transient: interval, and per line L = 1..n and degree of freedom
+  // TRANSIENT(L)[dof - 1] the conjugate of the load's transform divided by n
+  // (0 where no load).
+  real TIME_INTERVAL = 0.0f;
+  real POINTS_REAL = 0.0f;  // n as a real
+  real HALF_POINTS = 0.0f;  // n * 0.5 + 2
+  Array1<std::array<cplx, 6>, MAX_TRANSIENT_POINTS> TRANSIENT;
+  // Random: duration T, and per line L = 1..POINTS the input spectra
+  // SPECTRA(L)(j, k) by the two location codes (0 where no spectrum was given);
+  // FREQ_STEP is (max - min) / (points - 1), points - 1 = 0 taken as 1.
+  real DURATION = 0.0f;
+  Array1<Real6, MAX_RANDOM_LINES> SPECTRA;
+};
+
 struct EngineState {
   io::Files files;
   RunFiles run;
   InputControl input;
   RecordReader reader;
+  Switches switches;
+  ReportHeading report;
+  Foundation foundation;
+  MassConstants mass;
+  Soil soil;
+  Load load;
 };
 
 template <class... A>

@@ -1,4 +1,4 @@
-// Run files, the deck preprocessor, the record reader and the deck reading.
+// Run files, the deck preprocessor, the record reader and the deck readers.
 #pragma once
 
 #include <string>
@@ -30,12 +30,16 @@ inline constexpr int KEYWORD_COUNT = 52;
 // mode 0: step back one record; mode > 1: message and step back; mode < -1: the
 // first character of the next record as the word. status: 1 normal, -1 text met
 // in a number field (s.reader.keyword_index tells which keyword, if any), 0 end
-// of the deck in word mode.
+// of the deck (in word mode and in number mode).
 void READIT(EngineState& s, int mode, real& value, std::string& word, int& status);
 // index 1..52 of a 4-character word, or 999 (reported) when it is no keyword.
 void FIND_KEYWORD(EngineState& s, const std::string& word, int& index, int& status);
 // The next word of the deck.
 void READ_WORD(EngineState& s, std::string& word, int& status);
+
+// x rounded to the nearest integer, halves away from zero; values beyond the
+// integer range give its ends, NaN gives 0.
+int NEAREST_INT(real x);
 
 // Defaults of a run; status 1 when done.
 void INIT_DEFAULTS(EngineState& s, int& status);
@@ -44,5 +48,32 @@ void INIT_DEFAULTS(EngineState& s, int& status);
 void READ_DECK(EngineState& s, int& status, int& stop);
 // Raises FATAL_INPUT_FLAG when the deck left out what the analysis needs.
 void CHECK_INPUT_COMPLETE(EngineState& s);
+
+// Report heading, title, gravity and unit labels.
+void READ_TITLE(EngineState& s);
+void READ_GRAVITY(EngineState& s);
+void SET_UNIT_LABELS(EngineState& s);
+// mode 1: the data-echo heading (with the file names), 2: the results heading;
+// banner 1 writes the banner first, 0 leaves it out.
+void WRITE_HEADING(EngineState& s, int mode, int banner);
+void WRITE_BANNER(EngineState& s);
+
+// The FOUN section and its parts.
+void READ_FOUNDATION(EngineState& s);
+void READ_GEOMETRY(EngineState& s);
+void READ_MASS(EngineState& s);
+void READ_FOUNDATION_CONSTANTS(EngineState& s);
+void READ_ELEMENTS(EngineState& s);
+void READ_BATTER(EngineState& s);
+
+// The SOIL section and its parts.
+void READ_SOIL(EngineState& s);
+void SOLCST(EngineState& s);
+void READ_SOIL_BELOW(EngineState& s);
+void READ_EMBEDMENT(EngineState& s);
+
+// The LOAD section and its data.
+void READ_LOAD(EngineState& s);
+void READ_LOAD_DATA(EngineState& s);
 
 }  // namespace zav

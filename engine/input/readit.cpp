@@ -48,6 +48,8 @@ void READIT(EngineState& s, int mode, real& value, std::string& word, int& statu
             "(/,/,' *** INPUT ERROR ***    END OF FILE ENCOUNTERED','W   HILE READING',/,24X,'NUMBER ',I3,"
             "' OF ',I3,' NUMBERS TO BE',' REA D')",
             1, 1);
+      // No number was read: the section must not take the 0.0 for data.
+      status = 0;
       return;
     }
     if (rc == io::Io::ok && rest.find_first_not_of(' ') == std::string::npos) return;

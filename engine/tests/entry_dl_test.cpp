@@ -36,7 +36,7 @@ TEST(EntryLibrary, EveryCallOfALoadedLibraryStartsAfresh) {
     ASSERT_NE(entry, nullptr);
     for (const std::string* deck : {&overflow, &plain}) {
       put_file("job.kqd", *deck);
-      EXPECT_EQ(entry(round), 2);
+      EXPECT_EQ(entry(round), 3);
       std::string& first = deck == &overflow ? first_overflow_report : first_plain_report;
       if (round == 0) first = file_text("job.kqo");
       EXPECT_EQ(file_text("job.kqo"), first) << "round " << round;

@@ -24,7 +24,7 @@ class Runner : public ::testing::Test {
 
 TEST_F(Runner, RunsTheEngineOnADeckAndExitsWithItsStatus) {
   std::filesystem::create_directory("data.v1");
-  put_file("data.v1/job", "FOUNDATION=PILE\r\nRUN\r\n");
+  put_file("data.v1/job", "NOECHO\r\nTITLE=Job\r\nSTOP\r\n");
   EXPECT_EQ(run(std::string(ZAV_RUNNER) + " data.v1/job"), 2) << err;
   EXPECT_FALSE(file_exists("names.dat"));
   EXPECT_EQ(file_lines("data.v1/job.kqo"),

@@ -3,6 +3,7 @@
 // records' bounds (the sanitizer build checks every access).
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <random>
 
 #include "input/tests/deck_fixture.h"
@@ -14,7 +15,9 @@ namespace {
 const char* const pieces[] = {
     "FOUNDATION=", "HALF-SPACE", "PILE", "CIRCULAR=", "RECTANGULAR=", "MASS ", "CONSTANTS", "SOIL ", "LOAD ",
     "HARMONIC ", "RUN ", "STOP", "TITLE=", "WEAK", "BELOW=", "=", ",", "*", "$", "(", ")", "9(", "0(", "1.5E3",
-    "-2E-4", "12", "3.5", "-", "+", ".", "E", "T", "H", "F", "Q", "P", "S", "V", " ", "  ", "\t", "\r", "x"};
+    "-2E-4", "12", "3.5", "-", "+", ".", "E", "T", "H", "F", "Q", "P", "S", "V", " ", "  ", "\t", "\r", "x",
+    "LAYERS=", "FIXED=", "PINNED=", "PARABOLIC", "ELEMENT", "END-BEARING", "BATTERED", "XZ", "INTERACTION",
+    "SIDE-CAP", "EMBEDDED", "TRANSIENT ", "RANDOM ", "QUADRATIC", "GRAVITY=", "1024", "1E30", "-1", "31", "501"};
 
 std::string example_deck() {
   return lines_text({"TITLE=Circular footing", "MATRIX", "GRAVITY=9.8", "FOUNDATION=HALF-SPACE", "CIRCULAR=2.5",
@@ -24,15 +27,28 @@ std::string example_deck() {
                     "\r\n");
 }
 
+std::string pile_deck() {
+  return lines_text({"GRAVITY=32.2", "FOUNDATION=PILE", "RECTANGULAR=4,3", "MASS ", "10 5 5 8 0 0 0", "LAYERS=2",
+                     "FIXED=2", "1 -1 0 ", "2 1 0 ", "CONSTANTS ", "0 0 1 20 150 ", "0 0.25 0.02 0.6 4E8", "ELEMENT",
+                     "1 10 0.5 0.5 0.78 0.05 0.05 0.1", "2 10 0.5 0.5 0.78 0.05 0.05 0.1", "END-BEARING", "BATTERED",
+                     "1 XZ  ", "10 ", "2 YZ  ", "10 ", "INTERACTION ", "SOIL ", "WEAK", "CONSTANTS",
+                     "1 500 110 0.4 0.05 0.7 0.4 0.1 1", "2 600 115 0.4 0.05 1 0.4 0.1 0", "BELOW=900 120 0.3 0.05",
+                     "SIDE-CAP", "EMBEDDED", "1 ", "1 2 300 100 0.35 0.05 0.5 0.35 0.1 0.1", "LOAD ", "TRANSIENT ",
+                     "CONSTANTS ", "4 ", "0.01 ", "2 ", "1", "1 ", "0 ", "-1 ", "0 ", "6", "0 ", "1 ", "0 ", "1 ",
+                     "RUN "},
+                    "\r\n");
+}
+
 class Decks {
  public:
   explicit Decks(unsigned seed) : rng_(seed) {}
 
   std::string next() {
-    switch (pick(4)) {
+    switch (pick(5)) {
       case 0: return random_bytes();
       case 1: return random_tokens();
       case 2: return mutated(example_deck());
+      case 3: return mutated(pile_deck());
       default: return mutated(random_tokens());
     }
   }
@@ -119,13 +135,20 @@ TEST_F(DeckFuzz, PreprocessorAndRecordReaderHoldOnEveryDeck) {
 
 TEST(RunFuzz, WholeRunsEndInOrderOnEveryDeck) {
   ScratchDir dir;
+  put_names_dat("job");
+  // The decks that are mutated are complete as they stand.
+  for (const std::string& deck : {example_deck(), pile_deck()}) {
+    put_file("job.kqd", deck);
+    auto s = std::make_unique<EngineState>();
+    s->files.console_in = nullptr;
+    ASSERT_EQ(IZAVIK(*s), status_completed) << file_text("job.kqo");
+  }
   Decks decks(99u);
   for (int round = 0; round < 150; ++round) {
-    put_names_dat("job");
     put_file("job.kqd", decks.next());
-    EngineState s;
-    s.files.console_in = nullptr;
-    int status = IZAVIK(s);
+    auto s = std::make_unique<EngineState>();
+    s->files.console_in = nullptr;
+    int status = IZAVIK(*s);
     ASSERT_TRUE(status == status_completed || status == status_stopped || status == status_fatal) << status;
     ASSERT_FALSE(file_lines("job.kqo").empty());
   }

@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(Records, NumberField, ::testing::Values(
   // Digits beyond the 20-column field would be lost: the record is reported instead.
   NumberRow{{"12345678901234567890123", "7"}, -1, 0.0f, 53, "7.  ",
             {"", "", alphanumeric_message("12345678901234567890")}},
-  NumberRow{{},                        1, 0.0f,   0, "    ",
+  NumberRow{{},                        0, 0.0f,   0, "    ",
             {eof_number_message[0], eof_number_message[1], eof_number_message[2], eof_number_message[3]}}
 ));
 // clang-format on

@@ -1,0 +1,269 @@
+// The LOAD section: the load kind and its data, harmonic, transient or random.
+#include <array>
+#include <cmath>
+#include <string>
+
+#include "input/input.h"
+#include "input/sections.h"
+#include "kernels/fft.h"
+
+namespace zav {
+namespace {
+
+using section::echo;
+using section::out;
+
+// Loads or spectra of one section: a later one of the same degrees of freedom
+// replaces an earlier one, so no table limits them; this bound keeps their count
+// within its echo field.
+constexpr int max_loads = 999;
+
+void load_error(EngineState& s) {
+  write(s, out(s),
+        "(/,/,1X,' ERROR ENCOUNTERED IN LOAD DESCRIPTION',/,1X,'        - WILL CONTINUE TO PROCESS DATA',/,"
+        "1X,'     - CANNOT EXECUTE T HIS PROBLEM SET')");
+  section::fatal(s);
+}
+
+// Frequency lines from the minimum to the maximum by the step, the step 0 taken
+// as 1: as many as the analysis computes.
+int frequency_lines(real max, real min, real step) {
+  const real h = step == 0.0f ? 1.0f : step;
+  return NEAREST_INT((max - min) / h + 1.0f);
+}
+
+// Whether the frequency lines fit the analysis' table of `limit` lines; reports
+// them when they do not.
+bool lines_fit(EngineState& s, int lines, int limit) {
+  if (lines > limit) {
+    write(s, out(s), "(/,/,1X,'ERROR - NUMBER OF FREQUENCIES EXCEEDS ',I3)", limit);
+    return false;
+  }
+  if (lines < 1) {
+    write(s, out(s), "(/,/,1X,'ERROR - NO FREQUENCY FROM THE MINIMUM TO THE MAXIMUM')");
+    return false;
+  }
+  return true;
+}
+
+// A code of a degree of freedom, 1..6; false on a read error, or (reported with
+// `message`) when the code is outside.
+bool read_code(EngineState& s, int& code, std::string_view message) {
+  real v = 0.0f;
+  if (!section::number(s, v) || !section::whole(v)) return false;
+  code = NEAREST_INT(v);
+  if (code >= 1 && code <= 6) return true;
+  write(s, out(s), message, code);
+  return false;
+}
+
+bool read_harmonic(EngineState& s) {
+  auto& ld = s.load;
+  auto& f = s.foundation;
+  std::string word;
+  int status = 0;
+  READ_WORD(s, word, status);
+  const int k = section::keyword_index(word);
+  if (k == 52) s.switches.HARMONIC_FORM = 1;
+  else if (k == 51) s.switches.HARMONIC_FORM = 2;
+  else section::step_back(s);  // no form word: the numbers follow at once
+  auto& F = ld.AMPLITUDES;
+  real option = 0.0f;
+  if (!section::numbers(s, ld.FREQ_MAX, ld.FREQ_MIN, ld.FREQ_STEP, F(1), F(2), F(3), F(4), F(5), F(6), ld.ex, ld.ey,
+                        ld.ez, option)) {
+    return false;
+  }
+  ld.OPTION = NEAREST_INT(option);
+  if (ld.OPTION == 1) {
+    if (!section::numbers(s, ld.p, ld.q, ld.r)) return false;
+    ld.ex = ld.ex - (ld.p - f.xc);
+    ld.ey = ld.ey - (ld.q - f.yc);
+    ld.ez = f.hc + ld.r - ld.ez;
+  }
+  ld.LINES = frequency_lines(ld.FREQ_MAX, ld.FREQ_MIN, ld.FREQ_STEP);
+  if (!lines_fit(s, ld.LINES, MAX_HARMONIC_LINES)) return false;
+  // The amplitudes moved to the centre of gravity.
+  auto& R = ld.LOAD_VECTOR;
+  R(1) = F(1);
+  R(2) = F(2);
+  R(3) = F(3);
+  R(4) = F(4) - F(3) * ld.ey + F(2) * ld.ez;
+  R(5) = F(5) - F(1) * ld.ez + F(3) * ld.ex;
+  R(6) = F(6) - F(2) * ld.ex + F(1) * ld.ey;
+  if (!echo(s)) return true;
+  // Circular frequencies are shown in Hz.
+  const real hz = 0.5f / 3.14f;
+  const real fmax = ld.FREQ_MAX * hz, fmin = ld.FREQ_MIN * hz, fstep = ld.FREQ_STEP * hz;
+  const auto& lab = s.report.LABELS;
+  if (s.switches.HARMONIC_FORM == 1) {
+    write(s, out(s),
+          "(/,/,1X,'HARMONIC LOAD, NON QUADRATIC',/,1X,28('*'),/,/,"
+          "1X,'MAXIMUM FREQUENCY ..............',1PE10.3,1X,'Hz',/,"
+          "1X,'MINIMUM FREQUENCY ..............',1PE10.3,1X,'Hz',/,"
+          "1X,'STEP FREQUENCY .................',1PE10.3,1X,'Hz',/,"
+          "1X,'FORCE IN X-DIRECTION  ..........',1PE10.3,1X,A3,/,"
+          "1X,'FORCE IN Y-DIRECTION  ..........',1PE10.3,1X,A3,/,"
+          "1X,'FORCE IN Z-DIRECTION  ..........',1PE10.3,1X,A3,/,"
+          "1X,'MOMENT ABOUT X-AXIS  ...........',1PE10.3,1X,A5,/,"
+          "1X,'MOMENT ABOUT Y-AXIS  ...........',1PE10.3,1X,A5,/,"
+          "1X,'MOMENT ABOUT Z-AXIS  ...........',1PE10.3,1X,A5)",
+          fmax, fmin, fstep, R(1), lab.force, R(2), lab.force, R(3), lab.force, R(4), lab.moment, R(5), lab.moment,
+          R(6), lab.moment);
+  } else {
+    write(s, out(s),
+          "(/,/,1X,'HARMONIC LOAD, QUADRATIC',/,1X,24('*'),/,/,"
+          "1X,'MAXIMUM FREQUENCY ..............',1PE10.3,1X,'Hz',/,"
+          "1X,'MINIMUM FREQUENCY ..............',1PE10.3,1X,'Hz',/,"
+          "1X,'STEP FREQUENCY .................',1PE10.3,1X,'Hz',/,"
+          "1X,'FORCE COEFF. IN X-DIRECTION  ...',1PE10.3,/,"
+          "1X,'FORCE COEFF. IN Y-DIRECTION  ...',1PE10.3,/,"
+          "1X,'FORCE COEFF. IN Z-DIRECTION  ...',1PE10.3,/,"
+          "1X,'MOMENT COEFF. ABOUT X-AXIS  ....',1PE10.3,/,"
+          "1X,'MOMENT COEFF. ABOUT Y-AXIS  ....',1PE10.3,/,"
+          "1X,'MOMENT COEFF. ABOUT Z-AXIS  ....',1PE10.3)",
+          fmax, fmin, fstep, R(1), R(2), R(3), R(4), R(5), R(6));
+  }
+  return true;
+}
+
+// The number of points of a load, a whole number from 1 to `limit`; false when
+// it is not (reported when above the limit).
+bool read_points(EngineState& s, int limit, int& n) {
+  switch (section::count(s, 1, limit, n)) {
+    case section::Count::ok: return true;
+    case section::Count::bad: return false;
+    case section::Count::over: break;
+  }
+  write(s, out(s), "(/,/,1X,'ERROR - NUMBER OF POINTS EXCEEDS ',I4)", limit);
+  return false;
+}
+
+bool read_transient(EngineState& s) {
+  auto& ld = s.load;
+  real interval = 0.0f;
+  int n = 0, loads = 0;
+  if (!read_points(s, MAX_TRANSIENT_POINTS, n)) return false;
+  if (!section::number(s, interval) || section::count(s, 0, max_loads, loads) != section::Count::ok) {
+    return false;
+  }
+  ld.POINTS = n;
+  ld.TIME_INTERVAL = interval;
+  ld.LINES = n / 2 + 1;
+  ld.TRANSIENT = {};
+  if (echo(s)) {
+    write(s, out(s),
+          "(/,/,1X,'TRANSIENT LOAD',/,1X,14('*'),/,/,"
+          "1X,'NUMBER OF POINTS  ..............  ',I4,/,"
+          "1X,'TIME INTERVAL BETWEEN POINTS  ..',F7.3,/,"
+          "1X,'NUMBER OF LOADS  ...............',I3)",
+          n, interval, loads);
+  }
+  static constexpr const char* load_name[] = {
+      "LOAD TYPE CODE - 1 (FORCE IN X-DIRECTION)",  "LOAD TYPE CODE - 2 (FORCE IN Y-DIRECTION)",
+      "LOAD TYPE CODE - 3 (FORCE IN Z-DIRECTION)",  "LOAD TYPE CODE - 4 (ROTATION ABOUT X-AXIS)",
+      "LOAD TYPE CODE - 5 (ROTATION ABOUT Y-AXIS)", "LOAD TYPE CODE - 6 (ROTATION ABOUT Z-AXIS)"};
+  std::array<real, MAX_TRANSIENT_POINTS> samples{};
+  std::array<cplx, MAX_TRANSIENT_POINTS> A{};
+  FftWork work;
+  for (int l = 1; l <= loads; ++l) {
+    int code = 0;
+    if (!read_code(s, code,
+                   "(/,1X,'ERROR - LOAD TYPE INDICATOR ( ',I3,' ) CANNOT BE ',/,9X,"
+                   "'LESS THAN 1 OR EXCEED A VALUE OF 6')")) {
+      return false;
+    }
+    for (int j = 0; j < n; ++j) {
+      if (!section::number(s, samples[static_cast<std::size_t>(j)])) return false;
+      A[static_cast<std::size_t>(j)] = cplx(samples[static_cast<std::size_t>(j)], 0.0f);
+    }
+    // To frequencies at once: line L takes the conjugate of transform value L,
+    // divided by the number of points.
+    FFT_MIXED_RADIX(A.data(), n, work.iwk, work.wk);
+    for (int L = 1; L <= n; ++L) {
+      ld.TRANSIENT(L)[static_cast<std::size_t>(code - 1)] = std::conj(A[static_cast<std::size_t>(L - 1)]) /
+                                                            static_cast<real>(n);
+    }
+    if (echo(s)) {
+      write(s, out(s), "(/,1X,A,/,1X,'LOAD AMPLITUDES  ',A)", load_name[code - 1],
+            code <= 3 ? s.report.LABELS.force : s.report.LABELS.moment);
+      for (int j = 0; j < n; ++j) write(s, out(s), "(3X,1PE10.3)", samples[static_cast<std::size_t>(j)]);
+    }
+  }
+  ld.POINTS_REAL = static_cast<real>(n);
+  ld.HALF_POINTS = static_cast<real>(n) * 0.5f + 2.0f;
+  return true;
+}
+
+bool read_random(EngineState& s) {
+  auto& ld = s.load;
+  real max = 0.0f, min = 0.0f, duration = 0.0f;
+  int points = 0, spectra = 0;
+  if (!section::numbers(s, max, min) || !read_points(s, MAX_RANDOM_LINES, points)) return false;
+  if (!section::number(s, duration) ||
+      section::count(s, 0, max_loads, spectra) != section::Count::ok) {
+    return false;
+  }
+  ld.FREQ_MAX = max;
+  ld.FREQ_MIN = min;
+  ld.FREQ_STEP = (max - min) / static_cast<real>(points == 1 ? 1 : points - 1);
+  ld.POINTS = points;
+  ld.DURATION = duration;
+  ld.LINES = frequency_lines(ld.FREQ_MAX, ld.FREQ_MIN, ld.FREQ_STEP);
+  if (!lines_fit(s, ld.LINES, MAX_RANDOM_LINES)) return false;
+  ld.SPECTRA = {};
+  // The random frequencies are shown as the deck gives them, over 62.8.
+  const real shown = 0.5f / 31.4f;
+  if (echo(s)) {
+    write(s, out(s),
+          "(/,/,1X,'RANDOM LOAD',/,1X,11('*'),/,/,"
+          "1X,'MAXIMUM FREQUENCY (Hz)  ........',F7.3,/,"
+          "1X,'MINIMUM FREQUENCY (Hz) .........',F7.3,/,"
+          "1X,'NUMBER OF POINTS  ..............',I4,/,"
+          "1X,'NUMBER OF SPECTRA  .............',I4)",
+          max * shown, min * shown, points, spectra);
+  }
+  constexpr std::string_view location_message =
+      "(/,1X,'ERROR - LOCATION OF SPECTRA ( ',I3,' ) CANNOT BE ',/,9X,'LESS THAN 1 OR EXCEED A VALUE OF 6')";
+  for (int sp = 1; sp <= spectra; ++sp) {
+    int j = 0, k = 0;
+    if (!read_code(s, j, location_message) || !read_code(s, k, location_message)) return false;
+    for (int L = 1; L <= points; ++L) {
+      if (!section::number(s, ld.SPECTRA(L)(j, k))) return false;
+    }
+    if (echo(s)) {
+      write(s, out(s), "(/,1X,'LOCATION OF SPECTRA  -  ',I3,2X,I3,/,1X,'LOAD AMPLITUDES  ',A3)", j, k,
+            s.report.LABELS.force);
+      for (int L = 1; L <= points; ++L) write(s, out(s), "(2X,E10.3)", ld.SPECTRA(L)(j, k));
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+void READ_LOAD(EngineState& s) {
+  std::string word;
+  int k = section::keyword(s, word);
+  const int kind = k == 12 ? 1 : k == 13 ? 2 : k == 11 ? 3 : 0;
+  if (kind == 0) {
+    write(s, out(s), "(/,/,' INVALID OR UNRECOGNIZED KEYWORD - ',A4,' FOR LOAD    TYPE')", word);
+    section::reject_word(s, k);
+    return;
+  }
+  s.input.INPUT_STATUS(2) = kind;
+  k = section::keyword(s, word);
+  if (k != 36) {
+    write(s, out(s), "(/,/,' ''CONSTANT'' KEYWORD MISSING FOR LOAD DESCRIPTION')");
+    section::reject_word(s, k);
+    return;
+  }
+  READ_LOAD_DATA(s);
+}
+
+void READ_LOAD_DATA(EngineState& s) {
+  const int kind = s.input.INPUT_STATUS(2);
+  const bool ok = kind == 3 ? read_harmonic(s) : kind == 1 ? read_transient(s) : read_random(s);
+  if (!ok) load_error(s);
+}
+
+}  // namespace zav

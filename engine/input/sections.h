@@ -1,0 +1,55 @@
+// What the section readers share: numbers, counts and words of the deck, read
+// through READIT, and the fatal flag.
+#pragma once
+
+#include <string>
+
+#include "input/input.h"
+
+namespace zav::section {
+
+// The next number of a section. False on a read error, at the end of the deck,
+// or when the value is no finite number.
+bool number(EngineState& s, real& value);
+
+// Numbers in order into the given places; false at the first that fails (the
+// later ones keep their values).
+template <class... R>
+bool numbers(EngineState& s, R&... values) {
+  return (number(s, values) && ...);
+}
+
+enum class Count { ok, bad, over };
+
+// A count of rows: a whole number from `low` to `limit`. bad: no number, not
+// whole or below `low`; over: above `limit`. n is set only when ok.
+Count count(EngineState& s, int low, int limit, int& n);
+
+// A whole number (a code or a row label); false when the value is not whole.
+bool whole(real value);
+
+// The next word of the deck and its keyword index; a word that is no keyword
+// is reported by FIND_KEYWORD and gives 999.
+int keyword(EngineState& s, std::string& word);
+// The index of a word without a message (999 for none).
+int keyword_index(const std::string& word);
+
+// Steps back over the word just read, so that the keyword loop reads it next.
+void step_back(EngineState& s);
+
+// Keywords that the keyword loop acts on itself (a section, RUN, STOP, a switch).
+bool top_level(int index);
+
+// After the message of a required word that was missing or wrong: a word that
+// starts a section of its own goes back to the keyword loop (any other word is
+// dropped), then " PROGRAM WILL NOT EXECUTE" and the fatal flag.
+void reject_word(EngineState& s, int index);
+
+inline bool echo(const EngineState& s) { return s.switches.ECHO_FLAG == 1; }
+inline void fatal(EngineState& s) { s.input.FATAL_INPUT_FLAG = 1; }
+inline int out(const EngineState& s) { return s.run.OUTPUT_UNIT; }
+
+// " PROGRAM WILL NOT EXECUTE" after a section's message, and the fatal flag.
+void will_not_execute(EngineState& s);
+
+}  // namespace zav::section

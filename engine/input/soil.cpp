@@ -1,0 +1,346 @@
+// The SOIL section: weakened zone, soil constants by foundation type, the soil
+// below, and the side layers of a pile cap.
+#include <string>
+
+#include "input/input.h"
+#include "input/sections.h"
+
+namespace zav {
+namespace {
+
+using section::echo;
+using section::out;
+
+// The weakened zone at the end of a soil row, or none (ratio 1, the layer's own
+// Poisson's ratio and damping, no thickness).
+bool read_weak_zone(EngineState& s, SoilLayer& l, bool weak) {
+  if (!weak) {
+    l.weak_ratio = 1.0f;
+    l.weak_nu = l.nu;
+    l.weak_damping = l.damping;
+    l.weak_thickness = 0.0f;
+    return true;
+  }
+  if (!section::numbers(s, l.weak_ratio, l.weak_nu, l.weak_damping, l.weak_thickness)) return false;
+  // A zone as stiff as the soil around it is no weakened zone.
+  if (l.weak_ratio > 0.999f) l.weak_thickness = 0.0f;
+  return true;
+}
+
+void soil_constants_error(EngineState& s) {
+  write(s, out(s), "(/,/,' ERROR ENCOUNTERED WHILE READING SOIL CONSTANTS')");
+  section::will_not_execute(s);
+}
+
+// A count of soil rows; false (reported) when it is no count or above `limit`.
+bool soil_count(EngineState& s, int limit, int& n, const char* what) {
+  switch (section::count(s, 0, limit, n)) {
+    case section::Count::ok: return true;
+    case section::Count::over:
+      write(s, out(s), "(/,/,1X,'ERROR - NUMBER OF ',A,' EXCEEDS ',I3)", what, limit);
+      section::will_not_execute(s);
+      return false;
+    case section::Count::bad: break;
+  }
+  soil_constants_error(s);
+  return false;
+}
+
+void write_weak_table(EngineState& s, const Array1<SoilLayer, MAX_LAYERS>& layers, int first, int last) {
+  write(s, out(s),
+        "(/,/,1X,'NONLINEARITY OF SOIL (WEAKENED ZONE)',/,/,"
+        "1X,'LAYER  SHEAR MODULUS  ',/,1X,' NO.   RATIO          ')");
+  for (int k = first; k <= last; ++k) {
+    write(s, out(s), "(1X,I3,5X,F7.3)", NEAREST_INT(layers(k).number), layers(k).weak_ratio);
+  }
+}
+
+// The table of the layers along a pile or a multilayer column.
+void write_layer_table(EngineState& s, int first, int last) {
+  const auto& lab = s.report.LABELS;
+  write(s, out(s),
+        "(/,1X,'LAYER  SHEAR WAVE    UNIT   POISSONS  MATERIAL',/,1X,' NO.    VELOCITY    WEIGHT    RATIO    DAMPING',"
+        "/,13X,A4,4X,A8)",
+        lab.velocity, lab.unit_weight);
+  for (int k = first; k <= last; ++k) {
+    const SoilLayer& l = s.soil.LAYERS(k);
+    write(s, out(s), "(1X,I3,4X,F9.3,1X,F11.3,3X,F5.3,3X,F7.3)", NEAREST_INT(l.number), l.Vs, l.unit_weight, l.nu,
+          l.damping);
+  }
+}
+
+// STRA, and PILE in a parabolic medium: one set of soil constants.
+bool read_single(EngineState& s, SoilLayer& l, bool weak) {
+  if (!section::numbers(s, l.Vs, l.unit_weight, l.nu, l.damping) || !read_weak_zone(s, l, weak)) {
+    soil_constants_error(s);
+    return false;
+  }
+  if (!echo(s)) return true;
+  const auto& lab = s.report.LABELS;
+  write(s, out(s),
+        "(/,/,1X,'SOIL CONSTANTS',/,/,"
+        "1X,'SHEAR WAVE VELOCITY  ...........',F12.5,1X,A4,/,"
+        "1X,'UNIT WEIGHT  ...................',F12.5,1X,A8,/,"
+        "1X,'POISSONS RATIO  ................',F12.5,/,"
+        "1X,'MATERIAL DAMPING  ..............',F12.5)",
+        l.Vs, lab.velocity, l.unit_weight, lab.unit_weight, l.nu, l.damping);
+  if (weak) {
+    write(s, out(s),
+          "(1X,'WEAK SHEAR RATIO  ..............',F12.5,/,"
+          "1X,'WEAKPOISSONS RATIO  ..........',F12.5,/,"
+          "1X,'WEAK MATERIAL DAMPING  .........',F12.5,/,"
+          "1X,'WEAK THICKNESS RATIO  ..........',F12.5)",
+          l.weak_ratio, l.weak_nu, l.weak_damping, l.weak_thickness);
+  }
+  return true;
+}
+
+// Layer rows: number, velocity, unit weight, Poisson's ratio, damping and the
+// weakened zone, into LAYERS(first..last).
+bool read_layer_rows(EngineState& s, int first, int last, bool weak) {
+  for (int k = first; k <= last; ++k) {
+    SoilLayer& l = s.soil.LAYERS(k);
+    if (!section::numbers(s, l.number, l.Vs, l.unit_weight, l.nu, l.damping) || !read_weak_zone(s, l, weak)) {
+      soil_constants_error(s);
+      return false;
+    }
+  }
+  return true;
+}
+
+// Side-layer rows: number, thickness, velocity, unit weight, Poisson's ratio,
+// damping and the weakened zone, into SIDE_LAYERS(1..n).
+bool read_side_rows(EngineState& s, int n, bool weak) {
+  for (int k = 1; k <= n; ++k) {
+    SoilLayer& l = s.soil.SIDE_LAYERS(k);
+    if (!section::numbers(s, l.number, l.thickness, l.Vs, l.unit_weight, l.nu, l.damping) ||
+        !read_weak_zone(s, l, weak)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+void read_pile_layers(EngineState& s, bool weak) {
+  const int n = s.foundation.ELEMENT_COUNT;
+  if (!read_layer_rows(s, 1, n, weak)) return;
+  s.soil.LAYER_COUNT = n;
+  if (!echo(s)) return;
+  write(s, out(s), "(/,/,1X,'SOIL CONSTANTS')");
+  write_layer_table(s, 1, n);
+  if (weak) write_weak_table(s, s.soil.LAYERS, 1, n);
+}
+
+void read_half_space_layers(EngineState& s, bool weak) {
+  auto& soil = s.soil;
+  int n = 0;
+  if (!soil_count(s, MAX_LAYERS, n, "SIDE LAYERS")) return;
+  if (!read_side_rows(s, n, weak)) {
+    soil_constants_error(s);
+    return;
+  }
+  soil.SIDE_COUNT = n;
+  if (!echo(s)) return;
+  write(s, out(s),
+        "(/,/,1X,'SOIL CONSTANTS  NUMBER OF SIDE LAYERS - ',I3,/,/,"
+        "1X,'LAYER  LAYER  SHEAR WAVE   UNIT   POISSON''S  MATERIAL',/,"
+        "1X,' NO.   DEPTH   VELOCITY   WEIGHT    RATIO     DAMPING')",
+        n);
+  for (int k = 1; k <= n; ++k) {
+    const SoilLayer& l = soil.SIDE_LAYERS(k);
+    write(s, out(s), "(1X,I3,1X,F9.3,2X,F8.3,1X,F10.3,2X,F7.3,3X,F7.3)", NEAREST_INT(l.number), l.thickness, l.Vs,
+          l.unit_weight, l.nu, l.damping);
+  }
+  if (weak) write_weak_table(s, soil.SIDE_LAYERS, 1, n);
+}
+
+void read_multilayer(EngineState& s, bool weak) {
+  auto& soil = s.soil;
+  const int n = s.foundation.ELEMENT_COUNT;
+  int na = 0;
+  if (!soil_count(s, n, na, "ADJACENT LAYERS")) return;
+  if (!read_layer_rows(s, 1, na, weak)) return;
+  // The soil below the foundation, element by element down the column.
+  for (int k = na + 1; k <= n; ++k) {
+    SoilLayer& l = soil.LAYERS(k);
+    if (!section::numbers(s, l.number, l.Vs, l.unit_weight, l.nu, l.damping, l.G_ratio, l.D_ratio)) {
+      soil_constants_error(s);
+      return;
+    }
+    read_weak_zone(s, l, false);
+  }
+  soil.ADJACENT_COUNT = na;
+  soil.LAYER_COUNT = n;
+  if (!echo(s)) return;
+  write(s, out(s), "(/,/,1X,'SOIL CONSTANTS',/,1X,'NUMBER OF ADJACENT LAYERS -  ',I3)", na);
+  write_layer_table(s, 1, na);
+  if (weak) write_weak_table(s, soil.LAYERS, 1, na);
+  write(s, out(s),
+        "(/,/,1X,'SOIL PROPERTIES BELOW FOUNDATION',/,/,"
+        "1X,'LAYER  SHEAR WAVE   UNIT   POISSON''S  ','MATERIAL  SHEAR MODULUS  DAMPING RATIO',/,"
+        "1X,' NO.    VELOCITY   WEIGHT    RATIO','     DAMPING  RATIO(IN/OUT)      (IN/OUT)')");
+  for (int k = na + 1; k <= n; ++k) {
+    const SoilLayer& l = soil.LAYERS(k);
+    write(s, out(s), "(1X,I3,5X,F7.3,2X,F9.3,1X,F7.3,3X,F7.3,6X,F7.3,8X,F7.3)", NEAREST_INT(l.number), l.Vs,
+          l.unit_weight, l.nu, l.damping, l.G_ratio, l.D_ratio);
+  }
+}
+
+void read_soil_words(EngineState& s) {
+  const int type = s.input.INPUT_STATUS(1);
+  auto& sw = s.switches;
+  std::string word;
+  int k = section::keyword(s, word);
+  while (k == 25) {
+    if (type == 3) {
+      write(s, out(s), "(/,/,' WEAK IS AN IMPROPER KEYWORD FOR THIS FOUNDATION','   TYPE')");
+      section::will_not_execute(s);
+      return;
+    }
+    sw.WEAK_ZONE = 1;
+    k = section::keyword(s, word);
+  }
+  if (k != 36) {
+    write(s, out(s), "(/,/,' WEAK OR CONSTANT SUBKEYWORDS ARE EXPECTED TO',' FO   LLOW SOIL KEYWORD')");
+    section::reject_word(s, k);
+    return;
+  }
+  SOLCST(s);
+  if (type == 0 || type == 3) return;
+  k = section::keyword(s, word);
+  if (k != 22) {
+    write(s, out(s), "(/,/,' BELOW SUBKEYWORD IS EXPECTED TO FOLLOW SOIL',' CON   STANT DATA')");
+    section::reject_word(s, k);
+    return;
+  }
+  READ_SOIL_BELOW(s);
+  if (type != 1) return;
+  for (;;) {
+    int status = 0;
+    READ_WORD(s, word, status);
+    k = section::keyword_index(word);
+    if (k == 39) {
+      sw.SIDE_CAP = 1;
+    } else if (k == 38) {
+      sw.EMBEDMENT = 1;
+      READ_EMBEDMENT(s);
+      return;
+    } else {
+      section::step_back(s);
+      return;
+    }
+  }
+}
+
+}  // namespace
+
+void READ_SOIL(EngineState& s) {
+  read_soil_words(s);
+  auto& sw = s.switches;
+  if (sw.SIDE_CAP == 1 && sw.EMBEDMENT == 0) {
+    write(s, out(s),
+          "(/,/,' SIDE-CAP KEYWORD WAS INPUT WITHOUT THE EMBEDDED',' KEYWORD - THE SIDE-CAP OPTION WILL BE IGNORED')");
+    sw.SIDE_CAP = 0;
+  }
+}
+
+void SOLCST(EngineState& s) {
+  const bool weak = s.switches.WEAK_ZONE == 1;
+  switch (s.input.INPUT_STATUS(1)) {
+    case 1:
+      if (s.switches.SOIL_MEDIUM == 2) {
+        if (read_single(s, s.soil.LAYERS(1), weak)) s.soil.LAYER_COUNT = 1;
+      } else {
+        read_pile_layers(s, weak);
+      }
+      return;
+    case 2: read_half_space_layers(s, weak); return;
+    case 3: read_single(s, s.soil.STRATUM, false); return;
+    case 4: read_multilayer(s, weak); return;
+    default:
+      // Soil constants mean nothing before the foundation type is known.
+      write(s, out(s),
+            "(/,/,' THE FOUNDATION TYPE HAS NOT BEEN ESTABLISHED',/,"
+            "'    THE PROGRAM SHOULD NEVER ENCOUNTER THIS ERROR (SOLCST)')");
+      section::fatal(s);
+      return;
+  }
+}
+
+void READ_SOIL_BELOW(EngineState& s) {
+  SoilLayer& b = s.soil.BELOW;
+  if (!section::numbers(s, b.Vs, b.unit_weight, b.nu, b.damping)) {
+    write(s, out(s),
+          "(/,/,' *** BAD DATA IN SOIL DESCRIPTION BELOW PILE ***',/,'     - WILL CONTINUE TO PROCESS DATA',/,"
+          "'     - CANNOT    EXECUTE THIS PROBLEM SET')");
+    section::fatal(s);
+    return;
+  }
+  if (!echo(s)) return;
+  const int type = s.input.INPUT_STATUS(1);
+  const char* heading = type == 1 ? "SOIL BELOW PILE" : type == 2 ? "HALF-SPACE SOIL" : "SOIL BELOW MULTILAYER SYSTEM";
+  const auto& lab = s.report.LABELS;
+  write(s, out(s),
+        "(/,/,1X,A,/,/,1X,'SHEAR WAVE    UNIT    POISSON''S   MATERIAL',/,"
+        "1X,' VELOCITY    WEIGHT     RATIO     DAMPING',"
+        "/,4X,A4,5X,A8)",
+        heading, lab.velocity, lab.unit_weight);
+  write(s, out(s), "(1X,1PE9.2,1X,0PF11.4,3X,F5.3,3X,F7.3)", b.Vs, b.unit_weight, b.nu, b.damping);
+}
+
+void READ_EMBEDMENT(EngineState& s) {
+  auto& sw = s.switches;
+  auto& soil = s.soil;
+  const bool side_cap = sw.SIDE_CAP == 1;
+  auto drop_options = [&] {
+    sw.EMBEDMENT = 0;
+    sw.SIDE_CAP = 0;
+    soil.SIDE_COUNT = 0;
+  };
+  auto read_error = [&] {
+    write(s, out(s),
+          "(/,/,' ERROR ENCOUNTERED WHILE READING EMBEDDED OR',' ISO   LATION DATA',/,"
+          "' PROGRAM WILL IGNORE THESE',' OPTIONS')");
+    drop_options();
+  };
+  int n = 0;
+  switch (section::count(s, 0, MAX_LAYERS, n)) {
+    case section::Count::ok: break;
+    case section::Count::bad:
+      // The rows that follow cannot be told apart: the run cannot go on.
+      read_error();
+      section::fatal(s);
+      return;
+    case section::Count::over:
+      write(s, out(s), "(/,/,1X,'ERROR - NUMBER OF SIDE LAYERS EXCEEDS ',I3)", MAX_LAYERS);
+      drop_options();
+      section::will_not_execute(s);
+      return;
+  }
+  if (!read_side_rows(s, n, side_cap)) {
+    read_error();
+    return;
+  }
+  soil.SIDE_COUNT = n;
+  if (!echo(s)) return;
+  write(s, out(s),
+        "(/,/,1X,'EMBEDDED OPTION',/,1X,15('*'),/,/,1X,'NUMBER OF SIDE LAYERS  -  ',I3,/,/,"
+        "1X,'LAYER  THICKNESS  SHEAR WAVE   UNIT    POISSONS','  MATERIAL',/,"
+        "1X,' NO.    OF LAYER   VELOCITY   WEIHT    RATIO  ','   DAMPING')",
+        n);
+  for (int k = 1; k <= n; ++k) {
+    const SoilLayer& l = soil.SIDE_LAYERS(k);
+    write(s, out(s), "(1X,I3,4X,F7.3,3X,F7.2,3X,F9.3,2X,F7.3,3X,F7.3)", NEAREST_INT(l.number), l.thickness, l.Vs,
+          l.unit_weight, l.nu, l.damping);
+  }
+  if (!side_cap) return;
+  write(s, out(s),
+        "(/,/,1X,'SIDE-CAP (WEAKENING) OF SIDE LAYERS',/,1X,36('*'),/,/,1X,'LAYER  SHEAR MODULUS  ',/,"
+        "1X,' NO.       RATIO        ')");
+  for (int k = 1; k <= n; ++k) {
+    const SoilLayer& l = soil.SIDE_LAYERS(k);
+    write(s, out(s), "(1X,I3,5X,F7.3,6X)", NEAREST_INT(l.number), l.weak_ratio);
+  }
+}
+
+}  // namespace zav
