@@ -1,8 +1,183 @@
+// The analysis driver: the checks of the key inputs, the frequency lines, the
+// two passes of the frequency loop (impedance, constants, response; then the
+// special constants of the embedded foundation) and the response tables.
 #include "analysis/analysis.h"
 
-namespace zav {
+#include <cassert>
+#include <cmath>
 
-// The frequency loop and the report tables come with the analysis driver.
-void RUN_ANALYSIS(EngineState& /*s*/) {}
+#include "analysis/driver.h"
+#include "input/input.h"
+
+namespace zav {
+namespace {
+
+using namespace analysis;
+
+// The side layers that take part, and their weakened zones as thicknesses.
+void prepare_side_layers(EngineState& s) {
+  const int type = foundation_type(s);
+  const Switches& sw = s.switches;
+  Soil& soil = s.soil;
+  if (type != HALF && sw.EMBEDMENT == 0) soil.SIDE_COUNT = 0;
+  const int ns = soil.SIDE_COUNT;
+  s.analysis.SIDE_COUNT = ns;
+  const bool weak = sw.SIDE_CAP == 1 || (type == HALF && sw.WEAK_ZONE == 1);
+  if ((type == PILE || type == HALF) && ns > 0 && weak) {
+    for (int j = 1; j <= ns; ++j) soil.SIDE_LAYERS(j).weak_thickness *= s.foundation.R0;
+  }
+}
+
+// N, and the step of a harmonic or random load (0 taken as 1).
+void frequency_lines(EngineState& s) {
+  AnalysisWork& w = s.analysis;
+  const Load& ld = s.load;
+  if (load_kind(s) == TRANSIENT) {
+    w.LINES = NEAREST_INT(static_cast<real>(ld.POINTS)) / 2 + 1;
+  } else {
+    w.STEP = ld.FREQ_STEP == 0.0f ? 1.0f : ld.FREQ_STEP;
+    w.LINES = NEAREST_INT((ld.FREQ_MAX - ld.FREQ_MIN) / w.STEP + 1.0f);
+  }
+  // The load reader keeps the lines within the tables.
+  assert(w.LINES >= 1 && w.LINES <= MAX_LINES);
+}
+
+// The shear-wave velocity of the soil under a footing must be positive: the
+// impedance of a soil without stiffness has no meaning.
+bool admissible_velocity(EngineState& s) {
+  const int type = foundation_type(s);
+  if (type != HALF && type != STRA) return true;
+  const real Vs = type == HALF ? s.soil.BELOW.Vs : s.soil.STRATUM.Vs;
+  if (Vs > 0.0f) return true;
+  write_velocity_message(s, type == HALF ? "HALF-SPACE" : "STRATUM", Vs);
+  return false;
+}
+
+// The line's circular frequency; `running` carries the harmonic and random
+// frequencies from line to line.
+real line_frequency(const EngineState& s, int L, real& running) {
+  const Load& ld = s.load;
+  if (load_kind(s) == TRANSIENT) {
+    constexpr real two_pi = 6.2831855f;
+    return L == 1 ? 0.01f : two_pi * static_cast<real>(L - 1) / (ld.POINTS_REAL * ld.TIME_INTERVAL);
+  }
+  running = running + s.analysis.STEP;
+  return running > 0.0f ? running : 0.0001f;
+}
+
+// Only part of the radiation damping of the impedance is kept: the imaginary
+// parts of the direct terms and of the two cross terms that give the constants.
+void reduce_damping(Cmat6& B) {
+  constexpr real reduction = 0.7f;
+  for (int i = 1; i <= 6; ++i) B(i, i) = cplx(B(i, i).real(), B(i, i).imag() * reduction);
+  B(2, 4) = cplx(B(2, 4).real(), B(2, 4).imag() * reduction);
+  B(5, 1) = cplx(B(5, 1).real(), B(5, 1).imag() * reduction);
+}
+
+// Stiffness constants, the real parts, and damping constants, the imaginary
+// parts over omega, of the direct and cross terms.
+void line_constants(const Cmat6& B, real omega, Array1<real, 8>& K, Array1<real, 8>& C) {
+  static constexpr int term[8][2] = {{1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}, {6, 6}, {2, 4}, {5, 1}};
+  for (int k = 1; k <= 8; ++k) {
+    const cplx& b = B(term[k - 1][0], term[k - 1][1]);
+    K(k) = b.real();
+    C(k) = b.imag() / omega;
+  }
+  C(4) = std::fabs(C(4));
+  C(5) = std::fabs(C(5));
+}
+
+// The horizontal and rocking constants of the surface values concentrated
+// with the embedment of the foundation (its depth over its radius).
+void special_constants(EngineState& s, Array1<real, 8>& K, Array1<real, 8>& C) {
+  Foundation& f = s.foundation;
+  const int type = foundation_type(s);
+  real D = 0.0f;
+  if (type == STRA) {
+    D = f.E;
+  } else {
+    for (int j = 1; j <= s.analysis.SIDE_COUNT; ++j) D = D + s.soil.SIDE_LAYERS(j).thickness;
+  }
+  if (f.R0 == 0.0f) {
+    f.R0 = s.input.INPUT_STATUS(3) == 1 ? f.R : (f.STRATUM_RADII(3) + f.STRATUM_RADII(4)) * 0.5f;
+  }
+  // A foundation without a radius has no embedment ratio: the surface values stand.
+  const real e = f.R0 > 0.0f ? D / f.R0 : 0.0f;
+  const real nu = type == STRA ? s.soil.STRATUM.nu : s.soil.BELOW.nu;
+  const real fh = 1.0f + 0.55f * (2.0f - nu) * e;
+  const real fr = (1.0f + 1.9f * (2.0f - nu) * e) / std::sqrt(fh);
+  const real ch = 1.0f + 1.2f * (1.0f - nu) * e + 0.2f * (2.0f - nu) * e * e * e;
+  const real cr = (1.0f + 0.7f * (1.0f - nu) * e + 0.6f * (2.0f - nu) * e * e * e) / std::sqrt(fh);
+  K(1) = K(1) * fh;
+  K(2) = K(2) * fh;
+  K(4) = K(4) * fr;
+  K(5) = K(5) * fr;
+  C(1) = C(1) * ch;
+  C(2) = C(2) * ch;
+  C(4) = std::fabs(C(4) * cr);
+  C(5) = std::fabs(C(5) * cr);
+}
+
+// One pass over the frequency lines. Pass 1 computes and reports everything
+// of a line; pass 2, with the surface values alone, reports the special
+// constants. A line that failed in pass 1 is left out of pass 2.
+void frequency_loop(EngineState& s, int pass) {
+  AnalysisWork& w = s.analysis;
+  const bool matrix = s.switches.MATRIX_PRINT_FLAG == 1;
+  real running = s.load.FREQ_MIN - w.STEP;
+  for (int L = 1; L <= w.LINES; ++L) {
+    const real omega = line_frequency(s, L, running);
+    LineResult& r = w.RESULTS(L);
+    if (pass == 1) {
+      w.FREQUENCIES(L) = omega;
+      r.omega = omega;
+    }
+    if (matrix && L == 1) results_page(s);
+    if (pass == 2 && !r.computed) continue;
+    if (!foundation_impedance(s, omega, pass)) {
+      r.computed = false;
+      continue;
+    }
+    reduce_damping(w.B);
+    if (pass == 1) {
+      line_constants(w.B, omega, r.K, r.C);
+      if (matrix) write_constants(s, r);
+      r.computed = line_response(s, L, omega);
+    } else {
+      Array1<real, 8> K, C;
+      line_constants(w.B, omega, K, C);
+      special_constants(s, K, C);
+      write_special_constants(s, omega, K, C);
+    }
+  }
+}
+
+}  // namespace
+
+void RUN_ANALYSIS(EngineState& s) {
+  if (s.report.GRAVITY <= 0.0f) {
+    write_gravity_message(s);
+    return;
+  }
+  const int type = foundation_type(s);
+  if (type != HALF && type != STRA) return;
+  prepare_side_layers(s);
+  frequency_lines(s);
+  if (!admissible_velocity(s)) {
+    write_plot_count(s, s.analysis.LINES);
+    return;
+  }
+  frequency_loop(s, 1);
+  write_special_block(s);
+  // Without MATR the second pass reports nothing: it is not run.
+  if (s.switches.MATRIX_PRINT_FLAG == 1) frequency_loop(s, 2);
+  write_plot_impedances(s);
+  switch (load_kind(s)) {
+    case HARMONIC: harmonic_response(s); break;
+    case TRANSIENT: transient_response(s); break;
+    case RANDOM: random_response(s); break;
+    default: assert(false && "the input check lets no run without a load kind through");
+  }
+}
 
 }  // namespace zav

@@ -1,0 +1,77 @@
+// What the parts of the analysis share: the impedance of the foundation at one
+// frequency line, the response of the footing, and the report tables and plot
+// records that the driver writes.
+#pragma once
+
+#include <string_view>
+
+#include "common/state.h"
+
+namespace zav::analysis {
+
+// Foundation types and load kinds as the input sections number them.
+inline constexpr int PILE = 1, HALF = 2, STRA = 3, MULT = 4;
+inline constexpr int TRANSIENT = 1, RANDOM = 2, HARMONIC = 3;
+
+inline int foundation_type(const EngineState& s) { return s.input.INPUT_STATUS(1); }
+inline int load_kind(const EngineState& s) { return s.input.INPUT_STATUS(2); }
+
+// Hz as the report prints them from a circular frequency.
+inline real hertz(real omega) { return omega * 0.5f / 3.14f; }
+
+// --- Impedance (impedance.cpp) ---
+
+// B := the impedance of the foundation at the centre of gravity at omega, in
+// the given pass (the side layers enter only in pass 1). K, A and T are the
+// line's work. False when it could not be formed; the reason is reported.
+bool foundation_impedance(EngineState& s, real omega, int pass);
+
+// The transfer matrix from the base to the centre of gravity.
+void transfer_matrix(const Foundation& f, Real6& T);
+
+// --- Response (response.cpp) ---
+
+// The dynamic matrix of the line from B and the mass, and the footing's
+// response to the load at line L; false (reported) when the matrix is singular.
+bool line_response(EngineState& s, int L, real omega);
+
+// After both passes: the response tables of the load kind.
+void harmonic_response(EngineState& s);
+void transient_response(EngineState& s);
+void random_response(EngineState& s);
+
+// --- Report tables and plot data (report.cpp) ---
+
+// A new page of results.
+void results_page(EngineState& s);
+// The stiffness and damping constants of a line of the first pass.
+void write_constants(EngineState& s, const LineResult& r);
+// The block at the start of the second pass, and its constants of a line.
+void write_special_block(EngineState& s);
+void write_special_constants(EngineState& s, real omega, const Array1<real, 8>& K, const Array1<real, 8>& C);
+// A line whose results are left out: the reason, then its frequency.
+void write_line_failure(EngineState& s, real omega, std::string_view reason);
+// The messages that stop the analysis.
+void write_gravity_message(EngineState& s);
+void write_velocity_message(EngineState& s, std::string_view soil, real Vs);
+
+// The first record of the plot data alone: the number of lines.
+void write_plot_count(EngineState& s, int lines);
+// The plot data up to the response records: the count of the lines that were
+// computed and, with MATR, their impedance records.
+void write_plot_impedances(EngineState& s);
+// One response record of the plot data.
+void write_plot_response(EngineState& s, real omega, const Array1<real, 6>& amplitudes);
+
+// The response tables: headings and rows.
+void write_harmonic_heading(EngineState& s);
+void write_harmonic_row(EngineState& s, real omega, const Array1<real, 6>& amplitudes);
+void write_transient_heading(EngineState& s);
+void write_transient_row(EngineState& s, real time, const Array1<real, 6>& displacements);
+void write_peak_factor_heading(EngineState& s);
+void write_peak_factor_row(EngineState& s, int dof, real peak_factor, real maximum);
+// The response spectrum curve of degree of freedom 1 (translation x) or 5
+// (rotation about y), over the lines that were computed.
+void write_spectrum_curve(EngineState& s, int dof);
+
+}  // namespace zav::analysis

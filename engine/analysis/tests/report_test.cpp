@@ -1,0 +1,344 @@
+// The result tables and the plot data of footing runs against their layouts,
+// the record counts of the plot data, the messages that stop an analysis and
+// the lines whose results cannot be formed.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+
+#include "analysis/tests/analysis_deck.h"
+
+namespace zav::testing {
+namespace {
+
+// A line with every digit shown as 9: the layout without the values. The
+// page mark "1" is no value.
+std::string shape(std::string l) {
+  if (l == "1") return l;
+  std::replace_if(l.begin(), l.end(), [](unsigned char c) { return std::isdigit(c); }, '9');
+  return l;
+}
+
+Lines shape(const Lines& lines) {
+  Lines out;
+  for (const auto& l : lines) out.push_back(shape(l));
+  return out;
+}
+
+// The report after the echo of the input.
+Lines results(const Lines& report) {
+  return Lines(report.begin() + static_cast<long>(input_part(report).size()), report.end());
+}
+
+const std::string title = " Footing" + std::string(73, ' ');
+const std::string edge = " *" + std::string(47, ' ') + "*";
+
+const Lines results_page = {"", "", "", stars(49), edge,
+                            " *        S O I L - F O U N D A T I O N          *", edge,
+                            " *     D Y N A M I C   S I M U L A T I O N       *",
+                            " *              ZAVIK 9.9.99                     *", edge,
+                            " *             RUN DATE -  9999-99-99            *",
+                            " *             TIME     -  99:99:99              *", edge, stars(49), "", title, "",
+                            "                                 RESULTS", "                                 *******",
+                            "1", "", "", "", title};
+
+const Lines constants_head = {"", "", " FREQUENCY  -        9.9999 Hz (      9.9999 rad./sec.)", " *********", "",
+                              " STIFFNESS CONSTANTS (K)", " ***********************", "",
+                              " HORIZONTAL TRANSLATION (KXX) ..  9.99999E+99 kN/m ",
+                              " HORIZONTAL TRANSLATION (KYY) ..  9.99999E+99 kN/m ",
+                              " VERTICAL TRANSLATION (KWW)  ...  9.99999E+99 kN/m ",
+                              " ROTATION (KPPX) ..............   9.99999E+99 kN-m/rad ",
+                              " ROTATION (KPPY)  ..............  9.99999E+99 kN-m/rad ",
+                              " TORSION (KZT)  ................  9.99999E+99 kN-m/rad "};
+const Lines cross_stiffness = {" CROSS-STIFFNESS (KXP)  ........  9.99999E+99 kN/rad",
+                               " CROSS-STIFFNESS (KYP) ........  -9.99999E+99 kN/rad"};
+const Lines damping_head = {"", " DAMPING CONSTANTS (C)", " *********************", "",
+                            " HORIZONTAL TRANSLATION (CXX) ..  9.99999E+99 kN/m/sec ",
+                            " HORIZONTAL TRANSLATION (CYY) ..  9.99999E+99 kN/m/sec ",
+                            " VERTICAL TRANSLATION (CWW)  ...  9.99999E+99 kN/m/sec ",
+                            " ROTATION (CPPX)  ..............  9.99999E+99 kN-m/rad/sec ",
+                            " ROTATION (CPPY)  ..............  9.99999E+99 kN-m/rad/sec ",
+                            " TORSION (CZT)  ................  9.99999E+99 kN-m/rad/sec "};
+const Lines cross_damping = {" CROSS-STIFFNESS (CXP)  ........  9.99999E+99 kN/rad/sec",
+                             " CROSS-STIFFNESS (CYP)  ........ -9.99999E+99 kN/rad/sec"};
+
+const Lines special_block = {"", "", "", "************** SPECIAL OUTPUT OPTION **************", "",
+                             " CONCENTRATED HORIZONTAL AND ROCKING STIFFNESS ", " WITHOUT SEPARATED COUPLING TERMS",
+                             " ---------------------------------------------"};
+
+const Lines harmonic_head = {
+    "", "", "                        FOOTING RESPONSE AMPLITUDES", "                        ---------------------------",
+    "", "    FREQ.    FREQ.     TRANS. X    TRANS. Y    VERTICAL   ROT ABOUT   ROT ABOUT   TORSIONAL",
+    "     Hz    rad/sec    DIRECTION   DIRECTION                 X AXIS       Y AXIS            ",
+    "                        (UOX)       (UOY)       (UOZ)       (EPOX)      (EPOY)      (EPOZ)",
+    "                          m           m           m           rad         rad         rad",
+    "   ------  -------    ---------   ---------   ---------   ---------   ---------   ---------", ""};
+
+// A footing whose centre of gravity lies 0.75 above its base, under a
+// vertical force at 1 Hz.
+Footing raised() {
+  Footing f;
+  f.hc = 0.75;
+  return f;
+}
+
+TEST_F(DeckRun, HarmonicRunWritesEveryTableInItsLayout) {
+  ASSERT_EQ(run(footing_deck(raised(), harmonic_load(6.28, 6.28, 1, {0, 0, 50, 0, 0, 0}))), 0);
+  const Lines row = {"     9.99     9.99    9.9999E+99  9.9999E+99  9.9999E-99  9.9999E+99  9.9999E+99  9.9999E+99"};
+  EXPECT_EQ(shape(results(report)), results_page + constants_head + cross_stiffness + damping_head + cross_damping +
+                                        special_block + results_page + constants_head + damping_head + results_page +
+                                        harmonic_head + row);
+  EXPECT_EQ(report[report.size() - 1].substr(0, 18), "     1.00     6.28");
+  EXPECT_EQ(shape(file_lines("job.kqp")),
+            (Lines{" 9",
+                   "  9.999E+99  9.999E+99  9.999E+99  9.999E+99  9.999E+99  9.999E+99  9.999E+99  9.999E+99 -9.999E+99",
+                   "  9.999E+99  9.999E+99  9.999E+99  9.999E+99  9.999E+99  9.999E+99  9.999E+99  9.999E+99 -9.999E+99",
+                   "    9.99    9.9999E+99  9.9999E+99  9.9999E-99  9.9999E+99  9.9999E+99  9.9999E+99"}));
+}
+
+// A frequency of 10000 rad/s and more no longer fits the seven columns of its
+// response fields: they are filled with "*".
+TEST_F(DeckRun, FrequenciesOfTenThousandRadiansOverflowTheirResponseFields) {
+  ASSERT_EQ(run(footing_deck(Footing{}, harmonic_load(10048, 10048, 1, {0, 0, 50, 0, 0, 0}))), 0);
+  ASSERT_FALSE(report.empty());
+  EXPECT_EQ(report.back().substr(0, 20), "  1600.00  *******  ");
+  const Lines plot = file_lines("job.kqp");
+  ASSERT_EQ(plot.size(), 4u);
+  EXPECT_EQ(plot[1].substr(0, 11), "  0.100E+05");
+  EXPECT_EQ(plot[3].substr(0, 10), " *******  ");
+  EXPECT_TRUE(HasBlock(report, {"", "", " FREQUENCY  -     1600.0000 Hz (  10048.0000 rad./sec.)"}));
+}
+
+// Eight time points give five frequency lines and a history of eight rows,
+// the first at one interval.
+TEST_F(DeckRun, TransientRunPrintsItsHistoryFromTheFirstInterval) {
+  Footing f;
+  f.matrix = false;
+  ASSERT_EQ(run(footing_deck(f, transient_load(0.25, 3, {0, 10, 20, 10, 0, 0, 0, 0}))), 0);
+  const Lines out = results(report);
+  const Lines head = {"", "", "                        FOOTING RESPONSE AMPLITUDES",
+                      "                        ---------------------------", "",
+                      "           TRANS. X   TRANS. Y    VERTICAL     ROT ABOUT     ROT ABOUT  TORSIONAL",
+                      "   TIME    DIRECTION  DIRECTION                 X AXIS       Y AXIS            ",
+                      "             (OUX)      (UOY)       (UOZ)       (EPOX)       (EPOY)      (EPOZ)",
+                      "               m          m           m          rad          rad         rad",
+                      " -------   ---------   ---------   --------     ---------    ---------   --------", ""};
+  EXPECT_EQ(Lines(out.begin(), out.begin() + static_cast<long>(special_block.size())), special_block);
+  ASSERT_EQ(out.size(), special_block.size() + results_page.size() + head.size() + 8);
+  EXPECT_EQ(shape(Lines(out.begin() + static_cast<long>(special_block.size()), out.end() - 8)), results_page + head);
+  const char* times[] = {"    0.25", "    0.50", "    0.75", "    1.00", "    1.25", "    1.50", "    1.75", "    2.00"};
+  for (int k = 0; k < 8; ++k) {
+    const std::string& l = out[out.size() - 8 + static_cast<std::size_t>(k)];
+    EXPECT_EQ(l.substr(0, 8), times[k]);
+    // The vertical displacement swings to both sides of its rest.
+    std::string values = shape(l).substr(8);
+    std::replace(values.begin(), values.end(), '-', ' ');
+    EXPECT_EQ(values, "    9.9999E+99  9.9999E+99  9.9999E 99  9.9999E+99  9.9999E+99  9.9999E+99") << l;
+  }
+  EXPECT_EQ(file_lines("job.kqp"), Lines{" 5"});
+}
+
+TEST_F(DeckRun, RandomRunPrintsThePeakFactorsAndTwoSpectrumCurves) {
+  Footing f = raised();
+  f.matrix = false;
+  ASSERT_EQ(run(footing_deck(f, random_load(31.4, 6.28, 60, 1, {1, 2, 3, 2, 1}))), 0);
+  // A horizontal force moves the footing in x and, through the height of its
+  // centre of gravity, about y; the other degrees of freedom have no peak.
+  const std::string moving = "                  9             9.9             9.9999E-99";
+  const std::string still = "                  9             9.9             9.9999E+99";
+  const Lines peaks = {"", "", "              DEGREE OF",
+                       "               FREEDOM    PEAK FACTOR (G)   MAXIMUM DISPLACEMENT",
+                       "              ---------   ---------------   --------------------", "",
+                       moving, still, still, still, moving, still};
+  const Lines curve_x = {"", "", "               RESPONSE SPECTRA CURVE OF TRANSLATION",
+                         "               -------------------------------------",
+                         "               FREQUENCY            IN X DIRECTION", ""};
+  const Lines curve_ry = {"", "", "               RESPONSE SPECTRA CURVE OF ROTATION",
+                          "               ----------------------------------",
+                          "               FREQUENCY              ABOUT Y AXIS", ""};
+  Lines values = {"                  9.99               9.999999E-99"};
+  values.insert(values.end(), 4, "                 99.99               9.999999E-99");
+  EXPECT_EQ(shape(results(report)), special_block + results_page + peaks + curve_x + values + curve_ry + values);
+  const auto p = peak_factors(report);
+  ASSERT_EQ(p.size(), 6u);
+  for (int d : {1, 2, 3, 5}) EXPECT_EQ(p[d], std::make_pair(0.0, 0.0)) << "degree of freedom " << d + 1;
+  EXPECT_EQ(file_lines("job.kqp"), Lines{" 5"});
+}
+
+struct RecordRow {
+  const char* name;
+  bool matrix;
+  Lines load;
+  std::size_t records;    // of the plot data
+  std::string count;      // its first record
+  std::size_t tables;     // constants tables of the first pass
+};
+
+std::ostream& operator<<(std::ostream& os, const RecordRow& r) { return os << r.name; }
+
+class PlotRecords : public DeckRun, public ::testing::WithParamInterface<RecordRow> {};
+
+TEST_P(PlotRecords, FollowTheLinesAndTheMatrixSwitch) {
+  const RecordRow& row = GetParam();
+  Footing f = raised();
+  f.matrix = row.matrix;
+  ASSERT_EQ(run(footing_deck(f, row.load)), 0);
+  const Lines plot = file_lines("job.kqp");
+  ASSERT_EQ(plot.size(), row.records);
+  EXPECT_EQ(plot.front(), row.count);
+  EXPECT_EQ(constants_tables(report, 1).size(), row.tables);
+  EXPECT_TRUE(HasBlock(report, special_block));
+}
+
+const std::array<double, 6> vertical = {0, 0, 50, 0, 0, 0};
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Runs, PlotRecords, ::testing::Values(
+  RecordRow{"HarmonicTenLinesWithMatrix", true,  harmonic_load(10, 1, 1, vertical),  31, " 10", 10},
+  RecordRow{"HarmonicTenLines",           false, harmonic_load(10, 1, 1, vertical),  11, " 10", 0},
+  RecordRow{"HarmonicOneLine",            true,  harmonic_load(6.28, 6.28, 1, vertical), 4, " 1", 1},
+  RecordRow{"HarmonicStepZero",           true,  harmonic_load(10, 1, 0, vertical),  31, " 10", 10},
+  RecordRow{"TransientEightPoints",       false, transient_load(0.25, 3, {1, 2, 3, 4, 5, 6, 7, 8}), 1, " 5", 0},
+  RecordRow{"TransientEightPointsWithMatrix", true, transient_load(0.25, 3, {1, 2, 3, 4, 5, 6, 7, 8}), 11, " 5", 5},
+  RecordRow{"RandomFivePoints",           false, random_load(31.4, 6.28, 60, 1, {1, 2, 3, 2, 1}), 1, " 5", 0},
+  RecordRow{"RandomFivePointsWithMatrix", true,  random_load(31.4, 6.28, 60, 1, {1, 2, 3, 2, 1}), 11, " 5", 5}
+), [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+// Lines at or below 0 rad/s are computed at 0.0001 rad/s and printed with
+// their own frequency in the response table.
+TEST_F(DeckRun, LinesAtOrBelowZeroAreComputedAtTheLowestFrequency) {
+  ASSERT_EQ(run(footing_deck(raised(), harmonic_load(1, -1, 0, vertical))), 0);
+  const auto records = plot_records("job.kqp");
+  ASSERT_EQ(records.size(), 1u + 6 + 3);
+  const double computed[] = {1e-4, 1e-4, 1};
+  for (int L = 0; L < 3; ++L) {
+    EXPECT_EQ(records[1 + 2 * L][0], computed[L]);
+    EXPECT_EQ(records[2 + 2 * L][0], computed[L]);
+  }
+  const auto rows = harmonic_rows(report);
+  ASSERT_EQ(rows.size(), 3u);
+  for (int L = 0; L < 3; ++L) {
+    EXPECT_EQ(rows[L].omega, L - 1.0);
+    EXPECT_EQ(records[7 + L][0], L - 1.0);
+    EXPECT_EQ(records[7 + L][3], rows[L].u[2]);
+  }
+}
+
+struct StopRow {
+  const char* name;
+  Footing f;
+  Lines message;
+  std::string plot;  // the whole plot-data file
+};
+
+std::ostream& operator<<(std::ostream& os, const StopRow& r) { return os << r.name; }
+
+class AnalysisStops : public DeckRun, public ::testing::WithParamInterface<StopRow> {};
+
+// An inadmissible key value ends the analysis with its message: the run
+// completes (status 0) but writes no results.
+TEST_P(AnalysisStops, AtAnInadmissibleValueWithItsMessage) {
+  const StopRow& row = GetParam();
+  ASSERT_EQ(run(footing_deck(row.f, harmonic_load(62.8, 6.28, 6.28, vertical))), 0);
+  EXPECT_EQ(results(report), row.message);
+  EXPECT_EQ(file_text("job.kqp"), row.plot);
+}
+
+Footing with_gravity(const char* g) {
+  Footing f;
+  f.gravity = g;
+  return f;
+}
+
+Footing without_shear_wave(bool stratum, double Vs) {
+  Footing f;
+  f.stratum = stratum;
+  f.Vs = Vs;
+  return f;
+}
+
+const Lines will_not = {" ***PROGRAM WILL NOT EXECUTE***"};
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Values, AnalysisStops, ::testing::Values(
+  StopRow{"GravityZero",        with_gravity("0"),
+          Lines{"", "", " *** INADMISSABLE VALUE FOR GRAVITATIONAL CONSTANT ( 0.000E+00) ***"} + will_not, ""},
+  StopRow{"GravityNegative",    with_gravity("-9.8"),
+          Lines{"", "", " *** INADMISSABLE VALUE FOR GRAVITATIONAL CONSTANT (-9.800E+00) ***"} + will_not, ""},
+  StopRow{"HalfSpaceWithoutShearWave", without_shear_wave(false, 0),
+          Lines{"", "", " ***INADMISSABLE VALUE FOR SHEAR WAVE VELOCITY OF HALF-SPACE ( 0.00E+00) ***"} + will_not,
+          " 10\n"},
+  StopRow{"HalfSpaceNegativeShearWave", without_shear_wave(false, -150),
+          Lines{"", "", " ***INADMISSABLE VALUE FOR SHEAR WAVE VELOCITY OF HALF-SPACE (-1.50E+02) ***"} + will_not,
+          " 10\n"},
+  StopRow{"StratumWithoutShearWave", without_shear_wave(true, 0),
+          Lines{"", "", " ***INADMISSABLE VALUE FOR SHEAR WAVE VELOCITY OF STRATUM ( 0.00E+00) ***"} + will_not,
+          " 10\n"}
+), [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+// Whether a text holds a number field that is no number ("NaN", "Inf", "Infinity").
+bool has_no_number_faults(const std::string& text) {
+  std::istringstream in(text);
+  std::string word;
+  while (in >> word) {
+    const std::string w = word.substr(word[0] == '-' || word[0] == '+' ? 1 : 0);
+    if (w == "NaN" || w == "Inf" || w == "Infinity") return false;
+  }
+  return true;
+}
+
+struct FailureRow {
+  const char* name;
+  Footing f;
+  Lines load;
+  Lines message;  // written for every line
+};
+
+std::ostream& operator<<(std::ostream& os, const FailureRow& r) { return os << r.name; }
+
+class LineFailures : public DeckRun, public ::testing::WithParamInterface<FailureRow> {};
+
+// A line whose dynamic matrix cannot be solved, or whose impedance is no
+// number, says so with its frequency and is left out of the response table
+// and the plot data (whose count says how many lines they hold); no column
+// of the report or the plot data holds a non-number.
+TEST_P(LineFailures, AreReportedWithTheirFrequencyAndLeftOut) {
+  const FailureRow& row = GetParam();
+  ASSERT_EQ(run(footing_deck(row.f, row.load)), 0);
+  for (const char* line : {"      1.0000 Hz (      6.2800", "      2.0000 Hz (     12.5600"}) {
+    EXPECT_TRUE(HasBlock(report, row.message + Lines{" *** FREQUENCY  -  " + std::string(line) +
+                                                     " rad./sec.) LEFT OUT OF THE RESULTS ***"}));
+  }
+  EXPECT_TRUE(has_no_number_faults(file_text("job.kqo")));
+  EXPECT_EQ(file_text("job.kqp"), " 0\n");
+  EXPECT_TRUE(harmonic_rows(report).empty());
+}
+
+Footing without_size_or_mass() {
+  Footing f;
+  f.radius = 0;
+  f.mass = {0, 0, 0, 0, 0, 0, 0};
+  return f;
+}
+
+Footing incompressible_beyond_limit() {
+  Footing f;
+  f.nu = 1;
+  return f;
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Footings, LineFailures, ::testing::Values(
+  FailureRow{"NoSizeNoMass", without_size_or_mass(), harmonic_load(12.56, 6.28, 6.28, vertical),
+             {" ERROR ENCOUNTERED IN LEQ2C SUBROUTINE"}},
+  FailureRow{"NoSizeNoMassRandom", without_size_or_mass(), random_load(12.56, 6.28, 60, 3, {1, 1}),
+             {" ERROR ENCOUNTERED IN LEQ2C SUBROUTINE"}},
+  FailureRow{"PoissonsRatioOne", incompressible_beyond_limit(), harmonic_load(12.56, 6.28, 6.28, vertical),
+             {" *** THE IMPEDANCE OF THE FOUNDATION IS NOT A FINITE NUMBER ***"}}
+), [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+}  // namespace
+}  // namespace zav::testing
