@@ -160,8 +160,8 @@ void RUN_ANALYSIS(EngineState& s) {
     return;
   }
   const int type = foundation_type(s);
-  if (type != HALF && type != STRA) return;
   prepare_side_layers(s);
+  if (type == PILE || type == MULT) prepare_piles(s);
   frequency_lines(s);
   if (!admissible_velocity(s)) {
     write_plot_count(s, s.analysis.LINES);
