@@ -70,6 +70,63 @@ void prepare_group(EngineState& s) {
   ctx.Vl = s.soil.LAYERS(s.soil.LAYER_COUNT).Vs;
 }
 
+// The pair tables of a group with interaction, once per run. Piles closer
+// than a diameter, or a first element without a radius, leave no sound
+// interaction factors: the input is refused, naming the pair.
+bool prepare_interaction(EngineState& s) {
+  AnalysisWork& w = s.analysis;
+  const Foundation& f = s.foundation;
+  const SoilLayer& below = s.soil.BELOW;
+  const PileImpedanceInput& pile = w.PILE;
+  const int n = f.PILE_COUNT;
+  const auto elements = static_cast<std::size_t>(pile.n);
+  const auto layers = static_cast<std::size_t>(s.soil.LAYER_COUNT);
+  GroupInteractionInput in;
+  in.n_piles = n;
+  in.pile_x = w.GROUP->pile_x;
+  in.pile_y = w.GROUP->pile_y;
+  in.battered = s.switches.BATTER == 1;
+  for (int k = 1; k <= 9; ++k) in.direction_angle[static_cast<std::size_t>(k - 1)] = f.BATTER_ANGLES.angle(k, n);
+  in.element_mean_radius = std::span<const real>(&w.MEAN_RADIUS(1), elements);
+  in.element_area = std::span<const real>(&pile.A(1), elements);
+  in.element_inertia_x = std::span<const real>(&w.INERTIA_X(1), elements);
+  in.element_inertia_y = std::span<const real>(&w.INERTIA_Y(1), elements);
+  in.pile_length = f.total_length;
+  in.pile_modulus = f.youngs_modulus;
+  in.layer_thickness = std::span<const real>(&pile.h(1), layers);
+  in.layer_velocity = std::span<const real>(&pile.Vs(1), layers);
+  in.layer_poisson = std::span<const real>(&pile.nu(1), layers);
+  in.layer_unit_weight = std::span<const real>(&pile.gamma(1), layers);
+  in.below_velocity = below.Vs;
+  in.below_unit_weight = below.unit_weight;
+  in.below_poisson = below.nu;
+  in.tip_velocity = w.GROUP->Vl;
+  in.gravity = s.report.GRAVITY;
+  const GroupSetupStatus status = GROUP_INTERACTION_SETUP(in, *w.PAIRS);
+  if (status == GroupSetupStatus::no_diameter) {
+    write(s, s.run.OUTPUT_UNIT,
+          "(/,/,1X,'*** THE FIRST PILE ELEMENT HAS NO RADIUS: THE PILE SPACINGS OF THE INTERACTION ',"
+          "'CANNOT BE FORMED ***',/,1X,'***PROGRAM WILL NOT EXECUTE***')");
+    return false;
+  }
+  if (status == GroupSetupStatus::overlapping_piles) {
+    const GroupInteraction& pairs = *w.PAIRS;
+    const real d = pairs.ratios.d;
+    const real spacing = pairs.spacing_axial(pairs.pair_i, pairs.pair_j) * d;
+    const std::string& L = s.report.LABELS.length;
+    write(s, s.run.OUTPUT_UNIT,
+          "(/,/,1X,'*** PILES ',I3,' AND ',I3,' ARE CLOSER THAN ONE PILE DIAMETER ***',/,"
+          "1X,'*** THEIR AXES ARE ',1PE10.3,1X,A2,' APART, THE DIAMETER IS ',1PE10.3,1X,A2,' ***',/,"
+          "1X,'***PROGRAM WILL NOT EXECUTE***')",
+          NEAREST_INT(f.PILES(pairs.pair_j).number), NEAREST_INT(f.PILES(pairs.pair_i).number), spacing, L, d, L);
+    return false;
+  }
+  // A profile without shear-wave velocity at the tips carries no waves from
+  // pile to pile: the group works without interaction.
+  w.GROUP->interaction = w.GROUP->Vl != 0.0f;
+  return true;
+}
+
 // Why a line's group impedance could not be formed.
 std::string group_failure(GroupImpedanceStatus status, const GroupImpedanceWork& work) {
   switch (status) {
@@ -90,7 +147,7 @@ std::string group_failure(GroupImpedanceStatus status, const GroupImpedanceWork&
 
 }  // namespace
 
-void prepare_piles(EngineState& s) {
+bool prepare_piles(EngineState& s) {
   AnalysisWork& w = s.analysis;
   Foundation& f = s.foundation;
   Soil& soil = s.soil;
@@ -146,7 +203,10 @@ void prepare_piles(EngineState& s) {
   in.omega1 = w.omega1;
   in.omegac = w.omegac;
 
-  if (type == PILE) prepare_group(s);
+  if (type != PILE) return true;
+  prepare_group(s);
+  if (s.switches.INTERACTION == 1 && f.PILE_COUNT != 1) return prepare_interaction(s);
+  return true;
 }
 
 bool pile_impedance(EngineState& s, real omega) {

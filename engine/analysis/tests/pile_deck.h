@@ -27,6 +27,7 @@ struct PileDeck {
   std::vector<std::array<double, 2>> piles = {{0, 0}};
   bool pinned = false;
   bool end_bearing = false;
+  bool interaction = false;
   std::vector<PileElement> elements = {{}, {}, {}};
   // Along the piles (for a multilayer column: the adjacent layers).
   std::vector<PileSoil> soil = {{120, 17, 0.4, 0.05}, {160, 17.5, 0.4, 0.05}, {200, 18, 0.4, 0.05}};
@@ -63,6 +64,7 @@ inline Lines pile_deck(const PileDeck& p, const Lines& load) {
   int i = 0;
   for (const PileElement& e : p.elements) d.push_back(nums({double(++i), e.h, e.rx, e.ry, e.A, e.Ix, e.Iy, e.J}, false));
   if (!p.multilayer) d.push_back(p.end_bearing ? "END-BEARING" : "FLOATING");
+  if (p.interaction) d.push_back("INTERACTION ");
   d.push_back("SOIL ");
   if (p.multilayer) {
     d.push_back("WEAK ");

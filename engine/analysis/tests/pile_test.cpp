@@ -60,6 +60,12 @@ PileDeck off_centre(bool pinned, bool end_bearing) {
   return p;
 }
 
+PileDeck with_interaction_switch(bool pinned) {
+  PileDeck p = off_centre(pinned, false);
+  p.interaction = true;
+  return p;
+}
+
 PileDeck unequal_radii() {
   PileDeck p = off_centre(false, false);
   for (auto& e : p.elements) {
@@ -77,7 +83,10 @@ INSTANTIATE_TEST_SUITE_P(Heads, SinglePile, ::testing::Values(
   PileRow{"PinnedFloating",    off_centre(true, false)},
   PileRow{"FixedEndBearing",   off_centre(false, true)},
   PileRow{"PinnedEndBearing",  off_centre(true, true)},
-  PileRow{"UnequalRadii",      unequal_radii()}
+  PileRow{"UnequalRadii",      unequal_radii()},
+  // One pile has no other to interact with.
+  PileRow{"FixedInteractionSwitch",  with_interaction_switch(false)},
+  PileRow{"PinnedInteractionSwitch", with_interaction_switch(true)}
 ), [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
