@@ -38,6 +38,10 @@ int run_deck(EngineState& s) {
     return status_fatal;
   }
   RUN_ANALYSIS(s);
+  if (s.input.FATAL_INPUT_FLAG == 1) {
+    write_fatal_block(s);
+    return status_fatal;
+  }
   return status_completed;
 }
 

@@ -160,9 +160,13 @@ void RUN_ANALYSIS(EngineState& s) {
     return;
   }
   const int type = foundation_type(s);
-  if (type != HALF && type != STRA) return;
   prepare_side_layers(s);
   frequency_lines(s);
+  if ((type == PILE || type == MULT) && !prepare_piles(s)) {
+    // A fault of the input that the readers could not see: no analysis.
+    s.input.FATAL_INPUT_FLAG = 1;
+    return;
+  }
   if (!admissible_velocity(s)) {
     write_plot_count(s, s.analysis.LINES);
     return;

@@ -6,6 +6,8 @@
 
 namespace zav {
 
+// Raises FATAL_INPUT_FLAG, before it writes any result, when the input
+// admits no analysis.
 void RUN_ANALYSIS(EngineState& s);
 
 }  // namespace zav

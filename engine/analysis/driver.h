@@ -26,6 +26,15 @@ inline real hertz(real omega) { return omega * 0.5f / 3.14f; }
 // line's work. False when it could not be formed; the reason is reported.
 bool foundation_impedance(EngineState& s, real omega, int pass);
 
+// Piles and multilayer columns (piles.cpp): the single-pile input, the
+// group's context and its interaction tables, once per run before the loop
+// (false, reported, when the piles admit no interaction); and at a line K, the head
+// impedance of one pile, and B, the group's impedance at the centre of
+// gravity or the column's moved there (false, reported, when the group
+// impedance cannot be formed).
+bool prepare_piles(EngineState& s);
+bool pile_impedance(EngineState& s, real omega);
+
 // The transfer matrix from the base to the centre of gravity.
 void transfer_matrix(const Foundation& f, Real6& T);
 

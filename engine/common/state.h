@@ -11,6 +11,8 @@
 
 #include <array>
 #include <cassert>
+#include <memory>
+#include <span>
 #include <string>
 #include <utility>
 
@@ -18,6 +20,8 @@
 #include "common/types.h"
 #include "io/records.h"
 #include "kernels/fft.h"
+#include "kernels/group_impedance.h"
+#include "kernels/pile_impedance.h"
 
 namespace zav {
 
@@ -102,6 +106,32 @@ struct Pile {
   real x = 0.0f, y = 0.0f;
 };
 
+// The nine direction angles of every pile, angle k of pile p at (p, k),
+// stored angle by angle over all MAX_PILES piles: the table the batter
+// transform and the interaction set-up read in place.
+struct BatterAngles {
+  std::array<real, static_cast<std::size_t>(MAX_PILES) * 9> a{};
+  real& operator()(int pile, int k) { return view_of(a.data())(pile, k); }
+  real operator()(int pile, int k) const { return view()(pile, k); }
+  Mat<const real> view() const { return {a.data(), MAX_PILES}; }
+  // Angle k of piles 1..n.
+  std::span<const real> angle(int k, int n) const {
+    assert(k >= 1 && k <= 9 && n >= 0 && n <= MAX_PILES);
+    return {a.data() + static_cast<std::size_t>(k - 1) * MAX_PILES, static_cast<std::size_t>(n)};
+  }
+  void set(int pile, const std::array<real, 9>& angles) {
+    for (int k = 1; k <= 9; ++k) (*this)(pile, k) = angles[static_cast<std::size_t>(k - 1)];
+  }
+  std::array<real, 9> of(int pile) const {
+    std::array<real, 9> out{};
+    for (int k = 1; k <= 9; ++k) out[static_cast<std::size_t>(k - 1)] = (*this)(pile, k);
+    return out;
+  }
+
+ private:
+  static Mat<real> view_of(real* data) { return {data, MAX_PILES}; }
+};
+
 // The foundation as FOUN describes it (lengths in the deck's units).
 struct Foundation {
   // Plan geometry: circle radius, or rectangle sides a (first) and b.
@@ -131,7 +161,7 @@ struct Foundation {
   Array1<Pile, MAX_PILES> PILES;
   // Per pile (in the order of PILES) nine direction angles in degrees, the
   // pile axes against the cap axes row by row, k = 1..9.
-  Array1<std::array<real, 9>, MAX_PILES> BATTER_ANGLES;
+  BatterAngles BATTER_ANGLES;
 };
 
 // Mass constants of the footing or cap.
@@ -268,6 +298,19 @@ struct AnalysisWork {
   // Integrands of the spectral moments of a random response.
   FftWork fft;
   Array1<real, MAX_LINES> SAMPLES;
+
+  // Piles and multilayer columns, set once per run: the single-pile input,
+  // the radius and second-moment tables of its three calls and their head
+  // terms at the current line.
+  PileImpedanceInput PILE;
+  PileTable MEAN_RADIUS, RADIUS_X, RADIUS_Y, INERTIA_X, INERTIA_Y;
+  Array1<PileHeadTerms, 3> HEAD_TERMS;
+  // Pile groups: the pile positions, the interaction tables, the work of the
+  // group solve and what it reads, allocated before the loop of a PILE run.
+  std::array<real, MAX_PILES> PILE_X{}, PILE_Y{};
+  std::unique_ptr<GroupInteraction> PAIRS;
+  std::unique_ptr<GroupImpedanceWork> GROUP_WORK;
+  std::unique_ptr<GroupImpedanceContext> GROUP;
 };
 
 struct EngineState {

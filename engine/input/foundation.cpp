@@ -398,11 +398,10 @@ void READ_BATTER(EngineState& s) {
       sw.BATTER = 0;
       return;
     }
-    auto& a = f.BATTER_ANGLES(k);
     if (plane == "XZ  ") {
-      a = {theta, 90.0f, theta + 90.0f, 90.0f, 0.0f, 90.0f, 90.0f - theta, 90.0f, theta};
+      f.BATTER_ANGLES.set(k, {theta, 90.0f, theta + 90.0f, 90.0f, 0.0f, 90.0f, 90.0f - theta, 90.0f, theta});
     } else if (plane == "YZ  ") {
-      a = {0.0f, 90.0f, 90.0f, 90.0f, theta, theta + 90.0f, 90.0f, 90.0f - theta, theta};
+      f.BATTER_ANGLES.set(k, {0.0f, 90.0f, 90.0f, 90.0f, theta, theta + 90.0f, 90.0f, 90.0f - theta, theta});
     } else {
       write(s, out(s),
             "(/,/,1X,'UNRECOGNIZED PLANE ',A4,' FOR BATTERED PILES',/,1X,'BATTERED OPTION WILL BE IGNORED.')",

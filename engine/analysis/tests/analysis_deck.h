@@ -220,6 +220,18 @@ inline std::vector<std::vector<double>> plot_records(const std::string& name) {
   return out;
 }
 
+// Whether a text holds no number field that is no number ("NaN", "Inf",
+// "Infinity").
+inline bool has_no_number_faults(const std::string& text) {
+  std::istringstream in(text);
+  std::string word;
+  while (in >> word) {
+    const std::string w = word.substr(word[0] == '-' || word[0] == '+' ? 1 : 0);
+    if (w == "NaN" || w == "Inf" || w == "Infinity") return false;
+  }
+  return true;
+}
+
 // Relative closeness with the inputs on failure.
 inline ::testing::AssertionResult Near(double got, double want, double rel, double abs = 0.0) {
   const double err = std::fabs(got - want);

@@ -278,17 +278,6 @@ INSTANTIATE_TEST_SUITE_P(Values, AnalysisStops, ::testing::Values(
 ), [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
-// Whether a text holds a number field that is no number ("NaN", "Inf", "Infinity").
-bool has_no_number_faults(const std::string& text) {
-  std::istringstream in(text);
-  std::string word;
-  while (in >> word) {
-    const std::string w = word.substr(word[0] == '-' || word[0] == '+' ? 1 : 0);
-    if (w == "NaN" || w == "Inf" || w == "Infinity") return false;
-  }
-  return true;
-}
-
 struct FailureRow {
   const char* name;
   Footing f;

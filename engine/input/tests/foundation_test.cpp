@@ -283,8 +283,8 @@ TEST_F(DeckRun, PileGroupIsEchoedSectionBySection) {
   EXPECT_EQ(s->switches.INTERACTION, 1);
   EXPECT_EQ(s->switches.SOIL_MEDIUM, 1);
   // Direction angles of the pile axes against the cap axes.
-  EXPECT_EQ(f.BATTER_ANGLES(1), (std::array<real, 9>{15, 90, 105, 90, 0, 90, 75, 90, 15}));
-  EXPECT_EQ(f.BATTER_ANGLES(2), (std::array<real, 9>{0, 90, 90, 90, -10, 80, 90, 100, -10}));
+  EXPECT_EQ(f.BATTER_ANGLES.of(1), (std::array<real, 9>{15, 90, 105, 90, 0, 90, 75, 90, 15}));
+  EXPECT_EQ(f.BATTER_ANGLES.of(2), (std::array<real, 9>{0, 90, 90, 90, -10, 80, 90, 100, -10}));
 }
 
 TEST_F(DeckRun, PileInAParabolicMediumHasOneElement) {

@@ -155,7 +155,10 @@ inline void FillProject(TProgramData& P, TSystem S, TLoad L, int Units) {
       P.Interaction = S == TSystem::Pile ? 0 : 1;
       if (S == TSystem::PileBattered) {
         for (int r = 0; r < piles; ++r) {
-          T.Pilecoord->Cells(2, r)->SetFloat(r % 3 == 0 ? 0 : 10 + r);
+          // Angles small enough that no two piles come within a diameter of
+          // each other a third of the way down, where their interaction is
+          // measured.
+          T.Pilecoord->Cells(2, r)->SetFloat(r % 3 == 0 ? 0 : 2 + 0.25L * r);
           T.Pilecoord->Cells(3, r)->SetInteger(r % 2 == 0 ? 1 : 2);
         }
       }
