@@ -1,5 +1,5 @@
 // Seconds per frequency line of a fixed-head pile group with interaction
-// (dynamic factors), for the design's in-place inversion and for the
+// (dynamic factors), for the in-place Gauss-Jordan inversion and for the
 // factorised solve, beside the time the library needs for one LU
 // factorisation of the same three systems; then a whole run of 100 lines of
 // the largest group. Prints google-benchmark's table and a summary.

@@ -11,7 +11,7 @@ using real = float;
 using cplx = std::complex<float>;
 
 // A(i, j) over column-major storage with leading dimension ld; i and j count
-// from 1, as the matrices of the design do.
+// from 1, as the engine's matrix notation does.
 template <class T>
 struct Mat {
   T* data;

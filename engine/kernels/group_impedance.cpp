@@ -152,7 +152,7 @@ bool finite(const PairFactors& f) {
 
 // One coupled group system: its matrix, the symmetric scaling that gives its
 // diagonal unit modulus (all 1 for the in-place inversion, which works on the
-// matrix as the design forms it), three weight vectors and their solutions.
+// matrix unscaled), three weight vectors and their solutions.
 struct GroupSystemData {
   GroupSystemData(GroupSystemStorage& st, int order, int weights)
       : A(st.matrix.data()), m(order), s(st.scale.data()), W(st.weights.data()), pivots(st.pivots.data()),
@@ -191,7 +191,7 @@ void put_diagonal(const GroupSystemData& g, int i, const cplx& v) { g.a()(i, i) 
 
 // The weighted sum sum_p sum_q w_a(p) w_b(q) S(p, q) of the inverse S.
 // Factorised: w~_a . (A~^-1 w~_b) with the scaled weights. In place: over the
-// inverse itself, accumulated as the design does.
+// inverse itself, accumulated in single precision pile by pile.
 cplx weighted_sum(const GroupSystemData& g, int a, int b, GroupSolver solver) {
   cplx sum(0.0f);
   if (solver == GroupSolver::factor_and_solve) {

@@ -228,9 +228,9 @@ TEST_F(DeckTest, DesignLayoutWithLongLinesReadsBack) {
       "LOAD ", "HARMONIC ", "CONSTANTS ", "QUADRATIC ", "6.28 3.14 1.57 ", "1 2 3 ", "4 5 6 ",
       "1.2345678E-100 -2.3456789E100 3.4567891E-200 1 4.5678912E-300 5.6789123E300 6.7891234E-4000 ",
       "RUN ", "1", mass + QLatin1Char(' '), "7 8 9 ", "10 11 12 ", "13 14 15 "};
-  ASSERT_TRUE(PutFile(Path("design.kqd"), Lines(deck)));
+  ASSERT_TRUE(PutFile(Path("one-line-layout.kqd"), Lines(deck)));
   QString message;
-  auto p = TProgramData::CreateFromFile(Tables, Path("design.kqd"), message);
+  auto p = TProgramData::CreateFromFile(Tables, Path("one-line-layout.kqd"), message);
   EXPECT_TRUE(message.isEmpty()) << message.toStdString();
   EXPECT_EQ(p->FootingRadius, 1.2345678L);
   EXPECT_EQ(p->ProductYZ, -4.5678912e-20L);
