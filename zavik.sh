@@ -9,7 +9,7 @@ jobs=${JOBS:-$(nproc 2>/dev/null || echo 4)}
 packages=(
   build-essential cmake pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libgl-dev libglu1-mesa-dev
+  qt6-base-dev libqt6opengl6-dev libgl-dev libglu1-mesa-dev
   libopenblas-dev liblapack-dev
   xvfb xauth
 )
