@@ -1,7 +1,7 @@
 // Reading a project back from its input deck. The reader expects the lines
 // where the writer puts them; numbers of a row or record are read word by word,
 // so a record may run over several lines and a line may be of any length.
-#include "app/DataUnit.h"
+#include "app/ProgramData.h"
 #include "app/FoundationSystem.h"
 
 #include "controls/ColumnTypes.h"

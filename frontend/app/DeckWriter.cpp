@@ -1,6 +1,6 @@
 // Writing the project: the input deck ".kqd" (the project file and the
 // engine's input at once), the mass file ".kqm" and the geometry file ".kqt".
-#include "app/DataUnit.h"
+#include "app/ProgramData.h"
 #include "app/FoundationSystem.h"
 
 #include "controls/ColumnTypes.h"

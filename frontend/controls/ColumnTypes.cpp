@@ -2,7 +2,7 @@
 
 #include "controls/ColumnUnits.h"
 #include "controls/KavString.h"
-#include "controls/Misc.h"
+#include "controls/ExpressionEvaluator.h"
 #include "controls/NumberFormat.h"
 #include "controls/ValueStream.h"
 

@@ -2,7 +2,7 @@
 #include "FakeForm.h"
 #include "controls/ColumnTypes.h"
 #include "controls/ColumnUnits.h"
-#include "controls/Misc.h"
+#include "controls/ExpressionEvaluator.h"
 
 #include <gtest/gtest.h>
 

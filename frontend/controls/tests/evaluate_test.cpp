@@ -1,5 +1,5 @@
 // The expression evaluator against hand-worked values and the messages users see.
-#include "controls/Misc.h"
+#include "controls/ExpressionEvaluator.h"
 #include "controls/NumberFormat.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "controls/Misc.h"
+#include "controls/ExpressionEvaluator.h"
 
 #include "controls/NumberFormat.h"
 

@@ -1,4 +1,4 @@
-#include "app/DataUnit.h"
+#include "app/ProgramData.h"
 
 #include "controls/NumberFormat.h"
 
