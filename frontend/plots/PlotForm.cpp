@@ -6,8 +6,6 @@
 #include "plots/PlotText.h"
 
 #include <QActionGroup>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QImageWriter>
 #include <QLineEdit>
 #include <QListWidget>
@@ -15,11 +13,8 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QPageLayout>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QRadioButton>
 #include <QRubberBand>
 #include <QSaveFile>
@@ -40,16 +35,6 @@ constexpr int LegendMinimumWidth = 21;
 
 // The role under which a legend item or curve menu item keeps its curve index.
 constexpr int CurveRole = Qt::UserRole;
-
-QString AskFileNameWithDialog(QWidget* Parent, const QString& Caption, const QString& Filter,
-                              const QString& Suffix) {
-  QFileDialog dialog(Parent, Caption, QString(), Filter);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setDefaultSuffix(Suffix);
-  dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().constFirst();
-}
 
 int ScreenPPI(const QWidget* W) { return W->logicalDpiX(); }
 
@@ -113,23 +98,10 @@ private:
   TPlotForm& FForm;
 };
 
-void ApplyPageSettings(QPrinter& Printer, const TPageMargins& Margins) {
-  QPageLayout layout = Printer.pageLayout();
-  layout.setMode(QPageLayout::StandardMode);  // no margin inside the unprintable border
-  layout.setUnits(QPageLayout::Inch);
-  const QMarginsF wanted(Margins.Left / 1000.0, Margins.Top / 1000.0, Margins.Right / 1000.0,
-                         Margins.Bottom / 1000.0);
-  const QMarginsF least = layout.minimumMargins();
-  layout.setMargins(QMarginsF(std::max(wanted.left(), least.left()), std::max(wanted.top(), least.top()),
-                              std::max(wanted.right(), least.right()),
-                              std::max(wanted.bottom(), least.bottom())));
-  Printer.setPageLayout(layout);
-}
-
 TPlotForm::TPlotForm(TGraphPlot& Plot, QWidget* Parent) : QMainWindow(Parent), FPlot(&Plot) {
   setWindowTitle(Plot.Caption);
-  AskFileName = [this](const QString& Caption, const QString& Filter, const QString& Suffix) {
-    return AskFileNameWithDialog(this, Caption, Filter, Suffix);
+  AskFileName = [this](const QString& Caption, const QString& Filter, const QString& Suffix, bool Confirm) {
+    return AskFileNameWithDialog(this, Caption, Filter, Suffix, Confirm);
   };
   FCanvas = new TPlotCanvas(*this);
   setCentralWidget(FCanvas);
@@ -487,24 +459,8 @@ bool TPlotForm::PrintTo(QPrinter& Printer) {
 }
 
 void TPlotForm::PrintClick() {
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(FPlot->Caption);
-  ApplyPageSettings(printer, Margins);
-  QString pdf;
-  if (QPrinterInfo::availablePrinters().isEmpty()) {
-    pdf = AskFileName(QStringLiteral("Print to PDF File"), QStringLiteral("PDF (*.pdf)"), QStringLiteral("pdf"));
-    if (pdf.isEmpty()) return;
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdf);
-  } else {
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted) return;
-    pdf = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
-  }
-  const bool printed = PrintTo(printer) && (pdf.isEmpty() || QFileInfo(pdf).size() > 0);
-  if (!printed)
-    Inform(this, pdf.isEmpty() ? QStringLiteral("The plot could not be printed.")
-                               : QStringLiteral("The plot could not be printed to \"%1\".").arg(pdf));
+  PrintPicture(this, FPlot->Caption, Margins, std::nullopt, AskFileName,
+               [this](QPrinter& Printer) { return PrintTo(Printer); });
   FCanvas->update();
 }
 
@@ -526,7 +482,7 @@ bool TPlotForm::SaveBitmap(const QString& FileName, QImage& Bitmap, int PPI) {
 
 void TPlotForm::SaveToDiskClick() {
   const QString name =
-      AskFileName(QStringLiteral("Save To Disk"), QStringLiteral("Bitmap (*.bmp)"), QStringLiteral("bmp"));
+      AskFileName(QStringLiteral("Save To Disk"), QStringLiteral("Bitmap (*.bmp)"), QStringLiteral("bmp"), true);
   if (name.isEmpty()) return;
   TdlgFormat dialog(this);
   const int result = dialog.exec();

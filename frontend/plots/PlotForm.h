@@ -8,12 +8,12 @@
 
 #include "plots/PlotGeometry.h"
 #include "plots/PlotPainter.h"
+#include "plots/PlotPrinting.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include <array>
-#include <functional>
 
 class QAction;
 class QActionGroup;
@@ -27,16 +27,6 @@ class QRubberBand;
 namespace zavik {
 
 class TGraphPlot;
-
-// Page margins in thousandths of an inch.
-struct TPageMargins {
-  int Left = 1000, Top = 1000, Right = 1000, Bottom = 1000;
-};
-
-// Sets the printer's page up for a plot: the margins, kept at least as wide
-// as the printer's unprintable border. The program's page set-up settings are
-// applied here.
-void ApplyPageSettings(QPrinter& Printer, const TPageMargins& Margins);
 
 class TPlotForm : public QMainWindow {
   Q_OBJECT
@@ -58,9 +48,9 @@ public:
 
   TPageMargins Margins;
 
-  // Asks for a file name to write (print to PDF, save to disk); empty when
-  // the user cancels. Replaceable, so that the commands can run unattended.
-  std::function<QString(const QString& Caption, const QString& Filter, const QString& Suffix)> AskFileName;
+  // Asks for a file name to write (print to PDF, save to disk). Replaceable,
+  // so that the commands can run unattended.
+  TAskFileName AskFileName;
 
   // The Plot menu.
   QAction* ShowLegend1;

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
@@ -17,10 +18,10 @@ namespace zavik {
 class TModalDriver {
 public:
   // Step runs once on the next modal window that is not the one the step
-  // before it acted on.
+  // before it acted on. A step may add further steps.
   void Then(std::function<void(QWidget*)> Step) {
-    FSteps->push_back(std::move(Step));
-    if (FSteps->size() == 1) Poll(FSteps, nullptr);
+    FState->Steps.push_back(std::move(Step));
+    if (!FState->Polling) Poll(FState, nullptr);
   }
 
   // Reads the text of the next message box and presses its OK button.
@@ -29,32 +30,40 @@ public:
       auto* box = qobject_cast<QMessageBox*>(W);
       Text = box ? box->text() : QStringLiteral("(no message box)");
       if (box) box->button(QMessageBox::Ok)->click();
-      else W->close();
     });
   }
 
-  bool Done() const { return FSteps->empty(); }
+  bool Done() const { return FState->Steps.empty(); }
 
 private:
-  using TSteps = std::deque<std::function<void(QWidget*)>>;
+  struct TState {
+    std::deque<std::function<void(QWidget*)>> Steps;
+    bool Polling = false;
+  };
 
-  static void Poll(std::shared_ptr<TSteps> Steps, QWidget* Previous) {
-    QTimer::singleShot(10, [Steps, Previous] {
-      if (Steps->empty()) return;
-      QWidget* modal = QApplication::activeModalWidget();
-      if (!modal || modal == Previous || !modal->isVisible()) {
-        Poll(Steps, modal == Previous ? Previous : nullptr);
+  // Previous is watched: a window freed and another made at its address is a
+  // new one.
+  static void Poll(std::shared_ptr<TState> State, QPointer<QWidget> Previous) {
+    State->Polling = true;
+    QTimer::singleShot(10, [State, Previous] {
+      if (State->Steps.empty()) {
+        State->Polling = false;
         return;
       }
-      auto step = std::move(Steps->front());
-      Steps->pop_front();
+      QWidget* modal = QApplication::activeModalWidget();
+      if (!modal || modal == Previous.data() || !modal->isVisible()) {
+        Poll(State, Previous);
+        return;
+      }
+      auto step = std::move(State->Steps.front());
+      State->Steps.pop_front();
       // The step may open the next modal window and wait in it.
-      Poll(Steps, modal);
+      Poll(State, modal);
       step(modal);
     });
   }
 
-  std::shared_ptr<TSteps> FSteps = std::make_shared<TSteps>();
+  std::shared_ptr<TState> FState = std::make_shared<TState>();
 };
 
 }  // namespace zavik

@@ -293,13 +293,13 @@ TEST_F(PlotFormTest, PrintWithoutAPrinterWritesAPdfFileOrSaysItCouldNot) {
   Open();
   QTemporaryDir dir;
   const QString pdf = dir.filePath(QStringLiteral("plot.pdf"));
-  Form->AskFileName = [&](const QString&, const QString&, const QString&) { return pdf; };
+  Form->AskFileName = [&](const QString&, const QString&, const QString&, bool) { return pdf; };
   Form->PrintClick();
   QFile file(pdf);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_TRUE(file.read(5).startsWith("%PDF-"));
 
-  Form->AskFileName = [&](const QString&, const QString&, const QString&) {
+  Form->AskFileName = [&](const QString&, const QString&, const QString&, bool) {
     return dir.filePath(QStringLiteral("no/such/folder/plot.pdf"));
   };
   QString message;
@@ -312,7 +312,7 @@ TEST_F(PlotFormTest, SavedBitmapHasTheSizeTheDialogAskedFor) {
   Open();
   QTemporaryDir dir;
   const QString bmp = dir.filePath(QStringLiteral("plot.bmp"));
-  Form->AskFileName = [&](const QString&, const QString& Filter, const QString& Suffix) {
+  Form->AskFileName = [&](const QString&, const QString& Filter, const QString& Suffix, bool) {
     EXPECT_EQ(Filter, QStringLiteral("Bitmap (*.bmp)"));
     EXPECT_EQ(Suffix, QStringLiteral("bmp"));
     return bmp;
@@ -329,7 +329,7 @@ TEST_F(PlotFormTest, SavedBitmapHasTheSizeTheDialogAskedFor) {
 
   // Too large for memory: the design's message, nothing written.
   const QString big = dir.filePath(QStringLiteral("big.bmp"));
-  Form->AskFileName = [&](const QString&, const QString&, const QString&) { return big; };
+  Form->AskFileName = [&](const QString&, const QString&, const QString&, bool) { return big; };
   QString message;
   Driver.Then([](QWidget* W) {
     auto* d = qobject_cast<TdlgFormat*>(W);
@@ -348,7 +348,7 @@ TEST_F(PlotFormTest, SavedBitmapHasTheSizeTheDialogAskedFor) {
 TEST_F(PlotFormTest, ASaveThatCannotWriteSaysSo) {
   Open();
   QTemporaryDir dir;
-  Form->AskFileName = [&](const QString&, const QString&, const QString&) {
+  Form->AskFileName = [&](const QString&, const QString&, const QString&, bool) {
     return dir.filePath(QStringLiteral("no/such/folder/plot.bmp"));
   };
   QString message;
