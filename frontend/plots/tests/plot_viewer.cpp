@@ -3,9 +3,12 @@
 // area, as the main window's Graphics menu does.
 //   plot_viewer FILE.kqp [--units 1|2] [--plot NAME]... [--pdf OUT.pdf]
 //               [--bmp OUT.bmp WIDTH HEIGHT PPI] [--quit]
+//               [--amplitude UNITS CGX CGY CGZ]
 // Without --plot it opens the four impedance plots and the two response plots.
 // --pdf prints the last opened plot to a PDF file, --bmp saves it as a bitmap;
-// --quit ends after that.
+// --quit ends after that. --amplitude shows the amplitude dialog for a
+// project in UNITS (1 feet, 2 metres) with that centre of gravity.
+#include "plots/AmpPlotDialog.h"
 #include "plots/PlotForm.h"
 #include "plots/ResultPlots.h"
 
@@ -18,6 +21,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 
 using namespace zavik;
 
@@ -34,6 +38,8 @@ int main(int argc, char** argv) {
   QString pdf, bmp;
   int width = 0, height = 0, ppi = 0;
   bool quit = false;
+  bool amplitude = false;
+  TAmplitudeProject project;
   for (int i = 2; i < args.size(); ++i) {
     if (args[i] == QLatin1String("--units") && i + 1 < args.size()) units = args[++i].toInt();
     else if (args[i] == QLatin1String("--plot") && i + 1 < args.size()) names << args[++i];
@@ -43,7 +49,15 @@ int main(int argc, char** argv) {
       width = args[++i].toInt();
       height = args[++i].toInt();
       ppi = args[++i].toInt();
-    } else if (args[i] == QLatin1String("--quit")) quit = true;
+    } else if (args[i] == QLatin1String("--quit")) {
+      quit = true;
+    } else if (args[i] == QLatin1String("--amplitude") && i + 4 < args.size()) {
+      amplitude = true;
+      project.Units = args[++i].toInt();
+      project.CG.X = std::strtold(qPrintable(args[++i]), nullptr);
+      project.CG.Y = std::strtold(qPrintable(args[++i]), nullptr);
+      project.CG.Z = std::strtold(qPrintable(args[++i]), nullptr);
+    }
   }
   if (names.isEmpty())
     names = QStringList{QStringLiteral("pltRealKXX"), QStringLiteral("pltRealKPPX"), QStringLiteral("pltDampCXX"),
@@ -51,6 +65,10 @@ int main(int argc, char** argv) {
 
   TResultPlots plots;
   if (!plots.LoadPlotFile(args[1], units)) std::fprintf(stderr, "plot_viewer: %s not read completely\n", qPrintable(args[1]));
+  if (amplitude) {
+    TDlgAmpPlot dialog(plots);
+    return dialog.ShowModalFor(project) == QDialog::Accepted ? 0 : 1;
+  }
 
   QMainWindow window;
   window.setWindowTitle(QStringLiteral("ZAVIK 3.0.15 - plots of ") + args[1]);
