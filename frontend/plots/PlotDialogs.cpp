@@ -53,7 +53,7 @@ TdlgFormat::TdlgFormat(QWidget* Parent) : QDialog(Parent) {
   dePPI->IntegerOnly = true;
   dePPI->MaxVal = MaxPixelsPerInch;
 
-  // Shown as the design has it; the picture is saved in true colour.
+  // Offered, but the picture is always saved in true colour.
   auto* colours = new QGroupBox(QStringLiteral("Colors"));
   auto* colourLayout = new QVBoxLayout(colours);
   const char* names[5] = {"Black and White", "16 Colors", "256 Colors", "High Color (16 bit)",

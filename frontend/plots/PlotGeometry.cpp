@@ -17,7 +17,7 @@ constexpr int TicksPerLabel = 5;
 // Tick indices beyond this count are a range the window cannot resolve.
 constexpr long double MaxTickIndex = 1e9L;
 
-// Frac as the design uses it: the fraction with the sign of x.
+// Frac: the fraction of x, with the sign of x.
 long double Frac(long double X) { return X - std::trunc(X); }
 
 // Value / Step rounded away from 0 to whole steps. A quotient within

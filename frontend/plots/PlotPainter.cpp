@@ -25,15 +25,15 @@ const std::array<QColor, 17> PlotColors = {
 
 QColor PlotColor(int K) { return PlotColors[std::size_t(K % int(PlotColors.size()))]; }
 
-QString PlotFontFamily(const QString& DesignFace) {
-  if (DesignFace == QLatin1String("Times New Roman")) return QStringLiteral("Liberation Serif");
-  if (DesignFace == QLatin1String("Arial")) return QStringLiteral("Liberation Sans");
-  if (DesignFace == QLatin1String("Courier New")) return QStringLiteral("Liberation Mono");
-  return DesignFace;
+QString PlotFontFamily(const QString& Face) {
+  if (Face == QLatin1String("Times New Roman")) return QStringLiteral("Liberation Serif");
+  if (Face == QLatin1String("Arial")) return QStringLiteral("Liberation Sans");
+  if (Face == QLatin1String("Courier New")) return QStringLiteral("Liberation Mono");
+  return Face;
 }
 
-QFont PlotFont(int PixelHeight, int Weight, const QString& DesignFace) {
-  QFont font(PlotFontFamily(DesignFace));
+QFont PlotFont(int PixelHeight, int Weight, const QString& Face) {
+  QFont font(PlotFontFamily(Face));
   font.setPixelSize(std::max(PixelHeight, 1));
   font.setWeight(QFont::Weight(Weight));
   return font;

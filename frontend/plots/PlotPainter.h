@@ -23,12 +23,12 @@ namespace zavik {
 extern const std::array<QColor, 17> PlotColors;
 QColor PlotColor(int K);
 
-// The installed face for a face the plots are designed with: "Times New
+// The installed face for a face the plots are drawn with: "Times New
 // Roman" is Liberation Serif, "Arial" Liberation Sans, "Courier New"
 // Liberation Mono (the same metrics).
-QString PlotFontFamily(const QString& DesignFace);
+QString PlotFontFamily(const QString& Face);
 // The face at a height of PixelHeight device pixels.
-QFont PlotFont(int PixelHeight, int Weight, const QString& DesignFace = QStringLiteral("Times New Roman"));
+QFont PlotFont(int PixelHeight, int Weight, const QString& Face = QStringLiteral("Times New Roman"));
 
 // One entry of the legend: an active curve of line set 1 and its name; its
 // position in the legend list gives its colour.

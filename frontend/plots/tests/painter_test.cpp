@@ -98,6 +98,65 @@ TEST(PainterTest, TranslationalStiffnessCurvesAreBlackBlueAndRedThroughTheirValu
   }
 }
 
+// Points (x, Level) for x = 0 .. Points - 1 in one line of a set.
+void FillSet(TLineSet& Set, const std::vector<long double>& Levels, int Points) {
+  Set.SetLineCount(int(Levels.size()));
+  Set.SetPointCount(Points);
+  for (std::size_t i = 0; i < Levels.size(); ++i)
+    for (int j = 0; j < Points; ++j) Set.Point(int(i), j) = {static_cast<long double>(j), Levels[i]};
+}
+
+TEST(PainterTest, ThreeGraphsDrawEachSetWithItsOwnRangesAndTheFirstSetsFlags) {
+  TGraphPlot plot;
+  plot.XOnTop = false;
+  plot.ShowThree = true;
+  plot.Markers = 0;
+  FillSet(plot.Curves, {1, 1.55L}, 6);
+  FillSet(plot.Curves2, {100, 155}, 6);
+  FillSet(plot.Curves3, {0.01L}, 6);
+  plot.Point(0, 5).Y = 1.6L;  // the first set's scale ends at 1.6
+  TPicture p = Draw(plot, 1000, 600);
+  auto at = [&](int Graph, long double X, long double Y) {
+    return WorldToScreen(p.Layout.Graph[std::size_t(Graph)], p.View.Range[std::size_t(Graph)], false, X, Y);
+  };
+  EXPECT_TRUE(ColourNear(p.Image, at(1, 2.5L, 155), Qt::blue));
+  EXPECT_TRUE(ColourNear(p.Image, at(1, 1.5L, 100), Qt::black));
+  // With more than one curve in a set the last point is left out; a single
+  // curve is drawn through all its points.
+  EXPECT_FALSE(ColourNear(p.Image, at(1, 4.5L, 155), Qt::blue));
+  EXPECT_TRUE(ColourNear(p.Image, at(2, 4.5L, 0.01L), Qt::black));
+  plot.Line(1).Shown = false;
+  p = Draw(plot, 1000, 600);
+  EXPECT_FALSE(ColourNear(p.Image, at(1, 2.5L, 155), Qt::blue));
+}
+
+TEST(PainterTest, SoilStripFillsEachLayerWithItsColourDownToItsDepth) {
+  TGraphPlot plot;
+  plot.XOnTop = true;  // depth grows downward
+  plot.ShowLayers = true;
+  FillSet(plot.Curves, {2, 8}, 5);
+  // Layer lines: X the soil code, Y the depth of the layer's bottom.
+  plot.LayerLines.SetLineCount(3);
+  plot.LayerLines.SetPointCount(1);
+  plot.LayerLines.Point(0, 0) = {5, 3};   // horizontal hatch to depth 3
+  plot.LayerLines.Point(1, 0) = {6, 6};   // vertical hatch to depth 6
+  plot.LayerLines.Point(2, 0) = {99, 8};  // an unknown code: hollow
+  const TPicture p = Draw(plot, 900, 700);
+  const TPlotRect& S = p.Layout.Soil;
+  auto count = [&](int Top, int Bottom, const QColor& Colour) {
+    int n = 0;
+    for (int x = S.Left + 2; x < S.Right - 2; ++x)
+      for (int y = Top + 2; y < Bottom - 2; ++y) n += p.Image.pixelColor(x, y) == Colour;
+    return n;
+  };
+  auto depth = [&](long double D) { return WorldToScreen(p.Layout.Plot, p.View.Range[0], true, 0, D).y(); };
+  EXPECT_GT(count(S.Top, depth(3), Qt::black), 20);
+  EXPECT_EQ(count(S.Top, depth(3), Qt::blue), 0);
+  EXPECT_GT(count(depth(3), depth(6), Qt::blue), 20);
+  EXPECT_EQ(count(depth(6), p.Layout.Plot.Bottom, Qt::red), 0);
+  EXPECT_EQ(count(depth(6), p.Layout.Plot.Bottom, Qt::black), 0);
+}
+
 TEST(PainterTest, InactiveCurvesTakeNoColourAndHiddenOnesKeepTheirs) {
   TGraphPlot plot;
   FillLevels(plot, {1, 2, 3, 3.5L}, 20);

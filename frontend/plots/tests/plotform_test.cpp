@@ -327,7 +327,7 @@ TEST_F(PlotFormTest, SavedBitmapHasTheSizeTheDialogAskedFor) {
   EXPECT_EQ(reader.format(), QByteArray("bmp"));
   EXPECT_EQ(reader.size(), QSize(432, 288));
 
-  // Too large for memory: the design's message, nothing written.
+  // Too large for memory: the memory message, nothing written.
   const QString big = dir.filePath(QStringLiteral("big.bmp"));
   Form->AskFileName = [&](const QString&, const QString&, const QString&, bool) { return big; };
   QString message;
