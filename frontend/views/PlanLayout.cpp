@@ -85,7 +85,6 @@ void DrawPlanLayout(QPainter& Painter, const TPlanLayout& Layout, const TWorldMa
   }
   Painter.restore();
 
-  DrawFrame(Painter, Mapping, Style);
 }
 
 }  // namespace zavik

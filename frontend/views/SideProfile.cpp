@@ -248,7 +248,6 @@ void DrawSideProfile(QPainter& Painter, const TSideProfile& Profile, const TWorl
   }
   Painter.restore();
 
-  DrawFrame(Painter, Mapping, Style);
 }
 
 }  // namespace zavik

@@ -151,6 +151,31 @@ void TPrimitiveDrawer::DrawLine(const QVector3D& From, const QVector3D& To) {
   End();
 }
 
+TDrawList Merged(const TDrawList& List) {
+  TDrawList out;
+  for (const TDrawBatch& b : List.Batches) {
+    const bool filled = b.Mode == TDrawMode::TriangleFan || b.Mode == TDrawMode::Triangles;
+    const TDrawMode mode = filled ? TDrawMode::Triangles : TDrawMode::Lines;
+    if (out.Batches.empty() || out.Batches.back().Mode != mode || !(out.Batches.back().Colour == b.Colour))
+      out.Batches.push_back({mode, int(out.Vertices.size()), 0, b.Colour});
+    const auto copy = [&](int I) { out.Vertices.push_back(List.Vertices[size_t(b.First + I)]); };
+    switch (b.Mode) {
+      case TDrawMode::TriangleFan:
+        for (int i = 1; i + 1 < b.Count; ++i) copy(0), copy(i), copy(i + 1);
+        break;
+      case TDrawMode::LineStrip:
+        for (int i = 1; i < b.Count; ++i) copy(i - 1), copy(i);
+        break;
+      case TDrawMode::Triangles:
+      case TDrawMode::Lines:
+        for (int i = 0; i < b.Count; ++i) copy(i);
+        break;
+    }
+    out.Batches.back().Count = int(out.Vertices.size()) - out.Batches.back().First;
+  }
+  return out;
+}
+
 void Tessellate(const TScenePrimitive& P, TDrawList& Out) {
   TPrimitiveDrawer d(Out);
   d.SetPlace(P.Place);

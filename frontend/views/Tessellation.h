@@ -15,7 +15,7 @@
 
 namespace zavik {
 
-enum class TDrawMode { Lines, LineStrip, TriangleFan };
+enum class TDrawMode { Lines, LineStrip, TriangleFan, Triangles };
 
 struct TDrawBatch {
   TDrawMode Mode;
@@ -76,6 +76,12 @@ private:
   QMatrix4x4 FPlace;
   TRgba FColour;
 };
+
+// The same picture in as few batches as the colours allow: consecutive fans
+// of one colour become one batch of triangles (each turning as its fan did),
+// consecutive strips and segments one batch of segments. A renderer draws
+// it with a handful of calls instead of one per facet.
+TDrawList Merged(const TDrawList& List);
 
 // Appends the vertices of one scene primitive.
 void Tessellate(const TScenePrimitive& Primitive, TDrawList& Out);

@@ -30,17 +30,18 @@ struct TWinding {
 
 TWinding WindingAbout(const TDrawList& List, const QVector3D& Inside) {
   TWinding w;
+  const auto triangle = [&](const QVector3D& v0, const QVector3D& v1, const QVector3D& v2) {
+    const QVector3D n = Normal(v0, v1, v2);
+    if (n.length() < 1e-9f) return;
+    const float side = QVector3D::dotProduct(n, (v0 + v1 + v2) / 3 - Inside);
+    (side > 0 ? w.Outward : w.Inward) += 1;
+  };
   for (const TDrawBatch& b : List.Batches) {
-    if (b.Mode != TDrawMode::TriangleFan) continue;
-    const QVector3D& v0 = List.Vertices[size_t(b.First)];
-    for (int i = b.First + 1; i + 1 < b.First + b.Count; ++i) {
-      const QVector3D& v1 = List.Vertices[size_t(i)];
-      const QVector3D& v2 = List.Vertices[size_t(i + 1)];
-      const QVector3D n = Normal(v0, v1, v2);
-      if (n.length() < 1e-9f) continue;
-      const float side = QVector3D::dotProduct(n, (v0 + v1 + v2) / 3 - Inside);
-      (side > 0 ? w.Outward : w.Inward) += 1;
-    }
+    const QVector3D* v = &List.Vertices[size_t(b.First)];
+    if (b.Mode == TDrawMode::TriangleFan)
+      for (int i = 1; i + 1 < b.Count; ++i) triangle(v[0], v[i], v[i + 1]);
+    if (b.Mode == TDrawMode::Triangles)
+      for (int i = 0; i + 2 < b.Count; i += 3) triangle(v[i], v[i + 1], v[i + 2]);
   }
   return w;
 }
@@ -81,6 +82,32 @@ TEST_P(SolidWindingTest, EveryFaceTurnsCounterClockwiseToTheOutside) {
   const TWinding w = WindingAbout(list, s.Place.map(QVector3D()));
   EXPECT_GT(w.Outward, 0);
   EXPECT_EQ(w.Inward, 0);
+  // The merged list that the renderer draws turns every triangle the same way.
+  const TDrawList merged = Merged(list);
+  ASSERT_EQ(merged.Batches.size(), 1u);
+  EXPECT_EQ(merged.Batches[0].Mode, TDrawMode::Triangles);
+  const TWinding m = WindingAbout(merged, s.Place.map(QVector3D()));
+  EXPECT_EQ(m.Outward, w.Outward);
+  EXPECT_EQ(m.Inward, 0);
+}
+
+TEST(Primitives, MergingKeepsEverySegmentAndSplitsOnColour) {
+  TDrawList list;
+  TPrimitiveDrawer d(list);
+  d.SetColour(SceneColours::Edge);
+  d.DrawCylinder3DZ(2, 1, 1);  // two strips of 33 points
+  d.DrawLine({0, 0, 0}, {1, 1, 1});
+  d.SetColour(SceneColours::CapGrey);
+  d.DrawSolidPara3D(1, 1, 1);
+  const TDrawList merged = Merged(list);
+  ASSERT_EQ(merged.Batches.size(), 2u);
+  EXPECT_EQ(merged.Batches[0].Mode, TDrawMode::Lines);
+  EXPECT_EQ(merged.Batches[0].Count, 2 * (2 * CircleSegments) + 2);
+  // The closing segment of the first circle ends where it began.
+  EXPECT_EQ(merged.Vertices[size_t(2 * CircleSegments - 1)], merged.Vertices[0]);
+  EXPECT_EQ(merged.Batches[1].Mode, TDrawMode::Triangles);
+  EXPECT_EQ(merged.Batches[1].Count, 6 * 3 * 3);  // six faces, each a fan of three triangles
+  EXPECT_EQ(merged.Batches[1].Colour, SceneColours::CapGrey);
 }
 
 TEST(Primitives, CircleHasThirtyThreePointsClosingOnTheFirst) {
@@ -163,7 +190,7 @@ TEST_P(ExampleWindingTest, EveryFaceOfTheSceneLooksOutwards) {
   const auto add = [&](const TScenePrimitive& p, const QVector3D& Inside) {
     TDrawList list;
     Tessellate(p, list);
-    const TWinding w = WindingAbout(list, Inside);
+    const TWinding w = WindingAbout(Merged(list), Inside);
     total.Outward += w.Outward;
     total.Inward += w.Inward;
   };
