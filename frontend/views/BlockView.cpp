@@ -2,12 +2,13 @@
 
 #include "app/ProgramData.h"
 #include "views/GLWindow.h"
-#include "views/ViewErrors.h"
+#include "views/ViewHandlers.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMouseEvent>
 #include <QPageSetupDialog>
 #include <QPainter>
@@ -147,6 +148,7 @@ void TDlgBlock::SetOptions(const TViewOptions& Options) {
 }
 
 bool TDlgBlock::event(QEvent* Event) {
+  FollowSubWindowActivation(this, Event, FSubWindowActivation, [this] { FormActivate(); });
   if (Event->type() == QEvent::WindowActivate || (Event->type() == QEvent::Show && !FActivated))
     FormActivate();
   return QWidget::event(Event);
@@ -363,6 +365,12 @@ void TDlgBlock::PrintTo(QPrinter& Printer) {
 void TDlgBlock::SaveBitmapButtonClick() {
   RunShowingErrors(this, [this] {
     QFileDialog dialog(this, QStringLiteral("Save Bitmap"));
+    // Beside the project, named after it.
+    if (const TProgramData* project = FProject ? FProject() : nullptr) {
+      const QFileInfo file(project->FileName);
+      dialog.setDirectory(file.absolutePath());
+      dialog.selectFile(file.completeBaseName() + QStringLiteral(".bmp"));
+    }
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(QStringLiteral("Bitmap files (*.bmp)"));
     dialog.setDefaultSuffix(QStringLiteral("bmp"));

@@ -118,6 +118,7 @@ private:
   unsigned FListBase = 0;     // first of the four display lists
   int FListGeneration = -1;  // the context they were compiled in
   bool FActivated = false;
+  QMetaObject::Connection FSubWindowActivation;
   bool FShowingError = false;
   std::unique_ptr<QPrinter> FPrinter;
 

@@ -65,9 +65,10 @@ public:
   void BaseWindow();
 
 private:
-  // A layer from Top down to Bottom, labelled at its left end.
+  // A layer from Top down to Bottom, labelled at its left end. The first
+  // one's top is the ground surface.
   void Layer(double Top, double Bottom, int Number, const QString& Values) {
-    if (FOut.Lines.empty()) FOut.Ground = 0;
+    if (FOut.Lines.empty()) FOut.Ground = Top;
     FOut.Lines.push_back(Bottom);
     const double at = Bottom - LabelHeightInLayer * (Bottom - Top);
     FOut.Texts.push_back({at, 0, 0, LayerLabel(Top, Bottom, Number)});
@@ -134,8 +135,11 @@ void TProfileBuilder::Layers() {
       Layer(top, bottom, r + 1, ValuesLine(Cell(FT.D1, 1, r), Cell(FT.D1, 3, r)));
       top = bottom;
     }
-    Text(zc, LabelGap, 0, QStringLiteral("Soil below the tip "));
-    Text(zc, LabelGap, 1, ValuesLine(double(FP.TipShearVelocity), double(FP.TipPoisson)));
+    // The soil below is labelled under the footing.
+    double base = zc;
+    for (const TOutlineRecord& r : FOut.Outlines) base = std::max(base, r.BottomLeft.y());
+    Text(base, LabelGap, 0, QStringLiteral("Soil below the tip "));
+    Text(base, LabelGap, 1, ValuesLine(double(FP.TipShearVelocity), double(FP.TipPoisson)));
   } else if (FS.Stratum) {
     const double top = 2 * double(FP.Zc) - double(FP.FoundationDepth);
     const double bottom = top + double(FP.BedrockDepth);
@@ -175,6 +179,8 @@ void TProfileBuilder::BaseWindow() {
       w.Bottom = std::max(w.Bottom, p.y());
     }
   }
+  // Side layers may reach above the footing's top.
+  if (FOut.Ground) w.Top = std::min(w.Top, *FOut.Ground);
   w.XMin *= BaseMargin;
   w.XMax *= BaseMargin;
   w.Top *= BaseMargin;

@@ -2,7 +2,7 @@
 
 #include "app/ProgramData.h"
 #include "controls/Exceptions.h"
-#include "views/ViewErrors.h"
+#include "views/ViewHandlers.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
@@ -43,6 +43,7 @@ TWorldWindow TViewWindow::Displayed() const { return BaseWindow().Widened(width(
 TWorldMapping TViewWindow::ScreenMapping() const { return {Displayed(), QRectF(0, 0, width(), height())}; }
 
 bool TViewWindow::event(QEvent* Event) {
+  FollowSubWindowActivation(this, Event, FSubWindowActivation, [this] { FormActivate(); });
   if (Event->type() == QEvent::WindowActivate || (Event->type() == QEvent::Show && !FActivated))
     FormActivate();
   return QWidget::event(Event);

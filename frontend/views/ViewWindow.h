@@ -66,6 +66,7 @@ private:
   TProjectAccessor FProject;
   QString FFileStem;
   bool FActivated = false;
+  QMetaObject::Connection FSubWindowActivation;
   std::unique_ptr<QPrinter> FPrinter;
 };
 

@@ -131,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(Examples, ProfileTest, ::testing::Values(
                "Layer thickness= 8; Layer 1", "Shear Wave Velocity= 180; Poissons Ratio= 0.35", "Rock Layer "}},
   TProfileCase{"stratum-rectangular", TProfilePlane::YZ, 1, 0, 3, {-3.15, 3.15, 0, 2.52}, {
                "Layer thickness= 8; Layer 1", "Shear Wave Velocity= 180; Poissons Ratio= 0.35", "Rock Layer "}},
-  TProfileCase{"half-space-harmonic", TProfilePlane::XZ, 1, 0, 1, {-5.25, 5.25, 0, 6.3}, {
+  TProfileCase{"half-space-harmonic", TProfilePlane::XZ, 1, 0, 1, {-5.25, 5.25, -0.2625, 6.3}, {
                "depth= -0.25 - 0.75; Layer 1", "Shear Wave Velocity= 200; Poissons Ratio= 0.35",
                "Soil below the tip ", "Shear Wave Velocity= 250; Poissons Ratio= 0.33"}}),
   [](const auto& Info) {
@@ -172,6 +172,20 @@ TEST(Profile, BatteredPileIsShearedInItsPlaneAndUprightInTheOther) {
   const TOutlineRecord& p2 = xz.Outlines[1];
   EXPECT_NEAR(p2.BottomLeft.x(), -0.3, 1e-12);
   EXPECT_NEAR(p2.BottomLeft.y(), 12, 1e-12);
+}
+
+TEST(Profile, FootingSideLayersStartAtTheGroundAndTheSoilBelowIsLabelledUnderIt) {
+  // A circle of radius 2.5 with its base level at 0.75 under one side layer 1 thick.
+  auto v = Example("half-space-harmonic");
+  const TSideProfile profile = BuildSideProfile(v->P(), TProfilePlane::XZ);
+  ASSERT_TRUE(profile.Ground.has_value());
+  EXPECT_NEAR(*profile.Ground, -0.25, 1e-12);
+  EXPECT_EQ(profile.Lines, std::vector<double>{0.75});
+  // The circle is drawn to twice its base level; the soil below it under that.
+  EXPECT_NEAR(profile.Outlines[0].BottomLeft.y(), 1.5, 1e-12);
+  ASSERT_EQ(profile.Texts.size(), 4u);
+  EXPECT_NEAR(profile.Texts[2].Depth, 1.5, 1e-12);
+  EXPECT_GT(profile.Texts[2].PixelOffset, 0);
 }
 
 TEST(Profile, EmptyLayerTableShowsTheDefaultWindowWithoutOutline) {

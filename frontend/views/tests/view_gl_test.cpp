@@ -11,6 +11,8 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPrinter>
 #include <QSurfaceFormat>
 #include <QTemporaryDir>
@@ -117,6 +119,27 @@ TEST_F(GLViewTest, PileNumbersStandAtThePileHeads) {
   EXPECT_GT(red, 3);
 }
 
+TEST_F(GLViewTest, ActivatingItsSubWindowReadsTheProjectAgain) {
+  QMdiArea area;
+  area.resize(800, 600);
+  auto* block = new TDlgBlock([this] { return &Project->P(); });
+  QMdiSubWindow* blockWindow = area.addSubWindow(block);
+  QMdiSubWindow* other = area.addSubWindow(new QWidget);
+  area.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&area));
+  const auto piles = [block] {
+    int sides = 0;
+    for (const TScenePrimitive& p : block->Scene().Piles) sides += p.Kind == TPrimitiveKind::ShadeCylinder;
+    return sides / 3;  // three sections each
+  };
+  ASSERT_EQ(piles(), 4);
+  Project->T().Pilecoord->SetRowCount(2);
+  area.setActiveSubWindow(other);
+  area.setActiveSubWindow(blockWindow);
+  QApplication::processEvents();
+  EXPECT_EQ(piles(), 2);
+}
+
 TEST_F(GLViewTest, PrintsThePictureOnAPage) {
   Open(TViewOptions());
   QPrinter printer(QPrinter::HighResolution);
@@ -127,6 +150,38 @@ TEST_F(GLViewTest, PrintsThePictureOnAPage) {
   ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
   EXPECT_TRUE(pdf.read(5) == "%PDF-");
   EXPECT_GT(pdf.size(), 10000);  // the picture is in it
+}
+
+TEST(GLWindow, SwitchesReachTheContextOutsideAPaint) {
+  TglWindow gl;
+  gl.resize(200, 150);
+  gl.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&gl));
+  gl.SetDepthTesting(true);
+  EXPECT_TRUE(gl.DepthTesting());
+  gl.SetDepthTesting(false);
+  EXPECT_FALSE(gl.DepthTesting());
+  gl.SetShadeModel(glFlat);
+  EXPECT_EQ(gl.ShadeModel(), glFlat);
+  gl.SetShadeModel(glSmooth);
+  EXPECT_EQ(gl.ShadeModel(), glSmooth);
+  EXPECT_EQ(gl.LightCount(), 8);
+}
+
+TEST(GLWindow, CallOutOfPlaceRaisesAndAFailedPaintIsReportedNotThrown) {
+  TglWindow gl;
+  gl.resize(200, 150);
+  gl.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&gl));
+  gl.BeginGLCall();
+  gl.GLEnd();  // no glBegin before it
+  EXPECT_THROW(gl.EndGLCall(), EOpenGL);
+
+  QString reported;
+  QObject::connect(&gl, &TglWindow::PaintFailed, [&reported](const QString& M) { reported = M; });
+  gl.OnPaint = [](TglWindow*) { throw EOpenGL(QStringLiteral("SetPixelFormat failed")); };
+  EXPECT_FALSE(gl.grabFramebuffer().isNull());
+  EXPECT_EQ(reported, QStringLiteral("SetPixelFormat failed"));
 }
 
 }  // namespace

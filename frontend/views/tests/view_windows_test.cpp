@@ -13,6 +13,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPrintDialog>
@@ -85,13 +87,27 @@ TEST_F(ViewWindowTest, TopViewShowsTheWorldPositionUnderTheMouse) {
   EXPECT_LT(picture.pixelColor(view->ScreenMapping().ToDevice(-1.5, 1).toPoint()).lightness(), 60);
 }
 
-TEST_F(ViewWindowTest, ActivationReadsTheProjectAgain) {
-  auto view = Shown<TDlgSideViewYZ>();
-  ASSERT_EQ(view->Profile().Outlines.size(), 6u);
+TEST_F(ViewWindowTest, ActivatingItsSubWindowReadsTheProjectAgain) {
+  QMdiArea area;
+  area.resize(800, 600);
+  auto* side = new TDlgSideViewYZ(Current);
+  auto* plan = new TDlgTopView(Current);
+  QMdiSubWindow* sideWindow = area.addSubWindow(side);
+  QMdiSubWindow* planWindow = area.addSubWindow(plan);
+  area.show();
+  QApplication::processEvents();
+  area.setActiveSubWindow(sideWindow);
+  QApplication::processEvents();
+  ASSERT_EQ(side->Profile().Outlines.size(), 6u);
+
   Project->T().Pilecoord->SetRowCount(2);
-  QEvent activate(QEvent::WindowActivate);
-  QApplication::sendEvent(view.get(), &activate);
-  EXPECT_EQ(view->Profile().Outlines.size(), 2u);
+  area.setActiveSubWindow(planWindow);
+  QApplication::processEvents();
+  EXPECT_EQ(plan->Layout().Piles.size(), 2u);
+  EXPECT_EQ(side->Profile().Outlines.size(), 6u);  // not active: not read yet
+  area.setActiveSubWindow(sideWindow);
+  QApplication::processEvents();
+  EXPECT_EQ(side->Profile().Outlines.size(), 2u);
 }
 
 TEST_F(ViewWindowTest, ProjectThatCannotBeDrawnSaysWhyAndClosesTheWindow) {

@@ -1,16 +1,26 @@
 #pragma once
-// What the foundation views do with an exception in a slot or an event
-// handler: the user sees its message in an information box, and the handler
-// returns normally.
+// What the foundation views do in their slots and event handlers: an
+// exception shows its message in an information box and the handler returns
+// normally; a view shown in an MDI area learns when its sub-window becomes
+// active.
 
+#include <QMetaObject>
 #include <QString>
 
 #include <exception>
+#include <functional>
 #include <utility>
 
+class QEvent;
 class QWidget;
 
 namespace zavik {
+
+// Calls Activate whenever the MDI sub-window that holds View is about to
+// become active; call it from View's event handler with each event (it acts
+// on the change of parent). Connection keeps the link to the sub-window.
+void FollowSubWindowActivation(QWidget* View, QEvent* Event, QMetaObject::Connection& Connection,
+                               const std::function<void()>& Activate);
 
 // The message for an exception: a pile type without sections for a list
 // index error, else the error's own text.
