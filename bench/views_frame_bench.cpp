@@ -64,10 +64,6 @@ TDlgBlock& View() {
     v->show();
     QApplication::processEvents();
     v->FormActivate();
-    TViewOptions o;
-    if (qEnvironmentVariableIsSet("NOSOIL")) o.ShowSoilLayers = false;
-    if (qEnvironmentVariableIsSet("NOPILES")) o.ShowAllPiles = false;
-    v->SetOptions(o);
     v->SetView(4);
     auto paint = v->GL->OnPaint;
     v->GL->OnPaint = [paint](TglWindow* W) {

@@ -173,25 +173,23 @@ void TDlgBlock::FormActivate() {
 }
 
 void TDlgBlock::Activate() {
-  {
-    TProgramData* project = FProject ? FProject() : nullptr;
-    if (!project) return;
-    FScene = BuildScene(*project, FOptions);
-    const auto list = [](const std::vector<TScenePrimitive>& Primitives) {
-      TDrawList l;
-      Tessellate(Primitives, l);
-      return Merged(l);
-    };
-    FLists[CapList] = list(FScene.Cap);
-    FLists[PileList] = list(FScene.Piles);
-    FLists[SoilList] = list(FScene.SoilLayers);
-    FLists[LoadingList] = list(FScene.Loading);
-    FListsStale = true;
-    if (!FActivated) FCamera.CentreOn(FScene.Extents);
-    FActivated = true;
-    GL->ResetSetup();
-    RedrawFigure();
-  }
+  TProgramData* project = FProject ? FProject() : nullptr;
+  if (!project) return;
+  FScene = BuildScene(*project, FOptions);
+  const auto list = [](const std::vector<TScenePrimitive>& Primitives) {
+    TDrawList l;
+    Tessellate(Primitives, l);
+    return Merged(l);
+  };
+  FLists[CapList] = list(FScene.Cap);
+  FLists[PileList] = list(FScene.Piles);
+  FLists[SoilList] = list(FScene.SoilLayers);
+  FLists[LoadingList] = list(FScene.Loading);
+  FListsStale = true;
+  if (!FActivated) FCamera.CentreOn(FScene.Extents);
+  FActivated = true;
+  GL->ResetSetup();
+  RedrawFigure();
 }
 
 void TDlgBlock::RedrawFigure() {

@@ -33,7 +33,7 @@ struct TDrawList {
 inline constexpr int CircleSegments = 32;
 
 // Draws primitives into a list under a placement and a colour set before,
-// as the design's drawing methods do on the GL window. Radii are given per
+// as drawing methods on a GL window do. Radii are given per
 // axis: a round shape has equal ones.
 class TPrimitiveDrawer {
 public:

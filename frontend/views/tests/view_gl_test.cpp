@@ -78,6 +78,28 @@ TEST_F(GLViewTest, SavedBitmapIsOpaqueAndShowsTheCapInItsGrey) {
   EXPECT_EQ(saved.pixelColor(Pixel(cap + QVector3D(0, 0, 3))), QColor(Qt::white));
 }
 
+TEST_F(GLViewTest, MovedToAnotherWindowDrawsItsSceneAgain) {
+  TViewOptions options;
+  options.ShowSoilLayers = false;
+  options.ShowAxes = false;
+  Open(options);
+  const int generation = View->GL->ContextGeneration();
+  // Qt gives the GL window a new context in its new window: the display
+  // lists of the old one are gone and must be built again.
+  QWidget other;
+  other.resize(700, 500);
+  View->setParent(&other);
+  View->move(0, 0);
+  other.show();
+  View->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
+  const QImage picture = View->RenderImage();
+  ASSERT_GT(View->GL->ContextGeneration(), generation);
+  const QVector3D cap = View->Scene().Cap.at(0).Place.map(QVector3D());
+  EXPECT_TRUE(Near(picture.pixelColor(Pixel(cap)), QColor::fromRgbF(0.25f, 0.25f, 0.25f), 2));
+  View->setParent(nullptr);
+}
+
 TEST_F(GLViewTest, TranslucentLayersLeaveAnOpaquePicture) {
   // Even where the program's surfaces keep an alpha channel.
   const QSurfaceFormat saved = QSurfaceFormat::defaultFormat();
