@@ -43,7 +43,8 @@ GLenum GLMode(TDrawMode Mode) {
 
 }  // namespace
 
-TDlgBlock::TDlgBlock(TProjectAccessor Project, QWidget* Parent) : QWidget(Parent), FProject(std::move(Project)) {
+TDlgBlock::TDlgBlock(TProjectAccessor Project, QWidget* Parent)
+    : QWidget(Parent), FProject(std::move(Project)) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(Caption);
   auto* layout = new QVBoxLayout(this);
@@ -93,7 +94,10 @@ void TDlgBlock::CreateActions() {
   const struct {
     const char* Hint;
     int Mode;
-  } modes[] = {{"Panning", MousePan}, {"Zooming", MouseZoom}, {"Zoom Window", MouseZoomWindow}, {"Rotating", MouseRotate}};
+  } modes[] = {{"Panning", MousePan},
+               {"Zooming", MouseZoom},
+               {"Zoom Window", MouseZoomWindow},
+               {"Rotating", MouseRotate}};
   for (const auto& m : modes) {
     QAction* a = action(QString::fromLatin1(m.Hint), [this, mode = m.Mode] { SetMouseMode(mode); });
     a->setCheckable(true);
@@ -128,8 +132,8 @@ void TDlgBlock::CreateActions() {
 QList<QAction*> TDlgBlock::ToolBarActions() const { return FToolBar; }
 
 QList<QAction*> TDlgBlock::ShowMenuActions() const {
-  return {FShowPileCap, FShowAllPiles, FShowPileNumbers, FShowSoilLayers, FShowSoilLayerLabels,
-          FShowSoilLayerDepthLabels};
+  return {FShowPileCap,    FShowAllPiles,        FShowPileNumbers,
+          FShowSoilLayers, FShowSoilLayerLabels, FShowSoilLayerDepthLabels};
 }
 
 void TDlgBlock::SyncOptionActions() {
@@ -354,8 +358,9 @@ void TDlgBlock::PrintTo(QPrinter& Printer) {
   const int resolution = Printer.resolution();
   QPageLayout physical = Printer.pageLayout();
   physical.setMargins(physical.minimumMargins());
-  const QRect place = PicturePlacement(physical.fullRectPixels(resolution), physical.paintRectPixels(resolution),
-                                       Printer.logicalDpiX(), Printer.logicalDpiY(), PageMargins, image.size());
+  const QRect place =
+      PicturePlacement(physical.fullRectPixels(resolution), physical.paintRectPixels(resolution),
+                       Printer.logicalDpiX(), Printer.logicalDpiY(), PageMargins, image.size());
   if (!place.isEmpty()) painter.drawImage(place, image);
   painter.end();
 }

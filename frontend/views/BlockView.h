@@ -115,7 +115,7 @@ private:
   TScene FScene;
   std::array<TDrawList, 4> FLists;  // cap or footing, piles, soil layers, loading
   bool FListsStale = true;
-  unsigned FListBase = 0;     // first of the four display lists
+  unsigned FListBase = 0;    // first of the four display lists
   int FListGeneration = -1;  // the context they were compiled in
   bool FActivated = false;
   QMetaObject::Connection FSubWindowActivation;

@@ -128,8 +128,8 @@ void TglWindow::TextOut3D(const QString& Text, double X, double Y, double Z) {
       for (int r = 0; r < 4; ++r) m(r, c) = float(ColumnMajor[size_t(4 * c + r)]);
     return m;
   };
-  const auto at = ProjectToWindow(matrix(mv), matrix(pr), width(), height(),
-                                  QVector3D(float(X), float(Y), float(Z)));
+  const auto at =
+      ProjectToWindow(matrix(mv), matrix(pr), width(), height(), QVector3D(float(X), float(Y), float(Z)));
   if (!at) return;
   std::array<float, 4> colour{};
   glGetFloatv(GL_CURRENT_COLOR, colour.data());

@@ -73,8 +73,9 @@ void DrawPlanLayout(QPainter& Painter, const TPlanLayout& Layout, const TWorldMa
   Painter.save();
   Painter.setClipRect(Mapping.Area);
   Painter.setPen(QPen(Style.Foreground, 0));
-  const QPointF corners[] = {Mapping.ToDevice(Layout.XMin, Layout.YMax), Mapping.ToDevice(Layout.XMax, Layout.YMax),
-                             Mapping.ToDevice(Layout.XMax, Layout.YMin), Mapping.ToDevice(Layout.XMin, Layout.YMin)};
+  const QPointF corners[] = {
+      Mapping.ToDevice(Layout.XMin, Layout.YMax), Mapping.ToDevice(Layout.XMax, Layout.YMax),
+      Mapping.ToDevice(Layout.XMax, Layout.YMin), Mapping.ToDevice(Layout.XMin, Layout.YMin)};
   for (int i = 0; i < 4; ++i) Painter.drawLine(corners[i], corners[(i + 1) % 4]);
 
   Painter.setBrush(Style.Foreground);
@@ -84,7 +85,6 @@ void DrawPlanLayout(QPainter& Painter, const TPlanLayout& Layout, const TWorldMa
     Painter.drawEllipse(QRectF(a, b).normalized());
   }
   Painter.restore();
-
 }
 
 }  // namespace zavik

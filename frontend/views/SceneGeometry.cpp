@@ -238,8 +238,8 @@ void TSceneBuilder::DrawSoilLayers() {
               SceneColours::LayerText);
       }
       if (FO.ShowSoilLayerLabels) {
-        Label(LayerName(g, r), FX.XMax + 0.5 * FX.ExtentX, FX.YMax + 0.5 * FX.ExtentY,
-              (top + bottom) / 2, SceneColours::LayerText);
+        Label(LayerName(g, r), FX.XMax + 0.5 * FX.ExtentX, FX.YMax + 0.5 * FX.ExtentY, (top + bottom) / 2,
+              SceneColours::LayerText);
       }
       top = bottom;
       ++colour;
@@ -306,8 +306,7 @@ TScene BuildScene(const TProgramData& Project, const TViewOptions& Options) {
   return scene;
 }
 
-void AxesPrimitives(double Length, std::vector<TScenePrimitive>& Lines,
-                    std::vector<TSceneLabel>& Labels) {
+void AxesPrimitives(double Length, std::vector<TScenePrimitive>& Lines, std::vector<TSceneLabel>& Labels) {
   const auto l = float(Length);
   const struct {
     QVector3D End;

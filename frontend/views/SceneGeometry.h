@@ -117,8 +117,7 @@ TScene BuildScene(const TProgramData& Project, const TViewOptions& Options);
 
 // Axes from the origin, each Length model units long: blue X, green Y and red
 // Z pointing down, each labelled at its far end.
-void AxesPrimitives(double Length, std::vector<TScenePrimitive>& Lines,
-                    std::vector<TSceneLabel>& Labels);
+void AxesPrimitives(double Length, std::vector<TScenePrimitive>& Lines, std::vector<TSceneLabel>& Labels);
 
 // The text of a depth: exponent form with 4 significant digits when its
 // magnitude is at most 0.001 or at least 100000, else 3 decimals.

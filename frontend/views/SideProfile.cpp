@@ -112,8 +112,8 @@ void TProfileBuilder::Outlines() {
   } else if (FS.Half || FS.Stratum) {
     // A rectangle is FootingLength along x and FootingWidth along y.
     const bool circle = FP.FootingShape != 0;
-    const double width = circle ? 2 * double(FP.FootingRadius)
-                                : double(xz ? FP.FootingLength : FP.FootingWidth);
+    const double width =
+        circle ? 2 * double(FP.FootingRadius) : double(xz ? FP.FootingLength : FP.FootingWidth);
     const double base = double(FP.Zc) * (circle ? 2 : 1);
     Record(0, width, 0, base, 0);
   }
@@ -230,7 +230,8 @@ void DrawSideProfile(QPainter& Painter, const TSideProfile& Profile, const TWorl
   const QFontMetricsF metrics(Style.Font, Painter.device());
   const auto y = [&](double Depth) { return Mapping.ToDevice(0, Depth).y(); };
 
-  for (double depth : Profile.Lines) Painter.drawLine(QPointF(area.left(), y(depth)), QPointF(area.right(), y(depth)));
+  for (double depth : Profile.Lines)
+    Painter.drawLine(QPointF(area.left(), y(depth)), QPointF(area.right(), y(depth)));
   if (Profile.Ground) {
     const double g = y(*Profile.Ground);
     Painter.drawLine(QPointF(area.left(), g), QPointF(area.right(), g));
@@ -253,7 +254,6 @@ void DrawSideProfile(QPainter& Painter, const TSideProfile& Profile, const TWorl
     Painter.drawPolygon(polygon);
   }
   Painter.restore();
-
 }
 
 }  // namespace zavik

@@ -36,11 +36,11 @@ struct TProfileText {
 
 struct TSideProfile {
   std::vector<TOutlineRecord> Outlines;
-  std::vector<double> Lines;       // depths of the layer lines across the view
-  std::optional<double> Ground;    // depth of the ground line with its ticks
+  std::vector<double> Lines;     // depths of the layer lines across the view
+  std::optional<double> Ground;  // depth of the ground line with its ticks
   std::vector<TProfileText> Texts;
-  TWorldWindow Base;               // the world window that holds the foundation
-  double TotalPileLength = 0;      // the piles' or the column's length
+  TWorldWindow Base;           // the world window that holds the foundation
+  double TotalPileLength = 0;  // the piles' or the column's length
 };
 
 // The profile of the project in one plane. Also writes the project's

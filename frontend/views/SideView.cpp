@@ -4,7 +4,8 @@ namespace zavik {
 
 TDlgSideView::TDlgSideView(TProjectAccessor Project, TProfilePlane Plane, QWidget* Parent)
     : TViewWindow(std::move(Project),
-                  Plane == TProfilePlane::XZ ? QStringLiteral("Side View (XZ-Plane)") : QStringLiteral("Side View (YZ-Plane)"),
+                  Plane == TProfilePlane::XZ ? QStringLiteral("Side View (XZ-Plane)")
+                                             : QStringLiteral("Side View (YZ-Plane)"),
                   Plane == TProfilePlane::XZ ? QStringLiteral("side-xz") : QStringLiteral("side-yz"), Parent),
       FPlane(Plane) {}
 
@@ -15,7 +16,8 @@ void TDlgSideView::Draw(QPainter& Painter, const TWorldMapping& Mapping, const T
 }
 
 QString TDlgSideView::MouseCaption(const QPointF& World) const {
-  return QStringLiteral("Side View X: ") + FixedText(World.x(), 1) + QStringLiteral(" Depth: ") + FixedText(World.y(), 1);
+  return QStringLiteral("Side View X: ") + FixedText(World.x(), 1) + QStringLiteral(" Depth: ") +
+         FixedText(World.y(), 1);
 }
 
 }  // namespace zavik

@@ -94,8 +94,7 @@ void TPrimitiveDrawer::DrawCylinder3DZ(float L, float Rx, float Ry) {
 // cyclic order, so that U × V points along the axis: corners (-u,-v), (+u,-v),
 // (+u,+v), (-u,+v) then run counter-clockwise seen from the + side, and the
 // other way round for a face that looks to the - side.
-void TPrimitiveDrawer::Face(int Axis, float Offset, float SideU, float SideV, float Outward,
-                            bool Filled) {
+void TPrimitiveDrawer::Face(int Axis, float Offset, float SideU, float SideV, float Outward, bool Filled) {
   const int u = (Axis + 1) % 3, v = (Axis + 2) % 3;
   const float hu = SideU / 2, hv = SideV / 2;
   std::array<std::array<float, 2>, 4> corners{{{-hu, -hv}, {hu, -hv}, {hu, hv}, {-hu, hv}}};

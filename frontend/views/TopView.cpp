@@ -12,7 +12,8 @@ void TDlgTopView::Draw(QPainter& Painter, const TWorldMapping& Mapping, const TP
 }
 
 QString TDlgTopView::MouseCaption(const QPointF& World) const {
-  return QStringLiteral("Top View X: ") + FixedText(World.x(), 1) + QStringLiteral(" Y: ") + FixedText(World.y(), 1);
+  return QStringLiteral("Top View X: ") + FixedText(World.x(), 1) + QStringLiteral(" Y: ") +
+         FixedText(World.y(), 1);
 }
 
 }  // namespace zavik

@@ -17,9 +17,7 @@ constexpr double DepthPerHalfSize = 640;
 
 // Pixels of a window side that the fitted scene may fill. A window smaller
 // than twice the margin still gets a positive share.
-double FitPixels(int Size) {
-  return std::max({double(Size - FitMargin), Size / 2.0, 1.0});
-}
+double FitPixels(int Size) { return std::max({double(Size - FitMargin), Size / 2.0, 1.0}); }
 
 }  // namespace
 
@@ -79,8 +77,8 @@ std::optional<QPointF> TViewCamera::ToWindow(const QVector3D& Model) const {
   return ProjectToWindow(FModelViewCopy, Projection(), FWidth, FHeight, Model);
 }
 
-std::optional<QPointF> ProjectToWindow(const QMatrix4x4& ModelView, const QMatrix4x4& Projection,
-                                       int W, int H, const QVector3D& Model) {
+std::optional<QPointF> ProjectToWindow(const QMatrix4x4& ModelView, const QMatrix4x4& Projection, int W,
+                                       int H, const QVector3D& Model) {
   const QVector4D clip = Projection * ModelView * QVector4D(Model, 1);
   if (clip.w() == 0) return std::nullopt;
   const QVector3D ndc = clip.toVector3DAffine();
@@ -113,8 +111,7 @@ QVector3D TViewCamera::ToModelAxes(const QVector3D& Screen) const {
   // turn, times its scale.
   const QMatrix4x4& m = FModelViewCopy;
   QVector3D model;
-  for (int i = 0; i < 3; ++i)
-    model[i] = m(0, i) * Screen.x() + m(1, i) * Screen.y() + m(2, i) * Screen.z();
+  for (int i = 0; i < 3; ++i) model[i] = m(0, i) * Screen.x() + m(1, i) * Screen.y() + m(2, i) * Screen.z();
   return model;
 }
 

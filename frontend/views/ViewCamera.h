@@ -105,7 +105,7 @@ private:
 
 // Window pixel of a model point through a model-view and a projection onto a
 // viewport of W × H pixels (y from the top); none outside the viewport.
-std::optional<QPointF> ProjectToWindow(const QMatrix4x4& ModelView, const QMatrix4x4& Projection,
-                                       int W, int H, const QVector3D& Model);
+std::optional<QPointF> ProjectToWindow(const QMatrix4x4& ModelView, const QMatrix4x4& Projection, int W,
+                                       int H, const QVector3D& Model);
 
 }  // namespace zavik

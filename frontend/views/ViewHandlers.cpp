@@ -10,7 +10,8 @@
 namespace zavik {
 
 QString ViewErrorText(const std::exception& E) {
-  if (dynamic_cast<const EListError*>(&E)) return QStringLiteral("One or more Pile Types does not have any sections");
+  if (dynamic_cast<const EListError*>(&E))
+    return QStringLiteral("One or more Pile Types does not have any sections");
   if (const auto* e = dynamic_cast<const Exception*>(&E)) return e->Message();
   return QString::fromLocal8Bit(E.what());
 }

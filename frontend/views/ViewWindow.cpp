@@ -92,7 +92,8 @@ void TViewWindow::PrintTo(QPrinter& Printer) {
   if (!painter.begin(&Printer)) throw EInOutError(QStringLiteral("The printer could not be started."));
   const QRect page = Printer.pageLayout().paintRectPixels(Printer.resolution());
   const QRectF area(std::round(page.width() * PageBorder), std::round(page.height() * PageBorder),
-                    std::round(page.width() * (1 - 2 * PageBorder)), std::round(page.height() * (1 - 2 * PageBorder)));
+                    std::round(page.width() * (1 - 2 * PageBorder)),
+                    std::round(page.height() * (1 - 2 * PageBorder)));
   TPaintStyle style;
   style.PixelScale = Printer.resolution() / ScreenDpi;
   style.Font = QFont(QStringLiteral("Arial"), PrintPointSize);

@@ -51,7 +51,7 @@ struct TPaintStyle {
   QFont Font;
   QColor Background = Qt::white;
   QColor Foreground = Qt::black;
-  bool Framed = false;  // a frame around the drawing area (the printed page)
+  bool Framed = false;   // a frame around the drawing area (the printed page)
   double FramePen = 12;  // device pixels
 };
 

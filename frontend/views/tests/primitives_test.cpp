@@ -170,9 +170,9 @@ class ExampleWindingTest : public ::testing::TestWithParam<const char*> {};
 
 INSTANTIATE_TEST_SUITE_P(Examples, ExampleWindingTest,
                          ::testing::Values("single-pile", "pile-group", "pile-group-interaction",
-                                           "pile-group-battered", "multilayer-column",
-                                           "stratum-rectangular", "half-space-harmonic",
-                                           "half-space-random", "half-space-transient"),
+                                           "pile-group-battered", "multilayer-column", "stratum-rectangular",
+                                           "half-space-harmonic", "half-space-random",
+                                           "half-space-transient"),
                          [](const auto& Info) {
                            std::string name = Info.param;
                            for (char& c : name)

@@ -232,9 +232,7 @@ QImage Drawn(int W, int H, F Draw) {
   return image;
 }
 
-bool IsBlack(const QImage& Image, QPointF At) {
-  return Image.pixelColor(At.toPoint()).lightness() < 60;
-}
+bool IsBlack(const QImage& Image, QPointF At) { return Image.pixelColor(At.toPoint()).lightness() < 60; }
 
 TEST(Profile, DrawsTheFilledPilesAndTheLayerLines) {
   auto v = Example("pile-group");
@@ -307,10 +305,10 @@ TEST(Plan, DrawsTheOutlineAndFilledPileCircles) {
   const TPlanLayout plan = BuildPlanLayout(v->P());
   const TWorldMapping m{plan.Base.Widened(500, 300, TWorldWindow::AboutCentre), QRectF(0, 0, 500, 300)};
   const QImage image = Drawn(500, 300, [&](QPainter& P) { DrawPlanLayout(P, plan, m, TPaintStyle()); });
-  EXPECT_TRUE(IsBlack(image, m.ToDevice(-1.5, 1.5)));   // a pile's centre
-  EXPECT_TRUE(IsBlack(image, m.ToDevice(0, 1.5)));      // the outline between two piles
-  EXPECT_FALSE(IsBlack(image, m.ToDevice(0, 0)));       // inside the cap, no pile
-  EXPECT_FALSE(IsBlack(image, m.ToDevice(-1, 1)));      // beyond a pile's radius
+  EXPECT_TRUE(IsBlack(image, m.ToDevice(-1.5, 1.5)));  // a pile's centre
+  EXPECT_TRUE(IsBlack(image, m.ToDevice(0, 1.5)));     // the outline between two piles
+  EXPECT_FALSE(IsBlack(image, m.ToDevice(0, 0)));      // inside the cap, no pile
+  EXPECT_FALSE(IsBlack(image, m.ToDevice(-1, 1)));     // beyond a pile's radius
 }
 
 }  // namespace

@@ -202,8 +202,18 @@ TEST(Scene, LayerWithoutThicknessLeavesNoGapAndTakesNoColour) {
 TEST(Scene, ThirteenthLayerStartsTheColoursAgain) {
   auto v = NewProject();
   MakePileProject(v->P(), 4, 4, {{0, 0}},
-                  {{1, .2, .2}, {1, .2, .2}, {1, .2, .2}, {1, .2, .2}, {1, .2, .2}, {1, .2, .2},
-                   {1, .2, .2}, {1, .2, .2}, {1, .2, .2}, {1, .2, .2}, {1, .2, .2}, {1, .2, .2}});
+                  {{1, .2, .2},
+                   {1, .2, .2},
+                   {1, .2, .2},
+                   {1, .2, .2},
+                   {1, .2, .2},
+                   {1, .2, .2},
+                   {1, .2, .2},
+                   {1, .2, .2},
+                   {1, .2, .2},
+                   {1, .2, .2},
+                   {1, .2, .2},
+                   {1, .2, .2}});
   SetRows(v->T().pilecapsoil, {{0.5}});
   const TScene scene = BuildScene(v->P(), TViewOptions());
   const auto boxes = OfKind(scene.SoilLayers, TPrimitiveKind::SolidBox);
@@ -232,7 +242,8 @@ TEST(Scene, DepthLabelsGiveEachLayerTopAndTheBottom) {
   TViewOptions options;
   options.ShowSoilLayerDepthLabels = true;
   const TScene scene = BuildScene(v->P(), options);
-  EXPECT_EQ(LabelTexts(scene), (std::vector<std::string>{"0.000E+00", "0.800", "4.800", "8.800", "12.800", "Bottom"}));
+  EXPECT_EQ(LabelTexts(scene),
+            (std::vector<std::string>{"0.000E+00", "0.800", "4.800", "8.800", "12.800", "Bottom"}));
   // Depth labels stand off the block's front left corner at each layer's top.
   const TSceneExtents& x = scene.Extents;
   EXPECT_EQ(scene.Labels[1].Anchor,

@@ -73,7 +73,8 @@ TEST_F(GLViewTest, SavedBitmapIsOpaqueAndShowsTheCapInItsGrey) {
   EXPECT_FALSE(saved.hasAlphaChannel());
   const QVector3D cap = View->Scene().Cap.at(0).Place.map(QVector3D());
   const QColor grey = QColor::fromRgbF(0.25f, 0.25f, 0.25f);
-  EXPECT_TRUE(Near(saved.pixelColor(Pixel(cap)), grey, 2)) << saved.pixelColor(Pixel(cap)).name().toStdString();
+  EXPECT_TRUE(Near(saved.pixelColor(Pixel(cap)), grey, 2))
+      << saved.pixelColor(Pixel(cap)).name().toStdString();
   // Above the cap the ground is open: the white background.
   EXPECT_EQ(saved.pixelColor(Pixel(cap + QVector3D(0, 0, 3))), QColor(Qt::white));
 }

@@ -187,7 +187,7 @@ TEST_F(ViewWindowTest, ShowMenuItemsToggleWhatTheViewDraws) {
     checked.push_back(a->isChecked());
   }
   EXPECT_EQ(texts, (std::vector<std::string>{"Foundation", "Piles", "Pile Numbers", "Soil Layers",
-                                              "Soil Layer Labels", "Soil Layer Depth Labels"}));
+                                             "Soil Layer Labels", "Soil Layer Depth Labels"}));
   EXPECT_EQ(checked, (std::vector<bool>{true, true, false, true, false, false}));
 
   items[2]->trigger();  // pile numbers

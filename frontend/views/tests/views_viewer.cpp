@@ -39,9 +39,11 @@ int main(int argc, char** argv) {
   parser.addOption({QStringLiteral("size"), QStringLiteral("Main window size"), QStringLiteral("WxH"),
                     QStringLiteral("1200x900")});
   parser.addOption({QStringLiteral("preset"), QStringLiteral("Preset 3-D view"), QStringLiteral("N")});
-  parser.addOption({QStringLiteral("option"), QStringLiteral("Toggle a 3-D view item"), QStringLiteral("caption")});
+  parser.addOption(
+      {QStringLiteral("option"), QStringLiteral("Toggle a 3-D view item"), QStringLiteral("caption")});
   parser.addOption({QStringLiteral("bitmap"), QStringLiteral("Save the 3-D view"), QStringLiteral("file")});
-  parser.addOption({QStringLiteral("pdf"), QStringLiteral("Print every view to PDF"), QStringLiteral("prefix")});
+  parser.addOption(
+      {QStringLiteral("pdf"), QStringLiteral("Print every view to PDF"), QStringLiteral("prefix")});
   parser.addOption({QStringLiteral("quit"), QStringLiteral("Quit when done")});
   parser.process(app);
   if (parser.positionalArguments().isEmpty()) parser.showHelp(1);
@@ -99,7 +101,8 @@ int main(int argc, char** argv) {
       for (const QString& o : parser.values(QStringLiteral("option")))
         if (a->text() == o) a->trigger();
     }
-    if (parser.isSet(QStringLiteral("preset"))) block->SetView(parser.value(QStringLiteral("preset")).toInt());
+    if (parser.isSet(QStringLiteral("preset")))
+      block->SetView(parser.value(QStringLiteral("preset")).toInt());
   }
   window.show();
 
