@@ -282,8 +282,12 @@ TSceneExtents GetMaxDims(const TProgramData& P) {
     x.ZMax = x.SoilDepth;
     x.ZMin = 0;
   }
+  // The scene reaches down to the piles' tips, or to the foot of the stratum
+  // or of the soil column, so that the first picture shows every layer.
   if (system.Pile) x.ZMin -= ColumnSum(T.PileData, 0);
   if (system.Stratum || system.Half) x.ZMin -= ColumnSum(T.D1, 0);
+  if (system.Stratum) x.ZMin -= double(P.BedrockDepth);
+  if (system.Multi) x.ZMin -= ColumnSum(T.MultiElement, 0) - SideSoilThickness(P, system);
 
   x.ExtentX = x.XMax - x.XMin;
   x.ExtentY = x.YMax - x.YMin;

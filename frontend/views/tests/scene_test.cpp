@@ -108,6 +108,9 @@ TEST_P(ExampleSceneTest, DrawsCapPilesAndStackedLayers) {
     top -= row.Layers[i];
   }
   EXPECT_EQ(LabelTexts(scene), row.LayerNames);
+  // The scene's depth holds every layer above the soil below.
+  EXPECT_LE(x.ZMin, top + row.Layers.back() + 1e-9);
+  EXPECT_GE(x.ExtentZ, x.ZMax - x.ZMin - 1e-9);
 }
 
 TEST(Scene, BatteredPilesLeanInTheirPlaneFromTheCapBottom) {
