@@ -3,6 +3,8 @@
 // the print itself (through the print dialog, or into a PDF file where no
 // printer is installed), and the question for a file name to write.
 
+#include "views/PagePlacement.h"
+
 #include <QPageLayout>
 #include <QString>
 
@@ -14,13 +16,9 @@ class QWidget;
 
 namespace zavik {
 
-// Page margins in thousandths of an inch.
-struct TPageMargins {
-  int Left = 1000, Top = 1000, Right = 1000, Bottom = 1000;
-};
-
-// Sets the printer's page up for a plot: the margins, kept at least as wide
-// as the printer's unprintable border. The program's page set-up settings are
+// Sets the printer's page up for a plot: the margins (TPageMargins, in
+// thousandths of an inch, shared with the views), kept at least as wide as
+// the printer's unprintable border. The program's page set-up settings are
 // applied here.
 void ApplyPageSettings(QPrinter& Printer, const TPageMargins& Margins);
 
