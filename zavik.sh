@@ -12,6 +12,7 @@ packages=(
   qt6-base-dev libqt6opengl6-dev libgl-dev libglu1-mesa-dev
   libopenblas-dev liblapack-dev
   xvfb xauth
+  fonts-liberation2
 )
 
 install_missing() {

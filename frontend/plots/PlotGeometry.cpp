@@ -1,0 +1,304 @@
+#include "plots/PlotGeometry.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace zavik {
+
+namespace {
+
+// The plots' base font: 14 pixels at 96 pixels per inch.
+constexpr double BaseFontPoints = 10.5;
+constexpr double PointsPerInch = 72;
+
+// Labelled tick steps per six text heights.
+constexpr int TickSpacingInTextHeights = 6;
+constexpr int TicksPerLabel = 5;
+// Tick indices beyond this count are a range the window cannot resolve.
+constexpr long double MaxTickIndex = 1e9L;
+
+// Frac: the fraction of x, with the sign of x.
+long double Frac(long double X) { return X - std::trunc(X); }
+
+// Value / Step rounded away from 0 to whole steps. A quotient within
+// rounding error of a whole number is that number: -0.004 / 0.001 is -4 steps,
+// not -5.
+long double WholeStepsAway(long double Value, long double Step) {
+  long double q = Value / Step;
+  const long double nearest = std::nearbyint(q);
+  if (std::fabs(q - nearest) <= 1e-9L * std::max(1.0L, std::fabs(q))) q = nearest;
+  return RoundAway(q);
+}
+
+void Replace(QString& Text, const char* const* Codes, const char* const* Names) {
+  for (int i = 0; i < 3; ++i) {
+    if (Text.contains(QLatin1String(Codes[i]))) {
+      // Left to right, without searching the inserted names again.
+      Text.replace(QLatin1String(Codes[i]), QLatin1String(Names[i]));
+      return;
+    }
+  }
+}
+
+// The stepping of a tick axis: a fifth of 1, 2, 5 or 10 times the decade of
+// span / n.
+long double TickStep(long double Span, int N) {
+  const long double raw = Span / N;
+  const long double decade = std::pow(10.0L, std::floor(std::log10(raw)));
+  const long double m = std::trunc(raw / decade);
+  long double major = decade;
+  if (m >= 9) major = 10 * decade;
+  else if (m >= 5) major = 5 * decade;
+  else if (m >= 2) major = 2 * decade;
+  return major / TicksPerLabel;
+}
+
+bool TickIndices(long double Min, long double Max, long double Step, long long& First, long long& Last) {
+  const long double first = std::floor(Min / Step) - 1;
+  const long double last = std::ceil(Max / Step) + 1;
+  if (!std::isfinite(first) || !std::isfinite(last) || std::fabs(first) > MaxTickIndex ||
+      std::fabs(last) > MaxTickIndex)
+    return false;
+  First = static_cast<long long>(first);
+  Last = static_cast<long long>(last);
+  return true;
+}
+
+// The three graphs side by side within the plot rectangle.
+void SplitThree(TPlotLayout& L, int h) {
+  const TPlotRect& p = L.Plot;
+  const int gap = 2 * h + L.PPIx / 4;
+  const int w = (p.Right - p.Left - 4 * h - L.PPIx / 2) / 3;
+  L.Graph[0] = {p.Left, p.Top, p.Left + w, p.Bottom};
+  L.Graph[1] = {L.Graph[0].Right + gap, p.Top, L.Graph[0].Right + gap + w, p.Bottom};
+  L.Graph[2] = {L.Graph[1].Right + gap, p.Top, p.Right, p.Bottom};
+}
+
+// The soil strip takes StripWidth from the plot's right side, its fill
+// starting a fifth of an inch from the plot.
+void PlaceSoilStrip(const TGraphPlot& Plot, TPlotLayout& L, int StripWidth) {
+  if (!Plot.ShowLayers) return;
+  L.Plot.Right -= StripWidth;
+  L.Soil = {L.Plot.Right + L.PPIx / 5, L.Plot.Top, L.Plot.Right + StripWidth, L.Plot.Bottom};
+}
+
+TPlotLayout StartLayout(const TGraphPlot& Plot, const TPlotRect& Page, int PPIx, int PPIy) {
+  TPlotLayout L;
+  L.Page = Page;
+  L.PPIx = PPIx;
+  L.PPIy = PPIy;
+  L.TextHeight = ScaledTextHeight(BaseFontHeight(PPIy), Plot.SizeFont);
+  return L;
+}
+
+// Screen and bitmap: room for the Y caption and labels on the left and for
+// the X caption and labels on the axis side; a quarter inch elsewhere.
+TPlotLayout PageLayout(const TGraphPlot& Plot, int Width, int Height, int PPIx, int PPIy, int StripWidth) {
+  TPlotLayout L = StartLayout(Plot, {0, 0, Width, Height}, PPIx, PPIy);
+  const int h = L.TextHeight;
+  const int axisSpaceX = 2 * h + PPIx / 8 + h / 8;
+  const int axisSpaceY = 2 * h + PPIy / 8 + h / 8;
+  L.Plot.Left = axisSpaceX;
+  L.Plot.Right = Width - PPIx / 4 - h / 2;
+  if (Plot.XOnTop) {
+    L.Plot.Top = axisSpaceY;
+    L.Plot.Bottom = Height - PPIy / 4 - h / 2;
+  } else {
+    L.Plot.Top = h / 2 + PPIy / 4;
+    L.Plot.Bottom = Height - axisSpaceY;
+  }
+  if (!Plot.GraphTitle.isEmpty()) {
+    if (Plot.TitleOnTop) L.Plot.Top += h / 8 + h;
+    else L.Plot.Bottom -= h;
+  }
+  PlaceSoilStrip(Plot, L, StripWidth);
+  SplitThree(L, h);
+  return L;
+}
+
+}  // namespace
+
+QPoint TPlotRect::Clamp(QPoint P) const {
+  return {std::clamp(P.x(), std::min(Left, Right), std::max(Left, Right)),
+          std::clamp(P.y(), std::min(Top, Bottom), std::max(Top, Bottom))};
+}
+
+long double RoundAway(long double X) { return X <= 0 ? std::floor(X) : std::ceil(X); }
+
+int RoundPixel(long double X) {
+  if (std::isnan(X)) return 0;
+  X = std::clamp(X, -static_cast<long double>(PixelLimit), static_cast<long double>(PixelLimit));
+  // nearbyint rounds halves to even in the default rounding mode.
+  return static_cast<int>(std::nearbyint(X));
+}
+
+int BaseFontHeight(int PPIy) { return int(std::lround(BaseFontPoints * PPIy / PointsPerInch)); }
+
+int ScaledTextHeight(int FontHeight, int Scale) { return std::abs(FontHeight * Scale / 10); }
+
+QString ExpandUnits(const QString& Template, int Units) {
+  if (Units != 1 && Units != 2) return Template;
+  static const char* const ForceCodes[] = {"F2", "F1", "F"};
+  static const char* const LengthCodes[] = {"L2", "L1", "L"};
+  static const char* const EnglishForce[] = {"tons", "kips", "lbs"};
+  static const char* const EnglishLength[] = {"ft", "in", "in"};
+  static const char* const SIForce[] = {"kN", "kN", "kN"};
+  static const char* const SILength[] = {"m", "mm", "m"};
+  QString text = Template;
+  Replace(text, ForceCodes, Units == 1 ? EnglishForce : SIForce);
+  Replace(text, LengthCodes, Units == 1 ? EnglishLength : SILength);
+  return text;
+}
+
+void AutoScaleAxis(long double& Min, long double& Max) {
+  if (Max == Min) {
+    Max += 0.01L;
+    Min -= 0.01L;
+  }
+  const long double L = std::log10(Max - Min);
+  long double step = std::pow(10.0L, std::floor(L));
+  if (std::log10(3.0L) > Frac(Frac(L) + 1)) step /= 10;
+  if (!(step > 0) || !std::isfinite(step)) {
+    // A span too small or too large for a decimal step: a small range around
+    // the values instead.
+    if (std::isfinite(Max - Min)) {
+      Min -= 0.01L;
+      Max += 0.01L;
+    }
+    return;
+  }
+  Min = WholeStepsAway(Min, step) * step;
+  Max = WholeStepsAway(Max, step) * step;
+}
+
+TPlotRange AutoScale(const TLineSet& Set) {
+  TPlotRange r;
+  for (int i = 0; i < Set.Count(); ++i) {
+    const TLine& line = Set.Line(i);
+    for (int j = 0; j < line.PointCount(); ++j) {
+      const TFloatPoint& p = line.GetPoint(j);
+      if (std::isfinite(p.X)) {
+        if (p.X < r.Xmin) r.Xmin = p.X;
+        else if (p.X > r.Xmax) r.Xmax = p.X;
+      }
+      if (std::isfinite(p.Y)) {
+        if (p.Y < r.Ymin) r.Ymin = p.Y;
+        else if (p.Y > r.Ymax) r.Ymax = p.Y;
+      }
+    }
+  }
+  AutoScaleAxis(r.Ymin, r.Ymax);
+  AutoScaleAxis(r.Xmin, r.Xmax);
+  return r;
+}
+
+QPoint WorldToScreen(const TPlotRect& R, const TPlotRange& Range, bool XOnTop, long double X, long double Y) {
+  const int dx = RoundPixel((X - Range.Xmin) / (Range.Xmax - Range.Xmin) * R.Width());
+  const int dy = RoundPixel((Y - Range.Ymin) / (Range.Ymax - Range.Ymin) * R.Height());
+  return {std::clamp(R.Left + dx, -PixelLimit, PixelLimit),
+          std::clamp(XOnTop ? R.Top + dy : R.Bottom - dy, -PixelLimit, PixelLimit)};
+}
+
+TFloatPoint ScreenToWorld(const TPlotRect& R, const TPlotRange& Range, bool XOnTop, QPoint P) {
+  if (P.x() < R.Left || P.x() > R.Right || R.Width() == 0 || R.Height() == 0) return {};
+  const long double e = XOnTop ? P.y() - R.Top : R.Bottom - P.y();
+  return {static_cast<long double>(P.x() - R.Left) / R.Width() * (Range.Xmax - Range.Xmin) + Range.Xmin,
+          e / R.Height() * (Range.Ymax - Range.Ymin) + Range.Ymin};
+}
+
+TFloatPoint ScreenToWorld3(const TPlotLayout& L, const std::array<TPlotRange, 3>& Ranges, bool XOnTop,
+                           QPoint P) {
+  for (std::size_t g = 0; g < 3; ++g)
+    if (P.x() >= L.Graph[g].Left && P.x() <= L.Graph[g].Right) return ScreenToWorld(L.Graph[g], Ranges[g], XOnTop, P);
+  return {};
+}
+
+bool ComputeTicks(const TPlotRect& R, const TPlotRange& Range, int TextHeight, TTickRecord& Ticks) {
+  if (TextHeight <= 0) return false;
+  const int nx = std::abs(R.Width()) / (TickSpacingInTextHeights * TextHeight);
+  const int ny = std::abs(R.Height()) / (TickSpacingInTextHeights * TextHeight);
+  if (nx == 0 || ny == 0) return false;
+  const long double xSpan = Range.Xmax - Range.Xmin;
+  const long double ySpan = Range.Ymax - Range.Ymin;
+  if (!(xSpan > 0) || !(ySpan > 0) || !std::isfinite(xSpan) || !std::isfinite(ySpan)) return false;
+  Ticks.XStep = TickStep(xSpan, nx);
+  Ticks.YStep = TickStep(ySpan, ny);
+  if (!(Ticks.XStep > 0) || !(Ticks.YStep > 0)) return false;
+  return TickIndices(Range.Xmin, Range.Xmax, Ticks.XStep, Ticks.XFirst, Ticks.XLast) &&
+         TickIndices(Range.Ymin, Range.Ymax, Ticks.YStep, Ticks.YFirst, Ticks.YLast);
+}
+
+namespace {
+
+void ZoomAxis(long double HomeMin, long double HomeMax, long double A, long double B, long double& Min,
+              long double& Max) {
+  Min = std::min(A, B);
+  Max = std::max(A, B);
+  const long double home = HomeMax - HomeMin;
+  if ((Max - Min) * 20 >= home) return;
+  const long double centre = (Min + Max) / 2;
+  Min = centre - home / 40;
+  Max = centre + home / 40;
+  if (Min < HomeMin) {
+    Max += HomeMin - Min;
+    Min = HomeMin;
+  } else if (Max > HomeMax) {
+    Min -= Max - HomeMax;
+    Max = HomeMax;
+  }
+}
+
+void RecentreAxis(long double Min, long double Max, long double HomeMin, long double HomeMax,
+                  long double P, long double& NewMin, long double& NewMax) {
+  const long double half = std::min(Max - Min, (HomeMax - HomeMin) / 2);
+  P = std::clamp(P, HomeMin + half, std::max(HomeMin + half, HomeMax - half));
+  NewMin = P - half;
+  NewMax = P + half;
+}
+
+}  // namespace
+
+TPlotRange ZoomToBand(const TPlotRange& Home, const TFloatPoint& A, const TFloatPoint& B) {
+  TPlotRange r;
+  ZoomAxis(Home.Xmin, Home.Xmax, A.X, B.X, r.Xmin, r.Xmax);
+  ZoomAxis(Home.Ymin, Home.Ymax, A.Y, B.Y, r.Ymin, r.Ymax);
+  return r;
+}
+
+TPlotRange Recentre(const TPlotRange& Current, const TPlotRange& Home, const TFloatPoint& P) {
+  TPlotRange r;
+  RecentreAxis(Current.Xmin, Current.Xmax, Home.Xmin, Home.Xmax, P.X, r.Xmin, r.Xmax);
+  RecentreAxis(Current.Ymin, Current.Ymax, Home.Ymin, Home.Ymax, P.Y, r.Ymin, r.Ymax);
+  return r;
+}
+
+TPlotLayout ScreenLayout(const TGraphPlot& Plot, int ClientWidth, int ClientHeight, int PPIx, int PPIy) {
+  return PageLayout(Plot, ClientWidth, ClientHeight, PPIx, PPIy, PPIx);
+}
+
+TPlotLayout BitmapLayout(const TGraphPlot& Plot, int Width, int Height, int PPIx, int PPIy) {
+  TPlotLayout L = PageLayout(Plot, Width, Height, PPIx, PPIy, PPIx / 2);
+  L.Bitmap = true;
+  L.LegendBox = true;
+  return L;
+}
+
+TPlotLayout PrinterLayout(const TGraphPlot& Plot, const TPlotRect& Page, int PPIx, int PPIy) {
+  TPlotLayout L = StartLayout(Plot, Page, PPIx, PPIy);
+  const int h = L.TextHeight;
+  const int axisSpace = 2 * h + PPIx / 8 + h / 8;
+  L.Plot = Page;
+  L.Plot.Left += axisSpace;
+  if (Plot.XOnTop) L.Plot.Top += axisSpace;
+  else L.Plot.Bottom -= axisSpace;
+  if (!Plot.GraphTitle.isEmpty()) {
+    if (Plot.TitleOnTop) L.Plot.Top += PPIy / 4;
+    else L.Plot.Bottom -= PPIy / 2;
+  }
+  PlaceSoilStrip(Plot, L, PPIx);
+  SplitThree(L, h);
+  L.LegendBox = true;
+  return L;
+}
+
+}  // namespace zavik

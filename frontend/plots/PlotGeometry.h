@@ -1,0 +1,116 @@
+#pragma once
+// The geometry of a plot picture, the same for the window, the printed page
+// and the saved bitmap: layout rectangles, data ranges and their autoscale,
+// world-to-device transforms, tick steps, zoom and re-centring, and the unit
+// names in axis captions. Plain arithmetic on device pixels; no drawing.
+
+#include "plots/GraphPlot.h"
+
+#include <QPoint>
+#include <QString>
+
+#include <array>
+
+namespace zavik {
+
+// A rectangle by its edges, as the layout rules give them. A point lies in it
+// when Left <= x <= Right and Top <= y <= Bottom: a graph's frame is drawn on
+// its edges.
+struct TPlotRect {
+  int Left = 0, Top = 0, Right = 0, Bottom = 0;
+  int Width() const { return Right - Left; }
+  int Height() const { return Bottom - Top; }
+  bool Contains(QPoint P) const {
+    return P.x() >= Left && P.x() <= Right && P.y() >= Top && P.y() <= Bottom;
+  }
+  // The point moved into the rectangle.
+  QPoint Clamp(QPoint P) const;
+  bool operator==(const TPlotRect&) const = default;
+};
+
+struct TPlotRange {
+  long double Xmin = 0, Xmax = 0, Ymin = 0, Ymax = 0;
+  bool operator==(const TPlotRange&) const = default;
+};
+
+// Tick step of each axis (a fifth of the labelled step) and the first and last
+// tick index: ticks stand at index x step, so 0 is always one of them. The
+// indices reach one step beyond the range on both sides; only ticks whose
+// pixel lies in the graph are drawn.
+struct TTickRecord {
+  long double XStep = 0, YStep = 0;
+  long long XFirst = 0, XLast = 0, YFirst = 0, YLast = 0;
+};
+
+// Where everything of one picture goes on its device.
+struct TPlotLayout {
+  TPlotRect Page;
+  TPlotRect Plot;                  // the graph of the single-graph layout
+  std::array<TPlotRect, 3> Graph;  // the three-graph layout
+  TPlotRect Soil;                  // the soil-layer strip right of the plot
+  int PPIx = 96, PPIy = 96;        // device resolution, pixels per inch
+  int TextHeight = 14;             // h: the scaled text height in pixels
+  bool Bitmap = false;             // drawing a saved picture
+  bool LegendBox = false;          // draw the legend box (printed and saved pictures)
+};
+
+// Pixel coordinates are kept within this bound, far outside any device, so
+// that no transformed value overflows what the painter takes.
+constexpr int PixelLimit = 1000000;
+
+// Floor for x <= 0, ceiling for x > 0.
+long double RoundAway(long double X);
+// The nearest whole pixel, halves to even, bounded by PixelLimit; a value
+// that is not a number gives 0.
+int RoundPixel(long double X);
+
+// Pixel height of the plots' base font (10.5 points) at PPIy.
+int BaseFontHeight(int PPIy);
+// h = FontHeight x Scale / 10 (Scale in tenths, integer division).
+int ScaledTextHeight(int FontHeight, int Scale);
+
+// The unit template with its force and length codes named in unit system
+// Units (1 English, 2 SI; 3 leaves the template as it is): the first of F2, F1,
+// F present and the first of L2, L1, L present, each at every occurrence.
+QString ExpandUnits(const QString& Template, int Units);
+
+// One axis: 0 always inside; a single value widened by 0.01 either way; the
+// ends rounded outward to a power of ten (a tenth of it when the span's
+// mantissa is below 3).
+void AutoScaleAxis(long double& Min, long double& Max);
+// The ranges of every point of every curve of the set, active or not; points
+// that are not finite are left out.
+TPlotRange AutoScale(const TLineSet& Set);
+
+// World to device and back in rectangle R with ranges Range; with XOnTop the
+// Y axis grows downward from the top edge.
+QPoint WorldToScreen(const TPlotRect& R, const TPlotRange& Range, bool XOnTop, long double X,
+                     long double Y);
+// A pixel left or right of R gives (0, 0).
+TFloatPoint ScreenToWorld(const TPlotRect& R, const TPlotRange& Range, bool XOnTop, QPoint P);
+
+// The three-graph layout: through the graph whose horizontal band holds P;
+// left of graph 1, right of graph 3 or in a gap gives (0, 0).
+TFloatPoint ScreenToWorld3(const TPlotLayout& L, const std::array<TPlotRange, 3>& Ranges, bool XOnTop,
+                           QPoint P);
+
+// Ticks for R: about one labelled tick per six text heights, labelled steps of
+// 1, 2 or 5 times a power of ten, five ticks per labelled step. False when R is
+// too small for ticks on either axis.
+bool ComputeTicks(const TPlotRect& R, const TPlotRange& Range, int TextHeight, TTickRecord& Ticks);
+
+// The range of a rubber band from world corners A and B: an axis narrower than
+// a twentieth of the home span shows exactly that twentieth, centred on the
+// band and pushed inside the home range.
+TPlotRange ZoomToBand(const TPlotRange& Home, const TFloatPoint& A, const TFloatPoint& B);
+// Doubles the visible span around P, up to the home span, inside the home range.
+TPlotRange Recentre(const TPlotRange& Current, const TPlotRange& Home, const TFloatPoint& P);
+
+// The layouts of the window's client area, of a printed page (Page in the
+// painter's coordinates, within the margins) and of a saved bitmap. h is
+// measured from the base font at PPIy and the plot's SizeFont.
+TPlotLayout ScreenLayout(const TGraphPlot& Plot, int ClientWidth, int ClientHeight, int PPIx, int PPIy);
+TPlotLayout PrinterLayout(const TGraphPlot& Plot, const TPlotRect& Page, int PPIx, int PPIy);
+TPlotLayout BitmapLayout(const TGraphPlot& Plot, int Width, int Height, int PPIx, int PPIy);
+
+}  // namespace zavik

@@ -1,0 +1,333 @@
+// Plot geometry without a screen: autoscale, ticks, transforms, zoom and
+// re-centring, unit names and the layouts, against hand-worked cases.
+#include "plots/PlotGeometry.h"
+#include "plots/PlotText.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+namespace zavik {
+namespace {
+
+void ExpectClose(long double Actual, long double Expected) {
+  EXPECT_NEAR(double(Actual), double(Expected), 1e-12 * std::max(1.0, std::fabs(double(Expected))));
+}
+
+// One curve of the given Y values at X = 0, 1, 2, ...
+TPlotRange ScaleOf(const std::vector<long double>& Ys) {
+  TGraphPlot plot;
+  plot.SetLineCount(1);
+  plot.SetPointCount(int(Ys.size()));
+  for (std::size_t i = 0; i < Ys.size(); ++i) plot.Point(0, int(i)) = {static_cast<long double>(i), Ys[i]};
+  return AutoScale(plot.Curves);
+}
+
+struct TScaleRow {
+  const char* What;
+  std::vector<long double> Ys;
+  long double Ymin, Ymax;
+};
+
+class AutoScaleRows : public ::testing::TestWithParam<TScaleRow> {};
+
+TEST_P(AutoScaleRows, RangeHoldsZeroAndEndsOnTheStep) {
+  const TScaleRow& row = GetParam();
+  SCOPED_TRACE(row.What);
+  const TPlotRange r = ScaleOf(row.Ys);
+  ExpectClose(r.Ymin, row.Ymin);
+  ExpectClose(r.Ymax, row.Ymax);
+}
+
+constexpr long double NaN = std::numeric_limits<long double>::quiet_NaN();
+constexpr long double Inf = std::numeric_limits<long double>::infinity();
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, AutoScaleRows, ::testing::Values(
+  TScaleRow{"all zero: 0.01 either way, step 0.001", {0, 0, 0},        -0.01L, 0.01L},
+  TScaleRow{"0 to 37: mantissa 3.7, step 10",        {0, 12, 37},      0,      40},
+  TScaleRow{"0 to 23: mantissa 2.3, step 1",         {0, 23, 5},       0,      23},
+  TScaleRow{"negative: 0 stays inside",              {-5, -1, -3},     -5,     0},
+  TScaleRow{"positive only: from 0",                 {3, 4.5L, 7},     0,      7},
+  TScaleRow{"stiffnesses",                           {1.63e6L, 1.84e6L, 0.3e6L}, 0, 1.9e6L},
+  TScaleRow{"points that are not finite left out",   {NaN, 12, Inf, -Inf, 37}, 0, 40},
+  TScaleRow{"a single value away from 0",            {-0.004L},        -0.004L, 0}
+));
+// clang-format on
+
+TEST(AutoScaleTest, AllZeroDataScalesXTheSameWay) {
+  TGraphPlot plot;
+  plot.SetLineCount(2);
+  plot.SetPointCount(3);
+  const TPlotRange r = AutoScale(plot.Curves);
+  ExpectClose(r.Xmin, -0.01L);
+  ExpectClose(r.Xmax, 0.01L);
+}
+
+TEST(AutoScaleTest, SpansWithoutADecimalStepFallBackToASmallRange) {
+  for (long double tiny : {std::numeric_limits<long double>::denorm_min(), 1e-4940L}) {
+    long double min = 0, max = tiny;
+    AutoScaleAxis(min, max);
+    EXPECT_TRUE(std::isfinite(min) && std::isfinite(max));
+    EXPECT_LT(min, max);
+  }
+  long double min = -std::numeric_limits<long double>::max(), max = std::numeric_limits<long double>::max();
+  AutoScaleAxis(min, max);
+  EXPECT_TRUE(std::isfinite(min) && std::isfinite(max));
+  EXPECT_LT(min, max);
+}
+
+struct TTickRow {
+  int Width;  // of the rectangle; its height is 420
+  long double Span;
+  long double Step;  // a fifth of the labelled step
+};
+
+class TickRows : public ::testing::TestWithParam<TTickRow> {};
+
+// h = 14: one labelled tick per 84 pixels at most.
+TEST_P(TickRows, LabelledStepsAreOneTwoOrFiveTimesAPowerOfTen) {
+  const TTickRow& row = GetParam();
+  SCOPED_TRACE(row.Width);
+  SCOPED_TRACE(double(row.Span));
+  TTickRecord t;
+  ASSERT_TRUE(ComputeTicks({0, 0, row.Width, 420}, {0, row.Span, -1, 1}, 14, t));
+  ExpectClose(t.XStep, row.Step);
+  ExpectClose(t.YStep, 0.04L);  // height 420: 5 labels, raw 0.4, labelled 0.2
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, TickRows, ::testing::Values(
+  TTickRow{600, 40,    1},       // 7 labels: raw 5.7, labelled 5
+  TTickRow{600, 23,    0.4L},    // raw 3.3, labelled 2
+  TTickRow{600, 0.02L, 0.0004L}, // raw 0.0029, labelled 0.002
+  TTickRow{336, 100,   4},       // 4 labels: raw 25, labelled 20
+  TTickRow{84,  95,    20},      // 1 label: raw 95, labelled 100
+  TTickRow{84,  15,    2},       // raw 15, labelled 10
+  TTickRow{170, 2e6L,  2e5L}     // 2 labels: raw 1e6, labelled 1e6
+));
+// clang-format on
+
+TEST(TicksTest, ZeroIsAlwaysATickAndTheIndicesCoverTheRange) {
+  TTickRecord t;
+  ASSERT_TRUE(ComputeTicks({0, 0, 600, 420}, {-5, 37, -0.3L, 2.2L}, 14, t));
+  EXPECT_LE(t.XFirst * t.XStep, -5);
+  EXPECT_GE(t.XLast * t.XStep, 37);
+  EXPECT_LE(t.XFirst, 0);
+  EXPECT_GE(t.XLast, 0);
+  EXPECT_LE(t.YFirst * t.YStep, -0.3L);
+  EXPECT_GE(t.YLast * t.YStep, 2.2L);
+}
+
+TEST(TicksTest, NoTicksInARectangleNarrowerThanSixTextHeights) {
+  TTickRecord t;
+  EXPECT_FALSE(ComputeTicks({0, 0, 83, 420}, {0, 1, 0, 1}, 14, t));
+  EXPECT_FALSE(ComputeTicks({0, 0, 600, 83}, {0, 1, 0, 1}, 14, t));
+  EXPECT_FALSE(ComputeTicks({0, 0, 600, 420}, {0, 1, 0, 1}, 0, t));
+  EXPECT_FALSE(ComputeTicks({0, 0, 600, 420}, {0, 0, 0, 1}, 14, t));
+}
+
+TEST(TransformTest, HalvesRoundToEvenAfterTheOffset) {
+  const TPlotRange r{0, 4, 0, 4};
+  // 1/4 of 10 pixels is 2.5: 2; 3/4 is 7.5: 8. The rectangle's offset is added
+  // after rounding.
+  EXPECT_EQ(WorldToScreen({0, 0, 10, 10}, r, false, 1, 1), QPoint(2, 8));
+  EXPECT_EQ(WorldToScreen({0, 0, 10, 10}, r, false, 3, 3), QPoint(8, 2));
+  EXPECT_EQ(WorldToScreen({1, 1, 11, 11}, r, false, 1, 1), QPoint(3, 9));
+  EXPECT_EQ(WorldToScreen({1, 1, 11, 11}, r, true, 1, 1), QPoint(3, 3));
+}
+
+TEST(TransformTest, PixelsStayInRangeAndNaNGivesTheEdge) {
+  const TPlotRange r{0, 1, 0, 1};
+  const QPoint far = WorldToScreen({0, 0, 500, 500}, r, false, 1e300L, -1e300L);
+  EXPECT_EQ(far, QPoint(PixelLimit, PixelLimit));
+  const QPoint none = WorldToScreen({10, 20, 500, 500}, r, false, NaN, NaN);
+  EXPECT_EQ(none, QPoint(10, 500));
+}
+
+TEST(TransformTest, ScreenToWorldInvertsAndIsZeroOutsideTheGraph) {
+  const TPlotRect R{40, 30, 740, 530};
+  const TPlotRange r{0, 50, -2e6L, 2e6L};
+  for (bool top : {false, true}) {
+    const QPoint p = WorldToScreen(R, r, top, 12.5L, 1e6L);
+    const TFloatPoint w = ScreenToWorld(R, r, top, p);
+    ExpectClose(w.X, 12.5L);
+    ExpectClose(w.Y, 1e6L);
+  }
+  const TFloatPoint outside = ScreenToWorld(R, r, false, {39, 100});
+  EXPECT_EQ(outside.X, 0);
+  EXPECT_EQ(outside.Y, 0);
+}
+
+TEST(TransformTest, ThreeGraphsConvertThroughTheGraphUnderThePixel) {
+  TPlotLayout L;
+  L.Graph = {TPlotRect{0, 0, 100, 100}, TPlotRect{150, 0, 250, 100}, TPlotRect{300, 0, 400, 100}};
+  const std::array<TPlotRange, 3> ranges = {TPlotRange{0, 1, 0, 1}, TPlotRange{0, 10, 0, 10},
+                                            TPlotRange{0, 100, 0, 100}};
+  ExpectClose(ScreenToWorld3(L, ranges, false, {200, 50}).X, 5);
+  ExpectClose(ScreenToWorld3(L, ranges, false, {350, 50}).Y, 50);
+  EXPECT_EQ(ScreenToWorld3(L, ranges, false, {120, 50}).X, 0);
+  EXPECT_EQ(ScreenToWorld3(L, ranges, false, {401, 50}).X, 0);
+}
+
+TEST(ZoomTest, ABandNarrowerThanATwentiethShowsExactlyATwentieth) {
+  const TPlotRange home{0, 100, 0, 2e6L};
+  // Centred on the band.
+  TPlotRange z = ZoomToBand(home, {50, 1e6L}, {51, 1.01e6L});
+  ExpectClose(z.Xmin, 48);
+  ExpectClose(z.Xmax, 53);
+  ExpectClose(z.Ymax - z.Ymin, 1e5L);
+  // Pushed inside the home range at either end.
+  z = ZoomToBand(home, {0.5L, 0}, {1, 1});
+  ExpectClose(z.Xmin, 0);
+  ExpectClose(z.Xmax, 5);
+  ExpectClose(z.Ymin, 0);
+  z = ZoomToBand(home, {99.5L, 2e6L}, {99, 1.9999e6L});
+  ExpectClose(z.Xmax, 100);
+  ExpectClose(z.Xmin, 95);
+  ExpectClose(z.Ymax, 2e6L);
+}
+
+TEST(ZoomTest, AWideBandIsTakenAsItIs) {
+  const TPlotRange home{0, 100, 0, 10};
+  const TPlotRange z = ZoomToBand(home, {80, 9}, {20, -3});
+  EXPECT_EQ(z, (TPlotRange{20, 80, -3, 9}));
+}
+
+TEST(ZoomTest, RightClickDoublesTheSpanInsideTheHomeRange) {
+  const TPlotRange home{0, 100, -10, 10};
+  TPlotRange r{40, 50, 0, 2};
+  r = Recentre(r, home, {45, 1});
+  EXPECT_EQ(r, (TPlotRange{35, 55, -1, 3}));
+  // At the edge: as near as the doubled span allows.
+  r = Recentre(r, home, {99, 9});
+  EXPECT_EQ(r, (TPlotRange{60, 100, 2, 10}));
+  r = Recentre(r, home, {0, 0});
+  EXPECT_EQ(r, (TPlotRange{0, 80, -8, 8}));
+  r = Recentre(r, home, {30, 0});
+  EXPECT_EQ(r, home);  // never more than the home span
+}
+
+struct TUnitsRow {
+  const char* Template;
+  int Units;
+  const char* Expanded;
+};
+
+class UnitsRows : public ::testing::TestWithParam<TUnitsRow> {};
+
+TEST_P(UnitsRows, CodesAreNamedInTheUnitSystem) {
+  const TUnitsRow& row = GetParam();
+  EXPECT_EQ(ExpandUnits(QLatin1String(row.Template), row.Units), QLatin1String(row.Expanded))
+      << row.Template << " in " << row.Units;
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, UnitsRows, ::testing::Values(
+  TUnitsRow{"F/L2",             1, "lbs/ft"},
+  TUnitsRow{"F/L2",             2, "kN/m"},
+  TUnitsRow{"F-L2/Radian",      1, "lbs-ft/Radian"},
+  TUnitsRow{"F-L2/Radian",      2, "kN-m/Radian"},
+  TUnitsRow{"F-sec/L2-radian",  1, "lbs-sec/ft-radian"},
+  TUnitsRow{"F-L2-sec/radian2", 2, "kN-m-sec/radian2"},
+  TUnitsRow{"F2/L",             1, "tons/in"},
+  TUnitsRow{"F1-F",             1, "kips-F"},
+  TUnitsRow{"L1",               2, "mm"},
+  TUnitsRow{"L2",               1, "ft"},
+  TUnitsRow{"rad.",             1, "rad."},
+  TUnitsRow{"Hz",               2, "Hz"},
+  TUnitsRow{"F/L2",             3, "F/L2"}
+));
+// clang-format on
+
+TEST(LayoutTest, ScreenLayoutLeavesRoomForCaptionsAndLabels) {
+  TGraphPlot plot;
+  plot.XOnTop = false;
+  // h = 14 at 96 pixels per inch.
+  TPlotLayout L = ScreenLayout(plot, 800, 600, 96, 96);
+  EXPECT_EQ(L.TextHeight, 14);
+  EXPECT_EQ(L.Plot, (TPlotRect{41, 31, 769, 559}));
+  EXPECT_FALSE(L.LegendBox);
+  plot.GraphTitle = QStringLiteral("Title");
+  EXPECT_EQ(ScreenLayout(plot, 800, 600, 96, 96).Plot.Bottom, 545);
+  plot.TitleOnTop = true;
+  EXPECT_EQ(ScreenLayout(plot, 800, 600, 96, 96).Plot.Top, 46);
+  plot.GraphTitle.clear();
+  plot.ShowLayers = true;
+  L = ScreenLayout(plot, 800, 600, 96, 96);
+  EXPECT_EQ(L.Plot.Right, 673);
+  EXPECT_EQ(L.Soil, (TPlotRect{692, 31, 769, 559}));
+  plot.ShowLayers = false;
+  plot.ShowThree = true;
+  L = ScreenLayout(plot, 800, 600, 96, 96);
+  EXPECT_EQ(L.Graph[0], (TPlotRect{41, 31, 249, 559}));
+  EXPECT_EQ(L.Graph[1], (TPlotRect{301, 31, 509, 559}));
+  EXPECT_EQ(L.Graph[2], (TPlotRect{561, 31, 769, 559}));
+  plot.SizeFont = 20;
+  EXPECT_EQ(ScreenLayout(plot, 800, 600, 96, 96).TextHeight, 28);
+}
+
+TEST(LayoutTest, PrintedPageUsesThePageAndItsResolution) {
+  TGraphPlot plot;
+  plot.XOnTop = false;
+  // h = 10.5 points at 600 pixels per inch = 88 pixels (87.5 rounded up).
+  const TPlotLayout L = PrinterLayout(plot, {0, 0, 6000, 4000}, 600, 600);
+  EXPECT_EQ(L.TextHeight, 88);
+  EXPECT_EQ(L.Plot, (TPlotRect{262, 0, 6000, 3738}));
+  EXPECT_TRUE(L.LegendBox);
+  plot.XOnTop = true;
+  plot.GraphTitle = QStringLiteral("T");
+  plot.TitleOnTop = true;
+  EXPECT_EQ(PrinterLayout(plot, {0, 0, 6000, 4000}, 600, 600).Plot, (TPlotRect{262, 412, 6000, 4000}));
+}
+
+TEST(LayoutTest, BitmapGivesHalfAnInchToTheSoilStrip) {
+  TGraphPlot plot;
+  plot.XOnTop = false;
+  plot.ShowLayers = true;
+  const TPlotLayout L = BitmapLayout(plot, 432, 288, 72, 72);
+  EXPECT_TRUE(L.Bitmap && L.LegendBox);
+  EXPECT_EQ(L.Page, (TPlotRect{0, 0, 432, 288}));
+  EXPECT_EQ(L.Soil.Right - L.Plot.Right, 36);
+  EXPECT_EQ(L.Soil.Left - L.Plot.Right, 14);
+}
+
+struct TTextRow {
+  long double Value;
+  int Precision;
+  const char* Text;
+};
+
+class TextRows : public ::testing::TestWithParam<TTextRow> {};
+
+TEST_P(TextRows, GeneralFormatWithTwoExponentDigits) {
+  EXPECT_EQ(FloatToStrF(GetParam().Value, GetParam().Precision, 2), QLatin1String(GetParam().Text));
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, TextRows, ::testing::Values(
+  TTextRow{0,        4, "0"},
+  TTextRow{2.5L,     4, "2.5"},
+  TTextRow{-40,      4, "-40"},
+  TTextRow{1234,     4, "1234"},
+  TTextRow{2e5L,     4, "2E05"},
+  TTextRow{1.5e6L,   4, "1.5E06"},
+  TTextRow{0.0004L,  4, "0.0004"},
+  TTextRow{2.5e-7L,  4, "2.5E-07"},
+  TTextRow{1.2e-12L, 4, "1.2E-12"},
+  TTextRow{12.3456L, 5, "12.346"}
+));
+// clang-format on
+
+TEST(ExponentTextTest, TwentyThreeCharactersWithFourExponentDigits) {
+  EXPECT_EQ(ExponentText(1.5L), QStringLiteral(" 1.50000000000000E+0000"));
+  EXPECT_EQ(ExponentText(-2.5e-7L), QStringLiteral("-2.50000000000000E-0007"));
+  EXPECT_EQ(ExponentText(0), QStringLiteral(" 0.00000000000000E+0000"));
+  EXPECT_EQ(ExponentText(9.999999999999999e2L), QStringLiteral(" 1.00000000000000E+0003"));
+  EXPECT_EQ(ExponentText(1e-300L).size(), 23);
+}
+
+}  // namespace
+}  // namespace zavik
