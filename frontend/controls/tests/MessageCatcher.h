@@ -8,6 +8,11 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <ostream>
+
+// Texts in the failures of the tests read as texts.
+inline void PrintTo(const QString& Text, std::ostream* Os) { *Os << '"' << Text.toStdString() << '"'; }
+
 namespace zavik::testing {
 
 class TMessageCatcher {
