@@ -355,8 +355,10 @@ void TTableGrid::keyPressEvent(QKeyEvent* Event) {
 
 void TTableGrid::currentChanged(const QModelIndex& Current, const QModelIndex& Previous) {
   QTableView::currentChanged(Current, Previous);
-  // On a cell of a control, the control takes the keys.
-  if (Current.isValid() && !TakesText(Current.column()) && hasFocus())
+  // On a cell of a control, the control takes the keys, when the keys are
+  // in the grid at all.
+  const bool keysHere = hasFocus() || isAncestorOf(QApplication::focusWidget());
+  if (Current.isValid() && !TakesText(Current.column()) && keysHere)
     if (QWidget* control = indexWidget(Current)) control->setFocus();
 }
 

@@ -12,7 +12,9 @@ TTableWindowHost::TTableWindowHost(QObject* Parent) : QObject(Parent) { SetTable
 
 TTableWindowHost::~TTableWindowHost() {
   if (TableWindows() == this) SetTableWindows(nullptr);
-  for (const QPointer<TTableForm>& form : FForms) delete form.data();
+  const QList<QPointer<TTableForm>> forms = FForms.values();
+  FForms.clear();
+  for (const QPointer<TTableForm>& form : forms) delete form.data();
 }
 
 TTableForm* TTableWindowHost::FormOf(const TGridTable* Table) const {

@@ -5,6 +5,7 @@
 #include "controls/TableWindows.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -436,6 +437,35 @@ TEST_F(TableFormTest, AfterTheUserResizesTheWindowTakesTheArrangementOfLeastWast
   EXPECT_TRUE(QTest::qWaitFor([&] { return form->Grid()->horizontalScrollBar()->isVisible(); }, 3000));
   EXPECT_GE(form->width(), form->BtnDel()->geometry().right());
   EXPECT_LT(form->Arrangement().ShownColumns, 5);
+}
+
+TEST_F(TableFormTest, CommentsAndPictureStandBelowTheButtons) {
+  TGridTable soil;
+  Define(soil, "Soil Properties", SoilColumns, 20);
+  soil.SetComments(QStringLiteral("Weak Zone Shear Moduli Ratio is suggested to be:\n"
+                                  "0.25 to 0.50 for machine foundations"));
+  QImage picture(160, 60, QImage::Format_RGB32);
+  picture.fill(Qt::darkCyan);
+  soil.SetHelpPicture(picture);
+  TTableForm* form = Open(soil);
+  ASSERT_NE(form, nullptr);
+  auto* comments = form->findChild<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
+  ASSERT_NE(comments, nullptr);
+  QLabel* shown = nullptr;
+  for (QLabel* l : form->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
+    if (!l->pixmap().isNull()) shown = l;
+  ASSERT_NE(shown, nullptr);
+  EXPECT_TRUE(comments->isVisible());
+  EXPECT_TRUE(comments->text().startsWith(QStringLiteral("Weak Zone")));
+  EXPECT_GT(comments->y(), form->BtnAdd()->geometry().bottom());
+  EXPECT_GT(shown->y(), comments->geometry().bottom());
+  EXPECT_EQ(shown->size(), QSize(160, 60));
+  EXPECT_GT(form->height(), shown->geometry().bottom());
+  // A new picture while the window is open: it shows, the window grows.
+  const int height = form->height();
+  soil.SetHelpPicture(QImage(160, 100, QImage::Format_RGB32));
+  EXPECT_EQ(shown->height(), 100);
+  EXPECT_EQ(form->height(), height + 40);
 }
 
 TEST(ColumnMinWidth, WidestHeaderLineOrWhatTheKindNeeds) {
