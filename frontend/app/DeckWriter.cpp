@@ -2,6 +2,7 @@
 // engine's input at once), the mass file ".kqm" and the geometry file ".kqt".
 #include "app/ProgramData.h"
 #include "app/FoundationSystem.h"
+#include "app/ProjectNames.h"
 
 #include "controls/ColumnTypes.h"
 #include "controls/NumberFormat.h"
@@ -108,12 +109,6 @@ QString StandardReal(long double Value) {
   const QString mantissa = s.left(e);
   return (mantissa.startsWith(QLatin1Char('-')) ? QString() : QStringLiteral(" ")) + mantissa +
          QLatin1Char('E') + s[e + 1] + s.mid(e + 2).rightJustified(4, QLatin1Char('0'));
-}
-
-QString ChangeFileExt(const QString& FileName, const QString& Ext) {
-  const qsizetype slash = FileName.lastIndexOf(QLatin1Char('/'));
-  const qsizetype dot = FileName.lastIndexOf(QLatin1Char('.'));
-  return (dot > slash ? FileName.left(dot) : FileName) + Ext;
 }
 
 int MassCountOf(const TGridTable* MassCal) {

@@ -1,0 +1,123 @@
+#include "app/AnalysisRun.h"
+
+#include "app/RunNamesFile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <system_error>
+
+namespace zavik {
+namespace {
+
+// A file that is still the one found before the run: the engine rewrites a
+// file it writes at the end of the run, which changes at least its times.
+bool SameFileState(const struct stat& A, const struct stat& B) {
+  return A.st_dev == B.st_dev && A.st_ino == B.st_ino && A.st_size == B.st_size &&
+         A.st_mtim.tv_sec == B.st_mtim.tv_sec && A.st_mtim.tv_nsec == B.st_mtim.tv_nsec &&
+         A.st_ctim.tv_sec == B.st_ctim.tv_sec && A.st_ctim.tv_nsec == B.st_ctim.tv_nsec;
+}
+
+bool StatFile(const QString& FileName, struct stat& St) {
+  return ::stat(QFile::encodeName(FileName).constData(), &St) == 0;
+}
+
+}  // namespace
+
+const QString TAnalysisRun::ReinitializeMessage = QStringLiteral("Attempt to reinitialize DLL");
+const QString TAnalysisRun::InitFailedMessage = QStringLiteral("Attempt to initialize DLL failed");
+const QString TAnalysisRun::CompletedMessage =
+    QStringLiteral("Computations are completed. Please, check output file for results or error messages.");
+
+QString TAnalysisRun::DefaultLibraryName() {
+  return QCoreApplication::applicationDirPath() + QStringLiteral("/Zav3-comp.so");
+}
+
+TAnalysisRun::TAnalysisRun(QObject* Parent) : QObject(Parent), FLibraryName(DefaultLibraryName()) {}
+
+TAnalysisRun::~TAnalysisRun() {
+  if (!FWorker.joinable()) return;
+  FWorker.join();
+  EndRun();
+}
+
+bool TAnalysisRun::Refuse(const QString& Message) {
+  emit Failed(Message);
+  return false;
+}
+
+bool TAnalysisRun::Start(const QString& DeckFileName) {
+  if (Busy()) return Refuse(ReinitializeMessage);
+
+  FDeck = QFileInfo(DeckFileName).absoluteFilePath();
+  const QStringList names = RunNamesLines(FDeck);
+  FReport = names[2];
+  FPlot = names[3];
+  if (const QString why = RunNamesProblem(names); !why.isEmpty()) return Refuse(why);
+
+  auto folder = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/zavik-run-XXXXXX"));
+  if (!folder->isValid())
+    return Refuse(QStringLiteral("Cannot create a folder for the analysis in \"%1\". %2")
+                      .arg(QDir::tempPath(), folder->errorString()));
+  try {
+    WriteRunNamesFile(folder->filePath(QStringLiteral("names.dat")), names);
+  } catch (const EInOutError& e) {
+    return Refuse(e.Message());
+  }
+
+  auto library = std::make_unique<TDynamicLibrary>();
+  library->SetLibraryName(FLibraryName);
+  TEntry entry = nullptr;
+  try {
+    library->Open();
+    entry = reinterpret_cast<TEntry>(library->GetProc("_IZAVIK"));
+  } catch (const EDLLError&) {
+  }
+  // A library without the entry is no engine: nothing is called.
+  if (!entry) {
+    qWarning("%s: %s", qUtf8Printable(FLibraryName),
+             qUtf8Printable(library->LoaderMessage().isEmpty() ? QStringLiteral("no engine entry _IZAVIK")
+                                                               : library->LoaderMessage()));
+    return Refuse(InitFailedMessage);
+  }
+
+  FPlotExisted = StatFile(FPlot, FPlotBefore);
+  FOldFolder = QDir::currentPath();
+  if (!QDir::setCurrent(folder->path()))
+    return Refuse(QStringLiteral("Cannot make \"%1\" the current folder for the analysis.").arg(folder->path()));
+  FFolder = std::move(folder);
+  FEngineLibrary = std::move(library);
+  try {
+    FWorker = std::thread([this, entry] {
+      FStatus = entry(0);
+      QMetaObject::invokeMethod(this, &TAnalysisRun::EngineReturned, Qt::QueuedConnection);
+    });
+  } catch (const std::system_error& e) {
+    EndRun();
+    return Refuse(QStringLiteral("The analysis cannot be started: %1").arg(QString::fromLocal8Bit(e.what())));
+  }
+  emit Started();
+  return true;
+}
+
+void TAnalysisRun::EngineReturned() {
+  if (!FWorker.joinable()) return;
+  // The thread has ended, and with it whatever the engine's libraries keep
+  // per thread, before the library is freed.
+  FWorker.join();
+  EndRun();
+  struct stat after {};
+  const bool written = StatFile(FPlot, after) && (!FPlotExisted || !SameFileState(FPlotBefore, after));
+  emit Finished(FStatus, FPlot, written);
+}
+
+void TAnalysisRun::EndRun() {
+  if (!QDir::setCurrent(FOldFolder)) QDir::setCurrent(QDir::homePath());
+  FEngineLibrary.reset();
+  FFolder.reset();
+}
+
+}  // namespace zavik

@@ -1,0 +1,36 @@
+#pragma once
+// Opening the project's text files (the deck, the run notes, the report) in
+// the user's text editor.
+
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+namespace zavik {
+
+// What the desktop does for the program; tests put their own in its place.
+class TDesktopLauncher {
+public:
+  virtual ~TDesktopLauncher() = default;
+  // Opens a document in the user's default application for it.
+  virtual bool OpenDocument(const QUrl& Url) = 0;
+  // Starts Program with Arguments, without waiting and without a shell.
+  virtual bool StartProgram(const QString& Program, const QStringList& Arguments) = 0;
+};
+
+// QDesktopServices and QProcess.
+class TSystemLauncher : public TDesktopLauncher {
+public:
+  bool OpenDocument(const QUrl& Url) override;
+  bool StartProgram(const QString& Program, const QStringList& Arguments) override;
+};
+
+// Shown when the editor cannot be started.
+inline constexpr char WordProcessorErrorMessage[] = "An error occurred in running the Word Processor";
+
+// Opens File in WordProcessor, the whole text being the program's path
+// (blanks included) and File its one argument; with no editor set, in the
+// user's default application. False when that fails.
+bool StartTextEditor(const QString& WordProcessor, const QString& File, TDesktopLauncher& Launcher);
+
+}  // namespace zavik

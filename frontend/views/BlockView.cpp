@@ -1,0 +1,411 @@
+#include "views/BlockView.h"
+
+#include "app/ProgramData.h"
+#include "views/GLWindow.h"
+#include "views/ViewHandlers.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMouseEvent>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace zavik {
+
+namespace {
+
+// The display lists, in the order they are drawn.
+enum : size_t { CapList, PileList, SoilList, LoadingList };
+
+// The axes are this many pixels long at any zoom.
+constexpr double AxisPixels = 80;
+
+const QString Caption = QStringLiteral("Zavik, 3D-View");
+
+GLenum GLMode(TDrawMode Mode) {
+  switch (Mode) {
+    case TDrawMode::Lines: return GL_LINES;
+    case TDrawMode::LineStrip: return GL_LINE_STRIP;
+    case TDrawMode::TriangleFan: return GL_TRIANGLE_FAN;
+    case TDrawMode::Triangles: return GL_TRIANGLES;
+  }
+  return GL_LINES;
+}
+
+}  // namespace
+
+TDlgBlock::TDlgBlock(TProjectAccessor Project, QWidget* Parent)
+    : QWidget(Parent), FProject(std::move(Project)) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(Caption);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  GL = new TglWindow(this);
+  layout->addWidget(GL);
+  GL->OnPaint = [this](TglWindow*) { glRender(); };
+  GL->OnOverlay = [this](QPainter& Painter) {
+    if (const auto box = FCamera.ZoomBox()) {
+      Painter.setPen(QPen(Qt::green, 0));
+      Painter.setBrush(Qt::NoBrush);
+      Painter.drawRect(*box);
+    }
+  };
+  connect(GL, &TglWindow::Resized, this, [this] { GL->ResetSetup(); });
+  connect(GL, &TglWindow::PaintFailed, this, &TDlgBlock::ShowError, Qt::QueuedConnection);
+  connect(GL, &TglWindow::MouseDown, this, [this](QMouseEvent* E) {
+    FCamera.MousePress(E->position().toPoint(), E->button() == Qt::LeftButton);
+  });
+  connect(GL, &TglWindow::MouseMove, this, [this](QMouseEvent* E) {
+    const Qt::MouseButtons b = E->buttons();
+    const Qt::KeyboardModifiers m = E->modifiers();
+    if (FCamera.MouseMove(E->position().toPoint(), b & Qt::LeftButton, b & ~Qt::MouseButtons(Qt::LeftButton),
+                          m & Qt::ShiftModifier, m & Qt::ControlModifier, m & Qt::AltModifier))
+      RedrawFigure();
+  });
+  connect(GL, &TglWindow::MouseUp, this, [this](QMouseEvent* E) {
+    if (FCamera.MouseRelease(E->position().toPoint(), E->modifiers() & Qt::ShiftModifier)) RedrawFigure();
+  });
+  CreateActions();
+}
+
+TDlgBlock::~TDlgBlock() = default;
+
+void TDlgBlock::CreateActions() {
+  const auto action = [this](const QString& Text, auto Slot) {
+    auto* a = new QAction(Text, this);
+    connect(a, &QAction::triggered, this, Slot);
+    return a;
+  };
+  const char* const presets[] = {"Front View", "Side View", "Top View", "Oblique View"};
+  for (int n = 1; n <= 4; ++n)
+    FToolBar << action(QString::fromLatin1(presets[n - 1]), [this, n] { SetView(n); });
+  FToolBar << action(QStringLiteral("Reverse View"), &TDlgBlock::ReverseView) << nullptr;
+
+  FMouseModes = new QActionGroup(this);
+  const struct {
+    const char* Hint;
+    int Mode;
+  } modes[] = {{"Panning", MousePan},
+               {"Zooming", MouseZoom},
+               {"Zoom Window", MouseZoomWindow},
+               {"Rotating", MouseRotate}};
+  for (const auto& m : modes) {
+    QAction* a = action(QString::fromLatin1(m.Hint), [this, mode = m.Mode] { SetMouseMode(mode); });
+    a->setCheckable(true);
+    a->setToolTip(a->text());
+    FMouseModes->addAction(a);
+    FToolBar << a;
+    if (m.Mode == MouseZoomWindow) FZoomWindowAction = a;
+  }
+  FToolBar << nullptr;
+  FToolBar << action(QStringLiteral("Zoom In"), [this] { Zooming(ZoomInFactor); })
+           << action(QStringLiteral("Zoom Out"), [this] { Zooming(ZoomOutFactor); })
+           << action(QStringLiteral("Restart View"), &TDlgBlock::RestartViewButtonClick);
+
+  const auto option = [&](const char* Text, void (TDlgBlock::*Slot)()) {
+    QAction* a = action(QString::fromLatin1(Text), Slot);
+    a->setCheckable(true);
+    return a;
+  };
+  FShowPileCap = option("Foundation", &TDlgBlock::ShowPileCapOption);
+  FShowAllPiles = option("Piles", &TDlgBlock::ShowAllPilesOption);
+  FShowPileNumbers = option("Pile Numbers", &TDlgBlock::ShowPileNumbersOption);
+  FShowSoilLayers = option("Soil Layers", &TDlgBlock::ShowSoilLayersOption);
+  FShowSoilLayerLabels = option("Soil Layer Labels", &TDlgBlock::ShowSoilLayerLabelsOption);
+  FShowSoilLayerDepthLabels = option("Soil Layer Depth Labels", &TDlgBlock::ShowSoilLayerDepthLabelsOption);
+  SyncOptionActions();
+
+  SaveBitmapAction = action(QStringLiteral("Save Bitmap"), &TDlgBlock::SaveBitmapButtonClick);
+  PrintPageAction = action(QStringLiteral("Print Page"), &TDlgBlock::PrintButtonClick);
+  PageSetupAction = action(QStringLiteral("Page Setup"), &TDlgBlock::PageSetupButtonClick);
+}
+
+QList<QAction*> TDlgBlock::ToolBarActions() const { return FToolBar; }
+
+QList<QAction*> TDlgBlock::ShowMenuActions() const {
+  return {FShowPileCap,    FShowAllPiles,        FShowPileNumbers,
+          FShowSoilLayers, FShowSoilLayerLabels, FShowSoilLayerDepthLabels};
+}
+
+void TDlgBlock::SyncOptionActions() {
+  FShowPileCap->setChecked(FOptions.ShowPileCap);
+  FShowAllPiles->setChecked(FOptions.ShowAllPiles);
+  FShowPileNumbers->setChecked(FOptions.ShowPileNumbers);
+  FShowSoilLayers->setChecked(FOptions.ShowSoilLayers);
+  FShowSoilLayerLabels->setChecked(FOptions.ShowSoilLayerLabels);
+  FShowSoilLayerDepthLabels->setChecked(FOptions.ShowSoilLayerDepthLabels);
+}
+
+void TDlgBlock::SetOptions(const TViewOptions& Options) {
+  FOptions = Options;
+  SyncOptionActions();
+  RedrawComplete();
+}
+
+bool TDlgBlock::event(QEvent* Event) {
+  FollowSubWindowActivation(this, Event, FSubWindowActivation, [this] { FormActivate(); });
+  if (Event->type() == QEvent::WindowActivate || (Event->type() == QEvent::Show && !FActivated))
+    FormActivate();
+  return QWidget::event(Event);
+}
+
+void TDlgBlock::closeEvent(QCloseEvent* Event) {
+  emit ViewClosed();
+  Event->accept();
+}
+
+void TDlgBlock::ShowError(const QString& Message) {
+  // One box at a time: a paint that fails again while it is open adds none.
+  if (FShowingError) return;
+  FShowingError = true;
+  ShowViewMessage(this, Message);
+  FShowingError = false;
+}
+
+void TDlgBlock::FormActivate() {
+  // A project the view cannot draw closes it, as the side views do.
+  if (!RunShowingErrors(this, [this] { Activate(); })) close();
+}
+
+void TDlgBlock::Activate() {
+  TProgramData* project = FProject ? FProject() : nullptr;
+  if (!project) return;
+  FScene = BuildScene(*project, FOptions);
+  const auto list = [](const std::vector<TScenePrimitive>& Primitives) {
+    TDrawList l;
+    Tessellate(Primitives, l);
+    return Merged(l);
+  };
+  FLists[CapList] = list(FScene.Cap);
+  FLists[PileList] = list(FScene.Piles);
+  FLists[SoilList] = list(FScene.SoilLayers);
+  FLists[LoadingList] = list(FScene.Loading);
+  FListsStale = true;
+  if (!FActivated) FCamera.CentreOn(FScene.Extents);
+  FActivated = true;
+  GL->ResetSetup();
+  RedrawFigure();
+}
+
+void TDlgBlock::RedrawFigure() {
+  GL->RequestRedraw();
+  GL->update();
+}
+
+void TDlgBlock::RedrawComplete() {
+  // The options decide what the lists hold.
+  if (FActivated) FormActivate();
+}
+
+void TDlgBlock::SetView(int N) {
+  FCamera.SetView(N);
+  RedrawFigure();
+}
+
+void TDlgBlock::ReverseView() {
+  FCamera.ReverseView();
+  RedrawFigure();
+}
+
+void TDlgBlock::Zooming(double Factor) {
+  FCamera.Zooming(Factor);
+  RedrawFigure();
+}
+
+void TDlgBlock::RestartViewButtonClick() {
+  FCamera.Restart(FScene.Extents);
+  RedrawFigure();
+}
+
+void TDlgBlock::SetMouseMode(int Mode) {
+  FCamera.SetMouseMode(Mode);
+  for (QAction* a : FMouseModes->actions()) a->setChecked(false);
+  const int index = QList<int>{MousePan, MouseZoom, MouseZoomWindow, MouseRotate}.indexOf(Mode);
+  if (index >= 0) FMouseModes->actions().at(index)->setChecked(true);
+}
+
+void TDlgBlock::Toggle(bool TViewOptions::*Option) {
+  FOptions.*Option = !(FOptions.*Option);
+  SyncOptionActions();
+  RedrawComplete();
+}
+
+void TDlgBlock::ShowPileNumbersOption() { Toggle(&TViewOptions::ShowPileNumbers); }
+void TDlgBlock::ShowAllPilesOption() { Toggle(&TViewOptions::ShowAllPiles); }
+void TDlgBlock::ShowPileCapOption() { Toggle(&TViewOptions::ShowPileCap); }
+void TDlgBlock::ShowSoilLayersOption() { Toggle(&TViewOptions::ShowSoilLayers); }
+void TDlgBlock::ShowSoilLayerLabelsOption() { Toggle(&TViewOptions::ShowSoilLayerLabels); }
+void TDlgBlock::ShowSoilLayerDepthLabelsOption() { Toggle(&TViewOptions::ShowSoilLayerDepthLabels); }
+
+void TDlgBlock::glRender() {
+  if (!GL->CheckSetup()) glSetupRC();
+  GL->CheckRedraw();
+  DrawFigure();
+}
+
+void TDlgBlock::glSetupRC() {
+  FCamera.SetupProjection(GL->width(), GL->height(), FScene.Extents);
+  if (FListsStale || FListGeneration != GL->ContextGeneration()) CompileLists();
+}
+
+void TDlgBlock::CompileLists() {
+  if (FListGeneration != GL->ContextGeneration()) {
+    FListBase = GL->GLGenLists(GLsizei(FLists.size()));
+    FListGeneration = GL->ContextGeneration();
+  }
+  for (size_t i = 0; i < FLists.size(); ++i) {
+    GL->GLNewList(FListBase + GLuint(i), GL_COMPILE);
+    DrawList(FLists[i]);
+    GL->GLEndList();
+  }
+  FListsStale = false;
+}
+
+void TDlgBlock::DrawList(const TDrawList& List) {
+  for (const TDrawBatch& b : List.Batches) {
+    GL->GLColor(b.Colour.R, b.Colour.G, b.Colour.B, b.Colour.A);
+    GL->GLBegin(GLMode(b.Mode));
+    for (int i = b.First; i < b.First + b.Count; ++i) {
+      const QVector3D& v = List.Vertices[size_t(i)];
+      GL->GLVertex(v.x(), v.y(), v.z());
+    }
+    GL->GLEnd();
+  }
+}
+
+void TDlgBlock::DrawFigure() {
+  GL->GLClearColor(1, 1, 1, 1);
+  GL->GLClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  GL->GLMatrixMode(GL_PROJECTION);
+  GL->GLLoadMatrix(FCamera.Projection().constData());
+  GL->GLMatrixMode(GL_MODELVIEW);
+  GL->GLLoadMatrix(FCamera.FrameModelView().constData());
+  GL->GLShadeModel(GL_SMOOTH);
+  GL->GLEnable(GL_DEPTH_TEST);
+  GL->GLEnable(GL_CULL_FACE);
+  // Soil layers are translucent; opaque faces blend to themselves.
+  GL->GLEnable(GL_BLEND);
+  GL->GLBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  GL->GLEnable(GL_POLYGON_OFFSET_FILL);
+  if (FListGeneration == GL->ContextGeneration()) {
+    for (size_t i = 0; i < FLists.size(); ++i) {
+      // The soil lies a little behind what shares its faces (the top of an
+      // embedded cap at the ground surface), so those show without streaks.
+      const bool soil = i == SoilList;
+      if (soil) GL->GLPolygonOffset(1, 1);
+      GL->GLCallList(FListBase + GLuint(i));
+      if (soil) GL->GLPolygonOffset(0, 0);
+    }
+  }
+  for (const TSceneLabel& l : FScene.Labels) {
+    GL->GLColor(l.Colour.R, l.Colour.G, l.Colour.B, l.Colour.A);
+    GL->TextOut3D(l.Text, l.Anchor.x(), l.Anchor.y(), l.Anchor.z());
+  }
+  GL->GLDisable(GL_DEPTH_TEST);
+  if (FOptions.ShowAxes) {
+    std::vector<TScenePrimitive> lines;
+    std::vector<TSceneLabel> labels;
+    AxesPrimitives(AxisPixels / (FCamera.Zoom * FCamera.FitScale), lines, labels);
+    TDrawList axes;
+    Tessellate(lines, axes);
+    DrawList(axes);
+    for (const TSceneLabel& l : labels) {
+      GL->GLColor(l.Colour.R, l.Colour.G, l.Colour.B, l.Colour.A);
+      GL->TextOut3D(l.Text, l.Anchor.x(), l.Anchor.y(), l.Anchor.z());
+    }
+  }
+  GL->GLDisable(GL_POLYGON_OFFSET_FILL);
+  GL->GLDisable(GL_BLEND);
+  GL->GLDisable(GL_CULL_FACE);
+}
+
+QImage TDlgBlock::RenderImage() {
+  if (GL->width() <= 0 || GL->height() <= 0) return {};
+  const QImage grabbed = GL->grabFramebuffer();
+  if (grabbed.isNull()) return {};
+  return grabbed.convertToFormat(QImage::Format_RGB888);
+}
+
+bool TDlgBlock::SaveBitmap(const QString& FileName, QString& Error) {
+  const QImage image = RenderImage();
+  if (image.isNull()) {
+    Error = QStringLiteral("The 3-D view has no picture to save.");
+    return false;
+  }
+  if (!image.save(FileName, "BMP")) {
+    Error = QStringLiteral("The picture could not be saved to %1.").arg(FileName);
+    return false;
+  }
+  return true;
+}
+
+void TDlgBlock::PrintTo(QPrinter& Printer) {
+  const QImage image = RenderImage();
+  if (image.isNull()) return;
+  Printer.setFullPage(true);
+  QPainter painter;
+  if (!painter.begin(&Printer)) throw EInOutError(QStringLiteral("The printer could not be started."));
+  // The printer's own unprintable border is the layout's least margin.
+  const int resolution = Printer.resolution();
+  QPageLayout physical = Printer.pageLayout();
+  physical.setMargins(physical.minimumMargins());
+  const QRect place =
+      PicturePlacement(physical.fullRectPixels(resolution), physical.paintRectPixels(resolution),
+                       Printer.logicalDpiX(), Printer.logicalDpiY(), PageMargins, image.size());
+  if (!place.isEmpty()) painter.drawImage(place, image);
+  painter.end();
+}
+
+void TDlgBlock::SaveBitmapButtonClick() {
+  RunShowingErrors(this, [this] {
+    QFileDialog dialog(this, QStringLiteral("Save Bitmap"));
+    // Beside the project, named after it.
+    if (const TProgramData* project = FProject ? FProject() : nullptr) {
+      const QFileInfo file(project->FileName);
+      dialog.setDirectory(file.absolutePath());
+      dialog.selectFile(file.completeBaseName() + QStringLiteral(".bmp"));
+    }
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(QStringLiteral("Bitmap files (*.bmp)"));
+    dialog.setDefaultSuffix(QStringLiteral("bmp"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    QString error;
+    if (!SaveBitmap(dialog.selectedFiles().first(), error)) ShowError(error);
+  });
+}
+
+QPrinter& TDlgBlock::Printer() {
+  if (!FPrinter) {
+    FPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    const TProgramData* project = FProject ? FProject() : nullptr;
+    SetupViewPrinter(*FPrinter, QStringLiteral("OPenGL figure"), QPageLayout::Portrait,
+                     project ? project->FileName : QString(), QStringLiteral("3d"));
+  }
+  ApplyMargins(*FPrinter, PageMargins);
+  return *FPrinter;
+}
+
+void TDlgBlock::PrintButtonClick() {
+  RunShowingErrors(this, [this] {
+    QPrintDialog dialog(&Printer(), this);
+    if (dialog.exec() == QDialog::Accepted) PrintTo(*FPrinter);
+  });
+}
+
+void TDlgBlock::PageSetupButtonClick() {
+  RunShowingErrors(this, [this] {
+    QPageSetupDialog dialog(&Printer(), this);
+    if (dialog.exec() == QDialog::Accepted) PageMargins = MarginsOf(FPrinter->pageLayout());
+  });
+}
+
+}  // namespace zavik

@@ -1,0 +1,136 @@
+#pragma once
+// TDlgBlock: the 3-D view of the foundation, a child window of the main
+// window captioned "Zavik, 3D-View". One OpenGL window fills it; it draws the
+// scene of the current project (cap or footing, piles, translucent soil
+// layers, axes) and turns, pans and zooms it with the mouse and the tool bar.
+// It prints and saves the picture as a bitmap.
+//
+// The main window shows it in its MDI area and places the commands below in
+// its tool bar, its "Show 3D View" menu and its File menu.
+
+#include "views/SceneGeometry.h"
+#include "views/Tessellation.h"
+#include "views/ViewCamera.h"
+#include "views/ViewPrinter.h"
+
+#include <QImage>
+#include <QList>
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QActionGroup;
+class QPrinter;
+
+namespace zavik {
+
+class TProgramData;
+class TglWindow;
+
+// The current project, or nullptr while there is none.
+using TProjectAccessor = std::function<TProgramData*()>;
+
+class TDlgBlock : public QWidget {
+  Q_OBJECT
+
+public:
+  explicit TDlgBlock(TProjectAccessor Project, QWidget* Parent = nullptr);
+  ~TDlgBlock() override;
+
+  TglWindow* GL = nullptr;
+
+  const TViewOptions& Options() const { return FOptions; }
+  void SetOptions(const TViewOptions& Options);
+  TViewCamera& Camera() { return FCamera; }
+  const TScene& Scene() const { return FScene; }
+  TPageMargins PageMargins;  // thousandths of an inch
+
+  // Tool bar, in the order of its buttons; a null entry stands for a gap.
+  QList<QAction*> ToolBarActions() const;
+  // The "Show 3D View" menu's items, checked while their option is on.
+  QList<QAction*> ShowMenuActions() const;
+  // The File menu's commands of this view.
+  QAction* SaveBitmapAction = nullptr;
+  QAction* PrintPageAction = nullptr;
+  QAction* PageSetupAction = nullptr;
+
+  // The picture as the window shows it, opaque; a null image when the
+  // window cannot draw.
+  QImage RenderImage();
+  // Writes the picture as a 24-bit bitmap; false with a message on failure.
+  bool SaveBitmap(const QString& FileName, QString& Error);
+  // Prints the picture within the page margins, at the page's top left.
+  void PrintTo(QPrinter& Printer);
+
+public slots:
+  // Reads the project again and redraws; the camera is centred on the
+  // scene the first time.
+  void FormActivate();
+  void RedrawFigure();
+  void RedrawComplete();
+  void SetView(int N);
+  void ReverseView();
+  void Zooming(double Factor);
+  void RestartViewButtonClick();
+  void SetMouseMode(int Mode);
+  void ShowPileNumbersOption();
+  void ShowAllPilesOption();
+  void ShowPileCapOption();
+  void ShowSoilLayersOption();
+  void ShowSoilLayerLabelsOption();
+  void ShowSoilLayerDepthLabelsOption();
+  void SaveBitmapButtonClick();
+  void PrintButtonClick();
+  void PageSetupButtonClick();
+
+signals:
+  // The window closes (and is freed): the main window clears its flag.
+  void ViewClosed();
+
+protected:
+  bool event(QEvent* Event) override;
+  void closeEvent(QCloseEvent* Event) override;
+
+private:
+  void CreateActions();
+  void SyncOptionActions();
+  void glRender();
+  void glSetupRC();
+  void DrawFigure();
+  void DrawList(const TDrawList& List);
+  void CompileLists();
+  void Toggle(bool TViewOptions::*Option);
+  void ShowError(const QString& Message);
+  void Activate();
+  // The view's printer, made on first use, with the view's margins.
+  QPrinter& Printer();
+
+  TProjectAccessor FProject;
+  TViewOptions FOptions;
+  TViewCamera FCamera;
+  TScene FScene;
+  std::array<TDrawList, 4> FLists;  // cap or footing, piles, soil layers, loading
+  bool FListsStale = true;
+  unsigned FListBase = 0;    // first of the four display lists
+  int FListGeneration = -1;  // the context they were compiled in
+  bool FActivated = false;
+  QMetaObject::Connection FSubWindowActivation;
+  bool FShowingError = false;
+  std::unique_ptr<QPrinter> FPrinter;
+
+  QList<QAction*> FToolBar;
+  QActionGroup* FMouseModes = nullptr;
+  QAction* FZoomWindowAction = nullptr;
+  QAction* FShowPileCap = nullptr;
+  QAction* FShowAllPiles = nullptr;
+  QAction* FShowPileNumbers = nullptr;
+  QAction* FShowSoilLayers = nullptr;
+  QAction* FShowSoilLayerLabels = nullptr;
+  QAction* FShowSoilLayerDepthLabels = nullptr;
+};
+
+}  // namespace zavik

@@ -1,0 +1,39 @@
+#pragma once
+// The plan view's drawing as plain data: the outline of the cap or footing
+// and, for a pile foundation, one circle per pile; and the one drawing path
+// that puts it on a window or a page.
+
+#include "views/WorldWindow.h"
+
+#include <vector>
+
+class QPainter;
+
+namespace zavik {
+
+class TProgramData;
+
+struct TPilePlan {
+  double X = 0, Y = 0;
+  double RadiusX = 0, RadiusY = 0;  // of the first pile section, the same for every pile
+};
+
+struct TPlanLayout {
+  std::vector<TPilePlan> Piles;
+  // The outline: the box of the pile centres, or the footing (a circle by
+  // its bounding square).
+  double XMin = 0, XMax = 0, YMin = 0, YMax = 0;
+  // World window that holds the outline and every pile with two radii
+  // around it; Top is the larger y. The default window while there is
+  // nothing of size to show.
+  TWorldWindow Base{-5, 5, 5, -5};
+};
+
+// Raises EListError when the piles have no section to read.
+TPlanLayout BuildPlanLayout(const TProgramData& Project);
+
+// Draws the plan through a mapping; the caller has filled the background.
+void DrawPlanLayout(QPainter& Painter, const TPlanLayout& Layout, const TWorldMapping& Mapping,
+                    const TPaintStyle& Style);
+
+}  // namespace zavik

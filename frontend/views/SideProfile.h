@@ -1,0 +1,55 @@
+#pragma once
+// The soil-pile profile of a side view: a vertical section in the XZ or YZ
+// plane through the soil layers and the foundation, as plain data built from
+// the project, and the one drawing path that puts it on a window or a page.
+
+#include "views/WorldWindow.h"
+
+#include <QPointF>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+class QPainter;
+
+namespace zavik {
+
+class TProgramData;
+
+enum class TProfilePlane { XZ, YZ };
+
+// One rectangle of the foundation in (x, depth): a pile, a footing or the
+// multilayer column. A battered pile is sheared: its width stays horizontal.
+struct TOutlineRecord {
+  QPointF TopLeft, TopRight, BottomLeft, BottomRight;
+};
+
+// A text of the profile: its top at a depth, moved down by a number of
+// screen pixels and of text lines.
+struct TProfileText {
+  double Depth = 0;
+  double PixelOffset = 0;
+  int Line = 0;
+  QString Text;
+};
+
+struct TSideProfile {
+  std::vector<TOutlineRecord> Outlines;
+  std::vector<double> Lines;     // depths of the layer lines across the view
+  std::optional<double> Ground;  // depth of the ground line with its ticks
+  std::vector<TProfileText> Texts;
+  TWorldWindow Base;           // the world window that holds the foundation
+  double TotalPileLength = 0;  // the piles' or the column's length
+};
+
+// The profile of the project in one plane. Also writes the project's
+// FoundationKind (from its FoundationType) and TotalPileLength, which other
+// windows read. Raises EListError when a pile has no section to read.
+TSideProfile BuildSideProfile(TProgramData& Project, TProfilePlane Plane);
+
+// Draws the profile through a mapping; the caller has filled the background.
+void DrawSideProfile(QPainter& Painter, const TSideProfile& Profile, const TWorldMapping& Mapping,
+                     const TPaintStyle& Style);
+
+}  // namespace zavik

@@ -1,0 +1,23 @@
+#include "views/SideView.h"
+
+namespace zavik {
+
+TDlgSideView::TDlgSideView(TProjectAccessor Project, TProfilePlane Plane, QWidget* Parent)
+    : TViewWindow(std::move(Project),
+                  Plane == TProfilePlane::XZ ? QStringLiteral("Side View (XZ-Plane)")
+                                             : QStringLiteral("Side View (YZ-Plane)"),
+                  Plane == TProfilePlane::XZ ? QStringLiteral("side-xz") : QStringLiteral("side-yz"), Parent),
+      FPlane(Plane) {}
+
+void TDlgSideView::Rebuild(TProgramData& Project) { FProfile = BuildSideProfile(Project, FPlane); }
+
+void TDlgSideView::Draw(QPainter& Painter, const TWorldMapping& Mapping, const TPaintStyle& Style) const {
+  DrawSideProfile(Painter, FProfile, Mapping, Style);
+}
+
+QString TDlgSideView::MouseCaption(const QPointF& World) const {
+  return QStringLiteral("Side View X: ") + FixedText(World.x(), 1) + QStringLiteral(" Depth: ") +
+         FixedText(World.y(), 1);
+}
+
+}  // namespace zavik

@@ -1,0 +1,303 @@
+// The 3-D view's scene of each example and of small hand-made projects:
+// cap or footing, piles with their batter, soil layer boxes, their colours and
+// the labels, compared with values worked out by hand from the decks.
+#include "views/SceneGeometry.h"
+
+#include "views/tests/ViewProjects.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <string>
+#include <vector>
+
+namespace zavik {
+namespace {
+
+using testing::Example;
+using testing::MakePileProject;
+using testing::NewProject;
+using testing::SetRows;
+
+std::vector<const TScenePrimitive*> OfKind(const std::vector<TScenePrimitive>& List, TPrimitiveKind Kind) {
+  std::vector<const TScenePrimitive*> found;
+  for (const TScenePrimitive& p : List)
+    if (p.Kind == Kind) found.push_back(&p);
+  return found;
+}
+
+QVector3D Centre(const TScenePrimitive& P) { return P.Place.map(QVector3D()); }
+
+std::vector<std::string> LabelTexts(const TScene& S) {
+  std::vector<std::string> texts;
+  for (const TSceneLabel& l : S.Labels) texts.push_back(l.Text.toStdString());
+  return texts;
+}
+
+struct TExampleScene {
+  const char* Example;
+  int Piles;
+  int Sections;
+  bool LayersGiven;
+  double SoilDepth;
+  double CapCentreZ;
+  std::vector<double> Layers;  // thickness of each layer box, top down
+  std::vector<std::string> LayerNames;
+};
+
+void PrintTo(const TExampleScene& Row, std::ostream* Os) { *Os << Row.Example; }
+
+class ExampleSceneTest : public ::testing::TestWithParam<TExampleScene> {};
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Examples, ExampleSceneTest, ::testing::Values(
+  //             example                   piles sect layers soil  cap z   layer boxes                       names
+  TExampleScene{"single-pile",             1,    3,   false, 0.3,  0.15,  {4, 4, 4, 1},                     {"Side Pile 1", "Side Pile 2", "Side Pile 3", "Bottom"}},
+  TExampleScene{"pile-group",              4,    3,   true,  0.8,  -0.4,  {0.8, 4, 4, 4, 2},                {"Side Cap 1", "Side Pile 1", "Side Pile 2", "Side Pile 3", "Bottom"}},
+  TExampleScene{"pile-group-interaction",  9,    3,   false, 0.75, 0.375, {4, 4, 4, 2.5},                   {"Side Pile 1", "Side Pile 2", "Side Pile 3", "Bottom"}},
+  TExampleScene{"pile-group-battered",     6,    3,   true,  0.8,  -0.4,  {0.8, 4, 4, 4, 2.25},             {"Side Cap 1", "Side Pile 1", "Side Pile 2", "Side Pile 3", "Bottom"}},
+  TExampleScene{"multilayer-column",       0,    0,   true,  2.4,  -1.2,  {1.2, 1.2, 1.2, 1.2, 1.2, 1.5},   {"Side Cap 1", "Side Cap 2", "Side Column 1", "Side Column 2", "Side Column 3", "Bottom"}},
+  TExampleScene{"stratum-rectangular",     0,    0,   false, 0.5,  -0.25, {8, 2},                           {"Stratum", "Bottom"}},
+  TExampleScene{"half-space-harmonic",     0,    0,   true,  1,    -0.5,  {1, 2.5},                         {"Side Cap 1", "Bottom"}},
+  TExampleScene{"half-space-random",       0,    0,   true,  0.8,  -0.4,  {0.8, 1.5},                       {"Side Cap 1", "Bottom"}},
+  TExampleScene{"half-space-transient",    0,    0,   true,  0.3,  -0.15, {0.3, 1.5},                       {"Side Cap 1", "Bottom"}}),
+  [](const auto& Info) {
+    std::string name = Info.param.Example;
+    for (char& c : name) if (c == '-') c = '_';
+    return name;
+  });
+// clang-format on
+
+TEST_P(ExampleSceneTest, DrawsCapPilesAndStackedLayers) {
+  const TExampleScene& row = GetParam();
+  auto v = Example(row.Example);
+  TViewOptions options;
+  options.ShowSoilLayerLabels = true;
+  const TScene scene = BuildScene(v->P(), options);
+  const TSceneExtents& x = scene.Extents;
+
+  EXPECT_EQ(x.LayersGiven, row.LayersGiven);
+  EXPECT_NEAR(x.SoilDepth, row.SoilDepth, 1e-6);
+
+  // The cap or footing: one solid and its outline, centred at its height.
+  ASSERT_EQ(scene.Cap.size(), 2u);
+  const TScenePrimitive& cap = scene.Cap[0];
+  EXPECT_EQ(cap.Kind, v->P().FootingShape ? TPrimitiveKind::SolidCylinder : TPrimitiveKind::SolidBox);
+  EXPECT_NEAR(Centre(cap).z(), row.CapCentreZ, 1e-6);
+  EXPECT_NEAR(cap.Size.z(), row.SoilDepth, 1e-6);
+  EXPECT_EQ(cap.Colour, SceneColours::CapGrey);
+
+  const auto sides = OfKind(scene.Piles, TPrimitiveKind::ShadeCylinder);
+  EXPECT_EQ(int(sides.size()), row.Piles * row.Sections);
+  // Every pile is closed at its head and its tip.
+  EXPECT_EQ(OfKind(scene.Piles, TPrimitiveKind::Disc).size(), size_t(2 * row.Piles));
+
+  // Layer boxes stack from the ground surface down without gaps, each twice
+  // the footing's plan size.
+  const auto boxes = OfKind(scene.SoilLayers, TPrimitiveKind::SolidBox);
+  ASSERT_EQ(boxes.size(), row.Layers.size());
+  double top = 0;
+  for (size_t i = 0; i < boxes.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_NEAR(boxes[i]->Size.z(), row.Layers[i], 1e-5);
+    EXPECT_NEAR(Centre(*boxes[i]).z(), top - row.Layers[i] / 2, 1e-5);
+    EXPECT_NEAR(boxes[i]->Size.x(), 2 * x.ExtentX, 1e-5);
+    EXPECT_NEAR(boxes[i]->Size.y(), 2 * x.ExtentY, 1e-5);
+    EXPECT_FLOAT_EQ(boxes[i]->Colour.A, 0.5f);
+    top -= row.Layers[i];
+  }
+  EXPECT_EQ(LabelTexts(scene), row.LayerNames);
+  // The scene's depth holds every layer above the soil below.
+  EXPECT_LE(x.ZMin, top + row.Layers.back() + 1e-9);
+  EXPECT_GE(x.ExtentZ, x.ZMax - x.ZMin - 1e-9);
+}
+
+TEST(Scene, BatteredPilesLeanInTheirPlaneFromTheCapBottom) {
+  auto v = Example("pile-group-battered");
+  const TScene scene = BuildScene(v->P(), TViewOptions());
+  const auto sides = OfKind(scene.Piles, TPrimitiveKind::ShadeCylinder);
+  ASSERT_EQ(sides.size(), 18u);
+  // (x, y, angle, plane) of the deck's six piles; 12 m long under a 0.8 m cap.
+  const struct {
+    double X, Y, Angle;
+    int Plane;
+  } piles[] = {{-1.5, -1, -10, 1}, {0, -1, -8, 2}, {1.5, -1, 10, 1},
+               {-1.5, 1, -10, 1},  {0, 1, 8, 2},   {1.5, 1, 10, 1}};
+  for (int p = 0; p < 6; ++p) {
+    SCOPED_TRACE(p);
+    const double a = piles[p].Angle * std::numbers::pi / 180;
+    const double lean = std::sin(a) * 12, drop = std::cos(a) * 12;
+    const QVector3D head = sides[size_t(3 * p)]->Place.map(QVector3D(0, 0, 2));
+    const QVector3D tip = sides[size_t(3 * p + 2)]->Place.map(QVector3D(0, 0, -2));
+    EXPECT_NEAR(head.x(), piles[p].X, 1e-5);
+    EXPECT_NEAR(head.y(), piles[p].Y, 1e-5);
+    EXPECT_NEAR(head.z(), -0.8, 1e-5);
+    EXPECT_NEAR(tip.x(), piles[p].X + (piles[p].Plane == 1 ? lean : 0), 1e-4);
+    EXPECT_NEAR(tip.y(), piles[p].Y + (piles[p].Plane == 2 ? lean : 0), 1e-4);
+    EXPECT_NEAR(tip.z(), -0.8 - drop, 1e-4);
+  }
+}
+
+TEST(Scene, RoundPileIsDrawnWithItsOwnRadius) {
+  auto v = Example("single-pile");
+  const TScene scene = BuildScene(v->P(), TViewOptions());
+  for (const TScenePrimitive& p : scene.Piles) {
+    EXPECT_FLOAT_EQ(p.Size.x(), 0.3f);
+    EXPECT_FLOAT_EQ(p.Size.y(), 0.3f);
+  }
+}
+
+TEST(Scene, UnbatteredPileIsVerticalWhateverItsPlane) {
+  auto v = NewProject();
+  MakePileProject(v->P(), 3, 3, {{1, 2, 0, 1}, {-1, 2, 0, 2}}, {{6, 0.25, 0.25}});
+  const TScene scene = BuildScene(v->P(), TViewOptions());
+  const auto sides = OfKind(scene.Piles, TPrimitiveKind::ShadeCylinder);
+  ASSERT_EQ(sides.size(), 2u);
+  for (const TScenePrimitive* s : sides) {
+    const QVector3D axis = s->Place.mapVector(QVector3D(0, 0, 1));
+    EXPECT_NEAR(axis.z(), 1, 1e-6);
+  }
+}
+
+TEST(Scene, PilesAreDrawnOnlyForAPileFoundation) {
+  auto v = Example("multilayer-column");
+  v->T().Pilecoord->SetRowCount(3);
+  v->T().PileData->SetRowCount(2);
+  EXPECT_TRUE(BuildScene(v->P(), TViewOptions()).Piles.empty());
+}
+
+TEST(Scene, CapOfNoLayerThicknessStandsOnTheGroundWithNumbersOnTop) {
+  auto v = NewProject();
+  MakePileProject(v->P(), 4, 2, {{-1, 0}, {1, 0}}, {{5, 0.2, 0.2}});
+  TViewOptions options;
+  options.ShowPileNumbers = true;
+  TScene scene = BuildScene(v->P(), options);
+  EXPECT_FALSE(scene.Extents.LayersGiven);
+  EXPECT_NEAR(scene.Extents.SoilDepth, 0.15 * 2, 1e-9);
+  EXPECT_NEAR(Centre(scene.Cap[0]).z(), 0.15, 1e-6);
+  ASSERT_EQ(scene.Labels.size(), 2u);
+  EXPECT_EQ(scene.Labels[1].Text, QStringLiteral("2"));
+  EXPECT_EQ(scene.Labels[1].Anchor, QVector3D(1, 0, 0.3f));
+  EXPECT_EQ(scene.Labels[1].Colour, SceneColours::PileNumber);
+
+  // A circle's default thickness is three tenths of its radius.
+  v->P().FootingShape = 1;
+  v->P().FootingRadius = 2;
+  scene = BuildScene(v->P(), options);
+  EXPECT_NEAR(scene.Extents.SoilDepth, 0.6, 1e-9);
+  EXPECT_EQ(scene.Cap[0].Kind, TPrimitiveKind::SolidCylinder);
+}
+
+TEST(Scene, LayerWithoutThicknessLeavesNoGapAndTakesNoColour) {
+  auto v = NewProject();
+  MakePileProject(v->P(), 4, 4, {{0, 0}}, {{3, 0.2, 0.2}});
+  SetRows(v->T().pilecapsoil, {{0.5}, {0}, {0.7}});
+  const TScene scene = BuildScene(v->P(), TViewOptions());
+  const auto boxes = OfKind(scene.SoilLayers, TPrimitiveKind::SolidBox);
+  ASSERT_EQ(boxes.size(), 4u);  // two cap layers, one pile layer, the bottom
+  EXPECT_NEAR(Centre(*boxes[1]).z(), -0.5 - 0.35, 1e-6);
+  EXPECT_EQ(boxes[0]->Colour, LayerColour(0));
+  EXPECT_EQ(boxes[1]->Colour, LayerColour(1));
+  EXPECT_EQ(boxes[2]->Colour, LayerColour(2));
+}
+
+TEST(Scene, ThirteenthLayerStartsTheColoursAgain) {
+  auto v = NewProject();
+  MakePileProject(v->P(), 4, 4, {{0, 0}},
+                  {{1, .2, .2},
+                   {1, .2, .2},
+                   {1, .2, .2},
+                   {1, .2, .2},
+                   {1, .2, .2},
+                   {1, .2, .2},
+                   {1, .2, .2},
+                   {1, .2, .2},
+                   {1, .2, .2},
+                   {1, .2, .2},
+                   {1, .2, .2},
+                   {1, .2, .2}});
+  SetRows(v->T().pilecapsoil, {{0.5}});
+  const TScene scene = BuildScene(v->P(), TViewOptions());
+  const auto boxes = OfKind(scene.SoilLayers, TPrimitiveKind::SolidBox);
+  ASSERT_EQ(boxes.size(), 14u);
+  for (int i = 0; i < 12; ++i) EXPECT_EQ(boxes[size_t(i)]->Colour, LayerColour(i)) << i;
+  EXPECT_EQ(boxes[12]->Colour, LayerColour(0));
+  EXPECT_EQ(boxes[13]->Colour, LayerColour(4));  // the soil below
+  EXPECT_EQ(LayerColour(12), LayerColour(0));
+  EXPECT_EQ(LayerColour(-1), LayerColour(0));
+}
+
+TEST(Scene, MultilayerWithAShortElementTableDrawsTheLayersItHas) {
+  auto v = Example("multilayer-column");
+  v->T().MultiElement->SetRowCount(3);
+  TScene scene;
+  ASSERT_NO_THROW(scene = BuildScene(v->P(), TViewOptions()));
+  EXPECT_EQ(OfKind(scene.SoilLayers, TPrimitiveKind::SolidBox).size(), 4u);  // three and the bottom
+
+  // A side-soil table longer than the element table sums what there is.
+  v->T().MultiElement->SetRowCount(1);
+  EXPECT_NEAR(GetMaxDims(v->P()).SoilDepth, 1.2, 1e-6);
+}
+
+TEST(Scene, DepthLabelsGiveEachLayerTopAndTheBottom) {
+  auto v = Example("pile-group-battered");
+  TViewOptions options;
+  options.ShowSoilLayerDepthLabels = true;
+  const TScene scene = BuildScene(v->P(), options);
+  EXPECT_EQ(LabelTexts(scene),
+            (std::vector<std::string>{"0.000E+00", "0.800", "4.800", "8.800", "12.800", "Bottom"}));
+  // Depth labels stand off the block's front left corner at each layer's top.
+  const TSceneExtents& x = scene.Extents;
+  EXPECT_EQ(scene.Labels[1].Anchor,
+            QVector3D(float(x.XMin - 0.5 * x.ExtentX), float(x.YMin - 0.5 * x.ExtentY), -0.8f));
+  EXPECT_NEAR(scene.Labels.back().Anchor.z(), -(12.8 + 2.25), 1e-5);
+}
+
+TEST(Scene, OptionsLeaveOutWhatIsHidden) {
+  auto v = Example("pile-group");
+  TViewOptions options;
+  options.ShowPileCap = options.ShowAllPiles = options.ShowSoilLayers = false;
+  const TScene scene = BuildScene(v->P(), options);
+  EXPECT_TRUE(scene.Cap.empty());
+  EXPECT_TRUE(scene.Piles.empty());
+  EXPECT_TRUE(scene.SoilLayers.empty());
+  EXPECT_TRUE(scene.Loading.empty());
+}
+
+struct TValueLabel {
+  double Value;
+  const char* Text;
+};
+
+class ValueLabelTest : public ::testing::TestWithParam<TValueLabel> {};
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Depths, ValueLabelTest, ::testing::Values(
+  TValueLabel{0,          "0.000E+00"},
+  TValueLabel{0.001,      "1.000E-03"},
+  TValueLabel{0.0011,     "0.001"},
+  TValueLabel{-12.8,      "-12.800"},
+  TValueLabel{99999.5,    "99999.500"},
+  TValueLabel{100000,     "1.000E+05"},
+  TValueLabel{-123456.7,  "-1.235E+05"}));
+// clang-format on
+
+TEST_P(ValueLabelTest, UsesExponentFormOnlyForTinyAndHugeValues) {
+  EXPECT_EQ(GetValueLabel(GetParam().Value).toStdString(), GetParam().Text);
+}
+
+TEST(Axes, AreLengthLongAndLabelledAtTheirEnds) {
+  std::vector<TScenePrimitive> lines;
+  std::vector<TSceneLabel> labels;
+  AxesPrimitives(2.5, lines, labels);
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[2].Size, QVector3D(0, 0, -2.5f));  // Z points down into the soil
+  EXPECT_EQ(lines[0].Colour, SceneColours::AxisX);
+  ASSERT_EQ(labels.size(), 3u);
+  EXPECT_EQ(labels[1].Text, QStringLiteral("Y"));
+  EXPECT_EQ(labels[1].Anchor, QVector3D(0, 2.5f, 0));
+}
+
+}  // namespace
+}  // namespace zavik

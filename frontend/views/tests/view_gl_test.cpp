@@ -1,0 +1,211 @@
+// The 3-D view drawn by OpenGL (Mesa under Xvfb): the saved bitmap is an
+// opaque 24-bit picture showing the cap in its own grey, translucent layers
+// leave no translucent pixel, 3-D texts land at their anchors, and the
+// picture prints.
+#include "views/BlockView.h"
+#include "views/GLWindow.h"
+
+#include "views/tests/ViewProjects.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPrinter>
+#include <QSurfaceFormat>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+#include <memory>
+
+namespace zavik {
+namespace {
+
+using testing::Example;
+
+struct GLViewTest : ::testing::Test {
+  std::unique_ptr<testing::TViewProject> Project = Example("pile-group");
+  std::unique_ptr<TDlgBlock> View;
+  QTemporaryDir Dir;
+
+  void Open(const TViewOptions& Options) {
+    View = std::make_unique<TDlgBlock>([this] { return &Project->P(); });
+    View->setAttribute(Qt::WA_DeleteOnClose, false);
+    View->resize(640, 480);
+    View->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(View.get()));
+    View->SetOptions(Options);
+    ASSERT_TRUE(View->GL->isValid()) << "no OpenGL context";
+  }
+  // Window pixel of a model point in the frame last drawn.
+  QPoint Pixel(const QVector3D& Model) {
+    const auto at = View->Camera().ToWindow(Model);
+    EXPECT_TRUE(at.has_value());
+    return at.value_or(QPointF()).toPoint();
+  }
+};
+
+bool Near(QColor Got, QColor Want, int Tolerance) {
+  return std::abs(Got.red() - Want.red()) <= Tolerance && std::abs(Got.green() - Want.green()) <= Tolerance &&
+         std::abs(Got.blue() - Want.blue()) <= Tolerance;
+}
+
+TEST_F(GLViewTest, SavedBitmapIsOpaqueAndShowsTheCapInItsGrey) {
+  TViewOptions options;
+  options.ShowSoilLayers = false;
+  options.ShowAxes = false;  // the Z axis runs down through the cap's centre
+  Open(options);
+  const QString file = Dir.filePath(QStringLiteral("view.bmp"));
+  QString error;
+  ASSERT_TRUE(View->SaveBitmap(file, error)) << error.toStdString();
+
+  QFile bmp(file);
+  ASSERT_TRUE(bmp.open(QIODevice::ReadOnly));
+  const QByteArray header = bmp.read(30);
+  ASSERT_EQ(header.left(2), QByteArray("BM"));
+  EXPECT_EQ(quint8(header[28]) | quint8(header[29]) << 8, 24);  // bits per pixel
+
+  const QImage saved(file);
+  ASSERT_EQ(saved.size(), View->GL->size());
+  EXPECT_FALSE(saved.hasAlphaChannel());
+  const QVector3D cap = View->Scene().Cap.at(0).Place.map(QVector3D());
+  const QColor grey = QColor::fromRgbF(0.25f, 0.25f, 0.25f);
+  EXPECT_TRUE(Near(saved.pixelColor(Pixel(cap)), grey, 2))
+      << saved.pixelColor(Pixel(cap)).name().toStdString();
+  // Above the cap the ground is open: the white background.
+  EXPECT_EQ(saved.pixelColor(Pixel(cap + QVector3D(0, 0, 3))), QColor(Qt::white));
+}
+
+TEST_F(GLViewTest, MovedToAnotherWindowDrawsItsSceneAgain) {
+  TViewOptions options;
+  options.ShowSoilLayers = false;
+  options.ShowAxes = false;
+  Open(options);
+  const int generation = View->GL->ContextGeneration();
+  // Qt gives the GL window a new context in its new window: the display
+  // lists of the old one are gone and must be built again.
+  QWidget other;
+  other.resize(700, 500);
+  View->setParent(&other);
+  View->move(0, 0);
+  other.show();
+  View->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
+  const QImage picture = View->RenderImage();
+  ASSERT_GT(View->GL->ContextGeneration(), generation);
+  const QVector3D cap = View->Scene().Cap.at(0).Place.map(QVector3D());
+  EXPECT_TRUE(Near(picture.pixelColor(Pixel(cap)), QColor::fromRgbF(0.25f, 0.25f, 0.25f), 2));
+  View->setParent(nullptr);
+}
+
+TEST_F(GLViewTest, TranslucentLayersLeaveAnOpaquePicture) {
+  // Even where the program's surfaces keep an alpha channel.
+  const QSurfaceFormat saved = QSurfaceFormat::defaultFormat();
+  QSurfaceFormat withAlpha = saved;
+  withAlpha.setAlphaBufferSize(8);
+  QSurfaceFormat::setDefaultFormat(withAlpha);
+  Open(TViewOptions());
+  QSurfaceFormat::setDefaultFormat(saved);
+  ASSERT_EQ(View->GL->format().alphaBufferSize(), 8);
+  const QImage frame = View->GL->grabFramebuffer();
+  ASSERT_FALSE(frame.isNull());
+  ASSERT_TRUE(frame.hasAlphaChannel());
+  const QVector3D layer = View->Scene().SoilLayers.at(1).Place.map(QVector3D());
+  const QColor tinted = frame.pixelColor(Pixel(layer + QVector3D(3, 0, 0)));
+  EXPECT_NE(tinted, QColor(Qt::white));  // the layer is drawn there
+  int translucent = 0;
+  for (int y = 0; y < frame.height(); ++y)
+    for (int x = 0; x < frame.width(); ++x) translucent += qAlpha(frame.pixel(x, y)) != 255;
+  EXPECT_EQ(translucent, 0);
+}
+
+TEST_F(GLViewTest, PileNumbersStandAtThePileHeads) {
+  TViewOptions options;
+  options.ShowPileNumbers = true;
+  options.ShowSoilLayers = false;
+  options.ShowPileCap = false;
+  options.ShowAxes = false;
+  Open(options);
+  View->SetView(3);  // from above
+  const QImage frame = View->RenderImage();
+  // The text of pile 4 (at 1.5, 1.5) starts at its anchor and is red.
+  const QPoint anchor = Pixel(QVector3D(1.5f, 1.5f, 0));
+  int red = 0;
+  for (int y = anchor.y() - 12; y <= anchor.y(); ++y)
+    for (int x = anchor.x(); x <= anchor.x() + 10; ++x) {
+      const QColor c = frame.pixelColor(x, y);
+      red += c.red() > 150 && c.green() < 100 && c.blue() < 100;
+    }
+  EXPECT_GT(red, 3);
+}
+
+TEST_F(GLViewTest, ActivatingItsSubWindowReadsTheProjectAgain) {
+  QMdiArea area;
+  area.resize(800, 600);
+  auto* block = new TDlgBlock([this] { return &Project->P(); });
+  QMdiSubWindow* blockWindow = area.addSubWindow(block);
+  QMdiSubWindow* other = area.addSubWindow(new QWidget);
+  area.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&area));
+  const auto piles = [block] {
+    int sides = 0;
+    for (const TScenePrimitive& p : block->Scene().Piles) sides += p.Kind == TPrimitiveKind::ShadeCylinder;
+    return sides / 3;  // three sections each
+  };
+  ASSERT_EQ(piles(), 4);
+  Project->T().Pilecoord->SetRowCount(2);
+  area.setActiveSubWindow(other);
+  area.setActiveSubWindow(blockWindow);
+  QApplication::processEvents();
+  EXPECT_EQ(piles(), 2);
+}
+
+TEST_F(GLViewTest, PrintsThePictureOnAPage) {
+  Open(TViewOptions());
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(Dir.filePath(QStringLiteral("view.pdf")));
+  View->PrintTo(printer);
+  QFile pdf(printer.outputFileName());
+  ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(pdf.read(5) == "%PDF-");
+  EXPECT_GT(pdf.size(), 10000);  // the picture is in it
+}
+
+TEST(GLWindow, SwitchesReachTheContextOutsideAPaint) {
+  TglWindow gl;
+  gl.resize(200, 150);
+  gl.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&gl));
+  gl.SetDepthTesting(true);
+  EXPECT_TRUE(gl.DepthTesting());
+  gl.SetDepthTesting(false);
+  EXPECT_FALSE(gl.DepthTesting());
+  gl.SetShadeModel(glFlat);
+  EXPECT_EQ(gl.ShadeModel(), glFlat);
+  gl.SetShadeModel(glSmooth);
+  EXPECT_EQ(gl.ShadeModel(), glSmooth);
+  EXPECT_EQ(gl.LightCount(), 8);
+}
+
+TEST(GLWindow, CallOutOfPlaceRaisesAndAFailedPaintIsReportedNotThrown) {
+  TglWindow gl;
+  gl.resize(200, 150);
+  gl.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&gl));
+  gl.BeginGLCall();
+  gl.GLEnd();  // no glBegin before it
+  EXPECT_THROW(gl.EndGLCall(), EOpenGL);
+
+  QString reported;
+  QObject::connect(&gl, &TglWindow::PaintFailed, [&reported](const QString& M) { reported = M; });
+  gl.OnPaint = [](TglWindow*) { throw EOpenGL(QStringLiteral("SetPixelFormat failed")); };
+  EXPECT_FALSE(gl.grabFramebuffer().isNull());
+  EXPECT_EQ(reported, QStringLiteral("SetPixelFormat failed"));
+}
+
+}  // namespace
+}  // namespace zavik
