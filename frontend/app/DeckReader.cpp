@@ -5,7 +5,8 @@
 #include "app/FoundationSystem.h"
 
 #include "controls/ColumnTypes.h"
-#include "controls/KavString.h"
+#include "controls/NumberHelpers.h"
+#include "controls/StringHelpers.h"
 #include "controls/NumberFormat.h"
 #include "controls/WordRead.h"
 

@@ -8,7 +8,7 @@ QString DeckFloatToStr(long double Value) { return FloatToStrGeneral(Value, 8, Q
 
 TProgramData::TProgramData(TProjectTables& Tables) : FTables(&Tables) {
   // No input window may keep values of the project this one replaces.
-  FTables->CloseAllChildren();
+  emit FTables->NewProjectStarting();
   ConvertUnits(2);
   for (TGridTable* t : FTables->Tables()) {
     t->SetRowCount(0);
@@ -51,7 +51,7 @@ void TProgramData::ConvertUnits(int Target) {
   }
   Units = Target;
   for (TGridTable* t : FTables->Tables()) t->SetUnits(Target);
-  FTables->RefreshOpenWindows();
+  emit FTables->UnitsConverted(Target);
 }
 
 }  // namespace zavik

@@ -26,9 +26,9 @@ QString DeckFloatToStr(long double Value);
 
 class TProgramData {
 public:
-  // A new project: the defaults below, in SI units. Closes the owner's child
-  // windows first, resets every table to one row of defaults and clears the
-  // modified flag.
+  // A new project: the defaults below, in SI units. Tells the tables'
+  // NewProjectStarting first (the owner's child windows close), resets every
+  // table to one row of defaults and clears the modified flag.
   explicit TProgramData(TProjectTables& Tables);
 
   // A project read from a deck. The file is read whole first: when it cannot
@@ -54,7 +54,8 @@ public:
 
   // Rescales the fields and every table to unit system 1 (English) or 2 (SI);
   // other values are clamped to that range. Choosing the system in force
-  // changes nothing. The owner's open windows are refreshed.
+  // changes no value. Ends by telling the tables' UnitsConverted, on which
+  // the owner refreshes its open windows.
   void ConvertUnits(int Target);
 
   TProjectTables& Tables() const { return *FTables; }

@@ -1,12 +1,10 @@
 #include "app/ProjectTables.h"
 
-#include "controls/KavConst.h"
+#include "controls/Guards.h"
 
 namespace zavik {
 
 namespace {
-
-int LiveSets = 0;
 
 // Stored column definitions, one per table, in the order of the columns.
 const char* const DColumns = R"~(5,
@@ -96,8 +94,6 @@ const char* const MassCalColumns = R"~(7,
 }  // namespace
 
 TProjectTables::TProjectTables(QObject* Parent) : QObject(Parent) {
-  RaiseIf(LiveSets > 0, QStringLiteral("Only one set of project tables may exist"));
-  ++LiveSets;
   // Every Identifier is taken before any column refers to one.
   D = Define("D", 15, "Soil Properties", 20, "Layer", true);
   TLoadtype = Define("TLoadtype", 14, "Transient Loading Data", 0, "Number", true);
@@ -130,7 +126,6 @@ TProjectTables::~TProjectTables() {
   // The nested load tables go with their rows, before their templates.
   for (TGridTable* t : FTables) t->SetRowCount(0);
   qDeleteAll(FTables);
-  --LiveSets;
 }
 
 TGridTable* TProjectTables::Define(const char* Name, int Identifier, const char* Caption,
@@ -156,15 +151,7 @@ TGridTable* TProjectTables::TableByName(const QString& Name) const {
 
 void TProjectTables::SetModified(bool Value) {
   FModified = Value;
-  if (OnModifiedChanged) OnModifiedChanged(Value);
-}
-
-void TProjectTables::CloseAllChildren() {
-  if (OnCloseAllChildren) OnCloseAllChildren();
-}
-
-void TProjectTables::RefreshOpenWindows() {
-  if (OnRefreshOpenWindows) OnRefreshOpenWindows();
+  emit ModifiedChanged(Value);
 }
 
 }  // namespace zavik

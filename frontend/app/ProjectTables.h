@@ -2,8 +2,8 @@
 // The thirteen tables that hold the row data of the open project: soil layers,
 // pile and foundation elements, pile coordinates, mass components, load
 // histories and spectra. Their columns come from stored column definitions.
-// The window that owns the project keeps one TProjectTables and connects its
-// hooks; until that window exists the object stands alone.
+// The window that owns the project keeps one TProjectTables and acts on its
+// signals; the object itself opens, closes and refreshes no window.
 
 #include "controls/Table.h"
 
@@ -11,14 +11,13 @@
 #include <QObject>
 #include <QString>
 
-#include <functional>
-
 namespace zavik {
 
 class TProjectTables : public QObject {
+  Q_OBJECT
 public:
-  // Only one set may live at a time: the nested load tables find their
-  // templates by Identifier, which must be unique among the live tables.
+  // The tables find their templates by Identifier among the tables of this
+  // object, so sets of project tables may live side by side.
   explicit TProjectTables(QObject* Parent = nullptr);
   ~TProjectTables() override;
   TProjectTables(const TProjectTables&) = delete;
@@ -43,17 +42,18 @@ public:
   // A table by its component name ("D", "pilecapsoil", ...); nullptr if none.
   TGridTable* TableByName(const QString& Name) const;
 
-  // The project's modified flag; every change reaches OnModifiedChanged.
+  // The project's modified flag; every setting is told through ModifiedChanged.
   bool Modified() const { return FModified; }
   void SetModified(bool Value);
 
-  // What the owning window does for a new project and a unit change.
-  void CloseAllChildren();
-  void RefreshOpenWindows();
-
-  std::function<void(bool Modified)> OnModifiedChanged;
-  std::function<void()> OnCloseAllChildren;
-  std::function<void()> OnRefreshOpenWindows;
+signals:
+  void ModifiedChanged(bool Modified);
+  // A new project is being made on these tables, before its defaults are
+  // set: windows that hold values of the present project close now.
+  void NewProjectStarting();
+  // The project and every table were converted to the unit system: open
+  // windows show the converted values.
+  void UnitsConverted(int Units);
 
 private:
   TGridTable* Define(const char* Name, int Identifier, const char* Caption, int MaxRows,

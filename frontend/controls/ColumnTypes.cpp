@@ -1,7 +1,7 @@
 #include "controls/ColumnTypes.h"
 
 #include "controls/ColumnUnits.h"
-#include "controls/KavString.h"
+#include "controls/NumberHelpers.h"
 #include "controls/ExpressionEvaluator.h"
 #include "controls/NumberFormat.h"
 #include "controls/ValueStream.h"
@@ -62,7 +62,6 @@ int TEnumColumn::GetInteger(int Row) const {
 void TEnumColumn::StoreValue(int Row, int Value) {
   if (FValues[Row] == Value) return;
   FValues[Row] = Value;
-  if (auto combo = static_cast<TComboControl*>(GetControl(Row))) combo->SetItemIndex(Value - 1);
   DoChange(Row);
 }
 
@@ -80,10 +79,6 @@ void TEnumColumn::SetText(int Row, const QString& Text) {
   SetInteger(Row, RoundToInt(value));
 }
 
-int TEnumColumn::MinWidth(const TCanvas& Canvas) const {
-  return std::max(TColumn::MinWidth(Canvas), Canvas.PixelsPerInch * 3 / 2);
-}
-
 void TEnumColumn::WriteData(TValueWriter& Writer) const {
   TColumn::WriteData(Writer);
   Writer.WriteListBegin();
@@ -96,53 +91,6 @@ std::unique_ptr<TColumn> TEnumColumn::Clone(TGridTable* NewTable) const {
   CopyBaseTo(*c);
   c->FItems = FItems;
   return c;
-}
-
-TInPlaceControl* TEnumColumn::GetControl(int Row) const {
-  for (const auto& combo : FCombos)
-    if (combo->Row == Row) return combo.get();
-  return nullptr;
-}
-
-void TEnumColumn::AllocateControls(TControlHost* Parent, int ATopRow, int ACount) {
-  RaiseIf(!Parent, QStringLiteral("null parent"));
-  RaiseIf(!FCombos.empty() && Parent != FComboParent,
-          QStringLiteral("Error attempt to change parent with controls already allocated"));
-  FComboParent = Parent;
-  ACount = std::max(ACount, 0);
-  while (int(FCombos.size()) > ACount) FCombos.pop_back();
-  while (int(FCombos.size()) < ACount) {
-    std::unique_ptr<TComboControl> combo = Parent->CreateCombo();
-    combo->SetItems(FItems);
-    combo->OnChange = [this](TComboControl* c) { ComboChange(c); };
-    combo->OnEnter = [this](TComboControl* c) { ComboEnter(c); };
-    FCombos.push_back(std::move(combo));
-  }
-  for (int i = 0; i < ACount; ++i) {
-    TComboControl* combo = FCombos[i].get();
-    combo->Row = ATopRow + i;
-    combo->SetVisible(false);
-    // A row that the column does not hold shows no selection.
-    const bool held = combo->Row >= 0 && combo->Row < CellCount();
-    combo->SetItemIndex(held ? FValues[combo->Row] - 1 : -1);
-    combo->BringToFront();
-  }
-}
-
-void TEnumColumn::FreeControls() {
-  FCombos.clear();
-  FComboParent = nullptr;
-}
-
-void TEnumColumn::ComboChange(TComboControl* Combo) {
-  RaiseIf(Combo->Row < 0 || Combo->Row >= CellCount(),
-          QStringLiteral("Unexpected row for combobox"));
-  const int value = Combo->ItemIndex() + 1;
-  if (FValues[Combo->Row] != value) SetInteger(Combo->Row, value);
-}
-
-void TEnumColumn::ComboEnter(TComboControl* Combo) {
-  if (OnSelectCell) OnSelectCell(this, Combo->Row);
 }
 
 // ---------------------------------------------------------------------------
@@ -182,18 +130,13 @@ void TIntColumn::SetInteger(int Row, int Value) {
 QString TIntColumn::GetText(int Row) const { return QString::number(GetInteger(Row)); }
 
 void TIntColumn::SetText(int Row, const QString& Text) {
+  // The entry is checked whether or not an editor window is open.
   const long double value = EvaluateExpression(Text);
-  if (Table() && Table()->Form()) {
-    RaiseIf<EAssignError>(fabsl(FracPart(value)) > 1e-10L,
-                          QStringLiteral("Entry must be an integer."));
-    RaiseIfFmt<EAssignError>(value < MinValue || value > MaxValue,
-                             "Entry must be between %d and %d.", MinValue, MaxValue);
-  }
+  RaiseIf<EAssignError>(fabsl(FracPart(value)) > 1e-10L,
+                        QStringLiteral("Entry must be an integer."));
+  RaiseIfFmt<EAssignError>(value < MinValue || value > MaxValue,
+                           "Entry must be between %d and %d.", MinValue, MaxValue);
   SetInteger(Row, RoundToInt(value));
-}
-
-int TIntColumn::MinWidth(const TCanvas& Canvas) const {
-  return std::max(TColumn::MinWidth(Canvas), Canvas.PixelsPerInch / 2);
 }
 
 void TIntColumn::WriteData(TValueWriter& Writer) const {
@@ -329,10 +272,6 @@ void TFloatColumn::SetUnits(int Units) {
   }
 }
 
-int TFloatColumn::MinWidth(const TCanvas& Canvas) const {
-  return std::max(TColumn::MinWidth(Canvas), Canvas.PixelsPerInch / 2);
-}
-
 void TFloatColumn::WriteData(TValueWriter& Writer) const {
   TColumn::WriteData(Writer);
   Writer.WriteBoolean(TopDepth);
@@ -353,7 +292,8 @@ std::unique_ptr<TColumn> TFloatColumn::Clone(TGridTable* NewTable) const {
 // ---------------------------------------------------------------------------
 // TTableColumn
 
-TTableColumn::TTableColumn(TGridTable* Table, TValueReader& Reader) : TColumn(Table, Reader) {
+TTableColumn::TTableColumn(TGridTable* Table, TValueReader& Reader)
+    : TColumn(Table, Reader), Templates(Table) {
   bool current = false;
   if (Reader.NextValue() == TValueType::String) current = Reader.ReadString() == kTableTag;
   if (current) {
@@ -362,26 +302,25 @@ TTableColumn::TTableColumn(TGridTable* Table, TValueReader& Reader) : TColumn(Ta
     Reader.ReadListEnd();
     return;
   }
-  // Older data: one GridTables index.
-  const int index = Reader.ReadInteger();
+  // Older data: one table, by its position among the live tables of the
+  // scope in creation order. The position is resolved now, once: positions
+  // move when tables are freed.
+  TGridTable* target = GridTables(Table->Scope()).value(Reader.ReadInteger(), nullptr);
   TEnumColumn* first = Table->ColumnCount() > 0 ? dynamic_cast<TEnumColumn*>(Table->Columns(0))
                                                 : nullptr;
   if (!first) {
-    Templates.AddIndex(index);
+    Templates.AddTable(target);
     return;
   }
   for (int k = 0; k < first->Items().size(); ++k) {
     if (Table->HardwiredButton())
-      Templates.AddIndex(index);
+      Templates.AddTable(target);
     else
       Templates.AddIdentifier(k + 1);
   }
 }
 
-TTableColumn::~TTableColumn() {
-  FButtons.clear();
-  FRowObjects.Clear();
-}
+TTableColumn::~TTableColumn() { FRowObjects.Clear(); }
 
 int TTableColumn::EnumValueOf(int Row) const {
   if (Table()->ColumnCount() == 0) return 1;
@@ -403,8 +342,7 @@ void TTableColumn::CreateRowObject(int Row) {
     if (OnSetRow) OnSetRow(object, Row);
   }
   FRowObjects.SetItem(Row, object);
-  if (auto button = static_cast<TButtonControl*>(GetControl(Row)))
-    button->SetCaption(ButtonCaption(Row));
+  DoChange(Row);  // the row's button caption
 }
 
 QString TTableColumn::ButtonCaption(int Row) const {
@@ -415,27 +353,24 @@ QString TTableColumn::ButtonCaption(int Row) const {
   return caption;
 }
 
-void TTableColumn::ButtonClick(TButtonControl* Button) {
-  const int row = Button->Row;
-  CheckRow(row);
-  if (TGridTable* nested = GetTable(row)) {
-    if (Table()->Form() && Table()->Form()->IsModal())
+void TTableColumn::ButtonClick(int Row) {
+  if (TGridTable* nested = GetTable(Row)) {
+    if (Table()->FormIsModal())
       nested->ShowModal();
     else
       nested->Show();
   } else if (OnButtonClick) {
-    OnButtonClick(row, GetObject(row));
+    OnButtonClick(Row, GetObject(Row));
   }
 }
 
 void TTableColumn::UpdateButtons(int FromRow) {
   // Rows below an insertion or deletion moved: their nested tables carry
   // their new row in the window caption, their buttons the new caption.
-  for (int r = std::max(FromRow, 0); r < FRowObjects.Count(); ++r)
+  for (int r = std::max(FromRow, 0); r < FRowObjects.Count(); ++r) {
     if (TGridTable* nested = GetTable(r)) nested->SetOwnerRow(r + 1);
-  for (const auto& button : FButtons)
-    if (button->Row >= FromRow && button->Row < FRowObjects.Count())
-      button->SetCaption(ButtonCaption(button->Row));
+    if (r < CellCount()) DoChange(r);
+  }
 }
 
 void TTableColumn::InsertRows(TGridTable* Table, int At, int Count) {
@@ -506,10 +441,6 @@ void TTableColumn::SetUnits(int Units) {
   }
 }
 
-int TTableColumn::MinWidth(const TCanvas& Canvas) const {
-  return std::max(TColumn::MinWidth(Canvas), Canvas.PixelsPerInch * 2);
-}
-
 void TTableColumn::WriteData(TValueWriter& Writer) const {
   TColumn::WriteData(Writer);
   Writer.WriteString(kTableTag);
@@ -524,49 +455,8 @@ void TTableColumn::WriteData(TValueWriter& Writer) const {
 std::unique_ptr<TColumn> TTableColumn::Clone(TGridTable* NewTable) const {
   auto c = std::make_unique<TTableColumn>(NewTable);
   CopyBaseTo(*c);
-  // Templates are copied by Identifier: GridTables positions move whenever an
-  // earlier table is freed, Identifiers do not.
-  for (int i = 0; i < Templates.Count(); ++i) {
-    if (const TGridTable* t = Templates.Tables(i))
-      c->Templates.AddIdentifier(t->Identifier());
-    else
-      c->Templates.Insert(i, Templates.Entry(i).IsIdentifier, Templates.Entry(i).Value);
-  }
+  for (int i = 0; i < Templates.Count(); ++i) c->Templates.Insert(i, Templates.Entry(i));
   return c;
-}
-
-TInPlaceControl* TTableColumn::GetControl(int Row) const {
-  for (const auto& button : FButtons)
-    if (button->Row == Row) return button.get();
-  return nullptr;
-}
-
-void TTableColumn::AllocateControls(TControlHost* Parent, int ATopRow, int ACount) {
-  RaiseIf(!FButtons.empty() && Parent != FButtonParent,
-          QStringLiteral("Attempt to change parent with controls already allocated"));
-  RaiseIf(!Parent, QStringLiteral("null parent"));
-  const int rows = CellCount();
-  RaiseIfFmt(ATopRow < 0 || ATopRow >= rows, "ATopRow %d", ATopRow);
-  RaiseIfFmt(ACount < 1 || ATopRow + ACount > rows, "ACount %d", ACount);
-  FButtonParent = Parent;
-  while (int(FButtons.size()) > ACount) FButtons.pop_back();
-  while (int(FButtons.size()) < ACount) {
-    std::unique_ptr<TButtonControl> button = Parent->CreateButton();
-    button->OnClick = [this](TButtonControl* b) { ButtonClick(b); };
-    FButtons.push_back(std::move(button));
-  }
-  for (int i = 0; i < ACount; ++i) {
-    TButtonControl* button = FButtons[i].get();
-    button->SetVisible(false);
-    button->Row = ATopRow + i;
-    button->SetCaption(ButtonCaption(button->Row));
-    button->BringToFront();
-  }
-}
-
-void TTableColumn::FreeControls() {
-  FButtons.clear();
-  FButtonParent = nullptr;
 }
 
 // ---------------------------------------------------------------------------
@@ -600,11 +490,6 @@ void TStringColumn::SetText(int Row, const QString& Text) {
     FValues[r] = Text;
     DoChange(r);
   }
-}
-
-int TStringColumn::MinWidth(const TCanvas& Canvas) const {
-  return std::max(TColumn::MinWidth(Canvas),
-                  int(lroundl(Canvas.PixelsPerInch * WidthFactor)));
 }
 
 void TStringColumn::WriteData(TValueWriter& Writer) const {

@@ -3,13 +3,12 @@
 // 0 enumeration, 1 integer, 2 float, 3 table, 4 string.
 
 #include "controls/Table.h"
-#include "controls/TableFormController.h"
+#include "controls/TableList.h"
 
 #include <QList>
 #include <QStringList>
 
 #include <memory>
-#include <vector>
 
 namespace zavik {
 
@@ -32,28 +31,16 @@ public:
   void SetInteger(int Row, int Value) override;
   QString GetText(int Row) const override;
   void SetText(int Row, const QString& Text) override;
-  int MinWidth(const TCanvas& Canvas) const override;
   void WriteData(TValueWriter& Writer) const override;
   std::unique_ptr<TColumn> Clone(TGridTable* NewTable) const override;
-
-  bool HasControls() const override { return true; }
-  bool ControlsAllocated() const override { return !FCombos.empty(); }
-  TInPlaceControl* GetControl(int Row) const override;
-  void AllocateControls(TControlHost* Parent, int ATopRow, int ACount) override;
-  void FreeControls() override;
-  void ComboChange(TComboControl* Combo);
-  void ComboEnter(TComboControl* Combo);
 
 private:
   void StoreValue(int Row, int Value);
   QStringList FItems;
   QList<int> FValues;
-  std::vector<std::unique_ptr<TComboControl>> FCombos;
-  TControlHost* FComboParent = nullptr;
 };
 
-// Whole numbers. While the table's editor window is open, an entry must be a
-// whole number within the limits.
+// Whole numbers within limits.
 class TIntColumn : public TColumn {
 public:
   static const TColumnClass Class;
@@ -71,7 +58,6 @@ public:
   void SetInteger(int Row, int Value) override;
   QString GetText(int Row) const override;
   void SetText(int Row, const QString& Text) override;
-  int MinWidth(const TCanvas& Canvas) const override;
   void WriteData(TValueWriter& Writer) const override;
   std::unique_ptr<TColumn> Clone(TGridTable* NewTable) const override;
 
@@ -104,7 +90,6 @@ public:
   QString GetText(int Row) const override;
   void SetText(int Row, const QString& Text) override;
   void SetUnits(int Units) override;
-  int MinWidth(const TCanvas& Canvas) const override;
   void WriteData(TValueWriter& Writer) const override;
   std::unique_ptr<TColumn> Clone(TGridTable* NewTable) const override;
 
@@ -116,11 +101,12 @@ private:
 
 // Each row holds an object: a nested table copied from the template table of
 // the row's item in column 0 (or the single template), or an object that the
-// table's OnInitRow event produces. The row objects belong to the column.
+// table's OnInitRow event produces. The row objects belong to the column. The
+// editor shows a button with ButtonCaption in each row.
 class TTableColumn : public TColumn {
 public:
   static const TColumnClass Class;
-  explicit TTableColumn(TGridTable* Table) : TColumn(Table) {}
+  explicit TTableColumn(TGridTable* Table) : TColumn(Table), Templates(Table) {}
   TTableColumn(TGridTable* Table, TValueReader& Reader);
   ~TTableColumn() override;
   const TColumnClass& ClassType() const override { return Class; }
@@ -141,7 +127,11 @@ public:
 
   void CreateRowObject(int Row);
   QString ButtonCaption(int Row) const;
-  void ButtonClick(TButtonControl* Button);
+  // The row's button was clicked: a nested table opens, modally when the
+  // owning table's window is modal; another row object fires OnButtonClick.
+  void ButtonClick(int Row);
+  // Rows from FromRow on moved: their nested tables learn their new row and
+  // their captions are told as changed cells.
   void UpdateButtons(int FromRow);
 
   void InsertRows(TGridTable* Table, int At, int Count) override;
@@ -152,21 +142,12 @@ public:
   void ResetChanged() override;
   void FreeForms() override;
   void SetUnits(int Units) override;
-  int MinWidth(const TCanvas& Canvas) const override;
   void WriteData(TValueWriter& Writer) const override;
   std::unique_ptr<TColumn> Clone(TGridTable* NewTable) const override;
-
-  bool HasControls() const override { return true; }
-  bool ControlsAllocated() const override { return !FButtons.empty(); }
-  TInPlaceControl* GetControl(int Row) const override;
-  void AllocateControls(TControlHost* Parent, int ATopRow, int ACount) override;
-  void FreeControls() override;
 
 private:
   int EnumValueOf(int Row) const;
   TObjectList<QObject> FRowObjects;
-  std::vector<std::unique_ptr<TButtonControl>> FButtons;
-  TControlHost* FButtonParent = nullptr;
 };
 
 // Free text.
@@ -178,13 +159,12 @@ public:
   const TColumnClass& ClassType() const override { return Class; }
 
   QString DefaultText;
-  long double WidthFactor = 1.0L;
+  long double WidthFactor = 1.0L;  // the editor's minimum width of the column, in inches
 
   void InsertRows(TGridTable* Table, int At, int Count) override;
   void DeleteRow(int Row) override;
   QString GetText(int Row) const override;
   void SetText(int Row, const QString& Text) override;
-  int MinWidth(const TCanvas& Canvas) const override;
   void WriteData(TValueWriter& Writer) const override;
   std::unique_ptr<TColumn> Clone(TGridTable* NewTable) const override;
 

@@ -1,7 +1,7 @@
 #include "controls/ColumnUnits.h"
 
 #include "controls/Exceptions.h"
-#include "controls/KavString.h"
+#include "controls/StringHelpers.h"
 
 #include <cmath>
 

@@ -8,38 +8,48 @@
 namespace zavik {
 
 namespace {
-TTableFormFactory& FormFactory() {
-  static TTableFormFactory factory;
-  return factory;
-}
-}  // namespace
+TTableWindows* Windows = nullptr;
 
-void SetTableFormFactory(TTableFormFactory Factory) { FormFactory() = std::move(Factory); }
-
-// ---------------------------------------------------------------------------
-// Global table list
-
-int NextIdentifier = 0;
-
-QList<TGridTable*>& GridTables() {
+// Every live table, in creation order; tables look one another up in it by
+// scope and Identifier, never by position.
+QList<TGridTable*>& LiveTables() {
   static QList<TGridTable*> tables;
   return tables;
 }
 
-TGridTable* GridTableByIndex(int Index) {
-  if (Index < 0 || Index >= GridTables().size()) return nullptr;
-  return GridTables()[Index];
+TGridTable* FindTable(const QObject* Scope, int Identifier, const TGridTable* Except = nullptr) {
+  for (TGridTable* t : LiveTables())
+    if (t != Except && t->Identifier() == Identifier && t->Scope() == Scope) return t;
+  return nullptr;
 }
+}  // namespace
 
-int IndexOfGridTable(const TGridTable* Table) {
-  return int(GridTables().indexOf(const_cast<TGridTable*>(Table)));
-}
+void SetTableWindows(TTableWindows* Value) { Windows = Value; }
+TTableWindows* TableWindows() { return Windows; }
 
-int IndexOfIdentifier(int Identifier) {
-  const auto& tables = GridTables();
-  for (int i = 0; i < tables.size(); ++i)
-    if (tables[i]->Identifier() == Identifier) return i;
-  return -1;
+// Row insertions and deletions run inside one: the columns' cell changes are
+// not told one by one, TableChanged follows.
+class TUpdateScope {
+public:
+  explicit TUpdateScope(TGridTable& Table) : FTable(Table) { ++FTable.FUpdating; }
+  ~TUpdateScope() { --FTable.FUpdating; }
+  TUpdateScope(const TUpdateScope&) = delete;
+  TUpdateScope& operator=(const TUpdateScope&) = delete;
+
+private:
+  TGridTable& FTable;
+};
+
+// ---------------------------------------------------------------------------
+// Live tables
+
+int NextIdentifier = 0;
+
+QList<TGridTable*> GridTables(const QObject* Scope) {
+  QList<TGridTable*> out;
+  for (TGridTable* t : LiveTables())
+    if (t->Scope() == Scope) out.append(t);
+  return out;
 }
 
 // ---------------------------------------------------------------------------
@@ -153,14 +163,6 @@ void TColumn::WriteRange(int Row, int& First, int& Last) const {
   Last = std::min(First + g, CellCount()) - 1;
 }
 
-int TColumn::MinWidth(const TCanvas& Canvas) const {
-  int width = 0;
-  if (!Canvas.TextWidth) return width;
-  for (int i = 0; i < HeaderCount(); ++i)
-    width = std::max(width, Canvas.TextWidth(GetHeader(i) + QStringLiteral("  ")));
-  return width;
-}
-
 void TColumn::WriteData(TValueWriter& Writer) const {
   Writer.WriteListBegin();
   for (const QString& h : Headers) Writer.WriteString(h);
@@ -182,12 +184,13 @@ void TColumn::DoChange(int Row) {
 // TGridTable
 
 TGridTable::TGridTable(QObject* Owner) : QObject(Owner) {
-  // Identifiers stay unique among the live tables: a value that a stored
-  // table has already taken is skipped.
+  // Identifiers stay unique within the scope: a value that a stored table
+  // has already taken is skipped.
+  const QObject* scope = Scope();
   do FIdentifier = NextIdentifier++;
-  while (IndexOfIdentifier(FIdentifier) >= 0);
+  while (FindTable(scope, FIdentifier));
   if (auto owner = qobject_cast<TGridTable*>(Owner)) FUnits = owner->Units();
-  GridTables().append(this);
+  LiveTables().append(this);
 }
 
 TGridTable* TGridTable::CreateCopy(QObject* Owner, int AOwnerRow, const TGridTable* Source) {
@@ -203,22 +206,16 @@ TGridTable* TGridTable::CreateCopy(QObject* Owner, int AOwnerRow, const TGridTab
   for (int i = 0; i < Source->ColumnCount(); ++i) t->AddColumn(Source->Columns(i)->Clone(t));
   t->FOwnerRow = AOwnerRow;
   t->SetRowCount(t->FMinRows);
-  t->TableChanged();
+  t->NotifyTableChanged();
   return t;
 }
 
 TGridTable::~TGridTable() {
-  if (FForm) {
-    FForm->TableDestroyed();
-    TTableFormBase* form = FForm;
-    DetachForm();
-    delete form;
-  }
-  OnTableChanged = nullptr;
-  OnCellChanged = nullptr;
+  emit Destroying();
+  FDestroying = true;  // nothing more is told while the rows go
   SetRowCount(0);
   FColumns.Clear();
-  GridTables().removeOne(this);
+  LiveTables().removeOne(this);
 }
 
 TData* TGridTable::Cells(int ACol, int ARow) const { return Columns(ACol)->Cell(ARow); }
@@ -255,7 +252,6 @@ int TGridTable::HeaderRowCount() const {
 
 void TGridTable::BindColumn(TColumn* Column) {
   Column->OnChange = [this](TColumn* c, int row) { ColumnChanged(c, row); };
-  Column->OnSelectCell = [this](TColumn* c, int row) { ColumnSelectCell(c, row); };
   Column->OnGetRowGroup = [this](TColumn*, int& group) { group = FRowGroup; };
   if (auto e = dynamic_cast<TEnumColumn*>(Column))
     e->OnItemsChange = [this](TColumn* c) { FirstColumnChanged(c); };
@@ -295,14 +291,14 @@ TColumn* TGridTable::AddColumn(std::unique_ptr<TColumn> Column) {
   FColumns.Add(c);
   SyncTableColumns();
   try {
+    TUpdateScope update(*this);
     InsertCells(c, c->CellCount(), FRowCount - c->CellCount());
   } catch (...) {
     // A column that cannot take the table's rows is not kept.
     FColumns.Delete(FColumns.IndexOf(c));
     throw;
   }
-  if (FForm && FControlParent && c->HasControls() && FControlCount > 0)
-    c->AllocateControls(FControlParent, FControlTopRow, FControlCount);
+  NotifyTableChanged();
   return c;
 }
 
@@ -327,9 +323,8 @@ void TGridTable::CheckDepthPairs() const {
   }
 }
 
-void TGridTable::SetRowCount(int Count) {
-  Count = std::max(Count, 0);
-  if (Count > FRowCount) CheckDepthPairs();
+void TGridTable::ResizeColumns(int Count) {
+  TUpdateScope update(*this);
   FRowCount = Count;
   for (TColumn* c : FColumns) {
     while (c->CellCount() > FRowCount) c->DeleteRow(c->CellCount() - 1);
@@ -337,31 +332,49 @@ void TGridTable::SetRowCount(int Count) {
   }
 }
 
+void TGridTable::SetRowCount(int Count) {
+  Count = std::max(Count, 0);
+  if (Count > FRowCount) CheckDepthPairs();
+  const bool changed = Count != FRowCount;
+  ResizeColumns(Count);
+  // Whoever shows the table must learn that rows came or went.
+  if (changed) NotifyTableChanged();
+}
+
 void TGridTable::AddRowGroup() {
   CheckDepthPairs();
-  FRowCount += FRowGroup;
-  for (TColumn* c : FColumns) c->InsertRows(this, c->CellCount(), FRowGroup);
-  TableChanged();
+  {
+    TUpdateScope update(*this);
+    FRowCount += FRowGroup;
+    for (TColumn* c : FColumns) c->InsertRows(this, c->CellCount(), FRowGroup);
+  }
+  NotifyTableChanged();
 }
 
 void TGridTable::InsertRowGroup(int Row) {
   RaiseIfFmt(Row < 0 || Row > FRowCount, "Row %d out of range", Row);
   CheckDepthPairs();
-  const int at = (Row / FRowGroup) * FRowGroup;
-  FRowCount += FRowGroup;
-  for (TColumn* c : FColumns) c->InsertRows(this, at, FRowGroup);
-  TableChanged();
+  {
+    TUpdateScope update(*this);
+    const int at = (Row / FRowGroup) * FRowGroup;
+    FRowCount += FRowGroup;
+    for (TColumn* c : FColumns) c->InsertRows(this, at, FRowGroup);
+  }
+  NotifyTableChanged();
 }
 
 void TGridTable::DeleteRowGroup(int Row) {
   RaiseIfFmt(Row < 0 || Row >= FRowCount, "Row %d out of range", Row);
-  const int start = (Row / FRowGroup) * FRowGroup;
-  // A last group shorter than RowGroup loses only the rows it has.
-  const int n = std::min(FRowGroup, FRowCount - start);
-  FRowCount -= n;
-  for (TColumn* c : FColumns)
-    for (int i = 0; i < n; ++i) c->DeleteRow(start);
-  TableChanged();
+  {
+    TUpdateScope update(*this);
+    const int start = (Row / FRowGroup) * FRowGroup;
+    // A last group shorter than RowGroup loses only the rows it has.
+    const int n = std::min(FRowGroup, FRowCount - start);
+    FRowCount -= n;
+    for (TColumn* c : FColumns)
+      for (int i = 0; i < n; ++i) c->DeleteRow(start);
+  }
+  NotifyTableChanged();
 }
 
 void TGridTable::SetUnits(int Value) {
@@ -369,7 +382,7 @@ void TGridTable::SetUnits(int Value) {
   if (Value == FUnits) return;
   for (TColumn* c : FColumns) c->SetUnits(Value);  // converts from the current system
   FUnits = Value;
-  TableChanged();
+  NotifyTableChanged();
 }
 
 bool TGridTable::GetChanged() const {
@@ -391,63 +404,40 @@ void TGridTable::ResetChanged() {
   for (TColumn* c : FColumns) c->ResetChanged();
 }
 
-void TGridTable::EnsureForm() {
-  if (FForm) return;
-  RaiseIf(!FormFactory(), QStringLiteral("No table editor window available"));
-  FForm = FormFactory()(this);
+namespace {
+TTableWindows& WindowLayer() {
+  RaiseIf(!Windows, QStringLiteral("No table editor window available"));
+  return *Windows;
 }
+}  // namespace
 
 void TGridTable::Show() {
   if (VisibleColumnCount() < 1) return;
-  EnsureForm();
-  FForm->ShowForm();
+  WindowLayer().ShowTable(this);
 }
 
 int TGridTable::ShowModal() {
   if (VisibleColumnCount() < 1) return VisibleColumnCount();
-  EnsureForm();
-  return FForm->ShowFormModal();
+  return WindowLayer().ShowTableModal(this);
 }
 
 void TGridTable::Reshow() {
-  if (!FForm) return;
+  if (!HasForm()) return;
   FreeForm();
   Show();
 }
 
-void TGridTable::DetachForm() {
-  DetachControls();
-  OnTableChanged = nullptr;
-  OnCellChanged = nullptr;
-  FForm = nullptr;
-}
-
 void TGridTable::FreeForm() {
-  if (TTableFormBase* form = FForm) {
-    DetachForm();
-    delete form;
-  }
+  if (Windows) Windows->FreeTableForm(this);
   for (TColumn* c : FColumns) c->FreeForms();
 }
 
-void TGridTable::FormClosed() { DetachForm(); }
+bool TGridTable::HasForm() const { return Windows && Windows->HasTableForm(this); }
 
-void TGridTable::AttachControls(TControlHost* Parent, int ATopRow, int ACount) {
-  FControlParent = Parent;
-  FControlTopRow = ATopRow;
-  FControlCount = ACount;
-  for (TColumn* c : FColumns)
-    if (c->HasControls()) c->AllocateControls(Parent, ATopRow, ACount);
-}
+bool TGridTable::FormIsModal() const { return Windows && Windows->TableFormIsModal(this); }
 
-void TGridTable::DetachControls() {
-  for (TColumn* c : FColumns) c->FreeControls();
-  FControlParent = nullptr;
-  FControlCount = 0;
-}
-
-void TGridTable::TableChanged() {
-  if (OnTableChanged) OnTableChanged(this);
+void TGridTable::NotifyTableChanged() {
+  if (!FDestroying && FUpdating == 0) emit TableChanged();
 }
 
 void TGridTable::ColumnChanged(TColumn* Column, int Row) {
@@ -460,11 +450,7 @@ void TGridTable::ColumnChanged(TColumn* Column, int Row) {
         break;
       }
   }
-  if (OnCellChanged) OnCellChanged(index, Row);
-}
-
-void TGridTable::ColumnSelectCell(TColumn* Column, int Row) {
-  if (FForm) FForm->SelectGridCell(IndexOfVisibleColumn(Column) + 1, HeaderRowCount() + Row);
+  if (!FDestroying && FUpdating == 0) emit CellChanged(index, Row);
 }
 
 void TGridTable::FirstColumnChanged(TColumn* Column) {
@@ -477,16 +463,22 @@ void TGridTable::SyncTableColumns() {
     if (auto e = dynamic_cast<TEnumColumn*>(Columns(0))) n = int(e->Items().size());
   for (TColumn* c : FColumns)
     if (auto t = dynamic_cast<TTableColumn*>(c)) {
-      while (t->Templates.Count() < n) t->Templates.AddIndex(-1);
+      while (t->Templates.Count() < n) t->Templates.AddTable(nullptr);
       while (t->Templates.Count() > n) t->Templates.Delete(t->Templates.Count() - 1);
     }
 }
 
 void TGridTable::ReadColumns(TValueReader& Reader) {
   // The definitions replace the present columns. The rows are filled once all
-  // columns stand, so that a depth pair finds its partner.
+  // columns stand, so that a depth pair finds its partner. Whatever happens,
+  // whoever shows the table reads it anew afterwards.
   const int rows = FRowCount;
-  SetRowCount(0);
+  struct TNotify {
+    TGridTable& Table;
+    ~TNotify() { Table.NotifyTableChanged(); }
+  } notify{*this};
+  TUpdateScope update(*this);
+  ResizeColumns(0);
   FColumns.Clear();
   try {
     const int n = Reader.ReadInteger();
@@ -502,8 +494,8 @@ void TGridTable::ReadColumns(TValueReader& Reader) {
     FRowCount = rows;
     throw;
   }
-  SetRowCount(rows);
-  TableChanged();
+  if (rows > 0) CheckDepthPairs();
+  ResizeColumns(rows);
 }
 
 void TGridTable::WriteColumns(TValueWriter& Writer) const {
@@ -527,9 +519,23 @@ void TGridTable::SetCol(const QString& Data) {
 
 void TGridTable::SetIdentifier(int Value) {
   if (Value < 0) return;
-  for (TGridTable* t : GridTables())
-    if (t != this && t->FIdentifier == Value) t->FIdentifier = FIdentifier;
+  if (TGridTable* other = FindTable(Scope(), Value, this)) other->FIdentifier = FIdentifier;
   FIdentifier = Value;
+}
+
+QObject* TGridTable::Scope() const {
+  const TGridTable* top = this;
+  while (auto owner = qobject_cast<const TGridTable*>(top->parent())) top = owner;
+  return top->parent();
+}
+
+TGridTable* TGridTable::TableOfIdentifier(int Identifier) const {
+  return FindTable(Scope(), Identifier);
+}
+
+void TGridTable::SetCaption(const QString& Value) {
+  FCaption = Value;
+  emit FormCaptionChanged();
 }
 
 void TGridTable::SetMinRows(int Value) {
@@ -542,12 +548,12 @@ void TGridTable::SetMinRows(int Value) {
 
 void TGridTable::SetHelpPicture(const QImage& Value) {
   FHelpPicture = Value;
-  if (FForm) FForm->HelpPictureChanged();
+  emit HelpPictureChanged();
 }
 
 void TGridTable::SetOwnerRow(int Value) {
   FOwnerRow = Value;
-  if (FForm) FForm->SetFormCaption(FormCaption());
+  emit FormCaptionChanged();
 }
 
 QString TGridTable::Path() const {

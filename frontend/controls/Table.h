@@ -1,12 +1,15 @@
 #pragma once
 // The input-table component TGridTable: an ordered set of typed columns
 // (ColumnTypes.h), a common row count with limits, row groups, the unit system
-// in which the values are held and shown, and a changed state. It is free of
-// widgets: the editor window and the in-place controls reach it through the
-// small interfaces TTableFormBase and TControlHost declared here.
+// in which the values are held and shown, and a changed state.
+//
+// The table knows no window. It tells whoever shows it what changed through
+// its signals, and it asks the window layer to open or free its editor window
+// through the one interface TTableWindows, which that layer installs.
 
 #include "controls/Exceptions.h"
-#include "controls/KavConst.h"
+#include "controls/Guards.h"
+#include "controls/ObjectList.h"
 
 #include <QImage>
 #include <QList>
@@ -18,8 +21,6 @@
 #include <functional>
 #include <memory>
 #include <vector>
-
-class QWidget;
 
 namespace zavik {
 
@@ -47,64 +48,22 @@ private:
   TColumn* FColumn;
 };
 
-// What a column needs of the canvas to find its minimum width.
-struct TCanvas {
-  std::function<int(const QString&)> TextWidth;
-  int PixelsPerInch = 96;
-};
-
-// In-place controls that sit on the editor grid's cells: a drop-down list per
-// row of an enumeration column, a push button per row of a table column. The
-// widget layer implements them with Qt widgets.
-class TInPlaceControl {
+// What a table asks of the window layer: its editor window opened, freed and
+// looked at. The layer keeps the windows; a window goes when its table says
+// Destroying.
+class TTableWindows {
 public:
-  virtual ~TInPlaceControl() = default;
-  int Row = -1;
-  virtual void SetVisible(bool Visible) = 0;
-  virtual bool IsVisible() const = 0;
-  virtual void BringToFront() = 0;
-  virtual void SetBounds(int Left, int Top, int Width, int Height) = 0;
+  virtual ~TTableWindows() = default;
+  virtual void ShowTable(TGridTable* Table) = 0;      // modeless, visible and in front
+  virtual int ShowTableModal(TGridTable* Table) = 0;  // runs modally; the modal result
+  virtual void FreeTableForm(TGridTable* Table) = 0;  // closes and frees the window if any
+  virtual bool HasTableForm(const TGridTable* Table) const = 0;
+  virtual bool TableFormIsModal(const TGridTable* Table) const = 0;
 };
-
-class TComboControl : public TInPlaceControl {
-public:
-  virtual void SetItems(const QStringList& Items) = 0;
-  virtual void SetItemIndex(int Index) = 0;  // -1 or out of range: no selection
-  virtual int ItemIndex() const = 0;
-  std::function<void(TComboControl*)> OnChange;  // the user chose an item
-  std::function<void(TComboControl*)> OnEnter;   // the control received the focus
-};
-
-class TButtonControl : public TInPlaceControl {
-public:
-  virtual void SetCaption(const QString& Caption) = 0;
-  virtual QString Caption() const = 0;
-  std::function<void(TButtonControl*)> OnClick;
-};
-
-// The window that hosts the in-place controls while the editor is open.
-class TControlHost {
-public:
-  virtual ~TControlHost() = default;
-  virtual std::unique_ptr<TComboControl> CreateCombo() = 0;
-  virtual std::unique_ptr<TButtonControl> CreateButton() = 0;
-};
-
-// The editor window as the table sees it. The window layer installs a factory
-// with SetTableFormFactory; the table frees its window with itself.
-class TTableFormBase {
-public:
-  virtual ~TTableFormBase() = default;
-  virtual void ShowForm() = 0;       // visible and in front, modeless
-  virtual int ShowFormModal() = 0;   // runs modally; the modal result
-  virtual bool IsModal() const = 0;
-  virtual void SetFormCaption(const QString& Caption) = 0;
-  virtual void SelectGridCell(int ACol, int ARow) = 0;
-  virtual void HelpPictureChanged() = 0;
-  virtual void TableDestroyed() = 0;  // clears the window's link to the table
-};
-using TTableFormFactory = std::function<TTableFormBase*(TGridTable* Table)>;
-void SetTableFormFactory(TTableFormFactory Factory);
+// The window layer installs itself (nullptr when it goes). Without one a
+// table cannot be shown.
+void SetTableWindows(TTableWindows* Windows);
+TTableWindows* TableWindows();
 
 // A column class as the registry knows it: its name and its two constructors.
 struct TColumnClass {
@@ -130,7 +89,6 @@ public:
   bool Visible = true;       // invisible columns keep their data, the editor hides them
 
   std::function<void(TColumn*, int Row)> OnChange;
-  std::function<void(TColumn*, int Row)> OnSelectCell;
   std::function<void(TColumn*, int& RowGroup)> OnGetRowGroup;
 
   TGridTable* Table() const { return FTable; }
@@ -158,16 +116,9 @@ public:
   virtual void FreeForms() {}
   virtual void SetUnits(int /*Units*/) {}
   int GetRowGroup() const;
-  virtual int MinWidth(const TCanvas& Canvas) const;
 
   virtual void WriteData(TValueWriter& Writer) const;
   virtual std::unique_ptr<TColumn> Clone(TGridTable* NewTable) const = 0;
-
-  virtual bool HasControls() const { return false; }
-  virtual bool ControlsAllocated() const { return false; }
-  virtual TInPlaceControl* GetControl(int /*Row*/) const { return nullptr; }
-  virtual void AllocateControls(TControlHost* /*Parent*/, int /*ATopRow*/, int /*ACount*/) {}
-  virtual void FreeControls() {}
 
 protected:
   void DoChange(int Row);
@@ -227,7 +178,7 @@ public:
   int HeaderRowCount() const;  // most header lines among the visible columns
   TColumn* AddColumn(std::unique_ptr<TColumn> Column);
 
-  // Rows.
+  // Rows. A change of the row count is told through TableChanged.
   int RowCount() const { return FRowCount; }
   void SetRowCount(int Count);
   void AddRowGroup();
@@ -243,16 +194,13 @@ public:
   void SetChanged(bool Value);
   void ResetChanged();
 
-  // Editor window.
+  // Editor window, through the window layer.
   void Show();
   int ShowModal();
   void Reshow();
   void FreeForm();
-  TTableFormBase* Form() const { return FForm; }
-  void FormClosed();  // the window closes itself: forget it and its controls
-  void AttachControls(TControlHost* Parent, int ATopRow, int ACount);
-  void DetachControls();
-  TControlHost* ControlParent() const { return FControlParent; }
+  bool HasForm() const;
+  bool FormIsModal() const;
 
   // Stored column definitions.
   void ReadColumns(TValueReader& Reader);
@@ -264,7 +212,7 @@ public:
 
   // Published state.
   const QString& Caption() const { return FCaption; }
-  void SetCaption(const QString& Value) { FCaption = Value; }
+  void SetCaption(const QString& Value);
   const QString& Comments() const { return FComments; }
   void SetComments(const QString& Value) { FComments = Value; }
   bool HardwiredButton() const { return FHardwiredButton; }
@@ -281,8 +229,9 @@ public:
   void SetTopLeft(const QString& Value) { FTopLeft = Value; }
   const QImage& HelpPicture() const { return FHelpPicture; }
   void SetHelpPicture(const QImage& Value);
-  QWidget* FormParent() const { return FFormParent; }
-  void SetFormParent(QWidget* Value) { FFormParent = Value; }
+  // The widget in which the window layer embeds the editor window, when set.
+  QObject* FormParent() const { return FFormParent; }
+  void SetFormParent(QObject* Value) { FFormParent = Value; }
 
   int OwnerRow() const { return FOwnerRow; }
   void SetOwnerRow(int Value);
@@ -292,9 +241,13 @@ public:
   // copied from it, so that a copy of Template here would nest without end.
   bool DerivesFrom(const TGridTable* Template) const;
 
-  // Hooks of the open editor window.
-  TNotifyEvent OnTableChanged;
-  std::function<void(int ACol, int ARow)> OnCellChanged;
+  // Tables refer to one another by Identifier within one scope: the owner of
+  // the topmost table of this table's nesting (nullptr for tables that have
+  // none). Identifiers are unique within a scope, so two sets of project
+  // tables live side by side and are freed in any order.
+  QObject* Scope() const;
+  // The live table of this table's scope with the Identifier, or nullptr.
+  TGridTable* TableOfIdentifier(int Identifier) const;
 
   // Events of row objects that are not nested tables.
   TButtonClickEvent OnButtonClick;
@@ -305,19 +258,31 @@ public:
   TResetChangedEvent OnResetChanged;
   TSetRowEvent OnSetRow;
   TSetUnitsEvent OnSetUnits;
+  // Fired by the editor window after every arrangement.
   TNotifyEvent OnResize;
 
-private:
+signals:
+  // Rows, units or the set of columns changed: whoever shows the table reads
+  // it anew.
   void TableChanged();
+  // One cell's value changed (the column's index in the column list). Not
+  // told while rows are being inserted or deleted: TableChanged follows.
+  void CellChanged(int ACol, int ARow);
+  void FormCaptionChanged();
+  void HelpPictureChanged();
+  // The table is about to be freed: its window goes now.
+  void Destroying();
+
+private:
+  friend class TUpdateScope;
+  void NotifyTableChanged();
   void ColumnChanged(TColumn* Column, int Row);
-  void ColumnSelectCell(TColumn* Column, int Row);
   void FirstColumnChanged(TColumn* Column);
   void SyncTableColumns();
   void BindColumn(TColumn* Column);
   void InsertCells(TColumn* Column, int At, int Count);
   void CheckDepthPairs() const;
-  void EnsureForm();
-  void DetachForm();
+  void ResizeColumns(int Count);
 
   int FOwnerRow = 0;
   QString FCaption;
@@ -331,24 +296,19 @@ private:
   int FRowGroup = 1;
   QString FTopLeft;
   int FUnits = 1;
-  QWidget* FFormParent = nullptr;
-  TControlHost* FControlParent = nullptr;
-  int FControlTopRow = 0;
-  int FControlCount = 0;
+  QPointer<QObject> FFormParent;
   QImage FHelpPicture;
   TObjectList<TColumn> FColumns;
-  TTableFormBase* FForm = nullptr;
   QPointer<const TGridTable> FCopiedFrom;
   bool FLoading = false;
+  bool FDestroying = false;
+  int FUpdating = 0;  // rows are being inserted or deleted
 };
 
-// Every live table, in creation order.
-QList<TGridTable*>& GridTables();
+// The live tables of a scope, in creation order.
+QList<TGridTable*> GridTables(const QObject* Scope);
 // The next Identifier a new table receives.
 extern int NextIdentifier;
-TGridTable* GridTableByIndex(int Index);  // nullptr outside the list
-int IndexOfGridTable(const TGridTable* Table);
-int IndexOfIdentifier(int Identifier);  // -1 when no live table has it
 
 // Column type codes and classes.
 class TColumnTypeRegistry {

@@ -1,6 +1,6 @@
 #include "controls/WordRead.h"
 
-#include "controls/KavString.h"
+#include "controls/NumberHelpers.h"
 #include "controls/NumberFormat.h"
 
 #include <QFile>

@@ -13,9 +13,10 @@ namespace {
 TEST(NewProject, IsSiWithOneDefaultRowInEveryTableAndNotModified) {
   TProjectTables tables;
   QStringList calls;
-  tables.OnCloseAllChildren = [&] { calls << QStringLiteral("close"); };
-  tables.OnRefreshOpenWindows = [&] { calls << QStringLiteral("refresh"); };
-  tables.OnModifiedChanged = [&](bool m) { calls << (m ? QStringLiteral("modified") : QStringLiteral("clean")); };
+  QObject::connect(&tables, &TProjectTables::NewProjectStarting, [&] { calls << QStringLiteral("close"); });
+  QObject::connect(&tables, &TProjectTables::UnitsConverted, [&] { calls << QStringLiteral("refresh"); });
+  QObject::connect(&tables, &TProjectTables::ModifiedChanged,
+                   [&](bool m) { calls << (m ? QStringLiteral("modified") : QStringLiteral("clean")); });
   tables.SetModified(true);
   calls.clear();
 
@@ -116,10 +117,22 @@ TEST(ProjectTables, LoadRowsHoldValueTablesMadeFromTheirTemplates) {
   }
 }
 
-TEST(ProjectTables, OnlyOneSetLivesAtATime) {
-  TProjectTables tables;
-  EXPECT_THROW(TProjectTables second, Exception);
-  EXPECT_EQ(tables.D->Identifier(), 15);
+TEST(ProjectTables, SetsLiveSideBySideAndGoInAnyOrder) {
+  auto first = std::make_unique<TProjectTables>();
+  TProjectTables second;
+  EXPECT_EQ(first->D->Identifier(), 15);
+  EXPECT_EQ(second.D->Identifier(), 15);
+  first->TLoadtype->SetRowCount(1);
+  EXPECT_EQ(first->TLoadtype->Cells(1, 0)->AsTable()->parent(), first->TLoadtype);
+  first.reset();
+  // The second set's load tables still find their own templates.
+  second.TLoadtype->SetRowCount(2);
+  second.Trandom->SetRowCount(1);
+  ASSERT_NE(second.TLoadtype->Cells(1, 1)->AsTable(), nullptr);
+  EXPECT_EQ(second.TLoadtype->Cells(1, 1)->AsTable()->Caption(), QStringLiteral("Load Amplitude"));
+  ASSERT_NE(second.Trandom->Cells(1, 0)->AsTable(), nullptr);
+  EXPECT_EQ(second.Trandom->Cells(1, 0)->AsTable()->Caption(),
+            QStringLiteral("Random Spectrum Data"));
 }
 
 // English units per SI unit, as the unit catalogue fixes them.
@@ -181,13 +194,14 @@ INSTANTIATE_TEST_SUITE_P(Fields, ConvertUnitsTest, ::testing::Values(
 TEST(ConvertUnits, SwitchesEveryTableAndRefreshesTheWindows) {
   TProjectTables tables;
   TProgramData p(tables);
-  int refreshed = 0;
-  tables.OnRefreshOpenWindows = [&] { ++refreshed; };
+  QList<int> refreshed;
+  QObject::connect(&tables, &TProjectTables::UnitsConverted,
+                   [&](int units) { refreshed.append(units); });
   tables.D->Cells(0, 0)->SetFloat(200);    // m/s
   tables.MassCal->Cells(0, 0)->SetFloat(2);  // Mg
   tables.TLoadtype->Cells(1, 0)->AsTable()->Cells(0, 0)->SetFloat(10);  // kN
   p.ConvertUnits(1);
-  EXPECT_EQ(refreshed, 1);
+  EXPECT_EQ(refreshed, QList<int>{1});
   for (TGridTable* t : tables.Tables()) EXPECT_EQ(t->Units(), 1);
   EXPECT_NEAR(tables.D->Cells(0, 0)->AsFloat() / (200 * ft), 1, 1e-15);
   EXPECT_NEAR(tables.MassCal->Cells(0, 0)->AsFloat() / (2 * slug), 1, 1e-15);

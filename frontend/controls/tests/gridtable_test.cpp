@@ -1,5 +1,5 @@
 // The table component: rows, row groups, identifiers, nested tables, events.
-#include "FakeForm.h"
+#include "FakeWindows.h"
 #include "controls/ColumnTypes.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +11,7 @@
 namespace zavik {
 namespace {
 
-using testing::TFakeFormFactory;
+using testing::TFakeWindows;
 
 template <class T>
 T* Add(TGridTable& Table, const char* Header = "Value") {
@@ -75,10 +75,7 @@ TEST_P(RowGroupTest, MovesWholeGroups) {
   table.SetRowCount(p.Rows);
   for (int r = 0; r < p.Rows; ++r) table.Cells(0, r)->SetInteger(r);
   int notified = 0;
-  table.OnTableChanged = [&](TGridTable* sender) {
-    EXPECT_EQ(sender, &table);
-    ++notified;
-  };
+  QObject::connect(&table, &TGridTable::TableChanged, [&] { ++notified; });
   switch (p.Operation) {
     case Op::Add: table.AddRowGroup(); break;
     case Op::Insert: table.InsertRowGroup(p.Row); break;
@@ -195,8 +192,8 @@ TEST(GridTable, SetUnitsWithTheCurrentSystemDoesNothing) {
   table.SetRowCount(1);
   f->SetFloat(0, 2);
   int notified = 0, cells = 0;
-  table.OnTableChanged = [&](TGridTable*) { ++notified; };
-  table.OnCellChanged = [&](int, int) { ++cells; };
+  QObject::connect(&table, &TGridTable::TableChanged, [&] { ++notified; });
+  QObject::connect(&table, &TGridTable::CellChanged, [&] { ++cells; });
   table.SetUnits(1);
   EXPECT_EQ(notified + cells, 0);
   EXPECT_EQ(f->GetFloat(0), 2);
@@ -207,38 +204,53 @@ TEST(GridTable, SetUnitsWithTheCurrentSystemDoesNothing) {
   EXPECT_EQ(table.Units(), 2);
 }
 
-TEST(GridTables, ListsLiveTablesAndResolvesEntries) {
-  const int before = int(GridTables().size());
+TEST(GridTables, ListsLiveTablesOfAScopeAndResolvesEntries) {
+  const int before = int(GridTables(nullptr).size());
   auto a = std::make_unique<TGridTable>();
   auto b = std::make_unique<TGridTable>();
-  EXPECT_EQ(IndexOfGridTable(a.get()), before);
-  EXPECT_EQ(GridTableByIndex(before + 1), b.get());
-  EXPECT_EQ(GridTableByIndex(before + 2), nullptr);
-  EXPECT_EQ(GridTableByIndex(-1), nullptr);
+  EXPECT_EQ(GridTables(nullptr).indexOf(a.get()), before);
+  EXPECT_EQ(GridTables(nullptr).value(before + 1), b.get());
 
-  TGridTableList list;
+  TGridTableList list(a.get());
   list.AddIdentifier(b->Identifier());
   list.AddTable(a.get());
   list.AddTable(nullptr);
-  list.AddIndex(before + 1);
   EXPECT_EQ(list.Tables(0), b.get());
   EXPECT_EQ(list.Tables(1), a.get());
-  EXPECT_EQ(list.TableIndex(2), -1);
   EXPECT_EQ(list.Tables(2), nullptr);
-  EXPECT_EQ(list.Tables(3), b.get());
-  EXPECT_EQ(list.Tables(4), nullptr);
+  EXPECT_EQ(list.Tables(3), nullptr);
   EXPECT_EQ(list.Tables(-1), nullptr);
 
-  a.reset();  // b moves up in the list; the identifier entry follows it
-  EXPECT_EQ(list.Tables(0), b.get());
-  EXPECT_EQ(list.TableIndex(0), before);
   const int id = b->Identifier();
   b.reset();
-  EXPECT_EQ(IndexOfIdentifier(id), -1);
-  EXPECT_EQ(list.Tables(0), nullptr);
+  EXPECT_EQ(a->TableOfIdentifier(id), nullptr);
+  EXPECT_EQ(list.Tables(0), nullptr);  // the named table went
+  // A table that takes the Identifier later is found by it.
+  TGridTable c;
+  c.SetIdentifier(id);
+  EXPECT_EQ(list.Tables(0), &c);
   list.Delete(0);
-  EXPECT_EQ(list.Count(), 3);
-  EXPECT_EQ(int(GridTables().size()), before);
+  EXPECT_EQ(list.Count(), 2);
+  a.reset();
+  EXPECT_EQ(list.Tables(0), nullptr);  // a table held directly, freed
+  EXPECT_EQ(int(GridTables(nullptr).size()), before + 1);
+}
+
+TEST(GridTables, IdentifiersBelongToTheScopeOfTheOwner) {
+  QObject first, second;
+  auto* a = new TGridTable(&first);
+  a->SetIdentifier(8);
+  auto* b = new TGridTable(&second);
+  b->SetIdentifier(8);  // another scope: nothing swaps
+  EXPECT_EQ(a->Identifier(), 8);
+  auto* nested = new TGridTable(a);
+  EXPECT_EQ(nested->Scope(), &first);
+  EXPECT_EQ(nested->TableOfIdentifier(8), a);
+  EXPECT_EQ(b->TableOfIdentifier(8), b);
+  auto* c = new TGridTable(&first);
+  c->SetIdentifier(8);  // the same scope: the two swap
+  EXPECT_NE(a->Identifier(), 8);
+  EXPECT_EQ(nested->TableOfIdentifier(8), c);
 }
 
 // A table of transient loads: the load type in column 0 chooses the template
@@ -265,9 +277,9 @@ protected:
     column = Add<TTableColumn>(loads, "Load amplitude");
     ASSERT_EQ(column->Templates.Count(), 3);  // one per item of column 0
     column->Templates.Delete(0);
-    column->Templates.Insert(0, true, amplitudes.Identifier());
+    column->Templates.InsertIdentifier(0, amplitudes.Identifier());
     column->Templates.Delete(2);
-    column->Templates.Insert(2, true, spectrum.Identifier());
+    column->Templates.InsertIdentifier(2, spectrum.Identifier());
   }
   TGridTable amplitudes, spectrum, loads;
   TTableColumn* column = nullptr;
@@ -315,9 +327,9 @@ TEST_F(NestedTableTest, NestedTablesFollowRowMovesAndUnits) {
   EXPECT_EQ(loads.Cells(1, 2)->AsTable()->Units(), 2);
   EXPECT_NEAR(double(loads.Cells(1, 2)->AsTable()->Cells(0, 0)->AsFloat()), 100 / 224.8089237,
               1e-13);
-  const int live = int(GridTables().size());
+  const int live = int(GridTables(nullptr).size());
   loads.DeleteRowGroup(0);
-  EXPECT_EQ(int(GridTables().size()), live - 1);  // the row's nested table is freed
+  EXPECT_EQ(int(GridTables(nullptr).size()), live - 1);  // the row's nested table is freed
   EXPECT_EQ(loads.Cells(1, 1)->AsTable()->OwnerRow(), 2);
 }
 
@@ -354,7 +366,7 @@ TEST(NestedTables, CopiedTemplatesKeepTheirTableWhenEarlierTablesAreFreed) {
   TGridTable middle;
   auto* inner = Add<TTableColumn>(middle);
   inner->Templates.Delete(0);
-  inner->Templates.AddTable(&leaf);  // by position in GridTables
+  inner->Templates.AddTable(&leaf);  // held directly
   TGridTable outer;
   auto* column = Add<TTableColumn>(outer);
   column->Templates.Delete(0);
@@ -415,34 +427,64 @@ TEST(NestedTables, RowObjectsThatAreNotTablesComeFromTheEvents) {
   EXPECT_EQ(unitRows, (QList<int>{0, 1}));
 }
 
-TEST(GridTable, EditorWindowLifecycle) {
+TEST(GridTable, EditorWindowThroughTheWindowLayer) {
   TGridTable none;
   EXPECT_EQ(none.ShowModal(), 0);  // no visible columns: nothing opens
   none.Show();
-  EXPECT_EQ(none.Form(), nullptr);
+  EXPECT_FALSE(none.HasForm());
 
-  TFakeFormFactory windows(/*Modal=*/true);
-  {
-    TGridTable table;
-    Add<TIntColumn>(table);
-    EXPECT_EQ(table.ShowModal(), 1);
-    EXPECT_EQ(windows.Log.ShownModal, 1);
-    ASSERT_NE(table.Form(), nullptr);
-    table.Reshow();
-    EXPECT_EQ(windows.Log.Destroyed, 1);
-    EXPECT_EQ(windows.Log.Shown, 1);
-    table.SetOwnerRow(4);
-    EXPECT_EQ(windows.Log.Caption, table.FormCaption());
-    table.OnTableChanged = [](TGridTable*) {};
-    TTableFormBase* closing = table.Form();
-    table.FormClosed();  // the window closes itself
-    EXPECT_EQ(table.Form(), nullptr);
-    EXPECT_FALSE(table.OnTableChanged);
-    delete closing;
-    table.Show();
-  }
-  EXPECT_EQ(windows.Log.TableGone, 1);
-  EXPECT_EQ(windows.Log.Destroyed, 3);
+  TGridTable table;
+  Add<TIntColumn>(table);
+  EXPECT_THROW(table.Show(), Exception);  // no window layer installed
+  TFakeWindows windows(/*Modal=*/true);
+  EXPECT_EQ(table.ShowModal(), 1);
+  EXPECT_TRUE(table.HasForm());
+  EXPECT_TRUE(table.FormIsModal());
+  table.Reshow();
+  EXPECT_EQ(windows.Freed, 1);
+  EXPECT_EQ(windows.Shown, 1);
+  EXPECT_FALSE(table.FormIsModal());
+  int captions = 0;
+  QObject::connect(&table, &TGridTable::FormCaptionChanged, [&] { ++captions; });
+  table.SetOwnerRow(4);
+  EXPECT_EQ(captions, 1);
+  table.FreeForm();
+  EXPECT_FALSE(table.HasForm());
+  table.Reshow();  // no window: nothing opens
+  EXPECT_EQ(windows.Shown, 1);
+}
+
+TEST(GridTable, TellsItsWindowBeforeItGoes) {
+  auto table = std::make_unique<TGridTable>();
+  auto* c = Add<TIntColumn>(*table);
+  table->SetRowCount(3);
+  bool told = false;
+  int rowsThen = -1;
+  QObject::connect(table.get(), &TGridTable::Destroying, [&] {
+    told = true;
+    rowsThen = c->CellCount();  // the table still stands
+  });
+  int changes = 0;
+  QObject::connect(table.get(), &TGridTable::TableChanged, [&] { ++changes; });
+  table.reset();
+  EXPECT_TRUE(told);
+  EXPECT_EQ(rowsThen, 3);
+  EXPECT_EQ(changes, 0);  // nothing more is told while it goes
+}
+
+TEST(GridTable, RowChangesAreToldOnceAndCellsNotMeanwhile) {
+  TGridTable table;
+  Add<TFloatColumn>(table);
+  table.SetRowCount(2);
+  int tables = 0, cells = 0;
+  QObject::connect(&table, &TGridTable::TableChanged, [&] { ++tables; });
+  QObject::connect(&table, &TGridTable::CellChanged, [&] { ++cells; });
+  table.SetRowCount(5);
+  table.SetRowCount(5);  // no change, nothing told
+  EXPECT_EQ(tables, 1);
+  EXPECT_EQ(cells, 0);
+  table.Cells(0, 4)->SetFloat(2);
+  EXPECT_EQ(cells, 1);
 }
 
 TEST(ColumnTypeRegistry, CodesOfTheFiveClasses) {

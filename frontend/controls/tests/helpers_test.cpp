@@ -1,6 +1,8 @@
 // String, list and number helpers, and the number formats shown to users.
-#include "controls/KavConst.h"
-#include "controls/KavString.h"
+#include "controls/Guards.h"
+#include "controls/NumberHelpers.h"
+#include "controls/ObjectList.h"
+#include "controls/StringHelpers.h"
 #include "controls/NumberFormat.h"
 
 #include <gtest/gtest.h>
@@ -154,19 +156,10 @@ TEST(NumberHelpers, RoundToIntTiesToEvenAndRangeErrors) {
   EXPECT_EQ(FracPart(-2.75L), -0.75L);
 }
 
-TEST(NumberHelpers, IntegerFolds) {
-  EXPECT_EQ(MinOfArray({4, -2, 9}), -2);
-  EXPECT_EQ(FoldIntArray({4, -2, 9}, Max), 9);
-  EXPECT_EQ(IfThen(true, 1, 2), 1);
-  EXPECT_EQ(IfThen(false, 1, 2), 2);
-  EXPECT_TRUE(InRange(3, 3, 5));
-  EXPECT_FALSE(InRange(6, 3, 5));
-}
-
 TEST(GuardHelpers, RaiseTheGivenClassWithTheMessage) {
   EXPECT_NO_THROW(RaiseIf(false, QStringLiteral("x")));
   try {
-    RaiseIfNotFmt<EAssignError>(false, "Entry must be between %d and %d.", 1, 5);
+    RaiseIfFmt<EAssignError>(true, "Entry must be between %d and %d.", 1, 5);
     ADD_FAILURE();
   } catch (const EAssignError& e) {
     EXPECT_EQ(e.Message(), QStringLiteral("Entry must be between 1 and 5."));
@@ -218,15 +211,6 @@ TEST(ObjectList, IndexErrorsAreListErrors) {
   EXPECT_THROW(list.Items(0), EListError);
   EXPECT_THROW(list.Delete(-1), EListError);
   EXPECT_THROW(list.Insert(1, nullptr), EListError);
-}
-
-TEST(ObjectList, FreeListAndItemsFreesLastFirstThenTheList) {
-  std::vector<int> freed;
-  auto* list = new QList<TTracked*>{new TTracked(freed, 1), new TTracked(freed, 2)};
-  FreeListAndItems(list);
-  EXPECT_EQ(freed, std::vector<int>({2, 1}));
-  EXPECT_EQ(list, nullptr);
-  FreeListAndItems(list);  // none: nothing happens
 }
 
 }  // namespace

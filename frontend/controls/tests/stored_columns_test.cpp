@@ -41,7 +41,7 @@ void DefineEveryKind(TGridTable& Table, const TGridTable& Template) {
   bottom->Visible = false;
   auto* t = Add<TTableColumn>(Table, {QStringLiteral("Load amplitude")});
   t->Templates.Delete(0);
-  t->Templates.Insert(0, true, Template.Identifier());
+  t->Templates.InsertIdentifier(0, Template.Identifier());
   auto* s = Add<TStringColumn>(Table, {});
   s->DefaultText = QStringLiteral("line one\r\nline\ttwo");
   s->WidthFactor = 2.25L;
@@ -119,7 +119,7 @@ TEST(StoredColumns, EncodingFollowsTheDocumentedOrder) {
   auto* t = Add<TTableColumn>(loads, {QStringLiteral("Load amplitude")});
   for (int k = 0; k < 6; ++k) {
     t->Templates.Delete(k);
-    t->Templates.Insert(k, true, 8);
+    t->Templates.InsertIdentifier(k, 8);
   }
   EXPECT_TRUE(loads.Col().endsWith(QStringLiteral(
       "3, (\"Load amplitude\"), True, False, \"FLEXCOLUMN2\", (8, 8, 8, 8, 8, 8)")))
@@ -130,7 +130,7 @@ TEST(StoredColumns, TemplateThatResolvesToNoTableIsStoredAsMinusOne) {
   TGridTable table;
   auto* t = Add<TTableColumn>(table, {QStringLiteral("Sub")});
   t->Templates.Delete(0);
-  t->Templates.AddIdentifier(IndexOfIdentifier(-5));  // -1: no table has it
+  t->Templates.AddIdentifier(-5);  // no table has it
   table.SetRowCount(2);
   EXPECT_EQ(table.Cells(0, 0)->AsTable(), nullptr);
   EXPECT_TRUE(table.Col().endsWith(QStringLiteral("\"FLEXCOLUMN2\", (-1)")));
@@ -145,7 +145,7 @@ TEST(StoredColumns, ReadingKeepsTheRowCountAndFillsDefaults) {
   Add<TStringColumn>(table, {QStringLiteral("old")});
   table.SetRowCount(3);
   int notified = 0;
-  table.OnTableChanged = [&](TGridTable*) { ++notified; };
+  QObject::connect(&table, &TGridTable::TableChanged, [&] { ++notified; });
   table.SetCol(source.Col());
   EXPECT_EQ(notified, 1);
   EXPECT_EQ(table.ColumnCount(), 6);  // the definition replaces the old columns
@@ -189,7 +189,7 @@ class OlderTableColumnTest : public ::testing::TestWithParam<OldTableRow> {};
 TEST_P(OlderTableColumnTest, ReadsOneTableIndex) {
   const OldTableRow& p = GetParam();
   TGridTable target;
-  const int index = IndexOfGridTable(&target);
+  const int index = int(GridTables(nullptr).indexOf(&target));
   TGridTable table;
   table.SetHardwiredButton(p.Hardwired);
   table.SetCol(QString::fromLatin1(p.Data).arg(index));
@@ -198,7 +198,10 @@ TEST_P(OlderTableColumnTest, ReadsOneTableIndex) {
   ASSERT_EQ(t->Templates.Count(), p.Entries);
   for (int k = 0; k < p.Entries; ++k) {
     EXPECT_EQ(t->Templates.Entry(k).IsIdentifier, p.ByIdentifier);
-    EXPECT_EQ(t->Templates.Entry(k).Value, p.ByIdentifier ? k + 1 : index);
+    if (p.ByIdentifier)
+      EXPECT_EQ(t->Templates.Entry(k).Identifier, k + 1);
+    else
+      EXPECT_EQ(t->Templates.Tables(k), &target);
   }
 }
 
@@ -220,7 +223,7 @@ TEST(StoredColumns, TemplateListFollowsTheItemsOfColumnZero) {
   EXPECT_EQ(t->Templates.Count(), 3);
   static_cast<TEnumColumn*>(table.Columns(0))->SetItems({"a", "b", "c", "d", "e", "f"});
   EXPECT_EQ(t->Templates.Count(), 6);
-  EXPECT_EQ(t->Templates.TableIndex(5), -1);
+  EXPECT_EQ(t->Templates.Tables(5), nullptr);
 }
 
 TEST(StoredColumns, UnknownColumnClassStopsLoading) {

@@ -20,7 +20,5 @@ int PosOrEnd(const QString& Sub, const QString& S);
 // Every occurrence of Old replaced by New, left to right without overlaps; the
 // inserted text is never searched again.
 QString ReplaceAll(const QString& S, const QString& Old, const QString& New);
-// True for a value without fractional part within the 32-bit integer range.
-bool IsWholeNumber(long double Value);
 
 }  // namespace zavik

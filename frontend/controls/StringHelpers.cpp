@@ -1,6 +1,4 @@
-#include "controls/KavString.h"
-
-#include <cmath>
+#include "controls/StringHelpers.h"
 
 namespace zavik {
 
@@ -38,10 +36,6 @@ QString ReplaceAll(const QString& S, const QString& Old, const QString& New) {
   }
   out += S.mid(from);
   return out;
-}
-
-bool IsWholeNumber(long double Value) {
-  return Value >= -2147483648.0L && Value <= 2147483647.0L && truncl(Value) == Value;
 }
 
 }  // namespace zavik

@@ -1,18 +1,14 @@
-#include "controls/KavConst.h"
+#include "controls/NumberHelpers.h"
+
+#include "controls/Guards.h"
 
 #include <cmath>
 
 namespace zavik {
 
-int FoldIntArray(std::initializer_list<int> Values, const std::function<int(int, int)>& F) {
-  RaiseIf(Values.size() == 0, QStringLiteral("Empty array"));
-  auto it = Values.begin();
-  int result = *it++;
-  for (; it != Values.end(); ++it) result = F(result, *it);
-  return result;
+bool IsWholeNumber(long double Value) {
+  return Value >= -2147483648.0L && Value <= 2147483647.0L && truncl(Value) == Value;
 }
-
-int MinOfArray(std::initializer_list<int> Values) { return FoldIntArray(Values, Min); }
 
 int RoundToInt(long double Value) {
   const long double r = nearbyintl(Value);  // default rounding: ties to even

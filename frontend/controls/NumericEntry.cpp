@@ -1,0 +1,125 @@
+#include "controls/NumericEntry.h"
+
+#include "controls/ExpressionEvaluator.h"
+#include "controls/NumberFormat.h"
+#include "controls/NumberHelpers.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+namespace zavik {
+
+namespace {
+constexpr long double kIntMin = -2147483648.0L;
+constexpr long double kIntMax = 2147483647.0L;
+
+// The unit names of the entry controls, per system (English, SI).
+struct TUnitName {
+  const char* Code;
+  const char* Names[2];
+};
+
+// Force codes before length codes, each kind in the order it is tried.
+const TUnitName kForceCodes[] = {{"F6", {"slug", "Mg"}}, {"F5", {"sec", "sec"}},
+                                 {"F4", {"lb-sec2/in", "Mg"}}, {"F2", {"tons", "kN"}},
+                                 {"F1", {"kips", "kN"}}, {"F", {"lbs", "kN"}}};
+const TUnitName kLengthCodes[] = {{"L2", {"ft", "m"}}, {"L1", {"in", "mm"}},
+                                  {"L3", {"rad", "rad"}}, {"L", {"in", "m"}}};
+
+template <std::size_t N>
+void ReplaceFirstPresent(QString& Text, const TUnitName (&Codes)[N], int Units) {
+  for (const TUnitName& c : Codes) {
+    const QLatin1String code(c.Code);
+    if (!Text.contains(code)) continue;
+    Text.replace(code, QLatin1String(c.Names[Units - 1]));
+    return;
+  }
+}
+}  // namespace
+
+QString FormatNumber(bool Hex, long double Value) {
+  if (!Hex) return FloatToStrGeneral(Value, 18);
+  const long double r = nearbyintl(Value);
+  const int64_t whole = r >= 9.2233720368547758e18L    ? INT64_MAX
+                        : r <= -9.2233720368547758e18L ? INT64_MIN
+                                                       : static_cast<int64_t>(r);
+  return QStringLiteral("$") +
+         QStringLiteral("%1").arg(static_cast<quint64>(whole), 4, 16, QLatin1Char('0')).toUpper();
+}
+
+QString EditUnitsText(const QString& Template, int Units) {
+  if (Units == 3) return Template;
+  QString text = Template;
+  ReplaceFirstPresent(text, kForceCodes, Units);
+  ReplaceFirstPresent(text, kLengthCodes, Units);
+  return text;
+}
+
+QString ComboUnitsText(const QString& Template, int Units) {
+  if (Units == 3) return Template;
+  QString text = Template;
+  text.replace(QLatin1Char('F'), Units == 1 ? QStringLiteral("lbs") : QStringLiteral("kN"));
+  text.replace(QLatin1Char('L'), Units == 1 ? QStringLiteral("in") : QStringLiteral("m"));
+  return text;
+}
+
+QString LabelCaption(const QString& Caption, const QString& Template, const QString& UnitsText) {
+  if (Template.isEmpty()) return Caption;
+  return Caption + QStringLiteral(" (") + UnitsText + QLatin1Char(')');
+}
+
+long double TEntryLimits::PulledMaxVal(long double Value) const {
+  if (Value < MinVal) Value = MinVal;
+  if (IntegerOnly) Value = std::clamp(Value, kIntMin, kIntMax);
+  return Value;
+}
+
+long double TEntryLimits::PulledMinVal(long double Value) const {
+  if (Value > MaxVal) Value = MaxVal;
+  if (IntegerOnly) Value = std::clamp(Value, kIntMin, kIntMax);
+  return Value;
+}
+
+long double TEntryLimits::Clamp(long double Value) const {
+  return std::clamp(Value, MinVal, std::max(MinVal, MaxVal));
+}
+
+TEntryCheck CheckEntry(const QString& Text, const TEntryLimits& Limits,
+                       const std::function<QString(long double)>& LimitText) {
+  TEntryCheck check;
+  try {
+    check.Value = EvaluateExpression(Text);
+  } catch (const EAssignError& e) {
+    check.Message =
+        Limits.IntegerOnly ? QStringLiteral("Entry must be a valid integer.") : e.Message();
+    return check;
+  } catch (const Exception& e) {
+    // An arithmetic fault (1/0, ln 0, overflow) refuses the entry as well.
+    check.Message = e.Message();
+    return check;
+  }
+  if (!std::isfinite(check.Value)) {
+    check.Message = std::isnan(check.Value) ? QStringLiteral("Invalid floating point operation")
+                                            : QStringLiteral("Floating point overflow");
+    return check;
+  }
+  if (Limits.IntegerOnly && FracPart(check.Value) != 0) {
+    check.Message = QStringLiteral("Entry must be an integer.");
+    return check;
+  }
+  if (check.Value < Limits.MinVal) {
+    check.Result = TEntryCheck::BelowMin;
+    check.Message = QStringLiteral("Entry must be greater than or equal to ") + LimitText(Limits.MinVal);
+    return check;
+  }
+  if (check.Value > Limits.MaxVal) {
+    check.Result = TEntryCheck::AboveMax;
+    check.Message = QStringLiteral("Entry must be less than or equal to ") + LimitText(Limits.MaxVal);
+    return check;
+  }
+  check.Result = TEntryCheck::Accepted;
+  return check;
+}
+
+}  // namespace zavik
