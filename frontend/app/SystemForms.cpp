@@ -24,10 +24,8 @@ using P = TProgramData;
 const QStringList TfrmLayout::FoundationTypes = {QStringLiteral("HALF-SPACE"), QStringLiteral("PILE"),
                                                  QStringLiteral("STRATUM"), QStringLiteral("MULTILAYER")};
 
-QString TfrmLayout::PictureFolder() { return QCoreApplication::applicationDirPath(); }
-
 TfrmLayout::TfrmLayout(TProjectAccessor Project, QWidget* Parent)
-    : TChildForm(Parent), FProject(std::move(Project)) {
+    : TChildForm(Parent), PictureFolder(QCoreApplication::applicationDirPath()), FProject(std::move(Project)) {
   setWindowTitle(QStringLiteral("Foundation Options"));
   auto* layout = new QVBoxLayout(this);
   auto* row = new QHBoxLayout;
@@ -52,7 +50,7 @@ void TfrmLayout::ShowPicture(int FoundationKind) {
   // analysis run. A missing file shows no picture.
   const QString file = FoundationPictureFile(FoundationKind);
   if (file.isEmpty()) return;
-  Image1->setPixmap(QPixmap(PictureFolder() + QLatin1Char('/') + file));
+  Image1->setPixmap(QPixmap(PictureFolder + QLatin1Char('/') + file));
 }
 
 void TfrmLayout::TakeSystem(TProgramData& Project) {

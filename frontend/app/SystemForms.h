@@ -20,7 +20,7 @@ public:
   // The four systems, in the order of the list.
   static const QStringList FoundationTypes;
   // The folder the pictures are read from: the program's folder.
-  static QString PictureFolder();
+  QString PictureFolder;
 
   void FormActivate() override;
   // The user chose a system: the project takes it and the picture follows.

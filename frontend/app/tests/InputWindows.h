@@ -74,6 +74,14 @@ public:
     QTest::keyClick(Box, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(Box, Text);
   }
+  // In a table editor: types over the whole entry of the current cell, key
+  // by key to whatever has the focus (the first key opens the cell's
+  // editor), and Enter.
+  static void TypeCell(const QString& Text) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    for (QChar c : Text) QTest::keyClicks(QApplication::focusWidget(), QString(c));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  }
   // Tab to the next control of the window.
   static void Tab() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -87,6 +95,8 @@ public:
   // The user's next action comes after the events of the last one.
   static void Pause() { QTest::qWait(30); }
 
+  static bool LabelOfVisible(TDataEdit* Box) { return Box->EditLabel() && Box->EditLabel()->isVisible(); }
+  static bool LabelOfEnabled(TDataEdit* Box) { return Box->EditLabel() && Box->EditLabel()->isEnabled(); }
   static QString LabelText(TDataEdit* Box) { return Box->EditLabel() ? Box->EditLabel()->text() : QString(); }
 
   // The main window's view of the project's changed state.
