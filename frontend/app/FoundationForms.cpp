@@ -33,7 +33,6 @@ TfrmFoundations::TfrmFoundations(TProjectAccessor Project, QWidget* Parent)
                      QStringLiteral("L2"), NoLimits, &P::FoundationDepth);
   DataEdit5 = AddBox(depths, 1, QStringLiteral("Depth from ground surface to bed rock (rigid underlying layer)"),
                      QStringLiteral("L2"), NoLimits, &P::BedrockDepth);
-  layout->addStretch();
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -44,6 +43,7 @@ void TfrmFoundations::FormActivate() {
     const bool stratum = p->FoundationKind == 3;
     ShowBox(DataEdit4, stratum);
     ShowBox(DataEdit5, stratum);
+    FitWindow();
   }
   LoadBoxes(*p);
 }

@@ -6,6 +6,8 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
+#include <QMdiSubWindow>
 
 #include <vector>
 
@@ -26,7 +28,7 @@ TDataEdit* TInputForm::NewBox(QGridLayout* Grid, int Row, const QString& Caption
   box->SetCaption(Caption);
   box->SetUnitsString(Template);
   box->SetEditLabel(label);
-  box->setFixedWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 18);
+  box->setFixedWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 22);
   Grid->addWidget(label, Row, 0);
   Grid->addWidget(box, Row, 1);
   // Only what the user types marks the project modified, not the filling
@@ -54,6 +56,12 @@ TDataEdit* TInputForm::AddBox(QGridLayout* Grid, int Row, const QString& Caption
 void TInputForm::ShowBox(TDataEdit* Box, bool Visible) {
   Box->setVisible(Visible);
   if (QLabel* label = LabelOf(Box)) label->setVisible(Visible);
+}
+
+void TInputForm::FitWindow() {
+  if (QLayout* l = layout()) l->activate();
+  adjustSize();
+  if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->adjustSize();
 }
 
 QGroupBox* TInputForm::Group(const QString& Caption, QGridLayout*& Grid) {

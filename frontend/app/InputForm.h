@@ -61,6 +61,9 @@ protected:
                     const TBoxLimits& Limits, int TProgramData::* Field);
   static QLabel* LabelOf(TDataEdit* Box) { return Box->EditLabel(); }
   static void ShowBox(TDataEdit* Box, bool Visible);
+  // After boxes were shown or hidden: the window takes the size of what it
+  // shows, and so does its frame in the MDI area.
+  void FitWindow();
 
   void LoadBoxes(TProgramData& Project);
   // Evaluates every box, then stores them all: a text that cannot be

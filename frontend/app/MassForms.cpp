@@ -57,10 +57,11 @@ TMassForm::TMassForm(TProjectAccessor Project, bool PileCap, QWidget* Parent)
     : TInputForm(std::move(Project),
                  PileCap ? QStringLiteral("Pile Cap Properties") : QStringLiteral("Mass Data"), Parent) {
   auto* layout = new QHBoxLayout(this);
-  auto* left = new QVBoxLayout;
+  // The note speaks of the boxes at the right side.
   auto* right = new QVBoxLayout;
-  layout->addLayout(left);
+  auto* left = new QVBoxLayout;
   layout->addLayout(right);
+  layout->addLayout(left);
 
   const QString L2 = QStringLiteral("L2"), inertia = QStringLiteral("F6-L2^2");
   QGridLayout* grid;
@@ -102,11 +103,14 @@ TMassForm::TMassForm(TProjectAccessor Project, bool PileCap, QWidget* Parent)
   Note->setPlainText(NoteLines(PileCap).join(QLatin1Char('\n')));
   Note->setLineWrapMode(QPlainTextEdit::NoWrap);
   Note->setMinimumWidth(Note->fontMetrics().horizontalAdvance(NoteLines(false).value(4)) + 30);
-  right->addWidget(Note, 1);
+  Note->setFixedHeight(Note->fontMetrics().lineSpacing() * (NoteLines(false).size() + 1) +
+                       2 * Note->frameWidth() + 8);
+  right->addWidget(Note);
   FInputButton = new QPushButton(QStringLiteral("Input all the mass components"), this);
   FCalculateButton = new QPushButton(QStringLiteral("Calculate mass moment of inertia"), this);
   right->addWidget(FInputButton);
   right->addWidget(FCalculateButton);
+  right->addStretch();
   connect(FInputButton, &QPushButton::clicked, this, &TMassForm::InputComponentsClick);
   connect(FCalculateButton, &QPushButton::clicked, this, &TMassForm::CalculateClick);
   layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -103,7 +103,6 @@ TfrmShape::TfrmShape(TProjectAccessor Project, QWidget* Parent)
   DataEdit1 = AddBox(grid, 0, QStringLiteral("Radius"), L2, Limits32, &P::FootingRadius);
   DataEdit2 = AddBox(grid, 1, QStringLiteral("Length x, "), L2, NoLimits, &P::FootingLength);
   DataEdit3 = AddBox(grid, 2, QStringLiteral("Width y, "), L2, NoLimits, &P::FootingWidth);
-  layout->addStretch();
   layout->setSizeConstraint(QLayout::SetFixedSize);
   connect(RadioButton1, &QRadioButton::clicked, this, &TfrmShape::RadioButton1Click);
   connect(RadioButton2, &QRadioButton::clicked, this, &TfrmShape::RadioButton2Click);
@@ -114,6 +113,7 @@ void TfrmShape::ShowShape(int Shape) {
   ShowBox(DataEdit1, circular);
   ShowBox(DataEdit2, !circular);
   ShowBox(DataEdit3, !circular);
+  FitWindow();
 }
 
 void TfrmShape::FormActivate() {
