@@ -24,6 +24,7 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -78,7 +79,8 @@ TMainForm::TMainForm(QWidget* Parent)
                                         "- less than 0.25 for seismic response.\r"
                                         "A value of 1 indicates no reduction will be considered\r"
                                         "A value of 0 may generate numerical errors."));
-  connect(&FTables, &TProjectTables::NewProjectStarting, this, &TMainForm::NewProjectStarting);
+  connect(&FTables, &TProjectTables::NewProjectStarting, this,
+          [this] { Guarded(this, [this] { NewProjectStarting(); }); });
   connect(&FTables, &TProjectTables::UnitsConverted, this, [this] { Guarded(this, [this] { RefreshOpenWindows(); }); });
   connect(&FTables, &TProjectTables::ModifiedChanged, this, [this](bool Modified) {
     if (Modified) return;
@@ -502,10 +504,15 @@ template <class W>
 void TMainForm::OpenView(QPointer<W>& View) {
   if (!Shown(View)) {
     View = new W(ProjectAccessor());
-    const QSize area = FArea->viewport()->size();
-    AddChild(View, QSize(std::max(area.width() * 3 / 5, 480), std::max(area.height() * 3 / 4, 360)));
+    AddChild(View, ViewSize());
   }
   BringToFront(View);
+}
+
+QSize TMainForm::ViewSize() const {
+  // A quarter of the area: four views side by side fill it.
+  const QSize area = FArea->viewport()->size();
+  return {std::max(area.width() / 2, 420), std::max(area.height() / 2, 320)};
 }
 
 // File menu ---------------------------------------------------------------
@@ -754,7 +761,7 @@ void TMainForm::sideviewYZClick() { OpenView(FSideViewYZ); }
 
 void TMainForm::Open3DView() {
   if (!Shown(FDlgBlock)) {
-    OpenView(FDlgBlock);
+    FDlgBlock = new TDlgBlock(ProjectAccessor());
     connect(FDlgBlock, &TDlgBlock::ViewClosed, this, &TMainForm::Close3DView);
     // A view freed without its close (with its project) takes its tools along,
     // unless another one has been opened meanwhile.
@@ -775,6 +782,11 @@ void TMainForm::Open3DView() {
   for (QAction* a : {ToolBar->toggleViewAction(), Show3DMenu->menuAction(), BitmapSeparator, SaveBitmap, PrintPage})
     a->setVisible(true);
   ToolBar->setVisible(true);
+  // The view takes its share of the area that the tool bar leaves.
+  if (!FDlgBlock->parentWidget()) {
+    layout()->activate();
+    AddChild(FDlgBlock, ViewSize());
+  }
   BringToFront(FDlgBlock);
 }
 

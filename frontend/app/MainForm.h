@@ -258,6 +258,7 @@ private:
   void ShowPlotOf(TGraphPlot& Plot);
   template <class W>
   void OpenView(QPointer<W>& View);
+  QSize ViewSize() const;
   QMdiSubWindow* AddChild(QWidget* Form, const QSize& Size);
   void BringToFront(QWidget* Form);
   void RunStarted();
