@@ -666,6 +666,23 @@ TEST_F(MainWindowTest, TheWindowMenuListsTheChildWindows) {
   EXPECT_EQ(W->MdiArea()->activeSubWindow()->widget(), W->ChildWindow(TMainForm::Title));
 }
 
+TEST_F(MainWindowTest, ArrangeIconsLinesTheMinimisedWindowsUpAlongTheBottom) {
+  W->DataTitle->trigger();
+  W->OptionsControl->trigger();
+  QMdiSubWindow* title = qobject_cast<QMdiSubWindow*>(W->ChildWindow(TMainForm::Title)->parentWidget());
+  QMdiSubWindow* options = qobject_cast<QMdiSubWindow*>(W->ChildWindow(TMainForm::Options)->parentWidget());
+  title->showMinimized();
+  options->showMinimized();
+  title->move(300, 40);
+  options->move(10, 90);
+  W->WindowArrange->trigger();
+  const int bottom = W->MdiArea()->viewport()->height();
+  EXPECT_EQ(title->geometry().bottom() + 1, bottom);
+  EXPECT_EQ(options->geometry().bottom() + 1, bottom);
+  EXPECT_EQ(title->x(), 0);
+  EXPECT_EQ(options->x(), title->width());
+}
+
 TEST_F(MainWindowTest, TheAboutBoxTellsTheVersion) {
   TModalDriver driver;
   QString version, caption;
