@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Set-up, build and run for a fresh Debian 12 machine.
-#   ./zavik.sh run [deck]   install what is missing, build, run the engine on a deck
+#   ./zavik.sh run [deck]   install what is missing, build everything, start the program
+#                           with the deck open (without a display: run the engine on it)
 #   ./zavik.sh test         install what is missing, build with sanitizers, run every test
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -32,16 +33,27 @@ case "${1:-}" in
   run)
     install_missing
     cmake -S "$here" -B "$here/build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-    cmake --build "$here/build" -j "$jobs" --target Zav3-comp zav3-run
+    cmake --build "$here/build" -j "$jobs"
     deck=${2:-"$here/examples/half-space-harmonic.kqd"}
     work="$here/out"
     mkdir -p "$work"
-    # The deck with the side files saved beside it (the mass data it echoes).
+    # The deck with the side files saved beside it (the mass data it echoes),
+    # copied once: a project saved in out/ is not overwritten.
     for f in "$deck" "${deck%.*}.kqm" "${deck%.*}.kqt"; do
-      [ -f "$f" ] && [ ! "$f" -ef "$work/$(basename "$f")" ] && cp "$f" "$work/"
+      [ -f "$f" ] && [ ! -e "$work/$(basename "$f")" ] && cp "$f" "$work/"
     done
     cd "$work"
     name=$(basename "$deck")
+    if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+      echo "Starting the program with $work/$name"
+      if "$here/build/bin/Zavik3" "$work/$name"; then
+        exit 0
+      fi
+      echo "The program could not run on this display."
+    else
+      echo "No display: the program cannot start here."
+    fi
+    echo "Running $name through the engine instead."
     status=0
     "$here/build/bin/zav3-run" "$name" || status=$?
     echo "Engine status: $status (0 analysis completed, 2 stopped, 3 fatal input error)"

@@ -9,3 +9,20 @@ function(zav_add_gtest name)
     PROPERTIES ENVIRONMENT "${ARG_ENV}"
     DISCOVERY_TIMEOUT 60)
 endfunction()
+
+# zav_add_display_test(<target>)
+# Registers a test program that needs a display (OpenGL on Mesa) as one CTest
+# entry run under Xvfb on a virtual screen of its own. The X and GL libraries
+# keep allocations for the process's life, which are not the program's leaks.
+function(zav_add_display_test target)
+  find_program(XVFB_RUN xvfb-run)
+  if(NOT XVFB_RUN)
+    message(STATUS "xvfb-run not found: ${target} is built but not run")
+    return()
+  endif()
+  add_test(NAME ${target}
+           COMMAND ${XVFB_RUN} -a -s "-screen 0 1280x1024x24" $<TARGET_FILE:${target}>)
+  set_tests_properties(${target} PROPERTIES
+    ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0;QT_QPA_PLATFORM=xcb"
+    TIMEOUT 300)
+endfunction()

@@ -22,7 +22,8 @@ bool Save(TProjectWindow& Window) {
 }  // namespace
 
 bool FileSave(TProjectWindow& Window) {
-  if (Window.Project().FileName == QLatin1String(NewProjectFileName)) return FileSaveAs(Window);
+  if (Window.Project().FileName == QLatin1String(NewProjectFileName) || Window.ProjectIncomplete())
+    return FileSaveAs(Window);
   return Save(Window);
 }
 

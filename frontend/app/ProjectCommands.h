@@ -28,12 +28,17 @@ public:
   virtual void ShowMessage(const QString& Text) = 0;
   // The project was saved under a new name: caption and recent files.
   virtual void ProjectRenamed() = 0;
+  // The project could not be read completely from its file (a file that is
+  // no deck, or one that ends early): saving it over that file would replace
+  // the file with what little was read, so it is saved under a name the user
+  // chooses.
+  virtual bool ProjectIncomplete() { return false; }
 };
 
 inline constexpr char SaveChangesQuestion[] = "Do you want to save any changes?";
 
 // Saves under the project's name, or through Save As while it has none of the
-// user's. True when the project was written.
+// user's or was not read completely. True when the project was written.
 bool FileSave(TProjectWindow& Window);
 
 // Saves under a name the user chooses, made absolute. A save that fails shows

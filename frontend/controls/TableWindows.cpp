@@ -53,7 +53,12 @@ void TTableWindowHost::ShowTable(TGridTable* Table) {
   window->show();
   form->show();
   window->raise();
-  window->activateWindow();
+  // An MDI child is brought to the front by its area, a window of its own by
+  // the desktop.
+  if (auto* sub = qobject_cast<QMdiSubWindow*>(window); sub && sub->mdiArea())
+    sub->mdiArea()->setActiveSubWindow(sub);
+  else
+    window->activateWindow();
 }
 
 int TTableWindowHost::ShowTableModal(TGridTable* Table) {

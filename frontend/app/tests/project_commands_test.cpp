@@ -34,10 +34,12 @@ public:
   }
   void ShowMessage(const QString& Text) override { Messages << Text; }
   void ProjectRenamed() override { Renamed << Data.FileName; }
+  bool ProjectIncomplete() override { return Incomplete; }
 
   TProjectTables Tables;
   TProgramData Data;
   TSaveAnswer Answer = TSaveAnswer::Cancel;
+  bool Incomplete = false;  // read from a file that was no complete deck
   QString SaveName;  // what the save dialog returns
   int Questions = 0;
   QStringList Dialogs, Messages, Renamed;
@@ -122,6 +124,26 @@ TEST_F(SaveQuestionTest, YesWhoseSaveFailsKeepsTheProjectOpen) {
   ASSERT_EQ(W.Messages.size(), 1);
   EXPECT_TRUE(W.Messages[0].contains(Path("gone/pump.kqd"))) << W.Messages[0].toStdString();
   EXPECT_TRUE(W.IsModified());
+}
+
+// A project read only partly from its file (one that is no deck) is not
+// written over that file: Save asks for a name.
+TEST_F(SaveQuestionTest, AnIncompleteProjectIsSavedUnderANameTheUserChooses) {
+  const QString notes = Path("notes.txt");
+  {
+    QFile f(notes);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("Site visit notes\n");
+  }
+  W.Data.FileName = notes;
+  W.Incomplete = true;
+  EXPECT_FALSE(FileSave(W));
+  EXPECT_EQ(W.Dialogs, QStringList{QStringLiteral("Save Notes.txt As | ") + notes});
+  EXPECT_EQ(FileLines(notes), QStringList{QStringLiteral("Site visit notes")});
+  W.SaveName = Path("site.kqd");
+  EXPECT_TRUE(FileSave(W));
+  EXPECT_EQ(W.Data.FileName, Path("site.kqd"));
+  EXPECT_EQ(FileLines(notes), QStringList{QStringLiteral("Site visit notes")});
 }
 
 TEST_F(SaveQuestionTest, SaveAsThatFailsKeepsTheOldName) {

@@ -1,6 +1,7 @@
 // Opening a report in the user's text editor: the default application when
 // none is set, else the editor's path as one program and the file as its one
 // argument, never through a shell.
+#include "FakeLauncher.h"
 #include "SampleProjects.h"
 
 #include "app/TextEditor.h"
@@ -16,22 +17,6 @@ namespace zavik {
 namespace {
 
 using namespace testing;
-
-struct TFakeLauncher : TDesktopLauncher {
-  bool OpenDocument(const QUrl& Url) override {
-    Documents << Url;
-    return Result;
-  }
-  bool StartProgram(const QString& Program, const QStringList& Arguments) override {
-    Programs << Program;
-    Args = Arguments;
-    return Result;
-  }
-  bool Result = true;
-  QList<QUrl> Documents;
-  QStringList Programs;
-  QStringList Args;
-};
 
 TEST(TextEditor, NoneSetOpensTheFileInTheDefaultApplication) {
   for (const char* editor : {"", "   "}) {

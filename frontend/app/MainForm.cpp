@@ -1,0 +1,840 @@
+#include "app/MainForm.h"
+
+#include "app/ChildForm.h"
+#include "app/MenuRules.h"
+#include "app/OptionsWindow.h"
+#include "app/ProgramDialogs.h"
+#include "app/ProjectNames.h"
+#include "app/TitleWindow.h"
+#include "controls/Messages.h"
+#include "controls/TableForm.h"
+#include "controls/TableWindows.h"
+#include "plots/AmpPlotDialog.h"
+#include "plots/PlotForm.h"
+#include "views/BlockView.h"
+#include "views/SideView.h"
+#include "views/TopView.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLayout>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QScreen>
+#include <QToolBar>
+
+#include <algorithm>
+
+namespace zavik {
+namespace {
+
+const QString ProjectFilter = QStringLiteral("ZAVIK 3.0.15 (*.kqd);;All Files (*)");
+const QString ProjectSuffix = QStringLiteral("kqd");
+
+// The local files a drag carries, in order.
+QStringList DroppedFiles(const QMimeData* Data) {
+  QStringList files;
+  if (!Data || !Data->hasUrls()) return files;
+  for (const QUrl& url : Data->urls())
+    if (url.isLocalFile()) files << url.toLocalFile();
+  return files;
+}
+
+QString MenuText(QString Text) { return Text.replace(QLatin1Char('&'), QStringLiteral("&&")); }
+
+// A child window shown in its frame, not one whose frame was closed and
+// waits to be freed.
+bool Shown(const QWidget* Form) { return Form && Form->parentWidget() && !Form->parentWidget()->isHidden(); }
+
+}  // namespace
+
+TMainForm::TMainForm(QWidget* Parent)
+    : QMainWindow(Parent), FRun(std::make_unique<TAnalysisRun>()) {
+  setAcceptDrops(true);
+  FArea = new QMdiArea(this);
+  FArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  FArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setCentralWidget(FArea);
+  FActivation = new TChildActivation(FArea);
+  FTableWindows = new TTableWindowHost(this);
+  FTableWindows->SetMdiArea(FArea);
+  // Files dropped anywhere on the window, its child windows included.
+  qApp->installEventFilter(this);
+
+  FSettings.Read();
+  CreateMenus();
+
+  FTables.D->SetComments(QStringLiteral("Weak Zone Shear Moduli Ratio is suggested to be:\r"
+                                        "- 0.25 to 0.50 for machine foundations,\r"
+                                        "- less than 0.25 for seismic response.\r"
+                                        "A value of 1 indicates no reduction will be considered\r"
+                                        "A value of 0 may generate numerical errors."));
+  connect(&FTables, &TProjectTables::NewProjectStarting, this,
+          [this] { Guarded(this, [this] { NewProjectStarting(); }); });
+  connect(&FTables, &TProjectTables::UnitsConverted, this, [this] { Guarded(this, [this] { RefreshOpenWindows(); }); });
+  connect(&FTables, &TProjectTables::ModifiedChanged, this, [this](bool Modified) {
+    if (Modified) return;
+    for (TGridTable* t : FTables.Tables()) t->SetChanged(false);
+  });
+  FProject = std::make_unique<TProgramData>(FTables);
+
+  FAboutBox = new TAboutBox(this);
+  FDlgRunAnalysis = new TDlgRunAnalysis(this);
+  FDlgAmpPlot = new TDlgAmpPlot(FPlots, this);
+  connect(FRun.get(), &TAnalysisRun::Started, this, &TMainForm::RunStarted);
+  connect(FRun.get(), &TAnalysisRun::Finished, this, &TMainForm::RunFinished);
+  connect(FRun.get(), &TAnalysisRun::Failed, this, &TMainForm::ShowMessage);
+
+  const auto project = [this]() -> TProgramData& { return *FProject; };
+  SetChildFactory(Title, [this, project] { return new TdlgTitle(project); });
+  SetChildFactory(Options, [this, project] { return new TDlgOptions(project, FSettings); });
+
+  resize(QSize(1200, 860).boundedTo(screen()->availableGeometry().size()));
+  SetCaption();
+}
+
+TMainForm::~TMainForm() {
+  FDestroying = true;
+  qApp->removeEventFilter(this);
+  // The child windows go while the project and the plots they show exist,
+  // and none is activated on the way.
+  delete FActivation;
+  FActivation = nullptr;
+  delete FTableWindows;
+  delete FArea;
+  delete FDlgAmpPlot;
+}
+
+void TMainForm::CreateMenus() {
+  QMenuBar* bar = menuBar();
+
+  FileMenu = bar->addMenu(QStringLiteral("&File"));
+  FileNew = Item(FileMenu, QStringLiteral("&New"), &TMainForm::FileNewClick);
+  FileNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+  FileOpen = Item(FileMenu, QStringLiteral("&Open..."), &TMainForm::FileOpenClick);
+  FileOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  FileSave = Item(FileMenu, QStringLiteral("&Save"), &TMainForm::FileSaveClick);
+  FileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  FileSaveAs = Item(FileMenu, QStringLiteral("Save &As..."), &TMainForm::FileSaveAsClick);
+  RecentSeparator = FileMenu->addSeparator();
+  for (int i = 0; i < TMainSettings::MaxRecentFiles; ++i) {
+    RecentItems[i] = FileMenu->addAction(QString());
+    connect(RecentItems[i], &QAction::triggered, this, [this, i] {
+      Guarded(this, [this, i] {
+        if (!QuerySaveChanges(*this)) return;
+        OpenFileName(FSettings.RecentFiles()[i]);
+      });
+    });
+  }
+  BitmapSeparator = FileMenu->addSeparator();
+  SaveBitmap = Item(FileMenu, QStringLiteral("Save Bitmap"), &TMainForm::SaveBitmapClick);
+  PageSetup = Item(FileMenu, QStringLiteral("Page Setup"), &TMainForm::PageSetupClick);
+  PrintPage = Item(FileMenu, QStringLiteral("Print Page"), &TMainForm::PrintPageClick);
+  FileMenu->addSeparator();
+  FileExit = Item(FileMenu, QStringLiteral("E&xit"), &TMainForm::FileExitClick);
+  connect(FileMenu, &QMenu::aboutToShow, this, [this] { Guarded(this, [this] { FileMenuClick(); }); });
+  PageSetup->setVisible(false);
+
+  DataMenu = bar->addMenu(QStringLiteral("&Data"));
+  DataTitle = Item(DataMenu, QStringLiteral("&Title"), &TMainForm::DataTitleClick);
+  QMenu* units = DataMenu->addMenu(QStringLiteral("&Units"));
+  OptionsUnits = units->menuAction();
+  FUnitsGroup = new QActionGroup(this);
+  EnglishUnits = units->addAction(QStringLiteral("&English Units (lbs, slug, ft)"));
+  SIUnits = units->addAction(QStringLiteral("&SI Units (kN, Mg, m)"));
+  for (auto [action, system] : {std::pair{EnglishUnits, 1}, std::pair{SIUnits, 2}}) {
+    action->setCheckable(true);
+    FUnitsGroup->addAction(action);
+    connect(action, &QAction::triggered, this, [this, system] { Guarded(this, [this, system] { UnitsClick(system); }); });
+  }
+  connect(units, &QMenu::aboutToShow, this, [this] {
+    EnglishUnits->setChecked(FProject->Units == 1);
+    SIUnits->setChecked(FProject->Units == 2);
+  });
+  DataMenu->addSeparator();
+  OptionofFoundationSystem1 =
+      Item(DataMenu, QStringLiteral("Option of Foundation System"), &TMainForm::OptionofFoundationSystem1Click);
+  QMenu* loading = DataMenu->addMenu(QStringLiteral("Option of Loading"));
+  OptionofLoading1 = loading->menuAction();
+  FLoadingGroup = new QActionGroup(this);
+  HarmonicLoading1 = loading->addAction(QStringLiteral("Harmonic Loading"));
+  TransientLoading1 = loading->addAction(QStringLiteral("Transient Loading"));
+  RandomLoading1 = loading->addAction(QStringLiteral("Random Loading"));
+  for (auto [action, type] : {std::pair{HarmonicLoading1, 1}, std::pair{TransientLoading1, 2},
+                              std::pair{RandomLoading1, 3}}) {
+    action->setCheckable(true);
+    FLoadingGroup->addAction(action);
+    connect(action, &QAction::triggered, this, [this, type] { Guarded(this, [this, type] { LoadingClick(type); }); });
+  }
+  DataMenu->addSeparator();
+  OptionofFoundationShape1 =
+      Item(DataMenu, QStringLiteral("Option of Foundation Shape"), &TMainForm::OptionofFoundationShape1Click);
+  PileCapShapeDimension1 =
+      Item(DataMenu, QStringLiteral("Pile Cap Shape/Dimension"), &TMainForm::OptionofFoundationShape1Click);
+  FootingMassParameters1 =
+      Item(DataMenu, QStringLiteral("Footing Mass Parameters"), &TMainForm::FootingMassParameters1Click);
+  FoundationDimensionandConstants1 = Item(DataMenu, QStringLiteral("Foundation Dimension and Constants"),
+                                          &TMainForm::FoundationDimensionandConstants1Click);
+  FoundationLayer1 = Item(DataMenu, QStringLiteral("Foundation Layer"), &TMainForm::FoundationLayer1Click);
+  PilecapDimension1 = Item(DataMenu, QStringLiteral("Pile Cap Mass Properties"), &TMainForm::PilecapDimension1Click);
+  PileCoordinates1 = Item(DataMenu, QStringLiteral("Pile Coordinates"), &TMainForm::PileCoordinates1Click);
+  PileProperties1 = Item(DataMenu, QStringLiteral("&Pile Properties"), &TMainForm::PileProperties1Click);
+  PileGroupArrangement1 = Item(DataMenu, QStringLiteral("Pile Elements"), &TMainForm::PileGroupArrangement1Click);
+  DataMenu->addSeparator();
+  SoilLayerCoordinates1 = Item(DataMenu, QStringLiteral("Soil &Layer Data"), &TMainForm::SoilLayerCoordinates1Click);
+  SoilDataBelowFoundationTip1 = Item(DataMenu, QStringLiteral("Soil Data Below Footing/PileTip"),
+                                     &TMainForm::SoilDataBelowFoundationTip1Click);
+  Sidesoilpilecap1 = Item(DataMenu, QStringLiteral("Side Soil of Pile Cap"), &TMainForm::Sidesoilpilecap1Click);
+  SoilLayerBelowFoundation1 =
+      Item(DataMenu, QStringLiteral("Soil Column Layer"), &TMainForm::SoilLayerBelowFoundation1Click);
+  DataMenu->addSeparator();
+  QMenu* harmonic = DataMenu->addMenu(QStringLiteral("Harmonic Loading Data"));
+  HarmonicLoadingData1 = harmonic->menuAction();
+  Quadratic1 = Item(harmonic, QStringLiteral("Quadratic"), &TMainForm::Quadratic1Click);
+  NonQuadratic1 = Item(harmonic, QStringLiteral("NonQuadratic"), &TMainForm::NonQuadratic1Click);
+  Quadratic1->setCheckable(true);
+  NonQuadratic1->setCheckable(true);
+  connect(harmonic, &QMenu::aboutToShow, this, [this] {
+    NonQuadratic1->setChecked(FProject->Quadratic == 0);
+    Quadratic1->setChecked(FProject->Quadratic == 1);
+  });
+  TransientLoadingData1 =
+      Item(DataMenu, QStringLiteral("Transient Loading Data"), &TMainForm::TransientLoadingData1Click);
+  RandomLoadingData1 = Item(DataMenu, QStringLiteral("Random Loading Data"), &TMainForm::RandomLoadingData1Click);
+  DataMenu->addSeparator();
+  OptionsControl = Item(DataMenu, QStringLiteral("Control &Options..."), &TMainForm::OptionsControlClick);
+  connect(DataMenu, &QMenu::aboutToShow, this, [this] { Guarded(this, [this] { DataMenuClick(); }); });
+
+  CompMenu = bar->addMenu(QStringLiteral("&Computation"));
+  CompRun = Item(CompMenu, QStringLiteral("&Run Analysis"), &TMainForm::CompRunClick);
+  CompMenu->addSeparator();
+  CompInput = Item(CompMenu, QStringLiteral("Edit I&nput Text"), &TMainForm::CompInputClick);
+  CompKernel = Item(CompMenu, QStringLiteral("Edit &Processor-Run Notes"), &TMainForm::CompKernelClick);
+  CompOutput = Item(CompMenu, QStringLiteral("Edit &Output Text"), &TMainForm::CompOutputClick);
+  connect(CompMenu, &QMenu::aboutToShow, this, [this] { Guarded(this, [this] { CompMenuClick(); }); });
+
+  GraphicsMenu = bar->addMenu(QStringLiteral("&Graphics"));
+  const auto plot = [this](const QString& Caption, TGraphPlot TResultPlots::*Plot) {
+    QAction* a = GraphicsMenu->addAction(Caption);
+    connect(a, &QAction::triggered, this, [this, Plot] { Guarded(this, [this, Plot] { ShowPlotOf(FPlots.*Plot); }); });
+    return a;
+  };
+  mrealKxx = plot(QStringLiteral("&Translational Stiffness (Kxx, Kyy, Kww)"), &TResultPlots::pltRealKXX);
+  mRealKppx = plot(QStringLiteral("Rotational Stiffness (Kppx, Kppy, Kzt)"), &TResultPlots::pltRealKPPX);
+  mdampCXX = plot(QStringLiteral("Translational Damping (Cxx, Cyy, Cww)"), &TResultPlots::pltDampCXX);
+  mDampCppx = plot(QStringLiteral("Rotational Damping (Cppx, Cppy, Czt)"), &TResultPlots::pltDampCPPX);
+  GraphicsMenu->addSeparator();
+  ForceResponseAmplitude1 =
+      plot(QStringLiteral("Footing Response Amplitude (Displacement)"), &TResultPlots::pltDxyzR);
+  MomentResponseAmplitude1 = plot(QStringLiteral("Footing Response Amplitude (Rotation)"), &TResultPlots::pltMxyzR);
+  FootingResponseAmplitudeDisplacement1 = GraphicsMenu->addAction(QStringLiteral("Interactive Footing Response Amplitude "));
+  connect(FootingResponseAmplitudeDisplacement1, &QAction::triggered, this,
+          [this] { Guarded(this, [this] { FDlgAmpPlot->ShowModalFor(*FProject); }); });
+  connect(GraphicsMenu, &QMenu::aboutToShow, this, [this] { Guarded(this, [this] { GraphicsMenuClick(); }); });
+
+  ViewMenu = bar->addMenu(QStringLiteral("View Geometry"));
+  TopViewItem = Item(ViewMenu, QStringLiteral("Top View"), &TMainForm::TopViewItemClick);
+  SideViewItem = Item(ViewMenu, QStringLiteral("Side View (XZ-Plane)"), &TMainForm::SideViewItemClick);
+  sideviewYZ = Item(ViewMenu, QStringLiteral("Side View (YZ-Plane)"), &TMainForm::sideviewYZClick);
+  N3DView2 = Item(ViewMenu, QStringLiteral("3D View"), &TMainForm::Open3DView);
+
+  WindowMenu = bar->addMenu(QStringLiteral("&Window"));
+  WindowCascade = Item(WindowMenu, QStringLiteral("&Cascade"), &TMainForm::WindowCascadeClick);
+  WindowArrange = Item(WindowMenu, QStringLiteral("&Arrange Icons"), &TMainForm::WindowArrangeClick);
+  WindowListSeparator = WindowMenu->addSeparator();
+  for (int i = 0; i < MaxWindowItems; ++i) {
+    WindowItems[i] = WindowMenu->addAction(QString());
+    WindowItems[i]->setVisible(false);
+    connect(WindowItems[i], &QAction::triggered, this, [this, i] { Guarded(this, [this, i] { WindowListItemClick(i); }); });
+  }
+  connect(WindowMenu, &QMenu::aboutToShow, this, [this] { Guarded(this, [this] { WindowMenuClick(); }); });
+
+  Show3DMenu = bar->addMenu(QStringLiteral("Show 3D View"));
+
+  HelpMenu = bar->addMenu(QStringLiteral("&Help"));
+  HelpAbout = Item(HelpMenu, QStringLiteral("&About..."), &TMainForm::HelpAboutClick);
+  connect(HelpMenu, &QMenu::aboutToShow, this, [this] { Guarded(this, [this] { CommitActiveChild(); }); });
+
+  ToolBar = addToolBar(QStringLiteral("3D View"));
+  ToolBar->setObjectName(QStringLiteral("ToolBar"));
+  ToolBar->setMovable(false);
+  // They come with the 3-D view.
+  Close3DView();
+}
+
+QAction* TMainForm::Item(QMenu* Menu, const QString& Caption, void (TMainForm::*Handler)()) {
+  QAction* a = Menu->addAction(Caption);
+  connect(a, &QAction::triggered, this, [this, Handler] { Guarded(this, [this, Handler] { (this->*Handler)(); }); });
+  return a;
+}
+
+// Window life -----------------------------------------------------------
+
+void TMainForm::showEvent(QShowEvent* Event) {
+  QMainWindow::showEvent(Event);
+  if (FShown) return;
+  FShown = true;
+  Guarded(this, [this] { FormShow(); });
+}
+
+void TMainForm::FormShow() {
+  FShown = true;
+  const QString file = CommandLineProject(QCoreApplication::arguments());
+  if (!file.isEmpty()) LoadProject(file);
+  SetCaption();
+}
+
+void TMainForm::closeEvent(QCloseEvent* Event) {
+  // The engine cannot be interrupted: the program waits for it.
+  if (FRun->Busy()) {
+    Event->ignore();
+    return;
+  }
+  bool mayClose = false;
+  Guarded(this, [&] {
+    CommitActiveChild();
+    mayClose = QuerySaveChanges(*this);
+  });
+  if (!mayClose) {
+    Event->ignore();
+    return;
+  }
+  Guarded(this, [this] {
+    FSettings.UpdateRegistry();
+    CloseAllChildren();
+  });
+  Event->accept();
+}
+
+bool TMainForm::eventFilter(QObject* Watched, QEvent* Event) {
+  const QEvent::Type type = Event->type();
+  if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+    return QMainWindow::eventFilter(Watched, Event);
+  auto* widget = qobject_cast<QWidget*>(Watched);
+  if (!widget || widget->window() != this) return QMainWindow::eventFilter(Watched, Event);
+  auto* drop = static_cast<QDropEvent*>(Event);
+  const QStringList files = DroppedFiles(drop->mimeData());
+  if (files.isEmpty()) return QMainWindow::eventFilter(Watched, Event);
+  // A file counts wherever it is dropped on the window, and only while no
+  // analysis runs.
+  if (FRun->Busy()) {
+    drop->ignore();
+    return true;
+  }
+  drop->acceptProposedAction();
+  if (type == QEvent::Drop) Guarded(this, [&] { OpenDroppedFiles(files); });
+  return true;
+}
+
+// Project ---------------------------------------------------------------
+
+bool TMainForm::IsModified() {
+  if (FTables.Modified()) return true;
+  return std::any_of(FTables.Tables().begin(), FTables.Tables().end(),
+                     [](const TGridTable* t) { return t->GetChanged(); });
+}
+
+void TMainForm::SetModified(bool Value) { FTables.SetModified(Value); }
+
+TSaveAnswer TMainForm::AskSaveChanges() {
+  switch (QMessageBox::question(this, QApplication::applicationDisplayName(), QLatin1String(SaveChangesQuestion),
+                                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {
+    case QMessageBox::Yes: return TSaveAnswer::Yes;
+    case QMessageBox::No: return TSaveAnswer::No;
+    default: return TSaveAnswer::Cancel;
+  }
+}
+
+QString TMainForm::AskSaveFileName(const QString& Title, const QString& FileName) {
+  QFileDialog dialog(this, Title, QString(), ProjectFilter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(ProjectSuffix);
+  dialog.selectFile(FileName);
+  return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+QString TMainForm::AskOpenFileName() {
+  QFileDialog dialog(this, QStringLiteral("Open"), QDir::currentPath(), ProjectFilter);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setDefaultSuffix(ProjectSuffix);
+  return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+void TMainForm::ShowMessage(const QString& Text) { ShowInformation(this, Text); }
+
+void TMainForm::ProjectRenamed() {
+  // Saved under a name the user chose: the file now holds the whole project.
+  FProjectIncomplete = false;
+  SetCaption();
+  UpdatePrevFile(FProject->FileName);
+}
+
+void TMainForm::SetCaption() { setWindowTitle(MainCaption(FProject->FileName)); }
+
+void TMainForm::NewProjectStarting() {
+  // A new project is being made on the tables: no window may keep values of
+  // the one it replaces. Those that refuse to close are dropped.
+  CloseAllChildren();
+  for (QMdiSubWindow* sub : FArea->subWindowList()) {
+    if (qobject_cast<TTableForm*>(sub->widget())) continue;
+    delete sub;
+  }
+  for (TGridTable* t : FTables.Tables()) FTableWindows->FreeTableForm(t);
+}
+
+void TMainForm::InstallProject(std::unique_ptr<TProgramData> Project, bool Incomplete) {
+  FProject = std::move(Project);
+  FProjectIncomplete = Incomplete;
+  // Nothing of the plots of the project before is offered for this one.
+  FPlotDataLoaded = false;
+  SetCaption();
+}
+
+bool TMainForm::LoadProject(const QString& Path) {
+  if (!CloseAllChildren()) return false;
+  const QFileInfo file(Path);
+  // While an analysis runs the current folder is the run's own.
+  if (!FRun->Busy()) QDir::setCurrent(file.absolutePath());
+  QString message;
+  std::unique_ptr<TProgramData> project;
+  try {
+    project = TProgramData::CreateFromFile(FTables, file.absoluteFilePath(), message);
+  } catch (const EInOutError& e) {
+    ShowInformation(this, e.Message());
+    return false;
+  }
+  InstallProject(std::move(project), !message.isEmpty());
+  if (!message.isEmpty()) ShowInformation(this, message);
+  const QString plot = ChangeFileExt(FProject->FileName, QStringLiteral(".kqp"));
+  if (QFileInfo::exists(plot)) FPlotDataLoaded = LoadPlotFile(plot);
+  return true;
+}
+
+void TMainForm::OpenFileName(const QString& Path) {
+  if (!LoadProject(Path)) return;
+  UpdateLoadingMenus(true);
+  UpdatePrevFile(FProject->FileName);
+}
+
+void TMainForm::OpenDroppedFiles(const QStringList& Paths) {
+  if (Paths.isEmpty()) return;
+  CommitActiveChild();
+  if (!QuerySaveChanges(*this)) return;
+  LoadProject(Paths.first());
+}
+
+void TMainForm::UpdatePrevFile(const QString& Path) { FSettings.UpdatePrevFile(Path); }
+
+bool TMainForm::LoadPlotFile(const QString& FileName) { return FPlots.LoadPlotFile(FileName, FProject->Units); }
+
+// Child windows ----------------------------------------------------------
+
+bool TMainForm::CommitActiveChild() { return !FActivation || FActivation->CommitActiveChild(); }
+
+bool TMainForm::CloseAllChildren() {
+  if (FClosingAll) return false;
+  FClosingAll = true;
+  const QList<QMdiSubWindow*> children = FArea->subWindowList(QMdiArea::CreationOrder);
+  for (QMdiSubWindow* sub : children) sub->close();
+  FClosingAll = false;
+  const QList<QMdiSubWindow*> left = FArea->subWindowList();
+  return std::none_of(left.begin(), left.end(), [](const QMdiSubWindow* sub) { return !sub->isHidden(); });
+}
+
+void TMainForm::RefreshOpenWindows() {
+  for (TChildKind kind : {NCPileProperties, CPileProperties, Shape, Layout, Harmonic, Quad, Transient, Random,
+                          Options, Title})
+    if (TChildForm* form = ChildWindow(kind)) form->FormActivate();
+  for (TGridTable* t : FTables.Tables()) t->Reshow();
+}
+
+void TMainForm::SetChildFactory(TChildKind Kind, std::function<TChildForm*()> Make) {
+  FChildren[Kind].Make = std::move(Make);
+}
+
+TChildForm* TMainForm::ChildWindow(TChildKind Kind) const {
+  return Shown(FChildren[Kind].Form) ? FChildren[Kind].Form.data() : nullptr;
+}
+
+TChildForm* TMainForm::OpenChild(TChildKind Kind) {
+  TChildWindow& child = FChildren[Kind];
+  if (!Shown(child.Form)) {
+    if (!child.Make) return nullptr;
+    child.Form = child.Make();
+    connect(child.Form, &TChildForm::Modified, this, [this] { SetModified(true); });
+    AddChild(child.Form, QSize());
+  }
+  BringToFront(child.Form);
+  return child.Form;
+}
+
+QMdiSubWindow* TMainForm::AddChild(QWidget* Form, const QSize& Size) {
+  QMdiSubWindow* sub = FArea->addSubWindow(Form);
+  sub->setAttribute(Qt::WA_DeleteOnClose);
+  // A window that closes itself takes its frame along.
+  connect(Form, &QObject::destroyed, sub, &QObject::deleteLater);
+  if (Size.isValid()) sub->resize(Size);
+  return sub;
+}
+
+void TMainForm::BringToFront(QWidget* Form) {
+  auto* sub = qobject_cast<QMdiSubWindow*>(Form->parentWidget());
+  if (!sub) return;
+  if (sub->isMinimized())
+    sub->showNormal();
+  else
+    sub->show();
+  Form->show();
+  sub->raise();
+  FArea->setActiveSubWindow(sub);
+}
+
+template <class W>
+void TMainForm::OpenView(QPointer<W>& View) {
+  if (!Shown(View)) {
+    View = new W(ProjectAccessor());
+    AddChild(View, ViewSize());
+  }
+  BringToFront(View);
+}
+
+QSize TMainForm::ViewSize() const {
+  // A quarter of the area: four views side by side fill it.
+  const QSize area = FArea->viewport()->size();
+  return {std::max(area.width() / 2, 420), std::max(area.height() / 2, 320)};
+}
+
+// File menu ---------------------------------------------------------------
+
+void TMainForm::FileMenuClick() {
+  CommitActiveChild();
+  const int count = FSettings.RecentCount();
+  for (int i = 0; i < TMainSettings::MaxRecentFiles; ++i) {
+    RecentItems[i]->setVisible(i < count);
+    if (i < count) RecentItems[i]->setText(RecentItemCaption(i, FSettings.RecentFiles()[i], QDir::currentPath()));
+  }
+  RecentSeparator->setVisible(count >= 1);
+}
+
+void TMainForm::FileNewClick() {
+  CommitActiveChild();
+  if (!QuerySaveChanges(*this) || !CloseAllChildren()) return;
+  InstallProject(std::make_unique<TProgramData>(FTables), false);
+  if (FView3DOpen) Close3DView();
+}
+
+void TMainForm::FileOpenClick() {
+  CommitActiveChild();
+  if (!QuerySaveChanges(*this)) return;
+  const QString file = AskOpenFileName();
+  if (!file.isEmpty()) OpenFileName(file);
+}
+
+void TMainForm::FileSaveClick() {
+  CommitActiveChild();
+  zavik::FileSave(*this);
+}
+
+void TMainForm::FileSaveAsClick() {
+  CommitActiveChild();
+  zavik::FileSaveAs(*this);
+}
+
+void TMainForm::FileExitClick() { close(); }
+
+void TMainForm::SaveBitmapClick() {
+  if (FDlgBlock) FDlgBlock->SaveBitmapButtonClick();
+}
+
+void TMainForm::PageSetupClick() {
+  if (FDlgBlock) FDlgBlock->PageSetupButtonClick();
+}
+
+void TMainForm::PrintPageClick() {
+  if (FDlgBlock) FDlgBlock->PrintButtonClick();
+}
+
+// Data menu -----------------------------------------------------------------
+
+void TMainForm::DataMenuClick() {
+  CommitActiveChild();
+  DataTitle->setEnabled(Wired(Title));
+  OptionsControl->setEnabled(Wired(Options));
+  OptionofFoundationSystem1->setEnabled(Wired(Layout));
+  if (const auto s = DataMenuState(FProject->FoundationType)) {
+    const bool dimension = DimensionWindow(FProject->FoundationKind) == TDimensionWindow::Multimat
+                               ? Wired(Multimat)
+                               : Wired(Foundations);
+    OptionofFoundationShape1->setEnabled(s->FoundationShape && Wired(Shape));
+    FootingMassParameters1->setEnabled(s->FootingMass && Wired(Massdata));
+    FoundationDimensionandConstants1->setEnabled(s->FoundationDimension && dimension);
+    FoundationLayer1->setEnabled(s->FoundationLayer);
+    PileCapShapeDimension1->setEnabled(s->PileCapShape && Wired(Shape));
+    PilecapDimension1->setEnabled(s->PileCapMass && Wired(NCPileProperties));
+    PileCoordinates1->setEnabled(s->PileCoordinates);
+    PileProperties1->setEnabled(s->PileProperties && Wired(CPileProperties));
+    PileGroupArrangement1->setEnabled(s->PileElements);
+    SoilLayerCoordinates1->setEnabled(s->SoilLayerData);
+    SoilDataBelowFoundationTip1->setEnabled(s->SoilBelow && Wired(Tipsoil));
+    Sidesoilpilecap1->setEnabled(s->SideSoil);
+    Sidesoilpilecap1->setText(s->SideSoilCaption);
+    SoilLayerBelowFoundation1->setEnabled(s->SoilColumnLayer);
+    if (s->SoilColumnLayer) MatchSoilColumnRows(FTables);
+  }
+  ApplyLoadingMenus();
+}
+
+void TMainForm::UpdatePileMenus() {
+  const bool pile = PileItemsEnabled(FProject->FoundationType);
+  PileProperties1->setEnabled(pile && Wired(CPileProperties));
+  PileGroupArrangement1->setEnabled(pile);
+  PileCoordinates1->setEnabled(pile);
+}
+
+void TMainForm::ApplyLoadingMenus() {
+  const auto s = LoadingMenuState(FProject->LoadType);
+  if (!s) return;
+  HarmonicLoadingData1->setEnabled(s->HarmonicData);
+  Quadratic1->setEnabled(Wired(Quad));
+  NonQuadratic1->setEnabled(Wired(Harmonic));
+  TransientLoadingData1->setEnabled(s->TransientData && Wired(Transient));
+  RandomLoadingData1->setEnabled(s->RandomData && Wired(Random));
+  HarmonicLoading1->setChecked(s->Checked == 1);
+  TransientLoading1->setChecked(s->Checked == 2);
+  RandomLoading1->setChecked(s->Checked == 3);
+}
+
+void TMainForm::UpdateLoadingMenus(bool FromLoadName) {
+  // Only the name of a project just read: once the user has chosen a load
+  // type, a stored name does not take the choice back.
+  if (FromLoadName) FProject->LoadType = LoadTypeFromName(FProject->LoadTypeName, FProject->LoadType);
+  ApplyLoadingMenus();
+  CloseOtherLoadingWindows();
+}
+
+void TMainForm::CloseOtherLoadingWindows() {
+  // The loading-data window that edits the present load, if any, stays.
+  TChildKind keep = ChildKinds;
+  switch (FProject->LoadType) {
+    case 1: keep = FProject->Quadratic == 1 ? Quad : Harmonic; break;
+    case 2: keep = Transient; break;
+    case 3: keep = Random; break;
+  }
+  for (TChildKind kind : {Quad, Harmonic, Transient, Random})
+    if (TChildForm* form = ChildWindow(kind); form && kind != keep) form->parentWidget()->close();
+}
+
+void TMainForm::DataTitleClick() { OpenChild(Title); }
+
+void TMainForm::OptionsControlClick() { OpenChild(Options); }
+
+void TMainForm::UnitsClick(int Units) {
+  if (Units == FProject->Units) return;
+  FProject->ConvertUnits(Units);
+  SetModified(true);
+}
+
+void TMainForm::LoadingClick(int LoadType) {
+  const bool changed = LoadType != FProject->LoadType;
+  FProject->LoadType = LoadType;
+  UpdateLoadingMenus(false);
+  if (changed) SetModified(true);
+}
+
+void TMainForm::OptionofFoundationSystem1Click() { OpenChild(Layout); }
+
+void TMainForm::OptionofFoundationShape1Click() { OpenChild(Shape); }
+
+void TMainForm::FootingMassParameters1Click() { OpenChild(Massdata); }
+
+void TMainForm::FoundationDimensionandConstants1Click() {
+  switch (DimensionWindow(FProject->FoundationKind)) {
+    case TDimensionWindow::Foundations: OpenChild(Foundations); break;
+    case TDimensionWindow::Multimat: OpenChild(Multimat); break;
+    case TDimensionWindow::None: break;
+  }
+}
+
+void TMainForm::FoundationLayer1Click() { FTables.MultiElement->Show(); }
+
+void TMainForm::PilecapDimension1Click() { OpenChild(NCPileProperties); }
+
+void TMainForm::PileCoordinates1Click() { FTables.Pilecoord->Show(); }
+
+void TMainForm::PileProperties1Click() { OpenChild(CPileProperties); }
+
+void TMainForm::PileGroupArrangement1Click() { FTables.PileData->Show(); }
+
+void TMainForm::SoilLayerCoordinates1Click() {
+  if (FProject->FoundationKind == 2) FTables.D->Show();
+}
+
+void TMainForm::SoilDataBelowFoundationTip1Click() { OpenChild(Tipsoil); }
+
+void TMainForm::Sidesoilpilecap1Click() {
+  if (TGridTable* table = SideSoilTable(FTables, FProject->FoundationKind)) table->Show();
+}
+
+void TMainForm::SoilLayerBelowFoundation1Click() { FTables.Multisoil->Show(); }
+
+void TMainForm::Quadratic1Click() { ChooseHarmonicLoad(1); }
+
+void TMainForm::NonQuadratic1Click() { ChooseHarmonicLoad(0); }
+
+void TMainForm::ChooseHarmonicLoad(int Quadratic) {
+  OpenChild(Quadratic == 1 ? Quad : Harmonic);
+  if (FProject->Quadratic != Quadratic) SetModified(true);
+  FProject->Quadratic = Quadratic;
+  (Quadratic == 1 ? NonQuadratic1 : Quadratic1)->setChecked(false);
+  CloseOtherLoadingWindows();
+}
+
+void TMainForm::TransientLoadingData1Click() { OpenChild(Transient); }
+
+void TMainForm::RandomLoadingData1Click() { OpenChild(Random); }
+
+// Computation menu ----------------------------------------------------------
+
+void TMainForm::CompMenuClick() {
+  CommitActiveChild();
+  const TComputationMenuState s = ComputationMenuState(FProject->FileName);
+  CompInput->setEnabled(s.Input);
+  CompKernel->setEnabled(s.RunNotes);
+  CompOutput->setEnabled(s.Output);
+}
+
+void TMainForm::CompRunClick() { zavik::CompRun(*this, *FRun); }
+
+void TMainForm::RunStarted() {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  FDlgRunAnalysis->ShowRunning();
+}
+
+void TMainForm::RunFinished(int, const QString& PlotFile, bool PlotFileWritten) {
+  FDlgRunAnalysis->HideRunning();
+  QApplication::restoreOverrideCursor();
+  Guarded(this, [&] {
+    ShowInformation(this, TAnalysisRun::CompletedMessage);
+    // Only plot data of this run are its result.
+    FPlotDataLoaded = PlotFileWritten && LoadPlotFile(PlotFile);
+  });
+}
+
+void TMainForm::OpenInEditor(const QString& File) {
+  if (!StartTextEditor(FSettings.WordProcessor, File, *FLauncher))
+    ShowInformation(this, QLatin1String(WordProcessorErrorMessage));
+}
+
+void TMainForm::CompInputClick() { OpenInEditor(FProject->FileName); }
+
+void TMainForm::CompKernelClick() { OpenInEditor(ChangeFileExt(FProject->FileName, QStringLiteral(".kqr"))); }
+
+void TMainForm::CompOutputClick() { OpenInEditor(ChangeFileExt(FProject->FileName, QStringLiteral(".kqo"))); }
+
+// Graphics and views --------------------------------------------------------
+
+void TMainForm::GraphicsMenuClick() {
+  const TGraphicsMenuState s = GraphicsMenuState(*FProject, FPlotDataLoaded, FPlots);
+  for (QAction* a : {mrealKxx, mRealKppx, mdampCXX, mDampCppx}) a->setEnabled(s.Impedances);
+  for (QAction* a : {ForceResponseAmplitude1, MomentResponseAmplitude1, FootingResponseAmplitudeDisplacement1})
+    a->setEnabled(s.Response);
+}
+
+void TMainForm::ShowPlotOf(TGraphPlot& Plot) { ShowPlot(Plot, FArea); }
+
+void TMainForm::TopViewItemClick() { OpenView(FTopView); }
+
+void TMainForm::SideViewItemClick() { OpenView(FSideViewXZ); }
+
+void TMainForm::sideviewYZClick() { OpenView(FSideViewYZ); }
+
+void TMainForm::Open3DView() {
+  if (!Shown(FDlgBlock)) {
+    FDlgBlock = new TDlgBlock(ProjectAccessor());
+    connect(FDlgBlock, &TDlgBlock::ViewClosed, this, &TMainForm::Close3DView);
+    // A view freed without its close (with its project) takes its tools along,
+    // unless another one has been opened meanwhile.
+    connect(FDlgBlock, &QObject::destroyed, this, [this, serial = ++F3DViewSerial] {
+      if (!FDestroying && serial == F3DViewSerial) Close3DView();
+    });
+    ToolBar->clear();
+    for (QAction* a : FDlgBlock->ToolBarActions()) {
+      if (a)
+        ToolBar->addAction(a);
+      else
+        ToolBar->addSeparator();
+    }
+    Show3DMenu->clear();
+    Show3DMenu->addActions(FDlgBlock->ShowMenuActions());
+  }
+  FView3DOpen = true;
+  for (QAction* a : {ToolBar->toggleViewAction(), Show3DMenu->menuAction(), BitmapSeparator, SaveBitmap, PrintPage})
+    a->setVisible(true);
+  ToolBar->setVisible(true);
+  // The view takes its share of the area that the tool bar leaves.
+  if (!FDlgBlock->parentWidget()) {
+    layout()->activate();
+    AddChild(FDlgBlock, ViewSize());
+  }
+  BringToFront(FDlgBlock);
+}
+
+TDlgBlock* TMainForm::DlgBlock() const { return FDlgBlock; }
+
+void TMainForm::Close3DView() {
+  FView3DOpen = false;
+  ToolBar->setVisible(false);
+  for (QAction* a : {ToolBar->toggleViewAction(), Show3DMenu->menuAction(), BitmapSeparator, SaveBitmap, PrintPage})
+    a->setVisible(false);
+}
+
+// Window and Help menus ------------------------------------------------------
+
+void TMainForm::WindowMenuClick() {
+  const QList<QMdiSubWindow*> children = FArea->subWindowList(QMdiArea::CreationOrder);
+  for (int i = 0; i < MaxWindowItems; ++i) {
+    WindowItems[i]->setVisible(i < children.size());
+    if (i < children.size()) WindowItems[i]->setText(MenuText(children[i]->windowTitle()));
+  }
+  WindowListSeparator->setVisible(!children.isEmpty());
+}
+
+void TMainForm::WindowListItemClick(int Index) {
+  const QList<QMdiSubWindow*> children = FArea->subWindowList(QMdiArea::CreationOrder);
+  if (Index < children.size()) BringToFront(children[Index]->widget());
+}
+
+void TMainForm::WindowCascadeClick() { FArea->cascadeSubWindows(); }
+
+void TMainForm::WindowArrangeClick() {
+  // Minimised windows in rows along the bottom of the area, left to right.
+  const QSize area = FArea->viewport()->size();
+  int x = 0, bottom = area.height(), rowHeight = 0;
+  for (QMdiSubWindow* sub : FArea->subWindowList(QMdiArea::CreationOrder)) {
+    if (!sub->isMinimized()) continue;
+    const QSize size = sub->size();
+    if (x > 0 && x + size.width() > area.width()) {
+      x = 0;
+      bottom -= rowHeight;
+      rowHeight = 0;
+    }
+    sub->move(x, bottom - size.height());
+    x += size.width();
+    rowHeight = std::max(rowHeight, size.height());
+  }
+}
+
+void TMainForm::HelpAboutClick() { FAboutBox->exec(); }
+
+}  // namespace zavik

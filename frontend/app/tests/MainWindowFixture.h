@@ -1,0 +1,125 @@
+#pragma once
+// The main window under test: a fresh window on empty user settings, with a
+// desktop that only records, and copies of the example decks in a scratch
+// folder.
+#include "FakeLauncher.h"
+#include "MessageCatcher.h"
+#include "ModalDriver.h"
+
+#include "app/ChildForm.h"
+#include "app/MainForm.h"
+#include "app/ProgramDialogs.h"
+#include "controls/TableForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace zavik {
+
+inline const QString Examples = QStringLiteral(ZAV_EXAMPLES_DIR);
+
+// Chooses File in a file dialog and confirms it, as a click on its button does.
+inline void Choose(QWidget* Dialog, const QString& File) {
+  auto* d = qobject_cast<QFileDialog*>(Dialog);
+  ASSERT_TRUE(d) << "no file dialog";
+  d->selectFile(File);
+  static_cast<QDialog*>(d)->accept();
+}
+
+inline QSettings UserSettings() { return QSettings(QSettings::UserScope, QStringLiteral("Kaventa"), QStringLiteral("ZAVIK")); }
+
+// A child window of the project that edits nothing, standing in for an
+// input window.
+class TPlainForm : public TChildForm {
+public:
+  void FormActivate() override { ++Activations; }
+  int Activations = 0;
+
+protected:
+  void StoreValues() override {}
+};
+
+class MainWindowTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    ASSERT_TRUE(Dir.isValid());
+    UserSettings().clear();
+    OldFolder = QDir::currentPath();
+    W = std::make_unique<TMainForm>();
+    W->SetLauncher(&Launcher);
+    W->show();
+    QApplication::processEvents();
+  }
+  void TearDown() override {
+    W.reset();
+    QDir::setCurrent(OldFolder);
+  }
+
+  // A copy of an example deck (with its mass file) in the scratch folder.
+  QString Example(const char* Stem, const char* As = nullptr) {
+    const QString to = Dir.filePath(QLatin1String(As ? As : Stem));
+    for (const char* ext : {".kqd", ".kqm"})
+      EXPECT_TRUE(QFile::copy(Examples + QLatin1Char('/') + QLatin1String(Stem) + QLatin1String(ext),
+                              to + QLatin1String(ext)));
+    return to + QStringLiteral(".kqd");
+  }
+  QString Write(const char* Name, const QByteArray& Text) {
+    QFile f(Dir.filePath(QLatin1String(Name)));
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(Text);
+    return f.fileName();
+  }
+  static QByteArray Read(const QString& Name) {
+    QFile f(Name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }
+  // Opens a menu as a click on the menu bar does, and closes it again.
+  static void Open(QMenu* Menu) {
+    Menu->popup(QPoint(0, 0));
+    Menu->hide();
+  }
+  QList<QWidget*> Children() const {
+    QList<QWidget*> out;
+    for (QMdiSubWindow* s : W->MdiArea()->subWindowList(QMdiArea::CreationOrder))
+      if (!s->isHidden()) out << s->widget();
+    return out;
+  }
+  TGridTable* ShownTable() const {
+    auto* form = qobject_cast<TTableForm*>(W->MdiArea()->activeSubWindow() ? W->MdiArea()->activeSubWindow()->widget()
+                                                                          : nullptr);
+    return form ? form->Table() : nullptr;
+  }
+  void WireAllInputWindows() {
+    for (int k = TMainForm::Layout; k < TMainForm::ChildKinds; ++k)
+      W->SetChildFactory(TMainForm::TChildKind(k), [] { return new TPlainForm; });
+  }
+  // Runs the analysis of the open project and waits for the engine.
+  void RunAnalysis(testing::TMessageCatcher& Messages) {
+    W->CompRun->trigger();
+    ASSERT_TRUE(W->Run().Busy());
+    EXPECT_TRUE(W->DlgRunAnalysis()->isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), W->DlgRunAnalysis());
+    QTRY_VERIFY_WITH_TIMEOUT(!W->Run().Busy() && !Messages.Messages.isEmpty(), 300000);
+    EXPECT_FALSE(W->DlgRunAnalysis()->isVisible());
+  }
+
+  QTemporaryDir Dir;
+  QString OldFolder;
+  TFakeLauncher Launcher;
+  std::unique_ptr<TMainForm> W;
+};
+
+}  // namespace zavik
