@@ -19,6 +19,8 @@ class QMdiSubWindow;
 
 namespace zavik {
 
+class TDataEdit;
+
 class TChildForm : public QWidget {
   Q_OBJECT
 
@@ -45,9 +47,26 @@ signals:
 protected:
   // Copies every box into its field of the project.
   virtual void StoreValues() = 0;
+  // Whether the boxes' values, each accepted by its own check, may be stored
+  // together; when not, the window tells the user why, puts the focus where
+  // the fault can be mended and keeps the activation as for a refused entry.
+  virtual bool AcceptValues() { return true; }
 
   // Closing runs the deactivation; a refused entry keeps the window open.
   void closeEvent(QCloseEvent* Event) override;
+  void showEvent(QShowEvent* Event) override;
+
+private:
+  friend class TChildActivation;
+  // The deactivation when the user went to another window: moving the focus
+  // there has already run the active box's own check, with its message, so
+  // an entry that check refused is not checked and told a second time.
+  bool LeaveForWindow();
+  // Follows the numeric boxes' own checks.
+  void WatchEntries();
+  void EntryChecked(TDataEdit* Box);
+
+  QPointer<TDataEdit> FRefused;  // its own check refused its entry, not edited since
 };
 
 // The form shown in an MDI sub-window, or nullptr when it shows another

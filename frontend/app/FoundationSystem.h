@@ -13,6 +13,9 @@ struct TFoundationSystem {
         Half(Type == QLatin1String("HALF-SPACE")),
         Stratum(Type == QLatin1String("STRATUM")) {}
   bool Known() const { return Pile || Multi || Half || Stratum; }
+  // FoundationKind of the system: 1 HALF-SPACE, 2 PILE, 3 STRATUM,
+  // 4 MULTILAYER; 0 for a name that is none of them.
+  int Kind() const { return Half ? 1 : Pile ? 2 : Stratum ? 3 : Multi ? 4 : 0; }
 
   bool Pile;
   bool Multi;

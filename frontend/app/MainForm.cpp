@@ -1,10 +1,14 @@
 #include "app/MainForm.h"
 
 #include "app/ChildForm.h"
+#include "app/FoundationForms.h"
+#include "app/LoadingForms.h"
+#include "app/MassForms.h"
 #include "app/MenuRules.h"
 #include "app/OptionsWindow.h"
 #include "app/ProgramDialogs.h"
 #include "app/ProjectNames.h"
+#include "app/SystemForms.h"
 #include "app/TitleWindow.h"
 #include "controls/Messages.h"
 #include "controls/TableForm.h"
@@ -98,6 +102,24 @@ TMainForm::TMainForm(QWidget* Parent)
   const auto project = [this]() -> TProgramData& { return *FProject; };
   SetChildFactory(Title, [this, project] { return new TdlgTitle(project); });
   SetChildFactory(Options, [this, project] { return new TDlgOptions(project, FSettings); });
+  // The input windows of the project's single values.
+  const TProjectAccessor current = ProjectAccessor();
+  SetChildFactory(Layout, [this, current] {
+    auto* layout = new TfrmLayout(current);
+    connect(layout, &TfrmLayout::UpdatePileMenus, this, &TMainForm::UpdatePileMenus);
+    return layout;
+  });
+  SetChildFactory(Shape, [current] { return new TfrmShape(current); });
+  SetChildFactory(Massdata, [current] { return new TfrmMassdata(current); });
+  SetChildFactory(Foundations, [current] { return new TfrmFoundations(current); });
+  SetChildFactory(Multimat, [current] { return new TfrmMultimat(current); });
+  SetChildFactory(NCPileProperties, [current] { return new TfrmNCPileProperties(current); });
+  SetChildFactory(CPileProperties, [current] { return new TfrmCPileProperties(current); });
+  SetChildFactory(Tipsoil, [current] { return new TfrmTipsoil(current); });
+  SetChildFactory(Quad, [current] { return new TfrmQuad(current); });
+  SetChildFactory(Harmonic, [current] { return new Tfrmharmonic(current); });
+  SetChildFactory(Transient, [current] { return new Tfrmtransient(current); });
+  SetChildFactory(Random, [current] { return new Tfrmrandom(current); });
 
   resize(QSize(1200, 860).boundedTo(screen()->availableGeometry().size()));
   SetCaption();
@@ -453,8 +475,11 @@ bool TMainForm::CloseAllChildren() {
 }
 
 void TMainForm::RefreshOpenWindows() {
+  // Every open window, the foundation, soil and mass windows too: a window
+  // left showing values of the other unit system would store them into the
+  // converted project when it is left.
   for (TChildKind kind : {NCPileProperties, CPileProperties, Shape, Layout, Harmonic, Quad, Transient, Random,
-                          Options, Title})
+                          Options, Title, Foundations, Multimat, Massdata, Tipsoil})
     if (TChildForm* form = ChildWindow(kind)) form->FormActivate();
   for (TGridTable* t : FTables.Tables()) t->Reshow();
 }
@@ -473,7 +498,8 @@ TChildForm* TMainForm::OpenChild(TChildKind Kind) {
     if (!child.Make) return nullptr;
     child.Form = child.Make();
     connect(child.Form, &TChildForm::Modified, this, [this] { SetModified(true); });
-    AddChild(child.Form, QSize());
+    QMdiSubWindow* frame = AddChild(child.Form, QSize());
+    if (Kind >= Layout) frame->setWindowFlags(InputWindowFlags);
   }
   BringToFront(child.Form);
   return child.Form;

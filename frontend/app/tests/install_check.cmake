@@ -1,6 +1,6 @@
 # Installs the build into a scratch prefix and runs the installed runner on an
 # example deck: the engine library must lie beside the programs, the front
-# end among them.
+# end among them, and so must the pictures of the foundation systems.
 #   cmake -DBUILD=<build tree> -DPREFIX=<scratch prefix> -DEXAMPLE=<deck without .kqd> -P install_check.cmake
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${PREFIX}"
@@ -8,7 +8,8 @@ execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${PREF
 if(NOT installed EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${installed}")
 endif()
-foreach(file bin/Zav3-comp.so bin/zav3-run bin/Zavik3)
+foreach(file bin/Zav3-comp.so bin/zav3-run bin/Zavik3 bin/halfspace.bmp bin/pile.bmp bin/stratum.bmp
+             bin/multilayer.bmp)
   if(NOT EXISTS "${PREFIX}/${file}")
     message(FATAL_ERROR "not installed: ${file}")
   endif()

@@ -168,6 +168,7 @@ INSTANTIATE_TEST_SUITE_P(SystemsAndLoads, DataMenuWindowTest, ::testing::Values(
 // clang-format on
 
 TEST_F(MainWindowTest, InputWindowsNotThereKeepTheirItemsDisabled) {
+  for (int k = TMainForm::Layout; k < TMainForm::ChildKinds; ++k) W->SetChildFactory(TMainForm::TChildKind(k), {});
   Open(W->DataMenu);
   for (QAction* a : {W->OptionofFoundationSystem1, W->OptionofFoundationShape1, W->FootingMassParameters1,
                      W->FoundationDimensionandConstants1, W->SoilDataBelowFoundationTip1, W->Quadratic1,

@@ -1,0 +1,101 @@
+#include "app/InputForm.h"
+
+#include "app/ProgramData.h"
+#include "controls/NumberHelpers.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QMdiSubWindow>
+
+#include <vector>
+
+namespace zavik {
+
+TInputForm::TInputForm(TProjectAccessor Project, const QString& Caption, QWidget* Parent)
+    : TChildForm(Parent), FProject(std::move(Project)) {
+  setWindowTitle(Caption);
+}
+
+TDataEdit* TInputForm::NewBox(QGridLayout* Grid, int Row, const QString& Caption,
+                              const QString& Template, const TBoxLimits& Limits) {
+  auto* label = new QLabel(this);
+  auto* box = new TDataEdit(this);
+  box->SetIntegerOnly(Limits.IntegerOnly);
+  box->SetMaxVal(Limits.MaxVal);
+  box->SetMinVal(Limits.MinVal);
+  box->SetCaption(Caption);
+  box->SetUnitsString(Template);
+  box->SetEditLabel(label);
+  box->setFixedWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 22);
+  Grid->addWidget(label, Row, 0);
+  Grid->addWidget(box, Row, 1);
+  // Only what the user types marks the project modified, not the filling
+  // of the box nor the rewriting of an accepted entry.
+  connect(box, &QLineEdit::textEdited, this, &TInputForm::UserChanged);
+  return box;
+}
+
+TDataEdit* TInputForm::AddBox(QGridLayout* Grid, int Row, const QString& Caption,
+                              const QString& Template, const TBoxLimits& Limits,
+                              long double TProgramData::* Field) {
+  TDataEdit* box = NewBox(Grid, Row, Caption, Template, Limits);
+  FBindings.append({box, Field, nullptr});
+  return box;
+}
+
+TDataEdit* TInputForm::AddBox(QGridLayout* Grid, int Row, const QString& Caption,
+                              const QString& Template, const TBoxLimits& Limits,
+                              int TProgramData::* Field) {
+  TDataEdit* box = NewBox(Grid, Row, Caption, Template, Limits);
+  FBindings.append({box, nullptr, Field});
+  return box;
+}
+
+void TInputForm::ShowBox(TDataEdit* Box, bool Visible) {
+  Box->setVisible(Visible);
+  if (QLabel* label = LabelOf(Box)) label->setVisible(Visible);
+}
+
+void TInputForm::FitWindow() {
+  if (QLayout* l = layout()) l->activate();
+  adjustSize();
+  if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->adjustSize();
+}
+
+QGroupBox* TInputForm::Group(const QString& Caption, QGridLayout*& Grid) {
+  auto* group = new QGroupBox(Caption);
+  Grid = new QGridLayout(group);
+  return group;
+}
+
+void TInputForm::LoadBoxes(TProgramData& P) {
+  for (const TBinding& b : FBindings) {
+    b.Box->SetUnits(P.Units);
+    b.Box->SetNumber(b.Real ? P.*b.Real : static_cast<long double>(P.*b.Whole));
+  }
+}
+
+void TInputForm::StoreBoxes(TProgramData& P) {
+  std::vector<long double> values;
+  values.reserve(FBindings.size());
+  for (const TBinding& b : FBindings) values.push_back(b.Box->Number());
+  for (qsizetype i = 0; i < FBindings.size(); ++i) {
+    const TBinding& b = FBindings[i];
+    if (b.Real)
+      P.*b.Real = values[i];
+    else
+      P.*b.Whole = RoundToInt(values[i]);
+  }
+}
+
+void TInputForm::FormActivate() {
+  if (TProgramData* p = Project()) LoadBoxes(*p);
+}
+
+void TInputForm::StoreValues() {
+  if (TProgramData* p = Project()) StoreBoxes(*p);
+}
+
+}  // namespace zavik

@@ -1,0 +1,92 @@
+#pragma once
+// What the input windows of the project's single values share: numeric boxes
+// with their labels, each bound to a field of the current project, loaded in
+// the project's unit system when the window is activated and stored when it
+// is left; a keystroke in a box tells Modified. Filling the boxes from the
+// project never does.
+
+#include "app/ChildForm.h"
+#include "controls/DataEdit.h"
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+
+namespace zavik {
+
+class TProgramData;
+
+// The current project, or nullptr while there is none.
+using TProjectAccessor = std::function<TProgramData*()>;
+
+// The limits of a box.
+struct TBoxLimits {
+  long double MinVal = -kNoLimit;
+  long double MaxVal = kNoLimit;
+  bool IntegerOnly = false;
+};
+inline constexpr TBoxLimits NoLimits{};
+inline constexpr TBoxLimits Limits32{-2147483648.0L, 2147483647.0L, false};
+inline constexpr TBoxLimits WholeNumbers32{-2147483648.0L, 2147483647.0L, true};
+
+// The frame of an input window in the main window's MDI area: a title, the
+// system menu and the minimise button, no resizing.
+inline constexpr Qt::WindowFlags InputWindowFlags = Qt::SubWindow | Qt::CustomizeWindowHint |
+                                                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                                    Qt::WindowMinimizeButtonHint |
+                                                    Qt::WindowCloseButtonHint;
+
+class TInputForm : public TChildForm {
+  Q_OBJECT
+
+public:
+  TInputForm(TProjectAccessor Project, const QString& Caption, QWidget* Parent = nullptr);
+
+  // Loads every box: units and value of its field.
+  void FormActivate() override;
+
+protected:
+  TProgramData* Project() const { return FProject ? FProject() : nullptr; }
+
+  // A box in row Row of Grid, its label before it, bound to a field of the
+  // project. A whole-number field is stored as the nearest whole number.
+  TDataEdit* AddBox(QGridLayout* Grid, int Row, const QString& Caption, const QString& Template,
+                    const TBoxLimits& Limits, long double TProgramData::* Field);
+  TDataEdit* AddBox(QGridLayout* Grid, int Row, const QString& Caption, const QString& Template,
+                    const TBoxLimits& Limits, int TProgramData::* Field);
+  static QLabel* LabelOf(TDataEdit* Box) { return Box->EditLabel(); }
+  static void ShowBox(TDataEdit* Box, bool Visible);
+  // After boxes were shown or hidden: the window takes the size of what it
+  // shows, and so does its frame in the MDI area.
+  void FitWindow();
+
+  void LoadBoxes(TProgramData& Project);
+  // Evaluates every box, then stores them all: a text that cannot be
+  // evaluated raises before any field changes.
+  void StoreBoxes(TProgramData& Project);
+  void StoreValues() override;
+
+  // The user changed something: the project is modified.
+  void UserChanged() { emit Modified(); }
+
+  static QGroupBox* Group(const QString& Caption, QGridLayout*& Grid);
+
+private:
+  struct TBinding {
+    TDataEdit* Box;
+    long double TProgramData::* Real;
+    int TProgramData::* Whole;
+  };
+  TDataEdit* NewBox(QGridLayout* Grid, int Row, const QString& Caption, const QString& Template,
+                    const TBoxLimits& Limits);
+
+  TProjectAccessor FProject;
+  QList<TBinding> FBindings;
+};
+
+}  // namespace zavik
