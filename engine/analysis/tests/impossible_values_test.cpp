@@ -236,6 +236,8 @@ INSTANTIATE_TEST_SUITE_P(Decks, AdmissibleEdge, ::testing::Values(
   EdgeRow{"FromZeroFrequency",    footing([](Footing& f) { f.mass = {0, 0, 0, 0, 0, 0, 0}; },
                                           harmonic_load(12.56, 0, 6.28, {0, 0, 50, 0, 0, 0}))},
   EdgeRow{"CrossSpectrum",        footing([](Footing&) {}, cross_spectra())},
+  EdgeRow{"EndlessObservation",   footing([](Footing&) {}, with(random_load(12.56, 6.28, 60, 3, {1, 1}), "60 ",
+                                                                {"3.4E38 "}))},
   EdgeRow{"PilesUndrained",       piles([](PileDeck& p) {
                                     for (auto& l : p.soil) l.nu = 0.5;
                                     p.below.nu = 0.5;

@@ -137,7 +137,7 @@ bool starts_number(const std::string& t) {
   return i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]));
 }
 
-// The first word of a line in capitals, up to a blank or "=".
+// The first word of a line, up to a blank, "=" or ",".
 std::string head_word(const std::string& line) {
   std::size_t end = line.find_first_of(" =,");
   return line.substr(0, end);
