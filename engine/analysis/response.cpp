@@ -125,6 +125,17 @@ void transient_response(EngineState& s) {
   }
   results_page(s);
   write_transient_heading(s);
+  // Responses each within single precision may still sum beyond it.
+  bool finite = true;
+  for (int L = 1; L <= n; ++L) {
+    for (int d = 0; d < 6; ++d) finite = finite && std::isfinite(Y(L)[d].real());
+  }
+  if (!finite) {
+    write(s, s.run.OUTPUT_UNIT,
+          "(1X,'*** THE TIME HISTORY OF THE RESPONSE IS NOT A FINITE NUMBER ***',/,"
+          "1X,'*** ITS TIME STEPS ARE LEFT OUT OF THE RESULTS ***')");
+    return;
+  }
   for (int L = 1; L <= n; ++L) {
     Array1<real, 6> u;
     for (int d = 1; d <= 6; ++d) u(d) = Y(L)[d - 1].real();

@@ -242,6 +242,20 @@ TEST_F(DeckRun, SpecialConstantsBeyondSinglePrecisionAreLeftOut) {
   EXPECT_TRUE(has_no_number_faults(file_text("job.kqo")));
 }
 
+// A load and a soil in units far off the deck's: each line's response is
+// within single precision, their time history is not. The table says so
+// and holds no row.
+TEST_F(DeckRun, ATimeHistoryBeyondSinglePrecisionIsLeftOut) {
+  Footing f;
+  f.mass = {0, 0, 0, 0, 0, 0, 0};
+  const Lines deck = with(footing_deck(f, transient_load(0.01, 3, {3e13, 3e13, 3e13, 0})), "BELOW=250 18 0.33 0.05",
+                          {"BELOW=250 1E-30 0.33 0.05"});
+  ASSERT_EQ(run(deck), 0);
+  EXPECT_TRUE(HasBlock(report, {" *** THE TIME HISTORY OF THE RESPONSE IS NOT A FINITE NUMBER ***",
+                                " *** ITS TIME STEPS ARE LEFT OUT OF THE RESULTS ***"}));
+  EXPECT_TRUE(has_no_number_faults(file_text("job.kqo")));
+}
+
 struct StopRow {
   const char* name;
   Footing f;
