@@ -164,6 +164,12 @@ bool read_transient(EngineState& s) {
     return false;
   }
   if (!section::ValueCheck(s)(interval, Bound::positive, "TIME INTERVAL BETWEEN POINTS").ok()) return false;
+  if (!std::isfinite(static_cast<real>(n) * interval)) {
+    // The times of the response table run to n times the interval.
+    write(s, out(s), "(/,/,1X,'ERROR - ',I4,' POINTS OF A TIME INTERVAL OF ',1PE10.3,' ARE NOT A FINITE TIME')", n,
+          interval);
+    return false;
+  }
   ld.POINTS = n;
   ld.TIME_INTERVAL = interval;
   ld.LINES = n / 2 + 1;
