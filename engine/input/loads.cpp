@@ -170,6 +170,12 @@ bool read_transient(EngineState& s) {
           interval);
     return false;
   }
+  // Its frequency lines run to pi over the interval, as the analysis forms them.
+  constexpr real two_pi = 6.2831855f;
+  if (!std::isfinite(two_pi * static_cast<real>(n / 2) / (static_cast<real>(n) * interval))) {
+    write(s, out(s), "(/,/,1X,'ERROR - A TIME INTERVAL OF ',1PE10.3,' GIVES NO FINITE FREQUENCY')", interval);
+    return false;
+  }
   ld.POINTS = n;
   ld.TIME_INTERVAL = interval;
   ld.LINES = n / 2 + 1;
