@@ -118,6 +118,13 @@ void special_constants(EngineState& s, Array1<real, 8>& K, Array1<real, 8>& C) {
   C(5) = std::fabs(C(5) * cr);
 }
 
+bool finite(const Array1<real, 8>& K, const Array1<real, 8>& C) {
+  for (int k = 1; k <= 8; ++k) {
+    if (!std::isfinite(K(k)) || !std::isfinite(C(k))) return false;
+  }
+  return true;
+}
+
 // One pass over the frequency lines. Pass 1 computes and reports everything
 // of a line; pass 2, with the surface values alone, reports the special
 // constants. A line that failed in pass 1 is left out of pass 2.
@@ -139,14 +146,25 @@ void frequency_loop(EngineState& s, int pass) {
       continue;
     }
     reduce_damping(w.B);
+    // Constants beyond single precision (a damping over the lowest frequency,
+    // an embedment over a vanishing radius) are no results.
     if (pass == 1) {
       line_constants(w.B, omega, r.K, r.C);
+      if (!finite(r.K, r.C)) {
+        write_line_failure(s, omega, "*** THE CONSTANTS OF THE FOUNDATION ARE NOT A FINITE NUMBER ***");
+        r.computed = false;
+        continue;
+      }
       if (matrix) write_constants(s, r);
       r.computed = line_response(s, L, omega);
     } else {
       Array1<real, 8> K, C;
       line_constants(w.B, omega, K, C);
       special_constants(s, K, C);
+      if (!finite(K, C)) {
+        write_line_failure(s, omega, "*** THE SPECIAL CONSTANTS OF THE FOUNDATION ARE NOT A FINITE NUMBER ***");
+        continue;
+      }
       write_special_constants(s, omega, K, C);
     }
   }
@@ -155,8 +173,11 @@ void frequency_loop(EngineState& s, int pass) {
 }  // namespace
 
 void RUN_ANALYSIS(EngineState& s) {
+  // The two values the analysis cannot run without: no analysis, a fatal
+  // error of the input.
   if (s.report.GRAVITY <= 0.0f) {
     write_gravity_message(s);
+    s.input.FATAL_INPUT_FLAG = 1;
     return;
   }
   const int type = foundation_type(s);
@@ -169,6 +190,7 @@ void RUN_ANALYSIS(EngineState& s) {
   }
   if (!admissible_velocity(s)) {
     write_plot_count(s, s.analysis.LINES);
+    s.input.FATAL_INPUT_FLAG = 1;
     return;
   }
   frequency_loop(s, 1);

@@ -78,6 +78,11 @@ bool line_response(EngineState& s, int L, real omega) {
       }
       r.RESPONSE(i) = Si;
     }
+    if (!std::all_of(&r.RESPONSE(1), &r.RESPONSE(1) + 6, [](real v) { return std::isfinite(v); })) {
+      write_line_failure(s, omega, "*** THE RESPONSE SPECTRUM OF THE FOOTING IS NOT A FINITE NUMBER ***");
+      for (int i = 1; i <= 6; ++i) r.RESPONSE(i) = 0.0f;
+      solved = false;
+    }
   }
   return solved;
 }
@@ -120,6 +125,17 @@ void transient_response(EngineState& s) {
   }
   results_page(s);
   write_transient_heading(s);
+  // Responses each within single precision may still sum beyond it.
+  bool finite = true;
+  for (int L = 1; L <= n; ++L) {
+    for (int d = 0; d < 6; ++d) finite = finite && std::isfinite(Y(L)[d].real());
+  }
+  if (!finite) {
+    write(s, s.run.OUTPUT_UNIT,
+          "(1X,'*** THE TIME HISTORY OF THE RESPONSE IS NOT A FINITE NUMBER ***',/,"
+          "1X,'*** ITS TIME STEPS ARE LEFT OUT OF THE RESULTS ***')");
+    return;
+  }
   for (int L = 1; L <= n; ++L) {
     Array1<real, 6> u;
     for (int d = 1; d <= 6; ++d) u(d) = Y(L)[d - 1].real();
@@ -147,12 +163,17 @@ void random_response(EngineState& s) {
     // The mean frequency of the response and the expected largest peak over
     // the duration; with fewer than one expected crossing in the duration,
     // or no response, there is no peak factor.
+    // Moments beyond single precision give no mean frequency either.
     real peak_factor = 0.0f;
-    if (m0 > 0.0f && m2 > 0.0f) {
+    if (m0 > 0.0f && m2 > 0.0f && std::isfinite(m0) && std::isfinite(m2)) {
       const real fm = std::sqrt(m2 / m0) / two_pi;
       const real crossings = s.load.DURATION * fm;
-      if (fm != 0.0f && crossings > 1.0f) {
-        const real root = std::sqrt(2.0f * std::log(crossings));
+      if (std::isfinite(fm) && fm != 0.0f && crossings > 1.0f) {
+        // A duration so long that the crossings pass single precision still
+        // has their logarithm.
+        const real ln_crossings =
+            std::isfinite(crossings) ? std::log(crossings) : std::log(s.load.DURATION) + std::log(fm);
+        const real root = std::sqrt(2.0f * ln_crossings);
         peak_factor = root + 0.5772f / root;
       }
     }

@@ -100,6 +100,22 @@ void CHECK_INPUT_COMPLETE(EngineState& s) {
   } else if (is(4) == 0) {
     s.input.FATAL_INPUT_FLAG = 1;
     write(s, s.run.OUTPUT_UNIT, "(/,/,' GRAVITATIONAL CONSTANT NOT SET',/,' PROGRAM WILL T  ERMINATE')");
+  } else if (is(1) == 1 || is(1) == 4) {
+    // Piles and multilayer columns stand in soil layers, one beside each
+    // element: a deck without them (or with a table of another length, when a
+    // later foundation section changed the elements) has no soil to run.
+    const int elements = s.switches.SOIL_MEDIUM == 2 ? 1 : s.foundation.ELEMENT_COUNT;
+    const int layers = s.soil.LAYER_COUNT;
+    if (layers == 0) {
+      s.input.FATAL_INPUT_FLAG = 1;
+      write(s, s.run.OUTPUT_UNIT, "(/,/,' SOIL CONSTANTS OF THE LAYERS NOT SET',/,' PROGRAM WILL TERMINATE')");
+    } else if (layers != elements) {
+      s.input.FATAL_INPUT_FLAG = 1;
+      write(s, s.run.OUTPUT_UNIT,
+            "(/,/,' SOIL CONSTANTS GIVEN FOR ',I3,' LAYERS, THE FOUNDATION HAS ',I3,' ELEMENTS',/,"
+            "' PROGRAM WILL TERMINATE')",
+            layers, elements);
+    }
   }
 }
 

@@ -9,6 +9,7 @@
 namespace zav {
 namespace {
 
+using section::Bound;
 using section::echo;
 using section::keyword;
 using section::out;
@@ -185,14 +186,18 @@ void READ_GEOMETRY(EngineState& s) {
     return;
   }
   const bool circle = status(3) == 1;
-  bool ok = circle ? section::number(s, f.radius) : section::numbers(s, f.side_a, f.side_b);
-  if (!ok) {
+  auto bad_data = [&s] {
     write(s, out(s),
           "(/,/,' *** BAD DATA IN GEOMETRY DESCRIPTION ***',/,'        - WILL CONTINUE TO PROCESS DATA',/,"
           "'     - CANNOT EXECUTE  THIS PROBLEM SET')");
     section::fatal(s);
-    return;
-  }
+  };
+  bool ok = circle ? section::number(s, f.radius) : section::numbers(s, f.side_a, f.side_b);
+  if (!ok) return bad_data();
+  section::ValueCheck check(s);
+  if (circle) check(f.radius, Bound::positive, "RADIUS OF THE FOUNDATION");
+  else check(f.side_a, Bound::positive, "LENGTH OF THE FOUNDATION")(f.side_b, Bound::positive, "WIDTH OF THE FOUNDATION");
+  if (!check.ok()) return bad_data();
   if (circle) {
     f.R0 = f.R1 = f.R2 = f.R3 = f.radius;
     for (real& r : f.STRATUM_RADII) r = f.radius;
@@ -227,6 +232,11 @@ void READ_MASS(EngineState& s) {
     section::will_not_execute(s);
     return;
   }
+  // The cross products have either sign; masses and mass moments do not.
+  section::ValueCheck check(s);
+  check(m.m, Bound::not_negative, "TOTAL MASS OF FOOTING")(m.Ix, Bound::not_negative, "MASS MOMENT ABOUT X-AXIS")(
+      m.Iy, Bound::not_negative, "MASS MOMENT ABOUT Y-AXIS")(m.Iz, Bound::not_negative, "MASS MOMENT ABOUT Z-AXIS");
+  if (!check.ok()) return section::will_not_execute(s);
   if (!echo(s)) return;
   const auto& lab = s.report.LABELS;
   write(s, out(s),
@@ -279,6 +289,17 @@ void READ_FOUNDATION_CONSTANTS(EngineState& s) {
     section::will_not_execute(s);
     return;
   }
+  section::ValueCheck check(s);
+  if (type == 3) check(f.E, Bound::not_negative, "DEPTH OF EMBEDMENT");
+  if (type == 1 || type == 4) {
+    const bool piles = type == 1;
+    check(f.total_length, Bound::positive, piles ? "TOTAL LENGTH OF THE PILES" : "TOTAL LENGTH OF THE FOUNDATION")(
+        f.unit_weight, Bound::positive, piles ? "UNIT WEIGHT OF THE PILES" : "UNIT WEIGHT OF THE FOUNDATION")(
+        f.poisson, Bound::poisson_ratio, piles ? "POISSONS RATIO OF THE PILES" : "POISSONS RATIO OF THE FOUNDATION")(
+        f.damping, Bound::not_negative, piles ? "MATERIAL DAMPING OF THE PILES" : "MATERIAL DAMPING OF THE FOUNDATION")(
+        f.youngs_modulus, Bound::positive, piles ? "YOUNGS MODULUS OF THE PILES" : "YOUNGS MODULUS OF THE FOUNDATION");
+  }
+  if (!check.ok()) return section::will_not_execute(s);
   const auto& lab = s.report.LABELS;
   const std::string& L = lab.length;
   if (echo(s)) {
@@ -337,6 +358,19 @@ void READ_ELEMENTS(EngineState& s) {
       return;
     }
   }
+  // The single element of a parabolic medium is as long as the piles, whose
+  // length the constants gave.
+  section::ValueCheck check(s);
+  for (int k = 1; k <= n; ++k) {
+    const Element& e = f.ELEMENTS(k);
+    if (!parabolic) check(e.depth, Bound::positive, "LENGTH OF ELEMENT", k);
+    check(e.radius_x, Bound::positive, "PILE RADIUS (X) OF ELEMENT", k)(e.radius_y, Bound::positive,
+                                                                        "PILE RADIUS (Y) OF ELEMENT", k)(
+        e.area, Bound::positive, "CROSS SECTIONAL AREA OF ELEMENT", k)(e.inertia_x, Bound::positive,
+                                                                       "MOMENT OF INERTIA (X) OF ELEMENT", k)(
+        e.inertia_y, Bound::positive, "MOMENT OF INERTIA (Y) OF ELEMENT", k);
+  }
+  if (!check.ok()) return section::will_not_execute(s);
   if (!echo(s)) return;
   if (parabolic) {
     const Element& e = f.ELEMENTS(1);

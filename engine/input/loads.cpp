@@ -10,6 +10,7 @@
 namespace zav {
 namespace {
 
+using section::Bound;
 using section::echo;
 using section::out;
 
@@ -73,6 +74,10 @@ bool read_harmonic(EngineState& s) {
                         ld.ez, option)) {
     return false;
   }
+  section::ValueCheck check(s);
+  check(ld.FREQ_MAX, Bound::not_negative, "MAXIMUM FREQUENCY")(ld.FREQ_MIN, Bound::not_negative, "MINIMUM FREQUENCY")(
+      ld.FREQ_STEP, Bound::not_negative, "STEP FREQUENCY");
+  if (!check.ok()) return false;
   ld.OPTION = NEAREST_INT(option);
   if (ld.OPTION == 1) {
     if (!section::numbers(s, ld.p, ld.q, ld.r)) return false;
@@ -90,6 +95,18 @@ bool read_harmonic(EngineState& s) {
   R(4) = F(4) - F(3) * ld.ey + F(2) * ld.ez;
   R(5) = F(5) - F(1) * ld.ez + F(3) * ld.ex;
   R(6) = F(6) - F(2) * ld.ex + F(1) * ld.ey;
+  // Amplitudes and lever arms each within single precision may still give a
+  // moment beyond it.
+  static constexpr const char* component[] = {"FORCE IN X-DIRECTION", "FORCE IN Y-DIRECTION", "FORCE IN Z-DIRECTION",
+                                              "MOMENT ABOUT X-AXIS",  "MOMENT ABOUT Y-AXIS",  "MOMENT ABOUT Z-AXIS"};
+  bool finite = true;
+  for (int i = 1; i <= 6; ++i) {
+    if (std::isfinite(R(i))) continue;
+    write(s, out(s), "(/,/,1X,'ERROR - ',A,' AT THE CENTRE OF GRAVITY IS NOT A FINITE NUMBER')",
+          component[i - 1]);
+    finite = false;
+  }
+  if (!finite) return false;
   if (!echo(s)) return true;
   // Circular frequencies are shown in Hz.
   const real hz = 0.5f / 3.14f;
@@ -144,6 +161,19 @@ bool read_transient(EngineState& s) {
   int n = 0, loads = 0;
   if (!read_points(s, MAX_TRANSIENT_POINTS, n)) return false;
   if (!section::number(s, interval) || section::count(s, 0, max_loads, loads) != section::Count::ok) {
+    return false;
+  }
+  if (!section::ValueCheck(s)(interval, Bound::positive, "TIME INTERVAL BETWEEN POINTS").ok()) return false;
+  if (!std::isfinite(static_cast<real>(n) * interval)) {
+    // The times of the response table run to n times the interval.
+    write(s, out(s), "(/,/,1X,'ERROR - ',I4,' POINTS OF A TIME INTERVAL OF ',1PE10.3,' ARE NOT A FINITE TIME')", n,
+          interval);
+    return false;
+  }
+  // Its frequency lines run to pi over the interval, as the analysis forms them.
+  constexpr real two_pi = 6.2831855f;
+  if (!std::isfinite(two_pi * static_cast<real>(n / 2) / (static_cast<real>(n) * interval))) {
+    write(s, out(s), "(/,/,1X,'ERROR - A TIME INTERVAL OF ',1PE10.3,' GIVES NO FINITE FREQUENCY')", interval);
     return false;
   }
   ld.POINTS = n;
@@ -203,6 +233,15 @@ bool read_random(EngineState& s) {
       section::count(s, 0, max_loads, spectra) != section::Count::ok) {
     return false;
   }
+  section::ValueCheck check(s);
+  check(max, Bound::not_negative, "MAXIMUM FREQUENCY")(min, Bound::not_negative, "MINIMUM FREQUENCY")(
+      duration, Bound::positive, "OBSERVATION PERIOD");
+  if (!check.ok()) return false;
+  if (min > max) {
+    write(s, out(s), "(/,/,1X,'ERROR - MINIMUM FREQUENCY (',1PE10.3,') EXCEEDS THE MAXIMUM FREQUENCY (',1PE10.3,')')",
+          min, max);
+    return false;
+  }
   ld.FREQ_MAX = max;
   ld.FREQ_MIN = min;
   ld.FREQ_STEP = (max - min) / static_cast<real>(points == 1 ? 1 : points - 1);
@@ -229,6 +268,13 @@ bool read_random(EngineState& s) {
     if (!read_code(s, j, location_message) || !read_code(s, k, location_message)) return false;
     for (int L = 1; L <= points; ++L) {
       if (!section::number(s, ld.SPECTRA(L)(j, k))) return false;
+    }
+    // A power spectrum is not negative; a cross spectrum of two degrees of
+    // freedom may be.
+    if (j == k) {
+      const std::string spectrum = "VALUE OF SPECTRUM " + std::to_string(sp) + " AT POINT";
+      for (int L = 1; L <= points; ++L) check(ld.SPECTRA(L)(j, k), Bound::not_negative, spectrum, L);
+      if (!check.ok()) return false;
     }
     if (echo(s)) {
       write(s, out(s), "(/,1X,'LOCATION OF SPECTRA  -  ',I3,2X,I3,/,1X,'LOAD AMPLITUDES  ',A3)", j, k,

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <span>
@@ -89,12 +90,43 @@ void split_into_records(EngineState& s, const std::string& buf) {
   write_piece(s, std::string_view(buf).substr(start));
 }
 
+// A title line: the keyword TITL in the first columns. Its text reaches the
+// report whole, whatever characters it holds.
+bool is_title_keyword(std::string_view record) { return record.substr(0, 4) == "TITL"; }
+
+// The title as one record of 80 columns, its characters as they stand.
+void write_title(EngineState& s, std::string_view text) {
+  Line title;
+  title.fill(' ');
+  text = text.substr(0, line_width);
+  std::copy(text.begin(), text.end(), title.begin());
+  write(s, s.run.UNIT_TABLE(8), "(80A1)", title);
+}
+
 void deck_to_tape8(EngineState& s) {
   const int in = s.run.UNIT_TABLE(4);
+  std::string whole;
   Line line;
   std::string buf;
   buf.reserve(buffer_size);
-  while (read(s, in, "(80A1)", line) == io::Io::ok) {
+  bool title_follows = false;  // the line after a bare title line is the title
+  while (read(s, in, "(A)", whole) == io::Io::ok) {
+    if (title_follows) {
+      if (whole.find_first_not_of(' ') == std::string::npos) continue;
+      write_title(s, whole);
+      title_follows = false;
+      continue;
+    }
+    // "TITLE=" and the text on the same line: the text after "=".
+    const std::size_t equals = whole.find('=');
+    if (is_title_keyword(whole) && equals != std::string::npos && equals + 1 < whole.size()) {
+      write_piece(s, std::string_view(whole).substr(0, equals));
+      write_title(s, std::string_view(whole).substr(equals + 1));
+      continue;
+    }
+    title_follows = is_title_keyword(whole);
+    line.fill(' ');
+    std::copy_n(whole.begin(), std::min(whole.size(), line_width), line.begin());
     std::size_t n = 0;
     while (n < line_width && line[n] != '$') ++n;
     while (n > 0 && line[n - 1] == ' ') --n;
@@ -117,12 +149,19 @@ void tape8_to_tape7(EngineState& s) {
   const int tape8 = s.run.UNIT_TABLE(8);
   const int tape7 = s.run.UNIT_TABLE(7);
   Line rec;
+  bool title = false;  // the record after the title keyword is the title, as it stands
   while (read(s, tape8, "(80A1)", rec) == io::Io::ok) {
+    if (title) {
+      write(s, tape7, "(80A1)", rec);
+      title = false;
+      continue;
+    }
     std::size_t i = 0;
     while (i < line_width && rec[i] == ' ') ++i;
     if (i == line_width) continue;
     if (!may_start_number(rec[i])) {
       write(s, tape7, "(80A1)", rec);
+      title = is_title_keyword(std::string_view(rec.data(), rec.size()));
       continue;
     }
     while (i < line_width) {
@@ -142,7 +181,9 @@ void tape8_to_tape7(EngineState& s) {
         point = point || c == '.';
       }
       if (!number) {
-        write(s, tape7, "(80A1)", std::span<const char>(rec).subspan(start));
+        const auto text = std::span<const char>(rec).subspan(start);
+        write(s, tape7, "(80A1)", text);
+        title = is_title_keyword(std::string_view(text.data(), text.size()));
         break;
       }
       std::string token(rec.data() + start, i - start);

@@ -39,11 +39,8 @@ void READIT(EngineState& s, int mode, real& value, std::string& word, int& statu
   status = 1;
   if (mode == 1) {
     value = 0.0f;
-    // The number field is the first 20 columns; anything after it would be cut
-    // off the number, so it makes the record text.
-    std::string rest;
-    io::Io rc = read(s, in, "(F20.0,A)", value, rest);
-    if (rc == io::Io::end) {
+    std::string record;
+    if (read(s, in, "(A)", record) == io::Io::end) {
       write(s, out,
             "(/,/,' *** INPUT ERROR ***    END OF FILE ENCOUNTERED','W   HILE READING',/,24X,'NUMBER ',I3,"
             "' OF ',I3,' NUMBERS TO BE',' REA D')",
@@ -52,7 +49,11 @@ void READIT(EngineState& s, int mode, real& value, std::string& word, int& statu
       status = 0;
       return;
     }
-    if (rc == io::Io::ok && rest.find_first_not_of(' ') == std::string::npos) return;
+    // The preprocessor leaves one token per record, so the number field is the
+    // whole record: a number written with all its digits is still that number.
+    // A record within the 20 columns of a number field reads as that field.
+    const std::string field = "(F" + std::to_string(std::max<std::size_t>(record.size(), 20)) + ".0)";
+    if (io::read_internal(record, field, value) == io::Io::ok) return;
     value = 0.0f;
     status = -1;
     backspace(s, in);

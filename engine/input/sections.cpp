@@ -61,6 +61,30 @@ void reject_word(EngineState& s, int index) {
   will_not_execute(s);
 }
 
+ValueCheck& ValueCheck::operator()(real value, Bound bound, std::string_view what, int row) {
+  bool within = true;
+  std::string_view rule;
+  switch (bound) {
+    case Bound::positive:
+      within = value > 0.0f;
+      rule = "MUST BE GREATER THAN 0";
+      break;
+    case Bound::not_negative:
+      within = value >= 0.0f;
+      rule = "CANNOT BE NEGATIVE";
+      break;
+    case Bound::poisson_ratio:
+      within = value >= 0.0f && value <= 0.5f;
+      rule = "MUST LIE FROM 0 TO 0.5";
+      break;
+  }
+  if (within) return *this;
+  ok_ = false;
+  const std::string name = row > 0 ? std::string(what) + " " + std::to_string(row) : std::string(what);
+  write(s_, out(s_), "(/,/,1X,'ERROR - ',A,' (',1PE10.3,') ',A)", name, value, rule);
+  return *this;
+}
+
 void will_not_execute(EngineState& s) {
   write(s, out(s), "(' PROGRAM WILL NOT EXECUTE')");
   fatal(s);

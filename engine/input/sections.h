@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "input/input.h"
 
@@ -44,6 +45,27 @@ bool top_level(int index);
 // starts a section of its own goes back to the keyword loop (any other word is
 // dropped), then " PROGRAM WILL NOT EXECUTE" and the fatal flag.
 void reject_word(EngineState& s, int index);
+
+// What a value of the deck can be: a length, a weight or a modulus above 0; a
+// mass, a damping, a thickness or a frequency not below 0; a Poisson's ratio
+// from 0 to 0.5 (0.5 the undrained soil).
+enum class Bound { positive, not_negative, poisson_ratio };
+
+// The values of one block of a section against their bounds. Every value out
+// of its bound is reported on a line of its own, naming it and, for a row of
+// a table, the row; the caller ends the section with its own closing message
+// when one was.
+class ValueCheck {
+ public:
+  explicit ValueCheck(EngineState& s) : s_(s) {}
+  // "ERROR - <what>[ <row>] (<value>) <what the bound asks>" when out of bound.
+  ValueCheck& operator()(real value, Bound bound, std::string_view what, int row = 0);
+  bool ok() const { return ok_; }
+
+ private:
+  EngineState& s_;
+  bool ok_ = true;
+};
 
 inline bool echo(const EngineState& s) { return s.switches.ECHO_FLAG == 1; }
 inline void fatal(EngineState& s) { s.input.FATAL_INPUT_FLAG = 1; }

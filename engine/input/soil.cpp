@@ -1,6 +1,7 @@
 // The SOIL section: weakened zone, soil constants by foundation type, the soil
 // below, and the side layers of a pile cap.
 #include <string>
+#include <string_view>
 
 #include "input/input.h"
 #include "input/sections.h"
@@ -8,8 +9,12 @@
 namespace zav {
 namespace {
 
+using section::Bound;
 using section::echo;
 using section::out;
+
+// A zone as stiff as the soil around it is no weakened zone.
+bool stiff_as_the_soil(const SoilLayer& l) { return l.weak_ratio > 0.999f; }
 
 // The weakened zone at the end of a soil row, or none (ratio 1, the layer's own
 // Poisson's ratio and damping, no thickness).
@@ -22,9 +27,27 @@ bool read_weak_zone(EngineState& s, SoilLayer& l, bool weak) {
     return true;
   }
   if (!section::numbers(s, l.weak_ratio, l.weak_nu, l.weak_damping, l.weak_thickness)) return false;
-  // A zone as stiff as the soil around it is no weakened zone.
-  if (l.weak_ratio > 0.999f) l.weak_thickness = 0.0f;
+  if (stiff_as_the_soil(l)) l.weak_thickness = 0.0f;
   return true;
+}
+
+// The values of a soil row that no soil can have, each reported with its row
+// (`layer` names the table, "SOIL LAYER" or "SIDE LAYER", or the single set of
+// values with row 0). The side layers give their thickness, the tables with
+// a weakened zone its four values, which count where the zone is one.
+void check_soil(section::ValueCheck& check, const SoilLayer& l, std::string_view layer, int row, bool thickness,
+                bool weak) {
+  const std::string of = " OF " + std::string(layer);
+  if (thickness) check(l.thickness, Bound::not_negative, "THICKNESS" + of, row);
+  check(l.unit_weight, Bound::positive, "UNIT WEIGHT" + of, row)(l.nu, Bound::poisson_ratio, "POISSONS RATIO" + of,
+                                                                  row)(l.damping, Bound::not_negative,
+                                                                       "MATERIAL DAMPING" + of, row);
+  if (!weak || stiff_as_the_soil(l)) return;
+  const std::string zone = " OF THE WEAKENED ZONE" + of;
+  check(l.weak_ratio, Bound::not_negative, "SHEAR MODULUS RATIO" + zone, row)(
+      l.weak_nu, Bound::poisson_ratio, "POISSONS RATIO" + zone, row)(l.weak_damping, Bound::not_negative,
+                                                                     "MATERIAL DAMPING" + zone, row)(
+      l.weak_thickness, Bound::not_negative, "THICKNESS RATIO" + zone, row);
 }
 
 void soil_constants_error(EngineState& s) {
@@ -75,6 +98,12 @@ bool read_single(EngineState& s, SoilLayer& l, bool weak) {
     soil_constants_error(s);
     return false;
   }
+  section::ValueCheck check(s);
+  check_soil(check, l, "THE SOIL", 0, false, weak);
+  if (!check.ok()) {
+    section::will_not_execute(s);
+    return false;
+  }
   if (!echo(s)) return true;
   const auto& lab = s.report.LABELS;
   write(s, out(s),
@@ -105,7 +134,10 @@ bool read_layer_rows(EngineState& s, int first, int last, bool weak) {
       return false;
     }
   }
-  return true;
+  section::ValueCheck check(s);
+  for (int k = first; k <= last; ++k) check_soil(check, s.soil.LAYERS(k), "SOIL LAYER", k, false, weak);
+  if (!check.ok()) section::will_not_execute(s);
+  return check.ok();
 }
 
 // Side-layer rows: number, thickness, velocity, unit weight, Poisson's ratio,
@@ -119,6 +151,15 @@ bool read_side_rows(EngineState& s, int n, bool weak) {
     }
   }
   return true;
+}
+
+// The side rows read, against what a side layer can be; false (reported,
+// fatal) when one value is out of its bound.
+bool admissible_side_rows(EngineState& s, int n, bool weak) {
+  section::ValueCheck check(s);
+  for (int k = 1; k <= n; ++k) check_soil(check, s.soil.SIDE_LAYERS(k), "SIDE LAYER", k, true, weak);
+  if (!check.ok()) section::will_not_execute(s);
+  return check.ok();
 }
 
 void read_pile_layers(EngineState& s, bool weak) {
@@ -139,6 +180,7 @@ void read_half_space_layers(EngineState& s, bool weak) {
     soil_constants_error(s);
     return;
   }
+  if (!admissible_side_rows(s, n, weak)) return;
   soil.SIDE_COUNT = n;
   if (!echo(s)) return;
   write(s, out(s),
@@ -169,6 +211,9 @@ void read_multilayer(EngineState& s, bool weak) {
     }
     read_weak_zone(s, l, false);
   }
+  section::ValueCheck check(s);
+  for (int k = na + 1; k <= n; ++k) check_soil(check, soil.LAYERS(k), "SOIL LAYER", k, false, false);
+  if (!check.ok()) return section::will_not_execute(s);
   soil.ADJACENT_COUNT = na;
   soil.LAYER_COUNT = n;
   if (!echo(s)) return;
@@ -269,7 +314,14 @@ void SOLCST(EngineState& s) {
 
 void READ_SOIL_BELOW(EngineState& s) {
   SoilLayer& b = s.soil.BELOW;
-  if (!section::numbers(s, b.Vs, b.unit_weight, b.nu, b.damping)) {
+  const int type = s.input.INPUT_STATUS(1);
+  bool ok = section::numbers(s, b.Vs, b.unit_weight, b.nu, b.damping);
+  if (ok) {
+    section::ValueCheck check(s);
+    check_soil(check, b, type == 2 ? "THE HALF-SPACE" : "THE SOIL BELOW", 0, false, false);
+    ok = check.ok();
+  }
+  if (!ok) {
     write(s, out(s),
           "(/,/,' *** BAD DATA IN SOIL DESCRIPTION BELOW PILE ***',/,'     - WILL CONTINUE TO PROCESS DATA',/,"
           "'     - CANNOT    EXECUTE THIS PROBLEM SET')");
@@ -277,7 +329,6 @@ void READ_SOIL_BELOW(EngineState& s) {
     return;
   }
   if (!echo(s)) return;
-  const int type = s.input.INPUT_STATUS(1);
   const char* heading = type == 1 ? "SOIL BELOW PILE" : type == 2 ? "HALF-SPACE SOIL" : "SOIL BELOW MULTILAYER SYSTEM";
   const auto& lab = s.report.LABELS;
   write(s, out(s),
@@ -319,6 +370,10 @@ void READ_EMBEDMENT(EngineState& s) {
   }
   if (!read_side_rows(s, n, side_cap)) {
     read_error();
+    return;
+  }
+  if (!admissible_side_rows(s, n, side_cap)) {
+    drop_options();
     return;
   }
   soil.SIDE_COUNT = n;

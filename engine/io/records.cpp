@@ -708,6 +708,18 @@ Io read_items(Files& files, int unit, std::string_view format, std::span<const T
   return read_formatted(*fp, [&](std::string& rec) { return files.get(unit, rec); }, targets);
 }
 
+Io read_internal_items(std::string_view record, std::string_view format, std::span<const Target> targets) {
+  auto fp = parsed(format);
+  bool given = false;
+  auto next = [&](std::string& rec) {
+    if (given) return Io::end;
+    given = true;
+    rec.assign(record);
+    return Io::ok;
+  };
+  return read_formatted(*fp, next, targets);
+}
+
 // ---------------------------------------------------------------------------
 // Units
 

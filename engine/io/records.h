@@ -137,6 +137,7 @@ class Files {
 std::vector<std::string> format_records(std::string_view format, std::span<const Item> items);
 void write_items(Files& files, int unit, std::string_view format, std::span<const Item> items);
 Io read_items(Files& files, int unit, std::string_view format, std::span<const Target> targets);
+Io read_internal_items(std::string_view record, std::string_view format, std::span<const Target> targets);
 
 namespace detail {
 
@@ -231,6 +232,17 @@ Io read(Files& files, int unit, std::string_view format, A&&... targets) {
   list.reserve(sizeof...(A));
   (detail::bind(list, targets), ...);
   return read_items(files, unit, format, list);
+}
+
+// read_internal(record, format, targets...): an internal read, from a text held
+// in memory rather than from a unit; a format that asks for a further record
+// meets the end of file.
+template <class... A>
+Io read_internal(std::string_view record, std::string_view format, A&&... targets) {
+  std::vector<Target> list;
+  list.reserve(sizeof...(A));
+  (detail::bind(list, targets), ...);
+  return read_internal_items(record, format, list);
 }
 
 }  // namespace zav::io

@@ -5,8 +5,8 @@
 // series to the asymptotic expansion at |z| = 9.
 #include "kernels/bessel.h"
 
-#include <cassert>
 #include <cmath>
+#include <limits>
 
 namespace zav {
 namespace {
@@ -28,12 +28,22 @@ struct KPreparation {
   cplx lambda;
 };
 
-void prepare_k(const cplx& z, KPreparation& p) {
+// False at the pole z = 0 and for a z that is no number.
+bool prepare_k(const cplx& z, KPreparation& p) {
   p.r = std::sqrt(z.real() * z.real() + z.imag() * z.imag());
-  assert(p.r > 0.0f && "K0 and K1 have a logarithmic pole at z = 0");
+  // A z whose squares are below single precision still has a modulus.
+  if (p.r == 0.0f) p.r = std::hypot(z.real(), z.imag());
+  if (!(p.r > 0.0f)) return false;
   p.w = z * 0.5f;
   const real phi = p.w.real() == 0.0f ? kHalfPi : std::atan(p.w.imag() / p.w.real());
   p.lambda = cplx(-(std::log(p.r * 0.5f) + kEulerGamma), -phi);
+  return true;
+}
+
+// K0 and K1 at their pole are infinite; of no number, no number.
+cplx at_pole(const cplx& z) {
+  return z == cplx(0.0f) ? cplx(std::numeric_limits<real>::infinity(), 0.0f)
+                         : cplx(std::numeric_limits<real>::quiet_NaN(), std::numeric_limits<real>::quiet_NaN());
 }
 
 // sqrt(pi/(2z)) e^(-z) (1 + m/(8z) + S) with m = 4n^2 - 1. The running
@@ -90,7 +100,10 @@ cplx first_kind_series(const cplx& z, int n) {
 // asymptotic expansion beyond.
 void BESSEL_K0(cplx& result, const cplx& z) {
   KPreparation p;
-  prepare_k(z, p);
+  if (!prepare_k(z, p)) {
+    result = at_pole(z);
+    return;
+  }
   if (p.r > kSwitchRadius) {
     result = k_asymptotic(z, -1.0f);
     return;
@@ -111,7 +124,10 @@ void BESSEL_K0(cplx& result, const cplx& z) {
 // for |z| <= 9, asymptotic expansion beyond.
 void BESSEL_K1(cplx& result, const cplx& z) {
   KPreparation p;
-  prepare_k(z, p);
+  if (!prepare_k(z, p)) {
+    result = at_pole(z);
+    return;
+  }
   if (p.r > kSwitchRadius) {
     result = k_asymptotic(z, 3.0f);
     return;

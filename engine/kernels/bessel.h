@@ -6,9 +6,11 @@
 
 namespace zav {
 
-// K0(z), modified Bessel function of the second kind of order 0.
+// K0(z), modified Bessel function of the second kind of order 0; infinite at
+// its pole z = 0.
 void BESSEL_K0(cplx& result, const cplx& z);
-// K1(z), modified Bessel function of the second kind of order 1.
+// K1(z), modified Bessel function of the second kind of order 1; infinite at
+// its pole z = 0.
 void BESSEL_K1(cplx& result, const cplx& z);
 // I0(z), modified Bessel function of the first kind of order 0.
 void BESSEL_I0(cplx& result, const cplx& z);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "kernels/bessel.h"
 #include "kernels/solvers.h"
@@ -74,9 +75,12 @@ cplx vertical_reaction(real b, const cplx& s, real D) {
   return kTwoPi * cplx(1.0f, D) * x * K1(x) / K0(x);
 }
 
-// Antiplane reaction to rotation, 1 + x K0(x)/K1(x) with x = i a / s.
+// Antiplane reaction to rotation, 1 + x K0(x)/K1(x) with x = i a / s. Where
+// x is 0 in single precision (a mode radius or a frequency too small for it)
+// it is its static limit 1, since x K0(x)/K1(x) falls like x^2 ln x.
 cplx rotation_term(real a, const cplx& s) {
   const cplx x = cplx(0.0f, a) / s;
+  if (x == cplx(0.0f)) return 1.0f;
   return 1.0f + x * K0(x) / K1(x);
 }
 
@@ -215,6 +219,12 @@ void SIDE_SOIL_REACTION(real a0, real nu, real D, real m, real /*nu_w*/, real Dw
   const real eta = nu < 0.5f ? eta_of(nu) : 0.0f;
   const real R = zone ? (r0 + t) / r0 : 1.0f;
   const real a = zone ? a0 * (r0 + t) / r0 : a0;
+  if (!std::isfinite(a)) {
+    // A zone wider than single precision reaches has no reaction to give:
+    // the caller finds the impedance no number and reports it.
+    horizontal = vertical = rocking_x = rocking_y = torsion = std::numeric_limits<real>::quiet_NaN();
+    return;
+  }
 
   // Horizontal reaction of the outer soil.
   const real abar = std::max(a, kHorizontalFloor);

@@ -77,6 +77,35 @@ TEST_F(Entry, RunsTheShippedExample) {
   EXPECT_NE(std::find(tape7.begin(), tape7.end(), text80("RUN")), tape7.end());
 }
 
+// Every shipped example is a complete analysis whose report the engine wrote
+// without a word about its input: no error, no unknown or misplaced word, no
+// value it refused, and numbers only.
+TEST_F(Entry, EveryShippedExampleRunsWithoutAMessageOnItsInput) {
+  const char* const messages[] = {"ERROR", "UNRECOGNIZED", "SUBKEYWORD MUST", "WILL NOT EXECUTE",
+                                  "CANNOT EXECUTE", "INVALID", "WILL TERMINATE", "WILL BE IGNORED",
+                                  "NaN", "Inf"};
+  int examples = 0;
+  for (const auto& e : std::filesystem::directory_iterator(ZAV_EXAMPLES_DIR)) {
+    if (e.path().extension() != ".kqd") continue;
+    ++examples;
+    const std::string stem = e.path().stem().string();
+    SCOPED_TRACE(stem);
+    for (const char* ext : {".kqd", ".kqm"}) {
+      std::filesystem::copy_file(e.path().parent_path() / (stem + ext), stem + ext,
+                                 std::filesystem::copy_options::overwrite_existing);
+    }
+    put_names_dat(stem);
+    EXPECT_EQ(IZAVIK(0), 0);
+    const std::string report = file_text(stem + ".kqo");
+    EXPECT_NE(report.find("SPECIAL OUTPUT OPTION"), std::string::npos);
+    for (const char* m : messages) EXPECT_EQ(report.find(m), std::string::npos) << m << " in\n" << report;
+    const auto plot = file_lines(stem + ".kqp");
+    ASSERT_FALSE(plot.empty());
+    EXPECT_GT(std::stoi(plot.front()), 0);
+  }
+  EXPECT_GT(examples, 0);
+}
+
 TEST_F(Entry, LeavesAnEarlierPlotDataFileAsItWas) {
   put_names_dat("job");
   put_file("job.kqd", lines_text(small_deck));

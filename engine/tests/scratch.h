@@ -55,13 +55,15 @@ inline std::string lines_text(const std::vector<std::string>& lines, const char*
   return s;
 }
 
-inline std::vector<std::string> file_lines(const std::string& name) {
+inline std::vector<std::string> lines_of(const std::string& text) {
   std::vector<std::string> out;
-  std::string text = file_text(name), line;
+  std::string line;
   std::istringstream in(text);
   while (std::getline(in, line)) out.push_back(line);
   return out;
 }
+
+inline std::vector<std::string> file_lines(const std::string& name) { return lines_of(file_text(name)); }
 
 // A text record of the preprocessed deck: 80 columns.
 inline std::string text80(const std::string& t) {

@@ -112,6 +112,7 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
   TWordReader& R = Reader;
 
   Title = CopyFrom(d.Line(), 7);
+  if (Title == QLatin1String(" ")) Title.clear();  // how the writer gives an empty title
   QString line = d.Line();
   StiffnessMatrix = line.trimmed() == QLatin1String("MATRIX") ? 1 : 0;
   if (StiffnessMatrix == 1) line = d.Line();

@@ -155,7 +155,9 @@ QByteArray TProgramData::DeckText() {
   const bool pile = system.Pile, multi = system.Multi, half = system.Half, stratum = system.Stratum;
   TDeckText deck;
 
-  deck.Line(QStringLiteral("TITLE=") + Title);
+  // The engine takes the text after "TITLE=" whole, and the next line when
+  // nothing follows: an empty title is written as one blank.
+  deck.Line(QStringLiteral("TITLE=") + (Title.isEmpty() ? QStringLiteral(" ") : Title));
   if (StiffnessMatrix == 1) deck.Line(QStringLiteral("MATRIX"));
   deck.Line(Units == 1 ? QStringLiteral("GRAVITY=32.2") : QStringLiteral("GRAVITY=9.8"));
   deck.Line(QStringLiteral("FOUNDATION=") + FoundationType);

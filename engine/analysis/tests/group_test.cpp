@@ -69,9 +69,8 @@ std::ostream& operator<<(std::ostream& os, const RefusalRow& r) { return os << r
 
 class InteractionRefused : public DeckRun, public ::testing::WithParamInterface<RefusalRow> {};
 
-// Piles whose shafts intersect, or a pile without a radius, leave no sound
-// interaction factors: a fatal input error that names the pair, before any
-// result is written.
+// Piles whose shafts intersect leave no sound interaction factors: a fatal
+// input error that names the pair, before any result is written.
 TEST_P(InteractionRefused, AsAFatalInputErrorBeforeTheAnalysis) {
   const RefusalRow& row = GetParam();
   ASSERT_EQ(run(pile_deck(row.deck, load)), 3);
@@ -88,12 +87,6 @@ PileDeck three_piles(std::array<double, 2> third) {
   return p;
 }
 
-PileDeck without_radius() {
-  PileDeck p = two_piles(3);
-  p.elements[0].rx = p.elements[0].ry = 0;
-  return p;
-}
-
 const Lines will_not = {" ***PROGRAM WILL NOT EXECUTE***"};
 
 // clang-format off
@@ -103,10 +96,7 @@ INSTANTIATE_TEST_SUITE_P(Groups, InteractionRefused, ::testing::Values(
                    " *** THEIR AXES ARE  0.000E+00 m  APART, THE DIAMETER IS  6.000E-01 m  ***"} + will_not},
   RefusalRow{"IntersectingShafts", three_piles({1.5, 0.4}),
              Lines{"", "", " *** PILES   2 AND   3 ARE CLOSER THAN ONE PILE DIAMETER ***",
-                   " *** THEIR AXES ARE  4.000E-01 m  APART, THE DIAMETER IS  6.000E-01 m  ***"} + will_not},
-  RefusalRow{"FirstElementWithoutRadius", without_radius(),
-             Lines{"", "", " *** THE FIRST PILE ELEMENT HAS NO RADIUS: THE PILE SPACINGS OF THE INTERACTION "
-                           "CANNOT BE FORMED ***"} + will_not}
+                   " *** THEIR AXES ARE  4.000E-01 m  APART, THE DIAMETER IS  6.000E-01 m  ***"} + will_not}
 ), [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 

@@ -207,11 +207,11 @@ INSTANTIATE_TEST_SUITE_P(Runs, PlotRecords, ::testing::Values(
 
 // Lines at or below 0 rad/s are computed at 0.0001 rad/s and printed with
 // their own frequency in the response table.
-TEST_F(DeckRun, LinesAtOrBelowZeroAreComputedAtTheLowestFrequency) {
-  ASSERT_EQ(run(footing_deck(raised(), harmonic_load(1, -1, 0, vertical))), 0);
+TEST_F(DeckRun, ALineAtZeroIsComputedAtTheLowestFrequency) {
+  ASSERT_EQ(run(footing_deck(raised(), harmonic_load(2, 0, 0, vertical))), 0);
   const auto records = plot_records("job.kqp");
   ASSERT_EQ(records.size(), 1u + 6 + 3);
-  const double computed[] = {1e-4, 1e-4, 1};
+  const double computed[] = {1e-4, 1, 2};
   for (int L = 0; L < 3; ++L) {
     EXPECT_EQ(records[1 + 2 * L][0], computed[L]);
     EXPECT_EQ(records[2 + 2 * L][0], computed[L]);
@@ -219,10 +219,41 @@ TEST_F(DeckRun, LinesAtOrBelowZeroAreComputedAtTheLowestFrequency) {
   const auto rows = harmonic_rows(report);
   ASSERT_EQ(rows.size(), 3u);
   for (int L = 0; L < 3; ++L) {
-    EXPECT_EQ(rows[L].omega, L - 1.0);
-    EXPECT_EQ(records[7 + L][0], L - 1.0);
+    EXPECT_EQ(rows[L].omega, L);
+    EXPECT_EQ(records[7 + L][0], L);
     EXPECT_EQ(records[7 + L][3], rows[L].u[2]);
   }
+}
+
+// A radius too small for single precision under an embedded footing: the
+// embedment ratio of the special constants has no value; their lines say so
+// and the first pass reports as any other.
+TEST_F(DeckRun, SpecialConstantsBeyondSinglePrecisionAreLeftOut) {
+  Footing f;
+  f.sides = {{1, 150, 17, 0.35, 0.05}};
+  ASSERT_EQ(run(with(footing_deck(f, harmonic_load(12.56, 6.28, 6.28, vertical)), "CIRCULAR=2.5",
+                     {"CIRCULAR=1E-38"})),
+            0);
+  for (const char* line : {"      1.0000 Hz (      6.2800", "      2.0000 Hz (     12.5600"}) {
+    EXPECT_TRUE(HasBlock(report, {" *** THE SPECIAL CONSTANTS OF THE FOUNDATION ARE NOT A FINITE NUMBER ***",
+                                  " *** FREQUENCY  -  " + std::string(line) + " rad./sec.) LEFT OUT OF THE RESULTS ***"}));
+  }
+  EXPECT_EQ(constants_tables(report, 1).size(), 2u);
+  EXPECT_TRUE(has_no_number_faults(file_text("job.kqo")));
+}
+
+// A load and a soil in units far off the deck's: each line's response is
+// within single precision, their time history is not. The table says so
+// and holds no row.
+TEST_F(DeckRun, ATimeHistoryBeyondSinglePrecisionIsLeftOut) {
+  Footing f;
+  f.mass = {0, 0, 0, 0, 0, 0, 0};
+  const Lines deck = with(footing_deck(f, transient_load(0.01, 3, {3e13, 3e13, 3e13, 0})), "BELOW=250 18 0.33 0.05",
+                          {"BELOW=250 1E-30 0.33 0.05"});
+  ASSERT_EQ(run(deck), 0);
+  EXPECT_TRUE(HasBlock(report, {" *** THE TIME HISTORY OF THE RESPONSE IS NOT A FINITE NUMBER ***",
+                                " *** ITS TIME STEPS ARE LEFT OUT OF THE RESULTS ***"}));
+  EXPECT_TRUE(has_no_number_faults(file_text("job.kqo")));
 }
 
 struct StopRow {
@@ -236,12 +267,12 @@ std::ostream& operator<<(std::ostream& os, const StopRow& r) { return os << r.na
 
 class AnalysisStops : public DeckRun, public ::testing::WithParamInterface<StopRow> {};
 
-// An inadmissible key value ends the analysis with its message: the run
-// completes (status 0) but writes no results.
+// An inadmissible key value ends the analysis with its message before any
+// result: a fatal error of the input (status 3).
 TEST_P(AnalysisStops, AtAnInadmissibleValueWithItsMessage) {
   const StopRow& row = GetParam();
-  ASSERT_EQ(run(footing_deck(row.f, harmonic_load(62.8, 6.28, 6.28, vertical))), 0);
-  EXPECT_EQ(results(report), row.message);
+  ASSERT_EQ(run(footing_deck(row.f, harmonic_load(62.8, 6.28, 6.28, vertical))), 3);
+  EXPECT_EQ(results(report), row.message + fatal_block);
   EXPECT_EQ(file_text("job.kqp"), row.plot);
 }
 
@@ -280,8 +311,7 @@ INSTANTIATE_TEST_SUITE_P(Values, AnalysisStops, ::testing::Values(
 
 struct FailureRow {
   const char* name;
-  Footing f;
-  Lines load;
+  Lines deck;
   Lines message;  // written for every line
 };
 
@@ -295,7 +325,7 @@ class LineFailures : public DeckRun, public ::testing::WithParamInterface<Failur
 // of the report or the plot data holds a non-number.
 TEST_P(LineFailures, AreReportedWithTheirFrequencyAndLeftOut) {
   const FailureRow& row = GetParam();
-  ASSERT_EQ(run(footing_deck(row.f, row.load)), 0);
+  ASSERT_EQ(run(row.deck), 0);
   for (const char* line : {"      1.0000 Hz (      6.2800", "      2.0000 Hz (     12.5600"}) {
     EXPECT_TRUE(HasBlock(report, row.message + Lines{" *** FREQUENCY  -  " + std::string(line) +
                                                      " rad./sec.) LEFT OUT OF THE RESULTS ***"}));
@@ -305,26 +335,29 @@ TEST_P(LineFailures, AreReportedWithTheirFrequencyAndLeftOut) {
   EXPECT_TRUE(harmonic_rows(report).empty());
 }
 
-Footing without_size_or_mass() {
+// A strip so narrow that its rocking radius is 0 in single precision, under a
+// footing without mass: no dynamic matrix. Soil given in units far off the
+// deck's: a velocity so large that the shear modulus overflows.
+Footing without_mass() {
   Footing f;
-  f.radius = 0;
+  f.circular = false;
   f.mass = {0, 0, 0, 0, 0, 0, 0};
   return f;
 }
 
-Footing incompressible_beyond_limit() {
-  Footing f;
-  f.nu = 1;
-  return f;
+Lines narrow_strip(const Lines& load) {
+  return with(footing_deck(without_mass(), load), "RECTANGULAR=4,3", {"RECTANGULAR=4,1E-20"});
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Footings, LineFailures, ::testing::Values(
-  FailureRow{"NoSizeNoMass", without_size_or_mass(), harmonic_load(12.56, 6.28, 6.28, vertical),
+  FailureRow{"StripWithoutMass", narrow_strip(harmonic_load(12.56, 6.28, 6.28, vertical)),
              {" ERROR ENCOUNTERED IN LEQ2C SUBROUTINE"}},
-  FailureRow{"NoSizeNoMassRandom", without_size_or_mass(), random_load(12.56, 6.28, 60, 3, {1, 1}),
+  FailureRow{"StripWithoutMassRandom", narrow_strip(random_load(12.56, 6.28, 60, 3, {1, 1})),
              {" ERROR ENCOUNTERED IN LEQ2C SUBROUTINE"}},
-  FailureRow{"PoissonsRatioOne", incompressible_beyond_limit(), harmonic_load(12.56, 6.28, 6.28, vertical),
+  FailureRow{"ModulusBeyondSinglePrecision",
+             with(footing_deck(Footing{}, harmonic_load(12.56, 6.28, 6.28, vertical)), "BELOW=250 18 0.33 0.05",
+                  {"BELOW=1E20 18 0.33 0.05"}),
              {" *** THE IMPEDANCE OF THE FOUNDATION IS NOT A FINITE NUMBER ***"}}
 ), [](const auto& info) { return std::string(info.param.name); });
 // clang-format on

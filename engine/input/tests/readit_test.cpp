@@ -74,8 +74,11 @@ INSTANTIATE_TEST_SUITE_P(Records, NumberField, ::testing::Values(
             {"", "", alphanumeric_message("ABC                 ")}},
   NumberRow{{"RUN"},                  -1, 0.0f,  28, "RUN ", {}},
   NumberRow{{"1.5.2"},                -1, 0.0f,  53, "    ", {}},
-  // Digits beyond the 20-column field would be lost: the record is reported instead.
-  NumberRow{{"12345678901234567890123", "7"}, -1, 0.0f, 53, "7.  ",
+  // A record that is one number is that number, however many digits it has.
+  NumberRow{{"12345678901234567890123", "7"}, 1, 1.2345679e22f, 0, "7.  ", {}},
+  NumberRow{{"0.0063617251235193305", "7"}, 1, 0.0063617251f, 0, "7.  ", {}},
+  NumberRow{{"-1.00000000000000000000E-5"}, 1, -1.0e-5f, 0, "    ", {}},
+  NumberRow{{"1234567890123456789012Z", "7"}, -1, 0.0f, 53, "7.  ",
             {"", "", alphanumeric_message("12345678901234567890")}},
   NumberRow{{},                        0, 0.0f,   0, "    ",
             {eof_number_message[0], eof_number_message[1], eof_number_message[2], eof_number_message[3]}}

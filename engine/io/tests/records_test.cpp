@@ -234,6 +234,18 @@ INSTANTIATE_TEST_SUITE_P(Fields, ReadReal, ::testing::Values(
 ));
 // clang-format on
 
+TEST(InternalRead, ReadsItsOneRecordLikeAUnitRecord) {
+  float v = 0;
+  int n = 0;
+  EXPECT_EQ(read_internal("0.0063617251235193305", "(F21.0)", v), Io::ok);
+  EXPECT_FLOAT_EQ(v, 0.0063617251235193305f);
+  EXPECT_EQ(read_internal("   7 2.5", "(I4,F4.0)", n, v), Io::ok);
+  EXPECT_EQ(n, 7);
+  EXPECT_FLOAT_EQ(v, 2.5f);
+  EXPECT_EQ(read_internal("1.5X", "(F4.0)", v), Io::err);
+  EXPECT_EQ(read_internal("1", "(F4.0,/,F4.0)", v, v), Io::end);  // there is no second record
+}
+
 TEST_F(ReadFixture, ReadsIntegersAndRejectsFractions) {
   records("   42\n  4.2\n");
   int n = 0;

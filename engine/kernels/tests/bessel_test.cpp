@@ -248,5 +248,23 @@ TEST(BesselFirstKind, ValuesAtTheOrigin) {
   EXPECT_EQ(evaluate(Fn::I1, cplx(0.0f)), cplx(0.0f));
 }
 
+TEST(BesselSecondKind, IsInfiniteAtItsPoleAndFollowsItsLimitsNearIt) {
+  for (Fn f : {Fn::K0, Fn::K1}) {
+    SCOPED_TRACE(name(f));
+    const cplx at_zero = evaluate(f, cplx(0.0f));
+    EXPECT_TRUE(std::isinf(at_zero.real()));
+    const cplx of_nan = evaluate(f, cplx(std::nanf(""), 0.0f));
+    EXPECT_TRUE(std::isnan(of_nan.real()) && std::isnan(of_nan.imag()));
+  }
+  // Below the range of the squares of single precision: K0(z) = -ln(z/2) -
+  // gamma and K1(z) = 1/z to single precision.
+  const cplx z(0.0f, 1e-30f);
+  const cplx k0 = evaluate(Fn::K0, z);
+  EXPECT_NEAR(k0.real(), -std::log(0.5e-30) - 0.5772156649, 1e-4);
+  EXPECT_NEAR(k0.imag(), -1.5707963, 1e-6);
+  const cplx k1 = evaluate(Fn::K1, z);
+  EXPECT_NEAR(k1.imag() / -1e30, 1.0, 1e-6);
+}
+
 }  // namespace
 }  // namespace zav

@@ -66,8 +66,8 @@ long double Value(const QString& Token) {
 }
 
 // The engine turns the deck into one record per item ("TAPE7" in its folder)
-// and reads every number from the first 20 columns of its record. Those
-// numbers must be the deck's numbers up to "RUN", all of them, in order.
+// and reads every number from its record. Those numbers must be the deck's
+// numbers up to "RUN", all of them, in order.
 void ExpectEngineReadsEveryNumber(const QString& Deck, const QString& Records) {
   std::vector<long double> written;
   for (const QString& line : FileLines(Deck)) {
@@ -144,6 +144,35 @@ TEST(DeckRuns, WrappedLinesAreAccepted) {
   ExpectAccepted(run);
   ExpectEngineReadsEveryNumber(p.FileName, dir.filePath(QStringLiteral("TAPE7")));
 }
+
+// The title's text reaches the report whole, whatever characters it holds,
+// and reads back into the project as it was written.
+class TitleTest : public ::testing::TestWithParam<QString> {};
+
+TEST_P(TitleTest, ReachesTheReportWholeAndReadsBack) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  TProjectTables tables;
+  TProgramData p(tables);
+  FillProject(p, TSystem::HalfSpace, TLoad::Harmonic, 2);
+  p.Title = GetParam();
+  const TRun run = RunEngine(p, dir);
+  ExpectAccepted(run);
+  const QByteArray line = " " + GetParam().toLatin1().leftJustified(80, ' ', true) + "\n";
+  EXPECT_TRUE(run.Report.contains(line)) << run.Report.toStdString();
+  // The line after the title (MATRIX) is not taken for it.
+  EXPECT_TRUE(run.Report.contains("STIFFNESS AND DAMPING CONSTANTS TO BE PRINTED"));
+  QString message;
+  auto again = TProgramData::CreateFromFile(tables, p.FileName, message);
+  EXPECT_TRUE(message.isEmpty()) << message.toStdString();
+  EXPECT_EQ(again->Title, GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Titles, TitleTest,
+                         ::testing::Values(QStringLiteral("Compressor on four piles, no interaction"),
+                                           QStringLiteral("3 x 3 piles: P = 2*Q, T $5 2(1) F"),
+                                           QStringLiteral("  1500 rpm fan"), QString(),
+                                           QString(80, QLatin1Char('W'))));
 
 }  // namespace
 }  // namespace zavik
