@@ -3,9 +3,9 @@
 #include "app/ProgramData.h"
 #include "controls/DataEdit.h"
 #include "controls/Messages.h"
+#include "controls/NumberFormat.h"
 #include "controls/Printing.h"
 #include "plots/PlotPainter.h"
-#include "plots/PlotText.h"
 #include "plots/ResultPlots.h"
 
 #include <QApplication>

@@ -1,11 +1,11 @@
 #include "plots/PlotForm.h"
 
 #include "controls/Messages.h"
+#include "controls/NumberFormat.h"
 #include "controls/PageSetupDialog.h"
 #include "controls/Printing.h"
 #include "plots/GraphPlot.h"
 #include "plots/PlotDialogs.h"
-#include "plots/PlotText.h"
 
 #include <QActionGroup>
 #include <QLineEdit>

@@ -54,6 +54,10 @@ signals:
   void ViewClosed();
 
 protected:
+  // The mouse read-outs: fixed notation with one decimal, in the exponent
+  // form beyond six digits before the point.
+  static constexpr int ReadoutPrecision = 6;
+
   // Reads the project into the drawing; may raise.
   virtual void Rebuild(TProgramData& Project) = 0;
   // The one drawing path for window and printer.
