@@ -3,7 +3,9 @@
 #include "controls/Exceptions.h"
 #include "controls/StringHelpers.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace zavik {
 
@@ -42,6 +44,25 @@ QString TranslateUnitText(const QString& Template, int System) {
   for (int code : order)
     s = ReplaceAll(s, QLatin1String(UnitCodes[code]), QLatin1String(UnitNames[System - 1][code]));
   return s;
+}
+
+QString NameFirstUnitCodes(const QString& Template, int System, std::initializer_list<const char*> ForceCodes,
+                           std::initializer_list<const char*> LengthCodes) {
+  if (System < 1 || System > 2) throw Exception(QStringLiteral("Invalid unit system %1").arg(System));
+  QString text = Template;
+  for (const auto& codes : {ForceCodes, LengthCodes}) {
+    for (const char* code : codes) {
+      const QLatin1String c(code);
+      if (!text.contains(c)) continue;
+      const auto* known = std::find_if(std::begin(UnitCodes), std::end(UnitCodes),
+                                       [&](const char* k) { return c == QLatin1String(k); });
+      if (known == std::end(UnitCodes)) throw Exception(QStringLiteral("Unknown unit code %1").arg(c));
+      // Left to right, without searching the inserted name again.
+      text.replace(c, QLatin1String(UnitNames[System - 1][known - std::begin(UnitCodes)]));
+      break;
+    }
+  }
+  return text;
 }
 
 long double UnitTermFactor(const QString& Term) {

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <initializer_list>
+
 namespace zavik {
 
 constexpr int UnitCodeCount = 10;
@@ -18,6 +20,13 @@ extern const long double UnitFactors[UnitCodeCount];
 
 // The template with every code replaced by its name in the system.
 QString TranslateUnitText(const QString& Template, int System);
+// The template with one force and one length code named in the system (1 or
+// 2): of each list, tried in its order, the first code the template holds,
+// at every place it stands; any other code stays as it is. The entry boxes'
+// labels and the plots' axis captions name their units this way, each with
+// the codes it knows.
+QString NameFirstUnitCodes(const QString& Template, int System, std::initializer_list<const char*> ForceCodes,
+                           std::initializer_list<const char*> LengthCodes);
 // Factor that converts a value of the template's dimension from one system to
 // another: English to SI divides by the codes' factors, SI to English
 // multiplies; every other pair gives 1.

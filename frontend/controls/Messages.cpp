@@ -5,6 +5,8 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 
+#include <new>
+
 namespace zavik {
 
 QString MessageText(const QString& Message) {
@@ -16,6 +18,8 @@ QString MessageText(const QString& Message) {
 
 QString ExceptionMessage(const std::exception& E) {
   if (auto e = dynamic_cast<const Exception*>(&E)) return e->Message();
+  if (dynamic_cast<const std::bad_alloc*>(&E))
+    return QStringLiteral("There is not enough memory to complete this task.");
   return QString::fromLocal8Bit(E.what());
 }
 

@@ -15,22 +15,34 @@ namespace zavik {
 // The text as a message box shows it: the carriage returns that separate the
 // lines of the system's messages become line breaks.
 QString MessageText(const QString& Message);
-// The message of an exception of any kind.
+// The message of an exception of any kind; running out of memory says so in
+// the system's words.
 QString ExceptionMessage(const std::exception& E);
 
 void ShowInformation(QWidget* Parent, const QString& Message);
 void ShowError(QWidget* Parent, const QString& Message);
 
-// Runs Body; an exception it raises is shown in an error box.
+// Runs Body and tells whether it ran to its end. An exception it raises goes
+// no further: Show is given the exception's Text (an exception of no known
+// class says "Unknown error"). By default the exception's own message in an
+// error box, as the program shows every error nothing else catches; windows
+// whose design shows a failure as information pass their own pair.
 template <class F>
-void Guarded(QWidget* Parent, F&& Body) noexcept {
+bool Guarded(QWidget* Parent, F&& Body, void (*Show)(QWidget*, const QString&) = ShowError,
+             QString (*Text)(const std::exception&) = ExceptionMessage) noexcept {
   try {
-    std::forward<F>(Body)();
-  } catch (const std::exception& e) {
-    ShowError(Parent, ExceptionMessage(e));
+    try {
+      std::forward<F>(Body)();
+      return true;
+    } catch (const std::exception& e) {
+      Show(Parent, Text(e));
+    } catch (...) {
+      Show(Parent, QStringLiteral("Unknown error"));
+    }
   } catch (...) {
-    ShowError(Parent, QStringLiteral("Unknown error"));
+    // Showing the message failed as well; nothing more can be done here.
   }
+  return false;
 }
 
 }  // namespace zavik

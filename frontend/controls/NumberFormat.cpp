@@ -1,7 +1,9 @@
 #include "controls/NumberFormat.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 #include <locale.h>
@@ -57,6 +59,48 @@ QString FloatToStrGeneral(long double Value, int Precision, QChar Separator) {
     out += QString::fromLatin1(digits.data(), int(digits.size()));
   }
   return out;
+}
+
+QString FloatToStrF(long double Value, int Precision, int Digits, QChar Separator) {
+  const QString text = FloatToStrGeneral(Value, Precision, Separator);
+  const qsizetype e = text.indexOf(QLatin1Char('E'));
+  if (e < 0) return text;
+  const bool negative = text.size() > e + 1 && text[e + 1] == QLatin1Char('-');
+  const qsizetype digitsAt = e + 1 + (negative ? 1 : 0);
+  return text.left(digitsAt) + text.mid(digitsAt).rightJustified(Digits, QLatin1Char('0'));
+}
+
+namespace {
+// No minus sign before a fixed number written as zero ("-0.0").
+void DropSignOfZero(std::string& Text) {
+  if (!Text.empty() && Text[0] == '-' && Text.find_first_of("123456789") == std::string::npos) Text.erase(0, 1);
+}
+}  // namespace
+
+QString FloatToStrExponent(long double Value, int Precision, int Digits, QChar Separator) {
+  if (!std::isfinite(Value)) return FloatToStrGeneral(Value, Precision, Separator);
+  if (Precision < 1) Precision = 1;
+  if (Value == 0) Value = 0;  // no sign for a negative zero
+  char buf[128];
+  const auto res = std::to_chars(buf, buf + sizeof buf, Value, std::chars_format::scientific, Precision - 1);
+  const std::string s(buf, res.ptr);
+  const std::size_t e = s.find('e');
+  const int exponent = std::stoi(s.substr(e + 1));
+  QString text = QString::fromLatin1(s.data(), int(e)).replace(QLatin1Char('.'), Separator);
+  text += exponent < 0 ? QStringLiteral("E-") : QStringLiteral("E+");
+  return text + QString::number(std::abs(exponent)).rightJustified(Digits, QLatin1Char('0'));
+}
+
+QString FloatToStrFixed(long double Value, int Precision, int Digits, QChar Separator) {
+  if (!std::isfinite(Value)) return FloatToStrGeneral(Value, Precision, Separator);
+  char buf[128];
+  const auto res = std::to_chars(buf, buf + sizeof buf, Value, std::chars_format::fixed, std::max(Digits, 0));
+  std::string s(buf, res.ptr);
+  DropSignOfZero(s);
+  const std::size_t point = s.find('.');
+  const std::size_t whole = (point == std::string::npos ? s.size() : point) - (s[0] == '-' ? 1 : 0);
+  if (int(whole) > Precision) return FloatToStrExponent(Value, Precision, Digits, Separator);
+  return QString::fromLatin1(s.data(), int(s.size())).replace(QLatin1Char('.'), Separator);
 }
 
 bool CTextToExtended(const std::string& Text, long double& Value) {

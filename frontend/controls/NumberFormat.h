@@ -34,6 +34,18 @@ private:
 QString FloatToStrGeneral(long double Value, int Precision,
                           QChar Separator = DecimalSeparator);
 
+// The three number formats of the windows' read-outs, labels and exports, in
+// the front end's decimal separator unless another is given:
+// General: FloatToStrGeneral with Precision digits, the exponent written with
+// at least Digits digits and a sign only when negative ("1.5E08", "2.5E-07").
+QString FloatToStrF(long double Value, int Precision, int Digits, QChar Separator = DecimalSeparator);
+// Exponent: one digit, the separator, Precision - 1 digits, "E", the
+// exponent's sign and at least Digits digits ("1.234E+05", "0.000E+00").
+QString FloatToStrExponent(long double Value, int Precision, int Digits, QChar Separator = DecimalSeparator);
+// Fixed: Digits decimals ("6.0"); the exponent format when more than
+// Precision digits would stand before the point.
+QString FloatToStrFixed(long double Value, int Precision, int Digits, QChar Separator = DecimalSeparator);
+
 // Reads optional sign, digits, the separator and an optional exponent (E or e);
 // nothing else, not even blanks. Returns false when the text is not such a
 // number. A magnitude beyond the extended range sets `Overflow`.

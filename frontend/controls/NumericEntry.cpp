@@ -1,5 +1,6 @@
 #include "controls/NumericEntry.h"
 
+#include "controls/ColumnUnits.h"
 #include "controls/ExpressionEvaluator.h"
 #include "controls/NumberFormat.h"
 #include "controls/NumberHelpers.h"
@@ -13,29 +14,6 @@ namespace zavik {
 namespace {
 constexpr long double kIntMin = -2147483648.0L;
 constexpr long double kIntMax = 2147483647.0L;
-
-// The unit names of the entry controls, per system (English, SI).
-struct TUnitName {
-  const char* Code;
-  const char* Names[2];
-};
-
-// Force codes before length codes, each kind in the order it is tried.
-const TUnitName kForceCodes[] = {{"F6", {"slug", "Mg"}}, {"F5", {"sec", "sec"}},
-                                 {"F4", {"lb-sec2/in", "Mg"}}, {"F2", {"tons", "kN"}},
-                                 {"F1", {"kips", "kN"}}, {"F", {"lbs", "kN"}}};
-const TUnitName kLengthCodes[] = {{"L2", {"ft", "m"}}, {"L1", {"in", "mm"}},
-                                  {"L3", {"rad", "rad"}}, {"L", {"in", "m"}}};
-
-template <std::size_t N>
-void ReplaceFirstPresent(QString& Text, const TUnitName (&Codes)[N], int Units) {
-  for (const TUnitName& c : Codes) {
-    const QLatin1String code(c.Code);
-    if (!Text.contains(code)) continue;
-    Text.replace(code, QLatin1String(c.Names[Units - 1]));
-    return;
-  }
-}
 }  // namespace
 
 QString FormatNumber(bool Hex, long double Value) {
@@ -50,10 +28,7 @@ QString FormatNumber(bool Hex, long double Value) {
 
 QString EditUnitsText(const QString& Template, int Units) {
   if (Units == 3) return Template;
-  QString text = Template;
-  ReplaceFirstPresent(text, kForceCodes, Units);
-  ReplaceFirstPresent(text, kLengthCodes, Units);
-  return text;
+  return NameFirstUnitCodes(Template, Units, {"F6", "F5", "F4", "F2", "F1", "F"}, {"L2", "L1", "L3", "L"});
 }
 
 QString ComboUnitsText(const QString& Template, int Units) {

@@ -14,7 +14,7 @@ TPageOptions ResolvePageOptions(TPageOptions Old, TPageOptions New) {
 }
 
 double MillimetresPerUnit(TPageOptions Options) {
-  return Options & poThousandthsOfInches ? 25.4 / 1000 : 1.0 / 100;
+  return Options & poThousandthsOfInches ? MillimetresPerInch / 1000 : 1.0 / 100;
 }
 
 void TPageSettings::SetMargin(TEdge Edge, double Millimetres) {
@@ -25,14 +25,19 @@ void TPageSettings::SetMinMargin(TEdge Edge, double Millimetres) {
   FMinMargins[Edge] = std::min(Millimetres, FMargins[Edge]);
 }
 
-QPageLayout TPageSettings::PageLayout() const {
-  return QPageLayout(Paper, Orientation,
-                     QMarginsF(FMargins[Left], FMargins[Top], FMargins[Right], FMargins[Bottom]),
-                     QPageLayout::Millimeter);
+QPageLayout TPageSettings::PageLayout(const QMarginsF& Least) const {
+  const QMarginsF margins(std::max(FMargins[Left], Least.left()), std::max(FMargins[Top], Least.top()),
+                          std::max(FMargins[Right], Least.right()),
+                          std::max(FMargins[Bottom], Least.bottom()));
+  return QPageLayout(Paper, Orientation, margins, QPageLayout::Millimeter, Least);
 }
 
 TPageSettings& TPageSettings::Program() {
-  static TPageSettings settings;
+  static TPageSettings settings = [] {
+    TPageSettings s;
+    for (TEdge edge : {Left, Top, Right, Bottom}) s.SetMargin(edge, MillimetresPerInch);
+    return s;
+  }();
   return settings;
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // What the user chose for the program's printing, kept in one place for the
-// plot window and the views: the paper, its orientation and the page margins,
-// never below their minimums. The page set-up dialog (PageSetupDialog.h)
-// shows and changes them; a printer is prepared from them there as well.
+// plot windows and the views: the paper, its orientation and the page margins,
+// never below their minimums, all in millimetres. The page set-up dialog
+// (PageSetupDialog.h) shows and changes them; a printer is prepared from them
+// there as well.
 
 #include <QMarginsF>
 #include <QPageLayout>
@@ -31,6 +32,8 @@ constexpr TPageOptions kDefaultPageOptions = poDefaultMinMargins | poHundredthsO
 // default / own minimum margins, then 1/100 mm / 1/1000 inch).
 TPageOptions ResolvePageOptions(TPageOptions Old, TPageOptions New);
 
+constexpr double MillimetresPerInch = 25.4;
+
 // Millimetres per margin unit of the options.
 double MillimetresPerUnit(TPageOptions Options);
 
@@ -48,10 +51,13 @@ public:
   double MinMargin(TEdge Edge) const { return FMinMargins[Edge]; }
   void SetMinMargin(TEdge Edge, double Millimetres);
 
-  // Paper, orientation and margins as a page layout in millimetres.
-  QPageLayout PageLayout() const;
+  // Paper, orientation and margins as a page layout in millimetres, each
+  // margin at least as wide as the printer's unprintable border on its side
+  // (Least, in millimetres), which the layout keeps as its minimum.
+  QPageLayout PageLayout(const QMarginsF& Least = QMarginsF()) const;
 
-  // The settings of the program's printing.
+  // The settings of the program's printing, which every window prints with;
+  // the margins start at one inch.
   static TPageSettings& Program();
 
 private:

@@ -1,12 +1,10 @@
 #include "controls/PageSetupDialog.h"
 
-#include <QDir>
 #include <QGuiApplication>
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QScreen>
-#include <QStandardPaths>
 
 #include <cmath>
 
@@ -67,13 +65,14 @@ bool TPageSetupDialog::Execute(QWidget* Parent) {
 void PreparePrinter(const TPageSettings& Settings, QPrinter& Printer, const QString& PdfFileName) {
   if (QPrinterInfo::availablePrinters().isEmpty()) {
     Printer.setOutputFormat(QPrinter::PdfFormat);
-    Printer.setOutputFileName(
-        !PdfFileName.isEmpty()
-            ? PdfFileName
-            : QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                  .filePath(QStringLiteral("ZAVIK.pdf")));
+    Printer.setOutputFileName(PdfFileName);
   }
-  Printer.setPageLayout(Settings.PageLayout());
+  // The paper first: the printer's unprintable border depends on it.
+  Printer.setPageSize(Settings.Paper);
+  Printer.setPageOrientation(Settings.Orientation);
+  QPageLayout printers = Printer.pageLayout();
+  printers.setUnits(QPageLayout::Millimeter);
+  Printer.setPageLayout(Settings.PageLayout(printers.minimumMargins()));
 }
 
 }  // namespace zavik

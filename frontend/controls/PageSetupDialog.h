@@ -58,8 +58,10 @@ private:
   int FPaperWidth = 0;
 };
 
-// Sets the printer up from the settings. Without an installed printer it
-// writes PdfFileName (by default "ZAVIK.pdf" in the user's documents).
+// Sets the printer up from the settings: paper, orientation and the margins,
+// each at least the printer's unprintable border. Without an installed
+// printer it writes the PDF file PdfFileName. The program's windows print
+// through PrintDocument (Printing.h), which asks for that name.
 void PreparePrinter(const TPageSettings& Settings, QPrinter& Printer,
                     const QString& PdfFileName = QString());
 

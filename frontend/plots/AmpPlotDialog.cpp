@@ -1,10 +1,11 @@
 #include "plots/AmpPlotDialog.h"
 
 #include "app/ProgramData.h"
-#include "plots/NumberEntry.h"
-#include "plots/PlotMessages.h"
+#include "controls/DataEdit.h"
+#include "controls/Messages.h"
+#include "controls/NumberFormat.h"
+#include "controls/Printing.h"
 #include "plots/PlotPainter.h"
-#include "plots/PlotText.h"
 #include "plots/ResultPlots.h"
 
 #include <QApplication>
@@ -136,9 +137,7 @@ void TAmpChart::mousePressEvent(QMouseEvent* E) {
 
 TDlgAmpPlot::TDlgAmpPlot(TResultPlots& Plots, QWidget* Parent) : QDialog(Parent), FPlots(&Plots) {
   setWindowTitle(QStringLiteral("Footing Amplitude Plot"));
-  AskFileName = [this](const QString& Caption, const QString& Filter, const QString& Suffix, bool Confirm) {
-    return AskFileNameWithDialog(this, Caption, Filter, Suffix, Confirm);
-  };
+  AskFileName = SaveDialogBeside(this, [this] { return FPlots->pltDxyzR.DataFile; }, QStringLiteral("amplitude"));
 
   Chart1 = new TAmpChart;
   lblReadout = new QLabel;
@@ -151,13 +150,15 @@ TDlgAmpPlot::TDlgAmpPlot(TResultPlots& Plots, QWidget* Parent) : QDialog(Parent)
 
   auto* reference = new QGroupBox(QStringLiteral("Reference Point"));
   auto* referenceGrid = new QGridLayout(reference);
-  TNumberEntry** entries[3] = {&DataEdit1, &DataEdit2, &DataEdit3};
+  TDataEdit** entries[3] = {&DataEdit1, &DataEdit2, &DataEdit3};
   const char* names[3] = {"X", "Y", "Z"};
   for (int k = 0; k < 3; ++k) {
     auto* label = new QLabel;
-    auto* entry = new TNumberEntry;
+    auto* entry = new TDataEdit;
     entry->SetEditLabel(label);
     entry->SetCaption(QLatin1String(names[k]));
+    // Feet or metres, as the unit system of the entries says.
+    entry->SetUnitsString(QStringLiteral("L2"));
     referenceGrid->addWidget(label, k, 0);
     referenceGrid->addWidget(entry, k, 1);
     // A text that does not evaluate yet keeps the last graph.
@@ -275,7 +276,7 @@ int TDlgAmpPlot::ShownUnits() const { return rbEnglish->isChecked() ? 1 : 2; }
 long double TDlgAmpPlot::UnitFactor() const { return AmplitudeUnitFactor(ShownUnits(), FProject.Units); }
 
 void TDlgAmpPlot::SetEntryUnits(int Units) {
-  for (TNumberEntry* e : {DataEdit1, DataEdit2, DataEdit3}) e->SetUnitsString(ExpandUnits(QStringLiteral("L2"), Units));
+  for (TDataEdit* e : {DataEdit1, DataEdit2, DataEdit3}) e->SetUnits(Units);
 }
 
 void TDlgAmpPlot::BuildPlot() {
@@ -309,7 +310,7 @@ void TDlgAmpPlot::UnitsClick() {
   const int u = ShownUnits();
   SetEntryUnits(u);
   if (u != DisplayUnits) {
-    for (TNumberEntry* e : {DataEdit1, DataEdit2, DataEdit3}) {
+    for (TDataEdit* e : {DataEdit1, DataEdit2, DataEdit3}) {
       try {
         e->SetNumber(u == 2 ? e->Number() * MetresPerFoot : e->Number() / MetresPerFoot);
       } catch (const Exception&) {
@@ -343,7 +344,7 @@ void TDlgAmpPlot::Chart1ClickSeries(int Series, int Index) {
   for (int k = 0; k < 3; ++k) lines << QLatin1String(centre[k]) + ReadoutNumber(value(0, k) * f);
   const char* rotations[3] = {"Rx: ", "Ry: ", "Rz: "};
   for (int k = 0; k < 3; ++k) lines << QLatin1String(rotations[k]) + ReadoutNumber(value(1, k));
-  Inform(this, lines.join(QLatin1Char('\n')));
+  ShowInformation(this, lines.join(QLatin1Char('\n')));
 }
 
 QStringList TDlgAmpPlot::ExportLines() const {
@@ -363,13 +364,13 @@ void TDlgAmpPlot::ExportClick() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const bool written = WriteAmplitudeFile(name, ExportLines());
   QApplication::restoreOverrideCursor();
-  if (!written) Inform(this, QStringLiteral("The amplitude data could not be written to \"%1\".").arg(name));
+  if (!written) ShowInformation(this, QStringLiteral("The amplitude data could not be written to \"%1\".").arg(name));
 }
 
 void TDlgAmpPlot::GoClick() {
   const auto orientation = rbPortrait->isChecked() ? QPageLayout::Portrait : QPageLayout::Landscape;
-  PrintPicture(this, windowTitle(), TPageMargins{}, orientation, AskFileName,
-               [this](QPrinter& Printer) { return Chart1->PrintTo(Printer); });
+  PrintDocument(this, {windowTitle(), orientation, QStringLiteral("The chart")}, AskFileName,
+                [this](QPrinter& Printer) { return Chart1->PrintTo(Printer); });
 }
 
 }  // namespace zavik

@@ -6,9 +6,9 @@
 // point, export to a text file and printing. Its chart draws through the plot
 // window's own drawing path.
 
+#include "controls/SaveFiles.h"
 #include "plots/AmplitudeData.h"
 #include "plots/PlotGeometry.h"
-#include "plots/PlotPrinting.h"
 
 #include <QDialog>
 #include <QWidget>
@@ -24,7 +24,7 @@ class QRadioButton;
 
 namespace zavik {
 
-class TNumberEntry;
+class TDataEdit;
 class TProgramData;
 class TResultPlots;
 
@@ -88,9 +88,9 @@ public:
   int ShowModalFor(const TProgramData& Project);
 
   TAmpChart* Chart1;
-  TNumberEntry* DataEdit1;
-  TNumberEntry* DataEdit2;
-  TNumberEntry* DataEdit3;
+  TDataEdit* DataEdit1;
+  TDataEdit* DataEdit2;
+  TDataEdit* DataEdit3;
   QPushButton* btnDefault;
   QPushButton* btnUpdate;
   QCheckBox* cbXDir;

@@ -106,6 +106,9 @@ public:
   QStringList CurveNames;    // names by curve index for curves without a Name
   QString GraphTitle;
   bool TitleOnTop = false;
+  // The plot-data file the curves were read from (empty when none): printed
+  // and saved pictures of the plot are offered beside it.
+  QString DataFile;
   // Lets the owner override each curve's legend name (curve index, name).
   std::function<void(int, QString&)> OnGetCaption;
 

@@ -1,6 +1,7 @@
 #include "plots/PlotDialogs.h"
 
-#include "plots/NumberEntry.h"
+#include "controls/DataEdit.h"
+#include "controls/Messages.h"
 #include "plots/PlotPainter.h"
 
 #include <QGridLayout>
@@ -9,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -20,14 +20,14 @@ namespace zavik {
 
 namespace {
 
-TNumberEntry* AddEntry(QGridLayout* Grid, int Row, const QString& Caption, const QString& Units,
-                       long double Value, long double Min) {
+TDataEdit* AddEntry(QGridLayout* Grid, int Row, const QString& Caption, const QString& Units,
+                    long double Value, long double Min) {
   auto* label = new QLabel;
-  auto* entry = new TNumberEntry;
+  auto* entry = new TDataEdit;
   entry->SetEditLabel(label);
   entry->SetCaption(Caption);
   entry->SetUnitsString(Units);
-  entry->MinVal = Min;
+  entry->SetMinVal(Min);
   entry->SetNumber(Value);
   Grid->addWidget(label, Row, 0);
   Grid->addWidget(entry, Row, 1);
@@ -50,8 +50,8 @@ TdlgFormat::TdlgFormat(QWidget* Parent) : QDialog(Parent) {
   deHeight = AddEntry(grid, 0, QStringLiteral("&Height"), QStringLiteral("in"), 4, 2);
   deWidth = AddEntry(grid, 1, QStringLiteral("&Width"), QStringLiteral("in"), 6, 2);
   dePPI = AddEntry(grid, 2, QStringLiteral("&Pixels Per Inch"), QString(), 72, 10);
-  dePPI->IntegerOnly = true;
-  dePPI->MaxVal = MaxPixelsPerInch;
+  dePPI->SetIntegerOnly(true);
+  dePPI->SetMaxVal(MaxPixelsPerInch);
 
   // Offered, but the picture is always saved in true colour.
   auto* colours = new QGroupBox(QStringLiteral("Colors"));
@@ -162,8 +162,7 @@ void TfrmLineNames::edLineExit() {
     return;
   }
   FChecking = true;
-  QMessageBox::information(this, QStringLiteral("Legend"), QStringLiteral("The line must have a name!"),
-                           QMessageBox::Ok);
+  ShowInformation(this, QStringLiteral("The line must have a name!"));
   edLine->setText(lbLines->item(row)->text());
   FChecking = false;
 }

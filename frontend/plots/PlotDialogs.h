@@ -14,7 +14,7 @@ class QRadioButton;
 
 namespace zavik {
 
-class TNumberEntry;
+class TDataEdit;
 
 class TdlgFormat : public QDialog {
   Q_OBJECT
@@ -31,9 +31,9 @@ public:
 
   explicit TdlgFormat(QWidget* Parent = nullptr);
 
-  TNumberEntry* deHeight;
-  TNumberEntry* deWidth;
-  TNumberEntry* dePPI;
+  TDataEdit* deHeight;
+  TDataEdit* deWidth;
+  TDataEdit* dePPI;
   QRadioButton* rbColors[5];
   QPushButton* btnOK;
   QPushButton* btnCancel;

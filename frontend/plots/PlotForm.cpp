@@ -1,12 +1,13 @@
 #include "plots/PlotForm.h"
 
+#include "controls/Messages.h"
+#include "controls/NumberFormat.h"
+#include "controls/PageSetupDialog.h"
+#include "controls/Printing.h"
 #include "plots/GraphPlot.h"
 #include "plots/PlotDialogs.h"
-#include "plots/PlotMessages.h"
-#include "plots/PlotText.h"
 
 #include <QActionGroup>
-#include <QImageWriter>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
@@ -17,7 +18,6 @@
 #include <QPrinter>
 #include <QRadioButton>
 #include <QRubberBand>
-#include <QSaveFile>
 #include <QScreen>
 #include <QShortcut>
 #include <QStyledItemDelegate>
@@ -37,6 +37,13 @@ constexpr int LegendMinimumWidth = 21;
 constexpr int CurveRole = Qt::UserRole;
 
 int ScreenPPI(const QWidget* W) { return W->logicalDpiX(); }
+
+// The plot's part of the names of its printed and saved pictures.
+QString PictureTag(const TGraphPlot& Plot) {
+  QString name = Plot.objectName();
+  if (name.startsWith(QLatin1String("plt"))) name.remove(0, 3);
+  return name.isEmpty() ? QStringLiteral("plot") : name;
+}
 
 }  // namespace
 
@@ -100,9 +107,7 @@ private:
 
 TPlotForm::TPlotForm(TGraphPlot& Plot, QWidget* Parent) : QMainWindow(Parent), FPlot(&Plot) {
   setWindowTitle(Plot.Caption);
-  AskFileName = [this](const QString& Caption, const QString& Filter, const QString& Suffix, bool Confirm) {
-    return AskFileNameWithDialog(this, Caption, Filter, Suffix, Confirm);
-  };
+  AskFileName = SaveDialogBeside(this, [this] { return FPlot->DataFile; }, PictureTag(Plot));
   FCanvas = new TPlotCanvas(*this);
   setCentralWidget(FCanvas);
   FBand = new QRubberBand(QRubberBand::Rectangle, FCanvas);
@@ -225,12 +230,10 @@ void TPlotForm::BuildMenu() {
   EditLegend1 = command(QStringLiteral("&Edit Legend"), &TPlotForm::EditLegendClick);
   ActiveCurves1 = command(QStringLiteral("&Active Curves"), &TPlotForm::ActiveCurvesClick);
   FPlotMenu->addSeparator();
-  // Without an installed printer the print goes to a PDF file.
+  // Without an installed printer the print goes to a PDF file, on the paper
+  // and within the margins of the page set-up: both items stay enabled.
   Print1 = command(QStringLiteral("&Print..."), &TPlotForm::PrintClick);
-  PageSetup1 = FPlotMenu->addAction(QStringLiteral("P&age Setup"));
-  // The page set-up dialog of the program takes the margins here once it is
-  // there; until then the pages are printed with the margins of one inch.
-  PageSetup1->setEnabled(false);
+  PageSetup1 = command(QStringLiteral("P&age Setup"), &TPlotForm::PageSetupClick);
   SaveToDisk1 = command(QStringLiteral("&Save To Disk..."), &TPlotForm::SaveToDiskClick);
   FPlotMenu->addSeparator();
 }
@@ -459,9 +462,15 @@ bool TPlotForm::PrintTo(QPrinter& Printer) {
 }
 
 void TPlotForm::PrintClick() {
-  PrintPicture(this, FPlot->Caption, Margins, std::nullopt, AskFileName,
-               [this](QPrinter& Printer) { return PrintTo(Printer); });
+  PrintDocument(this, {FPlot->Caption, std::nullopt, QStringLiteral("The plot")}, AskFileName,
+                [this](QPrinter& Printer) { return PrintTo(Printer); });
   FCanvas->update();
+}
+
+void TPlotForm::PageSetupClick() {
+  TPageSetupDialog dialog;
+  dialog.SetOptions(poDefaultMinMargins | poThousandthsOfInches);
+  dialog.Execute(this);
 }
 
 bool TPlotForm::SaveBitmap(const QString& FileName, QImage& Bitmap, int PPI) {
@@ -470,14 +479,7 @@ bool TPlotForm::SaveBitmap(const QString& FileName, QImage& Bitmap, int PPI) {
     const TPlotLayout layout = BitmapLayout(*FPlot, Bitmap.width(), Bitmap.height(), PPI, PPI);
     DrawPlot(painter, *FPlot, layout, View());
   }
-  QSaveFile file(FileName);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  QImageWriter writer(&file, "BMP");
-  if (!writer.write(Bitmap)) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  return WriteBitmapFile(FileName, Bitmap);
 }
 
 void TPlotForm::SaveToDiskClick() {
@@ -487,12 +489,12 @@ void TPlotForm::SaveToDiskClick() {
   TdlgFormat dialog(this);
   const int result = dialog.exec();
   if (result == TdlgFormat::Abort) {
-    Inform(this, QStringLiteral("There is not enough memory to complete this task."));
+    ShowInformation(this, QStringLiteral("There is not enough memory to complete this task."));
     return;
   }
   if (result != QDialog::Accepted) return;
   if (!SaveBitmap(name, dialog.Bitmap, dialog.PPI))
-    Inform(this, QStringLiteral("The picture could not be saved to \"%1\".").arg(name));
+    ShowInformation(this, QStringLiteral("The picture could not be saved to \"%1\".").arg(name));
 }
 
 TPlotForm* ShowPlot(TGraphPlot& Plot, QMdiArea* Area) {

@@ -6,9 +6,9 @@
 // offers its Plot menu (legend, markers, font size, line width, title, curve
 // names, active curves, print, page set-up, save, and one item per curve).
 
+#include "controls/SaveFiles.h"
 #include "plots/PlotGeometry.h"
 #include "plots/PlotPainter.h"
-#include "plots/PlotPrinting.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -46,10 +46,9 @@ public:
   // The per-curve items of the Plot menu, in legend order.
   QList<QAction*> CurveItems() const { return FCurveItems; }
 
-  TPageMargins Margins;
-
-  // Asks for a file name to write (print to PDF, save to disk). Replaceable,
-  // so that the commands can run unattended.
+  // Asks for a file name to write (print to PDF, save to disk), offering it
+  // beside the plot's data. Replaceable, so that the commands can run
+  // unattended.
   TAskFileName AskFileName;
 
   // The Plot menu.
@@ -67,16 +66,18 @@ public:
   QAction* SaveToDisk1;
 
   void PrintClick();
+  // The program's page set-up, with its margins in thousandths of an inch.
+  void PageSetupClick();
   void SaveToDiskClick();
   void GraphTitleClick();
   void EditLegendClick();
   void ActiveCurvesClick();
 
-  // Draws the plot on the printer's page; false when the printer could not
-  // take it.
+  // Draws the plot on the printer's page, inside its margins; false when the
+  // printer could not take it.
   bool PrintTo(QPrinter& Printer);
   // Draws the plot into Bitmap at PPI pixels per inch and writes it as a BMP
-  // file, replacing the file only once it is written completely.
+  // file (WriteBitmapFile).
   bool SaveBitmap(const QString& FileName, QImage& Bitmap, int PPI);
 
   // Recomputes the screen layout; at creation (and after the font size, soil

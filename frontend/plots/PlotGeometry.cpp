@@ -1,5 +1,7 @@
 #include "plots/PlotGeometry.h"
 
+#include "controls/ColumnUnits.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -28,16 +30,6 @@ long double WholeStepsAway(long double Value, long double Step) {
   const long double nearest = std::nearbyint(q);
   if (std::fabs(q - nearest) <= 1e-9L * std::max(1.0L, std::fabs(q))) q = nearest;
   return RoundAway(q);
-}
-
-void Replace(QString& Text, const char* const* Codes, const char* const* Names) {
-  for (int i = 0; i < 3; ++i) {
-    if (Text.contains(QLatin1String(Codes[i]))) {
-      // Left to right, without searching the inserted names again.
-      Text.replace(QLatin1String(Codes[i]), QLatin1String(Names[i]));
-      return;
-    }
-  }
 }
 
 // The stepping of a tick axis: a fifth of 1, 2, 5 or 10 times the decade of
@@ -125,29 +117,13 @@ QPoint TPlotRect::Clamp(QPoint P) const {
 
 long double RoundAway(long double X) { return X <= 0 ? std::floor(X) : std::ceil(X); }
 
-int RoundPixel(long double X) {
-  if (std::isnan(X)) return 0;
-  X = std::clamp(X, -static_cast<long double>(PixelLimit), static_cast<long double>(PixelLimit));
-  // nearbyint rounds halves to even in the default rounding mode.
-  return static_cast<int>(std::nearbyint(X));
-}
-
 int BaseFontHeight(int PPIy) { return int(std::lround(BaseFontPoints * PPIy / PointsPerInch)); }
 
 int ScaledTextHeight(int FontHeight, int Scale) { return std::abs(FontHeight * Scale / 10); }
 
 QString ExpandUnits(const QString& Template, int Units) {
   if (Units != 1 && Units != 2) return Template;
-  static const char* const ForceCodes[] = {"F2", "F1", "F"};
-  static const char* const LengthCodes[] = {"L2", "L1", "L"};
-  static const char* const EnglishForce[] = {"tons", "kips", "lbs"};
-  static const char* const EnglishLength[] = {"ft", "in", "in"};
-  static const char* const SIForce[] = {"kN", "kN", "kN"};
-  static const char* const SILength[] = {"m", "mm", "m"};
-  QString text = Template;
-  Replace(text, ForceCodes, Units == 1 ? EnglishForce : SIForce);
-  Replace(text, LengthCodes, Units == 1 ? EnglishLength : SILength);
-  return text;
+  return NameFirstUnitCodes(Template, Units, {"F2", "F1", "F"}, {"L2", "L1", "L"});
 }
 
 void AutoScaleAxis(long double& Min, long double& Max) {
@@ -192,18 +168,28 @@ TPlotRange AutoScale(const TLineSet& Set) {
   return r;
 }
 
+namespace {
+
+// The graph's axes: X from the left edge; Y from the top edge growing
+// downward with XOnTop, else from the bottom edge growing upward.
+TAxisMap XAxis(const TPlotRect& R, const TPlotRange& Range) {
+  return {Range.Xmin, Range.Xmax, static_cast<long double>(R.Left), static_cast<long double>(R.Width())};
+}
+
+TAxisMap YAxis(const TPlotRect& R, const TPlotRange& Range, bool XOnTop) {
+  return XOnTop ? TAxisMap{Range.Ymin, Range.Ymax, static_cast<long double>(R.Top), static_cast<long double>(R.Height())}
+                : TAxisMap{Range.Ymin, Range.Ymax, static_cast<long double>(R.Bottom), -static_cast<long double>(R.Height())};
+}
+
+}  // namespace
+
 QPoint WorldToScreen(const TPlotRect& R, const TPlotRange& Range, bool XOnTop, long double X, long double Y) {
-  const int dx = RoundPixel((X - Range.Xmin) / (Range.Xmax - Range.Xmin) * R.Width());
-  const int dy = RoundPixel((Y - Range.Ymin) / (Range.Ymax - Range.Ymin) * R.Height());
-  return {std::clamp(R.Left + dx, -PixelLimit, PixelLimit),
-          std::clamp(XOnTop ? R.Top + dy : R.Bottom - dy, -PixelLimit, PixelLimit)};
+  return {XAxis(R, Range).ToPixel(X), YAxis(R, Range, XOnTop).ToPixel(Y)};
 }
 
 TFloatPoint ScreenToWorld(const TPlotRect& R, const TPlotRange& Range, bool XOnTop, QPoint P) {
   if (P.x() < R.Left || P.x() > R.Right || R.Width() == 0 || R.Height() == 0) return {};
-  const long double e = XOnTop ? P.y() - R.Top : R.Bottom - P.y();
-  return {static_cast<long double>(P.x() - R.Left) / R.Width() * (Range.Xmax - Range.Xmin) + Range.Xmin,
-          e / R.Height() * (Range.Ymax - Range.Ymin) + Range.Ymin};
+  return {XAxis(R, Range).ToWorld(P.x()), YAxis(R, Range, XOnTop).ToWorld(P.y())};
 }
 
 TFloatPoint ScreenToWorld3(const TPlotLayout& L, const std::array<TPlotRange, 3>& Ranges, bool XOnTop,

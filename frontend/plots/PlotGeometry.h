@@ -4,6 +4,7 @@
 // world-to-device transforms, tick steps, zoom and re-centring, and the unit
 // names in axis captions. Plain arithmetic on device pixels; no drawing.
 
+#include "controls/AxisMap.h"
 #include "plots/GraphPlot.h"
 
 #include <QPoint>
@@ -54,15 +55,8 @@ struct TPlotLayout {
   bool LegendBox = false;          // draw the legend box (printed and saved pictures)
 };
 
-// Pixel coordinates are kept within this bound, far outside any device, so
-// that no transformed value overflows what the painter takes.
-constexpr int PixelLimit = 1000000;
-
 // Floor for x <= 0, ceiling for x > 0.
 long double RoundAway(long double X);
-// The nearest whole pixel, halves to even, bounded by PixelLimit; a value
-// that is not a number gives 0.
-int RoundPixel(long double X);
 
 // Pixel height of the plots' base font (10.5 points) at PPIy.
 int BaseFontHeight(int PPIy);

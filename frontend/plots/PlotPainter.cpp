@@ -1,6 +1,7 @@
 #include "plots/PlotPainter.h"
 
-#include "plots/PlotText.h"
+#include "controls/NumberFormat.h"
+
 
 #include <QBrush>
 #include <QFontMetrics>

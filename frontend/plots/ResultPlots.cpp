@@ -130,7 +130,10 @@ TGraphPlot* TResultPlots::ByName(const QString& Name) {
 
 bool TResultPlots::LoadPlotFile(const QString& FileName, int Units) {
   FFrequencyCount = 0;
-  for (TGraphPlot* plot : All()) plot->Clear();
+  for (TGraphPlot* plot : All()) {
+    plot->Clear();
+    plot->DataFile = FileName;
+  }
   bool complete = true;
   try {
     TFileSeparatorScope separator;

@@ -1,18 +1,18 @@
 #include "views/BlockView.h"
 
 #include "app/ProgramData.h"
+#include "controls/Messages.h"
+#include "controls/PageSetupDialog.h"
+#include "controls/Printing.h"
 #include "views/GLWindow.h"
+#include "views/PagePlacement.h"
 #include "views/ViewHandlers.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QMouseEvent>
-#include <QPageSetupDialog>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QVBoxLayout>
 
@@ -60,7 +60,7 @@ TDlgBlock::TDlgBlock(TProjectAccessor Project, QWidget* Parent)
     }
   };
   connect(GL, &TglWindow::Resized, this, [this] { GL->ResetSetup(); });
-  connect(GL, &TglWindow::PaintFailed, this, &TDlgBlock::ShowError, Qt::QueuedConnection);
+  connect(GL, &TglWindow::PaintFailed, this, &TDlgBlock::ShowMessageOnce, Qt::QueuedConnection);
   connect(GL, &TglWindow::MouseDown, this, [this](QMouseEvent* E) {
     FCamera.MousePress(E->position().toPoint(), E->button() == Qt::LeftButton);
   });
@@ -74,10 +74,16 @@ TDlgBlock::TDlgBlock(TProjectAccessor Project, QWidget* Parent)
   connect(GL, &TglWindow::MouseUp, this, [this](QMouseEvent* E) {
     if (FCamera.MouseRelease(E->position().toPoint(), E->modifiers() & Qt::ShiftModifier)) RedrawFigure();
   });
+  AskFileName = SaveDialogBeside(this, [this] { return ProjectFile(); }, QStringLiteral("3d"));
   CreateActions();
 }
 
 TDlgBlock::~TDlgBlock() = default;
+
+QString TDlgBlock::ProjectFile() const {
+  const TProgramData* project = FProject ? FProject() : nullptr;
+  return project ? project->FileName : QString();
+}
 
 void TDlgBlock::CreateActions() {
   const auto action = [this](const QString& Text, auto Slot) {
@@ -163,17 +169,17 @@ void TDlgBlock::closeEvent(QCloseEvent* Event) {
   Event->accept();
 }
 
-void TDlgBlock::ShowError(const QString& Message) {
+void TDlgBlock::ShowMessageOnce(const QString& Message) {
   // One box at a time: a paint that fails again while it is open adds none.
   if (FShowingError) return;
   FShowingError = true;
-  ShowViewMessage(this, Message);
+  ShowInformation(this, Message);
   FShowingError = false;
 }
 
 void TDlgBlock::FormActivate() {
   // A project the view cannot draw closes it, as the side views do.
-  if (!RunShowingErrors(this, [this] { Activate(); })) close();
+  if (!Guarded(this, [this] { Activate(); }, ShowInformation, ViewErrorText)) close();
 }
 
 void TDlgBlock::Activate() {
@@ -341,70 +347,50 @@ bool TDlgBlock::SaveBitmap(const QString& FileName, QString& Error) {
     Error = QStringLiteral("The 3-D view has no picture to save.");
     return false;
   }
-  if (!image.save(FileName, "BMP")) {
+  if (!WriteBitmapFile(FileName, image)) {
     Error = QStringLiteral("The picture could not be saved to %1.").arg(FileName);
     return false;
   }
   return true;
 }
 
-void TDlgBlock::PrintTo(QPrinter& Printer) {
+bool TDlgBlock::PrintTo(QPrinter& Printer) {
   const QImage image = RenderImage();
-  if (image.isNull()) return;
-  Printer.setFullPage(true);
+  if (image.isNull()) return false;
   QPainter painter;
-  if (!painter.begin(&Printer)) throw EInOutError(QStringLiteral("The printer could not be started."));
-  // The printer's own unprintable border is the layout's least margin.
-  const int resolution = Printer.resolution();
-  QPageLayout physical = Printer.pageLayout();
-  physical.setMargins(physical.minimumMargins());
-  const QRect place =
-      PicturePlacement(physical.fullRectPixels(resolution), physical.paintRectPixels(resolution),
-                       Printer.logicalDpiX(), Printer.logicalDpiY(), PageMargins, image.size());
+  if (!painter.begin(&Printer)) return false;
+  // The painter's page is the paper inside the page set-up's margins, each
+  // at least the printer's unprintable border.
+  const QSize page = Printer.pageLayout().paintRectPixels(Printer.resolution()).size();
+  const QRect place = PicturePlacement(QRect(QPoint(0, 0), page), image.size());
   if (!place.isEmpty()) painter.drawImage(place, image);
-  painter.end();
+  return painter.end() && !place.isEmpty();
 }
 
 void TDlgBlock::SaveBitmapButtonClick() {
-  RunShowingErrors(this, [this] {
-    QFileDialog dialog(this, QStringLiteral("Save Bitmap"));
-    // Beside the project, named after it.
-    if (const TProgramData* project = FProject ? FProject() : nullptr) {
-      const QFileInfo file(project->FileName);
-      dialog.setDirectory(file.absolutePath());
-      dialog.selectFile(file.completeBaseName() + QStringLiteral(".bmp"));
-    }
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(QStringLiteral("Bitmap files (*.bmp)"));
-    dialog.setDefaultSuffix(QStringLiteral("bmp"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  Guarded(this, [this] {
+    const QString name =
+        AskFileName(QStringLiteral("Save Bitmap"), QStringLiteral("Bitmap files (*.bmp)"), QStringLiteral("bmp"), true);
+    if (name.isEmpty()) return;
     QString error;
-    if (!SaveBitmap(dialog.selectedFiles().first(), error)) ShowError(error);
+    if (!SaveBitmap(name, error)) ShowMessageOnce(error);
   });
 }
 
-QPrinter& TDlgBlock::Printer() {
-  if (!FPrinter) {
-    FPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    const TProgramData* project = FProject ? FProject() : nullptr;
-    SetupViewPrinter(*FPrinter, QStringLiteral("OPenGL figure"), QPageLayout::Portrait,
-                     project ? project->FileName : QString(), QStringLiteral("3d"));
-  }
-  ApplyMargins(*FPrinter, PageMargins);
-  return *FPrinter;
-}
-
 void TDlgBlock::PrintButtonClick() {
-  RunShowingErrors(this, [this] {
-    QPrintDialog dialog(&Printer(), this);
-    if (dialog.exec() == QDialog::Accepted) PrintTo(*FPrinter);
+  Guarded(this, [this] {
+    PrintDocument(this, {QStringLiteral("OPenGL figure"), std::nullopt, QStringLiteral("The 3-D view")},
+                  AskFileName, [this](QPrinter& Printer) { return PrintTo(Printer); });
   });
 }
 
 void TDlgBlock::PageSetupButtonClick() {
-  RunShowingErrors(this, [this] {
-    QPageSetupDialog dialog(&Printer(), this);
-    if (dialog.exec() == QDialog::Accepted) PageMargins = MarginsOf(FPrinter->pageLayout());
+  Guarded(this, [this] {
+    // The program's page set-up, with the margins the printing reads in
+    // thousandths of an inch.
+    TPageSetupDialog dialog;
+    dialog.SetOptions(poDefaultMinMargins | poThousandthsOfInches);
+    dialog.Execute(this);
   });
 }
 

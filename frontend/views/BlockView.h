@@ -8,10 +8,10 @@
 // The main window shows it in its MDI area and places the commands below in
 // its tool bar, its "Show 3D View" menu and its File menu.
 
+#include "controls/SaveFiles.h"
 #include "views/SceneGeometry.h"
 #include "views/Tessellation.h"
 #include "views/ViewCamera.h"
-#include "views/ViewPrinter.h"
 
 #include <QImage>
 #include <QList>
@@ -20,7 +20,6 @@
 
 #include <array>
 #include <functional>
-#include <memory>
 
 class QAction;
 class QActionGroup;
@@ -47,7 +46,10 @@ public:
   void SetOptions(const TViewOptions& Options);
   TViewCamera& Camera() { return FCamera; }
   const TScene& Scene() const { return FScene; }
-  TPageMargins PageMargins;  // thousandths of an inch
+
+  // Asks for the name of a bitmap or PDF file to write, offering it beside
+  // the project. Replaceable, so that the commands can run unattended.
+  TAskFileName AskFileName;
 
   // Tool bar, in the order of its buttons; a null entry stands for a gap.
   QList<QAction*> ToolBarActions() const;
@@ -63,8 +65,9 @@ public:
   QImage RenderImage();
   // Writes the picture as a 24-bit bitmap; false with a message on failure.
   bool SaveBitmap(const QString& FileName, QString& Error);
-  // Prints the picture within the page margins, at the page's top left.
-  void PrintTo(QPrinter& Printer);
+  // Prints the picture within the page margins, at the page's top left;
+  // false when there is no picture or the printer could not take it.
+  bool PrintTo(QPrinter& Printer);
 
 public slots:
   // Reads the project again and redraws; the camera is centred on the
@@ -104,10 +107,10 @@ private:
   void DrawList(const TDrawList& List);
   void CompileLists();
   void Toggle(bool TViewOptions::*Option);
-  void ShowError(const QString& Message);
+  // An information box; one at a time.
+  void ShowMessageOnce(const QString& Message);
   void Activate();
-  // The view's printer, made on first use, with the view's margins.
-  QPrinter& Printer();
+  QString ProjectFile() const;
 
   TProjectAccessor FProject;
   TViewOptions FOptions;
@@ -120,7 +123,6 @@ private:
   bool FActivated = false;
   QMetaObject::Connection FSubWindowActivation;
   bool FShowingError = false;
-  std::unique_ptr<QPrinter> FPrinter;
 
   QList<QAction*> FToolBar;
   QActionGroup* FMouseModes = nullptr;

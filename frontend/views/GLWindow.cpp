@@ -1,5 +1,6 @@
 #include "views/GLWindow.h"
 
+#include "controls/Messages.h"
 #include "views/ViewCamera.h"
 
 #include <QMatrix4x4>
@@ -156,10 +157,10 @@ void TglWindow::paintGL() {
   QString failure;
   try {
     if (OnPaint) OnPaint(this);
-  } catch (const Exception& E) {
-    failure = E.Message();
   } catch (const std::exception& E) {
-    failure = QString::fromLocal8Bit(E.what());
+    failure = ExceptionMessage(E);
+  } catch (...) {
+    failure = QStringLiteral("Unknown error");
   }
   glGetError();
   // The picture is opaque, whatever translucent faces left in its alpha:

@@ -329,9 +329,7 @@ void AxesPrimitives(double Length, std::vector<TScenePrimitive>& Lines, std::vec
 
 QString GetValueLabel(double Value) {
   const double magnitude = std::abs(Value);
-  QString text = magnitude <= 0.001 || magnitude >= 100000 ? QString::number(Value, 'E', 3)
-                                                           : QString::number(Value, 'f', 3);
-  return text.replace(QLatin1Char('.'), DecimalSeparator);
+  return magnitude <= 0.001 || magnitude >= 100000 ? FloatToStrExponent(Value, 4, 2) : FloatToStrFixed(Value, 10, 3);
 }
 
 }  // namespace zavik

@@ -1,5 +1,7 @@
 #include "views/SideView.h"
 
+#include "controls/NumberFormat.h"
+
 namespace zavik {
 
 TDlgSideView::TDlgSideView(TProjectAccessor Project, TProfilePlane Plane, QWidget* Parent)
@@ -16,8 +18,8 @@ void TDlgSideView::Draw(QPainter& Painter, const TWorldMapping& Mapping, const T
 }
 
 QString TDlgSideView::MouseCaption(const QPointF& World) const {
-  return QStringLiteral("Side View X: ") + FixedText(World.x(), 1) + QStringLiteral(" Depth: ") +
-         FixedText(World.y(), 1);
+  return QStringLiteral("Side View X: ") + FloatToStrFixed(World.x(), ReadoutPrecision, 1) + QStringLiteral(" Depth: ") +
+         FloatToStrFixed(World.y(), ReadoutPrecision, 1);
 }
 
 }  // namespace zavik

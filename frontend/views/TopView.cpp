@@ -1,5 +1,7 @@
 #include "views/TopView.h"
 
+#include "controls/NumberFormat.h"
+
 namespace zavik {
 
 TDlgTopView::TDlgTopView(TProjectAccessor Project, QWidget* Parent)
@@ -12,8 +14,8 @@ void TDlgTopView::Draw(QPainter& Painter, const TWorldMapping& Mapping, const TP
 }
 
 QString TDlgTopView::MouseCaption(const QPointF& World) const {
-  return QStringLiteral("Top View X: ") + FixedText(World.x(), 1) + QStringLiteral(" Y: ") +
-         FixedText(World.y(), 1);
+  return QStringLiteral("Top View X: ") + FloatToStrFixed(World.x(), ReadoutPrecision, 1) + QStringLiteral(" Y: ") +
+         FloatToStrFixed(World.y(), ReadoutPrecision, 1);
 }
 
 }  // namespace zavik

@@ -1,13 +1,13 @@
 #include "views/ViewWindow.h"
 
 #include "app/ProgramData.h"
-#include "controls/Exceptions.h"
+#include "controls/Messages.h"
+#include "controls/Printing.h"
 #include "views/ViewHandlers.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 
@@ -25,9 +25,16 @@ constexpr int PrintPointSize = 9;
 
 }  // namespace
 
-TViewWindow::TViewWindow(TProjectAccessor Project, const QString& Caption, const QString& FileStem,
+TViewWindow::TViewWindow(TProjectAccessor Project, const QString& Caption, const QString& FileTag,
                          QWidget* Parent)
-    : QWidget(Parent), FProject(std::move(Project)), FFileStem(FileStem) {
+    : QWidget(Parent), FProject(std::move(Project)) {
+  AskFileName = SaveDialogBeside(
+      this,
+      [this] {
+        const TProgramData* project = FProject ? FProject() : nullptr;
+        return project ? project->FileName : QString();
+      },
+      FileTag);
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(Caption);
   setMouseTracking(true);
@@ -50,24 +57,24 @@ bool TViewWindow::event(QEvent* Event) {
 }
 
 void TViewWindow::FormActivate() {
-  const bool drawn = RunShowingErrors(this, [this] {
+  const bool drawn = Guarded(this, [this] {
     TProgramData* project = FProject ? FProject() : nullptr;
     if (!project) return;
     Rebuild(*project);
     FActivated = true;
     update();
-  });
+  }, ShowInformation, ViewErrorText);
   if (!drawn) close();
 }
 
 void TViewWindow::paintEvent(QPaintEvent*) {
-  RunShowingErrors(this, [this] {
+  Guarded(this, [this] {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     TPaintStyle style;
     style.Font = font();
     Draw(painter, ScreenMapping(), style);
-  });
+  }, ShowInformation, ViewErrorText);
 }
 
 void TViewWindow::resizeEvent(QResizeEvent* Event) {
@@ -87,11 +94,16 @@ void TViewWindow::closeEvent(QCloseEvent* Event) {
   Event->accept();
 }
 
-void TViewWindow::PrintTo(QPrinter& Printer) {
+bool TViewWindow::PrintTo(QPrinter& Printer) {
+  // The drawing's page is the printable part of the paper, as large as the
+  // printer allows: the page set-up's margins are the 3-D view's and the
+  // plots'.
+  Printer.setFullPage(true);
   QPainter painter;
-  if (!painter.begin(&Printer)) throw EInOutError(QStringLiteral("The printer could not be started."));
-  const QRect page = Printer.pageLayout().paintRectPixels(Printer.resolution());
-  const QRectF area(std::round(page.width() * PageBorder), std::round(page.height() * PageBorder),
+  if (!painter.begin(&Printer)) return false;
+  const QRect page = PrintableArea(Printer);
+  const QRectF area(page.left() + std::round(page.width() * PageBorder),
+                    page.top() + std::round(page.height() * PageBorder),
                     std::round(page.width() * (1 - 2 * PageBorder)),
                     std::round(page.height() * (1 - 2 * PageBorder)));
   TPaintStyle style;
@@ -102,19 +114,13 @@ void TViewWindow::PrintTo(QPrinter& Printer) {
   const TWorldMapping mapping{BaseWindow().Widened(area.width(), area.height(), Anchor()), area};
   Draw(painter, mapping, style);
   DrawFrame(painter, mapping, style);
-  painter.end();
+  return painter.end();
 }
 
 void TViewWindow::Button1Click() {
-  RunShowingErrors(this, [this] {
-    if (!FPrinter) {
-      FPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
-      const TProgramData* project = FProject ? FProject() : nullptr;
-      SetupViewPrinter(*FPrinter, QStringLiteral("Soil-Pile Profile"), QPageLayout::Landscape,
-                       project ? project->FileName : QString(), FFileStem);
-    }
-    QPrintDialog dialog(FPrinter.get(), this);
-    if (dialog.exec() == QDialog::Accepted) PrintTo(*FPrinter);
+  Guarded(this, [this] {
+    PrintDocument(this, {QStringLiteral("Soil-Pile Profile"), QPageLayout::Landscape, QStringLiteral("The view")},
+                  AskFileName, [this](QPrinter& Printer) { return PrintTo(Printer); });
   });
 }
 

@@ -3,16 +3,16 @@
 // white client area with a "Print" button at the top right. Activation reads
 // the project again, a resize widens the world window to the client area's
 // shape, the mouse shows the world position under it in the caption, and the
-// button prints the same drawing through the print dialog on a landscape
-// page titled "Soil-Pile Profile". A project the view cannot draw shows its
-// message and closes the window.
+// button prints the same drawing on a landscape page titled "Soil-Pile
+// Profile" (through the print dialog, or into a PDF file where no printer is
+// installed). A project the view cannot draw shows its message and closes the
+// window.
 
+#include "controls/SaveFiles.h"
 #include "views/BlockView.h"
 #include "views/WorldWindow.h"
 
 #include <QWidget>
-
-#include <memory>
 
 class QPrinter;
 class QPushButton;
@@ -23,11 +23,15 @@ class TViewWindow : public QWidget {
   Q_OBJECT
 
 public:
-  // FileStem names the PDF file printed to when no printer is installed.
-  TViewWindow(TProjectAccessor Project, const QString& Caption, const QString& FileStem, QWidget* Parent);
+  // FileTag names the PDF file offered beside the project when no printer is
+  // installed ("<project stem>-<FileTag>.pdf").
+  TViewWindow(TProjectAccessor Project, const QString& Caption, const QString& FileTag, QWidget* Parent);
   ~TViewWindow() override;
 
   QPushButton* PrintButton = nullptr;
+  // Asks for the name of the PDF file; replaceable, so that the command can
+  // run unattended.
+  TAskFileName AskFileName;
 
   // The world window that holds the drawing, and the one shown: that window
   // widened to the client area's shape.
@@ -36,8 +40,10 @@ public:
   // World-to-pixel mapping of the client area.
   TWorldMapping ScreenMapping() const;
 
-  // Prints the drawing on Printer as the button does after its dialog.
-  void PrintTo(QPrinter& Printer);
+  // Prints the drawing on Printer as the button does after its dialog: on
+  // the whole printable part of the paper, whatever the page margins; false
+  // when the printer could not take it.
+  bool PrintTo(QPrinter& Printer);
 
 public slots:
   void FormActivate();
@@ -48,6 +54,10 @@ signals:
   void ViewClosed();
 
 protected:
+  // The mouse read-outs: fixed notation with one decimal, in the exponent
+  // form beyond six digits before the point.
+  static constexpr int ReadoutPrecision = 6;
+
   // Reads the project into the drawing; may raise.
   virtual void Rebuild(TProgramData& Project) = 0;
   // The one drawing path for window and printer.
@@ -64,10 +74,8 @@ protected:
 
 private:
   TProjectAccessor FProject;
-  QString FFileStem;
   bool FActivated = false;
   QMetaObject::Connection FSubWindowActivation;
-  std::unique_ptr<QPrinter> FPrinter;
 };
 
 }  // namespace zavik

@@ -1,7 +1,5 @@
 #include "views/WorldWindow.h"
 
-#include "controls/NumberFormat.h"
-
 #include <QPainter>
 
 #include <cmath>
@@ -26,16 +24,14 @@ TWorldWindow TWorldWindow::Widened(double W, double H, TAnchor Anchor) const {
   return w;
 }
 
-QPointF TWorldMapping::ToDevice(double X, double V) const {
-  const TWorldWindow& w = Window;
-  return {Area.left() + std::round(Area.width() * (X - w.XMin) / (w.XMax - w.XMin)),
-          Area.top() + std::round(Area.height() * (V - w.Top) / (w.Bottom - w.Top))};
-}
+TAxisMap TWorldMapping::Across() const { return {Window.XMin, Window.XMax, Area.left(), Area.width()}; }
+
+TAxisMap TWorldMapping::Down() const { return {Window.Top, Window.Bottom, Area.top(), Area.height()}; }
+
+QPointF TWorldMapping::ToDevice(double X, double V) const { return QPointF(Across().ToPixel(X), Down().ToPixel(V)); }
 
 QPointF TWorldMapping::ToWorld(const QPointF& Device) const {
-  const TWorldWindow& w = Window;
-  return {w.XMin + (Device.x() - Area.left()) / Area.width() * (w.XMax - w.XMin),
-          w.Top + (Device.y() - Area.top()) / Area.height() * (w.Bottom - w.Top)};
+  return {double(Across().ToWorld(Device.x())), double(Down().ToWorld(Device.y()))};
 }
 
 void DrawFrame(QPainter& Painter, const TWorldMapping& Mapping, const TPaintStyle& Style) {
@@ -45,10 +41,6 @@ void DrawFrame(QPainter& Painter, const TWorldMapping& Mapping, const TPaintStyl
   Painter.setBrush(Qt::NoBrush);
   Painter.drawRect(Mapping.Area);
   Painter.restore();
-}
-
-QString FixedText(double Value, int Decimals) {
-  return QString::number(Value, 'f', Decimals).replace(QLatin1Char('.'), DecimalSeparator);
 }
 
 }  // namespace zavik

@@ -5,6 +5,8 @@
 // Side views: x across, depth growing downwards (Top is the smaller depth).
 // Plan view: x across, y growing upwards (Top is the larger y).
 
+#include "controls/AxisMap.h"
+
 #include <QColor>
 #include <QFont>
 #include <QPointF>
@@ -38,10 +40,15 @@ struct TWorldMapping {
 
   // False when nothing can be drawn: empty window or area.
   bool Valid() const { return !Window.Empty() && Area.width() > 0 && Area.height() > 0; }
-  // Device pixel of a world point, rounded to whole pixels.
+  // Device pixel of a world point, rounded to whole pixels (halves to even)
+  // and kept within PixelLimit.
   QPointF ToDevice(double X, double V) const;
   // World point of a device pixel, without rounding.
   QPointF ToWorld(const QPointF& Device) const;
+  // The two axes: x across from the area's left edge, the second world value
+  // (depth or y) down from its top edge.
+  TAxisMap Across() const;
+  TAxisMap Down() const;
 };
 
 // How a side or plan view is drawn on its device: the window and the printer
@@ -57,9 +64,5 @@ struct TPaintStyle {
 
 // The frame around a printed drawing, when the style asks for one.
 void DrawFrame(QPainter& Painter, const TWorldMapping& Mapping, const TPaintStyle& Style);
-
-// A number in fixed notation with the given decimals, in the front end's
-// decimal separator (the mouse read-outs of the views).
-QString FixedText(double Value, int Decimals);
 
 }  // namespace zavik

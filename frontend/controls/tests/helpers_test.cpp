@@ -1,12 +1,16 @@
 // String, list and number helpers, and the number formats shown to users.
+#include "controls/AxisMap.h"
 #include "controls/Guards.h"
+#include "controls/NumberFormat.h"
 #include "controls/NumberHelpers.h"
 #include "controls/ObjectList.h"
 #include "controls/StringHelpers.h"
-#include "controls/NumberFormat.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+#include <string>
 #include <vector>
 
 namespace zavik {
@@ -48,6 +52,94 @@ INSTANTIATE_TEST_SUITE_P(Cases, FloatToStrGeneralTest, ::testing::Values(
   FormatRow{1.0L / 3,       18, "0.333333333333333333"},
   FormatRow{1024,           18, "1024"},
   FormatRow{2.0L / 3 * 1e20L, 18, "6.66666666666666667E19"}));
+// clang-format on
+
+// The general, exponent and fixed formats of the windows' numbers.
+struct FormatFRow {
+  enum TKind { General, Exponent, Fixed } Kind;
+  long double Value;
+  int Precision, Digits;
+  const char* Text;
+};
+
+void PrintTo(const FormatFRow& R, std::ostream* Os) { *Os << R.Text; }
+
+class FloatToStrFTest : public ::testing::TestWithParam<FormatFRow> {};
+
+TEST_P(FloatToStrFTest, WritesTheFormat) {
+  const FormatFRow& row = GetParam();
+  const QChar point = QLatin1Char('.');
+  const QString text = row.Kind == FormatFRow::General    ? FloatToStrF(row.Value, row.Precision, row.Digits, point)
+                       : row.Kind == FormatFRow::Exponent ? FloatToStrExponent(row.Value, row.Precision, row.Digits, point)
+                                                          : FloatToStrFixed(row.Value, row.Precision, row.Digits, point);
+  EXPECT_EQ(text, QLatin1String(row.Text));
+}
+
+constexpr auto G = FormatFRow::General, E = FormatFRow::Exponent, F = FormatFRow::Fixed;
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, FloatToStrFTest, ::testing::Values(
+  FormatFRow{G, 0,          4, 2, "0"},
+  FormatFRow{G, 2.5L,       4, 2, "2.5"},
+  FormatFRow{G, -40,        4, 2, "-40"},
+  FormatFRow{G, 1234,       4, 2, "1234"},
+  FormatFRow{G, 2e5L,       4, 2, "2E05"},
+  FormatFRow{G, 1.5e6L,     4, 2, "1.5E06"},
+  FormatFRow{G, 0.0004L,    4, 2, "0.0004"},
+  FormatFRow{G, 2.5e-7L,    4, 2, "2.5E-07"},
+  FormatFRow{G, 1.2e-12L,   4, 2, "1.2E-12"},
+  FormatFRow{G, 12.3456L,   5, 2, "12.346"},
+  FormatFRow{E, 123456,     4, 2, "1.235E+05"},
+  FormatFRow{E, 0,          4, 2, "0.000E+00"},
+  FormatFRow{E, -0.0L,      4, 2, "0.000E+00"},
+  FormatFRow{E, -0.0005L,   4, 2, "-5.000E-04"},
+  FormatFRow{E, 1.5L,      15, 4, "1.50000000000000E+0000"},
+  FormatFRow{E, 1e-300L,    4, 2, "1.000E-300"},
+  FormatFRow{F, 1.5L,       6, 1, "1.5"},
+  FormatFRow{F, 6,          6, 1, "6.0"},
+  FormatFRow{F, -0.04L,     6, 1, "0.0"},
+  FormatFRow{F, -12.345L,  10, 3, "-12.345"},
+  FormatFRow{F, 999999.94L, 6, 1, "999999.9"},
+  FormatFRow{F, 1234567.8L, 6, 1, "1.23457E+6"}));  // more digits than the precision
+// clang-format on
+
+TEST(FloatToStrF, WritesTheFrontEndsSeparator) {
+  EXPECT_EQ(FloatToStrFixed(2.5, 6, 1, QLatin1Char(',')), QStringLiteral("2,5"));
+  EXPECT_EQ(FloatToStrExponent(2.5, 4, 2, QLatin1Char(',')), QStringLiteral("2,500E+00"));
+}
+
+// One axis of a drawing: pixels rounded halves to even, an axis that runs
+// upwards, the pixel bound, and back to world values.
+struct AxisRow {
+  const char* Name;
+  TAxisMap Axis;
+  long double Value;
+  int Pixel;
+};
+
+void PrintTo(const AxisRow& R, std::ostream* Os) { *Os << R.Name; }
+
+class AxisMapTest : public ::testing::TestWithParam<AxisRow> {};
+
+TEST_P(AxisMapTest, MapsToWholePixelsAndBack) {
+  const AxisRow& row = GetParam();
+  EXPECT_EQ(row.Axis.ToPixel(row.Value), row.Pixel);
+  if (std::abs(row.Pixel) < PixelLimit && row.Value == row.Value) {
+    const long double back = row.Axis.ToWorld(row.Pixel);
+    const long double perPixel = std::abs((row.Axis.To - row.Axis.From) / row.Axis.Length);
+    EXPECT_LE(std::abs(back - row.Value), perPixel / 2 + 1e-12L);
+  }
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, AxisMapTest, ::testing::Values(
+  AxisRow{"Across",          {0, 4, 100, 10},   3,     108},
+  AxisRow{"HalfToEvenDown",  {0, 4, 100, 10},   1,     102},  // 2.5 pixels
+  AxisRow{"HalfToEvenUp",    {0, 4, 100, 10},   3.4L,  108},  // 8.5 pixels
+  AxisRow{"Upwards",         {0, 4, 500, -10},  1,     498},  // -2.5 pixels
+  AxisRow{"BeyondTheDevice", {0, 1, 0, 100},    1e30L, PixelLimit},
+  AxisRow{"NotANumber",      {0, 1, 7, 100},    std::numeric_limits<long double>::quiet_NaN(), 7}),
+  [](const auto& Info) { return std::string(Info.param.Name); });
 // clang-format on
 
 struct ReadRow {

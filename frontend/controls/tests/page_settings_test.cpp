@@ -54,5 +54,22 @@ TEST(PageSettings, MarginsNeverBelowTheirMinimums) {
   EXPECT_EQ(layout.margins(QPageLayout::Millimeter), QMarginsF(20, 0, 0, 25.4));
 }
 
+TEST(PageSettings, PrintedMarginsAreAtLeastThePrintersBorder) {
+  TPageSettings s;
+  s.SetMargin(TPageSettings::Left, 25.4);
+  s.SetMargin(TPageSettings::Top, 5);
+  s.SetMargin(TPageSettings::Bottom, 12.7);
+  // A printer that cannot print the outer 10 mm at the top and 20 mm at the bottom.
+  const QPageLayout layout = s.PageLayout(QMarginsF(3, 10, 3, 20));
+  EXPECT_EQ(layout.margins(QPageLayout::Millimeter), QMarginsF(25.4, 10, 3, 20));
+  EXPECT_EQ(layout.minimumMargins(), QMarginsF(3, 10, 3, 20));
+  EXPECT_EQ(s.Margin(TPageSettings::Top), 5);  // the user's choice stays as it was
+}
+
+TEST(PageSettings, TheProgramPrintsWithMarginsOfAnInchUntilTheUserChoosesOthers) {
+  for (auto edge : {TPageSettings::Left, TPageSettings::Top, TPageSettings::Right, TPageSettings::Bottom})
+    EXPECT_DOUBLE_EQ(TPageSettings::Program().Margin(edge), MillimetresPerInch);
+}
+
 }  // namespace
 }  // namespace zavik

@@ -2,8 +2,8 @@
 // units, view options, the cursor and click read-outs, export.
 #include "ModalDriver.h"
 
+#include "controls/DataEdit.h"
 #include "plots/AmpPlotDialog.h"
-#include "plots/NumberEntry.h"
 #include "plots/ResultPlots.h"
 
 #include <QCheckBox>
@@ -36,16 +36,16 @@ protected:
       }
   }
 
-  // Shows the dialog modally for a project in feet with its C.G. at
-  // (1, 2, 3) ft and runs Steps on it while it is open.
-  void Run(const std::function<void(TDlgAmpPlot&)>& Steps) {
+  // Shows the dialog modally for a project in feet (or in Units) with its
+  // C.G. at (1, 2, 3) and runs Steps on it while it is open.
+  void Run(const std::function<void(TDlgAmpPlot&)>& Steps, int Units = 1) {
     Driver.Then([&](QWidget* W) {
       auto* d = qobject_cast<TDlgAmpPlot*>(W);
       ASSERT_NE(d, nullptr);
       Steps(*d);
       d->accept();
     });
-    Dialog.ShowModalFor(TAmplitudeProject{1, {1, 2, 3}});
+    Dialog.ShowModalFor(TAmplitudeProject{Units, {1, 2, 3}});
     EXPECT_TRUE(Driver.Done());
   }
 
@@ -81,6 +81,31 @@ TEST_F(AmpDialogTest, SwitchingUnitsConvertsTheEntriesOnce) {
     d.rbEnglish->click();
     EXPECT_NEAR(double(d.DataEdit2->Number()), 2, 1e-15);
   });
+}
+
+QString ReferenceLabels(TDlgAmpPlot& d) {
+  QStringList texts;
+  for (TDataEdit* e : {d.DataEdit1, d.DataEdit2, d.DataEdit3}) texts << e->EditLabel()->text();
+  return texts.join(QLatin1Char(' '));
+}
+
+TEST_F(AmpDialogTest, ReferencePointLabelsNameTheLengthUnitOfAProjectInFeet) {
+  Run([&](TDlgAmpPlot& d) {
+    EXPECT_EQ(ReferenceLabels(d), QStringLiteral("X (ft) Y (ft) Z (ft)"));
+    d.rbSI->click();
+    EXPECT_EQ(ReferenceLabels(d), QStringLiteral("X (m) Y (m) Z (m)"));
+  });
+}
+
+TEST_F(AmpDialogTest, ReferencePointLabelsNameTheLengthUnitOfAProjectInMetres) {
+  Run(
+      [&](TDlgAmpPlot& d) {
+        EXPECT_EQ(ReferenceLabels(d), QStringLiteral("X (m) Y (m) Z (m)"));
+        d.rbEnglish->click();
+        EXPECT_EQ(ReferenceLabels(d), QStringLiteral("X (ft) Y (ft) Z (ft)"));
+        EXPECT_NEAR(double(d.DataEdit1->Number()), 1 / 0.3048, 1e-12);
+      },
+      2);
 }
 
 TEST_F(AmpDialogTest, TheUsersPointSurvivesTheDialogsOwnMessageBoxes) {

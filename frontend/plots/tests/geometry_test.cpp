@@ -1,5 +1,6 @@
 // Plot geometry without a screen: autoscale, ticks, transforms, zoom and
-// re-centring, unit names and the layouts, against hand-worked cases.
+// re-centring, unit names, the layouts and the export's numbers, against
+// hand-worked cases.
 #include "plots/PlotGeometry.h"
 #include "plots/PlotText.h"
 
@@ -293,33 +294,6 @@ TEST(LayoutTest, BitmapGivesHalfAnInchToTheSoilStrip) {
   EXPECT_EQ(L.Soil.Right - L.Plot.Right, 36);
   EXPECT_EQ(L.Soil.Left - L.Plot.Right, 14);
 }
-
-struct TTextRow {
-  long double Value;
-  int Precision;
-  const char* Text;
-};
-
-class TextRows : public ::testing::TestWithParam<TTextRow> {};
-
-TEST_P(TextRows, GeneralFormatWithTwoExponentDigits) {
-  EXPECT_EQ(FloatToStrF(GetParam().Value, GetParam().Precision, 2), QLatin1String(GetParam().Text));
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Cases, TextRows, ::testing::Values(
-  TTextRow{0,        4, "0"},
-  TTextRow{2.5L,     4, "2.5"},
-  TTextRow{-40,      4, "-40"},
-  TTextRow{1234,     4, "1234"},
-  TTextRow{2e5L,     4, "2E05"},
-  TTextRow{1.5e6L,   4, "1.5E06"},
-  TTextRow{0.0004L,  4, "0.0004"},
-  TTextRow{2.5e-7L,  4, "2.5E-07"},
-  TTextRow{1.2e-12L, 4, "1.2E-12"},
-  TTextRow{12.3456L, 5, "12.346"}
-));
-// clang-format on
 
 TEST(ExponentTextTest, TwentyThreeCharactersWithFourExponentDigits) {
   EXPECT_EQ(ExponentText(1.5L), QStringLiteral(" 1.50000000000000E+0000"));

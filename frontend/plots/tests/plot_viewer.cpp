@@ -5,7 +5,8 @@
 //               [--bmp OUT.bmp WIDTH HEIGHT PPI] [--quit]
 //               [--amplitude UNITS CGX CGY CGZ]
 // Without --plot it opens the four impedance plots and the two response plots.
-// --pdf prints the last opened plot to a PDF file, --bmp saves it as a bitmap;
+// --pdf prints the last opened plot to a PDF file (where no printer is
+// installed; with one, the print dialog asks), --bmp saves it as a bitmap;
 // --quit ends after that. --amplitude shows the amplitude dialog for a
 // project in UNITS (1 feet, 2 metres) with that centre of gravity.
 #include "plots/AmpPlotDialog.h"
@@ -13,11 +14,11 @@
 #include "plots/ResultPlots.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QImage>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QPrinter>
 #include <QTimer>
 
 #include <cstdio>
@@ -85,11 +86,12 @@ int main(int argc, char** argv) {
   int status = 0;
   QTimer::singleShot(500, [&] {
     if (last && !pdf.isEmpty()) {
-      QPrinter printer(QPrinter::HighResolution);
-      printer.setOutputFormat(QPrinter::PdfFormat);
-      printer.setOutputFileName(pdf);
-      ApplyPageSettings(printer, last->Margins);
-      if (!last->PrintTo(printer)) status = 1;
+      // The window's own command, on the program's page set-up; the PDF
+      // file is named here instead of in the save dialog.
+      QFile::remove(pdf);
+      last->AskFileName = [&](const QString&, const QString&, const QString&, bool) { return pdf; };
+      last->PrintClick();
+      if (!QFile::exists(pdf)) status = 1;
     }
     if (last && !bmp.isEmpty()) {
       QImage image(width, height, QImage::Format_RGB32);

@@ -3,10 +3,12 @@
 // dialogs, printing to a PDF file and saving a bitmap.
 #include "ModalDriver.h"
 
-#include "plots/NumberEntry.h"
+#include "controls/DataEdit.h"
+#include "controls/PageSettings.h"
 #include "plots/PlotDialogs.h"
 #include "plots/PlotForm.h"
 
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QImageReader>
 #include <QLineEdit>
@@ -14,6 +16,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPageSetupDialog>
 #include <QPrinterInfo>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -306,6 +309,29 @@ TEST_F(PlotFormTest, PrintWithoutAPrinterWritesAPdfFileOrSaysItCouldNot) {
   Driver.ThenMessage(message);
   Form->PrintClick();
   EXPECT_TRUE(message.startsWith(QStringLiteral("The plot could not be printed"))) << message.toStdString();
+}
+
+TEST_F(PlotFormTest, PageSetupItemChangesTheProgramsPageSetUp) {
+  struct TKept {
+    TPageSettings Settings = TPageSettings::Program();
+    ~TKept() { TPageSettings::Program() = Settings; }
+  } kept;
+  Open();
+  ASSERT_TRUE(Form->PageSetup1->isEnabled());
+  double shown = 0;
+  Driver.Then([&](QWidget* W) {
+    auto* dialog = qobject_cast<QPageSetupDialog*>(W);
+    ASSERT_NE(dialog, nullptr);
+    auto* left = dialog->findChild<QDoubleSpinBox*>(QStringLiteral("leftMargin"));
+    ASSERT_NE(left, nullptr);
+    shown = left->value();
+    left->setValue(30);
+    dialog->accept();
+  });
+  Form->PageSetup1->trigger();
+  EXPECT_TRUE(Driver.Done());
+  EXPECT_NEAR(shown, 25.4, 0.05);  // an inch, as the program starts
+  EXPECT_DOUBLE_EQ(TPageSettings::Program().Margin(TPageSettings::Left), 30);
 }
 
 TEST_F(PlotFormTest, SavedBitmapHasTheSizeTheDialogAskedFor) {

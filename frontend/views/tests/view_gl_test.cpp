@@ -1,24 +1,36 @@
 // The 3-D view drawn by OpenGL (Mesa under Xvfb): the saved bitmap is an
 // opaque 24-bit picture showing the cap in its own grey, translucent layers
 // leave no translucent pixel, 3-D texts land at their anchors, and the
-// picture prints.
+// picture prints, inside the margins of the program's page set-up as the
+// plots do.
+#include "controls/PageSettings.h"
+#include "plots/GraphPlot.h"
+#include "plots/PlotForm.h"
 #include "views/BlockView.h"
 #include "views/GLWindow.h"
+#include "views/SideView.h"
 
+#include "controls/tests/PdfPage.h"
 #include "views/tests/ViewProjects.h"
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPageSetupDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QSurfaceFormat>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <cmath>
+#include <functional>
 #include <memory>
 
 namespace zavik {
@@ -173,6 +185,88 @@ TEST_F(GLViewTest, PrintsThePictureOnAPage) {
   ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
   EXPECT_TRUE(pdf.read(5) == "%PDF-");
   EXPECT_GT(pdf.size(), 10000);  // the picture is in it
+}
+
+// The margins chosen in the page set-up of the 3-D view are the program's:
+// the plot window and the 3-D view both begin their printed page inside
+// them, while a side view prints on the whole printable paper, landscape.
+TEST_F(GLViewTest, MarginsChosenInThePageSetupReachThePlotAndTheView) {
+  if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "a printer is installed";
+  struct TKept {
+    TPageSettings Settings = TPageSettings::Program();
+    ~TKept() { TPageSettings::Program() = Settings; }
+  } kept;
+  Open(TViewOptions());
+
+  bool shown = false;
+  QTimer::singleShot(100, [&] {
+    auto* dialog = qobject_cast<QPageSetupDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    const std::pair<const char*, double> margins[] = {
+        {"leftMargin", 40}, {"topMargin", 15}, {"rightMargin", 10}, {"bottomMargin", 20}};
+    for (const auto& [name, millimetres] : margins)
+      if (auto* box = dialog->findChild<QDoubleSpinBox*>(QLatin1String(name))) {
+        shown = shown || std::abs(box->value() - 25.4) < 0.05;  // an inch, until now
+        box->setValue(millimetres);
+      }
+    dialog->accept();
+  });
+  View->PageSetupAction->trigger();
+  EXPECT_TRUE(shown);
+  EXPECT_DOUBLE_EQ(TPageSettings::Program().Margin(TPageSettings::Left), 40);
+
+  TGraphPlot plot;
+  plot.SetLineCount(1);
+  plot.SetPointCount(11);
+  for (int j = 0; j <= 10; ++j) plot.Point(0, j) = {static_cast<long double>(j), static_cast<long double>(j)};
+  TPlotForm form(plot);
+  TDlgSideViewXZ side([this] { return &Project->P(); });
+  side.FormActivate();
+
+  constexpr double PointsPerMm = 72 / 25.4;
+  const QPointF inside(40 * PointsPerMm, 15 * PointsPerMm);
+  const QSizeF a4(595, 842);
+  struct TPrinted {
+    const char* Window;
+    std::function<void(const TAskFileName&)> Print;
+    QSizeF Paper;
+    QPointF Origin;
+  };
+  const TPrinted rows[] = {
+      {"plot",
+       [&](const TAskFileName& Ask) {
+         form.AskFileName = Ask;
+         form.PrintClick();
+       },
+       a4, inside},
+      {"3-D view",
+       [&](const TAskFileName& Ask) {
+         View->AskFileName = Ask;
+         View->PrintButtonClick();
+       },
+       a4, inside},
+      {"side view",
+       [&](const TAskFileName& Ask) {
+         side.AskFileName = Ask;
+         side.Button1Click();
+       },
+       a4.transposed(), QPointF(0, 0)},
+  };
+  for (const TPrinted& row : rows) {
+    SCOPED_TRACE(row.Window);
+    const QString file = Dir.filePath(QLatin1String(row.Window) + QStringLiteral(".pdf"));
+    row.Print([&](const QString&, const QString&, const QString& Suffix, bool) {
+      EXPECT_EQ(Suffix, QStringLiteral("pdf"));
+      return file;
+    });
+    const testing::TPdfPage page = testing::FirstPdfPage(file);
+    ASSERT_TRUE(page.Read);
+    EXPECT_NEAR(page.Paper.width(), row.Paper.width(), 1);
+    EXPECT_NEAR(page.Paper.height(), row.Paper.height(), 1);
+    // The printer keeps its page in whole points.
+    EXPECT_NEAR(page.Origin.x(), row.Origin.x(), 0.6);
+    EXPECT_NEAR(page.Origin.y(), row.Origin.y(), 0.6);
+  }
 }
 
 TEST(GLWindow, SwitchesReachTheContextOutsideAPaint) {

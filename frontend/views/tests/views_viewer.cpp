@@ -17,11 +17,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFile>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QPrinter>
 #include <QTimer>
 #include <QToolBar>
 
@@ -95,6 +95,7 @@ int main(int argc, char** argv) {
     QMenu* file = window.menuBar()->addMenu(QStringLiteral("&File"));
     file->addAction(block->SaveBitmapAction);
     file->addAction(block->PrintPageAction);
+    file->addAction(block->PageSetupAction);
     QMenu* show = window.menuBar()->addMenu(QStringLiteral("Show 3D View"));
     for (QAction* a : block->ShowMenuActions()) {
       show->addAction(a);
@@ -116,16 +117,23 @@ int main(int argc, char** argv) {
       }
     }
     if (parser.isSet(QStringLiteral("pdf"))) {
+      // Each view's own print command, on the program's page set-up; the
+      // PDF file is named here instead of in the save dialog (where no
+      // printer is installed; with one, the print dialog asks).
       for (QWidget* v : views) {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(parser.value(QStringLiteral("pdf")) + QLatin1Char('-') + v->objectName() +
-                                  QStringLiteral(".pdf"));
-        if (auto* b = qobject_cast<TDlgBlock*>(v)) b->PrintTo(printer);
-        if (auto* w = qobject_cast<TViewWindow*>(v)) {
-          printer.setPageOrientation(QPageLayout::Landscape);
-          w->PrintTo(printer);
+        const QString file = parser.value(QStringLiteral("pdf")) + QLatin1Char('-') + v->objectName() +
+                             QStringLiteral(".pdf");
+        QFile::remove(file);
+        const TAskFileName ask = [file](const QString&, const QString&, const QString&, bool) { return file; };
+        if (auto* b = qobject_cast<TDlgBlock*>(v)) {
+          b->AskFileName = ask;
+          b->PrintButtonClick();
         }
+        if (auto* w = qobject_cast<TViewWindow*>(v)) {
+          w->AskFileName = ask;
+          w->Button1Click();
+        }
+        if (!QFile::exists(file)) status = 1;
       }
     }
     if (parser.isSet(QStringLiteral("quit"))) QApplication::exit(status);
