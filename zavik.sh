@@ -14,6 +14,7 @@ packages=(
   libopenblas-dev liblapack-dev
   xvfb xauth
   fonts-liberation2
+  locales
 )
 
 install_missing() {
