@@ -14,18 +14,11 @@ namespace {
 
 using namespace analysis;
 
-// The side layers that take part, and their weakened zones as thicknesses.
+// The side layers that take part: those of the half-space, or of an embedded
+// pile cap.
 void prepare_side_layers(EngineState& s) {
-  const int type = foundation_type(s);
-  const Switches& sw = s.switches;
-  Soil& soil = s.soil;
-  if (type != HALF && sw.EMBEDMENT == 0) soil.SIDE_COUNT = 0;
-  const int ns = soil.SIDE_COUNT;
-  s.analysis.SIDE_COUNT = ns;
-  const bool weak = sw.SIDE_CAP == 1 || (type == HALF && sw.WEAK_ZONE == 1);
-  if ((type == PILE || type == HALF) && ns > 0 && weak) {
-    for (int j = 1; j <= ns; ++j) soil.SIDE_LAYERS(j).weak_thickness *= s.foundation.R0;
-  }
+  const bool embedded = foundation_type(s) == HALF || s.switches.EMBEDMENT == 1;
+  s.analysis.SIDE_COUNT = embedded ? s.soil.SIDE_COUNT : 0;
 }
 
 // N, and the step of a harmonic or random load (0 taken as 1).
@@ -45,7 +38,7 @@ void frequency_lines(EngineState& s) {
 // The shear-wave velocity of the soil under a footing must be positive: the
 // impedance of a soil without stiffness has no meaning.
 bool admissible_velocity(EngineState& s) {
-  const int type = foundation_type(s);
+  const FoundationType type = foundation_type(s);
   if (type != HALF && type != STRA) return true;
   const real Vs = type == HALF ? s.soil.BELOW.Vs : s.soil.STRATUM.Vs;
   if (Vs > 0.0f) return true;
@@ -91,7 +84,7 @@ void line_constants(const Cmat6& B, real omega, Array1<real, 8>& K, Array1<real,
 // with the embedment of the foundation (its depth over its radius).
 void special_constants(EngineState& s, Array1<real, 8>& K, Array1<real, 8>& C) {
   Foundation& f = s.foundation;
-  const int type = foundation_type(s);
+  const FoundationType type = foundation_type(s);
   real D = 0.0f;
   if (type == STRA) {
     D = f.E;
@@ -99,7 +92,7 @@ void special_constants(EngineState& s, Array1<real, 8>& K, Array1<real, 8>& C) {
     for (int j = 1; j <= s.analysis.SIDE_COUNT; ++j) D = D + s.soil.SIDE_LAYERS(j).thickness;
   }
   if (f.R0 == 0.0f) {
-    f.R0 = s.input.INPUT_STATUS(3) == 1 ? f.R : (f.STRATUM_RADII(3) + f.STRATUM_RADII(4)) * 0.5f;
+    f.R0 = s.input.circular() ? f.R : (f.STRATUM_RADII(3) + f.STRATUM_RADII(4)) * 0.5f;
   }
   // A foundation without a radius has no embedment ratio: the surface values stand.
   const real e = f.R0 > 0.0f ? D / f.R0 : 0.0f;
@@ -180,7 +173,7 @@ void RUN_ANALYSIS(EngineState& s) {
     s.input.FATAL_INPUT_FLAG = 1;
     return;
   }
-  const int type = foundation_type(s);
+  const FoundationType type = foundation_type(s);
   prepare_side_layers(s);
   frequency_lines(s);
   if ((type == PILE || type == MULT) && !prepare_piles(s)) {

@@ -46,7 +46,7 @@ void stratum_base(EngineState& s, real omega) {
   const SoilLayer& st = s.soil.STRATUM;
   const auto& R = f.STRATUM_RADII;
   Cmat6& K = s.analysis.K;
-  const real shape = s.input.INPUT_STATUS(3) == 1 ? 1.0f : -1.0f;
+  const real shape = s.input.circular() ? 1.0f : -1.0f;
   cplx horizontal, vertical, coupling_x, coupling_y, rocking_x, rocking_y, torsion;
   FOOTING_IMPEDANCE(omega, shape, f.E, f.H, st.nu, st.damping, st.unit_weight, st.Vs, R(1), R(2), R(3), R(4), R(5),
                     horizontal, vertical, coupling_x, coupling_y, rocking_x, rocking_y, torsion, s.report.GRAVITY);
@@ -70,9 +70,13 @@ void side_layers(EngineState& s, real omega, bool below_shear, bool below_compre
   const Foundation& f = s.foundation;
   AnalysisWork& w = s.analysis;
   const real g = s.report.GRAVITY;
+  // A weakened zone beside the cap (SIDE) or the footing (WEAK) is as thick as
+  // its ratio of the footing's radius.
+  const bool weakened = s.switches.SIDE_CAP == 1 || (foundation_type(s) == HALF && s.switches.WEAK_ZONE == 1);
   real zt = 0.0f;
   for (int j = 1; j <= w.SIDE_COUNT; ++j) {
     const SoilLayer& l = s.soil.SIDE_LAYERS(j);
+    const real weak_thickness = weakened ? l.weak_thickness * f.R0 : l.weak_thickness;
     const real h = l.thickness;
     const real G = l.Vs * l.Vs * l.unit_weight / g;
     const real a0 = l.Vs == 0.0f ? 0.0f : f.R0 * omega / l.Vs;
@@ -81,7 +85,7 @@ void side_layers(EngineState& s, real omega, bool below_shear, bool below_compre
     int first_switch = below_shear ? 1 : 0;
     const int second_switch = below_compression ? 1 : 0;
     cplx horizontal, vertical, rocking_x, rocking_y, torsion;
-    SIDE_SOIL_REACTION(a0, l.nu, l.damping, l.weak_ratio, l.weak_nu, l.weak_damping, l.weak_thickness, f.R0, f.R1,
+    SIDE_SOIL_REACTION(a0, l.nu, l.damping, l.weak_ratio, l.weak_nu, l.weak_damping, weak_thickness, f.R0, f.R1,
                        f.R2, f.R3, horizontal, vertical, rocking_x, rocking_y, torsion, first_switch, second_switch);
     Cmat6 Kj;
     Kj(1, 1) = Kj(2, 2) = G * h * horizontal;
@@ -120,7 +124,7 @@ void transfer_matrix(const Foundation& f, Real6& T) {
 
 bool foundation_impedance(EngineState& s, real omega, int pass) {
   AnalysisWork& w = s.analysis;
-  const int type = foundation_type(s);
+  const FoundationType type = foundation_type(s);
   w.K = Cmat6{};
   w.A = Cmat6{};
   w.B = Cmat6{};

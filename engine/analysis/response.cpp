@@ -39,7 +39,7 @@ bool line_response(EngineState& s, int L, real omega) {
   AnalysisWork& w = s.analysis;
   LineResult& r = w.RESULTS(L);
   subtract_inertia(w.B, s.mass, omega);
-  const int kind = load_kind(s);
+  const LoadKind kind = load_kind(s);
   const int rhs = kind == RANDOM ? 6 : 1;
   std::fill(std::begin(w.X), std::end(w.X), cplx(0.0f));
   if (kind == HARMONIC) {

@@ -17,6 +17,7 @@
 #include <utility>
 
 #include "common/array1.h"
+#include "common/keywords.h"
 #include "common/types.h"
 #include "io/records.h"
 #include "kernels/fft.h"
@@ -37,19 +38,38 @@ struct RunFiles {
   } RUN_FILE_NAMES;
 };
 
+// What FOUN and LOAD choose, by the codes of the input status table (0 before
+// the section gave it). Plain enumerations: the driver compares them as codes.
+enum FoundationType : int { NO_FOUNDATION_TYPE = 0, PILE = 1, HALF = 2, STRA = 3, MULT = 4 };
+enum LoadKind : int { NO_LOAD_KIND = 0, TRANSIENT = 1, RANDOM = 2, HARMONIC = 3 };
+enum class Geometry : int { none = 0, circle = 1, rectangle = 2 };
+
 // Control of the deck reading: what was given, and how the run ends.
 struct InputControl {
-  // (1) foundation type, (2) load kind, (3) geometry, (4) gravity given,
-  // (10) the number of keywords.
+  // (1) foundation type, (2) load kind, (3) geometry, (4) 1 when GRAV was
+  // given, (10) the number of keywords a number field recognises (0 until the
+  // first keyword was looked up). Read and set through the accessors below.
   Array1<int, 10> INPUT_STATUS;
   int FATAL_INPUT_FLAG = 0;  // 1 after a fatal input error
   int STOP_FLAG = 0;         // 1 after STOP or the end of the deck
+
+  FoundationType foundation_type() const { return static_cast<FoundationType>(INPUT_STATUS(1)); }
+  void set_foundation_type(FoundationType t) { INPUT_STATUS(1) = t; }
+  LoadKind load_kind() const { return static_cast<LoadKind>(INPUT_STATUS(2)); }
+  void set_load_kind(LoadKind k) { INPUT_STATUS(2) = k; }
+  Geometry geometry() const { return static_cast<Geometry>(INPUT_STATUS(3)); }
+  void set_geometry(Geometry g) { INPUT_STATUS(3) = static_cast<int>(g); }
+  bool circular() const { return geometry() == Geometry::circle; }
+  bool gravity_given() const { return INPUT_STATUS(4) == 1; }
+  void set_gravity_given(bool given) { INPUT_STATUS(4) = given ? 1 : 0; }
+  int keyword_count() const { return INPUT_STATUS(10); }
+  void set_keyword_count(int n) { INPUT_STATUS(10) = n; }
 };
 
 // The record reader's own data.
 struct RecordReader {
-  // Keyword found for the text met in a number field (1..52), 53 for none.
-  int keyword_index = 0;
+  // The keyword of the text met in a number field, Keyword::none for none.
+  Keyword keyword = Keyword::none;
   // The last text record met in a number field, as 20 words of 4 characters.
   std::array<std::string, 20> text_buffer;
 };
@@ -184,7 +204,7 @@ struct SoilLayer {
   real weak_ratio = 1.0f;      // shear-modulus ratio of the weakened zone
   real weak_nu = 0.0f;         // its Poisson's ratio
   real weak_damping = 0.0f;    // its material damping
-  real weak_thickness = 0.0f;  // its thickness ratio (times a radius in the analysis)
+  real weak_thickness = 0.0f;  // its thickness, as a ratio of the radius
   real G_ratio = 1.0f;    // MULT, below the adjacent layers: shear-modulus ratio (in/out)
   real D_ratio = 1.0f;    // and damping ratio (in/out)
 };
@@ -231,8 +251,8 @@ struct Load {
   // Frequency lines of a harmonic or random load: maximum, minimum, step. Harmonic
   // frequencies are circular (rad/s, the deck gives Hz times 6.28).
   real FREQ_MAX = 0.0f, FREQ_MIN = 0.0f, FREQ_STEP = 0.0f;
-  // Harmonic: amplitudes F1..F6 as entered, lever arms (after the reference
-  // point of option 1), the option and the reference point p, q, r.
+  // Harmonic: amplitudes F1..F6 and lever arms as entered, the option and the
+  // reference point p, q, r (option 1: the arms are measured from it).
   Array1<real, 6> AMPLITUDES;
   real ex = 0.0f, ey = 0.0f, ez = 0.0f;
   int OPTION = 0;

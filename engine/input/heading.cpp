@@ -70,7 +70,7 @@ void READ_GRAVITY(EngineState& s) {
   real g = 0.0f;
   if (!section::number(s, g)) {
     write(s, s.run.OUTPUT_UNIT, "(/,/,' ERROR ENCOUNTERED WHILE READING GRAV. CONSTANT')");
-    s.input.INPUT_STATUS(4) = 0;
+    s.input.set_gravity_given(false);
     section::will_not_execute(s);
     return;
   }

@@ -62,7 +62,7 @@ TEST_F(DeckRun, HarmonicLoadIsEchoedInHertzAtTheCentreOfGravity) {
                            " MOMENT ABOUT Y-AXIS  ...........-2.000E+01 kN-m ",
                            " MOMENT ABOUT Z-AXIS  ........... 0.000E+00 kN-m "}));
   const auto& ld = s->load;
-  EXPECT_EQ(s->input.INPUT_STATUS(2), 3);
+  EXPECT_EQ(s->input.load_kind(), LoadKind::HARMONIC);
   EXPECT_FLOAT_EQ(ld.FREQ_MAX, 62.8f);  // rad/s
   EXPECT_FLOAT_EQ(ld.FREQ_MIN, 6.28f);
   EXPECT_FLOAT_EQ(ld.FREQ_STEP, 6.28f);
@@ -113,7 +113,7 @@ INSTANTIATE_TEST_SUITE_P(Loads, LoadVector, ::testing::Values(
   VectorRow{"EveryArm",       {"1 2 3 ", "4 5 6 ", "0.5 -1 2 0 "},         {1, 2, 3, 11, 4.5f, 4}},
   // Option 1: the arms are measured from the reference point (1.5, 2.5, 0.5).
   VectorRow{"ReferencePoint", {"1 2 3 ", "0 0 0 ", "0.5 0.5 0.25 1 1.5 2.5 0.5 "}, {1, 2, 3, 2, -1, 0}}
-));
+), row_name);
 // clang-format on
 
 // The direct transform in double precision, the engine's sign: X(k) = sum x(j) exp(+2 pi i j k / n).
@@ -145,7 +145,7 @@ TEST_F(DeckRun, TransientLoadsAreEchoedAndTransformedByDegreeOfFreedom) {
                                 "    0.000E+00", "    3.000E+00", "    1.000E+00",
                                 "", " LOAD TYPE CODE - 5 (ROTATION ABOUT Y-AXIS)", " LOAD AMPLITUDES  kN-m "}));
   const auto& ld = s->load;
-  EXPECT_EQ(s->input.INPUT_STATUS(2), 1);
+  EXPECT_EQ(s->input.load_kind(), LoadKind::TRANSIENT);
   EXPECT_EQ(ld.POINTS, 8);
   EXPECT_FLOAT_EQ(ld.TIME_INTERVAL, 0.01f);
   EXPECT_EQ(ld.POINTS_REAL, 8.0f);
@@ -174,7 +174,7 @@ TEST_F(DeckRun, RandomSpectraAreEchoedAndKeptByTheirLocationCodes) {
                            " LOCATION OF SPECTRA  -    5    1", " LOAD AMPLITUDES  kN.", "   0.100E+00", "   0.200E+00",
                            "   0.300E+00", "   0.400E+00"}));
   const auto& ld = s->load;
-  EXPECT_EQ(s->input.INPUT_STATUS(2), 2);
+  EXPECT_EQ(s->input.load_kind(), LoadKind::RANDOM);
   EXPECT_FLOAT_EQ(ld.FREQ_STEP, (62.8f - 6.28f) / 3.0f);
   EXPECT_EQ(ld.LINES, 4);
   EXPECT_FLOAT_EQ(ld.DURATION, 10.0f);
@@ -261,7 +261,7 @@ INSTANTIATE_TEST_SUITE_P(Decks, LoadMessages, ::testing::Values(
   MessageRow{"NoFoundation",        Lines{"GRAVITY=9.8", "NOECHO", "LOAD "} + harmonic({"62.8 6.28 6.28 ", "10 0 0 ",
                                     "0 0 0 ", "0 0 0 0 "}) + Lines{"RUN "}, 3,
              {"", "", " INSUFFICIENT INPUT DATA TO COMPLETE RUN", " PROGRA  M WILL TERMINATE"}, false}
-));
+), row_name);
 // clang-format on
 
 TEST_F(DeckRun, AStepOfZeroGivesLinesOfOneRadianPerSecond) {
