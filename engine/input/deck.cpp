@@ -41,7 +41,7 @@ void READ_DECK(EngineState& s, int& stop) {
       stop = 1;
       return;
     }
-    FIND_KEYWORD(s, word, k, st);
+    FIND_KEYWORD(s, word, k);
     using enum Keyword;
     switch (k) {
       // Words of no effect here.

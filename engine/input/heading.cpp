@@ -63,7 +63,7 @@ void READ_TITLE(EngineState& s) {
     return;
   }
   s.report.TITLE = title;
-  if (section::echo(s)) WRITE_HEADING(s, 1, 1);
+  if (section::echo(s)) WRITE_HEADING(s, Heading::data_echo);
 }
 
 void READ_GRAVITY(EngineState& s) {
@@ -103,11 +103,11 @@ void WRITE_BANNER(EngineState& s) {
         version, std::string(date), std::string(time), s.report.TITLE);
 }
 
-void WRITE_HEADING(EngineState& s, int mode, int banner) {
+void WRITE_HEADING(EngineState& s, Heading heading) {
   const int out = s.run.OUTPUT_UNIT;
-  if (banner == 1) WRITE_BANNER(s);
+  WRITE_BANNER(s);
   write(s, out, "()");
-  if (mode == 1) {
+  if (heading == Heading::data_echo) {
     const auto& n = s.run.RUN_FILE_NAMES;
     const PathParts deck = split_path(n.deck), report = split_path(n.report), plot = split_path(n.plot_data);
     write(s, out, "(5X,'Path to file locations      : ',A,A)", deck.drive, deck.folder);

@@ -36,7 +36,7 @@ Keyword keyword_of(const std::string& word);
 // of the deck (in word mode and in number mode).
 void READIT(EngineState& s, int mode, real& value, std::string& word, int& status);
 // The keyword of a word, or Keyword::none (reported) when it is none.
-void FIND_KEYWORD(EngineState& s, const std::string& word, Keyword& index, int& status);
+void FIND_KEYWORD(EngineState& s, const std::string& word, Keyword& index);
 // The next word of the deck.
 void READ_WORD(EngineState& s, std::string& word, int& status);
 
@@ -56,9 +56,10 @@ void CHECK_INPUT_COMPLETE(EngineState& s);
 void READ_TITLE(EngineState& s);
 void READ_GRAVITY(EngineState& s);
 void SET_UNIT_LABELS(EngineState& s);
-// mode 1: the data-echo heading (with the file names), 2: the results heading;
-// banner 1 writes the banner first, 0 leaves it out.
-void WRITE_HEADING(EngineState& s, int mode, int banner);
+// The banner, then the heading of the data echo (with the file names) or of
+// the results.
+enum class Heading { data_echo, results };
+void WRITE_HEADING(EngineState& s, Heading heading);
 void WRITE_BANNER(EngineState& s);
 
 // The FOUN section and its parts.

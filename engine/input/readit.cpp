@@ -102,8 +102,7 @@ void READIT(EngineState& s, int mode, real& value, std::string& word, int& statu
   status = -1;
 }
 
-void FIND_KEYWORD(EngineState& s, const std::string& word, Keyword& index, int& status) {
-  status = 1;
+void FIND_KEYWORD(EngineState& s, const std::string& word, Keyword& index) {
   s.input.set_keyword_count(KEYWORD_COUNT);
   index = keyword_of(word);
   if (index == Keyword::none) write(s, s.run.OUTPUT_UNIT, "(/,/,' UNRECOGNIZED KEYWORD - ',A4)", four(word));

@@ -27,7 +27,7 @@ Keyword keyword(EngineState& s, std::string& word) {
   int status = 0;
   Keyword k = Keyword::none;
   READ_WORD(s, word, status);
-  FIND_KEYWORD(s, word, k, status);
+  FIND_KEYWORD(s, word, k);
   return k;
 }
 

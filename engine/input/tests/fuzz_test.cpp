@@ -425,8 +425,7 @@ TEST_F(DeckFuzz, PreprocessorAndRecordReaderHoldOnEveryDeck) {
       if (mode == -1 && status == 0) break;
       if (mode == -1) {
         Keyword k = Keyword::none;
-        int st = 0;
-        FIND_KEYWORD(s, w, k, st);
+        FIND_KEYWORD(s, w, k);
         if (k != Keyword::none) {
           ASSERT_EQ(KEYWORD_TABLE(k), w);
         }
