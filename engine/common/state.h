@@ -74,21 +74,26 @@ struct RecordReader {
   std::array<std::string, 20> text_buffer;
 };
 
+// The choices among switches of more than two values, by their codes.
+enum PrintWidth : int { NARROW = 1, WIDE = 2 };
+enum SoilMedium : int { LAYERED = 1, PARABOLIC = 2 };
+enum HarmonicForm : int { NON_QUADRATIC = 1, QUADRATIC = 2 };
+
 // Switches of a run, set to their defaults by INIT_DEFAULTS and changed by the
 // keyword loop and the section readers.
 struct Switches {
-  int PRINT_WIDTH = 1;        // NARR 1, WIDE 2 (no output depends on it)
+  PrintWidth PRINT_WIDTH = NARROW;  // NARR, WIDE (no output depends on it)
   int ECHO_FLAG = 1;          // 1: the section readers echo their input
   int MATRIX_PRINT_FLAG = 0;  // 1: stiffness and damping tables, impedance plot records
   int DIMENSIONLESS_FLAG = 0; // DIME (echoed only)
-  int SOIL_MEDIUM = 1;        // 1 layered (LAYE), 2 parabolic (PARA)
+  SoilMedium SOIL_MEDIUM = LAYERED;  // LAYE, PARA
   int PILE_TIP = 0;           // 0 floating, 1 end-bearing
   int BATTER = 0;             // 1: battered piles (BATTER_ANGLES)
   int INTERACTION = 0;        // 1: pile-soil-pile interaction
   int WEAK_ZONE = 0;          // 1: weakened zone around the piles or the footing
   int EMBEDMENT = 0;          // 1: side layers of the pile cap (EMBE)
   int SIDE_CAP = 0;           // 1: weakened side layers of the pile cap (SIDE)
-  int HARMONIC_FORM = 1;      // 1 non-quadratic, 2 quadratic harmonic load
+  HarmonicForm HARMONIC_FORM = NON_QUADRATIC;  // of a harmonic load (NONQ, QUAD)
 };
 
 // Unit labels of the report, each held at its field width.

@@ -48,10 +48,10 @@ void READ_DECK(EngineState& s, int& stop) {
       case BLANK: case LONG: case SHOR: case STAT: case DYNA: case SPARE1: case SPARE2:
         break;
       case WIDE:
-        s.switches.PRINT_WIDTH = 2;
+        s.switches.PRINT_WIDTH = PrintWidth::WIDE;
         write(s, out, "(/,/,1X,'WIDE PRINTOUT FOR HARMONIC RESPONSE CURVE',/,1X,41('*'))");
         break;
-      case NARR: s.switches.PRINT_WIDTH = 1; break;
+      case NARR: s.switches.PRINT_WIDTH = PrintWidth::NARROW; break;
       case ECHO: s.switches.ECHO_FLAG = 1; break;
       case NOEC: s.switches.ECHO_FLAG = 0; break;
       case LOAD: READ_LOAD(s); break;
@@ -107,7 +107,7 @@ void CHECK_INPUT_COMPLETE(EngineState& s) {
     // Piles and multilayer columns stand in soil layers, one beside each
     // element: a deck without them (or with a table of another length, when a
     // later foundation section changed the elements) has no soil to run.
-    const int elements = s.switches.SOIL_MEDIUM == 2 ? 1 : s.foundation.ELEMENT_COUNT;
+    const int elements = s.switches.SOIL_MEDIUM == SoilMedium::PARABOLIC ? 1 : s.foundation.ELEMENT_COUNT;
     const int layers = s.soil.LAYER_COUNT;
     if (layers == 0) {
       s.input.FATAL_INPUT_FLAG = 1;

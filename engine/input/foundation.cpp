@@ -53,7 +53,7 @@ bool read_layers(EngineState& s) {
     return false;
   }
   s.foundation.ELEMENT_COUNT = n;
-  s.switches.SOIL_MEDIUM = 1;
+  s.switches.SOIL_MEDIUM = SoilMedium::LAYERED;
   if (echo(s)) write(s, out(s), "(/,/,1X,'NUMBER OF LAYERS OR ELEMENTS - ',I3)", n);
   return true;
 }
@@ -113,7 +113,7 @@ void READ_FOUNDATION(EngineState& s) {
   READ_GEOMETRY(s);
 
   const bool footing = type == FoundationType::HALF || type == FoundationType::STRA;
-  if (footing) sw.SOIL_MEDIUM = 1;
+  if (footing) sw.SOIL_MEDIUM = SoilMedium::LAYERED;
 
   k = keyword(s, word);
   if (k != Keyword::MASS) return invalid_keyword(s, word, k, " FOR MASS INFORMATION");
@@ -128,7 +128,7 @@ void READ_FOUNDATION(EngineState& s) {
         write(s, out(s), "(/,/,' MULTILAYER FOUNDATION IS NOT ALLOWED A PARABOLIC',' SOIL MEDIA')");
         section::fatal(s);
       } else {
-        sw.SOIL_MEDIUM = 2;
+        sw.SOIL_MEDIUM = SoilMedium::PARABOLIC;
         s.foundation.ELEMENT_COUNT = 1;
         if (echo(s)) write(s, out(s), "(/,/,1X,'SOIL MEDIA IS PARABOLIC')");
       }
@@ -355,7 +355,7 @@ void READ_FOUNDATION_CONSTANTS(EngineState& s) {
 
 void READ_ELEMENTS(EngineState& s) {
   auto& f = s.foundation;
-  const bool parabolic = s.switches.SOIL_MEDIUM == 2;
+  const bool parabolic = s.switches.SOIL_MEDIUM == SoilMedium::PARABOLIC;
   const int n = parabolic ? 1 : f.ELEMENT_COUNT;
   for (int k = 1; k <= n; ++k) {
     Element& e = f.ELEMENTS(k);

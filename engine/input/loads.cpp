@@ -63,8 +63,8 @@ bool read_harmonic(EngineState& s) {
   auto& f = s.foundation;
   std::string word;
   const Keyword k = section::next_keyword(s, word);
-  if (k == Keyword::NONQ) s.switches.HARMONIC_FORM = 1;
-  else if (k == Keyword::QUAD) s.switches.HARMONIC_FORM = 2;
+  if (k == Keyword::NONQ) s.switches.HARMONIC_FORM = HarmonicForm::NON_QUADRATIC;
+  else if (k == Keyword::QUAD) s.switches.HARMONIC_FORM = HarmonicForm::QUADRATIC;
   else section::step_back(s);  // no form word: the numbers follow at once
   auto& F = ld.AMPLITUDES;
   real option = 0.0f;
@@ -77,11 +77,12 @@ bool read_harmonic(EngineState& s) {
       ld.FREQ_STEP, Bound::not_negative, "STEP FREQUENCY");
   if (!check.ok()) return false;
   ld.OPTION = NEAREST_INT(option);
-  if (ld.OPTION == 1 && !section::numbers(s, ld.p, ld.q, ld.r)) return false;
-  // The lever arms from the centre of gravity; option 1 gives them from the
-  // reference point, the height downwards.
+  // Option 1: the lever arms are given from a reference point, the height
+  // downwards; any other, from the centre of gravity.
+  const bool from_reference_point = ld.OPTION == 1;
+  if (from_reference_point && !section::numbers(s, ld.p, ld.q, ld.r)) return false;
   real ex = ld.ex, ey = ld.ey, ez = ld.ez;
-  if (ld.OPTION == 1) {
+  if (from_reference_point) {
     ex = ld.ex - (ld.p - f.xc);
     ey = ld.ey - (ld.q - f.yc);
     ez = f.hc + ld.r - ld.ez;
@@ -113,7 +114,7 @@ bool read_harmonic(EngineState& s) {
   const real hz = 0.5f / 3.14f;
   const real fmax = ld.FREQ_MAX * hz, fmin = ld.FREQ_MIN * hz, fstep = ld.FREQ_STEP * hz;
   const auto& lab = s.report.LABELS;
-  if (s.switches.HARMONIC_FORM == 1) {
+  if (s.switches.HARMONIC_FORM == HarmonicForm::NON_QUADRATIC) {
     write(s, out(s),
           "(/,/,1X,'HARMONIC LOAD, NON QUADRATIC',/,1X,28('*'),/,/,"
           "1X,'MAXIMUM FREQUENCY ..............',1PE10.3,1X,'Hz',/,"

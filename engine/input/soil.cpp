@@ -291,7 +291,7 @@ void SOLCST(EngineState& s) {
   const bool weak = s.switches.WEAK_ZONE == 1;
   switch (s.input.foundation_type()) {
     case FoundationType::PILE:
-      if (s.switches.SOIL_MEDIUM == 2) {
+      if (s.switches.SOIL_MEDIUM == SoilMedium::PARABOLIC) {
         if (read_single(s, s.soil.LAYERS(1), weak)) s.soil.LAYER_COUNT = 1;
       } else {
         read_pile_layers(s, weak);

@@ -281,7 +281,7 @@ TEST_F(DeckRun, PileGroupIsEchoedSectionBySection) {
   EXPECT_EQ(s->switches.PILE_TIP, 1);
   EXPECT_EQ(s->switches.BATTER, 1);
   EXPECT_EQ(s->switches.INTERACTION, 1);
-  EXPECT_EQ(s->switches.SOIL_MEDIUM, 1);
+  EXPECT_EQ(s->switches.SOIL_MEDIUM, SoilMedium::LAYERED);
   // Direction angles of the pile axes against the cap axes.
   EXPECT_EQ(f.BATTER_ANGLES.of(1), (std::array<real, 9>{15, 90, 105, 90, 0, 90, 75, 90, 15}));
   EXPECT_EQ(f.BATTER_ANGLES.of(2), (std::array<real, 9>{0, 90, 90, 90, -10, 80, 90, 100, -10}));
@@ -300,7 +300,7 @@ TEST_F(DeckRun, PileInAParabolicMediumHasOneElement) {
                                 " MOMENT OF INERTIA (X)  .........     0.00636",
                                 " MOMENT OF INERTIA (Y)  .........     0.00636",
                                 " TORSIONAL STIFFNESS  ...........     0.01270"}));
-  EXPECT_EQ(s->switches.SOIL_MEDIUM, 2);
+  EXPECT_EQ(s->switches.SOIL_MEDIUM, SoilMedium::PARABOLIC);
   EXPECT_EQ(s->foundation.ELEMENT_COUNT, 1);
   EXPECT_EQ(s->foundation.HEAD, 1);
   EXPECT_EQ(s->foundation.HEAD_VALUE, 1.0f);

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <complex>
 #include <numbers>
+#include <sstream>
 
 #include "input/tests/run_deck.h"
 
@@ -67,7 +68,7 @@ TEST_F(DeckRun, HarmonicLoadIsEchoedInHertzAtTheCentreOfGravity) {
   EXPECT_FLOAT_EQ(ld.FREQ_MIN, 6.28f);
   EXPECT_FLOAT_EQ(ld.FREQ_STEP, 6.28f);
   EXPECT_EQ(ld.LINES, 10);
-  EXPECT_EQ(s->switches.HARMONIC_FORM, 1);
+  EXPECT_EQ(s->switches.HARMONIC_FORM, HarmonicForm::NON_QUADRATIC);
 }
 
 TEST_F(DeckRun, QuadraticHarmonicLoadEchoesItsCoefficients) {
@@ -82,7 +83,7 @@ TEST_F(DeckRun, QuadraticHarmonicLoadEchoesItsCoefficients) {
                            " MOMENT COEFF. ABOUT X-AXIS  .... 0.000E+00",
                            " MOMENT COEFF. ABOUT Y-AXIS  .... 0.000E+00",
                            " MOMENT COEFF. ABOUT Z-AXIS  .... 0.000E+00"}));
-  EXPECT_EQ(s->switches.HARMONIC_FORM, 2);
+  EXPECT_EQ(s->switches.HARMONIC_FORM, HarmonicForm::QUADRATIC);
   EXPECT_EQ(s->load.LINES, 2);
 }
 
@@ -104,6 +105,13 @@ TEST_P(LoadVector, MovesTheAmplitudesToTheCentreOfGravity) {
   for (int i = 1; i <= 6; ++i) {
     EXPECT_NEAR(s->load.LOAD_VECTOR(i), row.vector[static_cast<std::size_t>(i - 1)], 1e-6f) << "component " << i;
   }
+  // The lever arms stay as the deck gives them, whichever point they are measured from.
+  std::istringstream arms(row.numbers[2]);
+  real ex = 0, ey = 0, ez = 0;
+  arms >> ex >> ey >> ez;
+  EXPECT_EQ(s->load.ex, ex);
+  EXPECT_EQ(s->load.ey, ey);
+  EXPECT_EQ(s->load.ez, ez);
 }
 
 // clang-format off
