@@ -46,7 +46,7 @@ int run_deck(EngineState& s) {
 }  // namespace
 
 int IZAVIK(EngineState& s) {
-  s.run.UNIT_TABLE(4) = 4;
+  s.run.UNIT_TABLE(4) = RunFiles::DECK_UNIT;
   s.run.UNIT_TABLE(7) = 7;
   s.run.UNIT_TABLE(8) = 8;
   s.run.OUTPUT_UNIT = 16;

@@ -32,6 +32,9 @@ struct RunFiles {
   // 7 and 8 those of the scratch tapes.
   Array1<int, 10> UNIT_TABLE;
   int OUTPUT_UNIT = 16;  // the report
+  // The units of the other files, fixed: names.dat, the deck as it is opened
+  // (before the preprocessed tape takes its place), the plot data, the mass data.
+  static constexpr int NAMES_UNIT = 2, DECK_UNIT = 4, PLOT_UNIT = 6, MASS_UNIT = 9;
   struct Names {
     std::string deck, report, plot_data, fourth;  // 256 characters each as read
     std::string version;                          // 12 characters
@@ -104,11 +107,14 @@ struct UnitLabels {
   std::string area, inertia, velocity, acceleration, unit_weight, stress;
 };
 
+// The units of the deck, chosen by the gravitational constant.
+enum class UnitSystem : int { none = 0, english = 1, si = 2 };
+
 // What the report's headings print: the title and the unit system.
 struct ReportHeading {
   std::string TITLE = std::string(80, ' ');  // 80 characters
   real GRAVITY = 0.0f;                       // gravitational constant g
-  int UNIT_SYSTEM = 0;                       // 1 English, 2 SI, 0 before GRAV
+  UnitSystem UNIT_SYSTEM = UnitSystem::none; // none before GRAV
   UnitLabels LABELS;                         // blank (at their widths) before GRAV
 };
 

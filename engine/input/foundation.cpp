@@ -261,7 +261,7 @@ void READ_MASS(EngineState& s) {
         lab.mass_moment, m.Ixz, lab.mass_moment, m.Iyz, lab.mass_moment);
 
   // The mass components of the project, from the mass data file: echoed only.
-  constexpr int mass_unit = 9;
+  constexpr int mass_unit = RunFiles::MASS_UNIT;
   rewind(s, mass_unit);
   int count = 0;
   if (read(s, mass_unit, "*", count) != io::Io::ok || count < 1) return;

@@ -53,7 +53,11 @@ PathParts split_path(const std::string& path) {
 }  // namespace
 
 void SET_UNIT_LABELS(EngineState& s) {
-  s.report.LABELS = s.report.UNIT_SYSTEM == 0 ? blank_labels() : s.report.UNIT_SYSTEM == 1 ? english : si;
+  switch (s.report.UNIT_SYSTEM) {
+    case UnitSystem::none: s.report.LABELS = blank_labels(); return;
+    case UnitSystem::english: s.report.LABELS = english; return;
+    case UnitSystem::si: s.report.LABELS = si; return;
+  }
 }
 
 void READ_TITLE(EngineState& s) {
@@ -77,7 +81,7 @@ void READ_GRAVITY(EngineState& s) {
   s.report.GRAVITY = g;
   // The unit system follows the gravitational constant whether or not the input
   // is echoed: the result tables print the labels too.
-  s.report.UNIT_SYSTEM = g > 10.0f ? 1 : 2;
+  s.report.UNIT_SYSTEM = g > 10.0f ? UnitSystem::english : UnitSystem::si;
   SET_UNIT_LABELS(s);
   if (section::echo(s)) {
     write(s, s.run.OUTPUT_UNIT, "(/,/,1X,'GRAVITATIONAL CONSTANT SET TO',F7.2,1X,A7,/,1X,44('*'))", g,

@@ -86,7 +86,7 @@ TEST_F(DeckRun, NoEchoSuppressesTheMatrixLineButKeepsTheSwitch) {
 
 struct GravityRow {
   const char* deck_line;
-  int unit_system;
+  UnitSystem unit_system;
   std::string echo;
 };
 
@@ -104,10 +104,10 @@ TEST_P(Gravity, ChoosesTheUnitSystemAndEchoesItsAcceleration) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Values, Gravity, ::testing::Values(
-  GravityRow{"GRAVITY=32.2",  1, " GRAVITATIONAL CONSTANT SET TO  32.20 ft/s**2"},
-  GravityRow{"GRAVITY=9.8",   2, " GRAVITATIONAL CONSTANT SET TO   9.80 m/s**2 "},
-  GravityRow{"GRAVITY=10.0",  2, " GRAVITATIONAL CONSTANT SET TO  10.00 m/s**2 "},
-  GravityRow{"GRAVITY=10.01", 1, " GRAVITATIONAL CONSTANT SET TO  10.01 ft/s**2"}
+  GravityRow{"GRAVITY=32.2",  UnitSystem::english, " GRAVITATIONAL CONSTANT SET TO  32.20 ft/s**2"},
+  GravityRow{"GRAVITY=9.8",   UnitSystem::si,      " GRAVITATIONAL CONSTANT SET TO   9.80 m/s**2 "},
+  GravityRow{"GRAVITY=10.0",  UnitSystem::si,      " GRAVITATIONAL CONSTANT SET TO  10.00 m/s**2 "},
+  GravityRow{"GRAVITY=10.01", UnitSystem::english, " GRAVITATIONAL CONSTANT SET TO  10.01 ft/s**2"}
 ), row_name);
 // clang-format on
 
