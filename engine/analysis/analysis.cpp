@@ -21,7 +21,7 @@ void prepare_side_layers(EngineState& s) {
   Soil& soil = s.soil;
   if (type != HALF && sw.EMBEDMENT == 0) soil.SIDE_COUNT = 0;
   const int ns = soil.SIDE_COUNT;
-  s.analysis.SIDE_COUNT = ns;
+  s.analysis->SIDE_COUNT = ns;
   const bool weak = sw.SIDE_CAP == 1 || (type == HALF && sw.WEAK_ZONE == 1);
   if ((type == PILE || type == HALF) && ns > 0 && weak) {
     for (int j = 1; j <= ns; ++j) soil.SIDE_LAYERS(j).weak_thickness *= s.foundation.R0;
@@ -30,7 +30,7 @@ void prepare_side_layers(EngineState& s) {
 
 // N, and the step of a harmonic or random load (0 taken as 1).
 void frequency_lines(EngineState& s) {
-  AnalysisWork& w = s.analysis;
+  AnalysisWork& w = *s.analysis;
   const Load& ld = s.load;
   if (load_kind(s) == TRANSIENT) {
     w.LINES = NEAREST_INT(static_cast<real>(ld.POINTS)) / 2 + 1;
@@ -61,7 +61,7 @@ real line_frequency(const EngineState& s, int L, real& running) {
     constexpr real two_pi = 6.2831855f;
     return L == 1 ? 0.01f : two_pi * static_cast<real>(L - 1) / (ld.POINTS_REAL * ld.TIME_INTERVAL);
   }
-  running = running + s.analysis.STEP;
+  running = running + s.analysis->STEP;
   return running > 0.0f ? running : 0.0001f;
 }
 
@@ -96,7 +96,7 @@ void special_constants(EngineState& s, Array1<real, 8>& K, Array1<real, 8>& C) {
   if (type == STRA) {
     D = f.E;
   } else {
-    for (int j = 1; j <= s.analysis.SIDE_COUNT; ++j) D = D + s.soil.SIDE_LAYERS(j).thickness;
+    for (int j = 1; j <= s.analysis->SIDE_COUNT; ++j) D = D + s.soil.SIDE_LAYERS(j).thickness;
   }
   if (f.R0 == 0.0f) {
     f.R0 = s.input.INPUT_STATUS(3) == 1 ? f.R : (f.STRATUM_RADII(3) + f.STRATUM_RADII(4)) * 0.5f;
@@ -129,7 +129,7 @@ bool finite(const Array1<real, 8>& K, const Array1<real, 8>& C) {
 // of a line; pass 2, with the surface values alone, reports the special
 // constants. A line that failed in pass 1 is left out of pass 2.
 void frequency_loop(EngineState& s, int pass) {
-  AnalysisWork& w = s.analysis;
+  AnalysisWork& w = *s.analysis;
   const bool matrix = s.switches.MATRIX_PRINT_FLAG == 1;
   real running = s.load.FREQ_MIN - w.STEP;
   for (int L = 1; L <= w.LINES; ++L) {
@@ -180,6 +180,7 @@ void RUN_ANALYSIS(EngineState& s) {
     s.input.FATAL_INPUT_FLAG = 1;
     return;
   }
+  s.analysis.reset(new AnalysisWork());
   const int type = foundation_type(s);
   prepare_side_layers(s);
   frequency_lines(s);
@@ -189,7 +190,7 @@ void RUN_ANALYSIS(EngineState& s) {
     return;
   }
   if (!admissible_velocity(s)) {
-    write_plot_count(s, s.analysis.LINES);
+    write_plot_count(s, s.analysis->LINES);
     s.input.FATAL_INPUT_FLAG = 1;
     return;
   }

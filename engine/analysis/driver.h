@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "common/state.h"
+#include "analysis/work.h"
 
 namespace zav::analysis {
 
@@ -60,6 +60,9 @@ void write_special_block(EngineState& s);
 void write_special_constants(EngineState& s, real omega, const Array1<real, 8>& K, const Array1<real, 8>& C);
 // A line whose results are left out: the reason, then its frequency.
 void write_line_failure(EngineState& s, real omega, std::string_view reason);
+// A transient response whose time history passes single precision: the
+// reason its time steps are left out.
+void write_time_history_failure(EngineState& s);
 // The messages that stop the analysis.
 void write_gravity_message(EngineState& s);
 void write_velocity_message(EngineState& s, std::string_view soil, real Vs);

@@ -23,7 +23,7 @@ bool finite(const Cmat6& B) {
 void half_space_base(EngineState& s, real omega) {
   const Foundation& f = s.foundation;
   const SoilLayer& soil = s.soil.BELOW;
-  Cmat6& K = s.analysis.K;
+  Cmat6& K = s.analysis->K;
   // A footing without a radius touches no soil (and its dimensionless
   // frequencies of rocking and torsion would be 0/0).
   if (!(f.R0 > 0.0f)) return;
@@ -45,7 +45,7 @@ void stratum_base(EngineState& s, real omega) {
   const Foundation& f = s.foundation;
   const SoilLayer& st = s.soil.STRATUM;
   const auto& R = f.STRATUM_RADII;
-  Cmat6& K = s.analysis.K;
+  Cmat6& K = s.analysis->K;
   const real shape = s.input.INPUT_STATUS(3) == 1 ? 1.0f : -1.0f;
   cplx horizontal, vertical, coupling_x, coupling_y, rocking_x, rocking_y, torsion;
   FOOTING_IMPEDANCE(omega, shape, f.E, f.H, st.nu, st.damping, st.unit_weight, st.Vs, R(1), R(2), R(3), R(4), R(5),
@@ -68,7 +68,7 @@ void stratum_base(EngineState& s, real omega) {
 // material damping acts.
 void side_layers(EngineState& s, real omega, bool below_shear, bool below_compression) {
   const Foundation& f = s.foundation;
-  AnalysisWork& w = s.analysis;
+  AnalysisWork& w = *s.analysis;
   const real g = s.report.GRAVITY;
   real zt = 0.0f;
   for (int j = 1; j <= w.SIDE_COUNT; ++j) {
@@ -119,7 +119,7 @@ void transfer_matrix(const Foundation& f, Real6& T) {
 }
 
 bool foundation_impedance(EngineState& s, real omega, int pass) {
-  AnalysisWork& w = s.analysis;
+  AnalysisWork& w = *s.analysis;
   const int type = foundation_type(s);
   w.K = Cmat6{};
   w.A = Cmat6{};

@@ -79,10 +79,16 @@ void write_line_failure(EngineState& s, real omega, std::string_view reason) {
         hertz(omega), omega);
 }
 
+void write_time_history_failure(EngineState& s) {
+  write(s, s.run.OUTPUT_UNIT,
+        "(1X,'*** THE TIME HISTORY OF THE RESPONSE IS NOT A FINITE NUMBER ***',/,"
+        "1X,'*** ITS TIME STEPS ARE LEFT OUT OF THE RESULTS ***')");
+}
+
 void write_plot_count(EngineState& s, int lines) { write(s, plot_unit, "*", lines); }
 
 void write_plot_impedances(EngineState& s) {
-  const AnalysisWork& w = s.analysis;
+  const AnalysisWork& w = *s.analysis;
   int computed = 0;
   for (int L = 1; L <= w.LINES; ++L) computed += w.RESULTS(L).computed ? 1 : 0;
   write_plot_count(s, computed);
@@ -149,7 +155,7 @@ void write_spectrum_curve(EngineState& s, int dof) {
     write(s, s.run.OUTPUT_UNIT,
           "(/,/,15X,'RESPONSE SPECTRA CURVE OF ROTATION',/,15X,34('-'),/,15X,'FREQUENCY',14X,'ABOUT Y AXIS',/)");
   }
-  const AnalysisWork& w = s.analysis;
+  const AnalysisWork& w = *s.analysis;
   for (int L = 1; L <= w.LINES; ++L) {
     if (!w.RESULTS(L).computed) continue;
     write(s, s.run.OUTPUT_UNIT, "(15X,F7.2,15X,1PE12.6)", w.FREQUENCIES(L), w.RESULTS(L).RESPONSE(dof));

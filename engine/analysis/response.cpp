@@ -36,7 +36,7 @@ void subtract_inertia(Cmat6& B, const MassConstants& m, real omega) {
 }  // namespace
 
 bool line_response(EngineState& s, int L, real omega) {
-  AnalysisWork& w = s.analysis;
+  AnalysisWork& w = *s.analysis;
   LineResult& r = w.RESULTS(L);
   subtract_inertia(w.B, s.mass, omega);
   const int kind = load_kind(s);
@@ -88,7 +88,7 @@ bool line_response(EngineState& s, int L, real omega) {
 }
 
 void harmonic_response(EngineState& s) {
-  const AnalysisWork& w = s.analysis;
+  const AnalysisWork& w = *s.analysis;
   results_page(s);
   write_harmonic_heading(s);
   for (int L = 1; L <= w.LINES; ++L) {
@@ -101,7 +101,7 @@ void harmonic_response(EngineState& s) {
 }
 
 void transient_response(EngineState& s) {
-  AnalysisWork& w = s.analysis;
+  AnalysisWork& w = *s.analysis;
   auto& Y = w.TIME_RESPONSE;
   const int n = s.load.POINTS;
   const int N = w.LINES;
@@ -131,9 +131,7 @@ void transient_response(EngineState& s) {
     for (int d = 0; d < 6; ++d) finite = finite && std::isfinite(Y(L)[d].real());
   }
   if (!finite) {
-    write(s, s.run.OUTPUT_UNIT,
-          "(1X,'*** THE TIME HISTORY OF THE RESPONSE IS NOT A FINITE NUMBER ***',/,"
-          "1X,'*** ITS TIME STEPS ARE LEFT OUT OF THE RESULTS ***')");
+    write_time_history_failure(s);
     return;
   }
   for (int L = 1; L <= n; ++L) {
@@ -144,7 +142,7 @@ void transient_response(EngineState& s) {
 }
 
 void random_response(EngineState& s) {
-  AnalysisWork& w = s.analysis;
+  AnalysisWork& w = *s.analysis;
   const int N = w.LINES;
   const real h = w.STEP;
   constexpr real two_pi = 6.2831855f;
