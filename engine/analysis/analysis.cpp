@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "analysis/driver.h"
+#include "common/constants.h"
 #include "input/input.h"
 
 namespace zav {
@@ -58,15 +59,16 @@ bool admissible_velocity(EngineState& s) {
 real line_frequency(const EngineState& s, int L, real& running) {
   const Load& ld = s.load;
   if (load_kind(s) == TRANSIENT) {
-    constexpr real two_pi = 6.2831855f;
     return L == 1 ? 0.01f : two_pi * static_cast<real>(L - 1) / (ld.POINTS_REAL * ld.TIME_INTERVAL);
   }
   running = running + s.analysis->STEP;
   return running > 0.0f ? running : 0.0001f;
 }
 
-// Only part of the radiation damping of the impedance is kept: the imaginary
-// parts of the direct terms and of the two cross terms that give the constants.
+// The damping of the impedance is reduced by a fixed factor: the whole
+// imaginary part, material and radiation damping alike, of the direct terms
+// and of the two cross terms that give the constants (not of their mirror
+// terms), before the constants and the response are taken from them.
 void reduce_damping(Cmat6& B) {
   constexpr real reduction = 0.7f;
   for (int i = 1; i <= 6; ++i) B(i, i) = cplx(B(i, i).real(), B(i, i).imag() * reduction);

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "analysis/work.h"
+#include "common/constants.h"
 
 namespace zav::analysis {
 
@@ -16,8 +17,9 @@ inline constexpr int TRANSIENT = 1, RANDOM = 2, HARMONIC = 3;
 inline int foundation_type(const EngineState& s) { return s.input.INPUT_STATUS(1); }
 inline int load_kind(const EngineState& s) { return s.input.INPUT_STATUS(2); }
 
-// Hz as the report prints them from a circular frequency.
-inline real hertz(real omega) { return omega * 0.5f / 3.14f; }
+// Hz as the report prints them from a circular frequency, with the deck's pi
+// (common/constants.h), so that the hertz entered come back as entered.
+inline real hertz(real omega) { return omega * 0.5f / deck_pi; }
 
 // --- Impedance (impedance.cpp) ---
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "analysis/driver.h"
+#include "common/constants.h"
 #include "kernels/fft.h"
 #include "kernels/simpson.h"
 #include "kernels/solvers.h"
@@ -145,7 +146,6 @@ void random_response(EngineState& s) {
   AnalysisWork& w = *s.analysis;
   const int N = w.LINES;
   const real h = w.STEP;
-  constexpr real two_pi = 6.2831855f;
   results_page(s);
   write_peak_factor_heading(s);
   for (int d = 1; d <= 6; ++d) {
@@ -159,7 +159,8 @@ void random_response(EngineState& s) {
     }
     SIMPSON(&w.SAMPLES(1), N, h, m2);
     // The mean frequency of the response and the expected largest peak over
-    // the duration; with fewer than one expected crossing in the duration,
+    // the duration (Davenport's peak factor of a Gaussian process); with
+    // fewer than one expected crossing in the duration,
     // or no response, there is no peak factor.
     // Moments beyond single precision give no mean frequency either.
     real peak_factor = 0.0f;
@@ -172,7 +173,7 @@ void random_response(EngineState& s) {
         const real ln_crossings =
             std::isfinite(crossings) ? std::log(crossings) : std::log(s.load.DURATION) + std::log(fm);
         const real root = std::sqrt(2.0f * ln_crossings);
-        peak_factor = root + 0.5772f / root;
+        peak_factor = root + euler_gamma_four_places / root;
       }
     }
     const real maximum = peak_factor != 0.0f ? std::sqrt(m0) * peak_factor : 0.0f;
