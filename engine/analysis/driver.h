@@ -56,7 +56,7 @@ void random_response(EngineState& s);
 // A new page of results.
 void results_page(EngineState& s);
 // The stiffness and damping constants of a line of the first pass.
-void write_constants(EngineState& s, const LineResult& r);
+void write_constants(EngineState& s, real omega, const LineResult& r);
 // The block at the start of the second pass, and its constants of a line.
 void write_special_block(EngineState& s);
 void write_special_constants(EngineState& s, real omega, const Array1<real, 8>& K, const Array1<real, 8>& C);

@@ -76,13 +76,10 @@ void side_layers(EngineState& s, real omega, bool below_shear, bool below_compre
     const real h = l.thickness;
     const real G = l.Vs * l.Vs * l.unit_weight / g;
     const real a0 = l.Vs == 0.0f ? 0.0f : f.R0 * omega / l.Vs;
-    // Set afresh for every layer: the quasi-static rule holds for every layer
-    // of the stratum, not only for the first.
-    int first_switch = below_shear ? 1 : 0;
-    const int second_switch = below_compression ? 1 : 0;
     cplx horizontal, vertical, rocking_x, rocking_y, torsion;
-    SIDE_SOIL_REACTION(a0, l.nu, l.damping, l.weak_ratio, l.weak_nu, l.weak_damping, l.weak_thickness, f.R0, f.R1,
-                       f.R2, f.R3, horizontal, vertical, rocking_x, rocking_y, torsion, first_switch, second_switch);
+    SIDE_SOIL_REACTION(a0, l.nu, l.damping, l.weak_ratio, l.weak_nu, l.weak_damping, w.SIDE_WEAK_THICKNESS(j), f.R0,
+                       f.R1, f.R2, f.R3, horizontal, vertical, rocking_x, rocking_y, torsion, below_shear,
+                       below_compression);
     Cmat6 Kj;
     Kj(1, 1) = Kj(2, 2) = G * h * horizontal;
     Kj(3, 3) = G * h * vertical;

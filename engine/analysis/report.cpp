@@ -46,11 +46,11 @@ const std::string second_pass_constants = std::string(constants_head) + std::str
 
 void results_page(EngineState& s) { WRITE_HEADING(s, 2, 1); }
 
-void write_constants(EngineState& s, const LineResult& r) {
+void write_constants(EngineState& s, real omega, const LineResult& r) {
   const UnitLabels& l = s.report.LABELS;
   const auto& K = r.K;
   const auto& C = r.C;
-  write(s, s.run.OUTPUT_UNIT, first_pass_constants, hertz(r.omega), r.omega, K(1), l.trans_stiffness, K(2),
+  write(s, s.run.OUTPUT_UNIT, first_pass_constants, hertz(omega), omega, K(1), l.trans_stiffness, K(2),
         l.trans_stiffness, K(3), l.trans_stiffness, K(4), l.rot_stiffness, K(5), l.rot_stiffness, K(6),
         l.rot_stiffness, K(7), l.cross_stiffness, K(8), l.cross_stiffness, C(1), l.trans_damping, C(2),
         l.trans_damping, C(3), l.trans_damping, C(4), l.rot_damping, C(5), l.rot_damping, C(6), l.rot_damping,
@@ -96,8 +96,8 @@ void write_plot_impedances(EngineState& s) {
   for (int L = 1; L <= w.LINES; ++L) {
     const LineResult& r = w.RESULTS(L);
     if (!r.computed) continue;
-    write(s, plot_unit, "(9(1X,E10.3))", r.omega, r.K.a);
-    write(s, plot_unit, "(9(1X,E10.3))", r.omega, r.C.a);
+    write(s, plot_unit, "(9(1X,E10.3))", w.FREQUENCIES(L), r.K.a);
+    write(s, plot_unit, "(9(1X,E10.3))", w.FREQUENCIES(L), r.C.a);
   }
 }
 

@@ -95,9 +95,8 @@ void harmonic_response(EngineState& s) {
   for (int L = 1; L <= w.LINES; ++L) {
     const LineResult& r = w.RESULTS(L);
     if (!r.computed) continue;
-    const real omega = s.load.FREQ_MIN + static_cast<real>(L - 1) * w.STEP;
-    write_harmonic_row(s, omega, r.RESPONSE);
-    write_plot_response(s, omega, r.RESPONSE);
+    write_harmonic_row(s, w.FREQUENCIES(L), r.RESPONSE);
+    write_plot_response(s, w.FREQUENCIES(L), r.RESPONSE);
   }
 }
 
@@ -154,7 +153,7 @@ void random_response(EngineState& s) {
     real m0 = 0.0f, m2 = 0.0f;
     SIMPSON(&w.SAMPLES(1), N, h, m0);
     for (int L = 1; L <= N; ++L) {
-      const real f = s.load.FREQ_MIN + static_cast<real>(L - 1) * h;
+      const real f = w.FREQUENCIES(L);
       w.SAMPLES(L) = f * f * w.RESULTS(L).RESPONSE(d);
     }
     SIMPSON(&w.SAMPLES(1), N, h, m2);

@@ -16,7 +16,6 @@ namespace zav {
 
 // What one frequency line delivers to the plot data and the response tables.
 struct LineResult {
-  real omega = 0.0f;        // the circular frequency it was computed at
   Array1<real, 8> K;        // KXX, KYY, KWW, KPPX, KPPY, KZT, KXP, KYP
   Array1<real, 8> C;        // CXX, CYY, CWW, CPPX, CPPY, CZT, CXP, CYP
   Array1<real, 6> RESPONSE; // harmonic moduli, or random response spectra
@@ -29,14 +28,23 @@ struct AnalysisWork {
   int LINES = 0;          // N, the frequency lines
   real STEP = 0.0f;       // harmonic and random step, 0 taken as 1
   int SIDE_COUNT = 0;     // ns, the side layers of an embedded footing or cap
+  // The weakened zones of the side layers as thicknesses: the deck gives
+  // them as ratios to R0.
+  Array1<real, MAX_LAYERS> SIDE_WEAK_THICKNESS;
+  // The radius the embedment ratio of the special constants is taken over:
+  // R0, or where it is 0 the radius of a circle or the mean rocking radius
+  // of a rectangle.
+  real EMBEDMENT_RADIUS = 0.0f;
   real omega1 = 0.0f;     // shear and compression frequencies of the stratum
   real omegac = 0.0f;     // over the soil below (PILE, MULT)
   // K at the base, B at the centre of gravity (then the dynamic matrix), A a
   // scratch matrix, T the transfer from the base to the centre of gravity.
   Cmat6 K, A, B;
   Real6 T;
-  // The frequency list: the circular frequency of every line, 0.0001 where
-  // the line lies at or below 0.
+  // The frequency list, formed once before the loop: the circular frequency
+  // of every line, which both passes compute at and every table and record
+  // of the line prints. Harmonic and random lines run from the minimum by
+  // the step, each the last plus the step, 0.0001 where it lies at or below 0.
   Array1<real, MAX_LINES> FREQUENCIES;
   Array1<LineResult, MAX_LINES> RESULTS;
   // Response solve: right-hand sides (the identity for a random load), the

@@ -205,9 +205,8 @@ cplx zone_slope(ZoneMode mode, const cplx& Z2, real R, const cplx& k) {
 
 void SIDE_SOIL_REACTION(real a0, real nu, real D, real m, real /*nu_w*/, real Dw, real t, real r0,
                         real rx, real ry, real rt, cplx& horizontal, cplx& vertical,
-                        cplx& rocking_x, cplx& rocking_y, cplx& torsion, int& first_switch,
-                        int second_switch) {
-  if (first_switch < 0) first_switch = 0;
+                        cplx& rocking_x, cplx& rocking_y, cplx& torsion, bool below_shear,
+                        bool below_compression) {
   const bool zone = t > 0.0f && m <= kNoZoneRatio;
   if (a0 <= 0.0f || (zone && m <= 0.0f)) {
     horizontal = vertical = rocking_x = rocking_y = torsion = 0.0f;
@@ -229,12 +228,11 @@ void SIDE_SOIL_REACTION(real a0, real nu, real D, real m, real /*nu_w*/, real Dw
   const real abar = std::max(a, kHorizontalFloor);
   cplx x_last;
   cplx Su = horizontal_reaction(abar, s, nu, eta, x_last);
-  if (first_switch > 0) {
+  if (below_shear) {
     // Below the stratum's shear frequency nothing radiates: material damping
     // on the quasi-static stiffness.
     const cplx Su_floor = horizontal_reaction(kHorizontalFloor, s, nu, eta, x_last);
     Su = cplx(Su.real(), D * Su_floor.real());
-    first_switch = -1;
   } else if (a < kHorizontalFloor) {
     // Su is at the floor: radiation damping fades in linearly from a = 0.
     const real f = a / kHorizontalFloor;
@@ -247,7 +245,7 @@ void SIDE_SOIL_REACTION(real a0, real nu, real D, real m, real /*nu_w*/, real Dw
     const real b = std::max(a, kVerticalFloor);
     cplx Sw = vertical_reaction(b, s, D);
     if (a0 < kHorizontalFloor) Sw = cplx(Sw.real(), Sw.imag() * a0 / kHorizontalFloor);
-    if (second_switch >= 1) {
+    if (below_compression) {
       Sw = cplx(Sw.real(), D * vertical_reaction(kVerticalFloor, s, D).real());
     } else if (a < kVerticalBlend) {
       const real f = a / kVerticalBlend;
