@@ -122,9 +122,7 @@ bool ring_term(const cplx& y, const cplx& mu, real rho_c, real eta, real lame, c
   A(4, 4) = rho_c * (k1so + so * k0so);
   cplx X[4] = {1.0f, 1.0f, 0.0f, 0.0f};
   real wk[4];
-  int ier = 0;
-  COMPLEX_LU_SOLVE(a, 4, 4, X, 1, 4, 0, wk, ier);
-  if (ier != 0) return false;
+  if (COMPLEX_LU_SOLVE(a, 4, 4, X, 1, 4, 0, wk) != SolveStatus::ok) return false;
 
   // Radial strain, shear strain and the difference of the two boundary
   // displacements at the cylinder, per unit displacement.
