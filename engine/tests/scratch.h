@@ -3,7 +3,10 @@
 #pragma once
 
 #include <stdlib.h>
+#include <unistd.h>
 
+#include <atomic>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -11,6 +14,26 @@
 #include <vector>
 
 namespace zav::testing {
+
+// With ZAV_CAPTURE_DECKS naming a folder, the deck files of the current folder
+// (decks, mass files, time histories) are copied there, one subfolder a run,
+// as a test is about to run them: tools/compare-engine-output runs the same
+// decks through two builds of the engine and compares what they write.
+inline void capture_run_inputs() {
+  const char* to = std::getenv("ZAV_CAPTURE_DECKS");
+  if (to == nullptr || *to == '\0') return;
+  static std::atomic<int> runs{0};
+  namespace fs = std::filesystem;
+  const fs::path folder = fs::path(to) / (std::to_string(::getpid()) + "-" + std::to_string(++runs));
+  std::error_code ec;
+  fs::create_directories(folder, ec);
+  for (const auto& e : fs::directory_iterator(fs::current_path(), ec)) {
+    const std::string ext = e.path().extension().string();
+    if (e.is_regular_file() && (ext == ".kqd" || ext == ".kqm" || ext == ".kqt")) {
+      fs::copy_file(e.path(), folder / e.path().filename(), fs::copy_options::overwrite_existing, ec);
+    }
+  }
+}
 
 class ScratchDir {
  public:

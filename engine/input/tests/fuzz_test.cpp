@@ -440,6 +440,7 @@ TEST(RunFuzz, WholeRunsEndInOrderOnEveryDeck) {
     put_file("job.kqd", deck);
     auto s = std::make_unique<EngineState>();
     s->files.console_in = nullptr;
+    capture_run_inputs();
     ASSERT_EQ(IZAVIK(*s), status_completed) << file_text("job.kqo");
   }
   Decks decks(99u);
@@ -447,6 +448,7 @@ TEST(RunFuzz, WholeRunsEndInOrderOnEveryDeck) {
     put_file("job.kqd", decks.next());
     auto s = std::make_unique<EngineState>();
     s->files.console_in = nullptr;
+    capture_run_inputs();
     int status = IZAVIK(*s);
     ASSERT_TRUE(status == status_completed || status == status_stopped || status == status_fatal) << status;
     ASSERT_FALSE(file_lines("job.kqo").empty());

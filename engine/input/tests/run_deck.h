@@ -94,6 +94,7 @@ class DeckRun : public ::testing::Test {
     put_file("job.kqm", mass_file);
     s = std::make_unique<EngineState>();
     s->files.console_in = nullptr;
+    capture_run_inputs();
     status = IZAVIK(*s);
     report = file_lines("job.kqo");
     return status;
