@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "analysis/driver.h"
+#include "common/constants.h"
 #include "input/input.h"
 
 namespace zav {
@@ -14,16 +15,37 @@ namespace {
 
 using namespace analysis;
 
-// The side layers that take part: those of the half-space, or of an embedded
-// pile cap.
+// The side layers that take part (those of the half-space or of an embedded
+// pile cap), and their weakened zones as thicknesses.
 void prepare_side_layers(EngineState& s) {
-  const bool embedded = foundation_type(s) == HALF || s.switches.EMBEDMENT == 1;
-  s.analysis.SIDE_COUNT = embedded ? s.soil.SIDE_COUNT : 0;
+  AnalysisWork& w = *s.analysis;
+  const FoundationType type = foundation_type(s);
+  const Switches& sw = s.switches;
+  const Soil& soil = s.soil;
+  const int ns = type != HALF && sw.EMBEDMENT == 0 ? 0 : soil.SIDE_COUNT;
+  w.SIDE_COUNT = ns;
+  const bool weak = sw.SIDE_CAP == 1 || (type == HALF && sw.WEAK_ZONE == 1);
+  for (int j = 1; j <= ns; ++j) {
+    const real ratio = soil.SIDE_LAYERS(j).weak_thickness;
+    w.SIDE_WEAK_THICKNESS(j) = (type == PILE || type == HALF) && weak ? ratio * s.foundation.R0 : ratio;
+  }
 }
 
-// N, and the step of a harmonic or random load (0 taken as 1).
+// The radius of the embedment ratio.
+void prepare_embedment_radius(EngineState& s) {
+  const Foundation& f = s.foundation;
+  real& R = s.analysis->EMBEDMENT_RADIUS;
+  R = f.R0;
+  if (R == 0.0f) R = s.input.circular() ? f.R : (f.STRATUM_RADII(3) + f.STRATUM_RADII(4)) * 0.5f;
+}
+
+// N, the step of a harmonic or random load (0 taken as 1) and the frequency
+// list. Transient lines lie at the multiples of 2 pi over the duration of the
+// series, the first at 0.01 rad/s in place of 0; harmonic and random lines
+// are carried from line to line, so that the list is the one the analysis has
+// always computed at.
 void frequency_lines(EngineState& s) {
-  AnalysisWork& w = s.analysis;
+  AnalysisWork& w = *s.analysis;
   const Load& ld = s.load;
   if (load_kind(s) == TRANSIENT) {
     w.LINES = NEAREST_INT(static_cast<real>(ld.POINTS)) / 2 + 1;
@@ -33,6 +55,16 @@ void frequency_lines(EngineState& s) {
   }
   // The load reader keeps the lines within the tables.
   assert(w.LINES >= 1 && w.LINES <= MAX_LINES);
+  real running = ld.FREQ_MIN - w.STEP;
+  for (int L = 1; L <= w.LINES; ++L) {
+    if (load_kind(s) == TRANSIENT) {
+      w.FREQUENCIES(L) =
+          L == 1 ? 0.01f : two_pi * static_cast<real>(L - 1) / (ld.POINTS_REAL * ld.TIME_INTERVAL);
+    } else {
+      running = running + w.STEP;
+      w.FREQUENCIES(L) = running > 0.0f ? running : 0.0001f;
+    }
+  }
 }
 
 // The shear-wave velocity of the soil under a footing must be positive: the
@@ -46,20 +78,10 @@ bool admissible_velocity(EngineState& s) {
   return false;
 }
 
-// The line's circular frequency; `running` carries the harmonic and random
-// frequencies from line to line.
-real line_frequency(const EngineState& s, int L, real& running) {
-  const Load& ld = s.load;
-  if (load_kind(s) == TRANSIENT) {
-    constexpr real two_pi = 6.2831855f;
-    return L == 1 ? 0.01f : two_pi * static_cast<real>(L - 1) / (ld.POINTS_REAL * ld.TIME_INTERVAL);
-  }
-  running = running + s.analysis.STEP;
-  return running > 0.0f ? running : 0.0001f;
-}
-
-// Only part of the radiation damping of the impedance is kept: the imaginary
-// parts of the direct terms and of the two cross terms that give the constants.
+// The damping of the impedance is reduced by a fixed factor: the whole
+// imaginary part, material and radiation damping alike, of the direct terms
+// and of the two cross terms that give the constants (not of their mirror
+// terms), before the constants and the response are taken from them.
 void reduce_damping(Cmat6& B) {
   constexpr real reduction = 0.7f;
   for (int i = 1; i <= 6; ++i) B(i, i) = cplx(B(i, i).real(), B(i, i).imag() * reduction);
@@ -83,19 +105,17 @@ void line_constants(const Cmat6& B, real omega, Array1<real, 8>& K, Array1<real,
 // The horizontal and rocking constants of the surface values concentrated
 // with the embedment of the foundation (its depth over its radius).
 void special_constants(EngineState& s, Array1<real, 8>& K, Array1<real, 8>& C) {
-  Foundation& f = s.foundation;
+  const Foundation& f = s.foundation;
   const FoundationType type = foundation_type(s);
   real D = 0.0f;
   if (type == STRA) {
     D = f.E;
   } else {
-    for (int j = 1; j <= s.analysis.SIDE_COUNT; ++j) D = D + s.soil.SIDE_LAYERS(j).thickness;
-  }
-  if (f.R0 == 0.0f) {
-    f.R0 = s.input.circular() ? f.R : (f.STRATUM_RADII(3) + f.STRATUM_RADII(4)) * 0.5f;
+    for (int j = 1; j <= s.analysis->SIDE_COUNT; ++j) D = D + s.soil.SIDE_LAYERS(j).thickness;
   }
   // A foundation without a radius has no embedment ratio: the surface values stand.
-  const real e = f.R0 > 0.0f ? D / f.R0 : 0.0f;
+  const real R0 = s.analysis->EMBEDMENT_RADIUS;
+  const real e = R0 > 0.0f ? D / R0 : 0.0f;
   const real nu = type == STRA ? s.soil.STRATUM.nu : s.soil.BELOW.nu;
   const real fh = 1.0f + 0.55f * (2.0f - nu) * e;
   const real fr = (1.0f + 1.9f * (2.0f - nu) * e) / std::sqrt(fh);
@@ -122,16 +142,11 @@ bool finite(const Array1<real, 8>& K, const Array1<real, 8>& C) {
 // of a line; pass 2, with the surface values alone, reports the special
 // constants. A line that failed in pass 1 is left out of pass 2.
 void frequency_loop(EngineState& s, int pass) {
-  AnalysisWork& w = s.analysis;
+  AnalysisWork& w = *s.analysis;
   const bool matrix = s.switches.MATRIX_PRINT_FLAG == 1;
-  real running = s.load.FREQ_MIN - w.STEP;
   for (int L = 1; L <= w.LINES; ++L) {
-    const real omega = line_frequency(s, L, running);
+    const real omega = w.FREQUENCIES(L);
     LineResult& r = w.RESULTS(L);
-    if (pass == 1) {
-      w.FREQUENCIES(L) = omega;
-      r.omega = omega;
-    }
     if (matrix && L == 1) results_page(s);
     if (pass == 2 && !r.computed) continue;
     if (!foundation_impedance(s, omega, pass)) {
@@ -148,7 +163,7 @@ void frequency_loop(EngineState& s, int pass) {
         r.computed = false;
         continue;
       }
-      if (matrix) write_constants(s, r);
+      if (matrix) write_constants(s, omega, r);
       r.computed = line_response(s, L, omega);
     } else {
       Array1<real, 8> K, C;
@@ -173,8 +188,10 @@ void RUN_ANALYSIS(EngineState& s) {
     s.input.FATAL_INPUT_FLAG = 1;
     return;
   }
+  s.analysis.reset(new AnalysisWork());
   const FoundationType type = foundation_type(s);
   prepare_side_layers(s);
+  prepare_embedment_radius(s);
   frequency_lines(s);
   if ((type == PILE || type == MULT) && !prepare_piles(s)) {
     // A fault of the input that the readers could not see: no analysis.
@@ -182,7 +199,7 @@ void RUN_ANALYSIS(EngineState& s) {
     return;
   }
   if (!admissible_velocity(s)) {
-    write_plot_count(s, s.analysis.LINES);
+    write_plot_count(s, s.analysis->LINES);
     s.input.FATAL_INPUT_FLAG = 1;
     return;
   }

@@ -5,15 +5,17 @@
 
 #include <string_view>
 
-#include "common/state.h"
+#include "analysis/work.h"
+#include "common/constants.h"
 
 namespace zav::analysis {
 
 inline FoundationType foundation_type(const EngineState& s) { return s.input.foundation_type(); }
 inline LoadKind load_kind(const EngineState& s) { return s.input.load_kind(); }
 
-// Hz as the report prints them from a circular frequency.
-inline real hertz(real omega) { return omega * 0.5f / 3.14f; }
+// Hz as the report prints them from a circular frequency, with the deck's pi
+// (common/constants.h), so that the hertz entered come back as entered.
+inline real hertz(real omega) { return omega * 0.5f / deck_pi; }
 
 // --- Impedance (impedance.cpp) ---
 
@@ -50,12 +52,15 @@ void random_response(EngineState& s);
 // A new page of results.
 void results_page(EngineState& s);
 // The stiffness and damping constants of a line of the first pass.
-void write_constants(EngineState& s, const LineResult& r);
+void write_constants(EngineState& s, real omega, const LineResult& r);
 // The block at the start of the second pass, and its constants of a line.
 void write_special_block(EngineState& s);
 void write_special_constants(EngineState& s, real omega, const Array1<real, 8>& K, const Array1<real, 8>& C);
 // A line whose results are left out: the reason, then its frequency.
 void write_line_failure(EngineState& s, real omega, std::string_view reason);
+// A transient response whose time history passes single precision: the
+// reason its time steps are left out.
+void write_time_history_failure(EngineState& s);
 // The messages that stop the analysis.
 void write_gravity_message(EngineState& s);
 void write_velocity_message(EngineState& s, std::string_view soil, real Vs);

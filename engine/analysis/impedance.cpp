@@ -23,7 +23,7 @@ bool finite(const Cmat6& B) {
 void half_space_base(EngineState& s, real omega) {
   const Foundation& f = s.foundation;
   const SoilLayer& soil = s.soil.BELOW;
-  Cmat6& K = s.analysis.K;
+  Cmat6& K = s.analysis->K;
   // A footing without a radius touches no soil (and its dimensionless
   // frequencies of rocking and torsion would be 0/0).
   if (!(f.R0 > 0.0f)) return;
@@ -45,7 +45,7 @@ void stratum_base(EngineState& s, real omega) {
   const Foundation& f = s.foundation;
   const SoilLayer& st = s.soil.STRATUM;
   const auto& R = f.STRATUM_RADII;
-  Cmat6& K = s.analysis.K;
+  Cmat6& K = s.analysis->K;
   const real shape = s.input.circular() ? 1.0f : -1.0f;
   cplx horizontal, vertical, coupling_x, coupling_y, rocking_x, rocking_y, torsion;
   FOOTING_IMPEDANCE(omega, shape, f.E, f.H, st.nu, st.damping, st.unit_weight, st.Vs, R(1), R(2), R(3), R(4), R(5),
@@ -68,25 +68,18 @@ void stratum_base(EngineState& s, real omega) {
 // material damping acts.
 void side_layers(EngineState& s, real omega, bool below_shear, bool below_compression) {
   const Foundation& f = s.foundation;
-  AnalysisWork& w = s.analysis;
+  AnalysisWork& w = *s.analysis;
   const real g = s.report.GRAVITY;
-  // A weakened zone beside the cap (SIDE) or the footing (WEAK) is as thick as
-  // its ratio of the footing's radius.
-  const bool weakened = s.switches.SIDE_CAP == 1 || (foundation_type(s) == HALF && s.switches.WEAK_ZONE == 1);
   real zt = 0.0f;
   for (int j = 1; j <= w.SIDE_COUNT; ++j) {
     const SoilLayer& l = s.soil.SIDE_LAYERS(j);
-    const real weak_thickness = weakened ? l.weak_thickness * f.R0 : l.weak_thickness;
     const real h = l.thickness;
     const real G = l.Vs * l.Vs * l.unit_weight / g;
     const real a0 = l.Vs == 0.0f ? 0.0f : f.R0 * omega / l.Vs;
-    // Set afresh for every layer: the quasi-static rule holds for every layer
-    // of the stratum, not only for the first.
-    int first_switch = below_shear ? 1 : 0;
-    const int second_switch = below_compression ? 1 : 0;
     cplx horizontal, vertical, rocking_x, rocking_y, torsion;
-    SIDE_SOIL_REACTION(a0, l.nu, l.damping, l.weak_ratio, l.weak_nu, l.weak_damping, weak_thickness, f.R0, f.R1,
-                       f.R2, f.R3, horizontal, vertical, rocking_x, rocking_y, torsion, first_switch, second_switch);
+    SIDE_SOIL_REACTION(a0, l.nu, l.damping, l.weak_ratio, l.weak_nu, l.weak_damping, w.SIDE_WEAK_THICKNESS(j), f.R0,
+                       f.R1, f.R2, f.R3, horizontal, vertical, rocking_x, rocking_y, torsion, below_shear,
+                       below_compression);
     Cmat6 Kj;
     Kj(1, 1) = Kj(2, 2) = G * h * horizontal;
     Kj(3, 3) = G * h * vertical;
@@ -123,7 +116,7 @@ void transfer_matrix(const Foundation& f, Real6& T) {
 }
 
 bool foundation_impedance(EngineState& s, real omega, int pass) {
-  AnalysisWork& w = s.analysis;
+  AnalysisWork& w = *s.analysis;
   const FoundationType type = foundation_type(s);
   w.K = Cmat6{};
   w.A = Cmat6{};

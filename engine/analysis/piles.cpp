@@ -25,7 +25,7 @@ real element_length(const EngineState& s, int j) {
 // The stratum frequencies of the soil along the piles and beside the cap
 // over the soil below.
 void stratum_frequencies(EngineState& s) {
-  AnalysisWork& w = s.analysis;
+  AnalysisWork& w = *s.analysis;
   PileTable h, Vs, nu, side_h, side_Vs, side_nu;
   const int layers = s.soil.LAYER_COUNT;
   for (int j = 1; j <= layers; ++j) {
@@ -46,7 +46,7 @@ void stratum_frequencies(EngineState& s) {
 // The context of the group solve: the piles, their head, their positions and
 // the soil at the tips.
 void prepare_group(EngineState& s) {
-  AnalysisWork& w = s.analysis;
+  AnalysisWork& w = *s.analysis;
   const Foundation& f = s.foundation;
   const int n = f.PILE_COUNT;
   for (int p = 1; p <= n; ++p) {
@@ -74,7 +74,7 @@ void prepare_group(EngineState& s) {
 // than a diameter, or a first element without a radius, leave no sound
 // interaction factors: the input is refused, naming the pair.
 bool prepare_interaction(EngineState& s) {
-  AnalysisWork& w = s.analysis;
+  AnalysisWork& w = *s.analysis;
   const Foundation& f = s.foundation;
   const SoilLayer& below = s.soil.BELOW;
   const PileImpedanceInput& pile = w.PILE;
@@ -148,7 +148,7 @@ std::string group_failure(GroupImpedanceStatus status, const GroupImpedanceWork&
 }  // namespace
 
 bool prepare_piles(EngineState& s) {
-  AnalysisWork& w = s.analysis;
+  AnalysisWork& w = *s.analysis;
   Foundation& f = s.foundation;
   Soil& soil = s.soil;
   const int type = foundation_type(s);
@@ -210,7 +210,7 @@ bool prepare_piles(EngineState& s) {
 }
 
 bool pile_impedance(EngineState& s, real omega) {
-  AnalysisWork& w = s.analysis;
+  AnalysisWork& w = *s.analysis;
   PILE_IMPEDANCE(w.PILE, w.MEAN_RADIUS, w.INERTIA_X, omega, w.HEAD_TERMS(1));
   PILE_IMPEDANCE(w.PILE, w.RADIUS_X, w.INERTIA_X, omega, w.HEAD_TERMS(2));
   PILE_IMPEDANCE(w.PILE, w.RADIUS_Y, w.INERTIA_Y, omega, w.HEAD_TERMS(3));

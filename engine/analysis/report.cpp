@@ -46,11 +46,11 @@ const std::string second_pass_constants = std::string(constants_head) + std::str
 
 void results_page(EngineState& s) { WRITE_HEADING(s, Heading::results); }
 
-void write_constants(EngineState& s, const LineResult& r) {
+void write_constants(EngineState& s, real omega, const LineResult& r) {
   const UnitLabels& l = s.report.LABELS;
   const auto& K = r.K;
   const auto& C = r.C;
-  write(s, s.run.OUTPUT_UNIT, first_pass_constants, hertz(r.omega), r.omega, K(1), l.trans_stiffness, K(2),
+  write(s, s.run.OUTPUT_UNIT, first_pass_constants, hertz(omega), omega, K(1), l.trans_stiffness, K(2),
         l.trans_stiffness, K(3), l.trans_stiffness, K(4), l.rot_stiffness, K(5), l.rot_stiffness, K(6),
         l.rot_stiffness, K(7), l.cross_stiffness, K(8), l.cross_stiffness, C(1), l.trans_damping, C(2),
         l.trans_damping, C(3), l.trans_damping, C(4), l.rot_damping, C(5), l.rot_damping, C(6), l.rot_damping,
@@ -79,10 +79,16 @@ void write_line_failure(EngineState& s, real omega, std::string_view reason) {
         hertz(omega), omega);
 }
 
+void write_time_history_failure(EngineState& s) {
+  write(s, s.run.OUTPUT_UNIT,
+        "(1X,'*** THE TIME HISTORY OF THE RESPONSE IS NOT A FINITE NUMBER ***',/,"
+        "1X,'*** ITS TIME STEPS ARE LEFT OUT OF THE RESULTS ***')");
+}
+
 void write_plot_count(EngineState& s, int lines) { write(s, plot_unit, "*", lines); }
 
 void write_plot_impedances(EngineState& s) {
-  const AnalysisWork& w = s.analysis;
+  const AnalysisWork& w = *s.analysis;
   int computed = 0;
   for (int L = 1; L <= w.LINES; ++L) computed += w.RESULTS(L).computed ? 1 : 0;
   write_plot_count(s, computed);
@@ -90,8 +96,8 @@ void write_plot_impedances(EngineState& s) {
   for (int L = 1; L <= w.LINES; ++L) {
     const LineResult& r = w.RESULTS(L);
     if (!r.computed) continue;
-    write(s, plot_unit, "(9(1X,E10.3))", r.omega, r.K.a);
-    write(s, plot_unit, "(9(1X,E10.3))", r.omega, r.C.a);
+    write(s, plot_unit, "(9(1X,E10.3))", w.FREQUENCIES(L), r.K.a);
+    write(s, plot_unit, "(9(1X,E10.3))", w.FREQUENCIES(L), r.C.a);
   }
 }
 
@@ -149,7 +155,7 @@ void write_spectrum_curve(EngineState& s, int dof) {
     write(s, s.run.OUTPUT_UNIT,
           "(/,/,15X,'RESPONSE SPECTRA CURVE OF ROTATION',/,15X,34('-'),/,15X,'FREQUENCY',14X,'ABOUT Y AXIS',/)");
   }
-  const AnalysisWork& w = s.analysis;
+  const AnalysisWork& w = *s.analysis;
   for (int L = 1; L <= w.LINES; ++L) {
     if (!w.RESULTS(L).computed) continue;
     write(s, s.run.OUTPUT_UNIT, "(15X,F7.2,15X,1PE12.6)", w.FREQUENCIES(L), w.RESULTS(L).RESPONSE(dof));

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "analysis/driver.h"
+#include "common/constants.h"
 #include "kernels/fft.h"
 #include "kernels/simpson.h"
 #include "kernels/solvers.h"
@@ -36,7 +37,7 @@ void subtract_inertia(Cmat6& B, const MassConstants& m, real omega) {
 }  // namespace
 
 bool line_response(EngineState& s, int L, real omega) {
-  AnalysisWork& w = s.analysis;
+  AnalysisWork& w = *s.analysis;
   LineResult& r = w.RESULTS(L);
   subtract_inertia(w.B, s.mass, omega);
   const LoadKind kind = load_kind(s);
@@ -50,10 +51,9 @@ bool line_response(EngineState& s, int L, real omega) {
   } else {
     for (int j = 0; j < 6; ++j) w.X[j + 6 * j] = 1.0f;
   }
-  int ier = 0;
   const MessageSink report = [&s, omega](std::string_view message) { write_line_failure(s, omega, message); };
-  LEQ2C(w.B.a, 6, 6, w.X, rhs, 6, 0, w.WA, w.WK, ier, report);
-  bool solved = ier != IER_SINGULAR;
+  // An improvement that did not settle still gives the best solution there is.
+  bool solved = LEQ2C(w.B.a, 6, 6, w.X, rhs, 6, 0, w.WA, w.WK, report) != SolveStatus::singular;
   if (solved && !finite(w.X, 6 * rhs)) {
     write_line_failure(s, omega, "*** THE RESPONSE OF THE FOOTING IS NOT A FINITE NUMBER ***");
     solved = false;
@@ -88,20 +88,19 @@ bool line_response(EngineState& s, int L, real omega) {
 }
 
 void harmonic_response(EngineState& s) {
-  const AnalysisWork& w = s.analysis;
+  const AnalysisWork& w = *s.analysis;
   results_page(s);
   write_harmonic_heading(s);
   for (int L = 1; L <= w.LINES; ++L) {
     const LineResult& r = w.RESULTS(L);
     if (!r.computed) continue;
-    const real omega = s.load.FREQ_MIN + static_cast<real>(L - 1) * w.STEP;
-    write_harmonic_row(s, omega, r.RESPONSE);
-    write_plot_response(s, omega, r.RESPONSE);
+    write_harmonic_row(s, w.FREQUENCIES(L), r.RESPONSE);
+    write_plot_response(s, w.FREQUENCIES(L), r.RESPONSE);
   }
 }
 
 void transient_response(EngineState& s) {
-  AnalysisWork& w = s.analysis;
+  AnalysisWork& w = *s.analysis;
   auto& Y = w.TIME_RESPONSE;
   const int n = s.load.POINTS;
   const int N = w.LINES;
@@ -131,9 +130,7 @@ void transient_response(EngineState& s) {
     for (int d = 0; d < 6; ++d) finite = finite && std::isfinite(Y(L)[d].real());
   }
   if (!finite) {
-    write(s, s.run.OUTPUT_UNIT,
-          "(1X,'*** THE TIME HISTORY OF THE RESPONSE IS NOT A FINITE NUMBER ***',/,"
-          "1X,'*** ITS TIME STEPS ARE LEFT OUT OF THE RESULTS ***')");
+    write_time_history_failure(s);
     return;
   }
   for (int L = 1; L <= n; ++L) {
@@ -144,10 +141,9 @@ void transient_response(EngineState& s) {
 }
 
 void random_response(EngineState& s) {
-  AnalysisWork& w = s.analysis;
+  AnalysisWork& w = *s.analysis;
   const int N = w.LINES;
   const real h = w.STEP;
-  constexpr real two_pi = 6.2831855f;
   results_page(s);
   write_peak_factor_heading(s);
   for (int d = 1; d <= 6; ++d) {
@@ -156,12 +152,13 @@ void random_response(EngineState& s) {
     real m0 = 0.0f, m2 = 0.0f;
     SIMPSON(&w.SAMPLES(1), N, h, m0);
     for (int L = 1; L <= N; ++L) {
-      const real f = s.load.FREQ_MIN + static_cast<real>(L - 1) * h;
+      const real f = w.FREQUENCIES(L);
       w.SAMPLES(L) = f * f * w.RESULTS(L).RESPONSE(d);
     }
     SIMPSON(&w.SAMPLES(1), N, h, m2);
     // The mean frequency of the response and the expected largest peak over
-    // the duration; with fewer than one expected crossing in the duration,
+    // the duration (Davenport's peak factor of a Gaussian process); with
+    // fewer than one expected crossing in the duration,
     // or no response, there is no peak factor.
     // Moments beyond single precision give no mean frequency either.
     real peak_factor = 0.0f;
@@ -174,7 +171,7 @@ void random_response(EngineState& s) {
         const real ln_crossings =
             std::isfinite(crossings) ? std::log(crossings) : std::log(s.load.DURATION) + std::log(fm);
         const real root = std::sqrt(2.0f * ln_crossings);
-        peak_factor = root + 0.5772f / root;
+        peak_factor = root + euler_gamma_four_places / root;
       }
     }
     const real maximum = peak_factor != 0.0f ? std::sqrt(m0) * peak_factor : 0.0f;

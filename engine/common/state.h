@@ -9,6 +9,10 @@
 // (see io/records.h for formats, items and read exits).
 #pragma once
 
+#ifdef ZAV_KERNEL_LAYER
+#error "the kernels take their inputs as arguments and do no I/O: no kernel includes the run state or the record layer"
+#endif
+
 #include <array>
 #include <cassert>
 #include <memory>
@@ -20,9 +24,6 @@
 #include "common/keywords.h"
 #include "common/types.h"
 #include "io/records.h"
-#include "kernels/fft.h"
-#include "kernels/group_impedance.h"
-#include "kernels/pile_impedance.h"
 
 namespace zav {
 
@@ -291,57 +292,12 @@ struct Load {
 // lines of a transient load of 1024 points.
 inline constexpr int MAX_LINES = MAX_TRANSIENT_POINTS / 2 + 1;
 
-// What one frequency line delivers to the plot data and the response tables.
-struct LineResult {
-  real omega = 0.0f;        // the circular frequency it was computed at
-  Array1<real, 8> K;        // KXX, KYY, KWW, KPPX, KPPY, KZT, KXP, KYP
-  Array1<real, 8> C;        // CXX, CYY, CWW, CPPX, CPPY, CZT, CXP, CYP
-  Array1<real, 6> RESPONSE; // harmonic moduli, or random response spectra
-  bool computed = false;    // false when the line's impedance or response failed
-};
-
-// Work data of the analysis, sized by the limits of a run; nothing of it is
-// allocated once the frequency loop has started.
-struct AnalysisWork {
-  int LINES = 0;          // N, the frequency lines
-  real STEP = 0.0f;       // harmonic and random step, 0 taken as 1
-  int SIDE_COUNT = 0;     // ns, the side layers of an embedded footing or cap
-  real omega1 = 0.0f;     // shear and compression frequencies of the stratum
-  real omegac = 0.0f;     // over the soil below (PILE, MULT)
-  // K at the base, B at the centre of gravity (then the dynamic matrix), A a
-  // scratch matrix, T the transfer from the base to the centre of gravity.
-  Cmat6 K, A, B;
-  Real6 T;
-  // The frequency list: the circular frequency of every line, 0.0001 where
-  // the line lies at or below 0.
-  Array1<real, MAX_LINES> FREQUENCIES;
-  Array1<LineResult, MAX_LINES> RESULTS;
-  // Response solve: right-hand sides (the identity for a random load), the
-  // solver's work.
-  cplx X[36] = {};
-  cplx WA[6 * 8] = {};
-  real WK[6] = {};
-  // Transient: per line L and degree of freedom the response to the load of
-  // the line, then the time history at time step L; the series of one degree
-  // of freedom being transformed.
-  Array1<std::array<cplx, 6>, MAX_TRANSIENT_POINTS> TIME_RESPONSE;
-  std::array<cplx, MAX_TRANSIENT_POINTS> SERIES{};
-  // Integrands of the spectral moments of a random response.
-  FftWork fft;
-  Array1<real, MAX_LINES> SAMPLES;
-
-  // Piles and multilayer columns, set once per run: the single-pile input,
-  // the radius and second-moment tables of its three calls and their head
-  // terms at the current line.
-  PileImpedanceInput PILE;
-  PileTable MEAN_RADIUS, RADIUS_X, RADIUS_Y, INERTIA_X, INERTIA_Y;
-  Array1<PileHeadTerms, 3> HEAD_TERMS;
-  // Pile groups: the pile positions, the interaction tables, the work of the
-  // group solve and what it reads, allocated before the loop of a PILE run.
-  std::array<real, MAX_PILES> PILE_X{}, PILE_Y{};
-  std::unique_ptr<GroupInteraction> PAIRS;
-  std::unique_ptr<GroupImpedanceWork> GROUP_WORK;
-  std::unique_ptr<GroupImpedanceContext> GROUP;
+// The analysis keeps what it derives in work data of its own (analysis/work.h),
+// created when the analysis starts; the run state holds it without knowing
+// the kernel types inside it.
+struct AnalysisWork;
+struct AnalysisWorkDeleter {
+  void operator()(AnalysisWork* w) const;
 };
 
 struct EngineState {
@@ -355,7 +311,7 @@ struct EngineState {
   MassConstants mass;
   Soil soil;
   Load load;
-  AnalysisWork analysis;
+  std::unique_ptr<AnalysisWork, AnalysisWorkDeleter> analysis;
 };
 
 template <class... A>

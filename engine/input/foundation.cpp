@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "common/constants.h"
 #include "input/input.h"
 #include "input/sections.h"
 
@@ -13,8 +14,6 @@ using section::Bound;
 using section::echo;
 using section::keyword;
 using section::out;
-
-constexpr real pi = 3.14159f;
 
 // A required word of the section was missing or wrong.
 void invalid_keyword(EngineState& s, const std::string& word, Keyword k, std::string_view what) {
@@ -213,10 +212,10 @@ void READ_GEOMETRY(EngineState& s) {
     f.R = f.radius;
   } else {
     const real a = f.side_a, b = f.side_b;
-    f.R0 = std::sqrt(a * b / pi);
-    f.R1 = std::pow(a * b * b * b / (3.0f * pi), 0.25f);
-    f.R2 = std::pow(a * a * a * b / (3.0f * pi), 0.25f);
-    f.R3 = std::pow(a * b * (a * a + b * b) / (6.0f * pi), 0.25f);
+    f.R0 = std::sqrt(a * b / pi_six_figures);
+    f.R1 = std::pow(a * b * b * b / (3.0f * pi_six_figures), 0.25f);
+    f.R2 = std::pow(a * a * a * b / (3.0f * pi_six_figures), 0.25f);
+    f.R3 = std::pow(a * b * (a * a + b * b) / (6.0f * pi_six_figures), 0.25f);
     f.STRATUM_RADII(1) = f.R0;
     f.STRATUM_RADII(2) = f.R0;
     f.STRATUM_RADII(3) = f.R1;

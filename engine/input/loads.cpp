@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "common/constants.h"
 #include "input/input.h"
 #include "input/sections.h"
 #include "kernels/fft.h"
@@ -111,7 +112,7 @@ bool read_harmonic(EngineState& s) {
   if (!finite) return false;
   if (!echo(s)) return true;
   // Circular frequencies are shown in Hz.
-  const real hz = 0.5f / 3.14f;
+  const real hz = 0.5f / deck_pi;
   const real fmax = ld.FREQ_MAX * hz, fmin = ld.FREQ_MIN * hz, fstep = ld.FREQ_STEP * hz;
   const auto& lab = s.report.LABELS;
   if (s.switches.HARMONIC_FORM == HarmonicForm::NON_QUADRATIC) {
@@ -173,7 +174,6 @@ bool read_transient(EngineState& s) {
     return false;
   }
   // Its frequency lines run to pi over the interval, as the analysis forms them.
-  constexpr real two_pi = 6.2831855f;
   if (!std::isfinite(two_pi * static_cast<real>(n / 2) / (static_cast<real>(n) * interval))) {
     write(s, out(s), "(/,/,1X,'ERROR - A TIME INTERVAL OF ',1PE10.3,' GIVES NO FINITE FREQUENCY')", interval);
     return false;

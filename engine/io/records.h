@@ -46,6 +46,10 @@
 // after the record written, as sequential files do.
 #pragma once
 
+#ifdef ZAV_KERNEL_LAYER
+#error "the kernels take their inputs as arguments and do no I/O: no kernel includes the run state or the record layer"
+#endif
+
 #include <array>
 #include <complex>
 #include <concepts>

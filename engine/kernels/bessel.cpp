@@ -8,11 +8,11 @@
 #include <cmath>
 #include <limits>
 
+#include "common/constants.h"
+
 namespace zav {
 namespace {
 
-constexpr real kEulerGamma = 0.5772157f;
-constexpr real kHalfPi = 1.5707964f;
 constexpr real kSwitchRadius = 9.0f;
 constexpr int kSeriesTerms = 50;
 constexpr int kAsymptoticTerms = 50;
@@ -35,8 +35,8 @@ bool prepare_k(const cplx& z, KPreparation& p) {
   if (p.r == 0.0f) p.r = std::hypot(z.real(), z.imag());
   if (!(p.r > 0.0f)) return false;
   p.w = z * 0.5f;
-  const real phi = p.w.real() == 0.0f ? kHalfPi : std::atan(p.w.imag() / p.w.real());
-  p.lambda = cplx(-(std::log(p.r * 0.5f) + kEulerGamma), -phi);
+  const real phi = p.w.real() == 0.0f ? half_pi : std::atan(p.w.imag() / p.w.real());
+  p.lambda = cplx(-(std::log(p.r * 0.5f) + euler_gamma), -phi);
   return true;
 }
 
@@ -51,7 +51,7 @@ cplx at_pole(const cplx& z) {
 // of 1/(8z), so S is real: the second-order term of the classical expansion
 // enters with its real part, and the later ones are negligible beyond |z| = 9.
 cplx k_asymptotic(const cplx& z, real m) {
-  const cplx q = std::sqrt(cplx(kHalfPi) / z);
+  const cplx q = std::sqrt(cplx(half_pi) / z);
   const cplx e = std::exp(-z);
   const cplx z8 = 8.0f * z;
   const cplx Q0 = 1.0f / z8;

@@ -9,10 +9,11 @@
 #include <cmath>
 #include <utility>
 
+#include "common/constants.h"
+
 namespace zav {
 namespace {
 
-constexpr real TWO_PI = 6.2831855f;
 constexpr real SIN60 = 0.8660254f;
 
 cplx times_i(cplx z) { return {-z.imag(), z.real()}; }
@@ -69,9 +70,9 @@ int factorize(int N, int* factor, int& nsq) {
 // which is where two radix-2 passes would leave them.
 void radix_pass(cplx* A, int N, int span, int f, real* wk) {
   const int sub = span / f;
-  const Rotation step(TWO_PI / static_cast<real>(span));
+  const Rotation step(two_pi / static_cast<real>(span));
 
-  const real theta = TWO_PI / static_cast<real>(f);
+  const real theta = two_pi / static_cast<real>(f);
   const real c72 = std::cos(theta);
   const real s72 = std::sin(theta);
   const real c144 = std::cos(2.0f * theta);
@@ -187,7 +188,7 @@ void radix_pass(cplx* A, int N, int span, int f, real* wk) {
             X(f - q) = even - times_i(odd);
           }
           if (twiddle) {
-            const Rotation by_w(TWO_PI * static_cast<real>(k) / static_cast<real>(span));
+            const Rotation by_w(two_pi * static_cast<real>(k) / static_cast<real>(span));
             cplx wq = w;
             for (int q = 1; q < f; ++q) {
               X(q) *= wq;

@@ -6,6 +6,8 @@
 #include <cassert>
 #include <cmath>
 
+#include "common/constants.h"
+
 namespace zav {
 namespace {
 
@@ -38,7 +40,8 @@ void FOOTING_IMPEDANCE_COEFFS(real a0, real nu, real D, real r0, real rx, real r
                               cplx& horizontal, cplx& vertical, cplx& rocking1, cplx& rocking2,
                               cplx& torsion) {
   // Coefficients fitted to the half-space solutions, one set below nu = 0.4
-  // and one for nearly incompressible soil.
+  // and one for nearly incompressible soil (Veletsos and Verbic 1973; torsion
+  // Veletsos and Nair 1974).
   const bool compressible = nu - 0.4f < 0.0f;
   const real C1 = compressible ? 0.65f : 0.6f;    // horizontal damping
   const real C2 = compressible ? 0.5f : 0.4f;     // rocking, first
@@ -75,7 +78,7 @@ void FOOTING_IMPEDANCE(real omega, real /*shape*/, real E, real H, real nu, real
   const real Vp = std::sqrt((lambda + 2.0f * G) / rho);
 
   // Frequency over the shear and the compression resonance of the stratum.
-  const real f = omega * 0.5f / 3.14159f;
+  const real f = omega * 0.5f / pi_six_figures;
   const real R = f / (Vs / (4.0f * H));
   const real Q = f / (Vp / (4.0f * H));
 
@@ -161,7 +164,6 @@ void LAYER_FREQUENCIES(int tip_switch, const LayerColumns& profile, const LayerC
   if (!(V < Vs_below)) return;
 
   // Quarter-wave resonance of the stratum on the stiffer soil below.
-  const real pi = std::acos(-1.0f);
   omega1 = pi * V / (2.0f * Htot);
   const real nu_c = nu_mean >= 0.5f ? 0.499f : nu_mean;
   omegac = omega1 * std::sqrt(2.0f * (1.0f - nu_c) / (1.0f - 2.0f * nu_c));

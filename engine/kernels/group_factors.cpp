@@ -4,6 +4,8 @@
 #include <cassert>
 #include <cmath>
 
+#include "common/constants.h"
+
 namespace zav {
 namespace {
 
@@ -321,7 +323,6 @@ GroupSetupStatus GROUP_INTERACTION_SETUP(const GroupInteractionInput& in, GroupI
   assert(in.element_inertia_x.size() >= std::min<std::size_t>(n_elements, 1));
   assert(in.element_inertia_y.size() >= std::min<std::size_t>(n_elements, 1));
 
-  const real pi = std::acos(-1.0f);
   const real g = in.gravity;
   const real L = in.pile_length;
 

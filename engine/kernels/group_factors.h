@@ -19,13 +19,15 @@ inline constexpr int GROUP_MAX_PILES = 500;
 // extended below 2 and above 10.
 void INTERP3(real y2, real y5, real y10, real x, real& result);
 
-// Static axial factor of two piles s/d apart, from fits at L/d = 10, 25, 50
-// and 100 with K = Ep A / (Es pi d^2/4), Eb/Es, the mean Poisson's ratio and
-// the tip diameter ratio db/d. Coincident piles (s/d = 0) get 1.
+// Static axial factor of two piles s/d apart, from fits to Poulos's charts of
+// the interaction factors of floating and end-bearing piles at L/d = 10, 25,
+// 50 and 100 with K = Ep A / (Es pi d^2/4), Eb/Es, the mean Poisson's ratio
+// and the tip diameter ratio db/d. Coincident piles (s/d = 0) get 1.
 void AXIAL_STATIC_FACTOR(real& alpha_v, real s_d, real L_d, real K, real Eb_Es, real nu_s, real db_d);
 
-// Static lateral factors (1 displacement under horizontal force, 2 coupling of
-// displacement and rotation, 3 rotation under moment) of a pair at `angle`
+// Static lateral factors, after Poulos's fits for laterally loaded pile pairs
+// (1 displacement under horizontal force, 2 coupling of displacement and
+// rotation, 3 rotation under moment), of a pair at `angle`
 // (radians) to the load direction, with the flexural stiffness ratio K_R and
 // the free-length ratio r. Coincident piles get 1.
 void LATERAL_STATIC_FACTORS(real s_d, real K_R, real angle, real r, real& alpha1, real& alpha2,

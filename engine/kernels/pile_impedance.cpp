@@ -214,10 +214,10 @@ void PILE_IMPEDANCE(const PileImpedanceInput& in, const PileTable& r, const Pile
   PileWork w;
 
   // Side reactions of the layers. Below the stratum's shear frequency every
-  // layer loses its horizontal radiation damping, so the first switch is set
-  // afresh for each layer (the side reaction uses it up).
-  const int first = omega <= in.omega1 ? 1 : 0;
-  const int second = omega <= in.omegac ? 1 : 0;
+  // layer loses its horizontal radiation damping, below its compression
+  // frequency its vertical one.
+  const bool below_shear = omega <= in.omega1;
+  const bool below_compression = omega <= in.omegac;
   for (int j = 1; j <= n; ++j) {
     assert(r(j) > 0.0f);
     w.G(j) = in.Vs(j) * in.Vs(j) * in.gamma(j) / g;
@@ -227,9 +227,8 @@ void PILE_IMPEDANCE(const PileImpedanceInput& in, const PileTable& r, const Pile
     const real nu_w = zone ? in.weak_nu(j) : in.nu(j);
     const real Dw = zone ? in.weak_D(j) : in.D(j);
     const real t = zone ? in.weak_t(j) : 0.0f;
-    int first_j = first;
     SIDE_SOIL_REACTION(a0, in.nu(j), in.D(j), m, nu_w, Dw, t, r(j), r(j), r(j), r(j), w.Su(j),
-                       w.Sw(j), w.Sr1(j), w.Sr2(j), w.St(j), first_j, second);
+                       w.Sw(j), w.Sr1(j), w.Sr2(j), w.St(j), below_shear, below_compression);
   }
 
   // The tip on the soil below; at or below the stratum's frequencies its

@@ -7,15 +7,14 @@
 #include <cmath>
 #include <limits>
 
+#include "common/constants.h"
 #include "kernels/bessel.h"
 #include "kernels/solvers.h"
 
 namespace zav {
 namespace {
 
-constexpr real kPi = 3.1415927f;
-constexpr real kTwoPi = 6.2831855f;
-constexpr real kRingPi = 3.7699115f;  // 1.2 pi, the ring stiffness factor
+constexpr real kRingPi = 1.2f * pi;  // the ring stiffness factor
 
 // Plane-strain reactions have no static limit (the displacement of an
 // infinite medium grows like ln r). Below these frequencies the horizontal
@@ -63,16 +62,16 @@ cplx horizontal_reaction(real abar, const cplx& s, real nu, real eta, cplx& x) {
     const cplx k1y = K1(y);
     const cplx numerator = 4.0f * k1y * k1x + x * k1y * k0x + y * k0y * k1x;
     const cplx denominator = y * k0y * k1x + x * k1y * k0x + x * y * k0y * k0x;
-    return -kPi * abar * abar * numerator / denominator;
+    return -pi * abar * abar * numerator / denominator;
   }
   // Incompressible soil: the compression wave has left the solution.
-  return -kPi * abar * abar * (4.0f * k1x + x * k0x) / (x * k0x);
+  return -pi * abar * abar * (4.0f * k1x + x * k0x) / (x * k0x);
 }
 
 // Vertical (antiplane) reaction at the dimensionless frequency b.
 cplx vertical_reaction(real b, const cplx& s, real D) {
   const cplx x = cplx(0.0f, b) / s;
-  return kTwoPi * cplx(1.0f, D) * x * K1(x) / K0(x);
+  return two_pi * cplx(1.0f, D) * x * K1(x) / K0(x);
 }
 
 // Antiplane reaction to rotation, 1 + x K0(x)/K1(x) with x = i a / s. Where
@@ -123,9 +122,7 @@ bool ring_term(const cplx& y, const cplx& mu, real rho_c, real eta, real lame, c
   A(4, 4) = rho_c * (k1so + so * k0so);
   cplx X[4] = {1.0f, 1.0f, 0.0f, 0.0f};
   real wk[4];
-  int ier = 0;
-  COMPLEX_LU_SOLVE(a, 4, 4, X, 1, 4, 0, wk, ier);
-  if (ier != 0) return false;
+  if (COMPLEX_LU_SOLVE(a, 4, 4, X, 1, 4, 0, wk) != SolveStatus::ok) return false;
 
   // Radial strain, shear strain and the difference of the two boundary
   // displacements at the cylinder, per unit displacement.
@@ -206,9 +203,8 @@ cplx zone_slope(ZoneMode mode, const cplx& Z2, real R, const cplx& k) {
 
 void SIDE_SOIL_REACTION(real a0, real nu, real D, real m, real /*nu_w*/, real Dw, real t, real r0,
                         real rx, real ry, real rt, cplx& horizontal, cplx& vertical,
-                        cplx& rocking_x, cplx& rocking_y, cplx& torsion, int& first_switch,
-                        int second_switch) {
-  if (first_switch < 0) first_switch = 0;
+                        cplx& rocking_x, cplx& rocking_y, cplx& torsion, bool below_shear,
+                        bool below_compression) {
   const bool zone = t > 0.0f && m <= kNoZoneRatio;
   if (a0 <= 0.0f || (zone && m <= 0.0f)) {
     horizontal = vertical = rocking_x = rocking_y = torsion = 0.0f;
@@ -230,12 +226,11 @@ void SIDE_SOIL_REACTION(real a0, real nu, real D, real m, real /*nu_w*/, real Dw
   const real abar = std::max(a, kHorizontalFloor);
   cplx x_last;
   cplx Su = horizontal_reaction(abar, s, nu, eta, x_last);
-  if (first_switch > 0) {
+  if (below_shear) {
     // Below the stratum's shear frequency nothing radiates: material damping
     // on the quasi-static stiffness.
     const cplx Su_floor = horizontal_reaction(kHorizontalFloor, s, nu, eta, x_last);
     Su = cplx(Su.real(), D * Su_floor.real());
-    first_switch = -1;
   } else if (a < kHorizontalFloor) {
     // Su is at the floor: radiation damping fades in linearly from a = 0.
     const real f = a / kHorizontalFloor;
@@ -248,7 +243,7 @@ void SIDE_SOIL_REACTION(real a0, real nu, real D, real m, real /*nu_w*/, real Dw
     const real b = std::max(a, kVerticalFloor);
     cplx Sw = vertical_reaction(b, s, D);
     if (a0 < kHorizontalFloor) Sw = cplx(Sw.real(), Sw.imag() * a0 / kHorizontalFloor);
-    if (second_switch >= 1) {
+    if (below_compression) {
       Sw = cplx(Sw.real(), D * vertical_reaction(kVerticalFloor, s, D).real());
     } else if (a < kVerticalBlend) {
       const real f = a / kVerticalBlend;
@@ -258,9 +253,9 @@ void SIDE_SOIL_REACTION(real a0, real nu, real D, real m, real /*nu_w*/, real Dw
     vertical = Sw;
 
     const cplx material = cplx(1.0f, D);
-    rocking_x = kPi * material * rotation_term(a0 * rx / r0, s);
-    rocking_y = kPi * material * rotation_term(a0 * ry / r0, s);
-    torsion = kTwoPi * material * (1.0f + rotation_term(a0 * rt / r0, s));
+    rocking_x = pi * material * rotation_term(a0 * rx / r0, s);
+    rocking_y = pi * material * rotation_term(a0 * ry / r0, s);
+    torsion = two_pi * material * (1.0f + rotation_term(a0 * rt / r0, s));
     return;
   }
 
@@ -284,14 +279,14 @@ void SIDE_SOIL_REACTION(real a0, real nu, real D, real m, real /*nu_w*/, real Dw
   const cplx Z2 = 1.0f - mu;
   const real b = std::max(a, kVerticalFloor);
   const cplx kv = cplx(0.0f, b) / (R * s);
-  cplx Sw = kTwoPi * zone_modulus * zone_slope(ZoneMode::vertical, Z2, R, kv);
+  cplx Sw = two_pi * zone_modulus * zone_slope(ZoneMode::vertical, Z2, R, kv);
   if (a0 < kHorizontalFloor) Sw = cplx(Sw.real(), Sw.imag() * a0 / kHorizontalFloor);
   vertical = Sw;
 
   const cplx kr = cplx(0.0f, a0) / s;
-  rocking_x = kPi * zone_modulus * zone_slope(ZoneMode::rocking, Z2, R, kr);
+  rocking_x = pi * zone_modulus * zone_slope(ZoneMode::rocking, Z2, R, kr);
   rocking_y = rocking_x;
-  torsion = kTwoPi * zone_modulus * (1.0f + zone_slope(ZoneMode::torsion, Z2, R, kr));
+  torsion = two_pi * zone_modulus * (1.0f + zone_slope(ZoneMode::torsion, Z2, R, kr));
 }
 
 }  // namespace zav

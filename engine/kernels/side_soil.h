@@ -20,15 +20,14 @@ namespace zav {
 // transmits nothing.
 //
 // The two switches remove the radiation part of the damping at low frequency,
-// when the soil is a stratum below its resonance: first_switch > 0 (omega at
-// or below the stratum's shear frequency) for the horizontal reaction,
-// second_switch >= 1 (at or below its compression frequency) for the vertical
-// one. A negative first_switch counts as 0 and is set to 0; a set first_switch
-// is used once and holds -1 on return, so a caller that keeps the variable
-// sets it again before the next call.
+// when the soil is a stratum below its resonance: below_shear (omega at or
+// below the stratum's shear frequency) for the horizontal reaction,
+// below_compression (at or below its compression frequency) for the vertical
+// one. They are inputs like the others: every call with the same arguments
+// gives the same reactions.
 void SIDE_SOIL_REACTION(real a0, real nu, real D, real m, real nu_w, real Dw, real t, real r0,
                         real rx, real ry, real rt, cplx& horizontal, cplx& vertical,
-                        cplx& rocking_x, cplx& rocking_y, cplx& torsion, int& first_switch,
-                        int second_switch);
+                        cplx& rocking_x, cplx& rocking_y, cplx& torsion, bool below_shear,
+                        bool below_compression);
 
 }  // namespace zav

@@ -52,21 +52,17 @@ void COMPLEX_ELIMINATE(int M, int N, int W, Mat<cplx> A, Mat<cplx> B) {
   }
 }
 
-void COMPLEX_LU_SOLVE(cplx* A, int N, int IA, cplx* B, int M, int IB, int IJOB, real* WK,
-                      int& IER) {
+SolveStatus COMPLEX_LU_SOLVE(cplx* A, int N, int IA, cplx* B, int M, int IB, int IJOB,
+                             real* WK) {
   assert(N >= 1 && IA >= N && IJOB >= 0 && IJOB <= 2 && WK);
   assert(IJOB == 1 || (B && M >= 0 && IB >= N));
-  IER = 0;
   const Mat<cplx> a{A, IA};
   if (IJOB != 2) {
     // Row scales: the reciprocal of each row's largest modulus.
     for (int i = 1; i <= N; ++i) {
       real big = 0.0f;
       for (int j = 1; j <= N; ++j) big = std::max(big, modulus(a(i, j)));
-      if (big == 0.0f) {
-        IER = IER_SINGULAR;
-        return;
-      }
+      if (big == 0.0f) return SolveStatus::singular;
       WK[i - 1] = 1.0f / big;
     }
     for (int k = 1; k <= N; ++k) {
@@ -82,10 +78,7 @@ void COMPLEX_LU_SOLVE(cplx* A, int N, int IA, cplx* B, int M, int IB, int IJOB, 
       // Negligible against the order, compared in extended precision: only a
       // pivot that vanishes to working accuracy counts as singular.
       const long double order = N;
-      if (static_cast<long double>(p) + order == order) {
-        IER = IER_SINGULAR;
-        return;
-      }
+      if (static_cast<long double>(p) + order == order) return SolveStatus::singular;
       if (pivot != k) {
         for (int j = 1; j <= N; ++j) std::swap(a(k, j), a(pivot, j));
         WK[pivot - 1] = WK[k - 1];  // the scale travels with its row
@@ -98,7 +91,7 @@ void COMPLEX_LU_SOLVE(cplx* A, int N, int IA, cplx* B, int M, int IB, int IJOB, 
       }
     }
   }
-  if (IJOB == 1) return;
+  if (IJOB == 1) return SolveStatus::ok;
   for (int col = 0; col < M; ++col) {
     cplx* b = B + static_cast<long>(col) * IB;
     for (int k = 1; k <= N; ++k) {
@@ -113,13 +106,13 @@ void COMPLEX_LU_SOLVE(cplx* A, int N, int IA, cplx* B, int M, int IB, int IJOB, 
       b[i - 1] = b[i - 1] / a(i, i);
     }
   }
+  return SolveStatus::ok;
 }
 
-void LEQ2C(const cplx* A, int N, int IA, cplx* B, int M, int IB, int IJOB, cplx* WA, real* WK,
-           int& IER, const MessageSink& report) {
+SolveStatus LEQ2C(const cplx* A, int N, int IA, cplx* B, int M, int IB, int IJOB, cplx* WA,
+                  real* WK, const MessageSink& report) {
   assert(N >= 1 && IA >= N && IJOB >= 0 && IJOB <= 2 && WA && WK);
   assert(IJOB == 1 || (B && M >= 0 && IB >= N));
-  IER = 0;
   const Mat<const cplx> a{A, IA};
   const Mat<cplx> factors{WA, N};
   cplx* x = WA + static_cast<long>(N) * N;
@@ -127,18 +120,18 @@ void LEQ2C(const cplx* A, int N, int IA, cplx* B, int M, int IB, int IJOB, cplx*
   if (IJOB != 2) {
     for (int j = 1; j <= N; ++j)
       for (int i = 1; i <= N; ++i) factors(i, j) = a(i, j);
-    COMPLEX_LU_SOLVE(WA, N, N, nullptr, 0, N, 1, WK, IER);
-    if (IER != 0) {
+    if (COMPLEX_LU_SOLVE(WA, N, N, nullptr, 0, N, 1, WK) != SolveStatus::ok) {
       if (report) report(LEQ2C_ERROR_MESSAGE);
-      return;
+      return SolveStatus::singular;
     }
-    if (IJOB == 1) return;
+    if (IJOB == 1) return SolveStatus::ok;
   }
-  int solve_ier = 0;
+  SolveStatus status = SolveStatus::ok;
   for (int col = 0; col < M; ++col) {
     cplx* b = B + static_cast<long>(col) * IB;
     std::copy(b, b + N, x);
-    COMPLEX_LU_SOLVE(WA, N, N, x, 1, N, 2, WK, solve_ier);
+    // A solve with the factors already formed (IJOB 2) always ends ok.
+    (void)COMPLEX_LU_SOLVE(WA, N, N, x, 1, N, 2, WK);
     real x_norm = max_part(x, N);
     if (x_norm != 0.0f) {
       bool settled = false;
@@ -151,7 +144,7 @@ void LEQ2C(const cplx* A, int N, int IA, cplx* B, int M, int IB, int IJOB, cplx*
             r -= std::complex<double>(a(i, j)) * std::complex<double>(x[j - 1]);
           d[i - 1] = cplx(r);
         }
-        COMPLEX_LU_SOLVE(WA, N, N, d, 1, N, 2, WK, solve_ier);
+        (void)COMPLEX_LU_SOLVE(WA, N, N, d, 1, N, 2, WK);
         for (int i = 0; i < N; ++i) x[i] = x[i] + d[i];
         const real d_norm = max_part(d, N);
         x_norm = max_part(x, N);
@@ -159,10 +152,11 @@ void LEQ2C(const cplx* A, int N, int IA, cplx* B, int M, int IB, int IJOB, cplx*
         const real sum = x_norm + d_norm;
         settled = sum == x_norm;
       }
-      if (!settled) IER = IER_NO_CONVERGENCE;
+      if (!settled) status = SolveStatus::no_convergence;
     }
     std::copy(x, x + N, b);
   }
+  return status;
 }
 
 }  // namespace zav

@@ -10,9 +10,17 @@
 
 namespace zav {
 
-// Error codes IER of the solvers.
-inline constexpr int IER_SINGULAR = 129;        // a zero row or a negligible pivot
-inline constexpr int IER_NO_CONVERGENCE = 130;  // iterative improvement did not settle
+// How a solve ended, as every kernel that can fail says it: a status it
+// returns. The values are the solvers' error codes IER.
+enum class SolveStatus {
+  ok = 0,
+  singular = 129,        // a zero row or a negligible pivot
+  no_convergence = 130,  // iterative improvement did not settle
+};
+
+// The code of a singular matrix for COMPLEX_GAUSS_JORDAN, which still gives
+// its status as the integer IER.
+inline constexpr int IER_SINGULAR = static_cast<int>(SolveStatus::singular);
 
 // The report line of LEQ2C when the matrix cannot be factored.
 inline constexpr std::string_view LEQ2C_ERROR_MESSAGE = "ERROR ENCOUNTERED IN LEQ2C SUBROUTINE";
@@ -34,21 +42,21 @@ void COMPLEX_ELIMINATE(int M, int N, int W, Mat<cplx> A, Mat<cplx> B);
 // pivoting. IJOB 0: factor and solve; 1: factor only; 2: solve with the
 // factors already in A. On factoring, A is replaced by L (below the diagonal,
 // unit diagonal) and U, and WK (at least N reals) keeps the pivot row of each
-// column. IER = 0 on success, IER_SINGULAR when a row is all zero or a pivot
-// is negligible against the order N; B is then unchanged.
-void COMPLEX_LU_SOLVE(cplx* A, int N, int IA, cplx* B, int M, int IB, int IJOB, real* WK,
-                      int& IER);
+// column. ok on success, singular when a row is all zero or a pivot is
+// negligible against the order N; B is then unchanged.
+[[nodiscard]] SolveStatus COMPLEX_LU_SOLVE(cplx* A, int N, int IA, cplx* B, int M, int IB, int IJOB,
+                                           real* WK);
 
 // A X = B as COMPLEX_LU_SOLVE, with iterative improvement of each solution
 // (residuals accumulated in double precision); A is left unchanged. WA is
 // complex work of at least N (N + 2) values: the factors (leading dimension
 // N), then two vectors; WK at least N reals. IJOB 0: factor and solve;
 // 1: factor only; 2: solve with the factors already in WA and WK.
-// IER = IER_SINGULAR when A cannot be factored: LEQ2C_ERROR_MESSAGE goes to
-// report and B is unchanged. IER = IER_NO_CONVERGENCE when the improvement
-// of some right-hand side did not settle within 50 steps: every right-hand
-// side is still solved and improved as far as it went.
-void LEQ2C(const cplx* A, int N, int IA, cplx* B, int M, int IB, int IJOB, cplx* WA, real* WK,
-           int& IER, const MessageSink& report = {});
+// singular when A cannot be factored: LEQ2C_ERROR_MESSAGE goes to report and
+// B is unchanged. no_convergence when the improvement of some right-hand side
+// did not settle within 50 steps: every right-hand side is still solved and
+// improved as far as it went.
+[[nodiscard]] SolveStatus LEQ2C(const cplx* A, int N, int IA, cplx* B, int M, int IB, int IJOB,
+                                cplx* WA, real* WK, const MessageSink& report = {});
 
 }  // namespace zav

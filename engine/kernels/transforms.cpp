@@ -4,6 +4,8 @@
 #include <cassert>
 #include <cmath>
 
+#include "common/constants.h"
+
 namespace zav {
 
 void COMPLEX_TRANSFORM_6(const Cmat6& K, Mat<const real> T, Cmat6& R, int n) {
@@ -30,7 +32,6 @@ void COMPLEX_TRANSFORM_6(const Cmat6& K, Mat<const real> T, Cmat6& R, int n) {
 
 void BATTER_TRANSFORM(const Cmat6& K, int pile, Cmat6& R, Mat<const real> angles) {
   assert(pile >= 1 && pile <= angles.ld);
-  constexpr real pi = 3.1415927f;
   real t[36] = {};
   const Mat<real> T{t, 6};
   for (int r = 1; r <= 3; ++r) {

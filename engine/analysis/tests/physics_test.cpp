@@ -275,34 +275,47 @@ TEST_F(DeckValues, StayAsReadThroughTheAnalysis) {
   EXPECT_FLOAT_EQ(s->soil.SIDE_LAYERS(2).weak_thickness, 0.1f);
 }
 
-class EmbeddedConstants : public DeckRun, public ::testing::WithParamInterface<bool> {};
+// The embedment factors of the horizontal and rocking constants, worked by
+// hand for the two embedded footings of embedded(): e = D / R0 and nu = 0.33
+// of the soil below, 2 - nu = 1.67, 1 - nu = 0.67. The stratum's footing is
+// embedded 0.8 of its radius 2.5, e = 0.32:
+//   fh = 1 + 0.55 1.67 0.32                                  = 1.29392
+//   fr = (1 + 1.9 1.67 0.32) / sqrt(fh)   = 2.01536 / 1.137506  = 1.771736
+//   ch = 1 + 1.2 0.67 0.32 + 0.2 1.67 0.32^3 = 1 + 0.25728 + 0.0109445 = 1.268225
+//   cr = (1 + 0.7 0.67 0.32 + 0.6 1.67 0.32^3) / sqrt(fh) = 1.182914 / 1.137506 = 1.039918
+// The half-space footing has side layers 0.5 and 0.7 deep, e = 1.2 / 2.5 = 0.48.
+struct EmbeddedRow {
+  const char* name;
+  bool stratum;
+  double e;               // the embedment ratio of the footing
+  double fh, fr, ch, cr;  // the factors of KXX and KYY, KPPX and KPPY, CXX and CYY, CPPX and CPPY
+};
+
+std::ostream& operator<<(std::ostream& os, const EmbeddedRow& r) { return os << r.name; }
+
+class EmbeddedConstants : public DeckRun, public ::testing::WithParamInterface<EmbeddedRow> {};
 
 // The second pass concentrates the embedment in the horizontal and rocking
-// constants of the surface footing: with e = D / R0 and nu of the soil below,
-// KXX and KYY times 1 + 0.55 (2 - nu) e, KPPX and KPPY times
-// (1 + 1.9 (2 - nu) e) / sqrt(fh), the dampings by their own factors; KWW,
-// KZT and their dampings stay.
+// constants of the surface footing; KWW, KZT and their dampings stay.
 TEST_P(EmbeddedConstants, AreTheSurfaceConstantsTimesTheEmbedmentFactors) {
-  const bool stratum = GetParam();
-  Footing f = embedded(stratum);
+  const EmbeddedRow& row = GetParam();
+  Footing f = embedded(row.stratum);
   const Lines load = harmonic_load(94.2, 31.4, 31.4, {0, 0, 1, 0, 0, 0});
   ASSERT_EQ(run(footing_deck(f, load)), 0);
   const auto special = constants_tables(report, 2);
   double D = f.E;
-  if (!stratum) {
+  if (!row.stratum) {
     D = 0;
     for (const auto& l : f.sides) D += l.h;
     f.sides.clear();  // the surface footing
   }
+  ASSERT_NEAR(D / f.radius, row.e, 1e-12) << "the footing the factors were worked for";
   ASSERT_EQ(run(footing_deck(f, load)), 0);
   const auto surface = constants_tables(report, 1);
   ASSERT_EQ(special.size(), 3u);
   ASSERT_EQ(surface.size(), special.size());
-  const double e = D / f.radius, nu = f.nu;
-  const double fh = 1 + 0.55 * (2 - nu) * e, fr = (1 + 1.9 * (2 - nu) * e) / std::sqrt(fh);
-  const double ch = 1 + 1.2 * (1 - nu) * e + 0.2 * (2 - nu) * e * e * e;
-  const double cr = (1 + 0.7 * (1 - nu) * e + 0.6 * (2 - nu) * e * e * e) / std::sqrt(fh);
-  const double factor_K[6] = {fh, fh, 1, fr, fr, 1}, factor_C[6] = {ch, ch, 1, cr, cr, 1};
+  const double factor_K[6] = {row.fh, row.fh, 1, row.fr, row.fr, 1};
+  const double factor_C[6] = {row.ch, row.ch, 1, row.cr, row.cr, 1};
   for (std::size_t L = 0; L < special.size(); ++L) {
     for (std::size_t k = 0; k < 6; ++k) {
       SCOPED_TRACE("line " + std::to_string(L + 1) + ", constant " + std::to_string(k + 1));
@@ -312,8 +325,12 @@ TEST_P(EmbeddedConstants, AreTheSurfaceConstantsTimesTheEmbedmentFactors) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(HalfSpaceAndStratum, EmbeddedConstants, ::testing::Bool(),
-                         [](const auto& info) { return info.param ? "Stratum" : "HalfSpaceSideSoil"; });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(HalfSpaceAndStratum, EmbeddedConstants, ::testing::Values(
+  EmbeddedRow{"Stratum",           true,  0.32, 1.29392, 1.771736, 1.268225, 1.039918},
+  EmbeddedRow{"HalfSpaceSideSoil", false, 0.48, 1.44088, 2.101891, 1.422858, 1.112938}),
+  [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 struct TransientRow {
   const char* name;

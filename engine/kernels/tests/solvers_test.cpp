@@ -193,17 +193,13 @@ TEST_P(LuSolve, SmallResidualAndFactorsReused) {
   const auto [A, B] = random_system(row, 2.0f);
   Dense lu = A, X = B;
   std::vector<real> wk(row.N);
-  int ier = -1;
-  COMPLEX_LU_SOLVE(lu.a.data(), row.N, row.IA, X.a.data(), row.M, row.IB, 0, wk.data(), ier);
-  ASSERT_EQ(ier, 0);
+  ASSERT_EQ(COMPLEX_LU_SOLVE(lu.a.data(), row.N, row.IA, X.a.data(), row.M, row.IB, 0, wk.data()), SolveStatus::ok);
   for (int k = 1; k <= row.M; ++k) EXPECT_LE(backward_error(A, B, X, k), 1e-6);
 
   // Factor once, then solve with the kept factors: the same numbers.
   Dense lu2 = A, X2 = B;
-  COMPLEX_LU_SOLVE(lu2.a.data(), row.N, row.IA, nullptr, 0, row.IB, 1, wk.data(), ier);
-  ASSERT_EQ(ier, 0);
-  COMPLEX_LU_SOLVE(lu2.a.data(), row.N, row.IA, X2.a.data(), row.M, row.IB, 2, wk.data(), ier);
-  ASSERT_EQ(ier, 0);
+  ASSERT_EQ(COMPLEX_LU_SOLVE(lu2.a.data(), row.N, row.IA, nullptr, 0, row.IB, 1, wk.data()), SolveStatus::ok);
+  ASSERT_EQ(COMPLEX_LU_SOLVE(lu2.a.data(), row.N, row.IA, X2.a.data(), row.M, row.IB, 2, wk.data()), SolveStatus::ok);
   EXPECT_EQ(X2.a, X.a);
 }
 
@@ -240,8 +236,8 @@ Dense vector(std::initializer_list<cplx> values) {
 struct SmallRow {
   const char* what;
   Dense A, b;
-  int ier;
-  std::vector<cplx> x;  // expected when ier is 0
+  SolveStatus status;
+  std::vector<cplx> x;  // expected when the status is ok
 };
 
 void PrintTo(const SmallRow& r, std::ostream* os) { *os << r.what; }
@@ -252,10 +248,8 @@ TEST_P(LuSolveSmall, SolutionOrSingular) {
   const SmallRow& row = GetParam();
   Dense lu = row.A, x = row.b;
   std::vector<real> wk(row.A.n);
-  int ier = -1;
-  COMPLEX_LU_SOLVE(lu.a.data(), row.A.n, row.A.n, x.a.data(), 1, row.A.n, 0, wk.data(), ier);
-  EXPECT_EQ(ier, row.ier);
-  if (row.ier != 0) {
+  EXPECT_EQ(COMPLEX_LU_SOLVE(lu.a.data(), row.A.n, row.A.n, x.a.data(), 1, row.A.n, 0, wk.data()), row.status);
+  if (row.status != SolveStatus::ok) {
     EXPECT_EQ(x.a, row.b.a) << "the right-hand side stays as it was";
     return;
   }
@@ -266,34 +260,35 @@ TEST_P(LuSolveSmall, SolutionOrSingular) {
 }
 
 const cplx k0(0.0f), k1(1.0f), k2(2.0f), k4(4.0f);
+constexpr SolveStatus ok = SolveStatus::ok, singular = SolveStatus::singular;
 const float k2m23 = std::ldexp(1.0f, -23);
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Cases, LuSolveSmall, ::testing::Values(
   SmallRow{"1 by 1 gives b / a",
-           matrix(1, {cplx(3, 4)}),                       vector({cplx(-1, 7)}),           0,   {cplx(-1, 7) / cplx(3, 4)}},
+           matrix(1, {cplx(3, 4)}),                       vector({cplx(-1, 7)}),           ok,  {cplx(-1, 7) / cplx(3, 4)}},
   SmallRow{"a zero first pivot needs the exchange",
-           matrix(2, {k0, k1, k1, k0}),                   vector({cplx(2, 1), cplx(3, -1)}), 0, {cplx(3, -1), cplx(2, 1)}},
+           matrix(2, {k0, k1, k1, k0}),                   vector({cplx(2, 1), cplx(3, -1)}), ok, {cplx(3, -1), cplx(2, 1)}},
   // Scaled, the first row's pivot is 1e-10 of its row: the second row is
   // chosen, where plain partial pivoting would take the first and lose x1.
   SmallRow{"rows of very different scale",
-           matrix(2, {cplx(1.5f), cplx(1.5e10f), k1, k1}), vector({cplx(1.5e10f), k2}),    0,   {k1, k1}},
+           matrix(2, {cplx(1.5f), cplx(1.5e10f), k1, k1}), vector({cplx(1.5e10f), k2}),    ok,  {k1, k1}},
   // The third row is taken first and changes place with the first; the
   // first row's small scale must travel with it, or it wins the second
   // column against the second row.
   SmallRow{"a row's scale follows it through an exchange",
            matrix(3, {k0, cplx(1.5f), cplx(1.5e10f), k0, k1, k1, k1, k0, k0}),
-                                                          vector({cplx(1.5e10f), k2, k1}), 0,   {k1, k1, k1}},
+                                                          vector({cplx(1.5e10f), k2, k1}), ok,  {k1, k1, k1}},
   // Against the order 2 a pivot of 2^-23 vanishes in single precision, not
   // in the working precision of the comparison: a genuine, if small, pivot.
   SmallRow{"a small genuine pivot",
-           matrix(2, {k1, k1, k1, cplx(1.0f + k2m23)}),   vector({k1, cplx(1.0f + k2m23)}), 0,  {k0, k1}},
+           matrix(2, {k1, k1, k1, cplx(1.0f + k2m23)}),   vector({k1, cplx(1.0f + k2m23)}), ok, {k0, k1}},
   SmallRow{"an all-zero row",
-           matrix(2, {k1, k2, k0, k0}),                   vector({k1, k1}),                129, {}},
+           matrix(2, {k1, k2, k0, k0}),                   vector({k1, k1}),                singular, {}},
   SmallRow{"a first column of zeros",
-           matrix(2, {k0, k1, k0, k2}),                   vector({k1, k1}),                129, {}},
+           matrix(2, {k0, k1, k0, k2}),                   vector({k1, k1}),                singular, {}},
   SmallRow{"a pivot that cancels exactly",
-           matrix(2, {k1, k2, k2, k4}),                   vector({k1, k1}),                129, {}}));
+           matrix(2, {k1, k2, k2, k4}),                   vector({k1, k1}),                singular, {}}));
 // clang-format on
 
 // A zero row is found before any elimination: A is left as it was.
@@ -302,9 +297,7 @@ TEST(LuSolveSingular, ZeroRowLeavesTheMatrix) {
   const Dense original = A;
   Dense b = vector({k1, k1, k1});
   std::vector<real> wk(3);
-  int ier = 0;
-  COMPLEX_LU_SOLVE(A.a.data(), 3, 3, b.a.data(), 1, 3, 0, wk.data(), ier);
-  EXPECT_EQ(ier, IER_SINGULAR);
+  EXPECT_EQ(COMPLEX_LU_SOLVE(A.a.data(), 3, 3, b.a.data(), 1, 3, 0, wk.data()), SolveStatus::singular);
   EXPECT_EQ(A.a, original.a);
 }
 
@@ -313,17 +306,17 @@ TEST(LuSolveSingular, ZeroRowLeavesTheMatrix) {
 
 struct Leq2cRun {
   Dense X;
-  int ier;
+  SolveStatus status;
   std::vector<std::string> messages;
 };
 
 Leq2cRun leq2c(const Dense& A, const Dense& B, int M) {
   const int N = A.n;
-  Leq2cRun run{B, -1, {}};
+  Leq2cRun run{B, SolveStatus::ok, {}};
   std::vector<cplx> wa(static_cast<size_t>(N) * (N + 2));
   std::vector<real> wk(N);
-  LEQ2C(A.a.data(), N, A.ld, run.X.a.data(), M, B.ld, 0, wa.data(), wk.data(), run.ier,
-        [&run](std::string_view line) { run.messages.emplace_back(line); });
+  run.status = LEQ2C(A.a.data(), N, A.ld, run.X.a.data(), M, B.ld, 0, wa.data(), wk.data(),
+                     [&run](std::string_view line) { run.messages.emplace_back(line); });
   return run;
 }
 
@@ -337,7 +330,7 @@ TEST_P(Leq2cRandom, SolutionToSinglePrecision) {
   const auto [A, B] = random_system(row, 1.0f);
   const Dense A_before = A;
   const Leq2cRun run = leq2c(A, B, row.M);
-  EXPECT_EQ(run.ier, 0);
+  EXPECT_EQ(run.status, SolveStatus::ok);
   EXPECT_TRUE(run.messages.empty());
   EXPECT_EQ(A.a, A_before.a);
   for (int k = 1; k <= row.M; ++k) {
@@ -364,13 +357,11 @@ TEST(Leq2cImprovement, RecoversWhatThePlainSolveLoses) {
 
   Dense lu = A, plain = B;
   std::vector<real> wk(5);
-  int ier = -1;
-  COMPLEX_LU_SOLVE(lu.a.data(), 5, 5, plain.a.data(), 1, 5, 0, wk.data(), ier);
-  ASSERT_EQ(ier, 0);
+  ASSERT_EQ(COMPLEX_LU_SOLVE(lu.a.data(), 5, 5, plain.a.data(), 1, 5, 0, wk.data()), SolveStatus::ok);
   EXPECT_GT(solution_error(plain, 1, exact), 1e-5) << "the case must need the improvement";
 
   const Leq2cRun run = leq2c(A, B, 1);
-  EXPECT_EQ(run.ier, 0);
+  EXPECT_EQ(run.status, SolveStatus::ok);
   EXPECT_LE(solution_error(run.X, 1, exact), 3e-7);
 }
 
@@ -381,7 +372,7 @@ TEST(Leq2cImprovement, NoConvergenceStillSolvesEveryColumn) {
   std::mt19937 gen(5);
   const Dense B = random_rhs(gen, 9, 9, 3);
   const Leq2cRun run = leq2c(A, B, 3);
-  EXPECT_EQ(run.ier, IER_NO_CONVERGENCE);
+  EXPECT_EQ(run.status, SolveStatus::no_convergence);
   EXPECT_TRUE(run.messages.empty());
   for (int k = 1; k <= 3; ++k) {
     SCOPED_TRACE(::testing::Message() << "right-hand side " << k);
@@ -393,7 +384,7 @@ TEST(Leq2cSingular, ReportsAndLeavesTheRightHandSides) {
   const Dense A = matrix(3, {k1, k2, k1, k0, k0, k0, k2, k1, k1});
   const Dense B = vector({k1, k2, cplx(3.0f)});
   const Leq2cRun run = leq2c(A, B, 1);
-  EXPECT_EQ(run.ier, IER_SINGULAR);
+  EXPECT_EQ(run.status, SolveStatus::singular);
   EXPECT_EQ(run.messages, std::vector<std::string>{"ERROR ENCOUNTERED IN LEQ2C SUBROUTINE"});
   EXPECT_EQ(run.X.a, B.a);
 }
@@ -403,9 +394,7 @@ TEST(Leq2cSingular, WithoutASink) {
   Dense X = vector({k1, k1});
   std::vector<cplx> wa(2 * 4);
   std::vector<real> wk(2);
-  int ier = 0;
-  LEQ2C(A.a.data(), 2, 2, X.a.data(), 1, 2, 0, wa.data(), wk.data(), ier);
-  EXPECT_EQ(ier, IER_SINGULAR);
+  EXPECT_EQ(LEQ2C(A.a.data(), 2, 2, X.a.data(), 1, 2, 0, wa.data(), wk.data()), SolveStatus::singular);
 }
 
 TEST(Leq2cEdges, ZeroRightHandSideAndFactorsReused) {
@@ -414,19 +403,16 @@ TEST(Leq2cEdges, ZeroRightHandSideAndFactorsReused) {
   Dense B = random_rhs(gen, 6, 6, 3);
   for (int i = 1; i <= 6; ++i) B(i, 2) = k0;
   const Leq2cRun once = leq2c(A, B, 3);
-  ASSERT_EQ(once.ier, 0);
+  ASSERT_EQ(once.status, SolveStatus::ok);
   for (int i = 1; i <= 6; ++i) EXPECT_EQ(once.X(i, 2), k0);
 
   // Factor only, then solve column by column with the kept factors.
   std::vector<cplx> wa(6 * 8);
   std::vector<real> wk(6);
-  int ier = -1;
-  LEQ2C(A.a.data(), 6, 6, nullptr, 0, 6, 1, wa.data(), wk.data(), ier);
-  ASSERT_EQ(ier, 0);
+  ASSERT_EQ(LEQ2C(A.a.data(), 6, 6, nullptr, 0, 6, 1, wa.data(), wk.data()), SolveStatus::ok);
   Dense X = B;
   for (int k = 0; k < 3; ++k) {
-    LEQ2C(A.a.data(), 6, 6, X.a.data() + 6 * k, 1, 6, 2, wa.data(), wk.data(), ier);
-    EXPECT_EQ(ier, 0);
+    EXPECT_EQ(LEQ2C(A.a.data(), 6, 6, X.a.data() + 6 * k, 1, 6, 2, wa.data(), wk.data()), SolveStatus::ok);
   }
   EXPECT_EQ(X.a, once.X.a);
 }
