@@ -43,7 +43,8 @@ struct RunFiles {
 };
 
 // What FOUN and LOAD choose, by the codes of the input status table (0 before
-// the section gave it). Plain enumerations: the driver compares them as codes.
+// the section gave it). Plain enumerations: the pile set-up of the analysis
+// compares them as codes.
 enum FoundationType : int { NO_FOUNDATION_TYPE = 0, PILE = 1, HALF = 2, STRA = 3, MULT = 4 };
 enum LoadKind : int { NO_LOAD_KIND = 0, TRANSIENT = 1, RANDOM = 2, HARMONIC = 3 };
 enum class Geometry : int { none = 0, circle = 1, rectangle = 2 };
@@ -78,15 +79,17 @@ struct RecordReader {
   std::array<std::string, 20> text_buffer;
 };
 
-// The choices among switches of more than two values, by their codes.
-enum PrintWidth : int { NARROW = 1, WIDE = 2 };
+// The choices of the switches that are no on-off flags, by their codes. The
+// soil medium is a plain enumeration, as the foundation type is: the pile
+// set-up compares it as a code.
+enum class PrintWidth : int { narrow = 1, wide = 2 };
 enum SoilMedium : int { LAYERED = 1, PARABOLIC = 2 };
-enum HarmonicForm : int { NON_QUADRATIC = 1, QUADRATIC = 2 };
+enum class HarmonicForm : int { non_quadratic = 1, quadratic = 2 };
 
 // Switches of a run, set to their defaults by INIT_DEFAULTS and changed by the
 // keyword loop and the section readers.
 struct Switches {
-  PrintWidth PRINT_WIDTH = NARROW;  // NARR, WIDE (no output depends on it)
+  PrintWidth PRINT_WIDTH = PrintWidth::narrow;  // NARR, WIDE (no output depends on it)
   int ECHO_FLAG = 1;          // 1: the section readers echo their input
   int MATRIX_PRINT_FLAG = 0;  // 1: stiffness and damping tables, impedance plot records
   int DIMENSIONLESS_FLAG = 0; // DIME (echoed only)
@@ -97,7 +100,7 @@ struct Switches {
   int WEAK_ZONE = 0;          // 1: weakened zone around the piles or the footing
   int EMBEDMENT = 0;          // 1: side layers of the pile cap (EMBE)
   int SIDE_CAP = 0;           // 1: weakened side layers of the pile cap (SIDE)
-  HarmonicForm HARMONIC_FORM = NON_QUADRATIC;  // of a harmonic load (NONQ, QUAD)
+  HarmonicForm HARMONIC_FORM = HarmonicForm::non_quadratic;  // of a harmonic load (NONQ, QUAD)
 };
 
 // Unit labels of the report, each held at its field width.

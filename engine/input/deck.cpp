@@ -42,16 +42,16 @@ void READ_DECK(EngineState& s, int& stop) {
       return;
     }
     FIND_KEYWORD(s, word, k);
-    using enum Keyword;
+    using enum Keyword;  // PILE, HALF, ... below are the keywords, not the foundation types
     switch (k) {
       // Words of no effect here.
       case BLANK: case LONG: case SHOR: case STAT: case DYNA: case SPARE1: case SPARE2:
         break;
       case WIDE:
-        s.switches.PRINT_WIDTH = PrintWidth::WIDE;
+        s.switches.PRINT_WIDTH = PrintWidth::wide;
         write(s, out, "(/,/,1X,'WIDE PRINTOUT FOR HARMONIC RESPONSE CURVE',/,1X,41('*'))");
         break;
-      case NARR: s.switches.PRINT_WIDTH = PrintWidth::NARROW; break;
+      case NARR: s.switches.PRINT_WIDTH = PrintWidth::narrow; break;
       case ECHO: s.switches.ECHO_FLAG = 1; break;
       case NOEC: s.switches.ECHO_FLAG = 0; break;
       case LOAD: READ_LOAD(s); break;

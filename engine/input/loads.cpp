@@ -64,8 +64,8 @@ bool read_harmonic(EngineState& s) {
   auto& f = s.foundation;
   std::string word;
   const Keyword k = section::next_keyword(s, word);
-  if (k == Keyword::NONQ) s.switches.HARMONIC_FORM = HarmonicForm::NON_QUADRATIC;
-  else if (k == Keyword::QUAD) s.switches.HARMONIC_FORM = HarmonicForm::QUADRATIC;
+  if (k == Keyword::NONQ) s.switches.HARMONIC_FORM = HarmonicForm::non_quadratic;
+  else if (k == Keyword::QUAD) s.switches.HARMONIC_FORM = HarmonicForm::quadratic;
   else section::step_back(s);  // no form word: the numbers follow at once
   auto& F = ld.AMPLITUDES;
   real option = 0.0f;
@@ -115,7 +115,7 @@ bool read_harmonic(EngineState& s) {
   const real hz = 0.5f / deck_pi;
   const real fmax = ld.FREQ_MAX * hz, fmin = ld.FREQ_MIN * hz, fstep = ld.FREQ_STEP * hz;
   const auto& lab = s.report.LABELS;
-  if (s.switches.HARMONIC_FORM == HarmonicForm::NON_QUADRATIC) {
+  if (s.switches.HARMONIC_FORM == HarmonicForm::non_quadratic) {
     write(s, out(s),
           "(/,/,1X,'HARMONIC LOAD, NON QUADRATIC',/,1X,28('*'),/,/,"
           "1X,'MAXIMUM FREQUENCY ..............',1PE10.3,1X,'Hz',/,"

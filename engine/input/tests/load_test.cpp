@@ -68,7 +68,7 @@ TEST_F(DeckRun, HarmonicLoadIsEchoedInHertzAtTheCentreOfGravity) {
   EXPECT_FLOAT_EQ(ld.FREQ_MIN, 6.28f);
   EXPECT_FLOAT_EQ(ld.FREQ_STEP, 6.28f);
   EXPECT_EQ(ld.LINES, 10);
-  EXPECT_EQ(s->switches.HARMONIC_FORM, HarmonicForm::NON_QUADRATIC);
+  EXPECT_EQ(s->switches.HARMONIC_FORM, HarmonicForm::non_quadratic);
 }
 
 TEST_F(DeckRun, QuadraticHarmonicLoadEchoesItsCoefficients) {
@@ -83,7 +83,7 @@ TEST_F(DeckRun, QuadraticHarmonicLoadEchoesItsCoefficients) {
                            " MOMENT COEFF. ABOUT X-AXIS  .... 0.000E+00",
                            " MOMENT COEFF. ABOUT Y-AXIS  .... 0.000E+00",
                            " MOMENT COEFF. ABOUT Z-AXIS  .... 0.000E+00"}));
-  EXPECT_EQ(s->switches.HARMONIC_FORM, HarmonicForm::QUADRATIC);
+  EXPECT_EQ(s->switches.HARMONIC_FORM, HarmonicForm::quadratic);
   EXPECT_EQ(s->load.LINES, 2);
 }
 
