@@ -9,6 +9,8 @@
 
 extern "C" {
 
+// The front end binds the entry as int32 (*)(int32); the argument carries
+// nothing, the run's files are named in names.dat.
 __attribute__((visibility("default"))) std::int32_t IZAVIK(std::int32_t /*unused*/) {
   // Every call starts from fresh data, whether or not the library was unloaded
   // since the last one; nothing may leave this function as an exception.

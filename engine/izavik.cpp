@@ -20,10 +20,8 @@ int run_deck(EngineState& s) {
     return status_fatal;
   }
   PREPROCESS_DECK(s);
-  int status = 0;
-  INIT_DEFAULTS(s, status);
-  if (status <= 0) write(s, s.run.OUTPUT_UNIT, "(/,/,1X,'ERROR IN INITIALIZATION')");
-  READ_DECK(s, status, s.input.STOP_FLAG);
+  INIT_DEFAULTS(s);
+  READ_DECK(s, s.input.STOP_FLAG);
   if (s.input.FATAL_INPUT_FLAG == 1) {
     write_fatal_block(s);
     return status_fatal;
@@ -48,7 +46,7 @@ int run_deck(EngineState& s) {
 }  // namespace
 
 int IZAVIK(EngineState& s) {
-  s.run.UNIT_TABLE(4) = 4;
+  s.run.UNIT_TABLE(4) = RunFiles::DECK_UNIT;
   s.run.UNIT_TABLE(7) = 7;
   s.run.UNIT_TABLE(8) = 8;
   s.run.OUTPUT_UNIT = 16;

@@ -15,10 +15,11 @@ namespace {
 
 using namespace analysis;
 
-// The side layers that take part, and their weakened zones as thicknesses.
+// The side layers that take part (those of the half-space or of an embedded
+// pile cap), and their weakened zones as thicknesses.
 void prepare_side_layers(EngineState& s) {
   AnalysisWork& w = *s.analysis;
-  const int type = foundation_type(s);
+  const FoundationType type = foundation_type(s);
   const Switches& sw = s.switches;
   const Soil& soil = s.soil;
   const int ns = type != HALF && sw.EMBEDMENT == 0 ? 0 : soil.SIDE_COUNT;
@@ -35,7 +36,7 @@ void prepare_embedment_radius(EngineState& s) {
   const Foundation& f = s.foundation;
   real& R = s.analysis->EMBEDMENT_RADIUS;
   R = f.R0;
-  if (R == 0.0f) R = s.input.INPUT_STATUS(3) == 1 ? f.R : (f.STRATUM_RADII(3) + f.STRATUM_RADII(4)) * 0.5f;
+  if (R == 0.0f) R = s.input.circular() ? f.R : (f.STRATUM_RADII(3) + f.STRATUM_RADII(4)) * 0.5f;
 }
 
 // N, the step of a harmonic or random load (0 taken as 1) and the frequency
@@ -69,7 +70,7 @@ void frequency_lines(EngineState& s) {
 // The shear-wave velocity of the soil under a footing must be positive: the
 // impedance of a soil without stiffness has no meaning.
 bool admissible_velocity(EngineState& s) {
-  const int type = foundation_type(s);
+  const FoundationType type = foundation_type(s);
   if (type != HALF && type != STRA) return true;
   const real Vs = type == HALF ? s.soil.BELOW.Vs : s.soil.STRATUM.Vs;
   if (Vs > 0.0f) return true;
@@ -105,7 +106,7 @@ void line_constants(const Cmat6& B, real omega, Array1<real, 8>& K, Array1<real,
 // with the embedment of the foundation (its depth over its radius).
 void special_constants(EngineState& s, Array1<real, 8>& K, Array1<real, 8>& C) {
   const Foundation& f = s.foundation;
-  const int type = foundation_type(s);
+  const FoundationType type = foundation_type(s);
   real D = 0.0f;
   if (type == STRA) {
     D = f.E;
@@ -188,7 +189,7 @@ void RUN_ANALYSIS(EngineState& s) {
     return;
   }
   s.analysis.reset(new AnalysisWork());
-  const int type = foundation_type(s);
+  const FoundationType type = foundation_type(s);
   prepare_side_layers(s);
   prepare_embedment_radius(s);
   frequency_lines(s);

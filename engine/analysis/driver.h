@@ -10,12 +10,8 @@
 
 namespace zav::analysis {
 
-// Foundation types and load kinds as the input sections number them.
-inline constexpr int PILE = 1, HALF = 2, STRA = 3, MULT = 4;
-inline constexpr int TRANSIENT = 1, RANDOM = 2, HARMONIC = 3;
-
-inline int foundation_type(const EngineState& s) { return s.input.INPUT_STATUS(1); }
-inline int load_kind(const EngineState& s) { return s.input.INPUT_STATUS(2); }
+inline FoundationType foundation_type(const EngineState& s) { return s.input.foundation_type(); }
+inline LoadKind load_kind(const EngineState& s) { return s.input.load_kind(); }
 
 // Hz as the report prints them from a circular frequency, with the deck's pi
 // (common/constants.h), so that the hertz entered come back as entered.

@@ -46,7 +46,7 @@ void stratum_base(EngineState& s, real omega) {
   const SoilLayer& st = s.soil.STRATUM;
   const auto& R = f.STRATUM_RADII;
   Cmat6& K = s.analysis->K;
-  const real shape = s.input.INPUT_STATUS(3) == 1 ? 1.0f : -1.0f;
+  const real shape = s.input.circular() ? 1.0f : -1.0f;
   cplx horizontal, vertical, coupling_x, coupling_y, rocking_x, rocking_y, torsion;
   FOOTING_IMPEDANCE(omega, shape, f.E, f.H, st.nu, st.damping, st.unit_weight, st.Vs, R(1), R(2), R(3), R(4), R(5),
                     horizontal, vertical, coupling_x, coupling_y, rocking_x, rocking_y, torsion, s.report.GRAVITY);
@@ -117,7 +117,7 @@ void transfer_matrix(const Foundation& f, Real6& T) {
 
 bool foundation_impedance(EngineState& s, real omega, int pass) {
   AnalysisWork& w = *s.analysis;
-  const int type = foundation_type(s);
+  const FoundationType type = foundation_type(s);
   w.K = Cmat6{};
   w.A = Cmat6{};
   w.B = Cmat6{};

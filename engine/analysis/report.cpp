@@ -44,7 +44,7 @@ const std::string second_pass_constants = std::string(constants_head) + std::str
 
 }  // namespace
 
-void results_page(EngineState& s) { WRITE_HEADING(s, 2, 1); }
+void results_page(EngineState& s) { WRITE_HEADING(s, Heading::results); }
 
 void write_constants(EngineState& s, real omega, const LineResult& r) {
   const UnitLabels& l = s.report.LABELS;

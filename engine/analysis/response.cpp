@@ -40,11 +40,11 @@ bool line_response(EngineState& s, int L, real omega) {
   AnalysisWork& w = *s.analysis;
   LineResult& r = w.RESULTS(L);
   subtract_inertia(w.B, s.mass, omega);
-  const int kind = load_kind(s);
+  const LoadKind kind = load_kind(s);
   const int rhs = kind == RANDOM ? 6 : 1;
   std::fill(std::begin(w.X), std::end(w.X), cplx(0.0f));
   if (kind == HARMONIC) {
-    const real factor = s.switches.HARMONIC_FORM == 2 ? omega * omega : 1.0f;
+    const real factor = s.switches.HARMONIC_FORM == HarmonicForm::quadratic ? omega * omega : 1.0f;
     for (int i = 1; i <= 6; ++i) w.X[i - 1] = cplx(s.load.LOAD_VECTOR(i) * factor, 0.0f);
   } else if (kind == TRANSIENT) {
     std::copy(s.load.TRANSIENT(L).begin(), s.load.TRANSIENT(L).end(), w.X);

@@ -21,6 +21,7 @@
 #include <utility>
 
 #include "common/array1.h"
+#include "common/keywords.h"
 #include "common/types.h"
 #include "io/records.h"
 
@@ -32,44 +33,74 @@ struct RunFiles {
   // 7 and 8 those of the scratch tapes.
   Array1<int, 10> UNIT_TABLE;
   int OUTPUT_UNIT = 16;  // the report
+  // The units of the other files, fixed: names.dat, the deck as it is opened
+  // (before the preprocessed tape takes its place), the plot data, the mass data.
+  static constexpr int NAMES_UNIT = 2, DECK_UNIT = 4, PLOT_UNIT = 6, MASS_UNIT = 9;
   struct Names {
     std::string deck, report, plot_data, fourth;  // 256 characters each as read
     std::string version;                          // 12 characters
   } RUN_FILE_NAMES;
 };
 
+// What FOUN and LOAD choose, by the codes of the input status table (0 before
+// the section gave it). Plain enumerations: the pile set-up of the analysis
+// compares them as codes.
+enum FoundationType : int { NO_FOUNDATION_TYPE = 0, PILE = 1, HALF = 2, STRA = 3, MULT = 4 };
+enum LoadKind : int { NO_LOAD_KIND = 0, TRANSIENT = 1, RANDOM = 2, HARMONIC = 3 };
+enum class Geometry : int { none = 0, circle = 1, rectangle = 2 };
+
 // Control of the deck reading: what was given, and how the run ends.
 struct InputControl {
-  // (1) foundation type, (2) load kind, (3) geometry, (4) gravity given,
-  // (10) the number of keywords.
+  // (1) foundation type, (2) load kind, (3) geometry, (4) 1 when GRAV was
+  // given, (10) the number of keywords a number field recognises (0 until the
+  // first keyword was looked up). Read and set through the accessors below.
   Array1<int, 10> INPUT_STATUS;
   int FATAL_INPUT_FLAG = 0;  // 1 after a fatal input error
   int STOP_FLAG = 0;         // 1 after STOP or the end of the deck
+
+  FoundationType foundation_type() const { return static_cast<FoundationType>(INPUT_STATUS(1)); }
+  void set_foundation_type(FoundationType t) { INPUT_STATUS(1) = t; }
+  LoadKind load_kind() const { return static_cast<LoadKind>(INPUT_STATUS(2)); }
+  void set_load_kind(LoadKind k) { INPUT_STATUS(2) = k; }
+  Geometry geometry() const { return static_cast<Geometry>(INPUT_STATUS(3)); }
+  void set_geometry(Geometry g) { INPUT_STATUS(3) = static_cast<int>(g); }
+  bool circular() const { return geometry() == Geometry::circle; }
+  bool gravity_given() const { return INPUT_STATUS(4) == 1; }
+  void set_gravity_given(bool given) { INPUT_STATUS(4) = given ? 1 : 0; }
+  int keyword_count() const { return INPUT_STATUS(10); }
+  void set_keyword_count(int n) { INPUT_STATUS(10) = n; }
 };
 
 // The record reader's own data.
 struct RecordReader {
-  // Keyword found for the text met in a number field (1..52), 53 for none.
-  int keyword_index = 0;
+  // The keyword of the text met in a number field, Keyword::none for none.
+  Keyword keyword = Keyword::none;
   // The last text record met in a number field, as 20 words of 4 characters.
   std::array<std::string, 20> text_buffer;
 };
 
+// The choices of the switches that are no on-off flags, by their codes. The
+// soil medium is a plain enumeration, as the foundation type is: the pile
+// set-up compares it as a code.
+enum class PrintWidth : int { narrow = 1, wide = 2 };
+enum SoilMedium : int { LAYERED = 1, PARABOLIC = 2 };
+enum class HarmonicForm : int { non_quadratic = 1, quadratic = 2 };
+
 // Switches of a run, set to their defaults by INIT_DEFAULTS and changed by the
 // keyword loop and the section readers.
 struct Switches {
-  int PRINT_WIDTH = 1;        // NARR 1, WIDE 2 (no output depends on it)
+  PrintWidth PRINT_WIDTH = PrintWidth::narrow;  // NARR, WIDE (no output depends on it)
   int ECHO_FLAG = 1;          // 1: the section readers echo their input
   int MATRIX_PRINT_FLAG = 0;  // 1: stiffness and damping tables, impedance plot records
   int DIMENSIONLESS_FLAG = 0; // DIME (echoed only)
-  int SOIL_MEDIUM = 1;        // 1 layered (LAYE), 2 parabolic (PARA)
+  SoilMedium SOIL_MEDIUM = LAYERED;  // LAYE, PARA
   int PILE_TIP = 0;           // 0 floating, 1 end-bearing
   int BATTER = 0;             // 1: battered piles (BATTER_ANGLES)
   int INTERACTION = 0;        // 1: pile-soil-pile interaction
   int WEAK_ZONE = 0;          // 1: weakened zone around the piles or the footing
   int EMBEDMENT = 0;          // 1: side layers of the pile cap (EMBE)
   int SIDE_CAP = 0;           // 1: weakened side layers of the pile cap (SIDE)
-  int HARMONIC_FORM = 1;      // 1 non-quadratic, 2 quadratic harmonic load
+  HarmonicForm HARMONIC_FORM = HarmonicForm::non_quadratic;  // of a harmonic load (NONQ, QUAD)
 };
 
 // Unit labels of the report, each held at its field width.
@@ -80,11 +111,14 @@ struct UnitLabels {
   std::string area, inertia, velocity, acceleration, unit_weight, stress;
 };
 
+// The units of the deck, chosen by the gravitational constant.
+enum class UnitSystem : int { none = 0, english = 1, si = 2 };
+
 // What the report's headings print: the title and the unit system.
 struct ReportHeading {
   std::string TITLE = std::string(80, ' ');  // 80 characters
   real GRAVITY = 0.0f;                       // gravitational constant g
-  int UNIT_SYSTEM = 0;                       // 1 English, 2 SI, 0 before GRAV
+  UnitSystem UNIT_SYSTEM = UnitSystem::none; // none before GRAV
   UnitLabels LABELS;                         // blank (at their widths) before GRAV
 };
 
@@ -185,7 +219,7 @@ struct SoilLayer {
   real weak_ratio = 1.0f;      // shear-modulus ratio of the weakened zone
   real weak_nu = 0.0f;         // its Poisson's ratio
   real weak_damping = 0.0f;    // its material damping
-  real weak_thickness = 0.0f;  // its thickness ratio (times a radius in the analysis)
+  real weak_thickness = 0.0f;  // its thickness, as a ratio of the radius
   real G_ratio = 1.0f;    // MULT, below the adjacent layers: shear-modulus ratio (in/out)
   real D_ratio = 1.0f;    // and damping ratio (in/out)
 };
@@ -232,8 +266,8 @@ struct Load {
   // Frequency lines of a harmonic or random load: maximum, minimum, step. Harmonic
   // frequencies are circular (rad/s, the deck gives Hz times 6.28).
   real FREQ_MAX = 0.0f, FREQ_MIN = 0.0f, FREQ_STEP = 0.0f;
-  // Harmonic: amplitudes F1..F6 as entered, lever arms (after the reference
-  // point of option 1), the option and the reference point p, q, r.
+  // Harmonic: amplitudes F1..F6 and lever arms as entered, the option and the
+  // reference point p, q, r (option 1: the arms are measured from it).
   Array1<real, 6> AMPLITUDES;
   real ex = 0.0f, ey = 0.0f, ez = 0.0f;
   int OPTION = 0;

@@ -16,9 +16,20 @@ using section::keyword;
 using section::out;
 
 // A required word of the section was missing or wrong.
-void invalid_keyword(EngineState& s, const std::string& word, int index, std::string_view what) {
+void invalid_keyword(EngineState& s, const std::string& word, Keyword k, std::string_view what) {
   write(s, out(s), "(/,/,' INVALID KEYWORD - ',A4,A)", word, what);
-  section::reject_word(s, index);
+  section::reject_word(s, k);
+}
+
+// The foundation type a word names, or none.
+FoundationType foundation_type_of(Keyword k) {
+  switch (k) {
+    case Keyword::PILE: return FoundationType::PILE;
+    case Keyword::HALF: return FoundationType::HALF;
+    case Keyword::STRA: return FoundationType::STRA;
+    case Keyword::MULT: return FoundationType::MULT;
+    default: return NO_FOUNDATION_TYPE;
+  }
 }
 
 // A count of rows that the section's tables hold; when it cannot be taken, its
@@ -41,7 +52,7 @@ bool read_layers(EngineState& s) {
     return false;
   }
   s.foundation.ELEMENT_COUNT = n;
-  s.switches.SOIL_MEDIUM = 1;
+  s.switches.SOIL_MEDIUM = SoilMedium::LAYERED;
   if (echo(s)) write(s, out(s), "(/,/,1X,'NUMBER OF LAYERS OR ELEMENTS - ',I3)", n);
   return true;
 }
@@ -83,90 +94,89 @@ bool read_piles(EngineState& s) {
 }  // namespace
 
 void READ_FOUNDATION(EngineState& s) {
-  auto& status = s.input.INPUT_STATUS;
   auto& sw = s.switches;
   std::string word;
 
-  int k = keyword(s, word);
-  const int type = k == 6 ? 1 : k == 7 ? 2 : k == 8 ? 3 : k == 9 ? 4 : 0;
-  if (type == 0) return invalid_keyword(s, word, k, " FOR FOUNDATION TYPE");
-  status(1) = type;
+  Keyword k = keyword(s, word);
+  const FoundationType type = foundation_type_of(k);
+  if (type == NO_FOUNDATION_TYPE) return invalid_keyword(s, word, k, " FOR FOUNDATION TYPE");
+  s.input.set_foundation_type(type);
   if (echo(s)) {
     const char* name[] = {"PILE", "HALF-SPACE", "STRATUM", "MULTILAYER"};
     write(s, out(s), "(/,/,1X,'FOUNDATION TYPE - ',A,/,1X,15('*'))", name[type - 1]);
   }
 
   k = keyword(s, word);
-  if (k != 15 && k != 16) return invalid_keyword(s, word, k, " FOR GEOMETRY TYPE");
-  status(3) = k == 15 ? 1 : 2;
+  if (k != Keyword::CIRC && k != Keyword::RECT) return invalid_keyword(s, word, k, " FOR GEOMETRY TYPE");
+  s.input.set_geometry(k == Keyword::CIRC ? Geometry::circle : Geometry::rectangle);
   READ_GEOMETRY(s);
 
-  const bool footing = type == 2 || type == 3;
-  if (footing) sw.SOIL_MEDIUM = 1;
+  const bool footing = type == FoundationType::HALF || type == FoundationType::STRA;
+  if (footing) sw.SOIL_MEDIUM = SoilMedium::LAYERED;
 
   k = keyword(s, word);
-  if (k != 37) return invalid_keyword(s, word, k, " FOR MASS INFORMATION");
+  if (k != Keyword::MASS) return invalid_keyword(s, word, k, " FOR MASS INFORMATION");
   READ_MASS(s);
 
   if (!footing) {
     k = keyword(s, word);
-    if (k == 19) {
+    if (k == Keyword::LAYE) {
       if (!read_layers(s)) return;
-    } else if (k == 18) {
-      if (type == 4) {
+    } else if (k == Keyword::PARA) {
+      if (type == FoundationType::MULT) {
         write(s, out(s), "(/,/,' MULTILAYER FOUNDATION IS NOT ALLOWED A PARABOLIC',' SOIL MEDIA')");
         section::fatal(s);
       } else {
-        sw.SOIL_MEDIUM = 2;
+        sw.SOIL_MEDIUM = SoilMedium::PARABOLIC;
         s.foundation.ELEMENT_COUNT = 1;
         if (echo(s)) write(s, out(s), "(/,/,1X,'SOIL MEDIA IS PARABOLIC')");
       }
     } else {
       return invalid_keyword(s, word, k, " FOR SOIL MEDIA TYPE");
     }
-    if (type == 1) {
+    if (type == FoundationType::PILE) {
       k = keyword(s, word);
-      if (k != 32 && k != 33) return invalid_keyword(s, word, k, " FOR FIXED OR PINNED INFOR   MATION");
-      s.foundation.HEAD = k == 32 ? 1 : 0;
-      s.foundation.HEAD_VALUE = k == 32 ? 1.0f : 0.0f;
-      if (k == 33 && echo(s)) write(s, out(s), "(/,/,1X,'PILES ARE PINNED AT BUTT',/,1X,24('*'))");
+      if (k != Keyword::FIXE && k != Keyword::PINN) {
+        return invalid_keyword(s, word, k, " FOR FIXED OR PINNED INFOR   MATION");
+      }
+      const bool fixed = k == Keyword::FIXE;
+      s.foundation.HEAD = fixed ? 1 : 0;
+      s.foundation.HEAD_VALUE = fixed ? 1.0f : 0.0f;
+      if (!fixed && echo(s)) write(s, out(s), "(/,/,1X,'PILES ARE PINNED AT BUTT',/,1X,24('*'))");
       if (!read_piles(s)) return;
     }
   }
 
   k = keyword(s, word);
-  if (k != 36) return invalid_keyword(s, word, k, " FOR CONSTANT INFORMATION");
+  if (k != Keyword::CONS) return invalid_keyword(s, word, k, " FOR CONSTANT INFORMATION");
   READ_FOUNDATION_CONSTANTS(s);
   if (footing) return;
 
   k = keyword(s, word);
-  if (k != 23) return invalid_keyword(s, word, k, " FOR ELEMENT INFORMATION");
+  if (k != Keyword::ELEM) return invalid_keyword(s, word, k, " FOR ELEMENT INFORMATION");
   READ_ELEMENTS(s);
 
   // The pile tip, optional; a word of another kind is left to what follows.
-  int word_status = 0;
-  READ_WORD(s, word, word_status);
-  k = section::keyword_index(word);
-  if (k == 35) {
+  k = section::next_keyword(s, word);
+  if (k == Keyword::END) {
     sw.PILE_TIP = 1;
     if (echo(s)) write(s, out(s), "(/,/,1X,'PILE TIP CONDITION : END-BEARING',/,1X,32('*'))");
-  } else if (k != 34) {
+  } else if (k != Keyword::FLOA) {
     section::step_back(s);
   }
-  if (type == 4) return;
+  if (type == FoundationType::MULT) return;
 
   // Battered piles and interaction, in either order.
   while (!(sw.BATTER == 1 && sw.INTERACTION == 1)) {
-    READ_WORD(s, word, word_status);
-    k = section::keyword_index(word);
-    if (k == 26) {
+    k = section::next_keyword(s, word);
+    if (k == Keyword::BATT) {
       sw.BATTER = 1;
       READ_BATTER(s);
-    } else if (k == 27) {
+    } else if (k == Keyword::INTE) {
       sw.INTERACTION = 1;
-      READ_WORD(s, word, word_status);
-      k = section::keyword_index(word);
-      if (k != 34 && k != 35) section::step_back(s);
+      // A tip word after INTE is taken and has no effect.
+      k = section::next_keyword(s, word);
+      if (k != Keyword::FLOA && k != Keyword::END) section::step_back(s);
     } else {
       section::step_back(s);
       return;
@@ -176,15 +186,14 @@ void READ_FOUNDATION(EngineState& s) {
 
 void READ_GEOMETRY(EngineState& s) {
   auto& f = s.foundation;
-  const auto& status = s.input.INPUT_STATUS;
-  if (status(1) == 0) {
+  if (s.input.foundation_type() == NO_FOUNDATION_TYPE) {
     write(s, out(s),
           "(/,/,' *** FOUNDATION TYPE MUST BE SPECIFIED BEFORE DATA   CAN BE PROCESSED ***',/,"
           "'     - WILL CONTINUE TO PROCESS DATA ',/,'     - CANNOT EXECUTE THIS PROBLEM SET')");
     section::fatal(s);
     return;
   }
-  const bool circle = status(3) == 1;
+  const bool circle = s.input.circular();
   auto bad_data = [&s] {
     write(s, out(s),
           "(/,/,' *** BAD DATA IN GEOMETRY DESCRIPTION ***',/,'        - WILL CONTINUE TO PROCESS DATA',/,"
@@ -251,7 +260,7 @@ void READ_MASS(EngineState& s) {
         lab.mass_moment, m.Ixz, lab.mass_moment, m.Iyz, lab.mass_moment);
 
   // The mass components of the project, from the mass data file: echoed only.
-  constexpr int mass_unit = 9;
+  constexpr int mass_unit = RunFiles::MASS_UNIT;
   rewind(s, mass_unit);
   int count = 0;
   if (read(s, mass_unit, "*", count) != io::Io::ok || count < 1) return;
@@ -270,16 +279,17 @@ void READ_MASS(EngineState& s) {
 
 void READ_FOUNDATION_CONSTANTS(EngineState& s) {
   auto& f = s.foundation;
-  const int type = s.input.INPUT_STATUS(1);
+  const FoundationType type = s.input.foundation_type();
+  const bool column = type == FoundationType::PILE || type == FoundationType::MULT;
   if (!section::numbers(s, f.xc, f.yc, f.hc)) {
     write(s, out(s), "(/,/,' ERROR ENCOUNTERED WHILE READING CENTRE OF',' GRAVITY VARIABLES')");
     section::will_not_execute(s);
     return;
   }
   bool ok = true;
-  if (type == 3) {
+  if (type == FoundationType::STRA) {
     ok = section::numbers(s, f.E, f.H);
-  } else if (type == 1 || type == 4) {
+  } else if (column) {
     ok = section::numbers(s, f.total_length, f.unit_weight, f.static_load, f.poisson, f.damping, f.rigidity,
                           f.youngs_modulus);
   }
@@ -289,9 +299,9 @@ void READ_FOUNDATION_CONSTANTS(EngineState& s) {
     return;
   }
   section::ValueCheck check(s);
-  if (type == 3) check(f.E, Bound::not_negative, "DEPTH OF EMBEDMENT");
-  if (type == 1 || type == 4) {
-    const bool piles = type == 1;
+  if (type == FoundationType::STRA) check(f.E, Bound::not_negative, "DEPTH OF EMBEDMENT");
+  if (column) {
+    const bool piles = type == FoundationType::PILE;
     check(f.total_length, Bound::positive, piles ? "TOTAL LENGTH OF THE PILES" : "TOTAL LENGTH OF THE FOUNDATION")(
         f.unit_weight, Bound::positive, piles ? "UNIT WEIGHT OF THE PILES" : "UNIT WEIGHT OF THE FOUNDATION")(
         f.poisson, Bound::poisson_ratio, piles ? "POISSONS RATIO OF THE PILES" : "POISSONS RATIO OF THE FOUNDATION")(
@@ -302,7 +312,7 @@ void READ_FOUNDATION_CONSTANTS(EngineState& s) {
   const auto& lab = s.report.LABELS;
   const std::string& L = lab.length;
   if (echo(s)) {
-    if (type == 1 || type == 4) {
+    if (column) {
       write(s, out(s),
             "(/,/,1X,A,/,/,"
             "1X,'X-LOCATION CENTRE OF GRAV.  ....',F12.5,1X,A2,/,"
@@ -315,7 +325,7 @@ void READ_FOUNDATION_CONSTANTS(EngineState& s) {
             "1X,'MATERIAL DAMPING  ..............',F12.5,/,"
             "1X,'COEFF. OF RIGIDITY  ............',F12.5,/,"
             "1X,'YOUNGS MODULUS  ............... ',1PE12.5,1X,A3)",
-            type == 1 ? "PILE PROPERTIES" : "FOUNDATION PROPERTIES", f.xc, L, f.yc, L, f.hc, L, f.total_length, L,
+            type == FoundationType::PILE ? "PILE PROPERTIES" : "FOUNDATION PROPERTIES", f.xc, L, f.yc, L, f.hc, L, f.total_length, L,
             f.unit_weight, lab.unit_weight, f.static_load, lab.force, f.poisson, f.damping, f.rigidity,
             f.youngs_modulus, lab.stress);
     } else {
@@ -324,8 +334,9 @@ void READ_FOUNDATION_CONSTANTS(EngineState& s) {
             "1X,'X-LOCATION CENTRE OF GRAV  .....',F12.5,1X,A2,/,"
             "1X,'Y-LOCATION CENTRE OF GRAV  .....',F12.5,1X,A2,/,"
             "1X,'HEIGHT OF CENTRE OF GRAV  ......',F12.5,1X,A2)",
-            type == 2 ? "HALF-SPACE FOUNDATION" : "STRATUM PROPERTIES", f.xc, L, f.yc, L, f.hc, L);
-      if (type == 3) {
+            type == FoundationType::HALF ? "HALF-SPACE FOUNDATION" : "STRATUM PROPERTIES", f.xc, L, f.yc, L,
+            f.hc, L);
+      if (type == FoundationType::STRA) {
         write(s, out(s),
               "(1X,'DEPTH OF EMBEDMENT  ............',F12.5,1X,A2,/,"
               "1X,'DEPTH OF LAYER  ................',F12.5,1X,A2)",
@@ -335,7 +346,7 @@ void READ_FOUNDATION_CONSTANTS(EngineState& s) {
   }
   // A stratum formula holds for shallow embedment in a layer of some depth: the
   // embedment at most 1.5 radii and 0.75 of the layer.
-  if (type == 3 && !(f.R > 0.0f && f.H > 0.0f && f.E / f.R <= 1.5f && f.E / f.H <= 0.75f)) {
+  if (type == FoundationType::STRA && !(f.R > 0.0f && f.H > 0.0f && f.E / f.R <= 1.5f && f.E / f.H <= 0.75f)) {
     write(s, out(s), "(/,/,1X,'THE STRATUM OPTION IS NOT GOOD FOR THIS CASE',/,1X,'CHECK YOUR E/R,E/H,R/H VALUES')");
     section::fatal(s);
   }
@@ -343,7 +354,7 @@ void READ_FOUNDATION_CONSTANTS(EngineState& s) {
 
 void READ_ELEMENTS(EngineState& s) {
   auto& f = s.foundation;
-  const bool parabolic = s.switches.SOIL_MEDIUM == 2;
+  const bool parabolic = s.switches.SOIL_MEDIUM == SoilMedium::PARABOLIC;
   const int n = parabolic ? 1 : f.ELEMENT_COUNT;
   for (int k = 1; k <= n; ++k) {
     Element& e = f.ELEMENTS(k);
@@ -403,7 +414,7 @@ void READ_ELEMENTS(EngineState& s) {
 void READ_BATTER(EngineState& s) {
   auto& f = s.foundation;
   auto& sw = s.switches;
-  if (s.input.INPUT_STATUS(1) != 1) {
+  if (s.input.foundation_type() != FoundationType::PILE) {
     write(s, out(s),
           "(/,/,1X,'BATTERED PILE OPTION ONLY VALID FOR PILE',' FOUNDATIONS',/,1X,'BATTERED OPTION WILL BE IGNORED.')");
     sw.BATTER = 0;

@@ -53,7 +53,11 @@ PathParts split_path(const std::string& path) {
 }  // namespace
 
 void SET_UNIT_LABELS(EngineState& s) {
-  s.report.LABELS = s.report.UNIT_SYSTEM == 0 ? blank_labels() : s.report.UNIT_SYSTEM == 1 ? english : si;
+  switch (s.report.UNIT_SYSTEM) {
+    case UnitSystem::none: s.report.LABELS = blank_labels(); return;
+    case UnitSystem::english: s.report.LABELS = english; return;
+    case UnitSystem::si: s.report.LABELS = si; return;
+  }
 }
 
 void READ_TITLE(EngineState& s) {
@@ -63,21 +67,21 @@ void READ_TITLE(EngineState& s) {
     return;
   }
   s.report.TITLE = title;
-  if (section::echo(s)) WRITE_HEADING(s, 1, 1);
+  if (section::echo(s)) WRITE_HEADING(s, Heading::data_echo);
 }
 
 void READ_GRAVITY(EngineState& s) {
   real g = 0.0f;
   if (!section::number(s, g)) {
     write(s, s.run.OUTPUT_UNIT, "(/,/,' ERROR ENCOUNTERED WHILE READING GRAV. CONSTANT')");
-    s.input.INPUT_STATUS(4) = 0;
+    s.input.set_gravity_given(false);
     section::will_not_execute(s);
     return;
   }
   s.report.GRAVITY = g;
   // The unit system follows the gravitational constant whether or not the input
   // is echoed: the result tables print the labels too.
-  s.report.UNIT_SYSTEM = g > 10.0f ? 1 : 2;
+  s.report.UNIT_SYSTEM = g > 10.0f ? UnitSystem::english : UnitSystem::si;
   SET_UNIT_LABELS(s);
   if (section::echo(s)) {
     write(s, s.run.OUTPUT_UNIT, "(/,/,1X,'GRAVITATIONAL CONSTANT SET TO',F7.2,1X,A7,/,1X,44('*'))", g,
@@ -103,11 +107,11 @@ void WRITE_BANNER(EngineState& s) {
         version, std::string(date), std::string(time), s.report.TITLE);
 }
 
-void WRITE_HEADING(EngineState& s, int mode, int banner) {
+void WRITE_HEADING(EngineState& s, Heading heading) {
   const int out = s.run.OUTPUT_UNIT;
-  if (banner == 1) WRITE_BANNER(s);
+  WRITE_BANNER(s);
   write(s, out, "()");
-  if (mode == 1) {
+  if (heading == Heading::data_echo) {
     const auto& n = s.run.RUN_FILE_NAMES;
     const PathParts deck = split_path(n.deck), report = split_path(n.report), plot = split_path(n.plot_data);
     write(s, out, "(5X,'Path to file locations      : ',A,A)", deck.drive, deck.folder);

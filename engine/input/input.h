@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "common/state.h"
+#include "common/keywords.h"
 
 namespace zav {
 
@@ -22,18 +23,20 @@ bool CLOSE_RUN_FILES(EngineState& s);
 // TAPE8) and makes TAPE7 the input unit.
 void PREPROCESS_DECK(EngineState& s);
 
-// The 52 keywords, KEYWORD_TABLE(1..52); four characters each.
-std::string_view KEYWORD_TABLE(int index);
-inline constexpr int KEYWORD_COUNT = 52;
+// The four characters of a keyword.
+std::string_view KEYWORD_TABLE(Keyword k);
+// The keyword a word starts with (its first four characters, blank-padded), or
+// Keyword::none.
+Keyword keyword_of(const std::string& word);
 
 // mode 1: one number into value; mode -1: one word (4 characters) into word;
 // mode 0: step back one record; mode > 1: message and step back; mode < -1: the
 // first character of the next record as the word. status: 1 normal, -1 text met
-// in a number field (s.reader.keyword_index tells which keyword, if any), 0 end
+// in a number field (s.reader.keyword tells which keyword, if any), 0 end
 // of the deck (in word mode and in number mode).
 void READIT(EngineState& s, int mode, real& value, std::string& word, int& status);
-// index 1..52 of a 4-character word, or 999 (reported) when it is no keyword.
-void FIND_KEYWORD(EngineState& s, const std::string& word, int& index, int& status);
+// The keyword of a word, or Keyword::none (reported) when it is none.
+void FIND_KEYWORD(EngineState& s, const std::string& word, Keyword& index);
 // The next word of the deck.
 void READ_WORD(EngineState& s, std::string& word, int& status);
 
@@ -41,11 +44,11 @@ void READ_WORD(EngineState& s, std::string& word, int& status);
 // integer range give its ends, NaN gives 0.
 int NEAREST_INT(real x);
 
-// Defaults of a run; status 1 when done.
-void INIT_DEFAULTS(EngineState& s, int& status);
+// Defaults of a run.
+void INIT_DEFAULTS(EngineState& s);
 // Reads the deck keyword by keyword until RUN, STOP or its end; stop := 1 at
 // STOP and at the end.
-void READ_DECK(EngineState& s, int& status, int& stop);
+void READ_DECK(EngineState& s, int& stop);
 // Raises FATAL_INPUT_FLAG when the deck left out what the analysis needs.
 void CHECK_INPUT_COMPLETE(EngineState& s);
 
@@ -53,9 +56,10 @@ void CHECK_INPUT_COMPLETE(EngineState& s);
 void READ_TITLE(EngineState& s);
 void READ_GRAVITY(EngineState& s);
 void SET_UNIT_LABELS(EngineState& s);
-// mode 1: the data-echo heading (with the file names), 2: the results heading;
-// banner 1 writes the banner first, 0 leaves it out.
-void WRITE_HEADING(EngineState& s, int mode, int banner);
+// The banner, then the heading of the data echo (with the file names) or of
+// the results.
+enum class Heading { data_echo, results };
+void WRITE_HEADING(EngineState& s, Heading heading);
 void WRITE_BANNER(EngineState& s);
 
 // The FOUN section and its parts.

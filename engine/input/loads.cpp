@@ -63,11 +63,9 @@ bool read_harmonic(EngineState& s) {
   auto& ld = s.load;
   auto& f = s.foundation;
   std::string word;
-  int status = 0;
-  READ_WORD(s, word, status);
-  const int k = section::keyword_index(word);
-  if (k == 52) s.switches.HARMONIC_FORM = 1;
-  else if (k == 51) s.switches.HARMONIC_FORM = 2;
+  const Keyword k = section::next_keyword(s, word);
+  if (k == Keyword::NONQ) s.switches.HARMONIC_FORM = HarmonicForm::non_quadratic;
+  else if (k == Keyword::QUAD) s.switches.HARMONIC_FORM = HarmonicForm::quadratic;
   else section::step_back(s);  // no form word: the numbers follow at once
   auto& F = ld.AMPLITUDES;
   real option = 0.0f;
@@ -80,11 +78,15 @@ bool read_harmonic(EngineState& s) {
       ld.FREQ_STEP, Bound::not_negative, "STEP FREQUENCY");
   if (!check.ok()) return false;
   ld.OPTION = NEAREST_INT(option);
-  if (ld.OPTION == 1) {
-    if (!section::numbers(s, ld.p, ld.q, ld.r)) return false;
-    ld.ex = ld.ex - (ld.p - f.xc);
-    ld.ey = ld.ey - (ld.q - f.yc);
-    ld.ez = f.hc + ld.r - ld.ez;
+  // Option 1: the lever arms are given from a reference point, the height
+  // downwards; any other, from the centre of gravity.
+  const bool from_reference_point = ld.OPTION == 1;
+  if (from_reference_point && !section::numbers(s, ld.p, ld.q, ld.r)) return false;
+  real ex = ld.ex, ey = ld.ey, ez = ld.ez;
+  if (from_reference_point) {
+    ex = ld.ex - (ld.p - f.xc);
+    ey = ld.ey - (ld.q - f.yc);
+    ez = f.hc + ld.r - ld.ez;
   }
   ld.LINES = frequency_lines(ld.FREQ_MAX, ld.FREQ_MIN, ld.FREQ_STEP);
   if (!lines_fit(s, ld.LINES, MAX_HARMONIC_LINES)) return false;
@@ -93,9 +95,9 @@ bool read_harmonic(EngineState& s) {
   R(1) = F(1);
   R(2) = F(2);
   R(3) = F(3);
-  R(4) = F(4) - F(3) * ld.ey + F(2) * ld.ez;
-  R(5) = F(5) - F(1) * ld.ez + F(3) * ld.ex;
-  R(6) = F(6) - F(2) * ld.ex + F(1) * ld.ey;
+  R(4) = F(4) - F(3) * ey + F(2) * ez;
+  R(5) = F(5) - F(1) * ez + F(3) * ex;
+  R(6) = F(6) - F(2) * ex + F(1) * ey;
   // Amplitudes and lever arms each within single precision may still give a
   // moment beyond it.
   static constexpr const char* component[] = {"FORCE IN X-DIRECTION", "FORCE IN Y-DIRECTION", "FORCE IN Z-DIRECTION",
@@ -113,7 +115,7 @@ bool read_harmonic(EngineState& s) {
   const real hz = 0.5f / deck_pi;
   const real fmax = ld.FREQ_MAX * hz, fmin = ld.FREQ_MIN * hz, fstep = ld.FREQ_STEP * hz;
   const auto& lab = s.report.LABELS;
-  if (s.switches.HARMONIC_FORM == 1) {
+  if (s.switches.HARMONIC_FORM == HarmonicForm::non_quadratic) {
     write(s, out(s),
           "(/,/,1X,'HARMONIC LOAD, NON QUADRATIC',/,1X,28('*'),/,/,"
           "1X,'MAXIMUM FREQUENCY ..............',1PE10.3,1X,'Hz',/,"
@@ -289,16 +291,19 @@ bool read_random(EngineState& s) {
 
 void READ_LOAD(EngineState& s) {
   std::string word;
-  int k = section::keyword(s, word);
-  const int kind = k == 12 ? 1 : k == 13 ? 2 : k == 11 ? 3 : 0;
-  if (kind == 0) {
+  Keyword k = section::keyword(s, word);
+  const LoadKind kind = k == Keyword::TRAN   ? LoadKind::TRANSIENT
+                        : k == Keyword::RAND ? LoadKind::RANDOM
+                        : k == Keyword::HARM ? LoadKind::HARMONIC
+                                             : NO_LOAD_KIND;
+  if (kind == NO_LOAD_KIND) {
     write(s, out(s), "(/,/,' INVALID OR UNRECOGNIZED KEYWORD - ',A4,' FOR LOAD    TYPE')", word);
     section::reject_word(s, k);
     return;
   }
-  s.input.INPUT_STATUS(2) = kind;
+  s.input.set_load_kind(kind);
   k = section::keyword(s, word);
-  if (k != 36) {
+  if (k != Keyword::CONS) {
     write(s, out(s), "(/,/,' ''CONSTANT'' KEYWORD MISSING FOR LOAD DESCRIPTION')");
     section::reject_word(s, k);
     return;
@@ -307,8 +312,10 @@ void READ_LOAD(EngineState& s) {
 }
 
 void READ_LOAD_DATA(EngineState& s) {
-  const int kind = s.input.INPUT_STATUS(2);
-  const bool ok = kind == 3 ? read_harmonic(s) : kind == 1 ? read_transient(s) : read_random(s);
+  const LoadKind kind = s.input.load_kind();
+  const bool ok = kind == LoadKind::HARMONIC    ? read_harmonic(s)
+                  : kind == LoadKind::TRANSIENT ? read_transient(s)
+                                                : read_random(s);
   if (!ok) load_error(s);
 }
 

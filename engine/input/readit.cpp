@@ -9,14 +9,6 @@
 namespace zav {
 namespace {
 
-constexpr std::array<std::string_view, KEYWORD_COUNT> keywords = {
-    "    ", "WIDE", "NARR", "ECHO", "NOEC", "PILE", "HALF", "STRA", "MULT", "LOAD", "HARM", "TRAN", "RAND",
-    "PLOT", "CIRC", "RECT", "SOIL", "PARA", "LAYE", "GRAV", "DIME", "BELO", "ELEM", "FOUN", "WEAK", "BATT",
-    "INTE", "RUN ", "STOP", "TITL", "MATR", "FIXE", "PINN", "FLOA", "END-", "CONS", "MASS", "EMBE", "SIDE",
-    "HAMM", "LONG", "SHOR", "VELO", "PULS", "PAD ", "SPRI", "STAT", "DYNA", "    ", "    ", "QUAD", "NONQ",
-};
-
-constexpr int no_keyword = KEYWORD_COUNT + 1;
 const std::string blank_word = "    ";
 
 // A word as compared with the table: its first four characters, blank-padded.
@@ -28,9 +20,18 @@ std::string four(const std::string& word) {
 
 }  // namespace
 
-std::string_view KEYWORD_TABLE(int index) {
-  assert(index >= 1 && index <= KEYWORD_COUNT);
-  return keywords[static_cast<std::size_t>(index - 1)];
+std::string_view KEYWORD_TABLE(Keyword k) {
+  const int place = static_cast<int>(k);
+  assert(place >= 0 && place < KEYWORD_COUNT);
+  return keyword_texts[static_cast<std::size_t>(place)];
+}
+
+Keyword keyword_of(const std::string& word) {
+  const std::string w = four(word);
+  for (int k = 0; k < KEYWORD_COUNT; ++k) {
+    if (w == KEYWORD_TABLE(keyword_at(k))) return keyword_at(k);
+  }
+  return Keyword::none;
 }
 
 void READIT(EngineState& s, int mode, real& value, std::string& word, int& status) {
@@ -61,11 +62,13 @@ void READIT(EngineState& s, int mode, real& value, std::string& word, int& statu
     read(s, in, "(20A4)", text);
     write(s, out, "(/,/,' *** INPUT ERROR ***    ALPHANUMERIC ENCOUNTERED - ','\"',5A4,'\"',',')",
           std::span(text).first(5));
-    const int count = std::min(s.input.INPUT_STATUS(10), KEYWORD_COUNT);
-    s.reader.keyword_index = no_keyword;
-    for (int k = 1; k <= count; ++k) {
-      if (text[0] == KEYWORD_TABLE(k)) {
-        s.reader.keyword_index = k;
+    // The text is a keyword when it is one of the first keyword_count() of
+    // the table; the keyword loop then reads it again.
+    const int count = std::min(s.input.keyword_count(), KEYWORD_COUNT);
+    s.reader.keyword = Keyword::none;
+    for (int k = 0; k < count; ++k) {
+      if (text[0] == KEYWORD_TABLE(keyword_at(k))) {
+        s.reader.keyword = keyword_at(k);
         backspace(s, in);
         break;
       }
@@ -99,18 +102,10 @@ void READIT(EngineState& s, int mode, real& value, std::string& word, int& statu
   status = -1;
 }
 
-void FIND_KEYWORD(EngineState& s, const std::string& word, int& index, int& status) {
-  status = 1;
-  s.input.INPUT_STATUS(10) = KEYWORD_COUNT;
-  const std::string w = four(word);
-  for (int k = 1; k <= KEYWORD_COUNT; ++k) {
-    if (w == KEYWORD_TABLE(k)) {
-      index = k;
-      return;
-    }
-  }
-  index = 999;
-  write(s, s.run.OUTPUT_UNIT, "(/,/,' UNRECOGNIZED KEYWORD - ',A4)", w);
+void FIND_KEYWORD(EngineState& s, const std::string& word, Keyword& index) {
+  s.input.set_keyword_count(KEYWORD_COUNT);
+  index = keyword_of(word);
+  if (index == Keyword::none) write(s, s.run.OUTPUT_UNIT, "(/,/,' UNRECOGNIZED KEYWORD - ',A4)", four(word));
 }
 
 void READ_WORD(EngineState& s, std::string& word, int& status) {

@@ -8,7 +8,6 @@
 namespace zav {
 namespace {
 
-constexpr int names_unit = 2;
 
 struct OpenFailure {
   const char* what;
@@ -57,8 +56,8 @@ void read_run_names(EngineState& s) {
   auto& n = s.run.RUN_FILE_NAMES;
   // The version line has no end-of-file exit of its own: a missing or empty
   // names.dat leaves it blank and fails on the deck name below.
-  if (read(s, names_unit, "(A12)", n.version) != io::Io::ok) n.version.assign(12, ' ');
-  auto line = [&](std::string& into) { return read(s, names_unit, "(A256)", into) == io::Io::ok; };
+  if (read(s, RunFiles::NAMES_UNIT, "(A12)", n.version) != io::Io::ok) n.version.assign(12, ' ');
+  auto line = [&](std::string& into) { return read(s, RunFiles::NAMES_UNIT, "(A256)", into) == io::Io::ok; };
   // Lines 5 to 7 all go into the fourth name; the last one read wins.
   bool complete = line(n.deck) && line(n.report) && line(n.plot_data) && line(n.fourth) && line(n.fourth) &&
                   line(n.fourth);
@@ -73,7 +72,7 @@ bool OPEN_RUN_FILES(EngineState& s) {
   const auto& n = s.run.RUN_FILE_NAMES;
   open_unit(s, s.run.UNIT_TABLE(7), "TAPE7", io::Access::write, "SCRATCH FILE", failures);
   open_unit(s, s.run.UNIT_TABLE(8), "TAPE8", io::Access::write, "SCRATCH FILE", failures);
-  open_unit(s, names_unit, "names.dat", io::Access::read, "RUN NAMES FILE", ignored);
+  open_unit(s, RunFiles::NAMES_UNIT, "names.dat", io::Access::read, "RUN NAMES FILE", ignored);
   read_run_names(s);
   if (same_file(n.deck, "TAPE7") || same_file(n.deck, "TAPE8")) {
     failures.push_back({"INPUT FILE", shown(n.deck), "a scratch file of the run"});
@@ -81,14 +80,14 @@ bool OPEN_RUN_FILES(EngineState& s) {
     open_unit(s, s.run.UNIT_TABLE(4), n.deck, io::Access::read, "INPUT FILE", failures);
   }
   open_output(s, s.run.OUTPUT_UNIT, n.report, n.deck, "OUTPUT FILE", failures);
-  open_output(s, 6, n.plot_data, n.deck, "GRAPHIC DATA FILE", failures);
-  if (s.files.is_open(6) && same_file(n.plot_data, n.report)) {
-    s.files.close(6);
+  open_output(s, RunFiles::PLOT_UNIT, n.plot_data, n.deck, "GRAPHIC DATA FILE", failures);
+  if (s.files.is_open(RunFiles::PLOT_UNIT) && same_file(n.plot_data, n.report)) {
+    s.files.close(RunFiles::PLOT_UNIT);
     failures.push_back({"GRAPHIC DATA FILE", shown(n.plot_data), "the output file itself"});
   }
   // The fourth file (the mass data) is only echoed: without it the echo reads an
   // empty file.
-  open_unit(s, 9, n.fourth, io::Access::read, "MASS DATA FILE", ignored);
+  open_unit(s, RunFiles::MASS_UNIT, n.fourth, io::Access::read, "MASS DATA FILE", ignored);
 
   const bool report_open = s.files.is_open(s.run.OUTPUT_UNIT);
   for (const OpenFailure& f : failures) {
@@ -103,7 +102,8 @@ bool OPEN_RUN_FILES(EngineState& s) {
 
 bool CLOSE_RUN_FILES(EngineState& s) {
   bool ok = true;
-  for (int unit : {s.run.UNIT_TABLE(7), s.run.UNIT_TABLE(8), names_unit, 4, s.run.OUTPUT_UNIT, 6, 9}) {
+  for (int unit : {s.run.UNIT_TABLE(7), s.run.UNIT_TABLE(8), RunFiles::NAMES_UNIT, RunFiles::DECK_UNIT,
+                   s.run.OUTPUT_UNIT, RunFiles::PLOT_UNIT, RunFiles::MASS_UNIT}) {
     if (!s.files.close(unit)) {
       std::fprintf(stderr, "IZAVIK: the file of unit %d could not be written\n", unit);
       ok = false;

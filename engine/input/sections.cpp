@@ -23,20 +23,18 @@ Count count(EngineState& s, int low, int limit, int& n) {
   return Count::ok;
 }
 
-int keyword(EngineState& s, std::string& word) {
-  int status = 0, index = 0;
+Keyword keyword(EngineState& s, std::string& word) {
+  int status = 0;
+  Keyword k = Keyword::none;
   READ_WORD(s, word, status);
-  FIND_KEYWORD(s, word, index, status);
-  return index;
+  FIND_KEYWORD(s, word, k);
+  return k;
 }
 
-int keyword_index(const std::string& word) {
-  std::string w = word.substr(0, 4);
-  w.resize(4, ' ');
-  for (int k = 1; k <= KEYWORD_COUNT; ++k) {
-    if (w == KEYWORD_TABLE(k)) return k;
-  }
-  return 999;
+Keyword next_keyword(EngineState& s, std::string& word) {
+  int status = 0;
+  READ_WORD(s, word, status);
+  return keyword_of(word);
 }
 
 void step_back(EngineState& s) {
@@ -46,18 +44,19 @@ void step_back(EngineState& s) {
   READIT(s, 0, unused_value, unused_word, status);
 }
 
-bool top_level(int index) {
-  switch (index) {
-    case 2: case 3: case 4: case 5: case 10: case 17: case 20: case 21: case 24: case 28: case 29: case 30:
-    case 31:
+bool top_level(Keyword k) {
+  switch (k) {
+    case Keyword::WIDE: case Keyword::NARR: case Keyword::ECHO: case Keyword::NOEC: case Keyword::LOAD:
+    case Keyword::SOIL: case Keyword::GRAV: case Keyword::DIME: case Keyword::FOUN: case Keyword::RUN:
+    case Keyword::STOP: case Keyword::TITL: case Keyword::MATR:
       return true;
     default:
       return false;
   }
 }
 
-void reject_word(EngineState& s, int index) {
-  if (top_level(index)) step_back(s);
+void reject_word(EngineState& s, Keyword k) {
+  if (top_level(k)) step_back(s);
   will_not_execute(s);
 }
 

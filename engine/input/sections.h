@@ -29,22 +29,22 @@ Count count(EngineState& s, int low, int limit, int& n);
 // A whole number (a code or a row label); false when the value is not whole.
 bool whole(real value);
 
-// The next word of the deck and its keyword index; a word that is no keyword
-// is reported by FIND_KEYWORD and gives 999.
-int keyword(EngineState& s, std::string& word);
-// The index of a word without a message (999 for none).
-int keyword_index(const std::string& word);
+// The next word of the deck and its keyword; a word that is no keyword is
+// reported by FIND_KEYWORD and gives Keyword::none.
+Keyword keyword(EngineState& s, std::string& word);
+// The next word of the deck and its keyword, without a message for none.
+Keyword next_keyword(EngineState& s, std::string& word);
 
 // Steps back over the word just read, so that the keyword loop reads it next.
 void step_back(EngineState& s);
 
 // Keywords that the keyword loop acts on itself (a section, RUN, STOP, a switch).
-bool top_level(int index);
+bool top_level(Keyword k);
 
 // After the message of a required word that was missing or wrong: a word that
 // starts a section of its own goes back to the keyword loop (any other word is
 // dropped), then " PROGRAM WILL NOT EXECUTE" and the fatal flag.
-void reject_word(EngineState& s, int index);
+void reject_word(EngineState& s, Keyword k);
 
 // What a value of the deck can be: a length, a weight or a modulus above 0; a
 // mass, a damping, a thickness or a frequency not below 0; a Poisson's ratio

@@ -232,12 +232,12 @@ void read_multilayer(EngineState& s, bool weak) {
 }
 
 void read_soil_words(EngineState& s) {
-  const int type = s.input.INPUT_STATUS(1);
+  const FoundationType type = s.input.foundation_type();
   auto& sw = s.switches;
   std::string word;
-  int k = section::keyword(s, word);
-  while (k == 25) {
-    if (type == 3) {
+  Keyword k = section::keyword(s, word);
+  while (k == Keyword::WEAK) {
+    if (type == FoundationType::STRA) {
       write(s, out(s), "(/,/,' WEAK IS AN IMPROPER KEYWORD FOR THIS FOUNDATION','   TYPE')");
       section::will_not_execute(s);
       return;
@@ -245,28 +245,26 @@ void read_soil_words(EngineState& s) {
     sw.WEAK_ZONE = 1;
     k = section::keyword(s, word);
   }
-  if (k != 36) {
+  if (k != Keyword::CONS) {
     write(s, out(s), "(/,/,' WEAK OR CONSTANT SUBKEYWORDS ARE EXPECTED TO',' FO   LLOW SOIL KEYWORD')");
     section::reject_word(s, k);
     return;
   }
   SOLCST(s);
-  if (type == 0 || type == 3) return;
+  if (type == NO_FOUNDATION_TYPE || type == FoundationType::STRA) return;
   k = section::keyword(s, word);
-  if (k != 22) {
+  if (k != Keyword::BELO) {
     write(s, out(s), "(/,/,' BELOW SUBKEYWORD IS EXPECTED TO FOLLOW SOIL',' CON   STANT DATA')");
     section::reject_word(s, k);
     return;
   }
   READ_SOIL_BELOW(s);
-  if (type != 1) return;
+  if (type != FoundationType::PILE) return;
   for (;;) {
-    int status = 0;
-    READ_WORD(s, word, status);
-    k = section::keyword_index(word);
-    if (k == 39) {
+    k = section::next_keyword(s, word);
+    if (k == Keyword::SIDE) {
       sw.SIDE_CAP = 1;
-    } else if (k == 38) {
+    } else if (k == Keyword::EMBE) {
       sw.EMBEDMENT = 1;
       READ_EMBEDMENT(s);
       return;
@@ -291,18 +289,18 @@ void READ_SOIL(EngineState& s) {
 
 void SOLCST(EngineState& s) {
   const bool weak = s.switches.WEAK_ZONE == 1;
-  switch (s.input.INPUT_STATUS(1)) {
-    case 1:
-      if (s.switches.SOIL_MEDIUM == 2) {
+  switch (s.input.foundation_type()) {
+    case FoundationType::PILE:
+      if (s.switches.SOIL_MEDIUM == SoilMedium::PARABOLIC) {
         if (read_single(s, s.soil.LAYERS(1), weak)) s.soil.LAYER_COUNT = 1;
       } else {
         read_pile_layers(s, weak);
       }
       return;
-    case 2: read_half_space_layers(s, weak); return;
-    case 3: read_single(s, s.soil.STRATUM, false); return;
-    case 4: read_multilayer(s, weak); return;
-    default:
+    case FoundationType::HALF: read_half_space_layers(s, weak); return;
+    case FoundationType::STRA: read_single(s, s.soil.STRATUM, false); return;
+    case FoundationType::MULT: read_multilayer(s, weak); return;
+    case NO_FOUNDATION_TYPE:
       // Soil constants mean nothing before the foundation type is known.
       write(s, out(s),
             "(/,/,' THE FOUNDATION TYPE HAS NOT BEEN ESTABLISHED',/,"
@@ -314,11 +312,11 @@ void SOLCST(EngineState& s) {
 
 void READ_SOIL_BELOW(EngineState& s) {
   SoilLayer& b = s.soil.BELOW;
-  const int type = s.input.INPUT_STATUS(1);
+  const FoundationType type = s.input.foundation_type();
   bool ok = section::numbers(s, b.Vs, b.unit_weight, b.nu, b.damping);
   if (ok) {
     section::ValueCheck check(s);
-    check_soil(check, b, type == 2 ? "THE HALF-SPACE" : "THE SOIL BELOW", 0, false, false);
+    check_soil(check, b, type == FoundationType::HALF ? "THE HALF-SPACE" : "THE SOIL BELOW", 0, false, false);
     ok = check.ok();
   }
   if (!ok) {
@@ -329,7 +327,9 @@ void READ_SOIL_BELOW(EngineState& s) {
     return;
   }
   if (!echo(s)) return;
-  const char* heading = type == 1 ? "SOIL BELOW PILE" : type == 2 ? "HALF-SPACE SOIL" : "SOIL BELOW MULTILAYER SYSTEM";
+  const char* heading = type == FoundationType::PILE   ? "SOIL BELOW PILE"
+                        : type == FoundationType::HALF ? "HALF-SPACE SOIL"
+                                                       : "SOIL BELOW MULTILAYER SYSTEM";
   const auto& lab = s.report.LABELS;
   write(s, out(s),
         "(/,/,1X,A,/,/,1X,'SHEAR WAVE    UNIT    POISSON''S   MATERIAL',/,"

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include "tests/row_name.h"
 #include "tests/scratch.h"
 
 namespace zav::testing {
@@ -69,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, RunnerRefusal, ::testing::Values(
                                           nullptr,          "$OLDPWD/job.kqd", "cannot write names.dat"},
   RefusalRow{"no library beside it", "",  "alone/zav3-run", "job.kqd",     "cannot load the engine library"},
   RefusalRow{"library without entry","",  "fake/zav3-run",  "job.kqd",     "has no entry _IZAVIK"}
-));
+), row_name);
 // clang-format on
 
 }  // namespace

@@ -260,6 +260,21 @@ TEST_P(Scaling, ConstantsScaleWithTheLengthsOfTheFoundation) {
 INSTANTIATE_TEST_SUITE_P(HalfSpaceAndStratum, Scaling, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "Stratum" : "WeakenedSideSoil"; });
 
+class DeckValues : public DeckRun {};
+
+// What the analysis derives from the deck (the weakened zones' thicknesses
+// from their ratios of the radius) lives beside the model: the soil read from
+// the deck is as read after the run.
+TEST_F(DeckValues, StayAsReadThroughTheAnalysis) {
+  Footing f;
+  f.weak = true;
+  f.sides = {{0.4, 150, 17, 0.35, 0.05, 0.5, 0.2}, {0.3, 190, 18, 0.3, 0.05, 0.7, 0.1}};
+  ASSERT_EQ(run(footing_deck(f, harmonic_load(62.8, 6.28, 28.26, {1, 0, 0, 0, 0, 0}))), 0);
+  EXPECT_EQ(s->soil.SIDE_COUNT, 2);
+  EXPECT_FLOAT_EQ(s->soil.SIDE_LAYERS(1).weak_thickness, 0.2f);
+  EXPECT_FLOAT_EQ(s->soil.SIDE_LAYERS(2).weak_thickness, 0.1f);
+}
+
 // The embedment factors of the horizontal and rocking constants, worked by
 // hand for the two embedded footings of embedded(): e = D / R0 and nu = 0.33
 // of the soil below, 2 - nu = 1.67, 1 - nu = 0.67. The stratum's footing is

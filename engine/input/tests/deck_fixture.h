@@ -9,6 +9,7 @@
 
 #include "common/state.h"
 #include "input/input.h"
+#include "tests/row_name.h"
 #include "tests/scratch.h"
 
 namespace zav::testing {

@@ -74,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(Decks, KeywordLoop, ::testing::Values(
           fatal_block},
   LoopRow{"TitleAtTheEnd",      {"TITLE"}, 2,
           two_blank(" END OF FILE ENCOUNTERED WHILE READING TITLE") + word_at_end + deck_ended + stop_block}
-));
+), row_name);
 // clang-format on
 
 TEST_F(DeckRun, NoEchoSuppressesTheMatrixLineButKeepsTheSwitch) {
@@ -86,7 +86,7 @@ TEST_F(DeckRun, NoEchoSuppressesTheMatrixLineButKeepsTheSwitch) {
 
 struct GravityRow {
   const char* deck_line;
-  int unit_system;
+  UnitSystem unit_system;
   std::string echo;
 };
 
@@ -99,16 +99,16 @@ TEST_P(Gravity, ChoosesTheUnitSystemAndEchoesItsAcceleration) {
   EXPECT_EQ(run({row.deck_line, "STOP"}), 2);
   EXPECT_EQ(report, Lines({"", "", row.echo, stars(44)}) + stop_block);
   EXPECT_EQ(s->report.UNIT_SYSTEM, row.unit_system);
-  EXPECT_EQ(s->input.INPUT_STATUS(4), 1);
+  EXPECT_TRUE(s->input.gravity_given());
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Values, Gravity, ::testing::Values(
-  GravityRow{"GRAVITY=32.2",  1, " GRAVITATIONAL CONSTANT SET TO  32.20 ft/s**2"},
-  GravityRow{"GRAVITY=9.8",   2, " GRAVITATIONAL CONSTANT SET TO   9.80 m/s**2 "},
-  GravityRow{"GRAVITY=10.0",  2, " GRAVITATIONAL CONSTANT SET TO  10.00 m/s**2 "},
-  GravityRow{"GRAVITY=10.01", 1, " GRAVITATIONAL CONSTANT SET TO  10.01 ft/s**2"}
-));
+  GravityRow{"GRAVITY=32.2",  UnitSystem::english, " GRAVITATIONAL CONSTANT SET TO  32.20 ft/s**2"},
+  GravityRow{"GRAVITY=9.8",   UnitSystem::si,      " GRAVITATIONAL CONSTANT SET TO   9.80 m/s**2 "},
+  GravityRow{"GRAVITY=10.0",  UnitSystem::si,      " GRAVITATIONAL CONSTANT SET TO  10.00 m/s**2 "},
+  GravityRow{"GRAVITY=10.01", UnitSystem::english, " GRAVITATIONAL CONSTANT SET TO  10.01 ft/s**2"}
+), row_name);
 // clang-format on
 
 // The labels of the result tables follow the gravitational constant even when
@@ -203,7 +203,7 @@ INSTANTIATE_TEST_SUITE_P(Values, NearestInt, ::testing::Values(
   RoundRow{0.0f, 0},   RoundRow{0.5f, 1},   RoundRow{-0.5f, -1}, RoundRow{10.0f, 10},
   RoundRow{1e20f, int_max}, RoundRow{-1e20f, int_min},
   RoundRow{std::numeric_limits<real>::infinity(), int_max}, RoundRow{std::numeric_limits<real>::quiet_NaN(), 0}
-));
+), row_name);
 // clang-format on
 
 }  // namespace

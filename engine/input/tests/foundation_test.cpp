@@ -106,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(Decks, FoundationMessages, ::testing::Values(
              2, {}, true},
   MessageRow{"WordAfterTheTip",  pile_deck(1, 1, {"FLOATING", "FLOATING", "STOP"}), 2,
              two_blank(" FLOA SUBKEYWORD MUST BE PRECEEDED BY FOUNDATION KEYWORD"), true}
-));
+), row_name);
 // clang-format on
 
 TEST_F(DeckRun, BatterAndInteractionAreReadInEitherOrder) {
@@ -150,8 +150,8 @@ TEST_F(DeckRun, HalfSpaceFoundationIsEchoedWithItsMassComponents) {
                               " HEIGHT OF CENTRE OF GRAV  ......     0.75000 m "} +
                         stop_block;
   EXPECT_EQ(report, expected);
-  EXPECT_EQ(s->input.INPUT_STATUS(1), 2);
-  EXPECT_EQ(s->input.INPUT_STATUS(3), 1);
+  EXPECT_EQ(s->input.foundation_type(), FoundationType::HALF);
+  EXPECT_TRUE(s->input.circular());
   EXPECT_FLOAT_EQ(s->foundation.R0, 2.5f);
   EXPECT_FLOAT_EQ(s->foundation.R3, 2.5f);
   EXPECT_FLOAT_EQ(s->mass.Iz, 312.5f);
@@ -229,7 +229,7 @@ INSTANTIATE_TEST_SUITE_P(Ratios, StratumRatio, ::testing::Values(
   RatioRow{"0 0 0 1.6 2",  3},   // E/H = 0.8
   RatioRow{"0 0 0 0 5",    2},   // a surface footing
   RatioRow{"0 0 0 0 0",    3}    // no layer
-));
+), row_name);
 // clang-format on
 
 TEST_F(DeckRun, PileGroupIsEchoedSectionBySection) {
@@ -281,7 +281,7 @@ TEST_F(DeckRun, PileGroupIsEchoedSectionBySection) {
   EXPECT_EQ(s->switches.PILE_TIP, 1);
   EXPECT_EQ(s->switches.BATTER, 1);
   EXPECT_EQ(s->switches.INTERACTION, 1);
-  EXPECT_EQ(s->switches.SOIL_MEDIUM, 1);
+  EXPECT_EQ(s->switches.SOIL_MEDIUM, SoilMedium::LAYERED);
   // Direction angles of the pile axes against the cap axes.
   EXPECT_EQ(f.BATTER_ANGLES.of(1), (std::array<real, 9>{15, 90, 105, 90, 0, 90, 75, 90, 15}));
   EXPECT_EQ(f.BATTER_ANGLES.of(2), (std::array<real, 9>{0, 90, 90, 90, -10, 80, 90, 100, -10}));
@@ -300,7 +300,7 @@ TEST_F(DeckRun, PileInAParabolicMediumHasOneElement) {
                                 " MOMENT OF INERTIA (X)  .........     0.00636",
                                 " MOMENT OF INERTIA (Y)  .........     0.00636",
                                 " TORSIONAL STIFFNESS  ...........     0.01270"}));
-  EXPECT_EQ(s->switches.SOIL_MEDIUM, 2);
+  EXPECT_EQ(s->switches.SOIL_MEDIUM, SoilMedium::PARABOLIC);
   EXPECT_EQ(s->foundation.ELEMENT_COUNT, 1);
   EXPECT_EQ(s->foundation.HEAD, 1);
   EXPECT_EQ(s->foundation.HEAD_VALUE, 1.0f);
@@ -315,7 +315,7 @@ TEST_F(DeckRun, MultilayerFoundationHasItsOwnPropertiesHeading) {
   EXPECT_TRUE(HasBlock(report, {"", "", " FOUNDATION PROPERTIES", ""}));
   EXPECT_TRUE(HasBlock(report, {"", "", " PILE TIP CONDITION : END-BEARING", stars(32)}));
   EXPECT_FALSE(HasBlock(report, {" LOCATION OF PILES"}));
-  EXPECT_EQ(s->input.INPUT_STATUS(1), 4);
+  EXPECT_EQ(s->input.foundation_type(), FoundationType::MULT);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <complex>
 #include <numbers>
+#include <sstream>
 
 #include "input/tests/run_deck.h"
 
@@ -62,12 +63,12 @@ TEST_F(DeckRun, HarmonicLoadIsEchoedInHertzAtTheCentreOfGravity) {
                            " MOMENT ABOUT Y-AXIS  ...........-2.000E+01 kN-m ",
                            " MOMENT ABOUT Z-AXIS  ........... 0.000E+00 kN-m "}));
   const auto& ld = s->load;
-  EXPECT_EQ(s->input.INPUT_STATUS(2), 3);
+  EXPECT_EQ(s->input.load_kind(), LoadKind::HARMONIC);
   EXPECT_FLOAT_EQ(ld.FREQ_MAX, 62.8f);  // rad/s
   EXPECT_FLOAT_EQ(ld.FREQ_MIN, 6.28f);
   EXPECT_FLOAT_EQ(ld.FREQ_STEP, 6.28f);
   EXPECT_EQ(ld.LINES, 10);
-  EXPECT_EQ(s->switches.HARMONIC_FORM, 1);
+  EXPECT_EQ(s->switches.HARMONIC_FORM, HarmonicForm::non_quadratic);
 }
 
 TEST_F(DeckRun, QuadraticHarmonicLoadEchoesItsCoefficients) {
@@ -82,7 +83,7 @@ TEST_F(DeckRun, QuadraticHarmonicLoadEchoesItsCoefficients) {
                            " MOMENT COEFF. ABOUT X-AXIS  .... 0.000E+00",
                            " MOMENT COEFF. ABOUT Y-AXIS  .... 0.000E+00",
                            " MOMENT COEFF. ABOUT Z-AXIS  .... 0.000E+00"}));
-  EXPECT_EQ(s->switches.HARMONIC_FORM, 2);
+  EXPECT_EQ(s->switches.HARMONIC_FORM, HarmonicForm::quadratic);
   EXPECT_EQ(s->load.LINES, 2);
 }
 
@@ -104,6 +105,13 @@ TEST_P(LoadVector, MovesTheAmplitudesToTheCentreOfGravity) {
   for (int i = 1; i <= 6; ++i) {
     EXPECT_NEAR(s->load.LOAD_VECTOR(i), row.vector[static_cast<std::size_t>(i - 1)], 1e-6f) << "component " << i;
   }
+  // The lever arms stay as the deck gives them, whichever point they are measured from.
+  std::istringstream arms(row.numbers[2]);
+  real ex = 0, ey = 0, ez = 0;
+  arms >> ex >> ey >> ez;
+  EXPECT_EQ(s->load.ex, ex);
+  EXPECT_EQ(s->load.ey, ey);
+  EXPECT_EQ(s->load.ez, ez);
 }
 
 // clang-format off
@@ -113,7 +121,7 @@ INSTANTIATE_TEST_SUITE_P(Loads, LoadVector, ::testing::Values(
   VectorRow{"EveryArm",       {"1 2 3 ", "4 5 6 ", "0.5 -1 2 0 "},         {1, 2, 3, 11, 4.5f, 4}},
   // Option 1: the arms are measured from the reference point (1.5, 2.5, 0.5).
   VectorRow{"ReferencePoint", {"1 2 3 ", "0 0 0 ", "0.5 0.5 0.25 1 1.5 2.5 0.5 "}, {1, 2, 3, 2, -1, 0}}
-));
+), row_name);
 // clang-format on
 
 // The direct transform in double precision, the engine's sign: X(k) = sum x(j) exp(+2 pi i j k / n).
@@ -145,7 +153,7 @@ TEST_F(DeckRun, TransientLoadsAreEchoedAndTransformedByDegreeOfFreedom) {
                                 "    0.000E+00", "    3.000E+00", "    1.000E+00",
                                 "", " LOAD TYPE CODE - 5 (ROTATION ABOUT Y-AXIS)", " LOAD AMPLITUDES  kN-m "}));
   const auto& ld = s->load;
-  EXPECT_EQ(s->input.INPUT_STATUS(2), 1);
+  EXPECT_EQ(s->input.load_kind(), LoadKind::TRANSIENT);
   EXPECT_EQ(ld.POINTS, 8);
   EXPECT_FLOAT_EQ(ld.TIME_INTERVAL, 0.01f);
   EXPECT_EQ(ld.POINTS_REAL, 8.0f);
@@ -174,7 +182,7 @@ TEST_F(DeckRun, RandomSpectraAreEchoedAndKeptByTheirLocationCodes) {
                            " LOCATION OF SPECTRA  -    5    1", " LOAD AMPLITUDES  kN.", "   0.100E+00", "   0.200E+00",
                            "   0.300E+00", "   0.400E+00"}));
   const auto& ld = s->load;
-  EXPECT_EQ(s->input.INPUT_STATUS(2), 2);
+  EXPECT_EQ(s->input.load_kind(), LoadKind::RANDOM);
   EXPECT_FLOAT_EQ(ld.FREQ_STEP, (62.8f - 6.28f) / 3.0f);
   EXPECT_EQ(ld.LINES, 4);
   EXPECT_FLOAT_EQ(ld.DURATION, 10.0f);
@@ -261,7 +269,7 @@ INSTANTIATE_TEST_SUITE_P(Decks, LoadMessages, ::testing::Values(
   MessageRow{"NoFoundation",        Lines{"GRAVITY=9.8", "NOECHO", "LOAD "} + harmonic({"62.8 6.28 6.28 ", "10 0 0 ",
                                     "0 0 0 ", "0 0 0 0 "}) + Lines{"RUN "}, 3,
              {"", "", " INSUFFICIENT INPUT DATA TO COMPLETE RUN", " PROGRA  M WILL TERMINATE"}, false}
-));
+), row_name);
 // clang-format on
 
 TEST_F(DeckRun, AStepOfZeroGivesLinesOfOneRadianPerSecond) {

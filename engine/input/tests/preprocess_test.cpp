@@ -60,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(Decks, Preprocess, ::testing::Values(
   PreprocessRow{"lower-case exponent", {"1.5e3"},               {text80("1.5e3")}},
   PreprocessRow{"beyond column 80",    {std::string(78, ' ') + "12345"}, {"12."}},
   PreprocessRow{"keywords stay text",  {"RUN ", "  MASS"},      {text80("RUN"), text80("  MASS")}}
-));
+), row_name);
 // clang-format on
 
 using PreprocessDeck = DeckFixture;

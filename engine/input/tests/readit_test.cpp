@@ -17,7 +17,7 @@ class RecordReader : public DeckFixture {
  protected:
   void deck(const std::vector<std::string>& lines) {
     preprocess(lines);
-    s.input.INPUT_STATUS(10) = KEYWORD_COUNT;  // as the keyword loop leaves it
+    s.input.set_keyword_count(KEYWORD_COUNT);  // as the keyword loop leaves it
   }
   real number(int& status) {
     real v = -1.0f;
@@ -38,7 +38,7 @@ struct NumberRow {
   std::vector<std::string> deck;
   int status;
   real value;
-  int keyword_index;  // when status is -1
+  Keyword keyword;  // when status is -1
   std::string next_word;
   std::vector<std::string> report;
 };
@@ -54,7 +54,7 @@ TEST_P(NumberField, GivesTheValueOrIdentifiesTheText) {
   EXPECT_FLOAT_EQ(number(status), row.value);
   EXPECT_EQ(status, row.status);
   if (row.status == -1) {
-    EXPECT_EQ(s.reader.keyword_index, row.keyword_index);
+    EXPECT_EQ(s.reader.keyword, row.keyword);
   }
   int st = 0;
   EXPECT_EQ(word(st), row.next_word);
@@ -65,42 +65,44 @@ TEST_P(NumberField, GivesTheValueOrIdentifiesTheText) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Records, NumberField, ::testing::Values(
-  NumberRow{{"12", "SOIL"},            1, 12.0f,  0, "SOIL", {}},
-  NumberRow{{"1.5E3"},                 1, 1500.0f, 0, "    ", {}},
-  NumberRow{{"-0.35"},                 1, -0.35f, 0, "    ", {}},
-  NumberRow{{"SOIL", "1"},            -1, 0.0f,  17, "SOIL",
+  NumberRow{{"12", "SOIL"},            1, 12.0f,  Keyword::none, "SOIL", {}},
+  NumberRow{{"1.5E3"},                 1, 1500.0f, Keyword::none, "    ", {}},
+  NumberRow{{"-0.35"},                 1, -0.35f, Keyword::none, "    ", {}},
+  NumberRow{{"SOIL", "1"},            -1, 0.0f,  Keyword::SOIL, "SOIL",
             {"", "", alphanumeric_message("SOIL                ")}},
-  NumberRow{{"ABC", "NEXT"},          -1, 0.0f,  53, "NEXT",
+  NumberRow{{"ABC", "NEXT"},          -1, 0.0f,  Keyword::none, "NEXT",
             {"", "", alphanumeric_message("ABC                 ")}},
-  NumberRow{{"RUN"},                  -1, 0.0f,  28, "RUN ", {}},
-  NumberRow{{"1.5.2"},                -1, 0.0f,  53, "    ", {}},
+  NumberRow{{"RUN"},                  -1, 0.0f,  Keyword::RUN,  "RUN ", {}},
+  NumberRow{{"1.5.2"},                -1, 0.0f,  Keyword::none, "    ", {}},
   // A record that is one number is that number, however many digits it has.
-  NumberRow{{"12345678901234567890123", "7"}, 1, 1.2345679e22f, 0, "7.  ", {}},
-  NumberRow{{"0.0063617251235193305", "7"}, 1, 0.0063617251f, 0, "7.  ", {}},
-  NumberRow{{"-1.00000000000000000000E-5"}, 1, -1.0e-5f, 0, "    ", {}},
-  NumberRow{{"1234567890123456789012Z", "7"}, -1, 0.0f, 53, "7.  ",
+  NumberRow{{"12345678901234567890123", "7"}, 1, 1.2345679e22f, Keyword::none, "7.  ", {}},
+  NumberRow{{"0.0063617251235193305", "7"}, 1, 0.0063617251f, Keyword::none, "7.  ", {}},
+  NumberRow{{"-1.00000000000000000000E-5"}, 1, -1.0e-5f, Keyword::none, "    ", {}},
+  NumberRow{{"1234567890123456789012Z", "7"}, -1, 0.0f, Keyword::none, "7.  ",
             {"", "", alphanumeric_message("12345678901234567890")}},
-  NumberRow{{},                        0, 0.0f,   0, "    ",
+  NumberRow{{},                        0, 0.0f,   Keyword::none, "    ",
             {eof_number_message[0], eof_number_message[1], eof_number_message[2], eof_number_message[3]}}
-));
+), row_name);
 // clang-format on
 
 struct KeywordRow {
   const char* line;
-  int index;
+  Keyword keyword;
 };
 
-class Keyword : public RecordReader, public ::testing::WithParamInterface<KeywordRow> {};
+std::ostream& operator<<(std::ostream& os, const KeywordRow& r) { return os << r.line; }
 
-TEST_P(Keyword, IsFoundByItsFirstFourCharacters) {
+class KeywordLookup : public RecordReader, public ::testing::WithParamInterface<KeywordRow> {};
+
+TEST_P(KeywordLookup, IsFoundByItsFirstFourCharacters) {
   deck({GetParam().line});
-  int status = 0, index = 0;
+  int status = 0;
+  Keyword k = Keyword::none;
   std::string w = word(status);
   EXPECT_EQ(status, 1);
-  FIND_KEYWORD(s, w, index, status);
-  EXPECT_EQ(index, GetParam().index);
-  EXPECT_EQ(status, 1);
-  if (index == 999) {
+  FIND_KEYWORD(s, w, k);
+  EXPECT_EQ(k, GetParam().keyword);
+  if (k == Keyword::none) {
     EXPECT_EQ(report(), (std::vector<std::string>{"", "", " UNRECOGNIZED KEYWORD - " + w}));
   } else {
     EXPECT_TRUE(report().empty());
@@ -108,22 +110,22 @@ TEST_P(Keyword, IsFoundByItsFirstFourCharacters) {
 }
 
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(Words, Keyword, ::testing::Values(
-  KeywordRow{"RUN",          28},
-  KeywordRow{"RUNNING",      999},
-  KeywordRow{"STOPPED",      29},
-  KeywordRow{"FOUNDATION",   24},
-  KeywordRow{"HALF-SPACE",   7},
-  KeywordRow{"RECTANGULAR",  16},
-  KeywordRow{"CONSTANTS",    36},
-  KeywordRow{"END-BEARING",  35},
-  KeywordRow{"PAD",          45},
-  KeywordRow{"QUADRATIC",    51},
-  KeywordRow{"NONQUADRATIC", 52},
-  KeywordRow{"MATRIX",       31},
-  KeywordRow{"soil",         999},
-  KeywordRow{"    X",        1}
-));
+INSTANTIATE_TEST_SUITE_P(Words, KeywordLookup, ::testing::Values(
+  KeywordRow{"RUN",          Keyword::RUN},
+  KeywordRow{"RUNNING",      Keyword::none},
+  KeywordRow{"STOPPED",      Keyword::STOP},
+  KeywordRow{"FOUNDATION",   Keyword::FOUN},
+  KeywordRow{"HALF-SPACE",   Keyword::HALF},
+  KeywordRow{"RECTANGULAR",  Keyword::RECT},
+  KeywordRow{"CONSTANTS",    Keyword::CONS},
+  KeywordRow{"END-BEARING",  Keyword::END},
+  KeywordRow{"PAD",          Keyword::PAD},
+  KeywordRow{"QUADRATIC",    Keyword::QUAD},
+  KeywordRow{"NONQUADRATIC", Keyword::NONQ},
+  KeywordRow{"MATRIX",       Keyword::MATR},
+  KeywordRow{"soil",         Keyword::none},
+  KeywordRow{"    X",        Keyword::BLANK}
+), row_name);
 // clang-format on
 
 TEST_F(RecordReader, WordModeAtTheEndOfTheDeckGivesStatusZeroAndABlankWord) {
@@ -170,10 +172,10 @@ TEST_F(RecordReader, ReadWordReadsTheNextWord) {
 
 TEST_F(RecordReader, FindKeywordStoresTheKeywordCount) {
   deck({"SOIL"});
-  s.input.INPUT_STATUS(10) = 0;
-  int index = 0, status = 0;
-  FIND_KEYWORD(s, "SOIL", index, status);
-  EXPECT_EQ(s.input.INPUT_STATUS(10), 52);
+  s.input.set_keyword_count(0);
+  Keyword k = Keyword::none;
+  FIND_KEYWORD(s, "SOIL", k);
+  EXPECT_EQ(s.input.keyword_count(), 52);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 
 #include "common/state.h"
 #include "izavik.h"
+#include "tests/row_name.h"
 #include "tests/scratch.h"
 
 namespace zav::testing {

@@ -4,6 +4,7 @@
 
 #include "common/state.h"
 #include "input/input.h"
+#include "tests/row_name.h"
 #include "tests/scratch.h"
 
 namespace zav::testing {
@@ -134,7 +135,7 @@ INSTANTIATE_TEST_SUITE_P(Names, RunFilesFailure, ::testing::Values(
            " *** INPUT FILE CANNOT BE OPENED - TAPE7 (a scratch file of the run)"},
   NamesRow{"answers name no deck",        "3.0.15\r\n", "gone.kqd\njob.kqo\njob.kqp\n",
            " *** INPUT FILE CANNOT BE OPENED - gone.kqd (no such file)"}
-));
+), row_name);
 // clang-format on
 
 TEST_F(RunFiles, NamesLongerThan256CharactersAreCut) {

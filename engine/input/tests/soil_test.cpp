@@ -222,7 +222,7 @@ INSTANTIATE_TEST_SUITE_P(Decks, SoilMessages, ::testing::Values(
   MessageRow{"EmbeddedRowText", with(pile_soil(embedment(1)), "1 0.5 80 17 0.4 0.05", {"1 0.5 80 17 0.4 X"}), 2,
           two_blank(" *** INPUT ERROR ***    ALPHANUMERIC ENCOUNTERED - \"X                   \",") + embedment_error,
           true}
-));
+), row_name);
 // clang-format on
 
 TEST_F(DeckRun, AnEmbeddedRowThatCannotBeReadDropsBothOptions) {
