@@ -48,7 +48,7 @@ void stratum_frequencies(EngineState& s) {
 void prepare_group(EngineState& s) {
   AnalysisWork& w = *s.analysis;
   const Foundation& f = s.foundation;
-  const int n = f.PILE_COUNT;
+  const int n = w.PILE_COUNT;
   for (int p = 1; p <= n; ++p) {
     w.PILE_X[static_cast<std::size_t>(p - 1)] = f.PILES(p).x;
     w.PILE_Y[static_cast<std::size_t>(p - 1)] = f.PILES(p).y;
@@ -78,7 +78,7 @@ bool prepare_interaction(EngineState& s) {
   const Foundation& f = s.foundation;
   const SoilLayer& below = s.soil.BELOW;
   const PileImpedanceInput& pile = w.PILE;
-  const int n = f.PILE_COUNT;
+  const int n = w.PILE_COUNT;
   const auto elements = static_cast<std::size_t>(pile.n);
   const auto layers = static_cast<std::size_t>(s.soil.LAYER_COUNT);
   GroupInteractionInput in;
@@ -149,8 +149,8 @@ std::string group_failure(GroupImpedanceStatus status, const GroupImpedanceWork&
 
 bool prepare_piles(EngineState& s) {
   AnalysisWork& w = *s.analysis;
-  Foundation& f = s.foundation;
-  Soil& soil = s.soil;
+  const Foundation& f = s.foundation;
+  const Soil& soil = s.soil;
   const int type = foundation_type(s);
   stratum_frequencies(s);
   const int n = element_count(s);
@@ -161,10 +161,8 @@ bool prepare_piles(EngineState& s) {
     w.RADIUS_Y(j) = e.radius_y;
     w.INERTIA_X(j) = e.inertia_x;
     w.INERTIA_Y(j) = e.inertia_y;
-    // The weakened zone around the element, as a thickness.
-    soil.LAYERS(j).weak_thickness *= w.MEAN_RADIUS(j);
   }
-  if (type == MULT) f.PILE_COUNT = 1;
+  w.PILE_COUNT = type == FoundationType::MULT ? 1 : f.PILE_COUNT;
 
   PileImpedanceInput& in = w.PILE;
   in.column_switch = type == MULT ? -1 : parabolic(s) ? 0 : 1;
@@ -191,7 +189,9 @@ bool prepare_piles(EngineState& s) {
     in.weak_ratio(j) = l.weak_ratio;
     in.weak_nu(j) = l.weak_nu;
     in.weak_D(j) = l.weak_damping;
-    in.weak_t(j) = l.weak_thickness;
+    // The weakened zone around the element as a thickness: the deck gives it
+    // as a ratio to the element's mean radius.
+    in.weak_t(j) = l.weak_thickness * w.MEAN_RADIUS(j);
     in.rho_G(j) = l.G_ratio;
     in.rho_D(j) = l.D_ratio;
   }
@@ -205,7 +205,7 @@ bool prepare_piles(EngineState& s) {
 
   if (type != PILE) return true;
   prepare_group(s);
-  if (s.switches.INTERACTION == 1 && f.PILE_COUNT != 1) return prepare_interaction(s);
+  if (s.switches.INTERACTION == 1 && w.PILE_COUNT != 1) return prepare_interaction(s);
   return true;
 }
 
