@@ -122,18 +122,19 @@ bool foundation_impedance(EngineState& s, real omega, int pass) {
   w.A = Cmat6{};
   w.B = Cmat6{};
   transfer_matrix(s.foundation, w.T);
-  if (type == PILE || type == MULT) {
+  if (type == FoundationType::PILE || type == FoundationType::MULT) {
     if (!pile_impedance(s, omega)) return false;
   } else {
-    if (type == HALF) half_space_base(s, omega);
-    if (type == STRA) stratum_base(s, omega);
+    if (type == FoundationType::HALF) half_space_base(s, omega);
+    if (type == FoundationType::STRA) stratum_base(s, omega);
     COMPLEX_TRANSFORM_6(w.K, view(w.T), w.B, 6);
   }
   // The soil beside the cap keeps only its material damping below the
   // stratum's frequencies, as the soil along the piles does; beside a footing
   // on the half-space there is no stratum.
-  if (pass == 1 && w.SIDE_COUNT > 0 && (type == HALF || type == PILE)) {
-    side_layers(s, omega, type == PILE && omega <= w.omega1, type == PILE && omega <= w.omegac);
+  if (pass == 1 && w.SIDE_COUNT > 0 && (type == FoundationType::HALF || type == FoundationType::PILE)) {
+    const bool piles = type == FoundationType::PILE;
+    side_layers(s, omega, piles && omega <= w.omega1, piles && omega <= w.omegac);
   }
   if (!finite(w.B)) {
     write_line_failure(s, omega, "*** THE IMPEDANCE OF THE FOUNDATION IS NOT A FINITE NUMBER ***");

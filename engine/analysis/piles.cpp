@@ -13,7 +13,7 @@
 namespace zav::analysis {
 namespace {
 
-bool parabolic(const EngineState& s) { return s.switches.SOIL_MEDIUM == 2; }
+bool parabolic(const EngineState& s) { return s.switches.SOIL_MEDIUM == SoilMedium::PARABOLIC; }
 
 // The number of elements, and the length of element j: its layer's depth, or
 // for a parabolic medium the single element's length, the pile's.
@@ -151,7 +151,7 @@ bool prepare_piles(EngineState& s) {
   AnalysisWork& w = *s.analysis;
   const Foundation& f = s.foundation;
   const Soil& soil = s.soil;
-  const int type = foundation_type(s);
+  const FoundationType type = foundation_type(s);
   stratum_frequencies(s);
   const int n = element_count(s);
   for (int j = 1; j <= n; ++j) {
@@ -165,9 +165,9 @@ bool prepare_piles(EngineState& s) {
   w.PILE_COUNT = type == FoundationType::MULT ? 1 : f.PILE_COUNT;
 
   PileImpedanceInput& in = w.PILE;
-  in.column_switch = type == MULT ? -1 : parabolic(s) ? 0 : 1;
+  in.column_switch = type == FoundationType::MULT ? -1 : parabolic(s) ? 0 : 1;
   in.n = n;
-  in.na = type == MULT ? soil.ADJACENT_COUNT : 0;
+  in.na = type == FoundationType::MULT ? soil.ADJACENT_COUNT : 0;
   in.gamma_p = f.unit_weight;
   in.nu_p = f.poisson;
   in.g = s.report.GRAVITY;
@@ -203,7 +203,7 @@ bool prepare_piles(EngineState& s) {
   in.omega1 = w.omega1;
   in.omegac = w.omegac;
 
-  if (type != PILE) return true;
+  if (type != FoundationType::PILE) return true;
   prepare_group(s);
   if (s.switches.INTERACTION == 1 && w.PILE_COUNT != 1) return prepare_interaction(s);
   return true;
@@ -222,7 +222,7 @@ bool pile_impedance(EngineState& s, real omega) {
   // A pinned head without interaction takes the shear of a head free to
   // rotate and transmits no moment; with interaction the group works from
   // the full head matrix.
-  const bool interaction = foundation_type(s) == PILE && w.GROUP->interaction;
+  const bool interaction = foundation_type(s) == FoundationType::PILE && w.GROUP->interaction;
   const bool pinned = NEAREST_INT(s.foundation.HEAD_VALUE) == 0 && !interaction;
   if (pinned) {
     K(1, 1) = term(x, PILE_PINNED);
@@ -235,7 +235,7 @@ bool pile_impedance(EngineState& s, real omega) {
     K(4, 4) = term(y, PILE_ROCKING);
     K(2, 4) = K(4, 2) = -term(y, PILE_COUPLING);
   }
-  if (foundation_type(s) == MULT) {
+  if (foundation_type(s) == FoundationType::MULT) {
     COMPLEX_TRANSFORM_6(K, Mat<const real>{w.T.a, 6}, w.B, 6);
     return true;
   }
