@@ -104,21 +104,15 @@ bool prepare_interaction(EngineState& s) {
   in.gravity = s.report.GRAVITY;
   const GroupSetupStatus status = GROUP_INTERACTION_SETUP(in, *w.PAIRS);
   if (status == GroupSetupStatus::no_diameter) {
-    write(s, s.run.OUTPUT_UNIT,
-          "(/,/,1X,'*** THE FIRST PILE ELEMENT HAS NO RADIUS: THE PILE SPACINGS OF THE INTERACTION ',"
-          "'CANNOT BE FORMED ***',/,1X,'***PROGRAM WILL NOT EXECUTE***')");
+    write_no_pile_radius_message(s);
     return false;
   }
   if (status == GroupSetupStatus::overlapping_piles) {
     const GroupInteraction& pairs = *w.PAIRS;
     const real d = pairs.ratios.d;
     const real spacing = pairs.spacing_axial(pairs.pair_i, pairs.pair_j) * d;
-    const std::string& L = s.report.LABELS.length;
-    write(s, s.run.OUTPUT_UNIT,
-          "(/,/,1X,'*** PILES ',I3,' AND ',I3,' ARE CLOSER THAN ONE PILE DIAMETER ***',/,"
-          "1X,'*** THEIR AXES ARE ',1PE10.3,1X,A2,' APART, THE DIAMETER IS ',1PE10.3,1X,A2,' ***',/,"
-          "1X,'***PROGRAM WILL NOT EXECUTE***')",
-          NEAREST_INT(f.PILES(pairs.pair_j).number), NEAREST_INT(f.PILES(pairs.pair_i).number), spacing, L, d, L);
+    write_close_piles_message(s, NEAREST_INT(f.PILES(pairs.pair_j).number), NEAREST_INT(f.PILES(pairs.pair_i).number),
+                              spacing, d);
     return false;
   }
   // A profile without shear-wave velocity at the tips carries no waves from
