@@ -110,6 +110,13 @@ void sum_without_interaction(const Cmat6& K1, const GroupImpedanceContext& ctx, 
   }
 }
 
+// Interaction factors of a pair: axial, and the three lateral ones for loads
+// along x and along y.
+struct PairFactors {
+  cplx v;
+  std::array<cplx, 3> x, y;
+};
+
 PairFactors pair_factors(const PairKey& k, real omega, real a0) {
   PairFactors f;
   // The switch to the dynamic factors is on omega itself, in rad/s.
@@ -129,6 +136,12 @@ PairFactors pair_factors(const PairKey& k, real omega, real a0) {
                            k.across[2], f.y[0], f.y[1], f.y[2]);
   }
   return f;
+}
+
+PairBlocks blocks_of(const PairFactors& a, const Cmat6& f) {
+  return {f(3, 3) * a.v,
+          f(1, 1) * a.x[0], f(1, 5) * a.x[1], f(5, 1) * a.x[1], f(5, 5) * a.x[2],
+          f(2, 2) * a.y[0], f(2, 4) * a.y[1], f(4, 2) * a.y[1], f(4, 4) * a.y[2]};
 }
 
 bool finite(const PairFactors& f) {
@@ -343,27 +356,27 @@ GroupImpedanceStatus sum_with_interaction(const Cmat6& K1, real omega, const Gro
   };
   const GroupPairClasses* classes =
       scaled && ctx.classes && ctx.classes->n_piles == n ? ctx.classes : nullptr;
+  const Cmat6& f = F;
   std::atomic<bool> factors_finite{true};
   std::atomic<int> next{0};
   if (classes) {
     const int count = static_cast<int>(classes->keys.size());
-    assert(classes->keys.size() <= work.class_factors.size());
+    assert(classes->keys.size() <= work.class_blocks.size());
     on_team([&](int) {
       constexpr int chunk = 64;
       bool finite_here = true;
       for (int c0 = next.fetch_add(chunk); c0 < count; c0 = next.fetch_add(chunk)) {
         for (int c = c0; c < std::min(c0 + chunk, count); ++c) {
-          PairFactors& a = work.class_factors[static_cast<std::size_t>(c)];
-          a = pair_factors(classes->keys[static_cast<std::size_t>(c)], omega, a0);
+          const PairFactors a = pair_factors(classes->keys[static_cast<std::size_t>(c)], omega, a0);
           finite_here = finite_here && finite(a);
+          work.class_blocks[static_cast<std::size_t>(c)] = blocks_of(a, f);
         }
       }
       if (!finite_here) factors_finite = false;
     });
   }
-  // Column by column of the lower triangle, where the factorisation reads;
+  // Column by column of the lower triangle, where the factorisations read;
   // the in-place inversion wants the upper one as well.
-  const Cmat6& f = F;
   const bool both = solver == GroupSolver::in_place_inversion;
   const auto set = [both](const GroupSystemData& g, int i, int j, const cplx& v) {
     if (both) {
@@ -380,22 +393,23 @@ GroupImpedanceStatus sum_with_interaction(const Cmat6& K1, real omega, const Gro
       for (int p = p0; p < std::min(p0 + chunk, n); ++p) {
         const int* pair_class = classes ? &classes->pair_class[GroupPairClasses::first(p, n)] : nullptr;
         for (int q = p + 1; q <= n; ++q) {
-          PairFactors own;
+          PairBlocks own;
           if (!classes) {
-            own = pair_factors(pair_key(t, p, q), omega, a0);
-            finite_here = finite_here && finite(own);
+            const PairFactors a = pair_factors(pair_key(t, p, q), omega, a0);
+            finite_here = finite_here && finite(a);
+            own = blocks_of(a, f);
           }
-          const PairFactors& a = classes ? work.class_factors[static_cast<std::size_t>(pair_class[q - p - 1])] : own;
-          set(V, q, p, f(3, 3) * a.v);
-          set(X, u(q), u(p), f(1, 1) * a.x[0]);
-          set(Y, u(q), u(p), f(2, 2) * a.y[0]);
+          const PairBlocks& b = classes ? work.class_blocks[static_cast<std::size_t>(pair_class[q - p - 1])] : own;
+          set(V, q, p, b.v);
+          set(X, u(q), u(p), b.x11);
+          set(Y, u(q), u(p), b.y22);
           if (fixed) {
-            set(X, th(q), u(p), f(1, 5) * a.x[1]);
-            set(X, u(q), th(p), f(5, 1) * a.x[1]);
-            set(X, th(q), th(p), f(5, 5) * a.x[2]);
-            set(Y, th(q), u(p), f(2, 4) * a.y[1]);
-            set(Y, u(q), th(p), f(4, 2) * a.y[1]);
-            set(Y, th(q), th(p), f(4, 4) * a.y[2]);
+            set(X, th(q), u(p), b.x15);
+            set(X, u(q), th(p), b.x51);
+            set(X, th(q), th(p), b.x55);
+            set(Y, th(q), u(p), b.y24);
+            set(Y, u(q), th(p), b.y42);
+            set(Y, th(q), th(p), b.y44);
           }
         }
       }
@@ -531,7 +545,7 @@ GroupImpedanceWork::GroupImpedanceWork(int max_piles_)
       along_x(2 * max_piles_),
       along_y(2 * max_piles_),
       inversion(static_cast<std::size_t>(4) * max_piles_),
-      class_factors(static_cast<std::size_t>(max_piles_) * (max_piles_ - 1) / 2),
+      class_blocks(static_cast<std::size_t>(max_piles_) * (max_piles_ - 1) / 2),
       tiles(2 * max_piles_),
       team(max_piles_ >= kThreadedPiles ? std::make_unique<ThreadTeam>() : nullptr) {
   assert(max_piles_ >= 1 && max_piles_ <= GROUP_MAX_PILES);

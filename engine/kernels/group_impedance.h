@@ -70,11 +70,13 @@ struct GroupSystemStorage {
   std::vector<cplx> factor_work;
 };
 
-// Interaction factors of a pair at one frequency: axial, and the three
-// lateral ones for loads along x and along y.
-struct PairFactors {
+// The flexibility entries of a pair at one frequency: the vertical pile's
+// own ones times the pair's interaction factors, in the vertical system (v)
+// and the x and y systems (translation, coupling both ways, rotation).
+struct PairBlocks {
   cplx v;
-  std::array<cplx, 3> x, y;
+  cplx x11, x15, x51, x55;
+  cplx y22, y24, y42, y44;
 };
 
 // Storage for GROUP_IMPEDANCE, allocated once for up to max_piles piles and
@@ -89,9 +91,9 @@ struct GroupImpedanceWork {
   GroupSystemStorage vertical, along_x, along_y;
   // Work of the in-place inversion.
   std::vector<cplx> inversion;
-  // The run's classes of pairs, and their factors at the line's frequency.
+  // The run's classes of pairs, and their entries at the line's frequency.
   GroupPairClasses classes;
-  std::vector<PairFactors> class_factors;
+  std::vector<PairBlocks> class_blocks;
   // Tiles of the tiled factorisation, and the threads large groups are
   // filled and factored on (none below the size of the tiled one).
   SymmetricFactorWork tiles;

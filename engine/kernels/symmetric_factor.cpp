@@ -30,7 +30,7 @@ namespace {
 
 // Tile size: large enough for the products to run near the core's peak,
 // small enough that the chain of diagonal tiles stays short.
-constexpr int kTile = 64;
+constexpr int kTile = 96;
 // Below this size a diagonal tile is factored column by column.
 constexpr int kColumnwise = 16;
 

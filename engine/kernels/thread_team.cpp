@@ -2,7 +2,17 @@
 
 #include <algorithm>
 
+extern "C" {
+void openblas_set_num_threads(int n);
+int blas_thread_shutdown_();
+}
+
 namespace zav {
+
+void MATRIX_LIBRARY_ON_CALLER() {
+  openblas_set_num_threads(1);
+  blas_thread_shutdown_();
+}
 
 ThreadTeam::ThreadTeam(int members) {
   if (members <= 0) members = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));

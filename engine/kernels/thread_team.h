@@ -42,4 +42,10 @@ class ThreadTeam {
   bool stopping_ = false;
 };
 
+// The matrix library (OpenBLAS) on its caller's thread alone: the engine
+// calls it single-threaded from its own team, and the library's idle
+// threads, which it starts when loaded, wait for work actively and would
+// keep cores busy for nothing. Stops them; called at the start of a run.
+void MATRIX_LIBRARY_ON_CALLER();
+
 }  // namespace zav
