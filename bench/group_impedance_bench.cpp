@@ -13,6 +13,7 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "kernels/group_impedance.h"
@@ -21,12 +22,11 @@
 #include "kernels/tests/group_deck.h"
 
 extern "C" {
+void openblas_set_num_threads(int n);
 void cgemm_(const char* transa, const char* transb, const int* m, const int* n, const int* k, const zav::cplx* alpha,
             const zav::cplx* a, const int* lda, const zav::cplx* b, const int* ldb, const zav::cplx* beta,
             zav::cplx* c, const int* ldc, std::size_t, std::size_t);
 void cgetrf_(const int* m, const int* n, zav::cplx* a, const int* lda, int* ipiv, int* info);
-int openblas_get_num_threads();
-void openblas_set_num_threads(int n);
 }
 
 namespace zav {
@@ -61,6 +61,10 @@ struct BenchGroup {
   }
 };
 
+// The library's own threads, one per core, for the library-alone figures;
+// the engine's solves leave it on the caller's thread again.
+int all_cores() { return static_cast<int>(std::thread::hardware_concurrency()); }
+
 BenchGroup& group(int n) {
   static std::map<int, std::unique_ptr<BenchGroup>> groups;
   auto& g = groups[n];
@@ -86,8 +90,7 @@ void BM_GroupLine(benchmark::State& state) {
 // on the library's own threads (all cores) or on one.
 void BM_LibraryLU(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
-  const int threads = openblas_get_num_threads();
-  if (state.range(1) == 1) openblas_set_num_threads(1);
+  openblas_set_num_threads(state.range(1) == 1 ? 1 : all_cores());
   const int orders[3] = {n, 2 * n, 2 * n};
   std::mt19937 gen(1);
   std::uniform_real_distribution<float> u(-1.0f, 1.0f);
@@ -110,7 +113,7 @@ void BM_LibraryLU(benchmark::State& state) {
       benchmark::DoNotOptimize(info);
     }
   }
-  openblas_set_num_threads(threads);
+  MATRIX_LIBRARY_ON_CALLER();
 }
 
 // The physical floor's rate: a complex matrix product of order 2000 on the
@@ -125,10 +128,12 @@ void BM_LibraryProduct(benchmark::State& state) {
     b[i] = cplx(u(gen), u(gen));
   }
   const cplx one(1.0f), zero(0.0f);
+  openblas_set_num_threads(all_cores());
   for (auto _ : state) {
     cgemm_("N", "N", &n, &n, &n, &one, a.data(), &n, b.data(), &n, &zero, c.data(), &n, 1, 1);
     benchmark::DoNotOptimize(c.data());
   }
+  MATRIX_LIBRARY_ON_CALLER();
   state.counters["GFLOP/s"] = benchmark::Counter(8.0 * n * n * n, benchmark::Counter::kIsIterationInvariantRate,
                                                  benchmark::Counter::kIs1000);
 }
@@ -155,8 +160,7 @@ void BM_Factor(benchmark::State& state) {
   }
   SymmetricFactorWork work(1000);
   ThreadTeam team;
-  const int threads = openblas_get_num_threads();
-  openblas_set_num_threads(1);
+  MATRIX_LIBRARY_ON_CALLER();
   for (auto _ : state) {
     state.PauseTiming();
     for (int k = 0; k < 3; ++k) std::copy(source[k].begin(), source[k].end(), matrix[k].begin());
@@ -168,7 +172,6 @@ void BM_Factor(benchmark::State& state) {
       if (!s.regular) state.SkipWithError("singular");
     }
   }
-  openblas_set_num_threads(threads);
 }
 
 // A run of 100 lines, 1 to 100 rad/s: static factors up to 10 rad/s, then
@@ -267,6 +270,8 @@ int main(int argc, char** argv) {
   if (!given) args.push_back(repetitions.data());
   int count = static_cast<int>(args.size());
   benchmark::Initialize(&count, args.data());
+  // As a run starts: the library's idle threads stopped.
+  zav::MATRIX_LIBRARY_ON_CALLER();
   zav::Collector collector;
   benchmark::RunSpecifiedBenchmarks(&collector);
   const auto& s = collector.seconds;

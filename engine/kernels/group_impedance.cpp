@@ -12,15 +12,12 @@
 
 // LAPACK's complex symmetric factorisation and solve, single precision (the
 // Fortran interface; the trailing argument is the hidden length of the
-// character argument), and OpenBLAS's thread count: one while the engine's
-// own threads call it.
+// character argument).
 extern "C" {
 void csytrf_(const char* uplo, const int* n, zav::cplx* a, const int* lda, int* ipiv, zav::cplx* work,
              const int* lwork, int* info, std::size_t uplo_len);
 void csytrs_(const char* uplo, const int* n, const int* nrhs, const zav::cplx* a, const int* lda, const int* ipiv,
              zav::cplx* b, const int* ldb, int* info, std::size_t uplo_len);
-int openblas_get_num_threads();
-void openblas_set_num_threads(int n);
 }
 
 namespace zav {
@@ -448,6 +445,7 @@ GroupImpedanceStatus sum_with_interaction(const Cmat6& K1, real omega, const Gro
   // cores are shared). Pivoted or in place, they are solved in turn.
   GroupSystemData* systems[3] = {&X, &Y, &V};
   bool solved[3] = {false, false, false};
+  if (solver != GroupSolver::in_place_inversion) MATRIX_LIBRARY_ON_CALLER();
   if (solver == GroupSolver::pivoted) {
     for (int k = 0; k < 3; ++k) solved[k] = solve_pivoted(*systems[k]);
   } else if (solver == GroupSolver::tiled) {
@@ -459,10 +457,7 @@ GroupImpedanceStatus sum_with_interaction(const Cmat6& K1, real omega, const Gro
       }
       factored[k] = SymmetricSystem{g.A, g.m, g.n_weights, g.ld, false};
     }
-    const int library_threads = openblas_get_num_threads();
-    openblas_set_num_threads(1);
     FACTOR_SYMMETRIC(factored, work.tiles, team);
-    openblas_set_num_threads(library_threads);
     for (int k = 0; k < 3; ++k) solved[k] = factored[k].regular;
   } else {
     for (int k = 0; k < 3; ++k) {

@@ -150,8 +150,8 @@ struct GroupImpedanceContext {
 // With interaction the tables must come from a set-up that reported ok: for
 // piles closer than a diameter the static system is singular and the dynamic
 // factors (fits extended below two diameters) are meaningless.
-// Large groups are filled and solved on the work's team; the matrix
-// library's own thread count is set to one for the solve and then restored.
+// Large groups are filled and solved on the work's team; the matrix library
+// is left on its caller's thread (MATRIX_LIBRARY_ON_CALLER).
 GroupImpedanceStatus GROUP_IMPEDANCE(const Cmat6& K1, Cmat6& Kg, real omega, const GroupImpedanceContext& ctx);
 
 }  // namespace zav

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 extern "C" {
+int openblas_get_num_threads();
 void openblas_set_num_threads(int n);
 int blas_thread_shutdown_();
 }
@@ -10,6 +11,7 @@ int blas_thread_shutdown_();
 namespace zav {
 
 void MATRIX_LIBRARY_ON_CALLER() {
+  if (openblas_get_num_threads() == 1) return;
   openblas_set_num_threads(1);
   blas_thread_shutdown_();
 }

@@ -43,9 +43,11 @@ class ThreadTeam {
 };
 
 // The matrix library (OpenBLAS) on its caller's thread alone: the engine
-// calls it single-threaded from its own team, and the library's idle
-// threads, which it starts when loaded, wait for work actively and would
-// keep cores busy for nothing. Stops them; called at the start of a run.
+// calls it single-threaded, from its own team for large groups, and the
+// library's idle threads, which it starts when loaded, wait for work
+// actively and would keep cores busy for nothing. Stops them, unless the
+// library already works on one thread; called at the start of a run and
+// before the group solves.
 void MATRIX_LIBRARY_ON_CALLER();
 
 }  // namespace zav
