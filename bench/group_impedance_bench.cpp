@@ -1,26 +1,35 @@
 // Seconds per frequency line of a fixed-head pile group with interaction
 // (dynamic factors), for the in-place Gauss-Jordan inversion and for the
 // factorised solve, beside the time the library needs for one LU
-// factorisation of the same three systems; then a whole run of 100 lines of
-// the largest group. Prints google-benchmark's table and a summary.
+// factorisation of the same three systems and the physical floor of a
+// 500-pile line from the library's complex matrix product; the
+// factorisation alone; then a whole run of 100 lines of the largest group.
+// Prints google-benchmark's table, a summary, and how far the 500-pile group
+// impedance of the tiled factorisation lies from the other solves.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <map>
 #include <memory>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "kernels/group_impedance.h"
+#include "kernels/symmetric_factor.h"
+#include "kernels/thread_team.h"
 #include "kernels/tests/group_deck.h"
 
 extern "C" {
-void cgetrf_(const int* m, const int* n, zav::cplx* a, const int* lda, int* ipiv, int* info);
-int openblas_get_num_threads();
 void openblas_set_num_threads(int n);
+void cgemm_(const char* transa, const char* transb, const int* m, const int* n, const int* k, const zav::cplx* alpha,
+            const zav::cplx* a, const int* lda, const zav::cplx* b, const int* ldb, const zav::cplx* beta,
+            zav::cplx* c, const int* ldc, std::size_t, std::size_t);
+void cgetrf_(const int* m, const int* n, zav::cplx* a, const int* lda, int* ipiv, int* info);
 }
 
 namespace zav {
@@ -50,8 +59,14 @@ struct BenchGroup {
     ctx.zc = 1.5f;
     ctx.radius_x = ctx.radius_y = 0.5f;
     ctx.Vl = deck.in.tip_velocity;
+    GROUP_PAIR_CLASSES(*pairs, n, work->classes);
+    ctx.classes = &work->classes;
   }
 };
+
+// The library's own threads, one per core, for the library-alone figures;
+// the engine's solves leave it on the caller's thread again.
+int all_cores() { return static_cast<int>(std::thread::hardware_concurrency()); }
 
 BenchGroup& group(int n) {
   static std::map<int, std::unique_ptr<BenchGroup>> groups;
@@ -78,8 +93,7 @@ void BM_GroupLine(benchmark::State& state) {
 // on the library's own threads (all cores) or on one.
 void BM_LibraryLU(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
-  const int threads = openblas_get_num_threads();
-  if (state.range(1) == 1) openblas_set_num_threads(1);
+  openblas_set_num_threads(state.range(1) == 1 ? 1 : all_cores());
   const int orders[3] = {n, 2 * n, 2 * n};
   std::mt19937 gen(1);
   std::uniform_real_distribution<float> u(-1.0f, 1.0f);
@@ -102,7 +116,65 @@ void BM_LibraryLU(benchmark::State& state) {
       benchmark::DoNotOptimize(info);
     }
   }
-  openblas_set_num_threads(threads);
+  MATRIX_LIBRARY_ON_CALLER();
+}
+
+// The physical floor's rate: a complex matrix product of order 2000 on the
+// library's own threads (all cores), 8 n^3 real flops.
+void BM_LibraryProduct(benchmark::State& state) {
+  const int n = 2000;
+  std::mt19937 gen(2);
+  std::uniform_real_distribution<float> u(-1.0f, 1.0f);
+  std::vector<cplx> a(static_cast<std::size_t>(n) * n), b(a.size()), c(a.size());
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    a[i] = cplx(u(gen), u(gen));
+    b[i] = cplx(u(gen), u(gen));
+  }
+  const cplx one(1.0f), zero(0.0f);
+  openblas_set_num_threads(all_cores());
+  for (auto _ : state) {
+    cgemm_("N", "N", &n, &n, &n, &one, a.data(), &n, b.data(), &n, &zero, c.data(), &n, 1, 1);
+    benchmark::DoNotOptimize(c.data());
+  }
+  MATRIX_LIBRARY_ON_CALLER();
+  state.counters["GFLOP/s"] = benchmark::Counter(8.0 * n * n * n, benchmark::Counter::kIsIterationInvariantRate,
+                                                 benchmark::Counter::kIs1000);
+}
+
+// The factorisation alone: the three systems of a 500-pile line (1000, 1000
+// and 500 unknowns, three weight rows each) on a team of all cores, each
+// from a fresh copy of a complex symmetric matrix with a unit diagonal.
+void BM_Factor(benchmark::State& state) {
+  const int orders[3] = {1000, 1000, 500};
+  std::mt19937 gen(3);
+  std::uniform_real_distribution<float> u(-1.0f, 1.0f);
+  std::vector<std::vector<cplx>> source, matrix;
+  for (int m : orders) {
+    const int ld = m + 3;
+    std::vector<cplx> a(static_cast<std::size_t>(ld) * m);
+    for (int j = 0; j < m; ++j) {
+      for (int i = j; i < ld; ++i) {
+        const cplx v = i == j ? cplx(1.0f, 0.1f) : cplx(u(gen), u(gen)) * (0.5f / static_cast<float>(m));
+        a[i + static_cast<std::size_t>(j) * ld] = v;
+      }
+    }
+    source.push_back(a);
+    matrix.push_back(a);
+  }
+  SymmetricFactorWork work(1000);
+  ThreadTeam team;
+  MATRIX_LIBRARY_ON_CALLER();
+  for (auto _ : state) {
+    state.PauseTiming();
+    for (int k = 0; k < 3; ++k) std::copy(source[k].begin(), source[k].end(), matrix[k].begin());
+    std::array<SymmetricSystem, 3> systems;
+    for (int k = 0; k < 3; ++k) systems[k] = {matrix[k].data(), orders[k], 3, orders[k] + 3, false};
+    state.ResumeTiming();
+    FACTOR_SYMMETRIC(systems, work, &team);
+    for (const SymmetricSystem& s : systems) {
+      if (!s.regular) state.SkipWithError("singular");
+    }
+  }
 }
 
 // A run of 100 lines, 1 to 100 rad/s: static factors up to 10 rad/s, then
@@ -130,6 +202,8 @@ BENCHMARK(BM_LibraryLU)
     ->ArgsProduct({{16, 100, 500}, {0, 1}})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
+BENCHMARK(BM_LibraryProduct)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Factor)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Run100Lines)->ArgName("piles")->Arg(500)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 
 // Keeps each benchmark's real time per iteration in seconds, by name: the
@@ -151,6 +225,41 @@ class Collector : public benchmark::ConsoleReporter {
   }
 };
 
+// The largest deviation of any entry of Kg from the reference's, over the
+// scale of its row and column (the geometric mean of the two diagonal
+// entries).
+double deviation(const Cmat6& Kg, const Cmat6& reference) {
+  double worst = 0.0;
+  for (int i = 1; i <= 6; ++i) {
+    for (int j = 1; j <= 6; ++j) {
+      const double scale = std::sqrt(std::abs(reference(i, i)) * std::abs(reference(j, j)));
+      if (scale > 0.0) worst = std::max(worst, std::abs(Kg(i, j) - reference(i, j)) / scale);
+    }
+  }
+  return worst;
+}
+
+// The 500-pile group's impedance by the tiled factorisation against the
+// pivoted one (the solve of groups below 200 piles) and the in-place
+// inversion.
+void print_agreement() {
+  BenchGroup& g = group(500);
+  const Cmat6 K1 = pile_head();
+  std::printf("500 piles, largest deviation of an entry over its scale, tiled against:\n");
+  for (real omega : {5.0f, 40.0f}) {
+    Cmat6 tiled, pivoted, in_place;
+    GroupImpedanceContext c = g.ctx;
+    c.solver = GroupSolver::tiled;
+    GROUP_IMPEDANCE(K1, tiled, omega, c);
+    c.solver = GroupSolver::pivoted;
+    GROUP_IMPEDANCE(K1, pivoted, omega, c);
+    c.solver = GroupSolver::in_place_inversion;
+    GROUP_IMPEDANCE(K1, in_place, omega, c);
+    std::printf("  omega %4.1f rad/s: pivoted %.2e, in place %.2e\n", omega, deviation(tiled, pivoted),
+                deviation(tiled, in_place));
+  }
+}
+
 }  // namespace
 }  // namespace zav
 
@@ -164,6 +273,8 @@ int main(int argc, char** argv) {
   if (!given) args.push_back(repetitions.data());
   int count = static_cast<int>(args.size());
   benchmark::Initialize(&count, args.data());
+  // As a run starts: the library's idle threads stopped.
+  zav::MATRIX_LIBRARY_ON_CALLER();
   zav::Collector collector;
   benchmark::RunSpecifiedBenchmarks(&collector);
   const auto& s = collector.seconds;
@@ -184,6 +295,19 @@ int main(int argc, char** argv) {
                 fast / std::min(lu_all, lu_one));
   }
   std::printf("100 lines of 500 piles, 1 to 100 rad/s: %.2f s\n", get("BM_Run100Lines/piles:500/iterations:1/real_time"));
+  // The floor of a 500-pile line: (4/3) m^3 real flops for the factorisation
+  // of each of the three systems (m = 1000, 1000, 500) at the rate of the
+  // library's complex matrix product on all cores.
+  const double product = get("BM_LibraryProduct/real_time");
+  if (std::isfinite(product)) {
+    const double rate = 8.0 * 2000.0 * 2000.0 * 2000.0 / product;
+    const double floor = (4.0 / 3.0) * (1e9 + 1e9 + 1.25e8) / rate;
+    const double line = get("BM_GroupLine/piles:500/factorised:1/real_time");
+    std::printf("complex product %.0f GFLOP/s; floor of a 500-pile line %.2f ms; line %.2f ms = %.2f x floor;"
+                " factorisation alone %.2f ms\n",
+                rate * 1e-9, floor * 1e3, line * 1e3, line / floor, get("BM_Factor/real_time") * 1e3);
+  }
+  zav::print_agreement();
   benchmark::Shutdown();
   return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "analysis/analysis.h"
 #include "input/input.h"
+#include "kernels/thread_team.h"
 
 namespace zav {
 namespace {
@@ -46,6 +47,7 @@ int run_deck(EngineState& s) {
 }  // namespace
 
 int IZAVIK(EngineState& s) {
+  MATRIX_LIBRARY_ON_CALLER();
   s.run.UNIT_TABLE(4) = RunFiles::DECK_UNIT;
   s.run.UNIT_TABLE(7) = 7;
   s.run.UNIT_TABLE(8) = 8;

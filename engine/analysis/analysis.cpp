@@ -150,7 +150,7 @@ void frequency_loop(EngineState& s, int pass) {
     LineResult& r = w.RESULTS(L);
     if (matrix && L == 1) results_page(s);
     if (pass == 2 && !r.computed) continue;
-    if (!foundation_impedance(s, omega, pass)) {
+    if (!foundation_impedance(s, L, omega, pass)) {
       r.computed = false;
       continue;
     }

@@ -19,10 +19,11 @@ inline real hertz(real omega) { return omega * 0.5f / deck_pi; }
 
 // --- Impedance (impedance.cpp) ---
 
-// B := the impedance of the foundation at the centre of gravity at omega, in
-// the given pass (the side layers enter only in pass 1). K, A and T are the
+// B := the impedance of the foundation at the centre of gravity at omega,
+// line L, in the given pass (the side layers enter only in pass 1; a pile
+// group's impedance in pass 2 is the one pass 1 formed). K, A and T are the
 // line's work. False when it could not be formed; the reason is reported.
-bool foundation_impedance(EngineState& s, real omega, int pass);
+bool foundation_impedance(EngineState& s, int L, real omega, int pass);
 
 // Piles and multilayer columns (piles.cpp): the single-pile input, the
 // group's context and its interaction tables, once per run before the loop

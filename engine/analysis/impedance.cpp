@@ -115,15 +115,21 @@ void transfer_matrix(const Foundation& f, Real6& T) {
   T(3, 5) = f.xc;
 }
 
-bool foundation_impedance(EngineState& s, real omega, int pass) {
+bool foundation_impedance(EngineState& s, int L, real omega, int pass) {
   AnalysisWork& w = *s.analysis;
   const FoundationType type = foundation_type(s);
   w.K = Cmat6{};
   w.A = Cmat6{};
   w.B = Cmat6{};
   transfer_matrix(s.foundation, w.T);
-  if (type == FoundationType::PILE || type == FoundationType::MULT) {
+  // The second pass reaches only the lines whose group impedance the first
+  // formed, and a group's impedance depends on nothing the passes change.
+  const bool matrix = s.switches.MATRIX_PRINT_FLAG == 1;
+  if (type == FoundationType::PILE && pass == 2) {
+    w.B = w.GROUP_B(L);
+  } else if (type == FoundationType::PILE || type == FoundationType::MULT) {
     if (!pile_impedance(s, omega)) return false;
+    if (type == FoundationType::PILE && matrix) w.GROUP_B(L) = w.B;
   } else {
     if (type == FoundationType::HALF) half_space_base(s, omega);
     if (type == FoundationType::STRA) stratum_base(s, omega);

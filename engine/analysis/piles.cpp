@@ -118,6 +118,10 @@ bool prepare_interaction(EngineState& s) {
   // A profile without shear-wave velocity at the tips carries no waves from
   // pile to pile: the group works without interaction.
   w.GROUP->interaction = w.GROUP->Vl != 0.0f;
+  if (w.GROUP->interaction) {
+    GROUP_PAIR_CLASSES(*w.PAIRS, n, w.GROUP_WORK->classes);
+    w.GROUP->classes = &w.GROUP_WORK->classes;
+  }
   return true;
 }
 

@@ -76,6 +76,10 @@ struct AnalysisWork {
   std::unique_ptr<GroupInteraction> PAIRS;
   std::unique_ptr<GroupImpedanceWork> GROUP_WORK;
   std::unique_ptr<GroupImpedanceContext> GROUP;
+  // With MATR, every line's group impedance at the centre of gravity from
+  // the first pass, before the cap's side soil: the second pass differs only
+  // in leaving that soil out and takes it from here.
+  Array1<Cmat6, MAX_LINES> GROUP_B;
 };
 
 }  // namespace zav

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cassert>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <unordered_map>
 
 #include "common/constants.h"
 
@@ -418,6 +421,41 @@ GroupSetupStatus GROUP_INTERACTION_SETUP(const GroupInteractionInput& in, GroupI
     }
   }
   return out.status;
+}
+
+PairKey pair_key(const GroupInteraction& t, int p, int q) {
+  assert(p < q);
+  return {t.spacing_axial(q, p), t.spacing_axial(p, q), t.angle(p, q), t.angle(q, p),
+          {t.lateral[0](p, q), t.lateral[1](p, q), t.lateral[2](p, q)},
+          {t.lateral[0](q, p), t.lateral[1](q, p), t.lateral[2](q, p)}};
+}
+
+void GROUP_PAIR_CLASSES(const GroupInteraction& pairs, int n_piles, GroupPairClasses& out) {
+  assert(n_piles >= 0 && n_piles <= GROUP_MAX_PILES);
+  using Bits = std::array<std::uint32_t, 10>;
+  static_assert(sizeof(PairKey) == sizeof(Bits));
+  struct Hash {
+    std::size_t operator()(const Bits& b) const {
+      std::uint64_t h = 1469598103934665603ull;
+      for (std::uint32_t v : b) h = (h ^ v) * 1099511628211ull;
+      return static_cast<std::size_t>(h);
+    }
+  };
+  std::unordered_map<Bits, int, Hash> seen;
+  out.n_piles = n_piles;
+  out.pair_class.clear();
+  out.keys.clear();
+  out.pair_class.reserve(static_cast<std::size_t>(n_piles) * (n_piles - 1) / 2);
+  for (int p = 1; p < n_piles; ++p) {
+    for (int q = p + 1; q <= n_piles; ++q) {
+      const PairKey key = pair_key(pairs, p, q);
+      Bits bits;
+      std::memcpy(bits.data(), &key, sizeof bits);
+      const auto [it, added] = seen.try_emplace(bits, static_cast<int>(out.keys.size()));
+      if (added) out.keys.push_back(key);
+      out.pair_class.push_back(it->second);
+    }
+  }
 }
 
 }  // namespace zav

@@ -130,4 +130,29 @@ struct GroupInteraction {
 // measured a third of the way down), run-wide ratios and the static factors.
 GroupSetupStatus GROUP_INTERACTION_SETUP(const GroupInteractionInput& in, GroupInteraction& out);
 
+// The table entries a pair's factors are formed from at every frequency:
+// s/d, the static axial factor, the two angles, and the three lateral
+// factors along the load and across it.
+struct PairKey {
+  real s_d, alpha_v, beta, beta_y;
+  std::array<real, 3> along, across;
+};
+
+// The entries of pair (p, q), p < q.
+PairKey pair_key(const GroupInteraction& t, int p, int q);
+
+// Pairs whose entries are equal, bit for bit, share their factors: a grid
+// group has far fewer distinct offsets than pairs. The pairs are stored pile
+// by pile, pair (p, q), q > p, at first(p, n) + q - p - 1 in pair_class.
+struct GroupPairClasses {
+  static std::size_t first(int p, int n) { return static_cast<std::size_t>(p - 1) * (2 * n - p) / 2; }
+  int n_piles = 0;
+  std::vector<int> pair_class;
+  std::vector<PairKey> keys;
+};
+
+// Once per run after the set-up: the classes of the pairs of the first
+// n_piles piles from the tables as they stand.
+void GROUP_PAIR_CLASSES(const GroupInteraction& pairs, int n_piles, GroupPairClasses& out);
+
 }  // namespace zav

@@ -2,6 +2,7 @@
 #include "kernels/group_impedance.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cassert>
 #include <cmath>
 #include <limits>
@@ -11,14 +12,12 @@
 
 // LAPACK's complex symmetric factorisation and solve, single precision (the
 // Fortran interface; the trailing argument is the hidden length of the
-// character argument), and OpenBLAS's thread count.
+// character argument).
 extern "C" {
 void csytrf_(const char* uplo, const int* n, zav::cplx* a, const int* lda, int* ipiv, zav::cplx* work,
              const int* lwork, int* info, std::size_t uplo_len);
 void csytrs_(const char* uplo, const int* n, const int* nrhs, const zav::cplx* a, const int* lda, const int* ipiv,
              zav::cplx* b, const int* ldb, int* info, std::size_t uplo_len);
-int openblas_get_num_threads();
-void openblas_set_num_threads(int n);
 }
 
 namespace zav {
@@ -26,8 +25,8 @@ namespace {
 
 constexpr real kEps = std::numeric_limits<real>::epsilon();
 
-// From this many piles on, the group systems are filled and solved on
-// several threads (below it a line takes a few milliseconds on one).
+// From this many piles on, the group systems are filled and factored tiled
+// on the team (below it a line takes a few milliseconds on one core).
 constexpr int kThreadedPiles = 200;
 
 bool finite(const cplx& v) { return std::isfinite(v.real()) && std::isfinite(v.imag()); }
@@ -115,34 +114,31 @@ struct PairFactors {
   std::array<cplx, 3> x, y;
 };
 
-PairFactors pair_factors(const GroupInteraction& t, int p, int q, real omega, real a0) {
-  const real s_d = t.spacing_axial(q, p);
-  const real alpha_v = t.spacing_axial(p, q);
-  const real beta = t.angle(p, q);
-  const real beta_y = t.angle(q, p);
-  real along[3], across[3];
-  for (int k = 0; k < 3; ++k) {
-    along[k] = t.lateral[k](p, q);
-    across[k] = t.lateral[k](q, p);
-  }
+PairFactors pair_factors(const PairKey& k, real omega, real a0) {
   PairFactors f;
   // The switch to the dynamic factors is on omega itself, in rad/s.
   if (omega <= 10.0f) {
-    const real c = std::cos(beta) * std::cos(beta);
-    const real w = std::sin(beta) * std::sin(beta);
-    f.v = alpha_v;
-    for (int k = 0; k < 3; ++k) {
-      f.x[k] = along[k] * c + across[k] * w;
-      f.y[k] = along[k] * w + across[k] * c;
+    const real c = std::cos(k.beta) * std::cos(k.beta);
+    const real w = std::sin(k.beta) * std::sin(k.beta);
+    f.v = k.alpha_v;
+    for (int i = 0; i < 3; ++i) {
+      f.x[i] = k.along[i] * c + k.across[i] * w;
+      f.y[i] = k.along[i] * w + k.across[i] * c;
     }
   } else {
-    DYNAMIC_FACTOR_AXIAL(a0, s_d, alpha_v, f.v);
-    DYNAMIC_FACTOR_LATERAL(a0, s_d, beta, along[0], along[1], along[2], across[0], across[1], across[2],
-                           f.x[0], f.x[1], f.x[2]);
-    DYNAMIC_FACTOR_LATERAL(a0, s_d, beta_y, along[0], along[1], along[2], across[0], across[1],
-                           across[2], f.y[0], f.y[1], f.y[2]);
+    DYNAMIC_FACTOR_AXIAL(a0, k.s_d, k.alpha_v, f.v);
+    DYNAMIC_FACTOR_LATERAL(a0, k.s_d, k.beta, k.along[0], k.along[1], k.along[2], k.across[0], k.across[1],
+                           k.across[2], f.x[0], f.x[1], f.x[2]);
+    DYNAMIC_FACTOR_LATERAL(a0, k.s_d, k.beta_y, k.along[0], k.along[1], k.along[2], k.across[0], k.across[1],
+                           k.across[2], f.y[0], f.y[1], f.y[2]);
   }
   return f;
+}
+
+PairBlocks blocks_of(const PairFactors& a, const Cmat6& f) {
+  return {f(3, 3) * a.v,
+          f(1, 1) * a.x[0], f(1, 5) * a.x[1], f(5, 1) * a.x[1], f(5, 5) * a.x[2],
+          f(2, 2) * a.y[0], f(2, 4) * a.y[1], f(4, 2) * a.y[1], f(4, 4) * a.y[2]};
 }
 
 bool finite(const PairFactors& f) {
@@ -155,18 +151,19 @@ bool finite(const PairFactors& f) {
 // matrix unscaled), three weight vectors and their solutions.
 struct GroupSystemData {
   GroupSystemData(GroupSystemStorage& st, int order, int weights)
-      : A(st.matrix.data()), m(order), s(st.scale.data()), W(st.weights.data()), pivots(st.pivots.data()),
-        factor_work(st.factor_work.data()), factor_work_size(static_cast<int>(st.factor_work.size())),
-        n_weights(weights) {}
+      : A(st.matrix.data()), m(order), ld(order + 3), s(st.scale.data()), W(st.weights.data()),
+        pivots(st.pivots.data()), factor_work(st.factor_work.data()),
+        factor_work_size(static_cast<int>(st.factor_work.size())), n_weights(weights) {}
   cplx* A;
   int m;
+  int ld;   // m and the three weight rows of the tiled factorisation
   real* s;
   cplx* W;  // m by 3 weights, then m by 3 solutions
   int* pivots;
   cplx* factor_work;
   int factor_work_size;
   int n_weights;
-  Mat<cplx> a() const { return {A, m}; }
+  Mat<cplx> a() const { return {A, ld}; }
   cplx& w(int i, int k) const { return W[(i - 1) + static_cast<std::size_t>(k - 1) * m]; }
   cplx& y(int i, int k) const { return W[(i - 1) + static_cast<std::size_t>(k + 2) * m]; }
 };
@@ -190,12 +187,17 @@ void put(const GroupSystemData& g, int i, int j, const cplx& v) {
 void put_diagonal(const GroupSystemData& g, int i, const cplx& v) { g.a()(i, i) = v * (g.s[i - 1] * g.s[i - 1]); }
 
 // The weighted sum sum_p sum_q w_a(p) w_b(q) S(p, q) of the inverse S.
-// Factorised: w~_a . (A~^-1 w~_b) with the scaled weights. In place: over the
-// inverse itself, accumulated in single precision pile by pile.
+// Pivoted: w~_a . (A~^-1 w~_b) with the scaled weights. Tiled:
+// (C^-1 w~_a) . (C^-1 w~_b), from the weight rows the factorisation left.
+// In place: over the inverse itself, accumulated in single precision pile by
+// pile.
 cplx weighted_sum(const GroupSystemData& g, int a, int b, GroupSolver solver) {
   cplx sum(0.0f);
-  if (solver == GroupSolver::factor_and_solve) {
+  if (solver == GroupSolver::pivoted) {
     for (int i = 1; i <= g.m; ++i) sum += g.w(i, a) * g.y(i, b);
+  } else if (solver == GroupSolver::tiled) {
+    const Mat<cplx> r = g.a();
+    for (int i = 1; i <= g.m; ++i) sum += r(g.m + a, i) * r(g.m + b, i);
   } else {
     const Mat<cplx> S = g.a();
     for (int p = 1; p <= g.m; ++p) {
@@ -229,17 +231,12 @@ void direction_sums(const GroupSystemData& g, bool fixed, GroupSolver solver, cp
   }
 }
 
-// Factors or inverts one system; false when it is singular to working
-// precision.
-bool solve_system(const GroupSystemData& g, GroupSolver solver, std::span<cplx> inversion_work) {
+// Factors one system with pivoting and solves for its weights; false when it
+// is singular to working precision.
+bool solve_pivoted(const GroupSystemData& g) {
   const int m = g.m;
-  if (solver == GroupSolver::in_place_inversion) {
-    int ier = 0;
-    COMPLEX_GAUSS_JORDAN(g.A, m, m, inversion_work, ier);
-    return ier == 0;
-  }
   int info = 0;
-  csytrf_("L", &m, g.A, &m, g.pivots, g.factor_work, &g.factor_work_size, &info, 1);
+  csytrf_("L", &m, g.A, &g.ld, g.pivots, g.factor_work, &g.factor_work_size, &info, 1);
   if (info != 0) return false;
   // The scaled matrix has a unit diagonal and entries of order one: a pivot
   // block at rounding level means linearly dependent rows.
@@ -260,7 +257,7 @@ bool solve_system(const GroupSystemData& g, GroupSolver solver, std::span<cplx> 
   for (int k = 1; k <= g.n_weights; ++k) {
     for (int i = 1; i <= m; ++i) g.y(i, k) = g.w(i, k);
   }
-  csytrs_("L", &m, &g.n_weights, g.A, &m, g.pivots, &g.y(1, 1), &m, &info, 1);
+  csytrs_("L", &m, &g.n_weights, g.A, &g.ld, g.pivots, &g.y(1, 1), &m, &info, 1);
   return info == 0;
 }
 
@@ -278,8 +275,10 @@ GroupImpedanceStatus sum_with_interaction(const Cmat6& K1, real omega, const Gro
   const GroupInteraction& t = ctx.pairs;
   const int n = ctx.n_piles;
   const bool fixed = ctx.head == 1;
-  const GroupSolver solver = ctx.solver;
-  const bool scaled = solver == GroupSolver::factor_and_solve;
+  const GroupSolver solver = ctx.solver != GroupSolver::factor_and_solve ? ctx.solver
+                             : n >= kThreadedPiles                     ? GroupSolver::tiled
+                                                                       : GroupSolver::pivoted;
+  const bool scaled = solver != GroupSolver::in_place_inversion;
 
   // The vertical pile's flexibility, and each pile's own.
   Cmat6 F = K1;
@@ -342,30 +341,78 @@ GroupImpedanceStatus sum_with_interaction(const Cmat6& K1, real omega, const Gro
   }
 
   // Pair blocks with the vertical pile's flexibility; the factors of each
-  // pair are formed once and serve the three systems. Threads pay only for
-  // large groups: a thread that waits for a core (the machine being shared)
-  // holds up the others for a scheduler time slice at the join.
-  const bool threaded = n >= kThreadedPiles;
+  // pair are formed once and serve the three systems, and with classes once
+  // for all pairs of a class. Large groups share the work out over the team.
+  ThreadTeam* team = n >= kThreadedPiles ? work.team.get() : nullptr;
+  const auto on_team = [team](const auto& body) {
+    if (team) {
+      team->run(body);
+    } else {
+      body(0);
+    }
+  };
+  const GroupPairClasses* classes =
+      scaled && ctx.classes && ctx.classes->n_piles == n ? ctx.classes : nullptr;
   const Cmat6& f = F;
-  bool factors_finite = true;
-#pragma omp parallel for schedule(dynamic, 8) reduction(&& : factors_finite) if (threaded)
-  for (int q = 2; q <= n; ++q) {
-    for (int p = 1; p < q; ++p) {
-      const PairFactors a = pair_factors(t, p, q, omega, a0);
-      factors_finite = factors_finite && finite(a);
-      put(V, p, q, f(3, 3) * a.v);
-      put(X, u(p), u(q), f(1, 1) * a.x[0]);
-      put(Y, u(p), u(q), f(2, 2) * a.y[0]);
-      if (fixed) {
-        put(X, u(p), th(q), f(1, 5) * a.x[1]);
-        put(X, th(p), u(q), f(5, 1) * a.x[1]);
-        put(X, th(p), th(q), f(5, 5) * a.x[2]);
-        put(Y, u(p), th(q), f(2, 4) * a.y[1]);
-        put(Y, th(p), u(q), f(4, 2) * a.y[1]);
-        put(Y, th(p), th(q), f(4, 4) * a.y[2]);
+  std::atomic<bool> factors_finite{true};
+  std::atomic<int> next{0};
+  if (classes) {
+    const int count = static_cast<int>(classes->keys.size());
+    assert(classes->keys.size() <= work.class_blocks.size());
+    on_team([&](int) {
+      constexpr int chunk = 64;
+      bool finite_here = true;
+      for (int c0 = next.fetch_add(chunk); c0 < count; c0 = next.fetch_add(chunk)) {
+        for (int c = c0; c < std::min(c0 + chunk, count); ++c) {
+          const PairFactors a = pair_factors(classes->keys[static_cast<std::size_t>(c)], omega, a0);
+          finite_here = finite_here && finite(a);
+          work.class_blocks[static_cast<std::size_t>(c)] = blocks_of(a, f);
+        }
+      }
+      if (!finite_here) factors_finite = false;
+    });
+  }
+  // Column by column of the lower triangle, where the factorisations read;
+  // the in-place inversion wants the upper one as well.
+  const bool both = solver == GroupSolver::in_place_inversion;
+  const auto set = [both](const GroupSystemData& g, int i, int j, const cplx& v) {
+    if (both) {
+      put(g, i, j, v);
+    } else {
+      g.a()(i, j) = v * (g.s[i - 1] * g.s[j - 1]);
+    }
+  };
+  next = 1;
+  on_team([&](int) {
+    constexpr int chunk = 4;
+    bool finite_here = true;
+    for (int p0 = next.fetch_add(chunk); p0 < n; p0 = next.fetch_add(chunk)) {
+      for (int p = p0; p < std::min(p0 + chunk, n); ++p) {
+        const int* pair_class = classes ? &classes->pair_class[GroupPairClasses::first(p, n)] : nullptr;
+        for (int q = p + 1; q <= n; ++q) {
+          PairBlocks own;
+          if (!classes) {
+            const PairFactors a = pair_factors(pair_key(t, p, q), omega, a0);
+            finite_here = finite_here && finite(a);
+            own = blocks_of(a, f);
+          }
+          const PairBlocks& b = classes ? work.class_blocks[static_cast<std::size_t>(pair_class[q - p - 1])] : own;
+          set(V, q, p, b.v);
+          set(X, u(q), u(p), b.x11);
+          set(Y, u(q), u(p), b.y22);
+          if (fixed) {
+            set(X, th(q), u(p), b.x15);
+            set(X, u(q), th(p), b.x51);
+            set(X, th(q), th(p), b.x55);
+            set(Y, th(q), u(p), b.y24);
+            set(Y, u(q), th(p), b.y42);
+            set(Y, th(q), th(p), b.y44);
+          }
+        }
       }
     }
-  }
+    if (!finite_here) factors_finite = false;
+  });
   if (!factors_finite) return fail(ctx, Kg, GroupImpedanceStatus::non_finite, GroupSystem::none);
 
   for (int p = 1; p <= n; ++p) {
@@ -392,39 +439,44 @@ GroupImpedanceStatus sum_with_interaction(const Cmat6& K1, real omega, const Gro
     }
   }
 
-  // The three systems are independent: factorised, each is solved on its own
-  // thread with the library single-threaded (its threads synchronise by
-  // waiting actively, which stalls whenever the machine's cores are shared).
-  // The in-place inversion runs them in turn.
-  const GroupSystemData* systems[3] = {&X, &Y, &V};
+  // Tiled, the three systems are factored at once with the weights as rows
+  // below them, the library single-threaded inside the team (its own threads
+  // synchronise by waiting actively, which stalls whenever the machine's
+  // cores are shared). Pivoted or in place, they are solved in turn.
+  GroupSystemData* systems[3] = {&X, &Y, &V};
   bool solved[3] = {false, false, false};
-  const bool parallel = solver == GroupSolver::factor_and_solve;
-  const int library_threads = parallel ? openblas_get_num_threads() : 1;
-  if (parallel) openblas_set_num_threads(1);
-  // (The full team, though three threads work: a team of another size than
-  // the fill's would end and start threads at every line.)
-#pragma omp parallel for schedule(static, 1) if (parallel && threaded)
-  for (int k = 0; k < 3; ++k) {
-    const GroupSystemData& g = *systems[k];
-    solved[k] = solve_system(g, solver, work.inversion);
-    if (!solved[k]) continue;
-    if (&g == &V) {
-      s.Vz = weighted_sum(V, 1, 1, solver);
-      s.Vx = weighted_sum(V, 2, 1, solver);
-      s.Vy = weighted_sum(V, 3, 1, solver);
-      s.Vxx = weighted_sum(V, 2, 2, solver);
-      s.Vyy = weighted_sum(V, 3, 3, solver);
-      s.Vxy = weighted_sum(V, 3, 2, solver);
-    } else if (&g == &X) {
-      direction_sums(X, fixed, solver, s.Hx, s.Hxy, s.Hxyy, s.Cx, s.Cxy, s.Rx);
-    } else {
-      direction_sums(Y, fixed, solver, s.Hy, s.Hyx, s.Hyxx, s.Cy, s.Cyx, s.Ry);
+  if (solver != GroupSolver::in_place_inversion) MATRIX_LIBRARY_ON_CALLER();
+  if (solver == GroupSolver::pivoted) {
+    for (int k = 0; k < 3; ++k) solved[k] = solve_pivoted(*systems[k]);
+  } else if (solver == GroupSolver::tiled) {
+    std::array<SymmetricSystem, 3> factored;
+    for (int k = 0; k < 3; ++k) {
+      GroupSystemData& g = *systems[k];
+      for (int w = 1; w <= g.n_weights; ++w) {
+        for (int i = 1; i <= g.m; ++i) g.a()(g.m + w, i) = g.w(i, w);
+      }
+      factored[k] = SymmetricSystem{g.A, g.m, g.n_weights, g.ld, false};
+    }
+    FACTOR_SYMMETRIC(factored, work.tiles, team);
+    for (int k = 0; k < 3; ++k) solved[k] = factored[k].regular;
+  } else {
+    for (int k = 0; k < 3; ++k) {
+      int ier = 0;
+      COMPLEX_GAUSS_JORDAN(systems[k]->A, systems[k]->ld, systems[k]->m, work.inversion, ier);
+      solved[k] = ier == 0;
     }
   }
-  if (parallel) openblas_set_num_threads(library_threads);
   if (!solved[2]) return fail(ctx, Kg, GroupImpedanceStatus::singular_group, GroupSystem::vertical);
   if (!solved[0]) return fail(ctx, Kg, GroupImpedanceStatus::singular_group, GroupSystem::horizontal_x);
   if (!solved[1]) return fail(ctx, Kg, GroupImpedanceStatus::singular_group, GroupSystem::horizontal_y);
+  s.Vz = weighted_sum(V, 1, 1, solver);
+  s.Vx = weighted_sum(V, 2, 1, solver);
+  s.Vy = weighted_sum(V, 3, 1, solver);
+  s.Vxx = weighted_sum(V, 2, 2, solver);
+  s.Vyy = weighted_sum(V, 3, 3, solver);
+  s.Vxy = weighted_sum(V, 3, 2, solver);
+  direction_sums(X, fixed, solver, s.Hx, s.Hxy, s.Hxyy, s.Cx, s.Cxy, s.Rx);
+  direction_sums(Y, fixed, solver, s.Hy, s.Hyx, s.Hyxx, s.Cy, s.Cyx, s.Ry);
   return GroupImpedanceStatus::ok;
 }
 
@@ -473,12 +525,12 @@ void COMPLEX_GAUSS_JORDAN(cplx* A, int LDA, int N, std::span<cplx> WK, int& IER)
   }
 }
 
-// Blocked factorisation work: the library's block size of 64 columns.
 GroupSystemStorage::GroupSystemStorage(int order)
-    : matrix(static_cast<std::size_t>(order) * order),
+    : matrix(static_cast<std::size_t>(order + 3) * (order + 3)),
       weights(static_cast<std::size_t>(6) * order),
       scale(static_cast<std::size_t>(order)),
       pivots(static_cast<std::size_t>(order)),
+      // The library's block size of 64 columns.
       factor_work(static_cast<std::size_t>(64) * order) {}
 
 GroupImpedanceWork::GroupImpedanceWork(int max_piles_)
@@ -487,7 +539,10 @@ GroupImpedanceWork::GroupImpedanceWork(int max_piles_)
       vertical(max_piles_),
       along_x(2 * max_piles_),
       along_y(2 * max_piles_),
-      inversion(static_cast<std::size_t>(4) * max_piles_) {
+      inversion(static_cast<std::size_t>(4) * max_piles_),
+      class_blocks(static_cast<std::size_t>(max_piles_) * (max_piles_ - 1) / 2),
+      tiles(2 * max_piles_),
+      team(max_piles_ >= kThreadedPiles ? std::make_unique<ThreadTeam>() : nullptr) {
   assert(max_piles_ >= 1 && max_piles_ <= GROUP_MAX_PILES);
 }
 

@@ -6,11 +6,14 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <span>
 #include <vector>
 
 #include "common/types.h"
 #include "kernels/group_factors.h"
+#include "kernels/symmetric_factor.h"
+#include "kernels/thread_team.h"
 
 namespace zav {
 
@@ -24,12 +27,16 @@ void COMPLEX_GAUSS_JORDAN(cplx* A, int LDA, int N, std::span<cplx> WK, int& IER)
 // How the coupled group systems are solved. The in-place inversion costs
 // about n^3 complex multiply-adds per system; the group terms need only sums
 // of the inverse weighted by 1, x and y, so one factorisation and a solve
-// with those few weight vectors give them. The systems are complex symmetric:
-// LAPACK's symmetric indefinite factorisation (Bunch-Kaufman pivoting) takes
-// n^3/3, blocked, and the three systems are factored at once, one per
-// thread. The in-place inversion stays as the reference the factorised path
-// is checked and measured against.
-enum class GroupSolver { factor_and_solve, in_place_inversion };
+// with those few weight vectors give them. The systems are complex
+// symmetric, scaled to a unit diagonal. Pivoted: LAPACK's symmetric
+// indefinite factorisation (Bunch-Kaufman pivoting, n^3/3), blocked, on one
+// core. Tiled: C C^T (n^3/6) in tiles whose updates are matrix products
+// shared out over the cores, the three systems at once, the weights carried
+// through as rows below them. factor_and_solve takes the pivoted one for
+// groups that one core solves in a few milliseconds, the tiled one from 200
+// piles on. The in-place inversion stays as the reference the factorised
+// paths are checked and measured against.
+enum class GroupSolver { factor_and_solve, pivoted, tiled, in_place_inversion };
 
 enum class GroupImpedanceStatus {
   ok,
@@ -50,15 +57,26 @@ enum class GroupSystem { none, pile_head, vertical, horizontal_x, horizontal_y }
 // Storage of one coupled group system of up to `order` unknowns.
 struct GroupSystemStorage {
   explicit GroupSystemStorage(int order);
-  // The matrix, column by column with the system's order as leading dimension.
+  // The matrix, column by column with the system's order plus three as
+  // leading dimension: the tiled factorisation carries the weights in the
+  // three rows below it.
   std::vector<cplx> matrix;
   // Three weight vectors, then their solutions.
   std::vector<cplx> weights;
   // The symmetric scaling that gives every diagonal entry unit modulus.
   std::vector<real> scale;
-  // Pivots and work of the factorisation.
+  // Pivots and work of the pivoted factorisation.
   std::vector<int> pivots;
   std::vector<cplx> factor_work;
+};
+
+// The flexibility entries of a pair at one frequency: the vertical pile's
+// own ones times the pair's interaction factors, in the vertical system (v)
+// and the x and y systems (translation, coupling both ways, rotation).
+struct PairBlocks {
+  cplx v;
+  cplx x11, x15, x51, x55;
+  cplx y22, y24, y42, y44;
 };
 
 // Storage for GROUP_IMPEDANCE, allocated once for up to max_piles piles and
@@ -73,6 +91,13 @@ struct GroupImpedanceWork {
   GroupSystemStorage vertical, along_x, along_y;
   // Work of the in-place inversion.
   std::vector<cplx> inversion;
+  // The run's classes of pairs, and their entries at the line's frequency.
+  GroupPairClasses classes;
+  std::vector<PairBlocks> class_blocks;
+  // Tiles of the tiled factorisation, and the threads large groups are
+  // filled and factored on (none below the size of the tiled one).
+  SymmetricFactorWork tiles;
+  std::unique_ptr<ThreadTeam> team;
 
   // After a failure: the system and, for singular_pile, the pile (0 for the
   // vertical pile's own matrix).
@@ -93,6 +118,10 @@ struct GroupImpedanceContext {
   // pinned), both the nearest integers of the stored values.
   int n_piles = 0;
   int head = 1;
+  // Classes of the pairs (GROUP_PAIR_CLASSES of the same tables), or none:
+  // the factorised solve then forms every pair's factors on its own. The
+  // in-place inversion always does, from the tables.
+  const GroupPairClasses* classes = nullptr;
   // Interaction and batter switches.
   bool interaction = false;
   bool battered = false;
@@ -121,8 +150,8 @@ struct GroupImpedanceContext {
 // With interaction the tables must come from a set-up that reported ok: for
 // piles closer than a diameter the static system is singular and the dynamic
 // factors (fits extended below two diameters) are meaningless.
-// Large groups are filled and solved on several threads; for the solve the
-// library's own thread count is set to one and then restored.
+// Large groups are filled and solved on the work's team; the matrix library
+// is left on its caller's thread (MATRIX_LIBRARY_ON_CALLER).
 GroupImpedanceStatus GROUP_IMPEDANCE(const Cmat6& K1, Cmat6& Kg, real omega, const GroupImpedanceContext& ctx);
 
 }  // namespace zav

@@ -4,6 +4,9 @@
 // be formed, and a group of the largest size.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
+
 #include "analysis/tests/pile_deck.h"
 
 namespace zav::testing {
@@ -157,6 +160,37 @@ TEST_F(GroupSoil, FiveHundredPilesOverAHundredLinesRun) {
   ASSERT_EQ(plot.size(), 101u);
   EXPECT_EQ(plot.front(), " 100");
   EXPECT_TRUE(has_no_number_faults(file_text("job.kqo")));
+}
+
+// The second pass of an interacting group under an embedded cap reports the
+// constants of the group without the cap's side soil times the embedment
+// factors (e = D / R0, nu of the soil below), line by line: the group's
+// impedance it starts from is the first pass's, before the side soil.
+TEST_F(GroupSoil, SpecialConstantsAreTheGroupsWithoutSideSoilTimesTheEmbedmentFactors) {
+  PileDeck p;
+  p.interaction = true;
+  p.piles = {{-0.9, -0.9}, {0.9, -0.9}, {-0.9, 0.9}, {0.9, 0.9}};
+  p.cap_sides = {{0.5, 110, 16.5, 0.35, 0.05}, {0.4, 140, 17, 0.35, 0.05}};
+  const Lines five_lines = harmonic_load(31.4, 6.28, 6.28, {10, 0, 40, 0, 0, 0});
+  ASSERT_EQ(run(pile_deck(p, five_lines)), 0);
+  const auto special = constants_tables(report, 2);
+  p.cap_sides.clear();
+  ASSERT_EQ(run(pile_deck(p, five_lines)), 0);
+  const auto surface = constants_tables(report, 1);
+  ASSERT_EQ(special.size(), 5u);
+  ASSERT_EQ(surface.size(), special.size());
+  const double e = 0.9 / p.cap_radius, nu = p.below.nu;
+  const double fh = 1 + 0.55 * (2 - nu) * e, fr = (1 + 1.9 * (2 - nu) * e) / std::sqrt(fh);
+  const double ch = 1 + 1.2 * (1 - nu) * e + 0.2 * (2 - nu) * e * e * e;
+  const double cr = (1 + 0.7 * (1 - nu) * e + 0.6 * (2 - nu) * e * e * e) / std::sqrt(fh);
+  const double factor_K[6] = {fh, fh, 1, fr, fr, 1}, factor_C[6] = {ch, ch, 1, cr, cr, 1};
+  for (std::size_t L = 0; L < special.size(); ++L) {
+    for (std::size_t k = 0; k < 6; ++k) {
+      SCOPED_TRACE("line " + std::to_string(L + 1) + ", constant " + std::to_string(k + 1));
+      EXPECT_TRUE(Near(special[L].K[k], factor_K[k] * surface[L].K[k], 2e-5));
+      EXPECT_TRUE(Near(special[L].C[k], factor_C[k] * surface[L].C[k], 2e-5));
+    }
+  }
 }
 
 }  // namespace

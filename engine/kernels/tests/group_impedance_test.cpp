@@ -547,7 +547,8 @@ struct AgreeRow {
 class SolversAgree : public testing::TestWithParam<AgreeRow> {};
 
 // One factorisation and a solve with the weight vectors give the group terms
-// of the in-place inversion, to single-precision rounding.
+// of the in-place inversion, to single-precision rounding: pivoted, and tiled
+// (for 50 piles and more several tiles; from 200 piles on the team's).
 TEST_P(SolversAgree, FactorisedEqualsInPlace) {
   const AgreeRow& row = GetParam();
   Group g = jittered_grid(row.n, true, row.head, 11);
@@ -557,22 +558,82 @@ TEST_P(SolversAgree, FactorisedEqualsInPlace) {
   g.set_up();
   ASSERT_EQ(g.setup, GroupSetupStatus::ok);
   const Cmat6 K1 = pile_head();
-  Cmat6 fast, reference;
-  ASSERT_EQ(g.run(K1, row.omega, fast, GroupSolver::factor_and_solve), GroupImpedanceStatus::ok);
+  Cmat6 pivoted, tiled, reference;
+  ASSERT_EQ(g.run(K1, row.omega, pivoted, GroupSolver::pivoted), GroupImpedanceStatus::ok);
+  ASSERT_EQ(g.run(K1, row.omega, tiled, GroupSolver::tiled), GroupImpedanceStatus::ok);
   ASSERT_EQ(g.run(K1, row.omega, reference, GroupSolver::in_place_inversion), GroupImpedanceStatus::ok);
-  expect_matrix_near(fast, to_double(reference), 1e-4);
+  {
+    SCOPED_TRACE("pivoted against in place");
+    expect_matrix_near(pivoted, to_double(reference), 1e-4);
+  }
+  {
+    SCOPED_TRACE("tiled against in place");
+    expect_matrix_near(tiled, to_double(reference), 1e-4);
+  }
+  {
+    SCOPED_TRACE("tiled against pivoted");
+    expect_matrix_near(tiled, to_double(pivoted), 1e-4);
+  }
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Groups, SolversAgree, testing::Values(
-    AgreeRow{ 2, 1,  5.0f, false, "fixed head, static"},
-    AgreeRow{ 2, 0, 40.0f, false, "pinned head, dynamic"},
-    AgreeRow{ 9, 1,  5.0f, false, "fixed head, static"},
-    AgreeRow{ 9, 1, 40.0f, true,  "fixed head, dynamic, battered piles"},
-    AgreeRow{ 9, 0, 40.0f, false, "pinned head, dynamic"},
-    AgreeRow{50, 1,  5.0f, false, "fixed head, static"},
-    AgreeRow{50, 1, 60.0f, false, "fixed head, dynamic"},
-    AgreeRow{50, 0, 60.0f, true,  "pinned head, dynamic, battered piles"}));
+    AgreeRow{  2, 1,  5.0f, false, "fixed head, static"},
+    AgreeRow{  2, 0, 40.0f, false, "pinned head, dynamic"},
+    AgreeRow{  9, 1,  5.0f, false, "fixed head, static"},
+    AgreeRow{  9, 1, 40.0f, true,  "fixed head, dynamic, battered piles"},
+    AgreeRow{  9, 0, 40.0f, false, "pinned head, dynamic"},
+    AgreeRow{ 50, 1,  5.0f, false, "fixed head, static"},
+    AgreeRow{ 50, 1, 60.0f, false, "fixed head, dynamic"},
+    AgreeRow{ 50, 0, 60.0f, true,  "pinned head, dynamic, battered piles"},
+    AgreeRow{200, 0, 60.0f, false, "pinned head, dynamic"}));
+// clang-format on
+
+struct ClassRow {
+  bool grid;  // a regular grid, or jittered
+  int head;
+  real omega;
+  GroupSolver solver;
+  const char* what;
+  friend void PrintTo(const ClassRow& r, std::ostream* os) { *os << r.what; }
+};
+
+class PairClasses : public testing::TestWithParam<ClassRow> {};
+
+// Pairs alike in their table entries share their factors: a regular grid has
+// no more classes than distinct offsets |dx|, |dy|, and the group impedance
+// is the same, bit for bit, as with every pair's factors formed on its own.
+TEST_P(PairClasses, GiveTheSameImpedance) {
+  const ClassRow& row = GetParam();
+  constexpr int columns = 9, rows = 25;
+  Group g = jittered_grid(columns * rows, true, row.head, 23);
+  if (row.grid) {
+    for (int p = 0; p < columns * rows; ++p) {
+      g.deck.x[static_cast<std::size_t>(p)] = 2.5f * static_cast<real>(p % columns);
+      g.deck.y[static_cast<std::size_t>(p)] = 3.0f * static_cast<real>(p / columns);
+    }
+  }
+  g.set_up();
+  ASSERT_EQ(g.setup, GroupSetupStatus::ok);
+  GroupPairClasses classes;
+  GROUP_PAIR_CLASSES(g.pairs, g.ctx.n_piles, classes);
+  if (row.grid) {
+    EXPECT_LE(classes.keys.size(), static_cast<std::size_t>(columns * rows - 1));
+  }
+  const Cmat6 K1 = pile_head();
+  Cmat6 alone, shared;
+  ASSERT_EQ(g.run(K1, row.omega, alone, row.solver), GroupImpedanceStatus::ok);
+  g.ctx.classes = &classes;
+  ASSERT_EQ(g.run(K1, row.omega, shared, row.solver), GroupImpedanceStatus::ok);
+  for (int k = 0; k < 36; ++k) EXPECT_EQ(shared.a[k], alone.a[k]) << "entry " << k;
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Groups, PairClasses, testing::Values(
+    ClassRow{true,  1,  5.0f, GroupSolver::pivoted, "grid, fixed head, static, pivoted"},
+    ClassRow{true,  1, 40.0f, GroupSolver::tiled,   "grid, fixed head, dynamic, tiled"},
+    ClassRow{true,  0, 40.0f, GroupSolver::pivoted, "grid, pinned head, dynamic, pivoted"},
+    ClassRow{false, 1, 40.0f, GroupSolver::tiled,   "jittered, fixed head, dynamic, tiled"}));
 // clang-format on
 
 // ---------------------------------------------------------------- failures

@@ -1,0 +1,59 @@
+// Complex symmetric (not Hermitian) systems factored as A = C C^T, C lower
+// triangular, without pivoting, on a team of threads: the matrix is cut into
+// square tiles, and every tile's updates are matrix products that start as
+// soon as the tiles they read are final, so the cores share the work of
+// several systems at once. A system whose pivots stay clear of rounding
+// level (a scaled flexibility matrix, diagonal of unit modulus) needs no
+// pivoting, as the in-place inversion it replaces had none.
+#pragma once
+
+#include <array>
+#include <span>
+#include <vector>
+
+#include "common/types.h"
+
+namespace zav {
+
+class ThreadTeam;
+
+// One system: the leading order by order block of A (column by column,
+// leading dimension ld >= order + weights) and, in the `weights` rows below
+// it, the transposed weight vectors R (weights by order).
+struct SymmetricSystem {
+  cplx* A = nullptr;
+  int order = 0;
+  int weights = 0;
+  int ld = 0;
+  // Out: false when a pivot was not finite or not above order times the
+  // rounding unit.
+  bool regular = false;
+};
+
+// The tiles' progress for up to three systems of up to max_order unknowns
+// and three weight rows, allocated once.
+struct SymmetricFactorWork {
+  explicit SymmetricFactorWork(int max_order);
+  struct Tile {
+    int i, j;      // tile row and column from 0; row `tiles` holds the weights
+    int next = 0;  // updates done; j + 1 when final
+    bool busy = false;
+  };
+  struct Layout {
+    int tiles = 0;  // tile rows and columns of the matrix
+    int rows = 0;   // tile rows with the weights
+    int first = 0;  // index of the system's first tile
+  };
+  std::vector<Tile> tiles;
+  std::array<Layout, 3> layout{};
+  std::vector<std::array<int, 3>> ready;  // a heap of (priority, system, tile)
+};
+
+// For every system: the lower triangle of the matrix block := C, and the
+// weight rows := R C^-T, so that their products give R A^-1 R^T. The systems'
+// tiles are worked on the team's members (on the caller alone without a
+// team). Allocates nothing. The order of the arithmetic on every tile is
+// fixed: the results do not depend on the team's size or timing.
+void FACTOR_SYMMETRIC(std::span<SymmetricSystem> systems, SymmetricFactorWork& work, ThreadTeam* team);
+
+}  // namespace zav
