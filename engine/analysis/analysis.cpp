@@ -22,12 +22,13 @@ void prepare_side_layers(EngineState& s) {
   const FoundationType type = foundation_type(s);
   const Switches& sw = s.switches;
   const Soil& soil = s.soil;
-  const int ns = type != HALF && sw.EMBEDMENT == 0 ? 0 : soil.SIDE_COUNT;
+  const int ns = type != FoundationType::HALF && sw.EMBEDMENT == 0 ? 0 : soil.SIDE_COUNT;
   w.SIDE_COUNT = ns;
-  const bool weak = sw.SIDE_CAP == 1 || (type == HALF && sw.WEAK_ZONE == 1);
+  const bool weak = sw.SIDE_CAP == 1 || (type == FoundationType::HALF && sw.WEAK_ZONE == 1);
+  const bool of_radius = (type == FoundationType::PILE || type == FoundationType::HALF) && weak;
   for (int j = 1; j <= ns; ++j) {
     const real ratio = soil.SIDE_LAYERS(j).weak_thickness;
-    w.SIDE_WEAK_THICKNESS(j) = (type == PILE || type == HALF) && weak ? ratio * s.foundation.R0 : ratio;
+    w.SIDE_WEAK_THICKNESS(j) = of_radius ? ratio * s.foundation.R0 : ratio;
   }
 }
 
@@ -47,7 +48,7 @@ void prepare_embedment_radius(EngineState& s) {
 void frequency_lines(EngineState& s) {
   AnalysisWork& w = *s.analysis;
   const Load& ld = s.load;
-  if (load_kind(s) == TRANSIENT) {
+  if (load_kind(s) == LoadKind::TRANSIENT) {
     w.LINES = NEAREST_INT(static_cast<real>(ld.POINTS)) / 2 + 1;
   } else {
     w.STEP = ld.FREQ_STEP == 0.0f ? 1.0f : ld.FREQ_STEP;
@@ -57,7 +58,7 @@ void frequency_lines(EngineState& s) {
   assert(w.LINES >= 1 && w.LINES <= MAX_LINES);
   real running = ld.FREQ_MIN - w.STEP;
   for (int L = 1; L <= w.LINES; ++L) {
-    if (load_kind(s) == TRANSIENT) {
+    if (load_kind(s) == LoadKind::TRANSIENT) {
       w.FREQUENCIES(L) =
           L == 1 ? 0.01f : two_pi * static_cast<real>(L - 1) / (ld.POINTS_REAL * ld.TIME_INTERVAL);
     } else {
@@ -71,10 +72,10 @@ void frequency_lines(EngineState& s) {
 // impedance of a soil without stiffness has no meaning.
 bool admissible_velocity(EngineState& s) {
   const FoundationType type = foundation_type(s);
-  if (type != HALF && type != STRA) return true;
-  const real Vs = type == HALF ? s.soil.BELOW.Vs : s.soil.STRATUM.Vs;
+  if (type != FoundationType::HALF && type != FoundationType::STRA) return true;
+  const real Vs = type == FoundationType::HALF ? s.soil.BELOW.Vs : s.soil.STRATUM.Vs;
   if (Vs > 0.0f) return true;
-  write_velocity_message(s, type == HALF ? "HALF-SPACE" : "STRATUM", Vs);
+  write_velocity_message(s, type == FoundationType::HALF ? "HALF-SPACE" : "STRATUM", Vs);
   return false;
 }
 
@@ -108,7 +109,7 @@ void special_constants(EngineState& s, Array1<real, 8>& K, Array1<real, 8>& C) {
   const Foundation& f = s.foundation;
   const FoundationType type = foundation_type(s);
   real D = 0.0f;
-  if (type == STRA) {
+  if (type == FoundationType::STRA) {
     D = f.E;
   } else {
     for (int j = 1; j <= s.analysis->SIDE_COUNT; ++j) D = D + s.soil.SIDE_LAYERS(j).thickness;
@@ -116,7 +117,7 @@ void special_constants(EngineState& s, Array1<real, 8>& K, Array1<real, 8>& C) {
   // A foundation without a radius has no embedment ratio: the surface values stand.
   const real R0 = s.analysis->EMBEDMENT_RADIUS;
   const real e = R0 > 0.0f ? D / R0 : 0.0f;
-  const real nu = type == STRA ? s.soil.STRATUM.nu : s.soil.BELOW.nu;
+  const real nu = type == FoundationType::STRA ? s.soil.STRATUM.nu : s.soil.BELOW.nu;
   const real fh = 1.0f + 0.55f * (2.0f - nu) * e;
   const real fr = (1.0f + 1.9f * (2.0f - nu) * e) / std::sqrt(fh);
   const real ch = 1.0f + 1.2f * (1.0f - nu) * e + 0.2f * (2.0f - nu) * e * e * e;
@@ -193,7 +194,7 @@ void RUN_ANALYSIS(EngineState& s) {
   prepare_side_layers(s);
   prepare_embedment_radius(s);
   frequency_lines(s);
-  if ((type == PILE || type == MULT) && !prepare_piles(s)) {
+  if ((type == FoundationType::PILE || type == FoundationType::MULT) && !prepare_piles(s)) {
     // A fault of the input that the readers could not see: no analysis.
     s.input.FATAL_INPUT_FLAG = 1;
     return;
@@ -209,9 +210,9 @@ void RUN_ANALYSIS(EngineState& s) {
   if (s.switches.MATRIX_PRINT_FLAG == 1) frequency_loop(s, 2);
   write_plot_impedances(s);
   switch (load_kind(s)) {
-    case HARMONIC: harmonic_response(s); break;
-    case TRANSIENT: transient_response(s); break;
-    case RANDOM: random_response(s); break;
+    case LoadKind::HARMONIC: harmonic_response(s); break;
+    case LoadKind::TRANSIENT: transient_response(s); break;
+    case LoadKind::RANDOM: random_response(s); break;
     default: assert(false && "the input check lets no run without a load kind through");
   }
 }

@@ -65,6 +65,10 @@ void write_time_history_failure(EngineState& s);
 // The messages that stop the analysis.
 void write_gravity_message(EngineState& s);
 void write_velocity_message(EngineState& s, std::string_view soil, real Vs);
+// A group with interaction whose first pile element has no radius, and two
+// piles (by their numbers) whose axes lie closer than a pile diameter.
+void write_no_pile_radius_message(EngineState& s);
+void write_close_piles_message(EngineState& s, int pile, int other, real spacing, real diameter);
 
 // The first record of the plot data alone: the number of lines.
 void write_plot_count(EngineState& s, int lines);

@@ -125,21 +125,22 @@ bool foundation_impedance(EngineState& s, int L, real omega, int pass) {
   // The second pass reaches only the lines whose group impedance the first
   // formed, and a group's impedance depends on nothing the passes change.
   const bool matrix = s.switches.MATRIX_PRINT_FLAG == 1;
-  if (type == PILE && pass == 2) {
+  if (type == FoundationType::PILE && pass == 2) {
     w.B = w.GROUP_B(L);
-  } else if (type == PILE || type == MULT) {
+  } else if (type == FoundationType::PILE || type == FoundationType::MULT) {
     if (!pile_impedance(s, omega)) return false;
-    if (type == PILE && matrix) w.GROUP_B(L) = w.B;
+    if (type == FoundationType::PILE && matrix) w.GROUP_B(L) = w.B;
   } else {
-    if (type == HALF) half_space_base(s, omega);
-    if (type == STRA) stratum_base(s, omega);
+    if (type == FoundationType::HALF) half_space_base(s, omega);
+    if (type == FoundationType::STRA) stratum_base(s, omega);
     COMPLEX_TRANSFORM_6(w.K, view(w.T), w.B, 6);
   }
   // The soil beside the cap keeps only its material damping below the
   // stratum's frequencies, as the soil along the piles does; beside a footing
   // on the half-space there is no stratum.
-  if (pass == 1 && w.SIDE_COUNT > 0 && (type == HALF || type == PILE)) {
-    side_layers(s, omega, type == PILE && omega <= w.omega1, type == PILE && omega <= w.omegac);
+  if (pass == 1 && w.SIDE_COUNT > 0 && (type == FoundationType::HALF || type == FoundationType::PILE)) {
+    const bool piles = type == FoundationType::PILE;
+    side_layers(s, omega, piles && omega <= w.omega1, piles && omega <= w.omegac);
   }
   if (!finite(w.B)) {
     write_line_failure(s, omega, "*** THE IMPEDANCE OF THE FOUNDATION IS NOT A FINITE NUMBER ***");

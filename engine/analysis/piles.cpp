@@ -13,7 +13,7 @@
 namespace zav::analysis {
 namespace {
 
-bool parabolic(const EngineState& s) { return s.switches.SOIL_MEDIUM == 2; }
+bool parabolic(const EngineState& s) { return s.switches.SOIL_MEDIUM == SoilMedium::PARABOLIC; }
 
 // The number of elements, and the length of element j: its layer's depth, or
 // for a parabolic medium the single element's length, the pile's.
@@ -48,7 +48,7 @@ void stratum_frequencies(EngineState& s) {
 void prepare_group(EngineState& s) {
   AnalysisWork& w = *s.analysis;
   const Foundation& f = s.foundation;
-  const int n = f.PILE_COUNT;
+  const int n = w.PILE_COUNT;
   for (int p = 1; p <= n; ++p) {
     w.PILE_X[static_cast<std::size_t>(p - 1)] = f.PILES(p).x;
     w.PILE_Y[static_cast<std::size_t>(p - 1)] = f.PILES(p).y;
@@ -78,7 +78,7 @@ bool prepare_interaction(EngineState& s) {
   const Foundation& f = s.foundation;
   const SoilLayer& below = s.soil.BELOW;
   const PileImpedanceInput& pile = w.PILE;
-  const int n = f.PILE_COUNT;
+  const int n = w.PILE_COUNT;
   const auto elements = static_cast<std::size_t>(pile.n);
   const auto layers = static_cast<std::size_t>(s.soil.LAYER_COUNT);
   GroupInteractionInput in;
@@ -104,21 +104,15 @@ bool prepare_interaction(EngineState& s) {
   in.gravity = s.report.GRAVITY;
   const GroupSetupStatus status = GROUP_INTERACTION_SETUP(in, *w.PAIRS);
   if (status == GroupSetupStatus::no_diameter) {
-    write(s, s.run.OUTPUT_UNIT,
-          "(/,/,1X,'*** THE FIRST PILE ELEMENT HAS NO RADIUS: THE PILE SPACINGS OF THE INTERACTION ',"
-          "'CANNOT BE FORMED ***',/,1X,'***PROGRAM WILL NOT EXECUTE***')");
+    write_no_pile_radius_message(s);
     return false;
   }
   if (status == GroupSetupStatus::overlapping_piles) {
     const GroupInteraction& pairs = *w.PAIRS;
     const real d = pairs.ratios.d;
     const real spacing = pairs.spacing_axial(pairs.pair_i, pairs.pair_j) * d;
-    const std::string& L = s.report.LABELS.length;
-    write(s, s.run.OUTPUT_UNIT,
-          "(/,/,1X,'*** PILES ',I3,' AND ',I3,' ARE CLOSER THAN ONE PILE DIAMETER ***',/,"
-          "1X,'*** THEIR AXES ARE ',1PE10.3,1X,A2,' APART, THE DIAMETER IS ',1PE10.3,1X,A2,' ***',/,"
-          "1X,'***PROGRAM WILL NOT EXECUTE***')",
-          NEAREST_INT(f.PILES(pairs.pair_j).number), NEAREST_INT(f.PILES(pairs.pair_i).number), spacing, L, d, L);
+    write_close_piles_message(s, NEAREST_INT(f.PILES(pairs.pair_j).number), NEAREST_INT(f.PILES(pairs.pair_i).number),
+                              spacing, d);
     return false;
   }
   // A profile without shear-wave velocity at the tips carries no waves from
@@ -153,9 +147,9 @@ std::string group_failure(GroupImpedanceStatus status, const GroupImpedanceWork&
 
 bool prepare_piles(EngineState& s) {
   AnalysisWork& w = *s.analysis;
-  Foundation& f = s.foundation;
-  Soil& soil = s.soil;
-  const int type = foundation_type(s);
+  const Foundation& f = s.foundation;
+  const Soil& soil = s.soil;
+  const FoundationType type = foundation_type(s);
   stratum_frequencies(s);
   const int n = element_count(s);
   for (int j = 1; j <= n; ++j) {
@@ -165,15 +159,13 @@ bool prepare_piles(EngineState& s) {
     w.RADIUS_Y(j) = e.radius_y;
     w.INERTIA_X(j) = e.inertia_x;
     w.INERTIA_Y(j) = e.inertia_y;
-    // The weakened zone around the element, as a thickness.
-    soil.LAYERS(j).weak_thickness *= w.MEAN_RADIUS(j);
   }
-  if (type == MULT) f.PILE_COUNT = 1;
+  w.PILE_COUNT = type == FoundationType::MULT ? 1 : f.PILE_COUNT;
 
   PileImpedanceInput& in = w.PILE;
-  in.column_switch = type == MULT ? -1 : parabolic(s) ? 0 : 1;
+  in.column_switch = type == FoundationType::MULT ? -1 : parabolic(s) ? 0 : 1;
   in.n = n;
-  in.na = type == MULT ? soil.ADJACENT_COUNT : 0;
+  in.na = type == FoundationType::MULT ? soil.ADJACENT_COUNT : 0;
   in.gamma_p = f.unit_weight;
   in.nu_p = f.poisson;
   in.g = s.report.GRAVITY;
@@ -195,7 +187,9 @@ bool prepare_piles(EngineState& s) {
     in.weak_ratio(j) = l.weak_ratio;
     in.weak_nu(j) = l.weak_nu;
     in.weak_D(j) = l.weak_damping;
-    in.weak_t(j) = l.weak_thickness;
+    // The weakened zone around the element as a thickness: the deck gives it
+    // as a ratio to the element's mean radius.
+    in.weak_t(j) = l.weak_thickness * w.MEAN_RADIUS(j);
     in.rho_G(j) = l.G_ratio;
     in.rho_D(j) = l.D_ratio;
   }
@@ -207,9 +201,9 @@ bool prepare_piles(EngineState& s) {
   in.omega1 = w.omega1;
   in.omegac = w.omegac;
 
-  if (type != PILE) return true;
+  if (type != FoundationType::PILE) return true;
   prepare_group(s);
-  if (s.switches.INTERACTION == 1 && f.PILE_COUNT != 1) return prepare_interaction(s);
+  if (s.switches.INTERACTION == 1 && w.PILE_COUNT != 1) return prepare_interaction(s);
   return true;
 }
 
@@ -226,7 +220,7 @@ bool pile_impedance(EngineState& s, real omega) {
   // A pinned head without interaction takes the shear of a head free to
   // rotate and transmits no moment; with interaction the group works from
   // the full head matrix.
-  const bool interaction = foundation_type(s) == PILE && w.GROUP->interaction;
+  const bool interaction = foundation_type(s) == FoundationType::PILE && w.GROUP->interaction;
   const bool pinned = NEAREST_INT(s.foundation.HEAD_VALUE) == 0 && !interaction;
   if (pinned) {
     K(1, 1) = term(x, PILE_PINNED);
@@ -239,7 +233,7 @@ bool pile_impedance(EngineState& s, real omega) {
     K(4, 4) = term(y, PILE_ROCKING);
     K(2, 4) = K(4, 2) = -term(y, PILE_COUPLING);
   }
-  if (foundation_type(s) == MULT) {
+  if (foundation_type(s) == FoundationType::MULT) {
     COMPLEX_TRANSFORM_6(K, Mat<const real>{w.T.a, 6}, w.B, 6);
     return true;
   }

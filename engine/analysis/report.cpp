@@ -9,8 +9,6 @@
 namespace zav::analysis {
 namespace {
 
-constexpr int plot_unit = 6;
-
 // The constants table of a line: the frequency, the stiffness constants and
 // the damping constants; the first pass adds the cross terms to each.
 constexpr std::string_view constants_head =
@@ -85,7 +83,7 @@ void write_time_history_failure(EngineState& s) {
         "1X,'*** ITS TIME STEPS ARE LEFT OUT OF THE RESULTS ***')");
 }
 
-void write_plot_count(EngineState& s, int lines) { write(s, plot_unit, "*", lines); }
+void write_plot_count(EngineState& s, int lines) { write(s, RunFiles::PLOT_UNIT, "*", lines); }
 
 void write_plot_impedances(EngineState& s) {
   const AnalysisWork& w = *s.analysis;
@@ -96,13 +94,13 @@ void write_plot_impedances(EngineState& s) {
   for (int L = 1; L <= w.LINES; ++L) {
     const LineResult& r = w.RESULTS(L);
     if (!r.computed) continue;
-    write(s, plot_unit, "(9(1X,E10.3))", w.FREQUENCIES(L), r.K.a);
-    write(s, plot_unit, "(9(1X,E10.3))", w.FREQUENCIES(L), r.C.a);
+    write(s, RunFiles::PLOT_UNIT, "(9(1X,E10.3))", w.FREQUENCIES(L), r.K.a);
+    write(s, RunFiles::PLOT_UNIT, "(9(1X,E10.3))", w.FREQUENCIES(L), r.C.a);
   }
 }
 
 void write_plot_response(EngineState& s, real omega, const Array1<real, 6>& amplitudes) {
-  write(s, plot_unit, "(1X,F7.2,2X,6(1X,1PE11.4))", omega, amplitudes.a);
+  write(s, RunFiles::PLOT_UNIT, "(1X,F7.2,2X,6(1X,1PE11.4))", omega, amplitudes.a);
 }
 
 void write_harmonic_heading(EngineState& s) {
@@ -174,6 +172,21 @@ void write_velocity_message(EngineState& s, std::string_view soil, real Vs) {
         "(/,/,1X,'***INADMISSABLE VALUE FOR SHEAR WAVE ','VELOCITY OF ',A,' (',1PE9.2,') ***',/,"
         "1X,'***PROGRAM WILL NOT EXECUTE***')",
         soil, Vs);
+}
+
+void write_no_pile_radius_message(EngineState& s) {
+  write(s, s.run.OUTPUT_UNIT,
+        "(/,/,1X,'*** THE FIRST PILE ELEMENT HAS NO RADIUS: THE PILE SPACINGS OF THE INTERACTION ',"
+        "'CANNOT BE FORMED ***',/,1X,'***PROGRAM WILL NOT EXECUTE***')");
+}
+
+void write_close_piles_message(EngineState& s, int pile, int other, real spacing, real diameter) {
+  const std::string& L = s.report.LABELS.length;
+  write(s, s.run.OUTPUT_UNIT,
+        "(/,/,1X,'*** PILES ',I3,' AND ',I3,' ARE CLOSER THAN ONE PILE DIAMETER ***',/,"
+        "1X,'*** THEIR AXES ARE ',1PE10.3,1X,A2,' APART, THE DIAMETER IS ',1PE10.3,1X,A2,' ***',/,"
+        "1X,'***PROGRAM WILL NOT EXECUTE***')",
+        pile, other, spacing, L, diameter, L);
 }
 
 }  // namespace zav::analysis

@@ -41,12 +41,12 @@ bool line_response(EngineState& s, int L, real omega) {
   LineResult& r = w.RESULTS(L);
   subtract_inertia(w.B, s.mass, omega);
   const LoadKind kind = load_kind(s);
-  const int rhs = kind == RANDOM ? 6 : 1;
+  const int rhs = kind == LoadKind::RANDOM ? 6 : 1;
   std::fill(std::begin(w.X), std::end(w.X), cplx(0.0f));
-  if (kind == HARMONIC) {
+  if (kind == LoadKind::HARMONIC) {
     const real factor = s.switches.HARMONIC_FORM == HarmonicForm::quadratic ? omega * omega : 1.0f;
     for (int i = 1; i <= 6; ++i) w.X[i - 1] = cplx(s.load.LOAD_VECTOR(i) * factor, 0.0f);
-  } else if (kind == TRANSIENT) {
+  } else if (kind == LoadKind::TRANSIENT) {
     std::copy(s.load.TRANSIENT(L).begin(), s.load.TRANSIENT(L).end(), w.X);
   } else {
     for (int j = 0; j < 6; ++j) w.X[j + 6 * j] = 1.0f;
@@ -61,9 +61,9 @@ bool line_response(EngineState& s, int L, real omega) {
   // A line without a response adds nothing to a time history or a spectrum.
   if (!solved) std::fill(std::begin(w.X), std::end(w.X), cplx(0.0f));
 
-  if (kind == HARMONIC) {
+  if (kind == LoadKind::HARMONIC) {
     for (int i = 1; i <= 6; ++i) r.RESPONSE(i) = std::abs(w.X[i - 1]);
-  } else if (kind == TRANSIENT) {
+  } else if (kind == LoadKind::TRANSIENT) {
     std::copy(w.X, w.X + 6, w.TIME_RESPONSE(L).begin());
   } else {
     // S_i = sum over j, k of Re(H(i, j) conj(H(i, k)) S(j, k)), H = B^-1.

@@ -67,6 +67,9 @@ struct AnalysisWork {
   PileImpedanceInput PILE;
   PileTable MEAN_RADIUS, RADIUS_X, RADIUS_Y, INERTIA_X, INERTIA_Y;
   Array1<PileHeadTerms, 3> HEAD_TERMS;
+  // The piles the analysis works with: the deck's for a pile group, one for
+  // a multilayer column.
+  int PILE_COUNT = 0;
   // Pile groups: the pile positions, the interaction tables, the work of the
   // group solve and what it reads, allocated before the loop of a PILE run.
   std::array<real, MAX_PILES> PILE_X{}, PILE_Y{};

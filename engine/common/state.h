@@ -42,11 +42,10 @@ struct RunFiles {
   } RUN_FILE_NAMES;
 };
 
-// What FOUN and LOAD choose, by the codes of the input status table (0 before
-// the section gave it). Plain enumerations: the pile set-up of the analysis
-// compares them as codes.
-enum FoundationType : int { NO_FOUNDATION_TYPE = 0, PILE = 1, HALF = 2, STRA = 3, MULT = 4 };
-enum LoadKind : int { NO_LOAD_KIND = 0, TRANSIENT = 1, RANDOM = 2, HARMONIC = 3 };
+// What FOUN and LOAD choose, by the codes of the input status table (none
+// before the section gave it).
+enum class FoundationType : int { none = 0, PILE = 1, HALF = 2, STRA = 3, MULT = 4 };
+enum class LoadKind : int { none = 0, TRANSIENT = 1, RANDOM = 2, HARMONIC = 3 };
 enum class Geometry : int { none = 0, circle = 1, rectangle = 2 };
 
 // Control of the deck reading: what was given, and how the run ends.
@@ -59,9 +58,9 @@ struct InputControl {
   int STOP_FLAG = 0;         // 1 after STOP or the end of the deck
 
   FoundationType foundation_type() const { return static_cast<FoundationType>(INPUT_STATUS(1)); }
-  void set_foundation_type(FoundationType t) { INPUT_STATUS(1) = t; }
+  void set_foundation_type(FoundationType t) { INPUT_STATUS(1) = static_cast<int>(t); }
   LoadKind load_kind() const { return static_cast<LoadKind>(INPUT_STATUS(2)); }
-  void set_load_kind(LoadKind k) { INPUT_STATUS(2) = k; }
+  void set_load_kind(LoadKind k) { INPUT_STATUS(2) = static_cast<int>(k); }
   Geometry geometry() const { return static_cast<Geometry>(INPUT_STATUS(3)); }
   void set_geometry(Geometry g) { INPUT_STATUS(3) = static_cast<int>(g); }
   bool circular() const { return geometry() == Geometry::circle; }
@@ -79,11 +78,9 @@ struct RecordReader {
   std::array<std::string, 20> text_buffer;
 };
 
-// The choices of the switches that are no on-off flags, by their codes. The
-// soil medium is a plain enumeration, as the foundation type is: the pile
-// set-up compares it as a code.
+// The choices of the switches that are no on-off flags, by their codes.
 enum class PrintWidth : int { narrow = 1, wide = 2 };
-enum SoilMedium : int { LAYERED = 1, PARABOLIC = 2 };
+enum class SoilMedium : int { LAYERED = 1, PARABOLIC = 2 };
 enum class HarmonicForm : int { non_quadratic = 1, quadratic = 2 };
 
 // Switches of a run, set to their defaults by INIT_DEFAULTS and changed by the
@@ -93,7 +90,7 @@ struct Switches {
   int ECHO_FLAG = 1;          // 1: the section readers echo their input
   int MATRIX_PRINT_FLAG = 0;  // 1: stiffness and damping tables, impedance plot records
   int DIMENSIONLESS_FLAG = 0; // DIME (echoed only)
-  SoilMedium SOIL_MEDIUM = LAYERED;  // LAYE, PARA
+  SoilMedium SOIL_MEDIUM = SoilMedium::LAYERED;  // LAYE, PARA
   int PILE_TIP = 0;           // 0 floating, 1 end-bearing
   int BATTER = 0;             // 1: battered piles (BATTER_ANGLES)
   int INTERACTION = 0;        // 1: pile-soil-pile interaction

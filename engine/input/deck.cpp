@@ -42,7 +42,7 @@ void READ_DECK(EngineState& s, int& stop) {
       return;
     }
     FIND_KEYWORD(s, word, k);
-    using enum Keyword;  // PILE, HALF, ... below are the keywords, not the foundation types
+    using enum Keyword;
     switch (k) {
       // Words of no effect here.
       case BLANK: case LONG: case SHOR: case STAT: case DYNA: case SPARE1: case SPARE2:
@@ -96,7 +96,7 @@ void READ_DECK(EngineState& s, int& stop) {
 
 void CHECK_INPUT_COMPLETE(EngineState& s) {
   const InputControl& in = s.input;
-  if (in.foundation_type() == NO_FOUNDATION_TYPE || in.load_kind() == NO_LOAD_KIND ||
+  if (in.foundation_type() == FoundationType::none || in.load_kind() == LoadKind::none ||
       in.geometry() == Geometry::none) {
     s.input.FATAL_INPUT_FLAG = 1;
     write(s, s.run.OUTPUT_UNIT, "(/,/,' INSUFFICIENT INPUT DATA TO COMPLETE RUN',/,' PROGRA  M WILL TERMINATE')");

@@ -28,7 +28,7 @@ FoundationType foundation_type_of(Keyword k) {
     case Keyword::HALF: return FoundationType::HALF;
     case Keyword::STRA: return FoundationType::STRA;
     case Keyword::MULT: return FoundationType::MULT;
-    default: return NO_FOUNDATION_TYPE;
+    default: return FoundationType::none;
   }
 }
 
@@ -99,11 +99,11 @@ void READ_FOUNDATION(EngineState& s) {
 
   Keyword k = keyword(s, word);
   const FoundationType type = foundation_type_of(k);
-  if (type == NO_FOUNDATION_TYPE) return invalid_keyword(s, word, k, " FOR FOUNDATION TYPE");
+  if (type == FoundationType::none) return invalid_keyword(s, word, k, " FOR FOUNDATION TYPE");
   s.input.set_foundation_type(type);
   if (echo(s)) {
     const char* name[] = {"PILE", "HALF-SPACE", "STRATUM", "MULTILAYER"};
-    write(s, out(s), "(/,/,1X,'FOUNDATION TYPE - ',A,/,1X,15('*'))", name[type - 1]);
+    write(s, out(s), "(/,/,1X,'FOUNDATION TYPE - ',A,/,1X,15('*'))", name[static_cast<int>(type) - 1]);
   }
 
   k = keyword(s, word);
@@ -186,7 +186,7 @@ void READ_FOUNDATION(EngineState& s) {
 
 void READ_GEOMETRY(EngineState& s) {
   auto& f = s.foundation;
-  if (s.input.foundation_type() == NO_FOUNDATION_TYPE) {
+  if (s.input.foundation_type() == FoundationType::none) {
     write(s, out(s),
           "(/,/,' *** FOUNDATION TYPE MUST BE SPECIFIED BEFORE DATA   CAN BE PROCESSED ***',/,"
           "'     - WILL CONTINUE TO PROCESS DATA ',/,'     - CANNOT EXECUTE THIS PROBLEM SET')");

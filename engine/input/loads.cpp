@@ -295,8 +295,8 @@ void READ_LOAD(EngineState& s) {
   const LoadKind kind = k == Keyword::TRAN   ? LoadKind::TRANSIENT
                         : k == Keyword::RAND ? LoadKind::RANDOM
                         : k == Keyword::HARM ? LoadKind::HARMONIC
-                                             : NO_LOAD_KIND;
-  if (kind == NO_LOAD_KIND) {
+                                             : LoadKind::none;
+  if (kind == LoadKind::none) {
     write(s, out(s), "(/,/,' INVALID OR UNRECOGNIZED KEYWORD - ',A4,' FOR LOAD    TYPE')", word);
     section::reject_word(s, k);
     return;

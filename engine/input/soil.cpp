@@ -251,7 +251,7 @@ void read_soil_words(EngineState& s) {
     return;
   }
   SOLCST(s);
-  if (type == NO_FOUNDATION_TYPE || type == FoundationType::STRA) return;
+  if (type == FoundationType::none || type == FoundationType::STRA) return;
   k = section::keyword(s, word);
   if (k != Keyword::BELO) {
     write(s, out(s), "(/,/,' BELOW SUBKEYWORD IS EXPECTED TO FOLLOW SOIL',' CON   STANT DATA')");
@@ -300,7 +300,7 @@ void SOLCST(EngineState& s) {
     case FoundationType::HALF: read_half_space_layers(s, weak); return;
     case FoundationType::STRA: read_single(s, s.soil.STRATUM, false); return;
     case FoundationType::MULT: read_multilayer(s, weak); return;
-    case NO_FOUNDATION_TYPE:
+    case FoundationType::none:
       // Soil constants mean nothing before the foundation type is known.
       write(s, out(s),
             "(/,/,' THE FOUNDATION TYPE HAS NOT BEEN ESTABLISHED',/,"

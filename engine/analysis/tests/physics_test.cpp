@@ -6,9 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <numbers>
 
-#include "analysis/tests/analysis_deck.h"
+#include "analysis/tests/pile_deck.h"
 
 namespace zav::testing {
 namespace {
@@ -260,20 +261,82 @@ TEST_P(Scaling, ConstantsScaleWithTheLengthsOfTheFoundation) {
 INSTANTIATE_TEST_SUITE_P(HalfSpaceAndStratum, Scaling, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "Stratum" : "WeakenedSideSoil"; });
 
-class DeckValues : public DeckRun {};
+// A deck, and what the run must leave of the model as the deck gave it.
+struct DeckValuesRow {
+  const char* name;
+  Lines deck;
+  std::function<void(const EngineState&)> expect_as_read;
+};
+
+std::ostream& operator<<(std::ostream& os, const DeckValuesRow& r) { return os << r.name; }
+
+class DeckValues : public DeckRun, public ::testing::WithParamInterface<DeckValuesRow> {};
 
 // What the analysis derives from the deck (the weakened zones' thicknesses
-// from their ratios of the radius) lives beside the model: the soil read from
-// the deck is as read after the run.
-TEST_F(DeckValues, StayAsReadThroughTheAnalysis) {
+// from their ratios of the radius, the piles a multilayer column works with)
+// lives beside the model: the model read from the deck is as read after the
+// run.
+TEST_P(DeckValues, StayAsReadThroughTheAnalysis) {
+  ASSERT_EQ(run(GetParam().deck), 0);
+  GetParam().expect_as_read(*s);
+}
+
+Lines weakened_side_soil() {
   Footing f;
   f.weak = true;
   f.sides = {{0.4, 150, 17, 0.35, 0.05, 0.5, 0.2}, {0.3, 190, 18, 0.3, 0.05, 0.7, 0.1}};
-  ASSERT_EQ(run(footing_deck(f, harmonic_load(62.8, 6.28, 28.26, {1, 0, 0, 0, 0, 0}))), 0);
-  EXPECT_EQ(s->soil.SIDE_COUNT, 2);
-  EXPECT_FLOAT_EQ(s->soil.SIDE_LAYERS(1).weak_thickness, 0.2f);
-  EXPECT_FLOAT_EQ(s->soil.SIDE_LAYERS(2).weak_thickness, 0.1f);
+  return footing_deck(f, harmonic_load(62.8, 6.28, 28.26, {1, 0, 0, 0, 0, 0}));
 }
+
+// Piles or a column whose elements' mean radius is 0.3, with weakened zones
+// in the first two layers along them.
+Lines weakened_pile_layers(bool multilayer) {
+  PileDeck p;
+  p.multilayer = multilayer;
+  for (PileElement& e : p.elements) {
+    e.rx = 0.35;
+    e.ry = 0.25;
+  }
+  p.soil[0].weak_ratio = 0.5;
+  p.soil[0].weak_thickness = 1;
+  p.soil[1].weak_ratio = 0.6;
+  p.soil[1].weak_thickness = 2;
+  if (multilayer) {
+    p.soil.pop_back();
+    p.column_soil = {{220, 18, 0.33, 0.04, 1.5, 0.8}};
+  } else {
+    p.piles = {{0.6, 0}, {-0.6, 0}};
+  }
+  return pile_deck(p, harmonic_load(62.8, 6.28, 28.26, {1, 0, 1, 0, 0, 0}));
+}
+
+void expect_pile_layers_as_read(const EngineState& s) {
+  EXPECT_FLOAT_EQ(s.soil.LAYERS(1).weak_thickness, 1.0f);
+  EXPECT_FLOAT_EQ(s.soil.LAYERS(2).weak_thickness, 2.0f);
+}
+
+const DeckValuesRow deck_values_rows[] = {
+    {"WeakenedSideSoil", weakened_side_soil(),
+     [](const EngineState& s) {
+       EXPECT_EQ(s.soil.SIDE_COUNT, 2);
+       EXPECT_FLOAT_EQ(s.soil.SIDE_LAYERS(1).weak_thickness, 0.2f);
+       EXPECT_FLOAT_EQ(s.soil.SIDE_LAYERS(2).weak_thickness, 0.1f);
+     }},
+    {"WeakenedPileLayers", weakened_pile_layers(false),
+     [](const EngineState& s) {
+       expect_pile_layers_as_read(s);
+       EXPECT_EQ(s.foundation.PILE_COUNT, 2);
+     }},
+    // The column is one pile to the analysis; the deck gives it no piles.
+    {"MultilayerColumn", weakened_pile_layers(true),
+     [](const EngineState& s) {
+       expect_pile_layers_as_read(s);
+       EXPECT_EQ(s.foundation.PILE_COUNT, 0);
+     }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Models, DeckValues, ::testing::ValuesIn(deck_values_rows),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // The embedment factors of the horizontal and rocking constants, worked by
 // hand for the two embedded footings of embedded(): e = D / R0 and nu = 0.33
