@@ -175,7 +175,7 @@ struct InversionRow {
   int n;
   int singular_at;  // 0: regular; else this row repeats row 1
   bool nan;
-  int ier;
+  SolveStatus status;
   const char* what;
   friend void PrintTo(const InversionRow& r, std::ostream* os) { *os << r.what; }
 };
@@ -199,10 +199,9 @@ TEST_P(GaussJordan, InvertsOrReportsSingular) {
   if (row.nan) A(n, n) = cplx(std::numeric_limits<real>::quiet_NaN(), 0.0f);
   const std::vector<cplx> original = a;
   std::vector<cplx> wk(2 * n);
-  int ier = -1;
-  COMPLEX_GAUSS_JORDAN(a.data(), ld, n, wk, ier);
-  EXPECT_EQ(ier, row.ier);
-  if (ier != 0) return;
+  const SolveStatus status = COMPLEX_GAUSS_JORDAN(A, n, wk);
+  EXPECT_EQ(status, row.status);
+  if (status != SolveStatus::ok) return;
   const Mat<const cplx> A0{original.data(), ld};
   double worst = 0.0;
   for (int i = 1; i <= n; ++i) {
@@ -218,12 +217,12 @@ TEST_P(GaussJordan, InvertsOrReportsSingular) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Matrices, GaussJordan, testing::Values(
-    InversionRow{  1, 0, false, 0,            "one by one"},
-    InversionRow{  6, 0, false, 0,            "six by six"},
-    InversionRow{ 40, 0, false, 0,            "forty by forty"},
-    InversionRow{  6, 4, false, IER_SINGULAR, "a repeated row"},
-    InversionRow{ 40, 40, false, IER_SINGULAR, "a repeated last row"},
-    InversionRow{  6, 0, true,  IER_SINGULAR, "a NaN on the diagonal"}));
+    InversionRow{  1, 0, false, SolveStatus::ok,       "one by one"},
+    InversionRow{  6, 0, false, SolveStatus::ok,       "six by six"},
+    InversionRow{ 40, 0, false, SolveStatus::ok,       "forty by forty"},
+    InversionRow{  6, 4, false, SolveStatus::singular, "a repeated row"},
+    InversionRow{ 40, 40, false, SolveStatus::singular, "a repeated last row"},
+    InversionRow{  6, 0, true,  SolveStatus::singular, "a NaN on the diagonal"}));
 // clang-format on
 
 // ---------------------------------------------------------------- single pile
