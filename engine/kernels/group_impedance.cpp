@@ -29,6 +29,21 @@ constexpr real kEps = std::numeric_limits<real>::epsilon();
 // on the team (below it a line takes a few milliseconds on one core).
 constexpr int kThreadedPiles = 200;
 
+// Up to this circular frequency, in rad/s, a pair's interaction factors are
+// the static ones, real numbers; above it they are the dynamic fits in the
+// dimensionless frequency a0 = omega d / Vl. The switch is on omega itself,
+// as the group impedance was designed, although the fits are written in a0;
+// that design gives the value but no reason for it. What the fits show: at
+// a0 = 0 they are the static factors turned by a small fixed phase (0.0936
+// rad axial, 0.0757, 0.05157 and 0.02596 rad for the three lateral ones),
+// and their amplitudes and phases move away from that to first order in a0.
+// At 10 rad/s a0 is 10 d / Vl, 0.05 for a pile of 1 m in soil of 200 m/s,
+// so the static factors stand in for dynamic ones that hardly differ from
+// them there; crossing the switch the factors step by about those phases.
+// For thick piles in soft soil, where a0 at 10 rad/s is larger, the step is
+// larger by as much as the fits change up to that a0.
+constexpr real kStaticFactorsUpToOmega = 10.0f;
+
 bool finite(const cplx& v) { return std::isfinite(v.real()) && std::isfinite(v.imag()); }
 
 // Entries of a pile's flexibility record.
@@ -115,8 +130,7 @@ struct PairFactors {
 
 PairFactors pair_factors(const PairKey& k, real omega, real a0) {
   PairFactors f;
-  // The switch to the dynamic factors is on omega itself, in rad/s.
-  if (omega <= 10.0f) {
+  if (omega <= kStaticFactorsUpToOmega) {
     const real c = std::cos(k.beta) * std::cos(k.beta);
     const real w = std::sin(k.beta) * std::sin(k.beta);
     f.v = k.alpha_v;
