@@ -1,6 +1,7 @@
 // The pile-group impedance against hand-worked single-pile and two-pile
-// cases in double precision, the symmetry of a group turned about z, the
-// factorised solve against the in-place inversion, and the failures.
+// cases in double precision, each pile carried to the reference by the rigid
+// cap, a group turned about z and a group shifted in plan, the factorised
+// solve against the in-place inversion, and the failures.
 #include "kernels/group_impedance.h"
 
 #include <gtest/gtest.h>
