@@ -12,6 +12,24 @@
 namespace zav {
 namespace {
 
+// The dynamic fits are written for a0 up to 1. Beyond it a factor goes on
+// as a wave crossing the pair's spacing s: per unit of a0 above 1 its phase
+// grows by n s/d, the delay of a wave that travels s at Vl / n, and its
+// amplitude falls by exp(-m s/d). The axial factor and the lateral ones of a
+// pair across the load direction travel with the shear wave (n = 1) and
+// decay by m = 0.05; those of a pair along it travel at 1 / 0.554, about 1.8
+// times the shear-wave velocity, and decay by m = 0.028. The lateral
+// displacement factors decay by the same m per unit of a0 and of s/d beyond
+// ten diameters, the widest spacing fitted. The values are the fits' own.
+constexpr real kFitsUpToA0 = 1.0f;
+
+struct WaveBeyondFits {
+  real m;  // decay of the amplitude
+  real n;  // growth of the phase
+};
+constexpr WaveBeyondFits kAcrossLoad{0.05f, 1.0f};
+constexpr WaveBeyondFits kAlongLoad{0.028f, 0.554f};
+
 real clampr(real v, real lo, real hi) { return std::min(std::max(v, lo), hi); }
 
 // Polynomial c[0] + c[1] a + ... + c[4] a^4.
@@ -252,7 +270,7 @@ void LATERAL_STATIC_FACTORS(real s_d, real K_R, real angle, real r, real& alpha1
 
 void DYNAMIC_FACTOR_AXIAL(real a0, real s_d, real alpha_s, cplx& result) {
   const real x = s_d;
-  const real ab = std::min(a0, 1.0f);
+  const real ab = std::min(a0, kFitsUpToA0);
   const real above = a0 - ab;
 
   real A = 0.0f;
@@ -260,7 +278,7 @@ void DYNAMIC_FACTOR_AXIAL(real a0, real s_d, real alpha_s, cplx& result) {
     INTERP3(std::exp(-0.42f * ab + 0.24f * ab * ab), std::exp(-0.74f * ab + 0.35f * ab * ab),
             std::exp(-0.5f * ab), x, A);
   } else {
-    A = std::exp(-0.05f * x * ab);
+    A = std::exp(-kAcrossLoad.m * x * ab);
   }
 
   real phi = 0.0f;
@@ -272,8 +290,8 @@ void DYNAMIC_FACTOR_AXIAL(real a0, real s_d, real alpha_s, cplx& result) {
     INTERP3(0.6215f + 1.7f * a25, 1.45375f + 4.7f * a25, 2.865625f + 9.78f * a25, x, phi);
   }
 
-  A *= std::exp(-0.05f * x * above);
-  phi = phi - 0.0936f + x * above;
+  A *= std::exp(-kAcrossLoad.m * x * above);
+  phi = phi - 0.0936f + kAcrossLoad.n * x * above;
   result = A * alpha_s * std::polar(1.0f, -phi);
 }
 
@@ -281,7 +299,7 @@ void DYNAMIC_FACTOR_LATERAL(real a0, real s_d, real theta, real alpha01, real al
                             real alpha901, real alpha902, real alpha903, cplx& result1, cplx& result2,
                             cplx& result3) {
   const real x = s_d;
-  const real ab = std::min(a0, 1.0f);
+  const real ab = std::min(a0, kFitsUpToA0);
   const real xb = std::min(x, 10.0f);
   const real above = a0 - ab;
 
@@ -295,17 +313,16 @@ void DYNAMIC_FACTOR_LATERAL(real a0, real s_d, real theta, real alpha01, real al
   for (int k = 1; k <= 3; ++k) {
     cplx part[2];
     for (int along = 1; along >= 0; --along) {
-      const real m = along ? 0.028f : 0.05f;
-      const real n = along ? 0.554f : 1.0f;
+      const WaveBeyondFits& wave = along ? kAlongLoad : kAcrossLoad;
       const DynamicFit fit = lateral_fit(k, along != 0, ab);
       real A = 0.0f;
       real phi = 0.0f;
       INTERP3(fit.y2, fit.y5, fit.y10, xb, A);
       INTERP3(fit.p2, fit.p5, fit.p10, x, phi);
       // Displacement factors keep decaying beyond ten diameters.
-      if (k == 1) A *= std::exp(-m * ab * (x - xb));
-      A *= std::exp(-m * x * above);
-      phi = phi - PHI0[k - 1] + n * x * above;
+      if (k == 1) A *= std::exp(-wave.m * ab * (x - xb));
+      A *= std::exp(-wave.m * x * above);
+      phi = phi - PHI0[k - 1] + wave.n * x * above;
       const real alpha = along ? along_static[k - 1] : across_static[k - 1];
       part[along] = A * alpha * std::polar(1.0f, -phi);
     }

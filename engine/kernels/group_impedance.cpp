@@ -29,6 +29,21 @@ constexpr real kEps = std::numeric_limits<real>::epsilon();
 // on the team (below it a line takes a few milliseconds on one core).
 constexpr int kThreadedPiles = 200;
 
+// Up to this circular frequency, in rad/s, a pair's interaction factors are
+// the static ones, real numbers; above it they are the dynamic fits in the
+// dimensionless frequency a0 = omega d / Vl. The switch is on omega itself,
+// as the group impedance was designed, although the fits are written in a0;
+// that design gives the value but no reason for it. What the fits show: at
+// a0 = 0 they are the static factors turned by a small fixed phase (0.0936
+// rad axial, 0.0757, 0.05157 and 0.02596 rad for the three lateral ones),
+// and their amplitudes and phases move away from that to first order in a0.
+// At 10 rad/s a0 is 10 d / Vl, 0.05 for a pile of 1 m in soil of 200 m/s,
+// so the static factors stand in for dynamic ones that hardly differ from
+// them there; crossing the switch the factors step by about those phases.
+// For thick piles in soft soil, where a0 at 10 rad/s is larger, the step is
+// larger by as much as the fits change up to that a0.
+constexpr real kStaticFactorsUpToOmega = 10.0f;
+
 bool finite(const cplx& v) { return std::isfinite(v.real()) && std::isfinite(v.imag()); }
 
 // Entries of a pile's flexibility record.
@@ -41,9 +56,8 @@ std::array<cplx, 8> record_of(const Cmat6& F) {
 // M := M^-1 for a 6 by 6 matrix; false when it has none.
 bool invert6(Cmat6& M) {
   std::array<cplx, 12> wk;
-  int ier = 0;
-  COMPLEX_GAUSS_JORDAN(M.a, 6, 6, wk, ier);
-  return ier == 0 && std::all_of(std::begin(M.a), std::end(M.a), finite);
+  return COMPLEX_GAUSS_JORDAN(M.view(), 6, wk) == SolveStatus::ok &&
+         std::all_of(std::begin(M.a), std::end(M.a), finite);
 }
 
 // The terms the group matrix is formed from.
@@ -116,8 +130,7 @@ struct PairFactors {
 
 PairFactors pair_factors(const PairKey& k, real omega, real a0) {
   PairFactors f;
-  // The switch to the dynamic factors is on omega itself, in rad/s.
-  if (omega <= 10.0f) {
+  if (omega <= kStaticFactorsUpToOmega) {
     const real c = std::cos(k.beta) * std::cos(k.beta);
     const real w = std::sin(k.beta) * std::sin(k.beta);
     f.v = k.alpha_v;
@@ -460,11 +473,8 @@ GroupImpedanceStatus sum_with_interaction(const Cmat6& K1, real omega, const Gro
     FACTOR_SYMMETRIC(factored, work.tiles, team);
     for (int k = 0; k < 3; ++k) solved[k] = factored[k].regular;
   } else {
-    for (int k = 0; k < 3; ++k) {
-      int ier = 0;
-      COMPLEX_GAUSS_JORDAN(systems[k]->A, systems[k]->ld, systems[k]->m, work.inversion, ier);
-      solved[k] = ier == 0;
-    }
+    for (int k = 0; k < 3; ++k)
+      solved[k] = COMPLEX_GAUSS_JORDAN(systems[k]->a(), systems[k]->m, work.inversion) == SolveStatus::ok;
   }
   if (!solved[2]) return fail(ctx, Kg, GroupImpedanceStatus::singular_group, GroupSystem::vertical);
   if (!solved[0]) return fail(ctx, Kg, GroupImpedanceStatus::singular_group, GroupSystem::horizontal_x);
@@ -482,26 +492,23 @@ GroupImpedanceStatus sum_with_interaction(const Cmat6& K1, real omega, const Gro
 
 }  // namespace
 
-void COMPLEX_GAUSS_JORDAN(cplx* A, int LDA, int N, std::span<cplx> WK, int& IER) {
-  assert(A && N >= 1 && LDA >= N && WK.size() >= 2 * static_cast<std::size_t>(N));
-  IER = 0;
-  const Mat<cplx> a{A, LDA};
-  cplx* f = WK.data();
-  cplx* original = WK.data() + N;
+SolveStatus COMPLEX_GAUSS_JORDAN(Mat<cplx> a, int N, std::span<cplx> WK) {
+  assert(a.data && N >= 1 && a.ld >= N && WK.size() >= 2 * static_cast<std::size_t>(N));
+  const std::span<cplx> f = WK.first(static_cast<std::size_t>(N));
+  const std::span<cplx> original = WK.subspan(static_cast<std::size_t>(N), static_cast<std::size_t>(N));
   for (int k = 1; k <= N; ++k) original[k - 1] = a(k, k);
   const real negligible = static_cast<real>(N) * kEps;
   for (int k = 1; k <= N; ++k) {
     const cplx d = a(k, k);
-    if (!finite(d) || !(std::abs(d) > negligible * std::abs(original[k - 1]))) {
-      IER = IER_SINGULAR;
-      return;
-    }
+    if (!finite(d) || !(std::abs(d) > negligible * std::abs(original[k - 1]))) return SolveStatus::singular;
     // Row k divided by the pivot; the pivot's own place becomes 1/d.
     a(k, k) = 1.0f;
     for (int j = 1; j <= N; ++j) a(k, j) = a(k, j) / d;
     // Every other row less f times row k, f its entry in column k, whose
     // place starts from zero. Worked column by column over the stored order,
-    // each entry with the same single-precision operations as row by row.
+    // each entry with the same single-precision operations as row by row:
+    // the product's real and imaginary parts written out, so that no
+    // library multiplication with its checks for infinities comes between.
     for (int i = 1; i <= N; ++i) {
       f[i - 1] = a(i, k);
       if (i != k) a(i, k) = 0.0f;
@@ -509,20 +516,19 @@ void COMPLEX_GAUSS_JORDAN(cplx* A, int LDA, int N, std::span<cplx> WK, int& IER)
     for (int j = 1; j <= N; ++j) {
       const real tr = a(k, j).real();
       const real ti = a(k, j).imag();
-      real* col = reinterpret_cast<real*>(&a(1, j));
-      const real* fk = reinterpret_cast<const real*>(f);
-      const auto update = [&](int lo, int hi) {
-        for (int i = lo; i < hi; ++i) {
-          const real fr = fk[2 * i];
-          const real fi = fk[2 * i + 1];
-          col[2 * i] = col[2 * i] - (fr * tr - fi * ti);
-          col[2 * i + 1] = col[2 * i + 1] - (fr * ti + fi * tr);
+      const auto update = [&](int first, int last) {
+        for (int i = first; i <= last; ++i) {
+          const real fr = f[i - 1].real();
+          const real fi = f[i - 1].imag();
+          cplx& e = a(i, j);
+          e = cplx(e.real() - (fr * tr - fi * ti), e.imag() - (fr * ti + fi * tr));
         }
       };
-      update(0, k - 1);
-      update(k, N);
+      update(1, k - 1);
+      update(k + 1, N);
     }
   }
+  return SolveStatus::ok;
 }
 
 GroupSystemStorage::GroupSystemStorage(int order)

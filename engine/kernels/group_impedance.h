@@ -12,17 +12,18 @@
 
 #include "common/types.h"
 #include "kernels/group_factors.h"
+#include "kernels/solvers.h"
 #include "kernels/symmetric_factor.h"
 #include "kernels/thread_team.h"
 
 namespace zav {
 
 // A := A^-1 in place by Gauss-Jordan elimination without pivoting, for the
-// leading N by N block of A (column by column, leading dimension LDA). WK is
-// work of at least 2 N values. IER = 0 on success; IER_SINGULAR when a pivot
-// is not finite or negligible (N times the rounding unit) against the
-// diagonal entry it grew from. A is then partly reduced and of no use.
-void COMPLEX_GAUSS_JORDAN(cplx* A, int LDA, int N, std::span<cplx> WK, int& IER);
+// leading N by N block of A. WK is work of at least 2 N values. ok on
+// success; singular when a pivot is not finite or negligible (N times the
+// rounding unit) against the diagonal entry it grew from. A is then partly
+// reduced and of no use.
+[[nodiscard]] SolveStatus COMPLEX_GAUSS_JORDAN(Mat<cplx> A, int N, std::span<cplx> WK);
 
 // How the coupled group systems are solved. The in-place inversion costs
 // about n^3 complex multiply-adds per system; the group terms need only sums

@@ -18,10 +18,6 @@ enum class SolveStatus {
   no_convergence = 130,  // iterative improvement did not settle
 };
 
-// The code of a singular matrix for COMPLEX_GAUSS_JORDAN, which still gives
-// its status as the integer IER.
-inline constexpr int IER_SINGULAR = static_cast<int>(SolveStatus::singular);
-
 // The report line of LEQ2C when the matrix cannot be factored.
 inline constexpr std::string_view LEQ2C_ERROR_MESSAGE = "ERROR ENCOUNTERED IN LEQ2C SUBROUTINE";
 

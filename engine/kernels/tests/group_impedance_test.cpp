@@ -1,6 +1,7 @@
 // The pile-group impedance against hand-worked single-pile and two-pile
-// cases in double precision, the symmetry of a group turned about z, the
-// factorised solve against the in-place inversion, and the failures.
+// cases in double precision, each pile carried to the reference by the rigid
+// cap, a group turned about z and a group shifted in plan, the factorised
+// solve against the in-place inversion, and the failures.
 #include "kernels/group_impedance.h"
 
 #include <gtest/gtest.h>
@@ -63,31 +64,44 @@ D6 inverse(D6 a) {
   return b;
 }
 
-// The group terms in double precision, and the group matrix they form.
-struct Sums {
-  dcplx Hx, Hxy, Hxyy, Cx, Cxy, Rx, Hy, Hyx, Hyxx, Cy, Cyx, Ry, Vz, Vx, Vy, Vxx, Vyy, Vxy, T;
-};
-
-D6 group_matrix(const Sums& s, double zc) {
-  D6 k{};
-  auto set = [&k](int i, int j, dcplx v) { k[i - 1][j - 1] = k[j - 1][i - 1] = v; };
-  set(1, 1, s.Hx);
-  set(1, 5, s.Cx - zc * s.Hx);
-  set(1, 6, s.Hxy);
-  set(2, 2, s.Hy);
-  set(2, 4, s.Cy + zc * s.Hy);
-  set(2, 6, -s.Hyx);
-  set(3, 3, s.Vz);
-  set(3, 4, -s.Vy);
-  set(3, 5, s.Vx);
-  set(4, 4, zc * zc * s.Hy + 2.0 * zc * s.Cy + s.Ry + s.Vyy);
-  set(4, 5, -s.Vxy);
-  set(4, 6, -zc * s.Hyx - s.Cyx);
-  set(5, 5, zc * zc * s.Hx - 2.0 * zc * s.Cx + s.Rx + s.Vxx);
-  set(5, 6, s.Cxy - zc * s.Hxy);
-  set(6, 6, s.Hyxx + s.Hxyy + s.T);
-  return k;
+D6 product(const D6& a, const D6& b) {
+  D6 c{};
+  for (int i = 0; i < 6; ++i)
+    for (int j = 0; j < 6; ++j)
+      for (int m = 0; m < 6; ++m) c[i][j] += a[i][m] * b[m][j];
+  return c;
 }
+
+D6 transposed(const D6& a) {
+  D6 t{};
+  for (int i = 0; i < 6; ++i)
+    for (int j = 0; j < 6; ++j) t[i][j] = a[j][i];
+  return t;
+}
+
+D6 sum(const D6& a, const D6& b, double sign = 1.0) {
+  D6 c{};
+  for (int i = 0; i < 6; ++i)
+    for (int j = 0; j < 6; ++j) c[i][j] = a[i][j] + sign * b[i][j];
+  return c;
+}
+
+// The rigid cap's motion (u, theta) at the reference carried to a point at
+// the lever arm r = (x, y, z) from it: u + r x theta, in the sign convention
+// of the engine's axes (it gives a pile head at zc below the reference the
+// terms K15 - zc K11 and K24 + zc K22).
+D6 rigid_transfer(double x, double y, double z) {
+  D6 t{};
+  for (int i = 0; i < 6; ++i) t[i][i] = 1.0;
+  const double R[3][3] = {{0.0, -z, y}, {z, 0.0, -x}, {-y, x, 0.0}};
+  for (int i = 0; i < 3; ++i)
+    for (int j = 0; j < 3; ++j) t[i][j + 3] = R[i][j];
+  return t;
+}
+
+// Forces at the reference from a head stiffness K(p, q) that takes the
+// motion of a point at r_q to the forces on a point at r_p: T_p^T K T_q.
+D6 moved(const D6& K, const D6& Tp, const D6& Tq) { return product(transposed(Tp), product(K, Tq)); }
 
 // Each entry within tol of the scale of its row and column, the geometric
 // mean of the two diagonal entries (the units of an entry).
@@ -175,7 +189,7 @@ struct InversionRow {
   int n;
   int singular_at;  // 0: regular; else this row repeats row 1
   bool nan;
-  int ier;
+  SolveStatus status;
   const char* what;
   friend void PrintTo(const InversionRow& r, std::ostream* os) { *os << r.what; }
 };
@@ -199,10 +213,9 @@ TEST_P(GaussJordan, InvertsOrReportsSingular) {
   if (row.nan) A(n, n) = cplx(std::numeric_limits<real>::quiet_NaN(), 0.0f);
   const std::vector<cplx> original = a;
   std::vector<cplx> wk(2 * n);
-  int ier = -1;
-  COMPLEX_GAUSS_JORDAN(a.data(), ld, n, wk, ier);
-  EXPECT_EQ(ier, row.ier);
-  if (ier != 0) return;
+  const SolveStatus status = COMPLEX_GAUSS_JORDAN(A, n, wk);
+  EXPECT_EQ(status, row.status);
+  if (status != SolveStatus::ok) return;
   const Mat<const cplx> A0{original.data(), ld};
   double worst = 0.0;
   for (int i = 1; i <= n; ++i) {
@@ -218,12 +231,12 @@ TEST_P(GaussJordan, InvertsOrReportsSingular) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Matrices, GaussJordan, testing::Values(
-    InversionRow{  1, 0, false, 0,            "one by one"},
-    InversionRow{  6, 0, false, 0,            "six by six"},
-    InversionRow{ 40, 0, false, 0,            "forty by forty"},
-    InversionRow{  6, 4, false, IER_SINGULAR, "a repeated row"},
-    InversionRow{ 40, 40, false, IER_SINGULAR, "a repeated last row"},
-    InversionRow{  6, 0, true,  IER_SINGULAR, "a NaN on the diagonal"}));
+    InversionRow{  1, 0, false, SolveStatus::ok,       "one by one"},
+    InversionRow{  6, 0, false, SolveStatus::ok,       "six by six"},
+    InversionRow{ 40, 0, false, SolveStatus::ok,       "forty by forty"},
+    InversionRow{  6, 4, false, SolveStatus::singular, "a repeated row"},
+    InversionRow{ 40, 40, false, SolveStatus::singular, "a repeated last row"},
+    InversionRow{  6, 0, true,  SolveStatus::singular, "a NaN on the diagonal"}));
 // clang-format on
 
 // ---------------------------------------------------------------- single pile
@@ -239,32 +252,16 @@ struct SingleRow {
 class SinglePile : public testing::TestWithParam<SingleRow> {};
 
 // One vertical pile: the group matrix is K1 moved from the pile head at
-// (x0, y0) to the reference zc above it, whatever the interaction switch.
+// (x0, y0) to the reference zc above it, T^T K1 T with T the rigid cap's
+// transfer over the lever arm, whatever the interaction switch.
 TEST_P(SinglePile, IsTheHeadImpedanceMoved) {
   const SingleRow& row = GetParam();
   Group g({row.x0}, {row.y0}, row.interaction, row.head);
   g.ctx.zc = row.zc;
   g.set_up();
   const Cmat6 K1 = pile_head();
-  const D6 k = to_double(K1);
-  const double x0 = row.x0, y0 = row.y0, zc = row.zc;
-  D6 e{};
-  auto set = [&e](int i, int j, dcplx v) { e[i - 1][j - 1] = e[j - 1][i - 1] = v; };
-  set(1, 1, k[0][0]);
-  set(1, 5, k[0][4] - zc * k[0][0]);
-  set(1, 6, y0 * k[0][0]);
-  set(2, 2, k[1][1]);
-  set(2, 4, k[1][3] + zc * k[1][1]);
-  set(2, 6, -x0 * k[1][1]);
-  set(3, 3, k[2][2]);
-  set(3, 4, -y0 * k[2][2]);
-  set(3, 5, x0 * k[2][2]);
-  set(4, 4, zc * zc * k[1][1] + 2.0 * zc * k[1][3] + k[3][3] + y0 * y0 * k[2][2]);
-  set(4, 5, -x0 * y0 * k[2][2]);
-  set(4, 6, -zc * x0 * k[1][1] - x0 * k[1][3]);
-  set(5, 5, zc * zc * k[0][0] - 2.0 * zc * k[0][4] + k[4][4] + x0 * x0 * k[2][2]);
-  set(5, 6, y0 * k[0][4] - zc * y0 * k[0][0]);
-  set(6, 6, x0 * x0 * k[1][1] + y0 * y0 * k[0][0] + k[5][5]);
+  const D6 T = rigid_transfer(row.x0, row.y0, row.zc);
+  const D6 e = moved(to_double(K1), T, T);
   Cmat6 Kg;
   ASSERT_EQ(g.run(K1, row.omega, Kg, GroupSolver::factor_and_solve), GroupImpedanceStatus::ok);
   expect_matrix_near(Kg, e, 1e-6);
@@ -322,11 +319,11 @@ struct TwoRow {
 
 class TwoPiles : public testing::TestWithParam<TwoRow> {};
 
-// Two vertical piles at (c - a, y0) and (c + a, y0): the group systems split
-// into a mode where both piles move alike, seen through own + mutual
-// flexibility, and one where they move oppositely, through own - mutual. The
-// weights are c and y0 in the first mode and a in the second. In x the pair
-// lies along the load, in y across it.
+// Two vertical piles at (c - a, y0) and (c + a, y0): the heads' stiffness in
+// closed form from the two modes of the pair (both piles alike, through own
+// + mutual flexibility; opposite, through own - mutual), each pile's then
+// carried to the reference by the rigid cap. In x the pair lies along the
+// load, in y across it.
 TEST_P(TwoPiles, FollowTheirTwoModes) {
   const TwoRow& row = GetParam();
   const double a = row.spacing / 2.0, c = 0.75, y0 = -1.25;
@@ -351,48 +348,46 @@ TEST_P(TwoPiles, FollowTheirTwoModes) {
   }
   const Cmat6 K1 = pile_head();
   const D6 F = inverse(to_double(K1));
-  // Twice the 2 by 2 stiffness of a mode: the inverse of own +- mutual
-  // flexibility (translation, coupling, rotation).
-  const auto mode = [](dcplx f11, dcplx f15, dcplx f55, cplx a1, cplx a2, cplx a3, double sign) {
-    const dcplx m11 = f11 * (1.0 + sign * dcplx(a1)), m15 = f15 * (1.0 + sign * dcplx(a2)),
-                m55 = f55 * (1.0 + sign * dcplx(a3));
-    const dcplx det = m11 * m55 - m15 * m15;
-    return std::array<dcplx, 3>{2.0 * m55 / det, -2.0 * m15 / det, 2.0 * m11 / det};
+  // A pile's own flexibility and the pair's mutual one, each entry of the
+  // vertical pile's flexibility times the pair's factor for it; no
+  // interaction in torsion. A pinned head carries no moment about x or y:
+  // those unknowns are kept apart (a unit entry) and dropped after.
+  D6 own = F, mutual{};
+  const auto factor = [&mutual, &F](int i, int j, cplx alpha) {
+    mutual[i - 1][j - 1] = mutual[j - 1][i - 1] = F[i - 1][j - 1] * dcplx(alpha);
   };
-  std::array<dcplx, 3> px, py, qy;
+  factor(3, 3, av);
+  factor(1, 1, ax[0]);
+  factor(2, 2, ay[0]);
   if (row.head == 1) {
-    px = mode(F[0][0], F[0][4], F[4][4], ax[0], ax[1], ax[2], 1.0);
-    py = mode(F[1][1], F[1][3], F[3][3], ay[0], ay[1], ay[2], 1.0);
-    qy = mode(F[1][1], F[1][3], F[3][3], ay[0], ay[1], ay[2], -1.0);
+    factor(1, 5, ax[1]);
+    factor(5, 5, ax[2]);
+    factor(2, 4, ay[1]);
+    factor(4, 4, ay[2]);
   } else {
-    // The head free to rotate: the translation flexibility of the full matrix.
-    px = {2.0 / (F[0][0] * (1.0 + dcplx(ax[0]))), 0.0, 0.0};
-    py = {2.0 / (F[1][1] * (1.0 + dcplx(ay[0]))), 0.0, 0.0};
-    qy = {2.0 / (F[1][1] * (1.0 - dcplx(ay[0]))), 0.0, 0.0};
+    for (int r : {4, 5}) {
+      for (int m = 0; m < 6; ++m) own[r - 1][m] = own[m][r - 1] = 0.0;
+      own[r - 1][r - 1] = 1.0;
+    }
   }
-  const dcplx pv = 2.0 / (F[2][2] * (1.0 + dcplx(av)));
-  const dcplx qv = 2.0 / (F[2][2] * (1.0 - dcplx(av)));
-  Sums s{};
-  s.Vz = pv;
-  s.Vx = c * pv;
-  s.Vy = y0 * pv;
-  s.Vxx = c * c * pv + a * a * qv;
-  s.Vyy = y0 * y0 * pv;
-  s.Vxy = y0 * c * pv;
-  s.Hx = px[0];
-  s.Hxy = y0 * px[0];
-  s.Hxyy = y0 * y0 * px[0];
-  s.Cx = px[1];
-  s.Cxy = y0 * px[1];
-  s.Rx = px[2];
-  s.Hy = py[0];
-  s.Hyx = c * py[0];
-  s.Hyxx = c * c * py[0] + a * a * qy[0];
-  s.Cy = py[1];
-  s.Cyx = c * py[1];
-  s.Ry = py[2];
-  s.T = 2.0 * dcplx(K1(6, 6));
-  const D6 e = group_matrix(s, 1.5);
+  // The pair alike about its centre: its stiffness splits into the mode in
+  // which both piles move alike, the inverse of own + mutual, and the one in
+  // which they move oppositely, the inverse of own - mutual.
+  D6 alike = inverse(sum(own, mutual)), opposite = inverse(sum(own, mutual, -1.0));
+  if (row.head == 0) {
+    for (D6* m : {&alike, &opposite})
+      for (int r : {4, 5})
+        for (int i = 0; i < 6; ++i) (*m)[r - 1][i] = (*m)[i][r - 1] = 0.0;
+  }
+  D6 self{}, cross{};
+  for (int i = 0; i < 6; ++i) {
+    for (int j = 0; j < 6; ++j) {
+      self[i][j] = (alike[i][j] + opposite[i][j]) / 2.0;
+      cross[i][j] = (alike[i][j] - opposite[i][j]) / 2.0;
+    }
+  }
+  const D6 T1 = rigid_transfer(c - a, y0, 1.5), T2 = rigid_transfer(c + a, y0, 1.5);
+  const D6 e = sum(sum(moved(self, T1, T1), moved(self, T2, T2)), sum(moved(cross, T1, T2), moved(cross, T2, T1)));
   for (GroupSolver solver : {GroupSolver::factor_and_solve, GroupSolver::in_place_inversion}) {
     SCOPED_TRACE(solver == GroupSolver::factor_and_solve ? "factorised" : "in place");
     Cmat6 Kg;
@@ -471,34 +466,50 @@ TEST(BatteredPileInAGroup, BringsItsTurnedFlexibility) {
 
 // ---------------------------------------------------------------- symmetry
 
-struct TurnRow {
+struct PathRow {
   bool interaction;
   int head;
   real omega;
   const char* what;
-  friend void PrintTo(const TurnRow& r, std::ostream* os) { *os << r.what; }
+  friend void PrintTo(const PathRow& r, std::ostream* os) { *os << r.what; }
 };
 
-class TurnedGroup : public testing::TestWithParam<TurnRow> {};
+// clang-format off
+const PathRow kPaths[] = {
+    PathRow{false, 1, 20.0f, "without interaction"},
+    PathRow{true,  1,  5.0f, "static factors"},
+    PathRow{true,  1, 40.0f, "dynamic factors"},
+    PathRow{true,  0, 40.0f, "pinned head, dynamic factors"}};
+// clang-format on
+
+// The group impedance of an irregular group of nine piles, and of the same
+// group with every pile moved to move(x, y).
+std::array<Cmat6, 2> original_and_moved(const PathRow& row, unsigned seed,
+                                        const std::function<std::array<real, 2>(real, real)>& move) {
+  Group g = jittered_grid(9, row.interaction, row.head, seed, 0);
+  std::vector<real> xm, ym;
+  for (int p = 0; p < 9; ++p) {
+    const std::array<real, 2> m = move(g.deck.x[p], g.deck.y[p]);
+    xm.push_back(m[0]);
+    ym.push_back(m[1]);
+  }
+  Group moved_group(xm, ym, row.interaction, row.head, 1);
+  g.set_up();
+  moved_group.set_up();
+  const Cmat6 K1 = pile_head();
+  std::array<Cmat6, 2> K;
+  EXPECT_EQ(g.run(K1, row.omega, K[0], GroupSolver::factor_and_solve), GroupImpedanceStatus::ok);
+  EXPECT_EQ(moved_group.run(K1, row.omega, K[1], GroupSolver::factor_and_solve), GroupImpedanceStatus::ok);
+  return K;
+}
+
+class TurnedGroup : public testing::TestWithParam<PathRow> {};
 
 // Turning an irregular group by 90 degrees about z, (x, y) -> (-y, x), with
 // a pile alike in x and y: x and y terms trade places, with the signs of a
 // rotation, Kg'(i, j) = s_i s_j Kg(pi(i), pi(j)).
 TEST_P(TurnedGroup, SwapsTheXAndYTerms) {
-  const TurnRow& row = GetParam();
-  Group g = jittered_grid(9, row.interaction, row.head, 3, 0);
-  std::vector<real> xt, yt;
-  for (int p = 0; p < 9; ++p) {
-    xt.push_back(-g.deck.y[p]);
-    yt.push_back(g.deck.x[p]);
-  }
-  Group turned(xt, yt, row.interaction, row.head, 1);
-  g.set_up();
-  turned.set_up();
-  const Cmat6 K1 = pile_head();
-  Cmat6 Kg, Kt;
-  ASSERT_EQ(g.run(K1, row.omega, Kg, GroupSolver::factor_and_solve), GroupImpedanceStatus::ok);
-  ASSERT_EQ(turned.run(K1, row.omega, Kt, GroupSolver::factor_and_solve), GroupImpedanceStatus::ok);
+  const auto [Kg, Kt] = original_and_moved(GetParam(), 3, [](real x, real y) { return std::array<real, 2>{-y, x}; });
   const int pi[6] = {2, 1, 3, 5, 4, 6};
   const double sign[6] = {-1, 1, 1, -1, 1, 1};
   D6 e{};
@@ -508,13 +519,23 @@ TEST_P(TurnedGroup, SwapsTheXAndYTerms) {
   EXPECT_GT(std::abs(Kg(3, 4)), 1e-3f * std::abs(Kg(3, 3))) << "the group is not symmetric about the origin";
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Paths, TurnedGroup, testing::Values(
-    TurnRow{false, 1, 20.0f, "without interaction"},
-    TurnRow{true,  1,  5.0f, "static factors"},
-    TurnRow{true,  1, 40.0f, "dynamic factors"},
-    TurnRow{true,  0, 40.0f, "pinned head, dynamic factors"}));
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(Paths, TurnedGroup, testing::ValuesIn(kPaths));
+
+class ShiftedGroup : public testing::TestWithParam<PathRow> {};
+
+// Moving every pile by (dx, dy) leaves the pairs as they were: the group
+// matrix is the original's carried over the shift by the rigid cap,
+// T^T Kg T. A wrong lever-arm term of the group matrix breaks this.
+TEST_P(ShiftedGroup, IsTheRigidTransferOfTheOriginal) {
+  const double dx = 2.5, dy = -1.75;
+  const auto [Kg, Ks] = original_and_moved(GetParam(), 29, [dx, dy](real x, real y) {
+    return std::array<real, 2>{x + static_cast<real>(dx), y + static_cast<real>(dy)};
+  });
+  const D6 T = rigid_transfer(dx, dy, 0.0);
+  expect_matrix_near(Ks, moved(to_double(Kg), T, T), 5e-5);
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, ShiftedGroup, testing::ValuesIn(kPaths));
 
 // ---------------------------------------------------------------- the two paths
 
