@@ -25,5 +25,4 @@ __attribute__((visibility("default"))) std::int32_t IZAVIK(std::int32_t /*unused
 
 // The same address under the name the front end binds.
 __attribute__((visibility("default"), alias("IZAVIK"))) std::int32_t _IZAVIK(std::int32_t);
-
 }

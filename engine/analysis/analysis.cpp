@@ -59,8 +59,7 @@ void frequency_lines(EngineState& s) {
   real running = ld.FREQ_MIN - w.STEP;
   for (int L = 1; L <= w.LINES; ++L) {
     if (load_kind(s) == LoadKind::TRANSIENT) {
-      w.FREQUENCIES(L) =
-          L == 1 ? 0.01f : two_pi * static_cast<real>(L - 1) / (ld.POINTS_REAL * ld.TIME_INTERVAL);
+      w.FREQUENCIES(L) = L == 1 ? 0.01f : two_pi * static_cast<real>(L - 1) / (ld.POINTS_REAL * ld.TIME_INTERVAL);
     } else {
       running = running + w.STEP;
       w.FREQUENCIES(L) = running > 0.0f ? running : 0.0001f;

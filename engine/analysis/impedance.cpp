@@ -30,8 +30,8 @@ void half_space_base(EngineState& s, real omega) {
   const real G = soil.Vs * soil.Vs * soil.unit_weight / s.report.GRAVITY;
   const real a0 = f.R0 * omega / soil.Vs;
   cplx horizontal, vertical, rocking1, rocking2, torsion;
-  FOOTING_IMPEDANCE_COEFFS(a0, soil.nu, soil.damping, f.R0, f.R1, f.R2, f.R3, horizontal, vertical, rocking1,
-                           rocking2, torsion);
+  FOOTING_IMPEDANCE_COEFFS(a0, soil.nu, soil.damping, f.R0, f.R1, f.R2, f.R3, horizontal, vertical, rocking1, rocking2,
+                           torsion);
   K(2, 2) = f.R0 * G * horizontal;
   K(3, 3) = f.R0 * G * vertical;
   K(4, 4) = f.R1 * f.R1 * f.R1 * G * rocking1;

@@ -35,9 +35,8 @@ constexpr std::string_view cross_damping =
     ",/,1X,'CROSS-STIFFNESS (CXP)  ........',1PE13.5,1X,A10,/,"
     "1X,'CROSS-STIFFNESS (CYP)  ........',1PE13.5,1X,A10";
 
-const std::string first_pass_constants =
-    std::string(constants_head) + std::string(cross_stiffness) + std::string(damping_head) +
-    std::string(cross_damping) + ")";
+const std::string first_pass_constants = std::string(constants_head) + std::string(cross_stiffness) +
+                                         std::string(damping_head) + std::string(cross_damping) + ")";
 const std::string second_pass_constants = std::string(constants_head) + std::string(damping_head) + ")";
 
 }  // namespace
@@ -49,10 +48,10 @@ void write_constants(EngineState& s, real omega, const LineResult& r) {
   const auto& K = r.K;
   const auto& C = r.C;
   write(s, s.run.OUTPUT_UNIT, first_pass_constants, hertz(omega), omega, K(1), l.trans_stiffness, K(2),
-        l.trans_stiffness, K(3), l.trans_stiffness, K(4), l.rot_stiffness, K(5), l.rot_stiffness, K(6),
-        l.rot_stiffness, K(7), l.cross_stiffness, K(8), l.cross_stiffness, C(1), l.trans_damping, C(2),
-        l.trans_damping, C(3), l.trans_damping, C(4), l.rot_damping, C(5), l.rot_damping, C(6), l.rot_damping,
-        C(7), l.cross_damping, C(8), l.cross_damping);
+        l.trans_stiffness, K(3), l.trans_stiffness, K(4), l.rot_stiffness, K(5), l.rot_stiffness, K(6), l.rot_stiffness,
+        K(7), l.cross_stiffness, K(8), l.cross_stiffness, C(1), l.trans_damping, C(2), l.trans_damping, C(3),
+        l.trans_damping, C(4), l.rot_damping, C(5), l.rot_damping, C(6), l.rot_damping, C(7), l.cross_damping, C(8),
+        l.cross_damping);
 }
 
 void write_special_block(EngineState& s) {
@@ -65,16 +64,16 @@ void write_special_block(EngineState& s) {
 void write_special_constants(EngineState& s, real omega, const Array1<real, 8>& K, const Array1<real, 8>& C) {
   const UnitLabels& l = s.report.LABELS;
   write(s, s.run.OUTPUT_UNIT, second_pass_constants, hertz(omega), omega, K(1), l.trans_stiffness, K(2),
-        l.trans_stiffness, K(3), l.trans_stiffness, K(4), l.rot_stiffness, K(5), l.rot_stiffness, K(6),
-        l.rot_stiffness, C(1), l.trans_damping, C(2), l.trans_damping, C(3), l.trans_damping, C(4), l.rot_damping,
-        C(5), l.rot_damping, C(6), l.rot_damping);
+        l.trans_stiffness, K(3), l.trans_stiffness, K(4), l.rot_stiffness, K(5), l.rot_stiffness, K(6), l.rot_stiffness,
+        C(1), l.trans_damping, C(2), l.trans_damping, C(3), l.trans_damping, C(4), l.rot_damping, C(5), l.rot_damping,
+        C(6), l.rot_damping);
 }
 
 void write_line_failure(EngineState& s, real omega, std::string_view reason) {
   write(s, s.run.OUTPUT_UNIT, "(1X,A)", reason);
   write(s, s.run.OUTPUT_UNIT,
-        "(1X,'*** FREQUENCY  -  ',F12.4,' Hz ','(',F12.4,' rad./sec.)',' LEFT OUT OF THE RESULTS ***')",
-        hertz(omega), omega);
+        "(1X,'*** FREQUENCY  -  ',F12.4,' Hz ','(',F12.4,' rad./sec.)',' LEFT OUT OF THE RESULTS ***')", hertz(omega),
+        omega);
 }
 
 void write_time_history_failure(EngineState& s) {

@@ -16,18 +16,18 @@ namespace zav {
 
 // What one frequency line delivers to the plot data and the response tables.
 struct LineResult {
-  Array1<real, 8> K;        // KXX, KYY, KWW, KPPX, KPPY, KZT, KXP, KYP
-  Array1<real, 8> C;        // CXX, CYY, CWW, CPPX, CPPY, CZT, CXP, CYP
-  Array1<real, 6> RESPONSE; // harmonic moduli, or random response spectra
-  bool computed = false;    // false when the line's impedance or response failed
+  Array1<real, 8> K;         // KXX, KYY, KWW, KPPX, KPPY, KZT, KXP, KYP
+  Array1<real, 8> C;         // CXX, CYY, CWW, CPPX, CPPY, CZT, CXP, CYP
+  Array1<real, 6> RESPONSE;  // harmonic moduli, or random response spectra
+  bool computed = false;     // false when the line's impedance or response failed
 };
 
 // Work data of the analysis, sized by the limits of a run; nothing of it is
 // allocated once the frequency loop has started.
 struct AnalysisWork {
-  int LINES = 0;          // N, the frequency lines
-  real STEP = 0.0f;       // harmonic and random step, 0 taken as 1
-  int SIDE_COUNT = 0;     // ns, the side layers of an embedded footing or cap
+  int LINES = 0;       // N, the frequency lines
+  real STEP = 0.0f;    // harmonic and random step, 0 taken as 1
+  int SIDE_COUNT = 0;  // ns, the side layers of an embedded footing or cap
   // The weakened zones of the side layers as thicknesses: the deck gives
   // them as ratios to R0.
   Array1<real, MAX_LAYERS> SIDE_WEAK_THICKNESS;
@@ -35,8 +35,8 @@ struct AnalysisWork {
   // R0, or where it is 0 the radius of a circle or the mean rocking radius
   // of a rectangle.
   real EMBEDMENT_RADIUS = 0.0f;
-  real omega1 = 0.0f;     // shear and compression frequencies of the stratum
-  real omegac = 0.0f;     // over the soil below (PILE, MULT)
+  real omega1 = 0.0f;  // shear and compression frequencies of the stratum
+  real omegac = 0.0f;  // over the soil below (PILE, MULT)
   // K at the base, B at the centre of gravity (then the dynamic matrix), A a
   // scratch matrix, T the transfer from the base to the centre of gravity.
   Cmat6 K, A, B;

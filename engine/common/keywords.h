@@ -7,6 +7,7 @@
 #include <array>
 #include <string_view>
 
+// clang-format off
 // X(name, the four characters of the table)
 #define ZAV_KEYWORDS(X)                                                            \
   X(BLANK, "    ") /* a blank word */                                              \
@@ -33,6 +34,7 @@ enum class Keyword : int {
 #undef ZAV_KEYWORD_NAME
   none = 999  // a word that is no keyword
 };
+// clang-format on
 
 inline constexpr std::array keyword_texts = {
 #define ZAV_KEYWORD_TEXT(name, text) std::string_view(text),
@@ -42,11 +44,13 @@ inline constexpr std::array keyword_texts = {
 
 // The number of keywords of the table.
 inline constexpr int KEYWORD_COUNT = static_cast<int>(keyword_texts.size());
-static_assert([] {
-  for (std::string_view t : keyword_texts)
-    if (t.size() != 4) return false;
-  return true;
-}(), "a keyword of the table is four characters");
+static_assert(
+    [] {
+      for (std::string_view t : keyword_texts)
+        if (t.size() != 4) return false;
+      return true;
+    }(),
+    "a keyword of the table is four characters");
 
 // The keyword at place k of the table, counted from 0.
 constexpr Keyword keyword_at(int k) { return static_cast<Keyword>(k); }

@@ -86,17 +86,17 @@ enum class HarmonicForm : int { non_quadratic = 1, quadratic = 2 };
 // Switches of a run, set to their defaults by INIT_DEFAULTS and changed by the
 // keyword loop and the section readers.
 struct Switches {
-  PrintWidth PRINT_WIDTH = PrintWidth::narrow;  // NARR, WIDE (no output depends on it)
-  int ECHO_FLAG = 1;          // 1: the section readers echo their input
-  int MATRIX_PRINT_FLAG = 0;  // 1: stiffness and damping tables, impedance plot records
-  int DIMENSIONLESS_FLAG = 0; // DIME (echoed only)
-  SoilMedium SOIL_MEDIUM = SoilMedium::LAYERED;  // LAYE, PARA
-  int PILE_TIP = 0;           // 0 floating, 1 end-bearing
-  int BATTER = 0;             // 1: battered piles (BATTER_ANGLES)
-  int INTERACTION = 0;        // 1: pile-soil-pile interaction
-  int WEAK_ZONE = 0;          // 1: weakened zone around the piles or the footing
-  int EMBEDMENT = 0;          // 1: side layers of the pile cap (EMBE)
-  int SIDE_CAP = 0;           // 1: weakened side layers of the pile cap (SIDE)
+  PrintWidth PRINT_WIDTH = PrintWidth::narrow;               // NARR, WIDE (no output depends on it)
+  int ECHO_FLAG = 1;                                         // 1: the section readers echo their input
+  int MATRIX_PRINT_FLAG = 0;                                 // 1: stiffness and damping tables, impedance plot records
+  int DIMENSIONLESS_FLAG = 0;                                // DIME (echoed only)
+  SoilMedium SOIL_MEDIUM = SoilMedium::LAYERED;              // LAYE, PARA
+  int PILE_TIP = 0;                                          // 0 floating, 1 end-bearing
+  int BATTER = 0;                                            // 1: battered piles (BATTER_ANGLES)
+  int INTERACTION = 0;                                       // 1: pile-soil-pile interaction
+  int WEAK_ZONE = 0;                                         // 1: weakened zone around the piles or the footing
+  int EMBEDMENT = 0;                                         // 1: side layers of the pile cap (EMBE)
+  int SIDE_CAP = 0;                                          // 1: weakened side layers of the pile cap (SIDE)
   HarmonicForm HARMONIC_FORM = HarmonicForm::non_quadratic;  // of a harmonic load (NONQ, QUAD)
 };
 
@@ -113,24 +113,24 @@ enum class UnitSystem : int { none = 0, english = 1, si = 2 };
 
 // What the report's headings print: the title and the unit system.
 struct ReportHeading {
-  std::string TITLE = std::string(80, ' ');  // 80 characters
-  real GRAVITY = 0.0f;                       // gravitational constant g
-  UnitSystem UNIT_SYSTEM = UnitSystem::none; // none before GRAV
-  UnitLabels LABELS;                         // blank (at their widths) before GRAV
+  std::string TITLE = std::string(80, ' ');   // 80 characters
+  real GRAVITY = 0.0f;                        // gravitational constant g
+  UnitSystem UNIT_SYSTEM = UnitSystem::none;  // none before GRAV
+  UnitLabels LABELS;                          // blank (at their widths) before GRAV
 };
 
-inline constexpr int MAX_LAYERS = 30;   // soil layers, side layers, pile elements
+inline constexpr int MAX_LAYERS = 30;  // soil layers, side layers, pile elements
 inline constexpr int MAX_PILES = 500;
 
 // One pile or column element, from the top down.
 struct Element {
-  real depth = 0.0f;     // the element's length h (its layer's thickness); 0 with PARA
-  real radius_x = 0.0f;  // pile radius X
-  real radius_y = 0.0f;  // pile radius Y
-  real area = 0.0f;      // cross-sectional area A
-  real inertia_x = 0.0f; // moment of inertia Ix
-  real inertia_y = 0.0f; // moment of inertia Iy
-  real torsion = 0.0f;   // torsional stiffness J
+  real depth = 0.0f;      // the element's length h (its layer's thickness); 0 with PARA
+  real radius_x = 0.0f;   // pile radius X
+  real radius_y = 0.0f;   // pile radius Y
+  real area = 0.0f;       // cross-sectional area A
+  real inertia_x = 0.0f;  // moment of inertia Ix
+  real inertia_y = 0.0f;  // moment of inertia Iy
+  real torsion = 0.0f;    // torsional stiffness J
 };
 
 struct Pile {
@@ -181,7 +181,7 @@ struct Foundation {
   real E = 0.0f, H = 0.0f;
   // PILE and MULT constants.
   real total_length = 0.0f, unit_weight = 0.0f, static_load = 0.0f, poisson = 0.0f, damping = 0.0f;
-  real rigidity = 0.0f;       // coefficient of rigidity
+  real rigidity = 0.0f;  // coefficient of rigidity
   real youngs_modulus = 0.0f;
   // Elements: LAYE n of them (1 with PARA).
   int ELEMENT_COUNT = 0;
@@ -198,8 +198,8 @@ struct Foundation {
 
 // Mass constants of the footing or cap.
 struct MassConstants {
-  real m = 0.0f;                          // total mass
-  real Ix = 0.0f, Iy = 0.0f, Iz = 0.0f;   // mass moments about X, Y, Z
+  real m = 0.0f;                            // total mass
+  real Ix = 0.0f, Iy = 0.0f, Iz = 0.0f;     // mass moments about X, Y, Z
   real Ixy = 0.0f, Ixz = 0.0f, Iyz = 0.0f;  // cross products
 };
 
@@ -211,14 +211,14 @@ struct SoilLayer {
   real thickness = 0.0f;  // h, where the table has it (HALF, EMBE)
   real Vs = 0.0f;         // shear-wave velocity
   real unit_weight = 0.0f;
-  real nu = 0.0f;         // Poisson's ratio
-  real damping = 0.0f;    // material damping
+  real nu = 0.0f;              // Poisson's ratio
+  real damping = 0.0f;         // material damping
   real weak_ratio = 1.0f;      // shear-modulus ratio of the weakened zone
   real weak_nu = 0.0f;         // its Poisson's ratio
   real weak_damping = 0.0f;    // its material damping
   real weak_thickness = 0.0f;  // its thickness, as a ratio of the radius
-  real G_ratio = 1.0f;    // MULT, below the adjacent layers: shear-modulus ratio (in/out)
-  real D_ratio = 1.0f;    // and damping ratio (in/out)
+  real G_ratio = 1.0f;         // MULT, below the adjacent layers: shear-modulus ratio (in/out)
+  real D_ratio = 1.0f;         // and damping ratio (in/out)
 };
 
 struct Soil {

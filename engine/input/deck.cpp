@@ -45,8 +45,13 @@ void READ_DECK(EngineState& s, int& stop) {
     using enum Keyword;
     switch (k) {
       // Words of no effect here.
-      case BLANK: case LONG: case SHOR: case STAT: case DYNA: case SPARE1: case SPARE2:
-        break;
+      case BLANK:
+      case LONG:
+      case SHOR:
+      case STAT:
+      case DYNA:
+      case SPARE1:
+      case SPARE2: break;
       case WIDE:
         s.switches.PRINT_WIDTH = PrintWidth::wide;
         write(s, out, "(/,/,1X,'WIDE PRINTOUT FOR HARMONIC RESPONSE CURVE',/,1X,41('*'))");
@@ -66,30 +71,48 @@ void READ_DECK(EngineState& s, int& stop) {
         break;
       case FOUN: READ_FOUNDATION(s); break;
       case RUN: return;
-      case STOP:
-        stop = 1;
-        return;
+      case STOP: stop = 1; return;
       case TITL: READ_TITLE(s); break;
       case MATR:
         s.switches.MATRIX_PRINT_FLAG = 1;
         if (section::echo(s)) write(s, out, "(/,/,1X,'STIFFNESS AND DAMPING CONSTANTS TO BE PRINTED',/,1X,45('*'))");
         break;
-      case PILE: case HALF: case STRA: case MULT: case PLOT: case CIRC: case RECT: case PARA: case LAYE:
-      case ELEM: case BATT: case INTE: case FIXE: case PINN: case FLOA: case END: case CONS:
-        write(s, out, "(/,/,1X,A4,' SUBKEYWORD MUST BE PRECEEDED BY FOUNDATION',1X,'KEYWORD')", word);
-        break;
-      case HARM: case TRAN: case RAND: case HAMM: case VELO: case PULS: case PAD: case SPRI: case QUAD: case NONQ:
-        write(s, out, "(/,/,1X,A4,' SUBKEYWORD MUST BE PRECEEDED BY LOAD KEYWORD')", word);
-        break;
-      case BELO: case WEAK: case EMBE: case SIDE:
-        write(s, out, "(/,/,1X,A4,' SUBKEYWORD MUST BE PRECEEDED BY SOIL KEYWORD')", word);
-        break;
+      case PILE:
+      case HALF:
+      case STRA:
+      case MULT:
+      case PLOT:
+      case CIRC:
+      case RECT:
+      case PARA:
+      case LAYE:
+      case ELEM:
+      case BATT:
+      case INTE:
+      case FIXE:
+      case PINN:
+      case FLOA:
+      case END:
+      case CONS: write(s, out, "(/,/,1X,A4,' SUBKEYWORD MUST BE PRECEEDED BY FOUNDATION',1X,'KEYWORD')", word); break;
+      case HARM:
+      case TRAN:
+      case RAND:
+      case HAMM:
+      case VELO:
+      case PULS:
+      case PAD:
+      case SPRI:
+      case QUAD:
+      case NONQ: write(s, out, "(/,/,1X,A4,' SUBKEYWORD MUST BE PRECEEDED BY LOAD KEYWORD')", word); break;
+      case BELO:
+      case WEAK:
+      case EMBE:
+      case SIDE: write(s, out, "(/,/,1X,A4,' SUBKEYWORD MUST BE PRECEEDED BY SOIL KEYWORD')", word); break;
       case MASS:
         write(s, out, "(/,/,1X,A4,' SUBKEYWORD MUST BE PRECEEDED BY ONE OF','FOU   NDATION, SOIL OR LOAD KEYWORDS')",
               word);
         break;
-      case none:
-        break;  // already reported
+      case none: break;  // already reported
     }
   }
 }

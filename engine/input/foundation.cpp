@@ -204,7 +204,8 @@ void READ_GEOMETRY(EngineState& s) {
   if (!ok) return bad_data();
   section::ValueCheck check(s);
   if (circle) check(f.radius, Bound::positive, "RADIUS OF THE FOUNDATION");
-  else check(f.side_a, Bound::positive, "LENGTH OF THE FOUNDATION")(f.side_b, Bound::positive, "WIDTH OF THE FOUNDATION");
+  else
+    check(f.side_a, Bound::positive, "LENGTH OF THE FOUNDATION")(f.side_b, Bound::positive, "WIDTH OF THE FOUNDATION");
   if (!check.ok()) return bad_data();
   if (circle) {
     f.R0 = f.R1 = f.R2 = f.R3 = f.radius;
@@ -228,8 +229,8 @@ void READ_GEOMETRY(EngineState& s) {
   if (circle) {
     write(s, out(s), "(/,/,1X,'CIRCULAR FOUNDATION  -  RADIUS = ',F8.3,1X,A2,/,1X,19('*'))", f.radius, L);
   } else {
-    write(s, out(s), "(/,/,1X,'RECTANGULAR FOUNDATION  -  ',F8.3,1X,A2,2X,'BY ',F8.3,1X,A2,/,1X,22('*'))",
-          f.side_a, L, f.side_b, L);
+    write(s, out(s), "(/,/,1X,'RECTANGULAR FOUNDATION  -  ',F8.3,1X,A2,2X,'BY ',F8.3,1X,A2,/,1X,22('*'))", f.side_a, L,
+          f.side_b, L);
   }
 }
 
@@ -256,8 +257,8 @@ void READ_MASS(EngineState& s) {
         "1X,'CROSS PRODUCT X-Y  .............',1PE12.5,1X,A10,/,"
         "1X,'CROSS PRODUCT X-Z  .............',1PE12.5,1X,A10,/,"
         "1X,'CROSS PRODUCT Y-Z  .............',1PE12.5,1X,A10)",
-        m.m, lab.mass, m.Ix, lab.mass_moment, m.Iy, lab.mass_moment, m.Iz, lab.mass_moment, m.Ixy,
-        lab.mass_moment, m.Ixz, lab.mass_moment, m.Iyz, lab.mass_moment);
+        m.m, lab.mass, m.Ix, lab.mass_moment, m.Iy, lab.mass_moment, m.Iz, lab.mass_moment, m.Ixy, lab.mass_moment,
+        m.Ixz, lab.mass_moment, m.Iyz, lab.mass_moment);
 
   // The mass components of the project, from the mass data file: echoed only.
   constexpr int mass_unit = RunFiles::MASS_UNIT;
@@ -325,17 +326,16 @@ void READ_FOUNDATION_CONSTANTS(EngineState& s) {
             "1X,'MATERIAL DAMPING  ..............',F12.5,/,"
             "1X,'COEFF. OF RIGIDITY  ............',F12.5,/,"
             "1X,'YOUNGS MODULUS  ............... ',1PE12.5,1X,A3)",
-            type == FoundationType::PILE ? "PILE PROPERTIES" : "FOUNDATION PROPERTIES", f.xc, L, f.yc, L, f.hc, L, f.total_length, L,
-            f.unit_weight, lab.unit_weight, f.static_load, lab.force, f.poisson, f.damping, f.rigidity,
-            f.youngs_modulus, lab.stress);
+            type == FoundationType::PILE ? "PILE PROPERTIES" : "FOUNDATION PROPERTIES", f.xc, L, f.yc, L, f.hc, L,
+            f.total_length, L, f.unit_weight, lab.unit_weight, f.static_load, lab.force, f.poisson, f.damping,
+            f.rigidity, f.youngs_modulus, lab.stress);
     } else {
       write(s, out(s),
             "(/,/,1X,A,/,/,"
             "1X,'X-LOCATION CENTRE OF GRAV  .....',F12.5,1X,A2,/,"
             "1X,'Y-LOCATION CENTRE OF GRAV  .....',F12.5,1X,A2,/,"
             "1X,'HEIGHT OF CENTRE OF GRAV  ......',F12.5,1X,A2)",
-            type == FoundationType::HALF ? "HALF-SPACE FOUNDATION" : "STRATUM PROPERTIES", f.xc, L, f.yc, L,
-            f.hc, L);
+            type == FoundationType::HALF ? "HALF-SPACE FOUNDATION" : "STRATUM PROPERTIES", f.xc, L, f.yc, L, f.hc, L);
       if (type == FoundationType::STRA) {
         write(s, out(s),
               "(1X,'DEPTH OF EMBEDMENT  ............',F12.5,1X,A2,/,"
@@ -360,8 +360,8 @@ void READ_ELEMENTS(EngineState& s) {
     Element& e = f.ELEMENTS(k);
     real number = 0.0f;
     bool ok = parabolic ? section::numbers(s, e.radius_x, e.radius_y, e.area, e.inertia_x, e.inertia_y, e.torsion)
-                        : section::numbers(s, number, e.depth, e.radius_x, e.radius_y, e.area, e.inertia_x,
-                                           e.inertia_y, e.torsion);
+                        : section::numbers(s, number, e.depth, e.radius_x, e.radius_y, e.area, e.inertia_x, e.inertia_y,
+                                           e.torsion);
     if (!ok) {
       write(s, out(s), "(/,/,' ERROR ENCOUNTERED WHILE READING ELEMENT DATA',' PR   OGRAM WILL NOT EXECUTE')");
       section::fatal(s);
@@ -374,11 +374,11 @@ void READ_ELEMENTS(EngineState& s) {
   for (int k = 1; k <= n; ++k) {
     const Element& e = f.ELEMENTS(k);
     if (!parabolic) check(e.depth, Bound::positive, "LENGTH OF ELEMENT", k);
-    check(e.radius_x, Bound::positive, "PILE RADIUS (X) OF ELEMENT", k)(e.radius_y, Bound::positive,
-                                                                        "PILE RADIUS (Y) OF ELEMENT", k)(
-        e.area, Bound::positive, "CROSS SECTIONAL AREA OF ELEMENT", k)(e.inertia_x, Bound::positive,
-                                                                       "MOMENT OF INERTIA (X) OF ELEMENT", k)(
-        e.inertia_y, Bound::positive, "MOMENT OF INERTIA (Y) OF ELEMENT", k);
+    check(e.radius_x, Bound::positive, "PILE RADIUS (X) OF ELEMENT", k)(
+        e.radius_y, Bound::positive, "PILE RADIUS (Y) OF ELEMENT", k)(e.area, Bound::positive,
+                                                                      "CROSS SECTIONAL AREA OF ELEMENT", k)(
+        e.inertia_x, Bound::positive, "MOMENT OF INERTIA (X) OF ELEMENT", k)(e.inertia_y, Bound::positive,
+                                                                             "MOMENT OF INERTIA (Y) OF ELEMENT", k);
   }
   if (!check.ok()) return section::will_not_execute(s);
   if (!echo(s)) return;
@@ -448,8 +448,7 @@ void READ_BATTER(EngineState& s) {
       f.BATTER_ANGLES.set(k, {0.0f, 90.0f, 90.0f, 90.0f, theta, theta + 90.0f, 90.0f, 90.0f - theta, theta});
     } else {
       write(s, out(s),
-            "(/,/,1X,'UNRECOGNIZED PLANE ',A4,' FOR BATTERED PILES',/,1X,'BATTERED OPTION WILL BE IGNORED.')",
-            plane);
+            "(/,/,1X,'UNRECOGNIZED PLANE ',A4,' FOR BATTERED PILES',/,1X,'BATTERED OPTION WILL BE IGNORED.')", plane);
       sw.BATTER = 0;
       return;
     }

@@ -10,20 +10,19 @@ namespace zav {
 namespace {
 
 // English and SI labels, each at the width of its field.
-const UnitLabels english = {
-    "ft", "lb ", "lb-ft", "slug", "slug-ft**2", "slug-ft", "lb/ft", "lb-ft/rad", "lb/rad", "lb/ft/sec",
-    "lb-ft/rad/sec", "lb/rad/sec", "ft**2", "ft**4", "ft/s", "ft/s**2", "lb/ft**3", "psf"};
-const UnitLabels si = {
-    "m ", "kN.", "kN-m ", "Mg  ", "Mg-m**2   ", "Mg-m   ", "kN/m ", "kN-m/rad ", "kN/rad", "kN/m/sec ",
-    "kN-m/rad/sec ", "kN/rad/sec", "m**2 ", "m**4 ", "m/s ", "m/s**2 ", "kN/m**3 ", "kPa"};
+const UnitLabels english = {"ft",    "lb ",       "lb-ft",  "slug",      "slug-ft**2",    "slug-ft",
+                            "lb/ft", "lb-ft/rad", "lb/rad", "lb/ft/sec", "lb-ft/rad/sec", "lb/rad/sec",
+                            "ft**2", "ft**4",     "ft/s",   "ft/s**2",   "lb/ft**3",      "psf"};
+const UnitLabels si = {"m ",    "kN.",       "kN-m ",  "Mg  ",      "Mg-m**2   ",    "Mg-m   ",
+                       "kN/m ", "kN-m/rad ", "kN/rad", "kN/m/sec ", "kN-m/rad/sec ", "kN/rad/sec",
+                       "m**2 ", "m**4 ",     "m/s ",   "m/s**2 ",   "kN/m**3 ",      "kPa"};
 
 // The labels of a run before GRAV chose the system: blank, at the same widths.
 UnitLabels blank_labels() {
   UnitLabels b = english;
-  for (std::string* l : {&b.length, &b.force, &b.moment, &b.mass, &b.mass_moment, &b.mass_length,
-                         &b.trans_stiffness, &b.rot_stiffness, &b.cross_stiffness, &b.trans_damping,
-                         &b.rot_damping, &b.cross_damping, &b.area, &b.inertia, &b.velocity, &b.acceleration,
-                         &b.unit_weight, &b.stress}) {
+  for (std::string* l : {&b.length, &b.force, &b.moment, &b.mass, &b.mass_moment, &b.mass_length, &b.trans_stiffness,
+                         &b.rot_stiffness, &b.cross_stiffness, &b.trans_damping, &b.rot_damping, &b.cross_damping,
+                         &b.area, &b.inertia, &b.velocity, &b.acceleration, &b.unit_weight, &b.stress}) {
     l->assign(l->size(), ' ');
   }
   return b;

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "common/state.h"
 #include "common/keywords.h"
+#include "common/state.h"
 
 namespace zav {
 

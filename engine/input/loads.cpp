@@ -105,8 +105,7 @@ bool read_harmonic(EngineState& s) {
   bool finite = true;
   for (int i = 1; i <= 6; ++i) {
     if (std::isfinite(R(i))) continue;
-    write(s, out(s), "(/,/,1X,'ERROR - ',A,' AT THE CENTRE OF GRAVITY IS NOT A FINITE NUMBER')",
-          component[i - 1]);
+    write(s, out(s), "(/,/,1X,'ERROR - ',A,' AT THE CENTRE OF GRAVITY IS NOT A FINITE NUMBER')", component[i - 1]);
     finite = false;
   }
   if (!finite) return false;
@@ -212,8 +211,8 @@ bool read_transient(EngineState& s) {
     // divided by the number of points.
     FFT_MIXED_RADIX(A.data(), n, work.iwk, work.wk);
     for (int L = 1; L <= n; ++L) {
-      ld.TRANSIENT(L)[static_cast<std::size_t>(code - 1)] = std::conj(A[static_cast<std::size_t>(L - 1)]) /
-                                                            static_cast<real>(n);
+      ld.TRANSIENT(L)[static_cast<std::size_t>(code - 1)] =
+          std::conj(A[static_cast<std::size_t>(L - 1)]) / static_cast<real>(n);
     }
     if (echo(s)) {
       write(s, out(s), "(/,1X,A,/,1X,'LOAD AMPLITUDES  ',A)", load_name[code - 1],
@@ -231,8 +230,7 @@ bool read_random(EngineState& s) {
   real max = 0.0f, min = 0.0f, duration = 0.0f;
   int points = 0, spectra = 0;
   if (!section::numbers(s, max, min) || !read_points(s, MAX_RANDOM_LINES, points)) return false;
-  if (!section::number(s, duration) ||
-      section::count(s, 0, max_loads, spectra) != section::Count::ok) {
+  if (!section::number(s, duration) || section::count(s, 0, max_loads, spectra) != section::Count::ok) {
     return false;
   }
   section::ValueCheck check(s);

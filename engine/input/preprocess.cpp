@@ -171,8 +171,7 @@ void tape8_to_tape7(EngineState& s) {
       bool exponent = false, point = false, number = true;
       for (; i < line_width && rec[i] != ' '; ++i) {
         char c = rec[i];
-        bool ok = is_digit(c) || c == '.' || c == 'E' || c == '+' ||
-                  (c == '-' && (i == start || rec[i - 1] == 'E'));
+        bool ok = is_digit(c) || c == '.' || c == 'E' || c == '+' || (c == '-' && (i == start || rec[i - 1] == 'E'));
         if (!ok) {
           number = false;
           break;

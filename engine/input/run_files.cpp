@@ -8,7 +8,6 @@
 namespace zav {
 namespace {
 
-
 struct OpenFailure {
   const char* what;
   std::string name;
@@ -59,8 +58,8 @@ void read_run_names(EngineState& s) {
   if (read(s, RunFiles::NAMES_UNIT, "(A12)", n.version) != io::Io::ok) n.version.assign(12, ' ');
   auto line = [&](std::string& into) { return read(s, RunFiles::NAMES_UNIT, "(A256)", into) == io::Io::ok; };
   // Lines 5 to 7 all go into the fourth name; the last one read wins.
-  bool complete = line(n.deck) && line(n.report) && line(n.plot_data) && line(n.fourth) && line(n.fourth) &&
-                  line(n.fourth);
+  bool complete =
+      line(n.deck) && line(n.report) && line(n.plot_data) && line(n.fourth) && line(n.fourth) && line(n.fourth);
   if (!complete) ask_run_names(s);
 }
 

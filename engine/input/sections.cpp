@@ -46,12 +46,20 @@ void step_back(EngineState& s) {
 
 bool top_level(Keyword k) {
   switch (k) {
-    case Keyword::WIDE: case Keyword::NARR: case Keyword::ECHO: case Keyword::NOEC: case Keyword::LOAD:
-    case Keyword::SOIL: case Keyword::GRAV: case Keyword::DIME: case Keyword::FOUN: case Keyword::RUN:
-    case Keyword::STOP: case Keyword::TITL: case Keyword::MATR:
-      return true;
-    default:
-      return false;
+    case Keyword::WIDE:
+    case Keyword::NARR:
+    case Keyword::ECHO:
+    case Keyword::NOEC:
+    case Keyword::LOAD:
+    case Keyword::SOIL:
+    case Keyword::GRAV:
+    case Keyword::DIME:
+    case Keyword::FOUN:
+    case Keyword::RUN:
+    case Keyword::STOP:
+    case Keyword::TITL:
+    case Keyword::MATR: return true;
+    default: return false;
   }
 }
 

@@ -39,15 +39,15 @@ void check_soil(section::ValueCheck& check, const SoilLayer& l, std::string_view
                 bool weak) {
   const std::string of = " OF " + std::string(layer);
   if (thickness) check(l.thickness, Bound::not_negative, "THICKNESS" + of, row);
-  check(l.unit_weight, Bound::positive, "UNIT WEIGHT" + of, row)(l.nu, Bound::poisson_ratio, "POISSONS RATIO" + of,
-                                                                  row)(l.damping, Bound::not_negative,
-                                                                       "MATERIAL DAMPING" + of, row);
+  check(l.unit_weight, Bound::positive, "UNIT WEIGHT" + of, row)(
+      l.nu, Bound::poisson_ratio, "POISSONS RATIO" + of, row)(l.damping, Bound::not_negative, "MATERIAL DAMPING" + of,
+                                                              row);
   if (!weak || stiff_as_the_soil(l)) return;
   const std::string zone = " OF THE WEAKENED ZONE" + of;
-  check(l.weak_ratio, Bound::not_negative, "SHEAR MODULUS RATIO" + zone, row)(
-      l.weak_nu, Bound::poisson_ratio, "POISSONS RATIO" + zone, row)(l.weak_damping, Bound::not_negative,
-                                                                     "MATERIAL DAMPING" + zone, row)(
-      l.weak_thickness, Bound::not_negative, "THICKNESS RATIO" + zone, row);
+  check(l.weak_ratio, Bound::not_negative, "SHEAR MODULUS RATIO" + zone, row)(l.weak_nu, Bound::poisson_ratio,
+                                                                              "POISSONS RATIO" + zone, row)(
+      l.weak_damping, Bound::not_negative, "MATERIAL DAMPING" + zone, row)(l.weak_thickness, Bound::not_negative,
+                                                                           "THICKNESS RATIO" + zone, row);
 }
 
 void soil_constants_error(EngineState& s) {

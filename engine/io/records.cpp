@@ -68,9 +68,7 @@ class Parser {
   void skip_blanks() {
     while (pos_ < f_.size() && f_[pos_] == ' ') ++pos_;
   }
-  bool rest_is_blank(std::size_t from) const {
-    return f_.find_first_not_of(' ', from) == std::string_view::npos;
-  }
+  bool rest_is_blank(std::size_t from) const { return f_.find_first_not_of(' ', from) == std::string_view::npos; }
   void expect(char c) {
     skip_blanks();
     if (pos_ >= f_.size() || f_[pos_] != c) fail(c == '(' ? "missing '('" : "missing ')'");
@@ -162,11 +160,24 @@ class Parser {
       if (has_n && n == 0) fail("zero repeat count");
       Node node = make(Node::lit, n);
       switch (op) {
-        case 'X': node.op = Node::skip; node.w = n; node.rep = 1; break;
+        case 'X':
+          node.op = Node::skip;
+          node.w = n;
+          node.rep = 1;
+          break;
         case '/': node.op = Node::slash; break;
-        case 'I': node.op = Node::I; width(node, false); break;
-        case 'F': node.op = Node::F; width(node, true); break;
-        case 'E': node.op = Node::E; width(node, true); break;
+        case 'I':
+          node.op = Node::I;
+          width(node, false);
+          break;
+        case 'F':
+          node.op = Node::F;
+          width(node, true);
+          break;
+        case 'E':
+          node.op = Node::E;
+          width(node, true);
+          break;
         case 'A':
           node.op = Node::A;
           skip_blanks();
@@ -620,9 +631,8 @@ Io read_formatted(const Format& f, Next&& next_record, std::span<const Target> t
         if (item == targets.size()) return Io::ok;
         const Target& t = targets[item++];
         used_since_revert = true;
-        std::size_t w = n->op == Node::A && n->w == 0
-                            ? (col < rec.size() ? rec.size() - col : 0)
-                            : static_cast<std::size_t>(n->w);
+        std::size_t w =
+            n->op == Node::A && n->w == 0 ? (col < rec.size() ? rec.size() - col : 0) : static_cast<std::size_t>(n->w);
         std::string field = col < rec.size() ? rec.substr(col, w) : std::string();
         field.resize(w, ' ');
         col += w;
@@ -705,7 +715,8 @@ void write_items(Files& files, int unit, std::string_view format, std::span<cons
 
 Io read_items(Files& files, int unit, std::string_view format, std::span<const Target> targets) {
   auto fp = parsed(format);
-  return read_formatted(*fp, [&](std::string& rec) { return files.get(unit, rec); }, targets);
+  return read_formatted(
+      *fp, [&](std::string& rec) { return files.get(unit, rec); }, targets);
 }
 
 Io read_internal_items(std::string_view record, std::string_view format, std::span<const Target> targets) {

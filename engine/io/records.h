@@ -162,8 +162,7 @@ void add(std::vector<Item>& v, const std::complex<T>& z) {
 inline void add(std::vector<Item>& v, std::string_view s) { v.push_back({Item::Kind::text, true, 0, 0.0, s}); }
 inline void add(std::vector<Item>& v, const std::string& s) { add(v, std::string_view(s)); }
 template <class P>
-  requires(std::same_as<P, const char*> || std::same_as<P, char*>)
-void add(std::vector<Item>& v, P s) {
+requires(std::same_as<P, const char*> || std::same_as<P, char*>) void add(std::vector<Item>& v, P s) {
   add(v, std::string_view(s));
 }
 inline void add(std::vector<Item>& v, const char& c) { add(v, std::string_view(&c, 1)); }
@@ -172,8 +171,7 @@ void add(std::vector<Item>& v, const char (&s)[N]) {
   add(v, std::string_view(s, strnlen(s, N)));
 }
 template <class T, std::size_t N>
-  requires(!std::same_as<T, char>)
-void add(std::vector<Item>& v, const T (&a)[N]) {
+requires(!std::same_as<T, char>) void add(std::vector<Item>& v, const T (&a)[N]) {
   for (const T& x : a) add(v, x);
 }
 template <class T, std::size_t E>

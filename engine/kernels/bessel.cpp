@@ -133,7 +133,7 @@ void BESSEL_K1(cplx& result, const cplx& z) {
     return;
   }
   const cplx w2 = p.w * p.w;
-  cplx t(1.0f);  // (z/2)^2k / (k!)^2
+  cplx t(1.0f);   // (z/2)^2k / (k!)^2
   real H = 0.0f;  // H_k
   cplx i1_sum(0.0f);
   cplx h_sum(0.0f);

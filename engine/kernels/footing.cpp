@@ -15,8 +15,7 @@ namespace {
 // k + i a c with k = 1 - b1 (b2 a)^2/(1 + (b2 a)^2) - b4 a q - b3 a^2 and
 // c = b1 b2 (b2 a)^2/(1 + (b2 a)^2) + b4 p in the elastic case, extended to
 // the viscoelastic soil through p + i q = sqrt(1 + i D) and s = sqrt(1 + D^2).
-cplx veletsos_verbic(real a, real b1, real b2, real b1b2, real b3, real b4, real D, real s,
-                     real p, real q) {
+cplx veletsos_verbic(real a, real b1, real b2, real b1b2, real b3, real b4, real D, real s, real p, real q) {
   const real b = b2 * a;
   const real P = s + 2.0f * q * b + b * b;
   const real re = 1.0f - b1 * b * b * (s + q * b) / P - b4 * a * q - b3 * a * a;
@@ -36,21 +35,20 @@ real below_resonance_damping(real coef, real beta, real ratio) {
 
 }  // namespace
 
-void FOOTING_IMPEDANCE_COEFFS(real a0, real nu, real D, real r0, real rx, real ry, real rt,
-                              cplx& horizontal, cplx& vertical, cplx& rocking1, cplx& rocking2,
-                              cplx& torsion) {
+void FOOTING_IMPEDANCE_COEFFS(real a0, real nu, real D, real r0, real rx, real ry, real rt, cplx& horizontal,
+                              cplx& vertical, cplx& rocking1, cplx& rocking2, cplx& torsion) {
   // Coefficients fitted to the half-space solutions, one set below nu = 0.4
   // and one for nearly incompressible soil (Veletsos and Verbic 1973; torsion
   // Veletsos and Nair 1974).
   const bool compressible = nu - 0.4f < 0.0f;
-  const real C1 = compressible ? 0.65f : 0.6f;    // horizontal damping
-  const real C2 = compressible ? 0.5f : 0.4f;     // rocking, first
-  const real C3 = 0.8f;                           // rocking, second
-  const real C4 = compressible ? 0.0f : 0.027f;   // rocking, stiffness drop
-  const real C5 = compressible ? 0.35f : 0.0f;    // vertical, first
-  const real C6 = compressible ? 0.8f : 0.0f;     // vertical, second
-  const real C7 = compressible ? 0.0f : 0.17f;    // vertical, stiffness drop
-  const real C8 = compressible ? 0.75f : 0.85f;   // vertical, radiation
+  const real C1 = compressible ? 0.65f : 0.6f;   // horizontal damping
+  const real C2 = compressible ? 0.5f : 0.4f;    // rocking, first
+  const real C3 = 0.8f;                          // rocking, second
+  const real C4 = compressible ? 0.0f : 0.027f;  // rocking, stiffness drop
+  const real C5 = compressible ? 0.35f : 0.0f;   // vertical, first
+  const real C6 = compressible ? 0.8f : 0.0f;    // vertical, second
+  const real C7 = compressible ? 0.0f : 0.17f;   // vertical, stiffness drop
+  const real C8 = compressible ? 0.75f : 0.85f;  // vertical, radiation
   // Torsion is the same for every Poisson's ratio.
   constexpr real b1 = 0.425f;
   constexpr real b2 = 0.687f;
@@ -68,10 +66,9 @@ void FOOTING_IMPEDANCE_COEFFS(real a0, real nu, real D, real r0, real rx, real r
   torsion = 16.0f / 3.0f * veletsos_verbic(a0 * rt / r0, b1, b2, b1b2, 0.0f, 0.0f, D, s, p, q);
 }
 
-void FOOTING_IMPEDANCE(real omega, real /*shape*/, real E, real H, real nu, real D, real gamma_s,
-                       real Vs, real Rh, real Rv, real Rx, real Ry, real Rt, cplx& horizontal,
-                       cplx& vertical, cplx& coupling_x, cplx& coupling_y, cplx& rocking_x,
-                       cplx& rocking_y, cplx& torsion, real g) {
+void FOOTING_IMPEDANCE(real omega, real /*shape*/, real E, real H, real nu, real D, real gamma_s, real Vs, real Rh,
+                       real Rv, real Rx, real Ry, real Rt, cplx& horizontal, cplx& vertical, cplx& coupling_x,
+                       cplx& coupling_y, cplx& rocking_x, cplx& rocking_y, cplx& torsion, real g) {
   const real rho = gamma_s / g;
   const real G = rho * Vs * Vs;
   const real lambda = 2.0f * G * nu / (1.0f - 2.0f * nu);
@@ -89,14 +86,13 @@ void FOOTING_IMPEDANCE(real omega, real /*shape*/, real E, real H, real nu, real
   const real beta = D / 2.0f;
 
   // Static stiffnesses with the stratum-depth and embedment factors.
-  const real Kh = 8.0f * G * Rh / (2.0f - nu) * (1.0f + 0.5f * Rh / H) *
-                  (1.0f + 2.0f * E / (3.0f * Rh)) * (1.0f + 1.25f * E / H);
-  const real Kv = 4.0f * G * Rv / (1.0f - nu) * (1.0f + 1.28f * Rv / H) *
-                  (1.0f + 0.47f * E / Rv) *
+  const real Kh =
+      8.0f * G * Rh / (2.0f - nu) * (1.0f + 0.5f * Rh / H) * (1.0f + 2.0f * E / (3.0f * Rh)) * (1.0f + 1.25f * E / H);
+  const real Kv = 4.0f * G * Rv / (1.0f - nu) * (1.0f + 1.28f * Rv / H) * (1.0f + 0.47f * E / Rv) *
                   (1.0f + (E / H) * (0.85f - 0.28f * E / Rv) / (1.0f - E / H));
   auto Kr = [&](real r) {
-    return 8.0f * G * r * r * r / (3.0f * (1.0f - nu)) * (1.0f + r / (6.0f * H)) *
-           (1.0f + 2.0f * E / r) * (1.0f + 0.7f * E / H);
+    return 8.0f * G * r * r * r / (3.0f * (1.0f - nu)) * (1.0f + r / (6.0f * H)) * (1.0f + 2.0f * E / r) *
+           (1.0f + 0.7f * E / H);
   };
   const real Kt = 16.0f * G * Rt * Rt * Rt / 3.0f * (1.0f + 2.67f * E / Rt);
   auto Khr = [&](real r) { return Kh * (0.4f * E - 0.03f * r); };
@@ -140,8 +136,8 @@ void FOOTING_IMPEDANCE(real omega, real /*shape*/, real E, real H, real nu, real
   torsion = Kt * cplx(kt, at * ct) * material;
 }
 
-void LAYER_FREQUENCIES(int tip_switch, const LayerColumns& profile, const LayerColumns& side,
-                       real Vs_below, real& omega1, real& omegac) {
+void LAYER_FREQUENCIES(int tip_switch, const LayerColumns& profile, const LayerColumns& side, real Vs_below,
+                       real& omega1, real& omegac) {
   omega1 = 0.0f;
   omegac = 0.0f;
   if (tip_switch <= 0) return;  // a floating tip sees no stratum resonance

@@ -65,9 +65,9 @@ real axial_node_A(const AxialTerms& z) {
   const real T = clampr(z.t - 1.0f, 0.0f, 2.0f);
   const real ub = clampr(z.u, 0.0f, 2.0f);
   const bool near = z.x <= 10.0f;
-  const real G = near ? (0.72f - 0.244f * z.lambda) *
-                            (1.0f - ((0.06f + 0.005f * z.x) - (0.002f * z.x - 0.105f) * ub) * ub)
-                      : (1.8f - 2.0f * z.q) * z.q * (1.0f - (0.465f - 2.7f * z.q) * ub);
+  const real G =
+      near ? (0.72f - 0.244f * z.lambda) * (1.0f - ((0.06f + 0.005f * z.x) - (0.002f * z.x - 0.105f) * ub) * ub)
+           : (1.8f - 2.0f * z.q) * z.q * (1.0f - (0.465f - 2.7f * z.q) * ub);
   const real H = near ? 0.123f - 0.052f * z.lambda : 0.0327f * z.q;
   const real W = std::max(1.0f - 0.9f * std::max(z.w, -1.0f), 0.0f);
   const real b = std::min(0.4f * z.beta, 1.0f);
@@ -114,10 +114,9 @@ real axial_node_D(const AxialTerms& z) {
   const real T = clampr(z.t - 1.0f, 0.0f, 1.0f);
   const real ub = clampr(z.u, -1.3f, 1.0f);
   const bool near = z.x <= 10.0f;
-  const real G = near ? (0.522f - 0.11f * z.lambda) *
-                            (1.0f - ((0.092f + 0.032f * z.x) - (0.195f - 0.0035f * z.x) * ub) * ub)
-                      : (4.63f - 19.4f * z.q) * z.q *
-                            (1.0f - ((0.658f - 2.46f * z.q) - (0.076f + 0.84f * z.q) * ub) * ub);
+  const real G =
+      near ? (0.522f - 0.11f * z.lambda) * (1.0f - ((0.092f + 0.032f * z.x) - (0.195f - 0.0035f * z.x) * ub) * ub)
+           : (4.63f - 19.4f * z.q) * z.q * (1.0f - ((0.658f - 2.46f * z.q) - (0.076f + 0.84f * z.q) * ub) * ub);
   const real H = near ? 0.57f - 0.171f * z.lambda : (2.04f - 2.8f * z.q) * z.q;
   const real wb = clampr(z.w, -0.3f, 1.0f);
   real W0 = near ? 1.0f - (0.31f - 0.024f * z.x) * wb : 1.0f - 0.07f * wb;
@@ -138,11 +137,13 @@ struct DynamicFit {
 DynamicFit lateral_fit(int k, bool along, real a) {
   const real a25 = a - 0.25f;
   if (k == 1 && along) {
-    const real p10 = a < 0.6f    ? 5.54f * a
-                     : a <= 0.9f ? 3.324f + 6.571f * (a - 0.6f)
-                                 : 5.2953f + 0.867f * (a - 0.9f);
-    return {poly(a, 1.0f, 0.424f, -0.362f), poly(a, 1.0f, 0.135f, 0.495f, -0.878f),
-            poly(a, 1.0f, -0.876f, 2.23f, -2.13f), 1.082f * a, 2.9f * a, p10};
+    const real p10 = a < 0.6f ? 5.54f * a : a <= 0.9f ? 3.324f + 6.571f * (a - 0.6f) : 5.2953f + 0.867f * (a - 0.9f);
+    return {poly(a, 1.0f, 0.424f, -0.362f),
+            poly(a, 1.0f, 0.135f, 0.495f, -0.878f),
+            poly(a, 1.0f, -0.876f, 2.23f, -2.13f),
+            1.082f * a,
+            2.9f * a,
+            p10};
   }
   if (k == 1) {
     const real y5 = poly(a, 1.0f, -0.84f, 4.725f, -3.125f);
@@ -150,12 +151,9 @@ DynamicFit lateral_fit(int k, bool along, real a) {
     return {poly(a, 1.0f, 0.442f, -0.144f), y5, y5, 1.976f * a, 4.886f * a, p10};
   }
   if (k == 2 && along) {
-    return {poly(a, 1.0f, 0.16f, 5.45f, -10.54f, 5.35f),
-            poly(a, 1.0f, -0.11f, 11.55f, -20.84f, 10.0f),
-            poly(a, 1.0f, 0.53f, 14.99f, -23.69f, 8.22f),
-            poly(a, 0.0f, 0.078f, 1.554f, -0.57f),
-            poly(a, 0.0f, 0.565f, 4.203f, -1.92f),
-            poly(a, 0.0f, 1.798f, 6.913f, -3.027f)};
+    return {poly(a, 1.0f, 0.16f, 5.45f, -10.54f, 5.35f),  poly(a, 1.0f, -0.11f, 11.55f, -20.84f, 10.0f),
+            poly(a, 1.0f, 0.53f, 14.99f, -23.69f, 8.22f), poly(a, 0.0f, 0.078f, 1.554f, -0.57f),
+            poly(a, 0.0f, 0.565f, 4.203f, -1.92f),        poly(a, 0.0f, 1.798f, 6.913f, -3.027f)};
   }
   if (k == 2) {
     const bool low = a <= 0.25f;
@@ -167,12 +165,9 @@ DynamicFit lateral_fit(int k, bool along, real a) {
             low ? poly(a, 0.0f, 0.85f, 28.4f) : 1.9875f + 9.77f * a25};
   }
   if (along) {
-    return {poly(a, 1.0f, -0.055f, 4.995f, -8.835f, 4.22f),
-            poly(a, 1.0f, -0.19f, 12.48f, -22.9f, 11.19f),
-            poly(a, 1.0f, 1.785f, 4.16f, -5.21f),
-            poly(a, 0.0f, -0.037f, 1.846f, -0.77f),
-            poly(a, 0.0f, 0.112f, 5.025f, -2.481f),
-            poly(a, 0.0f, 0.352f, 8.583f, -3.72f)};
+    return {poly(a, 1.0f, -0.055f, 4.995f, -8.835f, 4.22f), poly(a, 1.0f, -0.19f, 12.48f, -22.9f, 11.19f),
+            poly(a, 1.0f, 1.785f, 4.16f, -5.21f),           poly(a, 0.0f, -0.037f, 1.846f, -0.77f),
+            poly(a, 0.0f, 0.112f, 5.025f, -2.481f),         poly(a, 0.0f, 0.352f, 8.583f, -3.72f)};
   }
   const bool low = a <= 0.25f;
   return {poly(a, 1.0f, 0.69f, 5.48f, -9.82f, 4.42f),
@@ -184,9 +179,7 @@ DynamicFit lateral_fit(int k, bool along, real a) {
 }
 
 // Young's modulus 2 (1 + nu) gamma Vs^2 / g.
-real youngs_modulus(real nu, real gamma, real vs, real g) {
-  return 2.0f * (1.0f + nu) * gamma * vs * vs / g;
-}
+real youngs_modulus(real nu, real gamma, real vs, real g) { return 2.0f * (1.0f + nu) * gamma * vs * vs / g; }
 
 }  // namespace
 
@@ -233,8 +226,7 @@ void AXIAL_STATIC_FACTOR(real& alpha_v, real s_d, real L_d, real K, real Eb_Es, 
   alpha_v = F * (1.0f + 0.16f * (0.5f - nu_s) * (std::sqrt(x) - 1.0f));
 }
 
-void LATERAL_STATIC_FACTORS(real s_d, real K_R, real angle, real r, real& alpha1, real& alpha2,
-                            real& alpha3) {
+void LATERAL_STATIC_FACTORS(real s_d, real K_R, real angle, real r, real& alpha1, real& alpha2, real& alpha3) {
   alpha1 = 1.0f;
   alpha2 = 1.0f;
   alpha3 = 1.0f;
@@ -275,16 +267,15 @@ void DYNAMIC_FACTOR_AXIAL(real a0, real s_d, real alpha_s, cplx& result) {
 
   real A = 0.0f;
   if (x <= 10.0f) {
-    INTERP3(std::exp(-0.42f * ab + 0.24f * ab * ab), std::exp(-0.74f * ab + 0.35f * ab * ab),
-            std::exp(-0.5f * ab), x, A);
+    INTERP3(std::exp(-0.42f * ab + 0.24f * ab * ab), std::exp(-0.74f * ab + 0.35f * ab * ab), std::exp(-0.5f * ab), x,
+            A);
   } else {
     A = std::exp(-kAcrossLoad.m * x * ab);
   }
 
   real phi = 0.0f;
   if (ab <= 0.25f) {
-    INTERP3(3.786f * ab - 5.2f * ab * ab, 7.2f * ab - 5.54f * ab * ab, 12.29f * ab - 3.31f * ab * ab, x,
-            phi);
+    INTERP3(3.786f * ab - 5.2f * ab * ab, 7.2f * ab - 5.54f * ab * ab, 12.29f * ab - 3.31f * ab * ab, x, phi);
   } else {
     const real a25 = ab - 0.25f;
     INTERP3(0.6215f + 1.7f * a25, 1.45375f + 4.7f * a25, 2.865625f + 9.78f * a25, x, phi);
@@ -295,9 +286,8 @@ void DYNAMIC_FACTOR_AXIAL(real a0, real s_d, real alpha_s, cplx& result) {
   result = A * alpha_s * std::polar(1.0f, -phi);
 }
 
-void DYNAMIC_FACTOR_LATERAL(real a0, real s_d, real theta, real alpha01, real alpha02, real alpha03,
-                            real alpha901, real alpha902, real alpha903, cplx& result1, cplx& result2,
-                            cplx& result3) {
+void DYNAMIC_FACTOR_LATERAL(real a0, real s_d, real theta, real alpha01, real alpha02, real alpha03, real alpha901,
+                            real alpha902, real alpha903, cplx& result1, cplx& result2, cplx& result3) {
   const real x = s_d;
   const real ab = std::min(a0, kFitsUpToA0);
   const real xb = std::min(x, 10.0f);
@@ -396,8 +386,7 @@ GroupSetupStatus GROUP_INTERACTION_SETUP(const GroupInteractionInput& in, GroupI
   }
   z.E_b = youngs_modulus(in.below_poisson, in.below_unit_weight, in.below_velocity, g);
   if (n_layers > 0) {
-    z.E_L = youngs_modulus(in.layer_poisson[n_layers - 1], in.layer_unit_weight[n_layers - 1],
-                           in.tip_velocity, g);
+    z.E_L = youngs_modulus(in.layer_poisson[n_layers - 1], in.layer_unit_weight[n_layers - 1], in.tip_velocity, g);
   }
 
   const real Ep = in.pile_modulus;
@@ -426,8 +415,7 @@ GroupSetupStatus GROUP_INTERACTION_SETUP(const GroupInteractionInput& in, GroupI
       out.angle(j, i) = dx == 0.0f ? pi / 2.0f : std::atan(std::fabs(dy) / std::fabs(dx));
       out.angle(i, j) = dy == 0.0f ? pi / 2.0f : std::atan(std::fabs(dx) / std::fabs(dy));
       AXIAL_STATIC_FACTOR(out.spacing_axial(j, i), s_d, z.L_d, z.K, z.Eb_Es, z.nu_s, z.db_d);
-      LATERAL_STATIC_FACTORS(s_d, z.K_R, 0.0f, z.r, out.lateral[0](j, i), out.lateral[1](j, i),
-                             out.lateral[2](j, i));
+      LATERAL_STATIC_FACTORS(s_d, z.K_R, 0.0f, z.r, out.lateral[0](j, i), out.lateral[1](j, i), out.lateral[2](j, i));
       LATERAL_STATIC_FACTORS(s_d, z.K_R, pi / 2.0f, z.r, out.lateral[0](i, j), out.lateral[1](i, j),
                              out.lateral[2](i, j));
       if (s_d < 1.0f && out.status == GroupSetupStatus::ok) {
@@ -442,7 +430,10 @@ GroupSetupStatus GROUP_INTERACTION_SETUP(const GroupInteractionInput& in, GroupI
 
 PairKey pair_key(const GroupInteraction& t, int p, int q) {
   assert(p < q);
-  return {t.spacing_axial(q, p), t.spacing_axial(p, q), t.angle(p, q), t.angle(q, p),
+  return {t.spacing_axial(q, p),
+          t.spacing_axial(p, q),
+          t.angle(p, q),
+          t.angle(q, p),
           {t.lateral[0](p, q), t.lateral[1](p, q), t.lateral[2](p, q)},
           {t.lateral[0](q, p), t.lateral[1](q, p), t.lateral[2](q, p)}};
 }

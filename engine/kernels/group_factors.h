@@ -30,8 +30,7 @@ void AXIAL_STATIC_FACTOR(real& alpha_v, real s_d, real L_d, real K, real Eb_Es, 
 // rotation, 3 rotation under moment), of a pair at `angle`
 // (radians) to the load direction, with the flexural stiffness ratio K_R and
 // the free-length ratio r. Coincident piles get 1.
-void LATERAL_STATIC_FACTORS(real s_d, real K_R, real angle, real r, real& alpha1, real& alpha2,
-                            real& alpha3);
+void LATERAL_STATIC_FACTORS(real s_d, real K_R, real angle, real r, real& alpha1, real& alpha2, real& alpha3);
 
 // Dynamic axial factor at a0 from the static one.
 void DYNAMIC_FACTOR_AXIAL(real a0, real s_d, real alpha_s, cplx& result);
@@ -39,9 +38,8 @@ void DYNAMIC_FACTOR_AXIAL(real a0, real s_d, real alpha_s, cplx& result);
 // Dynamic lateral factors at a0 of a pair at angle theta (radians) to the load
 // direction, from the static factors of a pair along the load direction
 // (alpha01..03) and across it (alpha901..903).
-void DYNAMIC_FACTOR_LATERAL(real a0, real s_d, real theta, real alpha01, real alpha02, real alpha03,
-                            real alpha901, real alpha902, real alpha903, cplx& result1, cplx& result2,
-                            cplx& result3);
+void DYNAMIC_FACTOR_LATERAL(real a0, real s_d, real theta, real alpha01, real alpha02, real alpha03, real alpha901,
+                            real alpha902, real alpha903, cplx& result1, cplx& result2, cplx& result3);
 
 // What the set-up reads from the run: piles, elements, soil profile.
 struct GroupInteractionInput {

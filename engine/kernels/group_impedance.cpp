@@ -14,8 +14,8 @@
 // Fortran interface; the trailing argument is the hidden length of the
 // character argument).
 extern "C" {
-void csytrf_(const char* uplo, const int* n, zav::cplx* a, const int* lda, int* ipiv, zav::cplx* work,
-             const int* lwork, int* info, std::size_t uplo_len);
+void csytrf_(const char* uplo, const int* n, zav::cplx* a, const int* lda, int* ipiv, zav::cplx* work, const int* lwork,
+             int* info, std::size_t uplo_len);
 void csytrs_(const char* uplo, const int* n, const int* nrhs, const zav::cplx* a, const int* lda, const int* ipiv,
              zav::cplx* b, const int* ldb, int* info, std::size_t uplo_len);
 }
@@ -140,8 +140,8 @@ PairFactors pair_factors(const PairKey& k, real omega, real a0) {
     }
   } else {
     DYNAMIC_FACTOR_AXIAL(a0, k.s_d, k.alpha_v, f.v);
-    DYNAMIC_FACTOR_LATERAL(a0, k.s_d, k.beta, k.along[0], k.along[1], k.along[2], k.across[0], k.across[1],
-                           k.across[2], f.x[0], f.x[1], f.x[2]);
+    DYNAMIC_FACTOR_LATERAL(a0, k.s_d, k.beta, k.along[0], k.along[1], k.along[2], k.across[0], k.across[1], k.across[2],
+                           f.x[0], f.x[1], f.x[2]);
     DYNAMIC_FACTOR_LATERAL(a0, k.s_d, k.beta_y, k.along[0], k.along[1], k.along[2], k.across[0], k.across[1],
                            k.across[2], f.y[0], f.y[1], f.y[2]);
   }
@@ -149,8 +149,7 @@ PairFactors pair_factors(const PairKey& k, real omega, real a0) {
 }
 
 PairBlocks blocks_of(const PairFactors& a, const Cmat6& f) {
-  return {f(3, 3) * a.v,
-          f(1, 1) * a.x[0], f(1, 5) * a.x[1], f(5, 1) * a.x[1], f(5, 5) * a.x[2],
+  return {f(3, 3) * a.v,    f(1, 1) * a.x[0], f(1, 5) * a.x[1], f(5, 1) * a.x[1], f(5, 5) * a.x[2],
           f(2, 2) * a.y[0], f(2, 4) * a.y[1], f(4, 2) * a.y[1], f(4, 4) * a.y[2]};
 }
 
@@ -164,12 +163,18 @@ bool finite(const PairFactors& f) {
 // matrix unscaled), three weight vectors and their solutions.
 struct GroupSystemData {
   GroupSystemData(GroupSystemStorage& st, int order, int weights)
-      : A(st.matrix.data()), m(order), ld(order + 3), s(st.scale.data()), W(st.weights.data()),
-        pivots(st.pivots.data()), factor_work(st.factor_work.data()),
-        factor_work_size(static_cast<int>(st.factor_work.size())), n_weights(weights) {}
+      : A(st.matrix.data()),
+        m(order),
+        ld(order + 3),
+        s(st.scale.data()),
+        W(st.weights.data()),
+        pivots(st.pivots.data()),
+        factor_work(st.factor_work.data()),
+        factor_work_size(static_cast<int>(st.factor_work.size())),
+        n_weights(weights) {}
   cplx* A;
   int m;
-  int ld;   // m and the three weight rows of the tiled factorisation
+  int ld;  // m and the three weight rows of the tiled factorisation
   real* s;
   cplx* W;  // m by 3 weights, then m by 3 solutions
   int* pivots;
@@ -274,23 +279,23 @@ bool solve_pivoted(const GroupSystemData& g) {
   return info == 0;
 }
 
-GroupImpedanceStatus fail(const GroupImpedanceContext& ctx, Cmat6& Kg, GroupImpedanceStatus status,
-                          GroupSystem system, int pile = 0) {
+GroupImpedanceStatus fail(const GroupImpedanceContext& ctx, Cmat6& Kg, GroupImpedanceStatus status, GroupSystem system,
+                          int pile = 0) {
   Kg = Cmat6{};
   ctx.work.failed_system = system;
   ctx.work.failed_pile = pile;
   return status;
 }
 
-GroupImpedanceStatus sum_with_interaction(const Cmat6& K1, real omega, const GroupImpedanceContext& ctx,
-                                          GroupSums& s, Cmat6& Kg) {
+GroupImpedanceStatus sum_with_interaction(const Cmat6& K1, real omega, const GroupImpedanceContext& ctx, GroupSums& s,
+                                          Cmat6& Kg) {
   GroupImpedanceWork& work = ctx.work;
   const GroupInteraction& t = ctx.pairs;
   const int n = ctx.n_piles;
   const bool fixed = ctx.head == 1;
   const GroupSolver solver = ctx.solver != GroupSolver::factor_and_solve ? ctx.solver
-                             : n >= kThreadedPiles                     ? GroupSolver::tiled
-                                                                       : GroupSolver::pivoted;
+                             : n >= kThreadedPiles                       ? GroupSolver::tiled
+                                                                         : GroupSolver::pivoted;
   const bool scaled = solver != GroupSolver::in_place_inversion;
 
   // The vertical pile's flexibility, and each pile's own.
@@ -364,8 +369,7 @@ GroupImpedanceStatus sum_with_interaction(const Cmat6& K1, real omega, const Gro
       body(0);
     }
   };
-  const GroupPairClasses* classes =
-      scaled && ctx.classes && ctx.classes->n_piles == n ? ctx.classes : nullptr;
+  const GroupPairClasses* classes = scaled && ctx.classes && ctx.classes->n_piles == n ? ctx.classes : nullptr;
   const Cmat6& f = F;
   std::atomic<bool> factors_finite{true};
   std::atomic<int> next{0};
@@ -563,7 +567,8 @@ GroupImpedanceStatus GROUP_IMPEDANCE(const Cmat6& K1, Cmat6& Kg, real omega, con
 
   bool inputs_finite = std::isfinite(omega) && std::isfinite(ctx.zc) &&
                        std::all_of(std::begin(K1.a), std::end(K1.a), [](const cplx& v) { return finite(v); });
-  for (int p = 0; p < n; ++p) inputs_finite = inputs_finite && std::isfinite(ctx.pile_x[p]) && std::isfinite(ctx.pile_y[p]);
+  for (int p = 0; p < n; ++p)
+    inputs_finite = inputs_finite && std::isfinite(ctx.pile_x[p]) && std::isfinite(ctx.pile_y[p]);
   if (!inputs_finite) return fail(ctx, Kg, GroupImpedanceStatus::non_finite, GroupSystem::none);
 
   GroupSums s{};

@@ -32,10 +32,9 @@ Scaled scaled_sin_cos(const cplx& z) {
   const real x = z.real();
   const real y = z.imag();
   const real em1 = std::expm1(-2.0f * std::fabs(y));
-  const real ch = 1.0f + 0.5f * em1;               // cosh y e^-|y|
-  const real sh = std::copysign(-0.5f * em1, y);   // sinh y e^-|y|
-  return {cplx(std::sin(x) * ch, std::cos(x) * sh), cplx(std::cos(x) * ch, -std::sin(x) * sh),
-          std::exp(-std::fabs(y))};
+  const real ch = 1.0f + 0.5f * em1;              // cosh y e^-|y|
+  const real sh = std::copysign(-0.5f * em1, y);  // sinh y e^-|y|
+  return {cplx(std::sin(x) * ch, std::cos(x) * sh), cplx(std::cos(x) * ch, -std::sin(x) * sh), std::exp(-std::fabs(y))};
 }
 
 Scaled scaled_sinh_cosh(const cplx& z) {
@@ -44,8 +43,7 @@ Scaled scaled_sinh_cosh(const cplx& z) {
   const real em1 = std::expm1(-2.0f * std::fabs(a));
   const real ch = 1.0f + 0.5f * em1;
   const real sh = std::copysign(-0.5f * em1, a);
-  return {cplx(sh * std::cos(b), ch * std::sin(b)), cplx(ch * std::cos(b), sh * std::sin(b)),
-          std::exp(-std::fabs(a))};
+  return {cplx(sh * std::cos(b), ch * std::sin(b)), cplx(ch * std::cos(b), sh * std::sin(b)), std::exp(-std::fabs(a))};
 }
 
 // One element's coefficients of the three motions.
@@ -104,8 +102,8 @@ constexpr int kTransferTerms = 16;
 // V h^3 / EI, M h^2 / EI over z / h, with psi = du/dz without shear
 // flexibility: u' = W psi + t V, psi' = M / EI, V' = -q u,
 // M' = -W (V + P psi) - (rotary - spring) psi.
-void bending_by_transfer(const cplx& EI, real t, real P, const cplx& q, real rotary,
-                         const cplx& spring, real h, real W, BendingElement& K) {
+void bending_by_transfer(const cplx& EI, real t, real P, const cplx& q, real rotary, const cplx& spring, real h, real W,
+                         BendingElement& K) {
   const real h2 = h * h;
   cplx a[16] = {};
   const Mat<cplx> A{a, 4};
@@ -152,16 +150,15 @@ void bending_by_transfer(const cplx& EI, real t, real P, const cplx& q, real rot
 
 }  // namespace
 
-void pile_bar_element(const cplx& rigidity, const cplx& load, real h, cplx& diagonal,
-                      cplx& coupling) {
+void pile_bar_element(const cplx& rigidity, const cplx& load, real h, cplx& diagonal, cplx& coupling) {
   const cplx lambda = std::sqrt(load / rigidity);
   const Scaled t = scaled_sin_cos(lambda * h);
   diagonal = rigidity * lambda * t.c / t.s;
   coupling = -rigidity * lambda * t.scale / t.s;
 }
 
-void pile_bending_element(const cplx& EI, real t, real P, const cplx& q, real rotary,
-                          const cplx& spring, real h, BendingElement& K) {
+void pile_bending_element(const cplx& EI, real t, real P, const cplx& q, real rotary, const cplx& spring, real h,
+                          BendingElement& K) {
   const cplx U = 1.0f - t * (rotary - P - spring);
   const real W = 1.0f + t * P;
   const cplx R = P * W + rotary - spring;
@@ -196,15 +193,14 @@ void pile_bending_element(const cplx& EI, real t, real P, const cplx& q, real ro
 
   K.K11 = -(c1 * sh * g2 + s1 * ch * g1) * F2 / h2;
   K.K13 = (s1 * hyp.scale * g1 + sh * trig.scale * g2) * F2 / h2;
-  K.K12 = EI * mm * (s1 * sh * (g1 * mu2 + g2 * mu1) + (g2 * mu2 - g1 * mu1) * (c1 * ch - one)) /
-          (h2 * delta);
+  K.K12 = EI * mm * (s1 * sh * (g1 * mu2 + g2 * mu1) + (g2 * mu2 - g1 * mu1) * (c1 * ch - one)) / (h2 * delta);
   K.K14 = (ch * trig.scale - c1 * hyp.scale) * F2 / h;
   K.K22 = (c1 * sh * g1 - s1 * ch * g2) * F1;
   K.K24 = (s1 * hyp.scale * g2 - sh * trig.scale * g1) * F1;
 }
 
-void PILE_IMPEDANCE(const PileImpedanceInput& in, const PileTable& r, const PileTable& I,
-                    real omega_in, PileHeadTerms& out) {
+void PILE_IMPEDANCE(const PileImpedanceInput& in, const PileTable& r, const PileTable& I, real omega_in,
+                    PileHeadTerms& out) {
   const int n = in.n;
   assert(n >= 1 && n <= PILE_MAX_ELEMENTS && in.g > 0.0f);
   const real omega = omega_in > 0.0f ? omega_in : kLowestOmega;
@@ -227,8 +223,8 @@ void PILE_IMPEDANCE(const PileImpedanceInput& in, const PileTable& r, const Pile
     const real nu_w = zone ? in.weak_nu(j) : in.nu(j);
     const real Dw = zone ? in.weak_D(j) : in.D(j);
     const real t = zone ? in.weak_t(j) : 0.0f;
-    SIDE_SOIL_REACTION(a0, in.nu(j), in.D(j), m, nu_w, Dw, t, r(j), r(j), r(j), r(j), w.Su(j),
-                       w.Sw(j), w.Sr1(j), w.Sr2(j), w.St(j), below_shear, below_compression);
+    SIDE_SOIL_REACTION(a0, in.nu(j), in.D(j), m, nu_w, Dw, t, r(j), r(j), r(j), r(j), w.Su(j), w.Sw(j), w.Sr1(j),
+                       w.Sr2(j), w.St(j), below_shear, below_compression);
   }
 
   // The tip on the soil below; at or below the stratum's frequencies its
@@ -237,12 +233,10 @@ void PILE_IMPEDANCE(const PileImpedanceInput& in, const PileTable& r, const Pile
   const real Gb = in.Vb * in.Vb * in.gamma_b / g;
   const real a0_tip = in.Vb > 0.0f ? omega * rn / in.Vb : 0.0f;
   cplx tip_h, tip_v, tip_r1, tip_r2, tip_t;
-  FOOTING_IMPEDANCE_COEFFS(a0_tip, in.nu_b, in.Db, rn, rn, rn, rn, tip_h, tip_v, tip_r1, tip_r2,
-                           tip_t);
+  FOOTING_IMPEDANCE_COEFFS(a0_tip, in.nu_b, in.Db, rn, rn, rn, rn, tip_h, tip_v, tip_r1, tip_r2, tip_t);
   if (omega <= in.omegac) {
     cplx qs_h, qs_v, qs_r1, qs_r2, qs_t;
-    FOOTING_IMPEDANCE_COEFFS(kQuasiStaticA0, in.nu_b, in.Db, rn, rn, rn, rn, qs_h, qs_v, qs_r1,
-                             qs_r2, qs_t);
+    FOOTING_IMPEDANCE_COEFFS(kQuasiStaticA0, in.nu_b, in.Db, rn, rn, rn, rn, qs_h, qs_v, qs_r1, qs_r2, qs_t);
     tip_v = cplx(tip_v.real(), in.Db * qs_v.real());
     if (omega <= in.omega1) tip_h = cplx(tip_h.real(), in.Db * qs_h.real());
   }
@@ -271,12 +265,11 @@ void PILE_IMPEDANCE(const PileImpedanceInput& in, const PileTable& r, const Pile
     const real Gj = w.G(j);
     const real rj2 = r(j) * r(j);
     ElementCoefficients& e = w.element(j);
-    pile_bar_element(E * in.A(j) * material, omega2 * m - Gj * w.Sw(j), in.h(j), e.axial_diagonal,
-                     e.axial_coupling);
-    pile_bar_element(G * in.J(j) * material, omega2 * mJ - rj2 * Gj * w.St(j), in.h(j),
-                     e.torsion_diagonal, e.torsion_coupling);
-    pile_bending_element(E * I(j) * material, t, in.P, omega2 * m - Gj * w.Su(j),
-                         omega2 * m * I(j) / in.A(j), Gj * rj2 * w.Sr1(j), in.h(j), e.bending);
+    pile_bar_element(E * in.A(j) * material, omega2 * m - Gj * w.Sw(j), in.h(j), e.axial_diagonal, e.axial_coupling);
+    pile_bar_element(G * in.J(j) * material, omega2 * mJ - rj2 * Gj * w.St(j), in.h(j), e.torsion_diagonal,
+                     e.torsion_coupling);
+    pile_bending_element(E * I(j) * material, t, in.P, omega2 * m - Gj * w.Su(j), omega2 * m * I(j) / in.A(j),
+                         Gj * rj2 * w.Sr1(j), in.h(j), e.bending);
   }
 
   // Vertical and torsional systems, one after the other in the same storage.

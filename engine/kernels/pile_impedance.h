@@ -81,16 +81,15 @@ struct PileHeadTerms {
 // lateral displacement down the pile, so a unit head displacement with the
 // rotation held gives a negative coupling. omega <= 0 is taken as the
 // lowest frequency line of the analysis, 0.0001 rad/s.
-void PILE_IMPEDANCE(const PileImpedanceInput& in, const PileTable& r, const PileTable& I,
-                    real omega, PileHeadTerms& out);
+void PILE_IMPEDANCE(const PileImpedanceInput& in, const PileTable& r, const PileTable& I, real omega,
+                    PileHeadTerms& out);
 
 // The exact dynamic stiffness of one element, for the tests and the routine.
 
 // Bar on a distributed spring (axial or torsional): rigidity S* (E A (1 + i D)
 // or G J (1 + i D)), load = omega^2 mass per length less the spring, length h.
 // Gives the diagonal and the coupling coefficient of the 2 by 2 matrix.
-void pile_bar_element(const cplx& rigidity, const cplx& load, real h, cplx& diagonal,
-                      cplx& coupling);
+void pile_bar_element(const cplx& rigidity, const cplx& load, real h, cplx& diagonal, cplx& coupling);
 
 // Bending element in the order (u top, psi top, u bottom, psi bottom), psi
 // the section's rotation (positive against du/dz, z down the pile): Timoshenko
@@ -100,7 +99,7 @@ void pile_bar_element(const cplx& rigidity, const cplx& load, real h, cplx& diag
 struct BendingElement {
   cplx K11, K12, K13, K14, K22, K24;  // K33 = K11, K34 = -K12, K23 = -K14, K44 = K22
 };
-void pile_bending_element(const cplx& EI, real t, real P, const cplx& q, real rotary,
-                          const cplx& spring, real h, BendingElement& K);
+void pile_bending_element(const cplx& EI, real t, real P, const cplx& q, real rotary, const cplx& spring, real h,
+                          BendingElement& K);
 
 }  // namespace zav

@@ -128,12 +128,10 @@ bool ring_term(const cplx& y, const cplx& mu, real rho_c, real eta, real lame, c
   // displacements at the cylinder, per unit displacement.
   const cplx pc2 = pc * pc;
   const cplx sc2 = sc * sc;
-  const cplx sum_a = ((pc2 + 2.0f) * i1pc - pc * i0pc) * X[0] +
-                     (pc * k0pc + (pc2 + 2.0f) * k1pc) * X[1] + (2.0f * i1sc - sc * i0sc) * X[2] +
-                     (sc * k0sc + 2.0f * k1sc) * X[3];
+  const cplx sum_a = ((pc2 + 2.0f) * i1pc - pc * i0pc) * X[0] + (pc * k0pc + (pc2 + 2.0f) * k1pc) * X[1] +
+                     (2.0f * i1sc - sc * i0sc) * X[2] + (sc * k0sc + 2.0f * k1sc) * X[3];
   const cplx sum_b = (2.0f * i1pc - pc * i0pc) * X[0] + (pc * k0pc + 2.0f * k1pc) * X[1] +
-                     ((sc2 + 2.0f) * i1sc - sc * i0sc) * X[2] +
-                     (sc * k0sc + (sc2 + 2.0f) * k1sc) * X[3];
+                     ((sc2 + 2.0f) * i1sc - sc * i0sc) * X[2] + (sc * k0sc + (sc2 + 2.0f) * k1sc) * X[3];
   const cplx sum_c = (pc * i0pc - 2.0f * i1pc) * X[0] - (2.0f * k1pc + pc * k0pc) * X[1] -
                      (2.0f * i1sc - sc * i0sc) * X[2] - (2.0f * k1sc + sc * k0sc) * X[3];
   // sum_c is the radial less the tangential displacement at the cylinder,
@@ -191,9 +189,7 @@ cplx zone_slope(ZoneMode mode, const cplx& Z2, real R, const cplx& k) {
     S += dn;
     N += f * dn;
     const real size = std::abs(dn);
-    quiet = size <= kSeriesTolerance * std::abs(S) && f * size <= kSeriesTolerance * std::abs(N)
-                ? quiet + 1
-                : 0;
+    quiet = size <= kSeriesTolerance * std::abs(S) && f * size <= kSeriesTolerance * std::abs(N) ? quiet + 1 : 0;
     if (quiet == 2 && n >= 4) break;
   }
   return N / (Rm1 * S);
@@ -201,10 +197,9 @@ cplx zone_slope(ZoneMode mode, const cplx& Z2, real R, const cplx& k) {
 
 }  // namespace
 
-void SIDE_SOIL_REACTION(real a0, real nu, real D, real m, real /*nu_w*/, real Dw, real t, real r0,
-                        real rx, real ry, real rt, cplx& horizontal, cplx& vertical,
-                        cplx& rocking_x, cplx& rocking_y, cplx& torsion, bool below_shear,
-                        bool below_compression) {
+void SIDE_SOIL_REACTION(real a0, real nu, real D, real m, real /*nu_w*/, real Dw, real t, real r0, real rx, real ry,
+                        real rt, cplx& horizontal, cplx& vertical, cplx& rocking_x, cplx& rocking_y, cplx& torsion,
+                        bool below_shear, bool below_compression) {
   const bool zone = t > 0.0f && m <= kNoZoneRatio;
   if (a0 <= 0.0f || (zone && m <= 0.0f)) {
     horizontal = vertical = rocking_x = rocking_y = torsion = 0.0f;

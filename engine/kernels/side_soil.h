@@ -25,9 +25,8 @@ namespace zav {
 // below_compression (at or below its compression frequency) for the vertical
 // one. They are inputs like the others: every call with the same arguments
 // gives the same reactions.
-void SIDE_SOIL_REACTION(real a0, real nu, real D, real m, real nu_w, real Dw, real t, real r0,
-                        real rx, real ry, real rt, cplx& horizontal, cplx& vertical,
-                        cplx& rocking_x, cplx& rocking_y, cplx& torsion, bool below_shear,
-                        bool below_compression);
+void SIDE_SOIL_REACTION(real a0, real nu, real D, real m, real nu_w, real Dw, real t, real r0, real rx, real ry,
+                        real rt, cplx& horizontal, cplx& vertical, cplx& rocking_x, cplx& rocking_y, cplx& torsion,
+                        bool below_shear, bool below_compression);
 
 }  // namespace zav

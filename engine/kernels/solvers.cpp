@@ -52,8 +52,7 @@ void COMPLEX_ELIMINATE(int M, int N, int W, Mat<cplx> A, Mat<cplx> B) {
   }
 }
 
-SolveStatus COMPLEX_LU_SOLVE(cplx* A, int N, int IA, cplx* B, int M, int IB, int IJOB,
-                             real* WK) {
+SolveStatus COMPLEX_LU_SOLVE(cplx* A, int N, int IA, cplx* B, int M, int IB, int IJOB, real* WK) {
   assert(N >= 1 && IA >= N && IJOB >= 0 && IJOB <= 2 && WK);
   assert(IJOB == 1 || (B && M >= 0 && IB >= N));
   const Mat<cplx> a{A, IA};
@@ -109,8 +108,8 @@ SolveStatus COMPLEX_LU_SOLVE(cplx* A, int N, int IA, cplx* B, int M, int IB, int
   return SolveStatus::ok;
 }
 
-SolveStatus LEQ2C(const cplx* A, int N, int IA, cplx* B, int M, int IB, int IJOB, cplx* WA,
-                  real* WK, const MessageSink& report) {
+SolveStatus LEQ2C(const cplx* A, int N, int IA, cplx* B, int M, int IB, int IJOB, cplx* WA, real* WK,
+                  const MessageSink& report) {
   assert(N >= 1 && IA >= N && IJOB >= 0 && IJOB <= 2 && WA && WK);
   assert(IJOB == 1 || (B && M >= 0 && IB >= N));
   const Mat<const cplx> a{A, IA};
@@ -140,8 +139,7 @@ SolveStatus LEQ2C(const cplx* A, int N, int IA, cplx* B, int M, int IB, int IJOB
         // only when it is formed in higher precision.
         for (int i = 1; i <= N; ++i) {
           std::complex<double> r(b[i - 1]);
-          for (int j = 1; j <= N; ++j)
-            r -= std::complex<double>(a(i, j)) * std::complex<double>(x[j - 1]);
+          for (int j = 1; j <= N; ++j) r -= std::complex<double>(a(i, j)) * std::complex<double>(x[j - 1]);
           d[i - 1] = cplx(r);
         }
         (void)COMPLEX_LU_SOLVE(WA, N, N, d, 1, N, 2, WK);

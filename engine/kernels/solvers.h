@@ -40,8 +40,7 @@ void COMPLEX_ELIMINATE(int M, int N, int W, Mat<cplx> A, Mat<cplx> B);
 // unit diagonal) and U, and WK (at least N reals) keeps the pivot row of each
 // column. ok on success, singular when a row is all zero or a pivot is
 // negligible against the order N; B is then unchanged.
-[[nodiscard]] SolveStatus COMPLEX_LU_SOLVE(cplx* A, int N, int IA, cplx* B, int M, int IB, int IJOB,
-                                           real* WK);
+[[nodiscard]] SolveStatus COMPLEX_LU_SOLVE(cplx* A, int N, int IA, cplx* B, int M, int IB, int IJOB, real* WK);
 
 // A X = B as COMPLEX_LU_SOLVE, with iterative improvement of each solution
 // (residuals accumulated in double precision); A is left unchanged. WA is
@@ -52,7 +51,7 @@ void COMPLEX_ELIMINATE(int M, int N, int W, Mat<cplx> A, Mat<cplx> B);
 // B is unchanged. no_convergence when the improvement of some right-hand side
 // did not settle within 50 steps: every right-hand side is still solved and
 // improved as far as it went.
-[[nodiscard]] SolveStatus LEQ2C(const cplx* A, int N, int IA, cplx* B, int M, int IB, int IJOB,
-                                cplx* WA, real* WK, const MessageSink& report = {});
+[[nodiscard]] SolveStatus LEQ2C(const cplx* A, int N, int IA, cplx* B, int M, int IB, int IJOB, cplx* WA, real* WK,
+                                const MessageSink& report = {});
 
 }  // namespace zav

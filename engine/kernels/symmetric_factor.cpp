@@ -15,11 +15,10 @@
 // character arguments).
 extern "C" {
 void cgemm_(const char* transa, const char* transb, const int* m, const int* n, const int* k, const zav::cplx* alpha,
-            const zav::cplx* a, const int* lda, const zav::cplx* b, const int* ldb, const zav::cplx* beta,
-            zav::cplx* c, const int* ldc, std::size_t, std::size_t);
-void csyrk_(const char* uplo, const char* trans, const int* n, const int* k, const zav::cplx* alpha,
-            const zav::cplx* a, const int* lda, const zav::cplx* beta, zav::cplx* c, const int* ldc, std::size_t,
-            std::size_t);
+            const zav::cplx* a, const int* lda, const zav::cplx* b, const int* ldb, const zav::cplx* beta, zav::cplx* c,
+            const int* ldc, std::size_t, std::size_t);
+void csyrk_(const char* uplo, const char* trans, const int* n, const int* k, const zav::cplx* alpha, const zav::cplx* a,
+            const int* lda, const zav::cplx* beta, zav::cplx* c, const int* ldc, std::size_t, std::size_t);
 void ctrsm_(const char* side, const char* uplo, const char* transa, const char* diag, const int* m, const int* n,
             const zav::cplx* alpha, const zav::cplx* a, const int* lda, zav::cplx* b, const int* ldb, std::size_t,
             std::size_t, std::size_t, std::size_t);
@@ -129,8 +128,8 @@ struct Scheduler {
       if (t.i == t.j) {
         csyrk_("L", "N", &nj, &nk, &kMinusOne, at(t.j, t.next), &ld, &kOne, at(t.j, t.j), &ld, 1, 1);
       } else {
-        cgemm_("N", "T", &mi, &nj, &nk, &kMinusOne, at(t.i, t.next), &ld, at(t.j, t.next), &ld, &kOne,
-               at(t.i, t.j), &ld, 1, 1);
+        cgemm_("N", "T", &mi, &nj, &nk, &kMinusOne, at(t.i, t.next), &ld, at(t.j, t.next), &ld, &kOne, at(t.i, t.j),
+               &ld, 1, 1);
       }
     } else if (t.i == t.j) {
       const real negligible = static_cast<real>(sys.order) * std::numeric_limits<real>::epsilon();
@@ -223,7 +222,8 @@ void FACTOR_SYMMETRIC(std::span<SymmetricSystem> systems, SymmetricFactorWork& w
     assert(static_cast<std::size_t>(first) <= work.tiles.size());
   }
   work.ready.clear();
-  for (std::size_t s = 0; s < systems.size(); ++s) sched.offer(static_cast<int>(s), sched.tile(static_cast<int>(s), 0, 0));
+  for (std::size_t s = 0; s < systems.size(); ++s)
+    sched.offer(static_cast<int>(s), sched.tile(static_cast<int>(s), 0, 0));
   if (team) {
     team->run([&sched](int) { sched.member(); });
   } else {

@@ -39,12 +39,29 @@ class Entry : public ::testing::Test {
   ScratchDir dir;
 };
 
-const std::vector<std::string> small_deck = {"NOECHO",     "TITLE=Footing", "FOUNDATION=HALF-SPACE", "CIRCULAR=2.5",
-                                             "MASS ",      "100 0 2(0.5) 3(0)", "CONSTANTS ", "0 0 0.5", "STOP"};
-const std::vector<std::string> small_tape7 = {
-    text80("NOECHO"), text80("TITLE"), text80("Footing"), text80("FOUNDATION"), text80("HALF-SPACE"),
-    text80("CIRCULAR"), "2.5", text80("MASS"), "100.", "0.", "0.5", "0.5", "0.", "0.", "0.", text80("CONSTANTS"),
-    "0.", "0.", "0.5", text80("STOP")};
+const std::vector<std::string> small_deck = {"NOECHO",       "TITLE=Footing", "FOUNDATION=HALF-SPACE",
+                                             "CIRCULAR=2.5", "MASS ",         "100 0 2(0.5) 3(0)",
+                                             "CONSTANTS ",   "0 0 0.5",       "STOP"};
+const std::vector<std::string> small_tape7 = {text80("NOECHO"),
+                                              text80("TITLE"),
+                                              text80("Footing"),
+                                              text80("FOUNDATION"),
+                                              text80("HALF-SPACE"),
+                                              text80("CIRCULAR"),
+                                              "2.5",
+                                              text80("MASS"),
+                                              "100.",
+                                              "0.",
+                                              "0.5",
+                                              "0.5",
+                                              "0.",
+                                              "0.",
+                                              "0.",
+                                              text80("CONSTANTS"),
+                                              "0.",
+                                              "0.",
+                                              "0.5",
+                                              text80("STOP")};
 
 TEST_F(Entry, PreprocessesTheDeckAndStopsBeforeTheAnalysis) {
   put_names_dat("job");
@@ -81,9 +98,16 @@ TEST_F(Entry, RunsTheShippedExample) {
 // without a word about its input: no error, no unknown or misplaced word, no
 // value it refused, and numbers only.
 TEST_F(Entry, EveryShippedExampleRunsWithoutAMessageOnItsInput) {
-  const char* const messages[] = {"ERROR", "UNRECOGNIZED", "SUBKEYWORD MUST", "WILL NOT EXECUTE",
-                                  "CANNOT EXECUTE", "INVALID", "WILL TERMINATE", "WILL BE IGNORED",
-                                  "NaN", "Inf"};
+  const char* const messages[] = {"ERROR",
+                                  "UNRECOGNIZED",
+                                  "SUBKEYWORD MUST",
+                                  "WILL NOT EXECUTE",
+                                  "CANNOT EXECUTE",
+                                  "INVALID",
+                                  "WILL TERMINATE",
+                                  "WILL BE IGNORED",
+                                  "NaN",
+                                  "Inf"};
   int examples = 0;
   for (const auto& e : std::filesystem::directory_iterator(ZAV_EXAMPLES_DIR)) {
     if (e.path().extension() != ".kqd") continue;
@@ -140,7 +164,8 @@ TEST_F(Entry, AMissingDeckIsReportedAsAFatalError) {
 
 TEST_F(Entry, WithoutNamesTheConsoleIsAskedAndTheRunFailsInOrder) {
   put_file("job.kqd", lines_text(small_deck));
-  for (const char* names : std::initializer_list<const char*>{"", "3.0.15\r\njob.kqd\r\njob.kqo\r\njob.kqp\r\n", nullptr}) {
+  for (const char* names :
+       std::initializer_list<const char*>{"", "3.0.15\r\njob.kqd\r\njob.kqo\r\njob.kqp\r\n", nullptr}) {
     if (names) put_file("names.dat", names);
     else std::filesystem::remove("names.dat");
     ::testing::internal::CaptureStdout();

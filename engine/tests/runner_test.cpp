@@ -13,9 +13,8 @@ class Runner : public ::testing::Test {
  protected:
   // Runs a shell command line from the scratch folder; returns the exit status.
   int run(const std::string& command) {
-    int rc = std::system((command + " >" + (dir.path() / "out.txt").string() + " 2>" +
-                          (dir.path() / "err.txt").string())
-                             .c_str());
+    int rc = std::system(
+        (command + " >" + (dir.path() / "out.txt").string() + " 2>" + (dir.path() / "err.txt").string()).c_str());
     err = file_text((dir.path() / "err.txt").string());
     return WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
   }
@@ -36,8 +35,8 @@ TEST_F(Runner, RunsTheEngineOnADeckAndExitsWithItsStatus) {
 
 struct RefusalRow {
   const char* what;
-  const char* setup;      // shell commands run first, in the scratch folder
-  const char* runner;     // the runner to start (default: the built one)
+  const char* setup;   // shell commands run first, in the scratch folder
+  const char* runner;  // the runner to start (default: the built one)
   const char* arguments;
   const char* message;
 };

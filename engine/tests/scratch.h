@@ -97,8 +97,8 @@ inline std::string text80(const std::string& t) {
 
 // The seven lines the front end writes for a deck "stem.kqd".
 inline void put_names_dat(const std::string& stem, const char* eol = "\r\n") {
-  put_file("names.dat", lines_text({"3.0.15", stem + ".kqd", stem + ".kqo", stem + ".kqp", stem + ".kqr",
-                                    stem + ".kqt", stem + ".kqm"},
+  put_file("names.dat", lines_text({"3.0.15", stem + ".kqd", stem + ".kqo", stem + ".kqp", stem + ".kqr", stem + ".kqt",
+                                    stem + ".kqm"},
                                    eol));
 }
 

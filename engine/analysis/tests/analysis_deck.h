@@ -70,10 +70,10 @@ inline Lines footing_deck(const Footing& f, const Lines& load) {
     int i = 0;
     for (const SideLayer& l : f.sides) {
       ++i;
-      d.push_back(f.weak ? nums({double(i), l.h, l.Vs, l.gamma, l.nu, l.D, l.weak_ratio, l.nu, 2 * l.D,
-                                 l.weak_thickness},
-                                false)
-                         : nums({double(i), l.h, l.Vs, l.gamma, l.nu, l.D}, false));
+      d.push_back(
+          f.weak
+              ? nums({double(i), l.h, l.Vs, l.gamma, l.nu, l.D, l.weak_ratio, l.nu, 2 * l.D, l.weak_thickness}, false)
+              : nums({double(i), l.h, l.Vs, l.gamma, l.nu, l.D}, false));
     }
     d.push_back("BELOW=" + num(f.Vs) + " " + nums({f.gamma, f.nu, f.D}, false));
   }
@@ -96,16 +96,22 @@ inline Lines harmonic_load(double max, double min, double step, std::array<doubl
 
 // Transient load of one degree of freedom.
 inline Lines transient_load(double dt, int code, const std::vector<double>& samples) {
-  Lines d = {"TRANSIENT ", "CONSTANTS ", std::to_string(samples.size()) + " ", num(dt) + " ", "1 ",
-             std::to_string(code) + " "};
+  Lines d = {"TRANSIENT ",  "CONSTANTS ", std::to_string(samples.size()) + " ",
+             num(dt) + " ", "1 ",         std::to_string(code) + " "};
   for (double v : samples) d.push_back(num(v) + " ");
   return d;
 }
 
 // Random load: one spectrum S(code, code) per line.
 inline Lines random_load(double max, double min, double duration, int code, const std::vector<double>& spectrum) {
-  Lines d = {"RANDOM ", "CONSTANTS ", num(max) + " ", num(min) + " ", std::to_string(spectrum.size()) + " ",
-             num(duration) + " ", "1 ", std::to_string(code) + " " + std::to_string(code)};
+  Lines d = {"RANDOM ",
+             "CONSTANTS ",
+             num(max) + " ",
+             num(min) + " ",
+             std::to_string(spectrum.size()) + " ",
+             num(duration) + " ",
+             "1 ",
+             std::to_string(code) + " " + std::to_string(code)};
   for (double v : spectrum) d.push_back(num(v) + " ");
   return d;
 }
@@ -152,8 +158,8 @@ struct ResponseRow {
   std::array<double, 6> u{};
 };
 
-inline const std::string harmonic_rule =
-    " " + std::string("  ------  -------    ---------   ---------   ---------") + "   ---------   ---------   ---------";
+inline const std::string harmonic_rule = " " + std::string("  ------  -------    ---------   ---------   ---------") +
+                                         "   ---------   ---------   ---------";
 
 inline std::vector<ResponseRow> harmonic_rows(const Lines& report) {
   std::vector<ResponseRow> out;
@@ -200,7 +206,8 @@ inline std::vector<std::pair<double, double>> spectrum_curve(const Lines& report
 inline std::vector<std::pair<double, double>> peak_factors(const Lines& report) {
   std::vector<std::pair<double, double>> out;
   std::size_t i = 0;
-  while (i < report.size() && report[i] != std::string(14, ' ') + "---------   ---------------   --------------------") ++i;
+  while (i < report.size() && report[i] != std::string(14, ' ') + "---------   ---------------   --------------------")
+    ++i;
   for (i += 2; i < report.size() && !report[i].empty(); ++i) {
     out.emplace_back(field(report[i], 31, 4), field(report[i], 44, 14));
   }

@@ -135,8 +135,9 @@ TEST_F(GroupSoil, LinesWithoutAGroupImpedanceAreReportedAndLeftOut) {
   for (auto& e : p.elements) e.J = 0;
   ASSERT_EQ(run(pile_deck(p, load)), 0);
   for (const char* line : {"      1.0000 Hz (      6.2800", "      6.0000 Hz (     37.6800"}) {
-    EXPECT_TRUE(HasBlock(report, {" *** THE IMPEDANCE OF THE PILE GROUP IS NOT A FINITE NUMBER ***",
-                                  " *** FREQUENCY  -  " + std::string(line) + " rad./sec.) LEFT OUT OF THE RESULTS ***"}));
+    EXPECT_TRUE(
+        HasBlock(report, {" *** THE IMPEDANCE OF THE PILE GROUP IS NOT A FINITE NUMBER ***",
+                          " *** FREQUENCY  -  " + std::string(line) + " rad./sec.) LEFT OUT OF THE RESULTS ***"}));
   }
   EXPECT_TRUE(constants_tables(report, 1).empty());
   EXPECT_TRUE(harmonic_rows(report).empty());

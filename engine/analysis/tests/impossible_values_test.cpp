@@ -74,8 +74,8 @@ Lines elements_changed_after_soil() {
 
 Lines error(const std::string& what) { return {"", "", " ERROR - " + what}; }
 
-const Lines bad_geometry = {"", "", " *** BAD DATA IN GEOMETRY DESCRIPTION ***", "        - WILL CONTINUE TO PROCESS DATA",
-                            "     - CANNOT EXECUTE  THIS PROBLEM SET"};
+const Lines bad_geometry = {"", "", " *** BAD DATA IN GEOMETRY DESCRIPTION ***",
+                            "        - WILL CONTINUE TO PROCESS DATA", "     - CANNOT EXECUTE  THIS PROBLEM SET"};
 const Lines bad_soil_below = {"", "", " *** BAD DATA IN SOIL DESCRIPTION BELOW PILE ***",
                               "     - WILL CONTINUE TO PROCESS DATA", "     - CANNOT    EXECUTE THIS PROBLEM SET"};
 const Lines bad_load = {"", "", "  ERROR ENCOUNTERED IN LOAD DESCRIPTION", "         - WILL CONTINUE TO PROCESS DATA",
@@ -229,8 +229,8 @@ TEST_P(AdmissibleEdge, CompletesTheAnalysisInFiniteNumbers) {
 }
 
 Lines cross_spectra() {
-  return {"RANDOM ", "CONSTANTS ", "12.56 ", "6.28 ", "2 ", "60 ", "3 ", "1 1", "1 ", "2 ", "3 3", "1 ", "1 ",
-          "1 3", "-0.5 ", "-0.5 "};
+  return {"RANDOM ", "CONSTANTS ", "12.56 ", "6.28 ", "2 ", "60 ", "3 ",    "1 1",
+          "1 ",      "2 ",         "3 3",    "1 ",    "1 ", "1 3", "-0.5 ", "-0.5 "};
 }
 
 // clang-format off

@@ -397,9 +397,9 @@ INSTANTIATE_TEST_SUITE_P(HalfSpaceAndStratum, EmbeddedConstants, ::testing::Valu
 
 struct TransientRow {
   const char* name;
-  int n;         // time points
-  int bin;       // the load's frequency in cycles over the n points
-  double dt;     // interval
+  int n;      // time points
+  int bin;    // the load's frequency in cycles over the n points
+  double dt;  // interval
 };
 
 std::ostream& operator<<(std::ostream& os, const TransientRow& r) { return os << r.name; }

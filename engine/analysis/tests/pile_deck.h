@@ -59,10 +59,11 @@ inline Lines pile_deck(const PileDeck& p, const Lines& load) {
     int i = 0;
     for (const auto& xy : p.piles) d.push_back(nums({double(++i), xy[0], xy[1]}));
   }
-  d = d + Lines{"CONSTANTS ", nums({p.xc, p.yc, p.hc, p.L, p.gamma_p}), nums({p.P, p.nu_p, p.D_p, p.kappa, p.E_p}, false),
-                "ELEMENT"};
+  d = d + Lines{"CONSTANTS ", nums({p.xc, p.yc, p.hc, p.L, p.gamma_p}),
+                nums({p.P, p.nu_p, p.D_p, p.kappa, p.E_p}, false), "ELEMENT"};
   int i = 0;
-  for (const PileElement& e : p.elements) d.push_back(nums({double(++i), e.h, e.rx, e.ry, e.A, e.Ix, e.Iy, e.J}, false));
+  for (const PileElement& e : p.elements)
+    d.push_back(nums({double(++i), e.h, e.rx, e.ry, e.A, e.Ix, e.Iy, e.J}, false));
   if (!p.multilayer) d.push_back(p.end_bearing ? "END-BEARING" : "FLOATING");
   if (p.interaction) d.push_back("INTERACTION ");
   d.push_back("SOIL ");
@@ -84,10 +85,10 @@ inline Lines pile_deck(const PileDeck& p, const Lines& load) {
     d.push_back(std::to_string(p.cap_sides.size()) + " ");
     i = 0;
     for (const SideLayer& l : p.cap_sides) {
-      d.push_back(p.side_cap ? nums({double(++i), l.h, l.Vs, l.gamma, l.nu, l.D, l.weak_ratio, l.nu, 2 * l.D,
-                                     l.weak_thickness},
-                                    false)
-                             : nums({double(++i), l.h, l.Vs, l.gamma, l.nu, l.D}, false));
+      d.push_back(
+          p.side_cap
+              ? nums({double(++i), l.h, l.Vs, l.gamma, l.nu, l.D, l.weak_ratio, l.nu, 2 * l.D, l.weak_thickness}, false)
+              : nums({double(++i), l.h, l.Vs, l.gamma, l.nu, l.D}, false));
     }
   }
   d.push_back("LOAD ");
@@ -165,8 +166,7 @@ struct PileReference {
       snu(int(k) + 1) = static_cast<real>(p.cap_sides[k].nu);
     }
     LAYER_FREQUENCIES(p.end_bearing ? 1 : 0, {static_cast<real>(n), &h(1), &Vs(1), &nu(1)},
-                      {static_cast<real>(p.cap_sides.size()), &sh(1), &sVs(1), &snu(1)}, in.Vb, in.omega1,
-                      in.omegac);
+                      {static_cast<real>(p.cap_sides.size()), &sh(1), &sVs(1), &snu(1)}, in.Vb, in.omega1, in.omegac);
   }
 
   // The head matrix of one pile at omega, as k + i omega c of the three calls:
@@ -176,9 +176,7 @@ struct PileReference {
     PILE_IMPEDANCE(in, mean, Ix, omega, t1);
     PILE_IMPEDANCE(in, rx, Ix, omega, t2);
     PILE_IMPEDANCE(in, ry, Iy, omega, t3);
-    auto term = [omega](const PileHeadTerms& t, int k) {
-      return std::complex<double>(t.k(k), double(omega) * t.c(k));
-    };
+    auto term = [omega](const PileHeadTerms& t, int k) { return std::complex<double>(t.k(k), double(omega) * t.c(k)); };
     std::array<std::array<std::complex<double>, 6>, 6> K{};
     K[2][2] = term(t1, PILE_VERTICAL);
     K[5][5] = term(t1, PILE_TORSION);

@@ -15,7 +15,8 @@ namespace {
 // page mark "1" is no value.
 std::string shape(std::string l) {
   if (l == "1") return l;
-  std::replace_if(l.begin(), l.end(), [](unsigned char c) { return std::isdigit(c); }, '9');
+  std::replace_if(
+      l.begin(), l.end(), [](unsigned char c) { return std::isdigit(c); }, '9');
   return l;
 }
 
@@ -33,17 +34,39 @@ Lines results(const Lines& report) {
 const std::string title = " Footing" + std::string(73, ' ');
 const std::string edge = " *" + std::string(47, ' ') + "*";
 
-const Lines results_page = {"", "", "", stars(49), edge,
-                            " *        S O I L - F O U N D A T I O N          *", edge,
+const Lines results_page = {"",
+                            "",
+                            "",
+                            stars(49),
+                            edge,
+                            " *        S O I L - F O U N D A T I O N          *",
+                            edge,
                             " *     D Y N A M I C   S I M U L A T I O N       *",
-                            " *              ZAVIK 9.9.99                     *", edge,
+                            " *              ZAVIK 9.9.99                     *",
+                            edge,
                             " *             RUN DATE -  9999-99-99            *",
-                            " *             TIME     -  99:99:99              *", edge, stars(49), "", title, "",
-                            "                                 RESULTS", "                                 *******",
-                            "1", "", "", "", title};
+                            " *             TIME     -  99:99:99              *",
+                            edge,
+                            stars(49),
+                            "",
+                            title,
+                            "",
+                            "                                 RESULTS",
+                            "                                 *******",
+                            "1",
+                            "",
+                            "",
+                            "",
+                            title};
 
-const Lines constants_head = {"", "", " FREQUENCY  -        9.9999 Hz (      9.9999 rad./sec.)", " *********", "",
-                              " STIFFNESS CONSTANTS (K)", " ***********************", "",
+const Lines constants_head = {"",
+                              "",
+                              " FREQUENCY  -        9.9999 Hz (      9.9999 rad./sec.)",
+                              " *********",
+                              "",
+                              " STIFFNESS CONSTANTS (K)",
+                              " ***********************",
+                              "",
                               " HORIZONTAL TRANSLATION (KXX) ..  9.99999E+99 kN/m ",
                               " HORIZONTAL TRANSLATION (KYY) ..  9.99999E+99 kN/m ",
                               " VERTICAL TRANSLATION (KWW)  ...  9.99999E+99 kN/m ",
@@ -52,7 +75,10 @@ const Lines constants_head = {"", "", " FREQUENCY  -        9.9999 Hz (      9.9
                               " TORSION (KZT)  ................  9.99999E+99 kN-m/rad "};
 const Lines cross_stiffness = {" CROSS-STIFFNESS (KXP)  ........  9.99999E+99 kN/rad",
                                " CROSS-STIFFNESS (KYP) ........  -9.99999E+99 kN/rad"};
-const Lines damping_head = {"", " DAMPING CONSTANTS (C)", " *********************", "",
+const Lines damping_head = {"",
+                            " DAMPING CONSTANTS (C)",
+                            " *********************",
+                            "",
                             " HORIZONTAL TRANSLATION (CXX) ..  9.99999E+99 kN/m/sec ",
                             " HORIZONTAL TRANSLATION (CYY) ..  9.99999E+99 kN/m/sec ",
                             " VERTICAL TRANSLATION (CWW)  ...  9.99999E+99 kN/m/sec ",
@@ -62,17 +88,27 @@ const Lines damping_head = {"", " DAMPING CONSTANTS (C)", " ********************
 const Lines cross_damping = {" CROSS-STIFFNESS (CXP)  ........  9.99999E+99 kN/rad/sec",
                              " CROSS-STIFFNESS (CYP)  ........ -9.99999E+99 kN/rad/sec"};
 
-const Lines special_block = {"", "", "", "************** SPECIAL OUTPUT OPTION **************", "",
-                             " CONCENTRATED HORIZONTAL AND ROCKING STIFFNESS ", " WITHOUT SEPARATED COUPLING TERMS",
+const Lines special_block = {"",
+                             "",
+                             "",
+                             "************** SPECIAL OUTPUT OPTION **************",
+                             "",
+                             " CONCENTRATED HORIZONTAL AND ROCKING STIFFNESS ",
+                             " WITHOUT SEPARATED COUPLING TERMS",
                              " ---------------------------------------------"};
 
 const Lines harmonic_head = {
-    "", "", "                        FOOTING RESPONSE AMPLITUDES", "                        ---------------------------",
-    "", "    FREQ.    FREQ.     TRANS. X    TRANS. Y    VERTICAL   ROT ABOUT   ROT ABOUT   TORSIONAL",
+    "",
+    "",
+    "                        FOOTING RESPONSE AMPLITUDES",
+    "                        ---------------------------",
+    "",
+    "    FREQ.    FREQ.     TRANS. X    TRANS. Y    VERTICAL   ROT ABOUT   ROT ABOUT   TORSIONAL",
     "     Hz    rad/sec    DIRECTION   DIRECTION                 X AXIS       Y AXIS            ",
     "                        (UOX)       (UOY)       (UOZ)       (EPOX)      (EPOY)      (EPOZ)",
     "                          m           m           m           rad         rad         rad",
-    "   ------  -------    ---------   ---------   ---------   ---------   ---------   ---------", ""};
+    "   ------  -------    ---------   ---------   ---------   ---------   ---------   ---------",
+    ""};
 
 // A footing whose centre of gravity lies 0.75 above its base, under a
 // vertical force at 1 Hz.
@@ -89,11 +125,12 @@ TEST_F(DeckRun, HarmonicRunWritesEveryTableInItsLayout) {
                                         special_block + results_page + constants_head + damping_head + results_page +
                                         harmonic_head + row);
   EXPECT_EQ(report[report.size() - 1].substr(0, 18), "     1.00     6.28");
-  EXPECT_EQ(shape(file_lines("job.kqp")),
-            (Lines{" 9",
-                   "  9.999E+99  9.999E+99  9.999E+99  9.999E+99  9.999E+99  9.999E+99  9.999E+99  9.999E+99 -9.999E+99",
-                   "  9.999E+99  9.999E+99  9.999E+99  9.999E+99  9.999E+99  9.999E+99  9.999E+99  9.999E+99 -9.999E+99",
-                   "    9.99    9.9999E+99  9.9999E+99  9.9999E-99  9.9999E+99  9.9999E+99  9.9999E+99"}));
+  EXPECT_EQ(
+      shape(file_lines("job.kqp")),
+      (Lines{" 9",
+             "  9.999E+99  9.999E+99  9.999E+99  9.999E+99  9.999E+99  9.999E+99  9.999E+99  9.999E+99 -9.999E+99",
+             "  9.999E+99  9.999E+99  9.999E+99  9.999E+99  9.999E+99  9.999E+99  9.999E+99  9.999E+99 -9.999E+99",
+             "    9.99    9.9999E+99  9.9999E+99  9.9999E-99  9.9999E+99  9.9999E+99  9.9999E+99"}));
 }
 
 // A frequency of 10000 rad/s and more no longer fits the seven columns of its
@@ -116,17 +153,22 @@ TEST_F(DeckRun, TransientRunPrintsItsHistoryFromTheFirstInterval) {
   f.matrix = false;
   ASSERT_EQ(run(footing_deck(f, transient_load(0.25, 3, {0, 10, 20, 10, 0, 0, 0, 0}))), 0);
   const Lines out = results(report);
-  const Lines head = {"", "", "                        FOOTING RESPONSE AMPLITUDES",
-                      "                        ---------------------------", "",
+  const Lines head = {"",
+                      "",
+                      "                        FOOTING RESPONSE AMPLITUDES",
+                      "                        ---------------------------",
+                      "",
                       "           TRANS. X   TRANS. Y    VERTICAL     ROT ABOUT     ROT ABOUT  TORSIONAL",
                       "   TIME    DIRECTION  DIRECTION                 X AXIS       Y AXIS            ",
                       "             (OUX)      (UOY)       (UOZ)       (EPOX)       (EPOY)      (EPOZ)",
                       "               m          m           m          rad          rad         rad",
-                      " -------   ---------   ---------   --------     ---------    ---------   --------", ""};
+                      " -------   ---------   ---------   --------     ---------    ---------   --------",
+                      ""};
   EXPECT_EQ(Lines(out.begin(), out.begin() + static_cast<long>(special_block.size())), special_block);
   ASSERT_EQ(out.size(), special_block.size() + results_page.size() + head.size() + 8);
   EXPECT_EQ(shape(Lines(out.begin() + static_cast<long>(special_block.size()), out.end() - 8)), results_page + head);
-  const char* times[] = {"    0.25", "    0.50", "    0.75", "    1.00", "    1.25", "    1.50", "    1.75", "    2.00"};
+  const char* times[] = {"    0.25", "    0.50", "    0.75", "    1.00",
+                         "    1.25", "    1.50", "    1.75", "    2.00"};
   for (int k = 0; k < 8; ++k) {
     const std::string& l = out[out.size() - 8 + static_cast<std::size_t>(k)];
     EXPECT_EQ(l.substr(0, 8), times[k]);
@@ -146,16 +188,30 @@ TEST_F(DeckRun, RandomRunPrintsThePeakFactorsAndTwoSpectrumCurves) {
   // centre of gravity, about y; the other degrees of freedom have no peak.
   const std::string moving = "                  9             9.9             9.9999E-99";
   const std::string still = "                  9             9.9             9.9999E+99";
-  const Lines peaks = {"", "", "              DEGREE OF",
+  const Lines peaks = {"",
+                       "",
+                       "              DEGREE OF",
                        "               FREEDOM    PEAK FACTOR (G)   MAXIMUM DISPLACEMENT",
-                       "              ---------   ---------------   --------------------", "",
-                       moving, still, still, still, moving, still};
-  const Lines curve_x = {"", "", "               RESPONSE SPECTRA CURVE OF TRANSLATION",
+                       "              ---------   ---------------   --------------------",
+                       "",
+                       moving,
+                       still,
+                       still,
+                       still,
+                       moving,
+                       still};
+  const Lines curve_x = {"",
+                         "",
+                         "               RESPONSE SPECTRA CURVE OF TRANSLATION",
                          "               -------------------------------------",
-                         "               FREQUENCY            IN X DIRECTION", ""};
-  const Lines curve_ry = {"", "", "               RESPONSE SPECTRA CURVE OF ROTATION",
+                         "               FREQUENCY            IN X DIRECTION",
+                         ""};
+  const Lines curve_ry = {"",
+                          "",
+                          "               RESPONSE SPECTRA CURVE OF ROTATION",
                           "               ----------------------------------",
-                          "               FREQUENCY              ABOUT Y AXIS", ""};
+                          "               FREQUENCY              ABOUT Y AXIS",
+                          ""};
   Lines values = {"                  9.99               9.999999E-99"};
   values.insert(values.end(), 4, "                 99.99               9.999999E-99");
   EXPECT_EQ(shape(results(report)), special_block + results_page + peaks + curve_x + values + curve_ry + values);
@@ -169,9 +225,9 @@ struct RecordRow {
   const char* name;
   bool matrix;
   Lines load;
-  std::size_t records;    // of the plot data
-  std::string count;      // its first record
-  std::size_t tables;     // constants tables of the first pass
+  std::size_t records;  // of the plot data
+  std::string count;    // its first record
+  std::size_t tables;   // constants tables of the first pass
 };
 
 std::ostream& operator<<(std::ostream& os, const RecordRow& r) { return os << r.name; }
@@ -231,12 +287,12 @@ TEST_F(DeckRun, ALineAtZeroIsComputedAtTheLowestFrequency) {
 TEST_F(DeckRun, SpecialConstantsBeyondSinglePrecisionAreLeftOut) {
   Footing f;
   f.sides = {{1, 150, 17, 0.35, 0.05}};
-  ASSERT_EQ(run(with(footing_deck(f, harmonic_load(12.56, 6.28, 6.28, vertical)), "CIRCULAR=2.5",
-                     {"CIRCULAR=1E-38"})),
+  ASSERT_EQ(run(with(footing_deck(f, harmonic_load(12.56, 6.28, 6.28, vertical)), "CIRCULAR=2.5", {"CIRCULAR=1E-38"})),
             0);
   for (const char* line : {"      1.0000 Hz (      6.2800", "      2.0000 Hz (     12.5600"}) {
-    EXPECT_TRUE(HasBlock(report, {" *** THE SPECIAL CONSTANTS OF THE FOUNDATION ARE NOT A FINITE NUMBER ***",
-                                  " *** FREQUENCY  -  " + std::string(line) + " rad./sec.) LEFT OUT OF THE RESULTS ***"}));
+    EXPECT_TRUE(
+        HasBlock(report, {" *** THE SPECIAL CONSTANTS OF THE FOUNDATION ARE NOT A FINITE NUMBER ***",
+                          " *** FREQUENCY  -  " + std::string(line) + " rad./sec.) LEFT OUT OF THE RESULTS ***"}));
   }
   EXPECT_EQ(constants_tables(report, 1).size(), 2u);
   EXPECT_TRUE(has_no_number_faults(file_text("job.kqo")));

@@ -16,7 +16,6 @@ const Lines word_at_end = {"", "", " *** INPUT ERROR ***    END OF FILE ENCOUNTE
                            "                        READING   1 ALPHANUMERIC WORDS"};
 const Lines deck_ended = {"", "", " END OF FILE ENCOUNTERED - PROGRAM STOP EXECUTED"};
 
-
 struct LoopRow {
   const char* name;
   Lines deck;
@@ -140,22 +139,35 @@ Lines masked(Lines report) {
 
 Lines heading(const std::string& version12, const std::string& title80, const Lines& names) {
   const std::string edge = " *" + std::string(47, ' ') + "*";
-  return Lines{"", "", "", stars(49), edge, " *        S O I L - F O U N D A T I O N          *", edge,
+  return Lines{"",
+               "",
+               "",
+               stars(49),
+               edge,
+               " *        S O I L - F O U N D A T I O N          *",
+               edge,
                " *     D Y N A M I C   S I M U L A T I O N       *",
-               " *              ZAVIK " + version12 + "               *", edge, "(date)", "(time)", edge, stars(49),
-               "", " " + title80, ""} +
-         names + Lines{"", "", "                      DATA ECHO", "                      *********", "1", "", "", "",
-                       " " + title80};
+               " *              ZAVIK " + version12 + "               *",
+               edge,
+               "(date)",
+               "(time)",
+               edge,
+               stars(49),
+               "",
+               " " + title80,
+               ""} +
+         names +
+         Lines{"", "",           "                      DATA ECHO", "                      *********", "1", "", "",
+               "", " " + title80};
 }
 
 TEST_F(DeckRun, TitleStartsTheDataEchoWithBannerAndFileNames) {
   EXPECT_EQ(run({"TITLE=Block on sand", "STOP"}), 2);
-  EXPECT_EQ(masked(report), heading("3.0.15      ", text80("Block on sand"),
-                                    {"     Path to file locations      : ",
-                                     "     Name of input data file     : job.kqd",
-                                     "     Name of output file         : job.kqo",
-                                     "     Name of plot output file    : job.kqp"}) +
-                                stop_block);
+  EXPECT_EQ(masked(report),
+            heading("3.0.15      ", text80("Block on sand"),
+                    {"     Path to file locations      : ", "     Name of input data file     : job.kqd",
+                     "     Name of output file         : job.kqo", "     Name of plot output file    : job.kqp"}) +
+                stop_block);
   EXPECT_EQ(s->report.TITLE, text80("Block on sand"));
 }
 
@@ -169,12 +181,11 @@ TEST_F(DeckRun, FileNamesAreSplitAndTheVersionIsCutToTwelve) {
   EngineState state;
   state.files.console_in = nullptr;
   EXPECT_EQ(IZAVIK(state), 2);
-  EXPECT_EQ(masked(file_lines("out/job.kqo")), heading("3.0.15-build", text80("T1"),
-                                                       {"     Path to file locations      : data/",
-                                                        "     Name of input data file     : job.kqd",
-                                                        "     Name of output file         : job.kqo",
-                                                        "     Name of plot output file    : job.plot"}) +
-                                                   stop_block);
+  EXPECT_EQ(masked(file_lines("out/job.kqo")),
+            heading("3.0.15-build", text80("T1"),
+                    {"     Path to file locations      : data/", "     Name of input data file     : job.kqd",
+                     "     Name of output file         : job.kqo", "     Name of plot output file    : job.plot"}) +
+                stop_block);
 }
 
 TEST_F(DeckRun, WithoutEchoTheTitleIsKeptButNoHeadingWritten) {

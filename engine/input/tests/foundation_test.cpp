@@ -9,8 +9,8 @@
 namespace zav::testing {
 namespace {
 
-const Lines half_space = {"NOECHO", "FOUNDATION=HALF-SPACE", "CIRCULAR=2.5", "MASS ", "1 1 1 1 0 0 0",
-                          "CONSTANTS ", "0 0 0 ", "STOP"};
+const Lines half_space = {
+    "NOECHO", "FOUNDATION=HALF-SPACE", "CIRCULAR=2.5", "MASS ", "1 1 1 1 0 0 0", "CONSTANTS ", "0 0 0 ", "STOP"};
 
 class FoundationMessages : public DeckMessages {};
 
@@ -118,7 +118,11 @@ TEST_F(DeckRun, BatterAndInteractionAreReadInEitherOrder) {
   EXPECT_EQ(s->switches.BATTER, 0);
 }
 
-const Lines mass_echo = {"", "", " MASS CONSTANTS", stars(14), "",
+const Lines mass_echo = {"",
+                         "",
+                         " MASS CONSTANTS",
+                         stars(14),
+                         "",
                          " TOTAL MASS OF FOOTING  ......... 1.00000E+02 Mg  ",
                          " MASS MOMENT ABOUT X-AXIS  ...... 1.75000E+02 Mg-m**2   ",
                          " MASS MOMENT ABOUT Y-AXIS  ...... 1.75000E+02 Mg-m**2   ",
@@ -128,27 +132,35 @@ const Lines mass_echo = {"", "", " MASS CONSTANTS", stars(14), "",
                          " CROSS PRODUCT Y-Z  ............. 0.00000E+00 Mg-m**2   "};
 
 TEST_F(DeckRun, HalfSpaceFoundationIsEchoedWithItsMassComponents) {
-  const std::string mass_file = "2\r\n50 0 0 0.5 2 2 1 \r\n50 1.5 -2 0.5 1 1 12.25 \r\n"
-                                " 0.0000000000000E+0000  0.0000000000000E+0000  5.0000000000000E-0001 \r\n";
+  const std::string mass_file =
+      "2\r\n50 0 0 0.5 2 2 1 \r\n50 1.5 -2 0.5 1 1 12.25 \r\n"
+      " 0.0000000000000E+0000  0.0000000000000E+0000  5.0000000000000E-0001 \r\n";
   EXPECT_EQ(run({"GRAVITY=9.8", "FOUNDATION=HALF-SPACE", "CIRCULAR=2.5", "MASS ", "100 175 175 312.5 0 0 0",
                  "CONSTANTS ", "0 0 0.75 ", "STOP"},
                 mass_file),
             2);
   const Lines expected = Lines({"", "", " GRAVITATIONAL CONSTANT SET TO   9.80 m/s**2 ", stars(44), "", "",
-                           " FOUNDATION TYPE - HALF-SPACE", stars(15), "", "",
-                           " CIRCULAR FOUNDATION  -  RADIUS =    2.500 m ", stars(19)}) +
-                        mass_echo +
-                        Lines{"", "", " MASS COMPONENTS  NUMBER OF DEFINED MASSES -  2", stars(15), "",
-                              "  NO.     MASS     x-local   y-local   z-local  LENGTH-X  LENGTH-Y  LENGTH-Z ",
-                              blanks(10) + "Mg  " + blanks(10) + "m " + blanks(8) + "m " + blanks(8) + "m " +
-                                  blanks(8) + "m " + blanks(8) + "m " + blanks(8) + "m ",
-                              "   1      50.000     0.000     0.000     0.500     2.000     2.000     1.000",
-                              "   2      50.000     1.500    -2.000     0.500     1.000     1.000    12.250",
-                              "", "", " HALF-SPACE FOUNDATION", "",
-                              " X-LOCATION CENTRE OF GRAV  .....     0.00000 m ",
-                              " Y-LOCATION CENTRE OF GRAV  .....     0.00000 m ",
-                              " HEIGHT OF CENTRE OF GRAV  ......     0.75000 m "} +
-                        stop_block;
+                                " FOUNDATION TYPE - HALF-SPACE", stars(15), "", "",
+                                " CIRCULAR FOUNDATION  -  RADIUS =    2.500 m ", stars(19)}) +
+                         mass_echo +
+                         Lines{"",
+                               "",
+                               " MASS COMPONENTS  NUMBER OF DEFINED MASSES -  2",
+                               stars(15),
+                               "",
+                               "  NO.     MASS     x-local   y-local   z-local  LENGTH-X  LENGTH-Y  LENGTH-Z ",
+                               blanks(10) + "Mg  " + blanks(10) + "m " + blanks(8) + "m " + blanks(8) + "m " +
+                                   blanks(8) + "m " + blanks(8) + "m " + blanks(8) + "m ",
+                               "   1      50.000     0.000     0.000     0.500     2.000     2.000     1.000",
+                               "   2      50.000     1.500    -2.000     0.500     1.000     1.000    12.250",
+                               "",
+                               "",
+                               " HALF-SPACE FOUNDATION",
+                               "",
+                               " X-LOCATION CENTRE OF GRAV  .....     0.00000 m ",
+                               " Y-LOCATION CENTRE OF GRAV  .....     0.00000 m ",
+                               " HEIGHT OF CENTRE OF GRAV  ......     0.75000 m "} +
+                         stop_block;
   EXPECT_EQ(report, expected);
   EXPECT_EQ(s->input.foundation_type(), FoundationType::HALF);
   EXPECT_TRUE(s->input.circular());
@@ -174,11 +186,11 @@ TEST_F(DeckRun, StratumOnARectangleIsEchoedWithItsEquivalentRadii) {
                                 " RECTANGULAR FOUNDATION  -    10.000 ft  BY    5.000 ft", stars(22)}));
   EXPECT_TRUE(HasBlock(report, {" TOTAL MASS OF FOOTING  ......... 1.00000E+00 slug",
                                 " MASS MOMENT ABOUT X-AXIS  ...... 2.00000E+00 slug-ft**2"}));
-  EXPECT_TRUE(HasBlock(report, {"", "", " STRATUM PROPERTIES", "", " X-LOCATION CENTRE OF GRAV  .....     0.50000 ft",
-                                " Y-LOCATION CENTRE OF GRAV  .....    -0.25000 ft",
-                                " HEIGHT OF CENTRE OF GRAV  ......     1.00000 ft",
-                                " DEPTH OF EMBEDMENT  ............     2.00000 ft",
-                                " DEPTH OF LAYER  ................     8.00000 ft"}));
+  EXPECT_TRUE(HasBlock(
+      report,
+      {"", "", " STRATUM PROPERTIES", "", " X-LOCATION CENTRE OF GRAV  .....     0.50000 ft",
+       " Y-LOCATION CENTRE OF GRAV  .....    -0.25000 ft", " HEIGHT OF CENTRE OF GRAV  ......     1.00000 ft",
+       " DEPTH OF EMBEDMENT  ............     2.00000 ft", " DEPTH OF LAYER  ................     8.00000 ft"}));
   // Equivalent radii of the 10 by 5 rectangle, in double precision.
   const double a = 10, b = 5, pi = 3.14159;
   const double r0 = std::sqrt(a * b / pi), r1 = std::pow(a * b * b * b / (3 * pi), 0.25),
@@ -216,8 +228,9 @@ TEST_P(StratumRatio, AcceptsShallowEmbedmentOnly) {
   if (row.status == 2) {
     EXPECT_EQ(report, stop_block);
   } else {
-    EXPECT_EQ(report, Lines({"", "", " THE STRATUM OPTION IS NOT GOOD FOR THIS CASE", " CHECK YOUR E/R,E/H,R/H VALUES"}) +
-                          fatal_block);
+    EXPECT_EQ(report,
+              Lines({"", "", " THE STRATUM OPTION IS NOT GOOD FOR THIS CASE", " CHECK YOUR E/R,E/H,R/H VALUES"}) +
+                  fatal_block);
   }
 }
 
@@ -233,42 +246,88 @@ INSTANTIATE_TEST_SUITE_P(Ratios, StratumRatio, ::testing::Values(
 // clang-format on
 
 TEST_F(DeckRun, PileGroupIsEchoedSectionBySection) {
-  EXPECT_EQ(run({"GRAVITY=9.8", "FOUNDATION=PILE", "CIRCULAR=1.5", "MASS ", "50 10 10 20 0 0 0", "LAYERS=2", "PINNED=2",
-                 "1 -1.25 0 ", "2 1.25 0 ", "CONSTANTS ", "0 0 0.5 12 24 ", "150 0.25 0.02 0.6 2.5E7", "ELEMENT",
-                 "1 6 0.3 0.3 0.2827 0.00636 0.00636 0.0127", "2 6.5 0.3 0.35 0.2827 0.00636 0.00636 0.0127",
-                 "END-BEARING", "BATTERED", "1 XZ  ", "15 ", "2 YZ  ", "-10 ", "INTERACTION ", "STOP"}),
+  EXPECT_EQ(run({"GRAVITY=9.8",
+                 "FOUNDATION=PILE",
+                 "CIRCULAR=1.5",
+                 "MASS ",
+                 "50 10 10 20 0 0 0",
+                 "LAYERS=2",
+                 "PINNED=2",
+                 "1 -1.25 0 ",
+                 "2 1.25 0 ",
+                 "CONSTANTS ",
+                 "0 0 0.5 12 24 ",
+                 "150 0.25 0.02 0.6 2.5E7",
+                 "ELEMENT",
+                 "1 6 0.3 0.3 0.2827 0.00636 0.00636 0.0127",
+                 "2 6.5 0.3 0.35 0.2827 0.00636 0.00636 0.0127",
+                 "END-BEARING",
+                 "BATTERED",
+                 "1 XZ  ",
+                 "15 ",
+                 "2 YZ  ",
+                 "-10 ",
+                 "INTERACTION ",
+                 "STOP"}),
             2);
-  const Lines after_mass = {
-      "", "", " NUMBER OF LAYERS OR ELEMENTS -   2",
-      "", "", " PILES ARE PINNED AT BUTT", stars(24),
-      "", "", " LOCATION OF PILES", "", " PILE       X           Y", "  NO.     LOCATION    LOCATION",
-      blanks(12) + "m " + blanks(10) + "m ",
-      "   1       -1.250       0.000",
-      "   2        1.250       0.000",
-      "", "", " PILE PROPERTIES", "",
-      " X-LOCATION CENTRE OF GRAV.  ....     0.00000 m ",
-      " Y-LOCATION CENTRE OF GRAV.  ....     0.00000 m ",
-      " HEIGHT OF CENTRE OF GRAV.  .....     0.50000 m ",
-      " TOTAL LENGTH  ..................    12.00000 m ",
-      " UNIT WEIGHT  ...................    24.00000 kN/m**3 ",
-      " STATIC LOAD ON BODY  ........... 1.50000E+02 kN.",
-      " POISSONS RATIO  ...............      0.25000",
-      " MATERIAL DAMPING  ..............     0.02000",
-      " COEFF. OF RIGIDITY  ............     0.60000",
-      " YOUNGS MODULUS  ...............  2.50000E+07 kPa",
-      "", "", " ELEMENT", stars(7), "",
-      " LAYER  LAYER   PILE    PILE     CROSS    MOMENT OF  MOMENT OF  TORSIONAL",
-      "  NO.   DEPTH  RADIUS  RADIUS  SECTIONAL   INERTIA    INERTIA   STIFFNESS",
-      "                 (X)     (Y)      AREA       ",
-      blanks(9) + "m " + blanks(6) + "m " + blanks(6) + "m " + blanks(6) + "m**2 " + blanks(6) + "m**4 " + blanks(6) +
-          "m**4 " + blanks(6) + "m**4 ",
-      "   1    6.000  0.300   0.300   2.827E-01  6.360E-03  6.360E-03   1.27E-02",
-      "   2    6.500  0.300   0.350   2.827E-01  6.360E-03  6.360E-03   1.27E-02",
-      "", "", " PILE TIP CONDITION : END-BEARING", stars(32),
-      "", "", " BATTERED PILES", stars(14),
-      "", " PILE NO.  1 BATTERED IN XZ PLANE", " ANGLE BETWEEN PILE AND VERTICAL =   15.00 deg.",
-      "", " PILE NO.  2 BATTERED IN YZ PLANE", " ANGLE BETWEEN PILE AND VERTICAL =  -10.00 deg."};
-  EXPECT_TRUE(HasBlock(report, Lines{" CROSS PRODUCT Y-Z  ............. 0.00000E+00 Mg-m**2   "} + after_mass + stop_block));
+  const Lines after_mass = {"",
+                            "",
+                            " NUMBER OF LAYERS OR ELEMENTS -   2",
+                            "",
+                            "",
+                            " PILES ARE PINNED AT BUTT",
+                            stars(24),
+                            "",
+                            "",
+                            " LOCATION OF PILES",
+                            "",
+                            " PILE       X           Y",
+                            "  NO.     LOCATION    LOCATION",
+                            blanks(12) + "m " + blanks(10) + "m ",
+                            "   1       -1.250       0.000",
+                            "   2        1.250       0.000",
+                            "",
+                            "",
+                            " PILE PROPERTIES",
+                            "",
+                            " X-LOCATION CENTRE OF GRAV.  ....     0.00000 m ",
+                            " Y-LOCATION CENTRE OF GRAV.  ....     0.00000 m ",
+                            " HEIGHT OF CENTRE OF GRAV.  .....     0.50000 m ",
+                            " TOTAL LENGTH  ..................    12.00000 m ",
+                            " UNIT WEIGHT  ...................    24.00000 kN/m**3 ",
+                            " STATIC LOAD ON BODY  ........... 1.50000E+02 kN.",
+                            " POISSONS RATIO  ...............      0.25000",
+                            " MATERIAL DAMPING  ..............     0.02000",
+                            " COEFF. OF RIGIDITY  ............     0.60000",
+                            " YOUNGS MODULUS  ...............  2.50000E+07 kPa",
+                            "",
+                            "",
+                            " ELEMENT",
+                            stars(7),
+                            "",
+                            " LAYER  LAYER   PILE    PILE     CROSS    MOMENT OF  MOMENT OF  TORSIONAL",
+                            "  NO.   DEPTH  RADIUS  RADIUS  SECTIONAL   INERTIA    INERTIA   STIFFNESS",
+                            "                 (X)     (Y)      AREA       ",
+                            blanks(9) + "m " + blanks(6) + "m " + blanks(6) + "m " + blanks(6) + "m**2 " + blanks(6) +
+                                "m**4 " + blanks(6) + "m**4 " + blanks(6) + "m**4 ",
+                            "   1    6.000  0.300   0.300   2.827E-01  6.360E-03  6.360E-03   1.27E-02",
+                            "   2    6.500  0.300   0.350   2.827E-01  6.360E-03  6.360E-03   1.27E-02",
+                            "",
+                            "",
+                            " PILE TIP CONDITION : END-BEARING",
+                            stars(32),
+                            "",
+                            "",
+                            " BATTERED PILES",
+                            stars(14),
+                            "",
+                            " PILE NO.  1 BATTERED IN XZ PLANE",
+                            " ANGLE BETWEEN PILE AND VERTICAL =   15.00 deg.",
+                            "",
+                            " PILE NO.  2 BATTERED IN YZ PLANE",
+                            " ANGLE BETWEEN PILE AND VERTICAL =  -10.00 deg."};
+  EXPECT_TRUE(
+      HasBlock(report, Lines{" CROSS PRODUCT Y-Z  ............. 0.00000E+00 Mg-m**2   "} + after_mass + stop_block));
   const auto& f = s->foundation;
   EXPECT_EQ(f.PILE_COUNT, 2);
   EXPECT_EQ(f.ELEMENT_COUNT, 2);
@@ -293,13 +352,11 @@ TEST_F(DeckRun, PileInAParabolicMediumHasOneElement) {
                  "0.3 0.3 0.2827 0.00636 0.00636 0.0127", "FLOATING", "STOP"}),
             2);
   EXPECT_TRUE(HasBlock(report, two_blank(" SOIL MEDIA IS PARABOLIC") + two_blank(" LOCATION OF PILES")));
-  EXPECT_TRUE(HasBlock(report, {"", "", " ELEMENT", stars(7), "",
-                                " RADIUS OF PILE (X)  ............     0.30000",
-                                " RADIUS OF PILE (Y)  ............     0.30000",
-                                " CROSS SECTIONAL AREA  ..........     0.28270",
-                                " MOMENT OF INERTIA (X)  .........     0.00636",
-                                " MOMENT OF INERTIA (Y)  .........     0.00636",
-                                " TORSIONAL STIFFNESS  ...........     0.01270"}));
+  EXPECT_TRUE(HasBlock(
+      report, {"", "", " ELEMENT", stars(7), "", " RADIUS OF PILE (X)  ............     0.30000",
+               " RADIUS OF PILE (Y)  ............     0.30000", " CROSS SECTIONAL AREA  ..........     0.28270",
+               " MOMENT OF INERTIA (X)  .........     0.00636", " MOMENT OF INERTIA (Y)  .........     0.00636",
+               " TORSIONAL STIFFNESS  ...........     0.01270"}));
   EXPECT_EQ(s->switches.SOIL_MEDIUM, SoilMedium::PARABOLIC);
   EXPECT_EQ(s->foundation.ELEMENT_COUNT, 1);
   EXPECT_EQ(s->foundation.HEAD, 1);
@@ -307,10 +364,10 @@ TEST_F(DeckRun, PileInAParabolicMediumHasOneElement) {
 }
 
 TEST_F(DeckRun, MultilayerFoundationHasItsOwnPropertiesHeading) {
-  EXPECT_EQ(run({"GRAVITY=9.8", "FOUNDATION=MULTILAYER", "CIRCULAR=1", "MASS ", "1 1 1 1 0 0 0", "LAYER=1",
-                 "CONSTANTS ", "0 0 0 10 24 ", "0 0.25 0.02 0.6 2.5E7", "ELEMENT", "1 2 1 1 3.14 0.785 0.785 1.57",
-                 "END-BEARING", "STOP"}),
-            2);
+  EXPECT_EQ(
+      run({"GRAVITY=9.8", "FOUNDATION=MULTILAYER", "CIRCULAR=1", "MASS ", "1 1 1 1 0 0 0", "LAYER=1", "CONSTANTS ",
+           "0 0 0 10 24 ", "0 0.25 0.02 0.6 2.5E7", "ELEMENT", "1 2 1 1 3.14 0.785 0.785 1.57", "END-BEARING", "STOP"}),
+      2);
   EXPECT_TRUE(HasBlock(report, {"", "", " FOUNDATION TYPE - MULTILAYER", stars(15)}));
   EXPECT_TRUE(HasBlock(report, {"", "", " FOUNDATION PROPERTIES", ""}));
   EXPECT_TRUE(HasBlock(report, {"", "", " PILE TIP CONDITION : END-BEARING", stars(32)}));

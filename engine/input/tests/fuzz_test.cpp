@@ -27,29 +27,96 @@
 namespace zav::testing {
 namespace {
 
-const char* const pieces[] = {
-    "FOUNDATION=", "HALF-SPACE", "PILE", "CIRCULAR=", "RECTANGULAR=", "MASS ", "CONSTANTS", "SOIL ", "LOAD ",
-    "HARMONIC ", "RUN ", "STOP", "TITLE=", "WEAK", "BELOW=", "=", ",", "*", "$", "(", ")", "9(", "0(", "1.5E3",
-    "-2E-4", "12", "3.5", "-", "+", ".", "E", "T", "H", "F", "Q", "P", "S", "V", " ", "  ", "\t", "\r", "x",
-    "LAYERS=", "FIXED=", "PINNED=", "PARABOLIC", "ELEMENT", "END-BEARING", "BATTERED", "XZ", "INTERACTION",
-    "SIDE-CAP", "EMBEDDED", "TRANSIENT ", "RANDOM ", "QUADRATIC", "GRAVITY=", "1024", "1E30", "-1", "31", "501"};
+const char* const pieces[] = {"FOUNDATION=", "HALF-SPACE",  "PILE",     "CIRCULAR=",   "RECTANGULAR=",
+                              "MASS ",       "CONSTANTS",   "SOIL ",    "LOAD ",       "HARMONIC ",
+                              "RUN ",        "STOP",        "TITLE=",   "WEAK",        "BELOW=",
+                              "=",           ",",           "*",        "$",           "(",
+                              ")",           "9(",          "0(",       "1.5E3",       "-2E-4",
+                              "12",          "3.5",         "-",        "+",           ".",
+                              "E",           "T",           "H",        "F",           "Q",
+                              "P",           "S",           "V",        " ",           "  ",
+                              "\t",          "\r",          "x",        "LAYERS=",     "FIXED=",
+                              "PINNED=",     "PARABOLIC",   "ELEMENT",  "END-BEARING", "BATTERED",
+                              "XZ",          "INTERACTION", "SIDE-CAP", "EMBEDDED",    "TRANSIENT ",
+                              "RANDOM ",     "QUADRATIC",   "GRAVITY=", "1024",        "1E30",
+                              "-1",          "31",          "501"};
 
 std::string example_deck() {
-  return lines_text({"TITLE=Circular footing", "MATRIX", "GRAVITY=9.8", "FOUNDATION=HALF-SPACE", "CIRCULAR=2.5",
-                     "MASS ", "100 175 175 312.5 0 0 0", "CONSTANTS ", "0 0 0.75 ", "SOIL ", "CONSTANTS=1",
-                     "1 1 200 18 0.35 0.05", "BELOW=250 18 0.33 0.05", "LOAD ", "HARMONIC ", "CONSTANTS ",
-                     "NONQUADRATIC ", "314 6.28 6.28 ", "0 0 50 ", "20 0 0 ", "0 0 0 0 ", "RUN ", "0"},
+  return lines_text({"TITLE=Circular footing",
+                     "MATRIX",
+                     "GRAVITY=9.8",
+                     "FOUNDATION=HALF-SPACE",
+                     "CIRCULAR=2.5",
+                     "MASS ",
+                     "100 175 175 312.5 0 0 0",
+                     "CONSTANTS ",
+                     "0 0 0.75 ",
+                     "SOIL ",
+                     "CONSTANTS=1",
+                     "1 1 200 18 0.35 0.05",
+                     "BELOW=250 18 0.33 0.05",
+                     "LOAD ",
+                     "HARMONIC ",
+                     "CONSTANTS ",
+                     "NONQUADRATIC ",
+                     "314 6.28 6.28 ",
+                     "0 0 50 ",
+                     "20 0 0 ",
+                     "0 0 0 0 ",
+                     "RUN ",
+                     "0"},
                     "\r\n");
 }
 
 std::string pile_deck() {
-  return lines_text({"GRAVITY=32.2", "FOUNDATION=PILE", "RECTANGULAR=4,3", "MASS ", "10 5 5 8 0 0 0", "LAYERS=2",
-                     "FIXED=2", "1 -1 0 ", "2 1 0 ", "CONSTANTS ", "0 0 1 20 150 ", "0 0.25 0.02 0.6 4E8", "ELEMENT",
-                     "1 10 0.5 0.5 0.78 0.05 0.05 0.1", "2 10 0.5 0.5 0.78 0.05 0.05 0.1", "END-BEARING", "BATTERED",
-                     "1 XZ  ", "10 ", "2 YZ  ", "10 ", "INTERACTION ", "SOIL ", "WEAK", "CONSTANTS",
-                     "1 500 110 0.4 0.05 0.7 0.4 0.1 1", "2 600 115 0.4 0.05 1 0.4 0.1 0", "BELOW=900 120 0.3 0.05",
-                     "SIDE-CAP", "EMBEDDED", "1 ", "1 2 300 100 0.35 0.05 0.5 0.35 0.1 0.1", "LOAD ", "TRANSIENT ",
-                     "CONSTANTS ", "4 ", "0.01 ", "2 ", "1", "1 ", "0 ", "-1 ", "0 ", "6", "0 ", "1 ", "0 ", "1 ",
+  return lines_text({"GRAVITY=32.2",
+                     "FOUNDATION=PILE",
+                     "RECTANGULAR=4,3",
+                     "MASS ",
+                     "10 5 5 8 0 0 0",
+                     "LAYERS=2",
+                     "FIXED=2",
+                     "1 -1 0 ",
+                     "2 1 0 ",
+                     "CONSTANTS ",
+                     "0 0 1 20 150 ",
+                     "0 0.25 0.02 0.6 4E8",
+                     "ELEMENT",
+                     "1 10 0.5 0.5 0.78 0.05 0.05 0.1",
+                     "2 10 0.5 0.5 0.78 0.05 0.05 0.1",
+                     "END-BEARING",
+                     "BATTERED",
+                     "1 XZ  ",
+                     "10 ",
+                     "2 YZ  ",
+                     "10 ",
+                     "INTERACTION ",
+                     "SOIL ",
+                     "WEAK",
+                     "CONSTANTS",
+                     "1 500 110 0.4 0.05 0.7 0.4 0.1 1",
+                     "2 600 115 0.4 0.05 1 0.4 0.1 0",
+                     "BELOW=900 120 0.3 0.05",
+                     "SIDE-CAP",
+                     "EMBEDDED",
+                     "1 ",
+                     "1 2 300 100 0.35 0.05 0.5 0.35 0.1 0.1",
+                     "LOAD ",
+                     "TRANSIENT ",
+                     "CONSTANTS ",
+                     "4 ",
+                     "0.01 ",
+                     "2 ",
+                     "1",
+                     "1 ",
+                     "0 ",
+                     "-1 ",
+                     "0 ",
+                     "6",
+                     "0 ",
+                     "1 ",
+                     "0 ",
+                     "1 ",
                      "RUN "},
                     "\r\n");
 }
@@ -198,7 +265,8 @@ class StructuredDecks {
       case 2: std::swap(d[pick(d.size())], d[pick(d.size())]); break;
       case 3: span_edit(d, spans(d, opens_section)); break;
       case 4: span_edit(d, spans(d, opens_block)); break;
-      case 5: case 6: replace_number(d); break;
+      case 5:
+      case 6: replace_number(d); break;
       case 7: change_count(d); break;
       case 8: d.resize(pick(d.size())); break;
       case 9: {
@@ -213,18 +281,20 @@ class StructuredDecks {
         break;
       }
       case 10: {
-        static const char* const lines[] = {"PARABOLIC", "NOECHO", "ECHO", "WEAK", "SIDE-CAP", "EMBEDDED",
-                                            "INTERACTION", "BATTERED", "END-BEARING", "QUADRATIC", "DIMENSIONLESS",
-                                            "WIDE", "TITLE", "TITLE=", "STOP", "RUN", "CONSTANTS", "BELOW=",
-                                            "MASS", "LAYERS=2", "ELEMENT", "PINNED=1", "XZ", "YZ", "1 XZ",
-                                            "0", "1", "-1", "7"};
+        static const char* const lines[] = {
+            "PARABOLIC", "NOECHO",      "ECHO",      "WEAK",          "SIDE-CAP", "EMBEDDED", "INTERACTION",
+            "BATTERED",  "END-BEARING", "QUADRATIC", "DIMENSIONLESS", "WIDE",     "TITLE",    "TITLE=",
+            "STOP",      "RUN",         "CONSTANTS", "BELOW=",        "MASS",     "LAYERS=2", "ELEMENT",
+            "PINNED=1",  "XZ",          "YZ",        "1 XZ",          "0",        "1",        "-1",
+            "7"};
         d.insert(d.begin() + static_cast<long>(pick(d.size() + 1)), lines[pick(std::size(lines))]);
         break;
       }
       default: {
         // Numbers a script writes with all their digits.
         const std::size_t i = pick(d.size());
-        d[i] = replaced_tokens(d[i], [](const std::string& t) { return starts_number(t) ? t + "0000000000000001" : t; });
+        d[i] =
+            replaced_tokens(d[i], [](const std::string& t) { return starts_number(t) ? t + "0000000000000001" : t; });
         break;
       }
     }
@@ -293,9 +363,9 @@ class StructuredDecks {
   }
 
   void replace_number(Lines& d) {
-    static const char* const values[] = {"0",     "-1",    "1E30",  "3.4E38", "-3.4E38", "1E39",   "1E-45",
-                                         "1E-38", "NaN",   "Inf",   "1E999",  "-0",      "0.5",    "0.5000001",
-                                         "1E20",  "1E-20", "99999", "0.0063617251235193305"};
+    static const char* const values[] = {"0",     "-1",        "1E30", "3.4E38", "-3.4E38", "1E39",
+                                         "1E-45", "1E-38",     "NaN",  "Inf",    "1E999",   "-0",
+                                         "0.5",   "0.5000001", "1E20", "1E-20",  "99999",   "0.0063617251235193305"};
     replace_one(d, starts_number, [&](std::string t) {
       if (pick(4) == 0) return t[0] == '-' ? t.substr(1) : "-" + t;
       return std::string(values[pick(std::size(values))]);
@@ -303,7 +373,8 @@ class StructuredDecks {
   }
 
   static bool is_count(const std::string& t) {
-    return !t.empty() && std::all_of(t.begin(), t.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
+    return !t.empty() &&
+           std::all_of(t.begin(), t.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
   }
 
   void change_count(Lines& d) {
@@ -341,18 +412,78 @@ std::vector<std::pair<std::string, Lines>> seed_decks() {
     seeds.push_back({path.stem().string(), d});
   }
   seeds.push_back({"parabolic-pile",
-                   {"NOECHO", "TITLE=Piles in a parabolic medium", "GRAVITY=9.8", "FOUNDATION=PILE", "CIRCULAR=1",
-                    "MASS ", "1 1 1 1 0 0 0", "PARABOLIC", "PINNED=2", "1 -1 0.5 ", "2 1 0.5 ", "CONSTANTS ",
-                    "0 0 0 10 24 ", "0 0.25 0.02 0.6 2.5E7", "ELEMENT", "0.3 0.3 0.28 0.006 0.006 0.012", "FLOATING",
-                    "SOIL ", "CONSTANTS", "120 17 0.4 0.05", "BELOW=350 19 0.3 0.05", "LOAD ", "RANDOM ",
-                    "CONSTANTS ", "12.56 ", "6.28 ", "3 ", "60 ", "1 ", "1 1", "1 ", "2 ", "1 ", "RUN "}});
+                   {"NOECHO",
+                    "TITLE=Piles in a parabolic medium",
+                    "GRAVITY=9.8",
+                    "FOUNDATION=PILE",
+                    "CIRCULAR=1",
+                    "MASS ",
+                    "1 1 1 1 0 0 0",
+                    "PARABOLIC",
+                    "PINNED=2",
+                    "1 -1 0.5 ",
+                    "2 1 0.5 ",
+                    "CONSTANTS ",
+                    "0 0 0 10 24 ",
+                    "0 0.25 0.02 0.6 2.5E7",
+                    "ELEMENT",
+                    "0.3 0.3 0.28 0.006 0.006 0.012",
+                    "FLOATING",
+                    "SOIL ",
+                    "CONSTANTS",
+                    "120 17 0.4 0.05",
+                    "BELOW=350 19 0.3 0.05",
+                    "LOAD ",
+                    "RANDOM ",
+                    "CONSTANTS ",
+                    "12.56 ",
+                    "6.28 ",
+                    "3 ",
+                    "60 ",
+                    "1 ",
+                    "1 1",
+                    "1 ",
+                    "2 ",
+                    "1 ",
+                    "RUN "}});
   seeds.push_back({"multilayer-transient",
-                   {"TITLE=Column", "GRAVITY=32.2", "FOUNDATION=MULTILAYER", "CIRCULAR=5", "MASS ",
-                    "100 50 50 80 0 0 0", "LAYER=3", "CONSTANTS ", "0 0 1 9 150 ", "0 0.3 0.03 0.85 6E5", "ELEMENT",
-                    "1 3 5 5 78 490 490 980", "2 3 5 5 78 490 490 980", "3 3 5 5 78 490 490 980", "SOIL ", "WEAK ",
-                    "CONSTANTS=1", "1 500 110 0.35 0.05 0.6 0.35 0.1 1", "2 650 115 0.33 0.04 1.5 0.8",
-                    "3 700 115 0.33 0.04 1.5 0.8", "BELOW=900 120 0.3 0.05", "LOAD ", "TRANSIENT ", "CONSTANTS ",
-                    "6 ", "0.02 ", "2 ", "3", "1 ", "0 ", "-1 ", "0 ", "1 ", "0 ", "5", "2(0 1 0)", "RUN "}});
+                   {"TITLE=Column",
+                    "GRAVITY=32.2",
+                    "FOUNDATION=MULTILAYER",
+                    "CIRCULAR=5",
+                    "MASS ",
+                    "100 50 50 80 0 0 0",
+                    "LAYER=3",
+                    "CONSTANTS ",
+                    "0 0 1 9 150 ",
+                    "0 0.3 0.03 0.85 6E5",
+                    "ELEMENT",
+                    "1 3 5 5 78 490 490 980",
+                    "2 3 5 5 78 490 490 980",
+                    "3 3 5 5 78 490 490 980",
+                    "SOIL ",
+                    "WEAK ",
+                    "CONSTANTS=1",
+                    "1 500 110 0.35 0.05 0.6 0.35 0.1 1",
+                    "2 650 115 0.33 0.04 1.5 0.8",
+                    "3 700 115 0.33 0.04 1.5 0.8",
+                    "BELOW=900 120 0.3 0.05",
+                    "LOAD ",
+                    "TRANSIENT ",
+                    "CONSTANTS ",
+                    "6 ",
+                    "0.02 ",
+                    "2 ",
+                    "3",
+                    "1 ",
+                    "0 ",
+                    "-1 ",
+                    "0 ",
+                    "1 ",
+                    "0 ",
+                    "5",
+                    "2(0 1 0)",
+                    "RUN "}});
   return seeds;
 }
 

@@ -15,9 +15,18 @@ namespace {
 
 // A half-space footing with its soil, read without echo; the centre of gravity
 // at (1, 2) and 0.75 high.
-const Lines footing = {"NOECHO", "GRAVITY=9.8", "FOUNDATION=HALF-SPACE", "CIRCULAR=2.5", "MASS ",
-                       "100 175 175 312.5 0 0 0", "CONSTANTS ", "1 2 0.75 ", "SOIL ", "CONSTANTS=1",
-                       "1 1 200 18 0.35 0.05", "BELOW=250 18 0.33 0.05"};
+const Lines footing = {"NOECHO",
+                       "GRAVITY=9.8",
+                       "FOUNDATION=HALF-SPACE",
+                       "CIRCULAR=2.5",
+                       "MASS ",
+                       "100 175 175 312.5 0 0 0",
+                       "CONSTANTS ",
+                       "1 2 0.75 ",
+                       "SOIL ",
+                       "CONSTANTS=1",
+                       "1 1 200 18 0.35 0.05",
+                       "BELOW=250 18 0.33 0.05"};
 
 Lines load(const Lines& kind_and_data, bool echo = true) {
   return footing + (echo ? Lines{"ECHO"} : Lines{}) + Lines{"LOAD "} + kind_and_data + Lines{"RUN "};
@@ -42,7 +51,12 @@ Lines transient(int points, const Lines& loads_and_samples, int loads) {
 }
 
 Lines random_load(int points, const Lines& spectra, int count) {
-  return Lines{"RANDOM ", "CONSTANTS ", "62.8 ", "6.28 ", std::to_string(points) + " ", "10 ",
+  return Lines{"RANDOM ",
+               "CONSTANTS ",
+               "62.8 ",
+               "6.28 ",
+               std::to_string(points) + " ",
+               "10 ",
                std::to_string(count) + " "} +
          spectra;
 }
@@ -52,16 +66,14 @@ const Lines load_error = {"", "", "  ERROR ENCOUNTERED IN LOAD DESCRIPTION", "  
 
 TEST_F(DeckRun, HarmonicLoadIsEchoedInHertzAtTheCentreOfGravity) {
   EXPECT_EQ(run(load(harmonic({"62.8 6.28 6.28 ", "10 0 0 ", "0 0 0 ", "0 0 2 0 "}))), 0);
-  EXPECT_EQ(input_part(report), (Lines{"", "", " HARMONIC LOAD, NON QUADRATIC", stars(28), "",
-                           " MAXIMUM FREQUENCY .............. 1.000E+01 Hz",
-                           " MINIMUM FREQUENCY .............. 1.000E+00 Hz",
-                           " STEP FREQUENCY ................. 1.000E+00 Hz",
-                           " FORCE IN X-DIRECTION  .......... 1.000E+01 kN.",
-                           " FORCE IN Y-DIRECTION  .......... 0.000E+00 kN.",
-                           " FORCE IN Z-DIRECTION  .......... 0.000E+00 kN.",
-                           " MOMENT ABOUT X-AXIS  ........... 0.000E+00 kN-m ",
-                           " MOMENT ABOUT Y-AXIS  ...........-2.000E+01 kN-m ",
-                           " MOMENT ABOUT Z-AXIS  ........... 0.000E+00 kN-m "}));
+  EXPECT_EQ(
+      input_part(report),
+      (Lines{"", "", " HARMONIC LOAD, NON QUADRATIC", stars(28), "", " MAXIMUM FREQUENCY .............. 1.000E+01 Hz",
+             " MINIMUM FREQUENCY .............. 1.000E+00 Hz", " STEP FREQUENCY ................. 1.000E+00 Hz",
+             " FORCE IN X-DIRECTION  .......... 1.000E+01 kN.", " FORCE IN Y-DIRECTION  .......... 0.000E+00 kN.",
+             " FORCE IN Z-DIRECTION  .......... 0.000E+00 kN.", " MOMENT ABOUT X-AXIS  ........... 0.000E+00 kN-m ",
+             " MOMENT ABOUT Y-AXIS  ...........-2.000E+01 kN-m ",
+             " MOMENT ABOUT Z-AXIS  ........... 0.000E+00 kN-m "}));
   const auto& ld = s->load;
   EXPECT_EQ(s->input.load_kind(), LoadKind::HARMONIC);
   EXPECT_FLOAT_EQ(ld.FREQ_MAX, 62.8f);  // rad/s
@@ -73,16 +85,12 @@ TEST_F(DeckRun, HarmonicLoadIsEchoedInHertzAtTheCentreOfGravity) {
 
 TEST_F(DeckRun, QuadraticHarmonicLoadEchoesItsCoefficients) {
   EXPECT_EQ(run(load(harmonic({"12.56 6.28 6.28 ", "0 0.5 0 ", "0 0 0 ", "0 0 0 0 "}, "QUADRATIC "))), 0);
-  EXPECT_EQ(input_part(report), (Lines{"", "", " HARMONIC LOAD, QUADRATIC", stars(24), "",
-                           " MAXIMUM FREQUENCY .............. 2.000E+00 Hz",
-                           " MINIMUM FREQUENCY .............. 1.000E+00 Hz",
-                           " STEP FREQUENCY ................. 1.000E+00 Hz",
-                           " FORCE COEFF. IN X-DIRECTION  ... 0.000E+00",
-                           " FORCE COEFF. IN Y-DIRECTION  ... 5.000E-01",
-                           " FORCE COEFF. IN Z-DIRECTION  ... 0.000E+00",
-                           " MOMENT COEFF. ABOUT X-AXIS  .... 0.000E+00",
-                           " MOMENT COEFF. ABOUT Y-AXIS  .... 0.000E+00",
-                           " MOMENT COEFF. ABOUT Z-AXIS  .... 0.000E+00"}));
+  EXPECT_EQ(input_part(report),
+            (Lines{"", "", " HARMONIC LOAD, QUADRATIC", stars(24), "", " MAXIMUM FREQUENCY .............. 2.000E+00 Hz",
+                   " MINIMUM FREQUENCY .............. 1.000E+00 Hz", " STEP FREQUENCY ................. 1.000E+00 Hz",
+                   " FORCE COEFF. IN X-DIRECTION  ... 0.000E+00", " FORCE COEFF. IN Y-DIRECTION  ... 5.000E-01",
+                   " FORCE COEFF. IN Z-DIRECTION  ... 0.000E+00", " MOMENT COEFF. ABOUT X-AXIS  .... 0.000E+00",
+                   " MOMENT COEFF. ABOUT Y-AXIS  .... 0.000E+00", " MOMENT COEFF. ABOUT Z-AXIS  .... 0.000E+00"}));
   EXPECT_EQ(s->switches.HARMONIC_FORM, HarmonicForm::quadratic);
   EXPECT_EQ(s->load.LINES, 2);
 }
@@ -129,7 +137,8 @@ std::vector<std::complex<double>> dft(const std::vector<double>& x) {
   const std::size_t n = x.size();
   std::vector<std::complex<double>> X(n);
   for (std::size_t k = 0; k < n; ++k) {
-    for (std::size_t j = 0; j < n; ++j) X[k] += x[j] * std::polar(1.0, 2 * std::numbers::pi * double(j * k) / double(n));
+    for (std::size_t j = 0; j < n; ++j)
+      X[k] += x[j] * std::polar(1.0, 2 * std::numbers::pi * double(j * k) / double(n));
   }
   return X;
 }
@@ -144,14 +153,28 @@ TEST_F(DeckRun, TransientLoadsAreEchoedAndTransformedByDegreeOfFreedom) {
   };
   EXPECT_EQ(run(load(transient(8, Lines{"3 "} + samples(a) + Lines{"5 "} + samples(b) + Lines{"3 "} + samples(c), 3))),
             0);
-  EXPECT_TRUE(HasBlock(report, {"", "", " TRANSIENT LOAD", stars(14), "",
+  EXPECT_TRUE(HasBlock(report, {"",
+                                "",
+                                " TRANSIENT LOAD",
+                                stars(14),
+                                "",
                                 " NUMBER OF POINTS  ..............     8",
                                 " TIME INTERVAL BETWEEN POINTS  ..  0.010",
                                 " NUMBER OF LOADS  ...............  3",
-                                "", " LOAD TYPE CODE - 3 (FORCE IN Z-DIRECTION)", " LOAD AMPLITUDES  kN.",
-                                "    1.000E+00", "    2.000E+00", "    5.000E-01", "   -5.000E-01", "    0.000E+00",
-                                "    0.000E+00", "    3.000E+00", "    1.000E+00",
-                                "", " LOAD TYPE CODE - 5 (ROTATION ABOUT Y-AXIS)", " LOAD AMPLITUDES  kN-m "}));
+                                "",
+                                " LOAD TYPE CODE - 3 (FORCE IN Z-DIRECTION)",
+                                " LOAD AMPLITUDES  kN.",
+                                "    1.000E+00",
+                                "    2.000E+00",
+                                "    5.000E-01",
+                                "   -5.000E-01",
+                                "    0.000E+00",
+                                "    0.000E+00",
+                                "    3.000E+00",
+                                "    1.000E+00",
+                                "",
+                                " LOAD TYPE CODE - 5 (ROTATION ABOUT Y-AXIS)",
+                                " LOAD AMPLITUDES  kN-m "}));
   const auto& ld = s->load;
   EXPECT_EQ(s->input.load_kind(), LoadKind::TRANSIENT);
   EXPECT_EQ(ld.POINTS, 8);
@@ -175,12 +198,29 @@ TEST_F(DeckRun, TransientLoadsAreEchoedAndTransformedByDegreeOfFreedom) {
 
 TEST_F(DeckRun, RandomSpectraAreEchoedAndKeptByTheirLocationCodes) {
   EXPECT_EQ(run(load(random_load(4, {"1 1", "0.5 ", "1 ", "2 ", "4 ", "5 1", "0.1 ", "0.2 ", "0.3 ", "0.4 "}, 2))), 0);
-  EXPECT_EQ(input_part(report), (Lines{"", "", " RANDOM LOAD", stars(11), "", " MAXIMUM FREQUENCY (Hz)  ........  1.000",
-                           " MINIMUM FREQUENCY (Hz) .........  0.100", " NUMBER OF POINTS  ..............   4",
-                           " NUMBER OF SPECTRA  .............   2", "", " LOCATION OF SPECTRA  -    1    1",
-                           " LOAD AMPLITUDES  kN.", "   0.500E+00", "   0.100E+01", "   0.200E+01", "   0.400E+01", "",
-                           " LOCATION OF SPECTRA  -    5    1", " LOAD AMPLITUDES  kN.", "   0.100E+00", "   0.200E+00",
-                           "   0.300E+00", "   0.400E+00"}));
+  EXPECT_EQ(input_part(report), (Lines{"",
+                                       "",
+                                       " RANDOM LOAD",
+                                       stars(11),
+                                       "",
+                                       " MAXIMUM FREQUENCY (Hz)  ........  1.000",
+                                       " MINIMUM FREQUENCY (Hz) .........  0.100",
+                                       " NUMBER OF POINTS  ..............   4",
+                                       " NUMBER OF SPECTRA  .............   2",
+                                       "",
+                                       " LOCATION OF SPECTRA  -    1    1",
+                                       " LOAD AMPLITUDES  kN.",
+                                       "   0.500E+00",
+                                       "   0.100E+01",
+                                       "   0.200E+01",
+                                       "   0.400E+01",
+                                       "",
+                                       " LOCATION OF SPECTRA  -    5    1",
+                                       " LOAD AMPLITUDES  kN.",
+                                       "   0.100E+00",
+                                       "   0.200E+00",
+                                       "   0.300E+00",
+                                       "   0.400E+00"}));
   const auto& ld = s->load;
   EXPECT_EQ(s->input.load_kind(), LoadKind::RANDOM);
   EXPECT_FLOAT_EQ(ld.FREQ_STEP, (62.8f - 6.28f) / 3.0f);

@@ -74,9 +74,9 @@ TEST_F(PreprocessDeck, ReportsARepeatThatOverflowsTheBufferAndKeepsWhatFitted) {
   expected.push_back("123.");
   expected.push_back("7.");
   EXPECT_EQ(records(7), expected);
-  EXPECT_EQ(report(), (std::vector<std::string>{
-                          "", "", "", "***   INPUT DATA RECORD TOO LONG DUE TO REPEAT    FEATURE   ***", "",
-                          " ***   DATA TRUNCATED ON THE FOLLOWING LINE    ***", "", " " + text80(line)}));
+  EXPECT_EQ(report(),
+            (std::vector<std::string>{"", "", "", "***   INPUT DATA RECORD TOO LONG DUE TO REPEAT    FEATURE   ***", "",
+                                      " ***   DATA TRUNCATED ON THE FOLLOWING LINE    ***", "", " " + text80(line)}));
 }
 
 TEST_F(PreprocessDeck, LeavesTape8WithOneBlankRecord) {

@@ -5,9 +5,8 @@
 namespace zav::testing {
 namespace {
 
-const std::string eof_number_message[] = {
-    "", "", " *** INPUT ERROR ***    END OF FILE ENCOUNTEREDW   HILE READING",
-    "                        NUMBER   1 OF   1 NUMBERS TO BE REA D"};
+const std::string eof_number_message[] = {"", "", " *** INPUT ERROR ***    END OF FILE ENCOUNTEREDW   HILE READING",
+                                          "                        NUMBER   1 OF   1 NUMBERS TO BE REA D"};
 
 std::string alphanumeric_message(const std::string& first20) {
   return " *** INPUT ERROR ***    ALPHANUMERIC ENCOUNTERED - \"" + first20 + "\",";
@@ -134,7 +133,7 @@ TEST_F(RecordReader, WordModeAtTheEndOfTheDeckGivesStatusZeroAndABlankWord) {
   EXPECT_EQ(word(status), "    ");
   EXPECT_EQ(status, 0);
   EXPECT_EQ(report(), (std::vector<std::string>{"", "", " *** INPUT ERROR ***    END OF FILE ENCOUNTERED WHILE",
-                                               "                        READING   1 ALPHANUMERIC WORDS"}));
+                                                "                        READING   1 ALPHANUMERIC WORDS"}));
 }
 
 TEST_F(RecordReader, StepsBackOnModeZeroAndOnAnInvalidMode) {

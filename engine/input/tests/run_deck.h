@@ -68,8 +68,14 @@ inline const Lines will_not_execute = {" PROGRAM WILL NOT EXECUTE"};
 
 // A pile group deck without echo: `layers` elements, `piles` piles, then `tail`.
 inline Lines pile_deck(int layers, int piles, const Lines& tail = {"FLOATING", "STOP"}) {
-  Lines d = {"NOECHO", "GRAVITY=9.8", "FOUNDATION=PILE", "CIRCULAR=1", "MASS ", "1 1 1 1 0 0 0",
-             "LAYERS=" + std::to_string(layers), "FIXED=" + std::to_string(piles)};
+  Lines d = {"NOECHO",
+             "GRAVITY=9.8",
+             "FOUNDATION=PILE",
+             "CIRCULAR=1",
+             "MASS ",
+             "1 1 1 1 0 0 0",
+             "LAYERS=" + std::to_string(layers),
+             "FIXED=" + std::to_string(piles)};
   for (int k = 1; k <= piles; ++k) d.push_back(std::to_string(k) + " " + std::to_string(k % 7) + " 0.5 ");
   d = d + Lines{"CONSTANTS ", "0 0 0 10 24 ", "0 0.25 0.02 0.6 2.5E7", "ELEMENT"};
   for (int k = 1; k <= layers; ++k) d.push_back(std::to_string(k) + " 1 0.3 0.3 0.28 0.006 0.006 0.012");

@@ -80,8 +80,8 @@ TEST_F(RunFiles, TheFourthNameKeepsWhatTheLinesBeforeAFailureDelivered) {
 
 struct NamesRow {
   const char* what;
-  const char* names_dat;  // null: no names.dat at all
-  const char* console;    // null: no terminal
+  const char* names_dat;    // null: no names.dat at all
+  const char* console;      // null: no terminal
   const char* report_line;  // expected in the report, or null when no report could be opened
 };
 

@@ -7,38 +7,49 @@
 namespace zav::testing {
 namespace {
 
-const Lines half_space = {"GRAVITY=9.8", "FOUNDATION=HALF-SPACE", "CIRCULAR=2.5", "MASS ", "100 175 175 312.5 0 0 0",
-                          "CONSTANTS ", "0 0 0.75 "};
-const Lines stratum = {"GRAVITY=9.8", "FOUNDATION=STRATUM", "CIRCULAR=2", "MASS ", "1 1 1 1 0 0 0", "CONSTANTS ",
-                       "0 0 0 1 10 "};
+const Lines half_space = {"GRAVITY=9.8", "FOUNDATION=HALF-SPACE",   "CIRCULAR=2.5",
+                          "MASS ",       "100 175 175 312.5 0 0 0", "CONSTANTS ",
+                          "0 0 0.75 "};
+const Lines stratum = {"GRAVITY=9.8",   "FOUNDATION=STRATUM", "CIRCULAR=2", "MASS ",
+                       "1 1 1 1 0 0 0", "CONSTANTS ",         "0 0 0 1 10 "};
 
 // The foundation read without echo, the soil section with echo.
 Lines quiet(const Lines& foundation) { return Lines{"NOECHO"} + foundation + Lines{"ECHO"}; }
 
 // A column of `elements` multilayer elements, without echo.
 Lines multilayer(int elements) {
-  Lines d = {"NOECHO", "GRAVITY=9.8", "FOUNDATION=MULTILAYER", "CIRCULAR=1", "MASS ", "1 1 1 1 0 0 0",
-             "LAYER=" + std::to_string(elements), "CONSTANTS ", "0 0 0 10 24 ", "0 0.25 0.02 0.6 2.5E7", "ELEMENT"};
+  Lines d = {"NOECHO",
+             "GRAVITY=9.8",
+             "FOUNDATION=MULTILAYER",
+             "CIRCULAR=1",
+             "MASS ",
+             "1 1 1 1 0 0 0",
+             "LAYER=" + std::to_string(elements),
+             "CONSTANTS ",
+             "0 0 0 10 24 ",
+             "0 0.25 0.02 0.6 2.5E7",
+             "ELEMENT"};
   for (int k = 1; k <= elements; ++k) d.push_back(std::to_string(k) + " 1 1 1 3.14 0.785 0.785 1.57");
   return d + Lines{"FLOATING", "ECHO"};
 }
 
-const Lines below_header = {"", " SHEAR WAVE    UNIT    POISSON'S   MATERIAL", "  VELOCITY    WEIGHT     RATIO     DAMPING",
-                            "    m/s      kN/m**3 ", "  3.00E+02     20.0000   0.330     0.050"};
+const Lines below_header = {"", " SHEAR WAVE    UNIT    POISSON'S   MATERIAL",
+                            "  VELOCITY    WEIGHT     RATIO     DAMPING", "    m/s      kN/m**3 ",
+                            "  3.00E+02     20.0000   0.330     0.050"};
 
 TEST_F(DeckRun, HalfSpaceSoilHasSideLayersWithAWeakenedZone) {
   EXPECT_EQ(run(quiet(half_space) + Lines{"SOIL ", "WEAK ", "CONSTANTS=2", "1 1 200 18 0.35 0.05 0.5 0.35 0.1 0.1",
                                           "2 1.5 250 19 0.3 0.04 1 0.3 0.08 0.1", "BELOW=300 20 0.33 0.05", "STOP"}),
             2);
-  EXPECT_EQ(report, (Lines{"", "", " SOIL CONSTANTS  NUMBER OF SIDE LAYERS -   2", "",
-                           " LAYER  LAYER  SHEAR WAVE   UNIT   POISSON'S  MATERIAL",
-                           "  NO.   DEPTH   VELOCITY   WEIGHT    RATIO     DAMPING",
-                           "   1     1.000   200.000     18.000    0.350     0.050",
-                           "   2     1.500   250.000     19.000    0.300     0.040",
-                           "", "", " NONLINEARITY OF SOIL (WEAKENED ZONE)", "", " LAYER  SHEAR MODULUS  ",
-                           "  NO.   RATIO          ", "   1       0.500", "   2       1.000",
-                           "", "", " HALF-SPACE SOIL"} +
-                        below_header + stop_block));
+  EXPECT_EQ(report,
+            (Lines{"", "", " SOIL CONSTANTS  NUMBER OF SIDE LAYERS -   2", "",
+                   " LAYER  LAYER  SHEAR WAVE   UNIT   POISSON'S  MATERIAL",
+                   "  NO.   DEPTH   VELOCITY   WEIGHT    RATIO     DAMPING",
+                   "   1     1.000   200.000     18.000    0.350     0.050",
+                   "   2     1.500   250.000     19.000    0.300     0.040", "", "",
+                   " NONLINEARITY OF SOIL (WEAKENED ZONE)", "", " LAYER  SHEAR MODULUS  ", "  NO.   RATIO          ",
+                   "   1       0.500", "   2       1.000", "", "", " HALF-SPACE SOIL"} +
+             below_header + stop_block));
   const auto& soil = s->soil;
   EXPECT_EQ(soil.SIDE_COUNT, 2);
   EXPECT_FLOAT_EQ(soil.SIDE_LAYERS(2).thickness, 1.5f);
@@ -63,27 +74,53 @@ TEST_F(DeckRun, WithoutAWeakenedZoneEveryLayerKeepsItsOwnSoil) {
 }
 
 TEST_F(DeckRun, PileSoilWithSideCapAndEmbedment) {
-  EXPECT_EQ(run(pile_deck(2, 1, {"FLOATING", "ECHO", "SOIL ", "WEAK", "CONSTANTS", "1 100 18 0.4 0.05 0.7 0.4 0.1 1",
-                                 "2 150 19 0.35 0.05 1 0.35 0.1 1", "BELOW=300 20 0.33 0.05", "SIDE-CAP", "EMBEDDED",
-                                 "2 ", "1 0.5 80 17 0.4 0.05 0.5 0.4 0.1 0.1", "2 0.5 90 17 0.4 0.05 0.6 0.4 0.1 0.1",
-                                 "STOP"})),
+  EXPECT_EQ(run(pile_deck(2, 1,
+                          {"FLOATING", "ECHO", "SOIL ", "WEAK", "CONSTANTS", "1 100 18 0.4 0.05 0.7 0.4 0.1 1",
+                           "2 150 19 0.35 0.05 1 0.35 0.1 1", "BELOW=300 20 0.33 0.05", "SIDE-CAP", "EMBEDDED", "2 ",
+                           "1 0.5 80 17 0.4 0.05 0.5 0.4 0.1 0.1", "2 0.5 90 17 0.4 0.05 0.6 0.4 0.1 0.1", "STOP"})),
             2);
-  EXPECT_EQ(report, (Lines{"", "", " SOIL CONSTANTS", "", " LAYER  SHEAR WAVE    UNIT   POISSONS  MATERIAL",
-                           "  NO.    VELOCITY    WEIGHT    RATIO    DAMPING", blanks(13) + "m/s " + blanks(4) + "kN/m**3 ",
+  EXPECT_EQ(report, (Lines{"",
+                           "",
+                           " SOIL CONSTANTS",
+                           "",
+                           " LAYER  SHEAR WAVE    UNIT   POISSONS  MATERIAL",
+                           "  NO.    VELOCITY    WEIGHT    RATIO    DAMPING",
+                           blanks(13) + "m/s " + blanks(4) + "kN/m**3 ",
                            "   1      100.000      18.000   0.400     0.050",
                            "   2      150.000      19.000   0.350     0.050",
-                           "", "", " NONLINEARITY OF SOIL (WEAKENED ZONE)", "", " LAYER  SHEAR MODULUS  ",
-                           "  NO.   RATIO          ", "   1       0.700", "   2       1.000",
-                           "", "", " SOIL BELOW PILE"} +
-                        below_header +
-                        Lines{"", "", " EMBEDDED OPTION", stars(15), "", " NUMBER OF SIDE LAYERS  -    2", "",
-                              " LAYER  THICKNESS  SHEAR WAVE   UNIT    POISSONS  MATERIAL",
-                              "  NO.    OF LAYER   VELOCITY   WEIHT    RATIO     DAMPING",
-                              "   1      0.500     80.00      17.000    0.400     0.050",
-                              "   2      0.500     90.00      17.000    0.400     0.050",
-                              "", "", " SIDE-CAP (WEAKENING) OF SIDE LAYERS", stars(36), "", " LAYER  SHEAR MODULUS  ",
-                              "  NO.       RATIO        ", "   1       0.500", "   2       0.600"} +
-                        stop_block));
+                           "",
+                           "",
+                           " NONLINEARITY OF SOIL (WEAKENED ZONE)",
+                           "",
+                           " LAYER  SHEAR MODULUS  ",
+                           "  NO.   RATIO          ",
+                           "   1       0.700",
+                           "   2       1.000",
+                           "",
+                           "",
+                           " SOIL BELOW PILE"} +
+                     below_header +
+                     Lines{"",
+                           "",
+                           " EMBEDDED OPTION",
+                           stars(15),
+                           "",
+                           " NUMBER OF SIDE LAYERS  -    2",
+                           "",
+                           " LAYER  THICKNESS  SHEAR WAVE   UNIT    POISSONS  MATERIAL",
+                           "  NO.    OF LAYER   VELOCITY   WEIHT    RATIO     DAMPING",
+                           "   1      0.500     80.00      17.000    0.400     0.050",
+                           "   2      0.500     90.00      17.000    0.400     0.050",
+                           "",
+                           "",
+                           " SIDE-CAP (WEAKENING) OF SIDE LAYERS",
+                           stars(36),
+                           "",
+                           " LAYER  SHEAR MODULUS  ",
+                           "  NO.       RATIO        ",
+                           "   1       0.500",
+                           "   2       0.600"} +
+                     stop_block));
   const auto& soil = s->soil;
   EXPECT_EQ(soil.LAYER_COUNT, 2);
   EXPECT_FLOAT_EQ(soil.LAYERS(1).weak_thickness, 1.0f);
@@ -97,7 +134,10 @@ TEST_F(DeckRun, PileSoilWithSideCapAndEmbedment) {
 
 TEST_F(DeckRun, StratumAndParabolicPileSoilAreOneSetOfConstants) {
   EXPECT_EQ(run(quiet(stratum) + Lines{"SOIL ", "CONSTANTS ", "200 18 0.35 0.05", "STOP"}), 2);
-  const Lines constants = {"", "", " SOIL CONSTANTS", "",
+  const Lines constants = {"",
+                           "",
+                           " SOIL CONSTANTS",
+                           "",
                            " SHEAR WAVE VELOCITY  ...........   200.00000 m/s ",
                            " UNIT WEIGHT  ...................    18.00000 kN/m**3 ",
                            " POISSONS RATIO  ................     0.35000",
@@ -106,16 +146,34 @@ TEST_F(DeckRun, StratumAndParabolicPileSoilAreOneSetOfConstants) {
   EXPECT_FLOAT_EQ(s->soil.STRATUM.Vs, 200.0f);
   EXPECT_FLOAT_EQ(s->soil.STRATUM.damping, 0.05f);
 
-  EXPECT_EQ(run({"NOECHO", "GRAVITY=9.8", "FOUNDATION=PILE", "CIRCULAR=1", "MASS ", "1 1 1 1 0 0 0", "PARABOLIC",
-                 "FIXED=1", "1 0 0 ", "CONSTANTS ", "0 0 0 10 24 ", "0 0.25 0.02 0.6 2.5E7", "ELEMENT",
-                 "0.3 0.3 0.2827 0.00636 0.00636 0.0127", "FLOATING", "ECHO", "SOIL ", "WEAK", "CONSTANTS",
-                 "200 18 0.35 0.05 0.5 0.35 0.1 1", "BELOW=300 20 0.33 0.05", "STOP"}),
+  EXPECT_EQ(run({"NOECHO",
+                 "GRAVITY=9.8",
+                 "FOUNDATION=PILE",
+                 "CIRCULAR=1",
+                 "MASS ",
+                 "1 1 1 1 0 0 0",
+                 "PARABOLIC",
+                 "FIXED=1",
+                 "1 0 0 ",
+                 "CONSTANTS ",
+                 "0 0 0 10 24 ",
+                 "0 0.25 0.02 0.6 2.5E7",
+                 "ELEMENT",
+                 "0.3 0.3 0.2827 0.00636 0.00636 0.0127",
+                 "FLOATING",
+                 "ECHO",
+                 "SOIL ",
+                 "WEAK",
+                 "CONSTANTS",
+                 "200 18 0.35 0.05 0.5 0.35 0.1 1",
+                 "BELOW=300 20 0.33 0.05",
+                 "STOP"}),
             2);
-  EXPECT_TRUE(HasBlock(report, constants + Lines{" WEAK SHEAR RATIO  ..............     0.50000",
-                                                 " WEAKPOISSONS RATIO  ..........     0.35000",
-                                                 " WEAK MATERIAL DAMPING  .........     0.10000",
-                                                 " WEAK THICKNESS RATIO  ..........     1.00000",
-                                                 "", "", " SOIL BELOW PILE"}));
+  EXPECT_TRUE(HasBlock(
+      report,
+      constants + Lines{" WEAK SHEAR RATIO  ..............     0.50000", " WEAKPOISSONS RATIO  ..........     0.35000",
+                        " WEAK MATERIAL DAMPING  .........     0.10000",
+                        " WEAK THICKNESS RATIO  ..........     1.00000", "", "", " SOIL BELOW PILE"}));
   EXPECT_EQ(s->soil.LAYER_COUNT, 1);
   EXPECT_FLOAT_EQ(s->soil.LAYERS(1).weak_thickness, 1.0f);
 }
@@ -126,15 +184,19 @@ TEST_F(DeckRun, MultilayerColumnHasAdjacentLayersAndTheSoilBelowTheFoundation) {
   for (int k = 4; k <= 8; ++k) soil.push_back(std::to_string(k) + " 300 20 0.33 0.05 0.5 0.8");
   EXPECT_EQ(run(multilayer(8) + soil + Lines{"BELOW=400 21 0.3 0.04", "STOP"}), 2);
   const std::string adjacent = "   1      150.000      18.000   0.350     0.050";
-  EXPECT_TRUE(HasBlock(report, {"", "", " SOIL CONSTANTS", " NUMBER OF ADJACENT LAYERS -    3", "",
-                                " LAYER  SHEAR WAVE    UNIT   POISSONS  MATERIAL",
-                                "  NO.    VELOCITY    WEIGHT    RATIO    DAMPING",
-                                blanks(13) + "m/s " + blanks(4) + "kN/m**3 ", adjacent}));
-  Lines below = {"", "", " SOIL PROPERTIES BELOW FOUNDATION", "",
+  EXPECT_TRUE(HasBlock(
+      report, {"", "", " SOIL CONSTANTS", " NUMBER OF ADJACENT LAYERS -    3", "",
+               " LAYER  SHEAR WAVE    UNIT   POISSONS  MATERIAL", "  NO.    VELOCITY    WEIGHT    RATIO    DAMPING",
+               blanks(13) + "m/s " + blanks(4) + "kN/m**3 ", adjacent}));
+  Lines below = {"",
+                 "",
+                 " SOIL PROPERTIES BELOW FOUNDATION",
+                 "",
                  " LAYER  SHEAR WAVE   UNIT   POISSON'S  MATERIAL  SHEAR MODULUS  DAMPING RATIO",
                  "  NO.    VELOCITY   WEIGHT    RATIO     DAMPING  RATIO(IN/OUT)      (IN/OUT)"};
   for (int k = 4; k <= 8; ++k) {
-    below.push_back("   " + std::to_string(k) + "     300.000     20.000   0.330     0.050        0.500          0.800");
+    below.push_back("   " + std::to_string(k) +
+                    "     300.000     20.000   0.330     0.050        0.500          0.800");
   }
   EXPECT_TRUE(HasBlock(report, below + Lines{"", "", " SOIL BELOW MULTILAYER SYSTEM"}));
   EXPECT_TRUE(HasBlock(report, {"  NO.   RATIO          ", "   1       0.800", "   2       0.800", "   3       0.800",
@@ -160,8 +222,9 @@ Lines half_space_side_layers(int n) {
 }
 
 Lines pile_soil(const Lines& after_below) {
-  return pile_deck(1, 1, Lines{"FLOATING", "SOIL ", "CONSTANTS", "1 100 18 0.4 0.05", "BELOW=300 20 0.33 0.05"} +
-                             after_below + Lines{"STOP"});
+  return pile_deck(1, 1,
+                   Lines{"FLOATING", "SOIL ", "CONSTANTS", "1 100 18 0.4 0.05", "BELOW=300 20 0.33 0.05"} +
+                       after_below + Lines{"STOP"});
 }
 
 Lines embedment(int n) {

@@ -1,13 +1,14 @@
 // The single-precision Bessel functions against independent references: the
 // standard library's real-order functions on the real and imaginary axes, and
 // an extended-precision evaluation elsewhere in the plane.
+#include "kernels/bessel.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
-#include "kernels/bessel.h"
 #include "kernels/tests/bessel_reference.h"
 
 namespace zav {
@@ -59,8 +60,7 @@ cplx polar_float(double r, double degrees) {
 // at the switch radius.
 double series_tolerance(const cplx& z) {
   const double r = std::abs(z);
-  return 1e-6 * std::max(1.0, std::cyl_bessel_i(0.0, r) * std::exp(std::fabs(z.real())) /
-                                  std::cyl_bessel_i(0.0, 3.0));
+  return 1e-6 * std::max(1.0, std::cyl_bessel_i(0.0, r) * std::exp(std::fabs(z.real())) / std::cyl_bessel_i(0.0, 3.0));
 }
 
 // Beyond the switch radius the expansion keeps the first-order term and the
@@ -121,13 +121,12 @@ void check_ray(const Ray& ray, Reference reference) {
   }
 }
 
-const std::vector<double> kAllRadii = {0.01, 0.1, 0.5, 1.0, 2.0, 3.0, 4.5, 6.0, 7.5, 8.5, 8.99,
-                                       9.01, 10.0, 12.0, 15.0, 20.0, 30.0, 50.0};
+const std::vector<double> kAllRadii = {0.01, 0.1,  0.5,  1.0,  2.0,  3.0,  4.5,  6.0,  7.5,
+                                       8.5,  8.99, 9.01, 10.0, 12.0, 15.0, 20.0, 30.0, 50.0};
 // On the real axis between |z| = 3 and the switch radius the single-precision
 // series cancels to nothing (terms near I0(9) ~ 1e3 against K0(9) ~ 5e-5);
 // the soil reactions evaluate the functions close to the imaginary axis.
-const std::vector<double> kRealAxisRadiiK = {0.01, 0.1, 0.5, 1.0, 2.0, 3.0,
-                                             9.01, 10.0, 12.0, 15.0, 20.0, 30.0, 50.0};
+const std::vector<double> kRealAxisRadiiK = {0.01, 0.1, 0.5, 1.0, 2.0, 3.0, 9.01, 10.0, 12.0, 15.0, 20.0, 30.0, 50.0};
 
 // K0(iy) = -(pi/2) (Y0(y) + i J0(y)), K1(iy) = -(pi/2) (J1(y) - i Y1(y)),
 // I0(iy) = J0(y), I1(iy) = i J1(y).
@@ -150,9 +149,7 @@ std::complex<double> standard_library_value(Fn f, const cplx& z) {
 
 class BesselAgainstStandardLibrary : public ::testing::TestWithParam<Ray> {};
 
-TEST_P(BesselAgainstStandardLibrary, AgreesOnTheAxes) {
-  check_ray(GetParam(), standard_library_value);
-}
+TEST_P(BesselAgainstStandardLibrary, AgreesOnTheAxes) { check_ray(GetParam(), standard_library_value); }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(RealAndImaginaryAxis, BesselAgainstStandardLibrary, ::testing::Values(
@@ -166,8 +163,8 @@ INSTANTIATE_TEST_SUITE_P(RealAndImaginaryAxis, BesselAgainstStandardLibrary, ::t
 // compression-wave arguments i a / sqrt(1 + i D) of a damped soil lie, and
 // on the diagonals where both forms are sound (small |z|, or beyond the
 // switch radius).
-const std::vector<double> kNearAxisRadii = {0.01, 0.3, 1.0, 2.0, 3.0, 4.5, 6.0, 7.5, 8.9,
-                                            9.01, 11.0, 12.0, 14.0, 20.0, 35.0, 50.0};
+const std::vector<double> kNearAxisRadii = {0.01, 0.3,  1.0,  2.0,  3.0,  4.5,  6.0,  7.5,
+                                            8.9,  9.01, 11.0, 12.0, 14.0, 20.0, 35.0, 50.0};
 const std::vector<double> kDiagonalRadii = {0.01, 0.3, 1.0, 2.0, 3.0, 9.01, 11.0, 12.0, 14.0, 20.0, 35.0, 50.0};
 
 std::vector<Ray> plane_rays() {
@@ -194,8 +191,7 @@ std::complex<double> extended_value(Fn f, const cplx& z) {
   lcplx value;
   if (!second_kind(f)) {
     value = reference_bessel_i(n, zl);
-  } else if (std::abs(zl) <= kSwitchRadius &&
-             (z.real() < 0.0f || (z.real() == 0.0f && z.imag() < 0.0f))) {
+  } else if (std::abs(zl) <= kSwitchRadius && (z.real() < 0.0f || (z.real() == 0.0f && z.imag() < 0.0f))) {
     value = (n == 1 ? -1.0L : 1.0L) * reference_bessel_k(n, -zl);
   } else {
     value = reference_bessel_k(n, zl);
@@ -205,12 +201,9 @@ std::complex<double> extended_value(Fn f, const cplx& z) {
 
 class BesselAgainstExtendedPrecision : public ::testing::TestWithParam<Ray> {};
 
-TEST_P(BesselAgainstExtendedPrecision, AgreesInTheFourQuadrants) {
-  check_ray(GetParam(), extended_value);
-}
+TEST_P(BesselAgainstExtendedPrecision, AgreesInTheFourQuadrants) { check_ray(GetParam(), extended_value); }
 
-INSTANTIATE_TEST_SUITE_P(ComplexPlane, BesselAgainstExtendedPrecision,
-                         ::testing::ValuesIn(plane_rays()));
+INSTANTIATE_TEST_SUITE_P(ComplexPlane, BesselAgainstExtendedPrecision, ::testing::ValuesIn(plane_rays()));
 
 // |z| = 9 exactly still takes the series, the next float above it the
 // expansion. On the negative imaginary axis the two differ in kind: the

@@ -1,14 +1,14 @@
 // Footing impedance functions against the closed-form static stiffnesses of a
 // rigid disc, the radiation dashpots of the half-space, hand-worked values of
 // the fitted frequency factors, and the quarter-wave resonance of a layer.
+#include "kernels/footing.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cmath>
 #include <complex>
 #include <limits>
-
-#include "kernels/footing.h"
 
 namespace zav {
 namespace {
@@ -29,8 +29,7 @@ struct HalfSpace {
 
 HalfSpace half_space(real a0, real nu, real D, real rx = 1.0f, real ry = 1.0f, real rt = 1.0f) {
   HalfSpace k;
-  FOOTING_IMPEDANCE_COEFFS(a0, nu, D, 1.0f, rx, ry, rt, k.horizontal, k.vertical, k.rocking1,
-                           k.rocking2, k.torsion);
+  FOOTING_IMPEDANCE_COEFFS(a0, nu, D, 1.0f, rx, ry, rt, k.horizontal, k.vertical, k.rocking1, k.rocking2, k.torsion);
   return k;
 }
 
@@ -40,18 +39,14 @@ HalfSpace half_space(real a0, real nu, real D, real rx = 1.0f, real ry = 1.0f, r
 struct StaticDisc {
   double horizontal, vertical, rocking, torsion;
 };
-StaticDisc static_disc(double nu) {
-  return {8.0 / (2.0 - nu), 4.0 / (1.0 - nu), 8.0 / (3.0 * (1.0 - nu)), 16.0 / 3.0};
-}
+StaticDisc static_disc(double nu) { return {8.0 / (2.0 - nu), 4.0 / (1.0 - nu), 8.0 / (3.0 * (1.0 - nu)), 16.0 / 3.0}; }
 
 struct StaticRow {
   real nu, D, a0;
   double tolerance;
 };
 
-void PrintTo(const StaticRow& r, std::ostream* os) {
-  *os << "nu " << r.nu << " D " << r.D << " a0 " << r.a0;
-}
+void PrintTo(const StaticRow& r, std::ostream* os) { *os << "nu " << r.nu << " D " << r.D << " a0 " << r.a0; }
 
 class HalfSpaceStaticLimit : public ::testing::TestWithParam<StaticRow> {};
 
@@ -166,9 +161,7 @@ struct DashpotRow {
   double dashpot;
 };
 
-void PrintTo(const DashpotRow& r, std::ostream* os) {
-  *os << "nu " << r.nu << " mode " << static_cast<int>(r.mode);
-}
+void PrintTo(const DashpotRow& r, std::ostream* os) { *os << "nu " << r.nu << " mode " << static_cast<int>(r.mode); }
 
 class HalfSpaceRadiation : public ::testing::TestWithParam<DashpotRow> {};
 
@@ -183,8 +176,8 @@ TEST_P(HalfSpaceRadiation, MatchesThePlaneWaveDashpot) {
   EXPECT_NEAR(value.imag() / a0 / row.dashpot, 1.0, 0.03);
 }
 
-const double kVpOverVsAtOneThird = 2.0;                      // sqrt(2 (1 - nu) / (1 - 2 nu))
-const double kLysmerAt045 = 3.4 / (kPi * (1.0 - 0.45));      // analog velocity over Vs
+const double kVpOverVsAtOneThird = 2.0;                  // sqrt(2 (1 - nu) / (1 - 2 nu))
+const double kLysmerAt045 = 3.4 / (kPi * (1.0 - 0.45));  // analog velocity over Vs
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(HighFrequency, HalfSpaceRadiation, ::testing::Values(
@@ -219,9 +212,8 @@ struct Stratum {
 Stratum stratum(const StratumInput& in) {
   const real g = 9.81f;
   Stratum k;
-  FOOTING_IMPEDANCE(in.omega, 1.0f, in.E, in.H, in.nu, in.D, g, in.Vs, in.Rh, in.Rv, in.Rx,
-                    in.Ry, in.Rt, k.horizontal, k.vertical, k.coupling_x, k.coupling_y,
-                    k.rocking_x, k.rocking_y, k.torsion, g);
+  FOOTING_IMPEDANCE(in.omega, 1.0f, in.E, in.H, in.nu, in.D, g, in.Vs, in.Rh, in.Rv, in.Rx, in.Ry, in.Rt, k.horizontal,
+                    k.vertical, k.coupling_x, k.coupling_y, k.rocking_x, k.rocking_y, k.torsion, g);
   return k;
 }
 
@@ -315,9 +307,7 @@ TEST_P(StratumFactors, DampingAndStiffnessCoefficients) {
   in.omega = row.omega;
   const Stratum k = stratum(in);
   const double a = row.omega / 4.0;
-  auto factor = [](cplx dynamic, cplx rest) {
-    return std::complex<double>(dynamic) / std::complex<double>(rest);
-  };
+  auto factor = [](cplx dynamic, cplx rest) { return std::complex<double>(dynamic) / std::complex<double>(rest); };
   const std::complex<double> h = factor(k.horizontal, at_rest.horizontal);
   const std::complex<double> v = factor(k.vertical, at_rest.vertical);
   const std::complex<double> r = factor(k.rocking_x, at_rest.rocking_x);
@@ -405,8 +395,7 @@ class LayerResonance : public ::testing::TestWithParam<LayerRow> {};
 TEST_P(LayerResonance, ShearAndCompressionFrequencies) {
   const LayerRow& row = GetParam();
   real omega1 = -1.0f, omegac = -1.0f;
-  LAYER_FREQUENCIES(row.tip, row.profile.columns(), row.side.columns(), row.Vs_below, omega1,
-                    omegac);
+  LAYER_FREQUENCIES(row.tip, row.profile.columns(), row.side.columns(), row.Vs_below, omega1, omegac);
   EXPECT_NEAR(omega1, row.omega1, row.tolerance * row.omega1);
   EXPECT_NEAR(omegac, row.omegac, row.tolerance * row.omegac);
 }

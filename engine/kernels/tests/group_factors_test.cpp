@@ -1,7 +1,5 @@
 #include "kernels/group_factors.h"
 
-#include "group_deck.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,6 +7,8 @@
 #include <numbers>
 #include <ostream>
 #include <vector>
+
+#include "group_deck.h"
 
 namespace zav {
 namespace {
@@ -22,8 +22,7 @@ void expect_close(double got, double expected, double tol, double scale = 1e-3) 
 }
 
 void expect_close(cplx got, std::complex<double> expected, double tol, double scale) {
-  EXPECT_LE(std::abs(std::complex<double>(got) - expected), tol * scale)
-      << "got " << got << ", expected " << expected;
+  EXPECT_LE(std::abs(std::complex<double>(got) - expected), tol * scale) << "got " << got << ", expected " << expected;
 }
 
 // ---------------------------------------------------------------- INTERP3
@@ -63,8 +62,8 @@ INSTANTIATE_TEST_SUITE_P(NodesAndSegments, Interp3, testing::Values(
 struct AxialArgs {
   real s_d, L_d, K, Eb_Es, nu_s, db_d;
   friend std::ostream& operator<<(std::ostream& os, const AxialArgs& a) {
-    return os << "s/d " << a.s_d << ", L/d " << a.L_d << ", K " << a.K << ", Eb/Es " << a.Eb_Es << ", nu "
-              << a.nu_s << ", db/d " << a.db_d;
+    return os << "s/d " << a.s_d << ", L/d " << a.L_d << ", K " << a.K << ", Eb/Es " << a.Eb_Es << ", nu " << a.nu_s
+              << ", db/d " << a.db_d;
   }
 };
 
@@ -258,8 +257,8 @@ TEST_P(DynamicAtZeroFrequency, IsTheStaticFactorWithItsPhase) {
   const double phase[3] = {0.0757, 0.05157, 0.02596};
   for (double theta : {0.0, 0.4, PI / 4, 1.2, PI / 2}) {
     cplx r[3];
-    DYNAMIC_FACTOR_LATERAL(0.0f, s_d, static_cast<real>(theta), 0.45f, 0.3f, 0.2f, 0.3f, 0.15f, 0.08f, r[0],
-                           r[1], r[2]);
+    DYNAMIC_FACTOR_LATERAL(0.0f, s_d, static_cast<real>(theta), 0.45f, 0.3f, 0.2f, 0.3f, 0.15f, 0.08f, r[0], r[1],
+                           r[2]);
     const double c2 = std::cos(theta) * std::cos(theta);
     for (int k = 0; k < 3; ++k) {
       SCOPED_TRACE(testing::Message() << "theta " << theta << ", factor " << k + 1);
@@ -511,8 +510,8 @@ TEST(GroupSetup, PilesFarApartHardlyInteract) {
     EXPECT_LT(std::abs(v), 0.01f);
     cplx r[3];
     DYNAMIC_FACTOR_LATERAL(a0, t.spacing_axial(2, 1), t.angle(1, 2), t.lateral[0](1, 2), t.lateral[1](1, 2),
-                           t.lateral[2](1, 2), t.lateral[0](2, 1), t.lateral[1](2, 1), t.lateral[2](2, 1), r[0],
-                           r[1], r[2]);
+                           t.lateral[2](1, 2), t.lateral[0](2, 1), t.lateral[1](2, 1), t.lateral[2](2, 1), r[0], r[1],
+                           r[2]);
     for (const cplx& c : r) EXPECT_LT(std::abs(c), 0.01f);
   }
 }
@@ -557,8 +556,8 @@ TEST_P(GroupSetupOverlap, FlagsThePairAndStaysFinite) {
         DYNAMIC_FACTOR_AXIAL(a0, s_d, t.spacing_axial(j, i), v);
         DYNAMIC_FACTOR_LATERAL(a0, s_d, t.angle(j, i), t.lateral[0](j, i), t.lateral[1](j, i), t.lateral[2](j, i),
                                t.lateral[0](i, j), t.lateral[1](i, j), t.lateral[2](i, j), r[0], r[1], r[2]);
-        EXPECT_TRUE(std::isfinite(std::abs(v)) && std::isfinite(std::abs(r[0])) &&
-                    std::isfinite(std::abs(r[1])) && std::isfinite(std::abs(r[2])))
+        EXPECT_TRUE(std::isfinite(std::abs(v)) && std::isfinite(std::abs(r[0])) && std::isfinite(std::abs(r[1])) &&
+                    std::isfinite(std::abs(r[2])))
             << "pair " << i << ", " << j << ", a0 " << a0;
       }
     }

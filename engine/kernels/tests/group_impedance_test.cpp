@@ -341,10 +341,10 @@ TEST_P(TwoPiles, FollowTheirTwoModes) {
     DYNAMIC_FACTOR_AXIAL(a0, s_d, t.spacing_axial(1, 2), av);
     const real along[3] = {t.lateral[0](1, 2), t.lateral[1](1, 2), t.lateral[2](1, 2)};
     const real across[3] = {t.lateral[0](2, 1), t.lateral[1](2, 1), t.lateral[2](2, 1)};
-    DYNAMIC_FACTOR_LATERAL(a0, s_d, t.angle(1, 2), along[0], along[1], along[2], across[0], across[1], across[2],
-                           ax[0], ax[1], ax[2]);
-    DYNAMIC_FACTOR_LATERAL(a0, s_d, t.angle(2, 1), along[0], along[1], along[2], across[0], across[1], across[2],
-                           ay[0], ay[1], ay[2]);
+    DYNAMIC_FACTOR_LATERAL(a0, s_d, t.angle(1, 2), along[0], along[1], along[2], across[0], across[1], across[2], ax[0],
+                           ax[1], ax[2]);
+    DYNAMIC_FACTOR_LATERAL(a0, s_d, t.angle(2, 1), along[0], along[1], along[2], across[0], across[1], across[2], ay[0],
+                           ay[1], ay[2]);
   }
   const Cmat6 K1 = pile_head();
   const D6 F = inverse(to_double(K1));

@@ -5,6 +5,8 @@
 // static head stiffnesses of long flexible piles, the static disc under the
 // tip, and the invariance of the head terms to how a uniform pile is cut into
 // elements.
+#include "kernels/pile_impedance.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,17 +15,13 @@
 #include <complex>
 #include <ostream>
 
-#include "kernels/pile_impedance.h"
-
 namespace zav {
 namespace {
 
 using dcplx = std::complex<double>;
 constexpr double kPi = 3.14159265358979323846;
 
-double relative_error(const cplx& got, dcplx expected) {
-  return std::abs(dcplx(got) - expected) / std::abs(expected);
-}
+double relative_error(const cplx& got, dcplx expected) { return std::abs(dcplx(got) - expected) / std::abs(expected); }
 
 // ---------------------------------------------------------------------------
 // Bending element
@@ -96,16 +94,15 @@ Mat4 reference_beam(const BeamCase& c) {
   const Mat4 T = exponential(a);
   // d = (u, psi), f = (V, M): d(h) = T11 d0 + T12 f0, f(h) = T21 d0 + T22 f0.
   auto block = [&](int r, int s) {
-    return std::array<dcplx, 4>{T[2 * r][2 * s], T[2 * r][2 * s + 1], T[2 * r + 1][2 * s],
-                                T[2 * r + 1][2 * s + 1]};
+    return std::array<dcplx, 4>{T[2 * r][2 * s], T[2 * r][2 * s + 1], T[2 * r + 1][2 * s], T[2 * r + 1][2 * s + 1]};
   };
   auto inverse = [](const std::array<dcplx, 4>& m) {
     const dcplx det = m[0] * m[3] - m[1] * m[2];
     return std::array<dcplx, 4>{m[3] / det, -m[1] / det, -m[2] / det, m[0] / det};
   };
   auto mul = [](const std::array<dcplx, 4>& x, const std::array<dcplx, 4>& y) {
-    return std::array<dcplx, 4>{x[0] * y[0] + x[1] * y[2], x[0] * y[1] + x[1] * y[3],
-                                x[2] * y[0] + x[3] * y[2], x[2] * y[1] + x[3] * y[3]};
+    return std::array<dcplx, 4>{x[0] * y[0] + x[1] * y[2], x[0] * y[1] + x[1] * y[3], x[2] * y[0] + x[3] * y[2],
+                                x[2] * y[1] + x[3] * y[3]};
   };
   const auto T11 = block(0, 0), T12 = block(0, 1), T21 = block(1, 0), T22 = block(1, 1);
   const auto T12i = inverse(T12);
@@ -132,10 +129,7 @@ Mat4 reference_beam(const BeamCase& c) {
 Mat4 full(const BendingElement& k) {
   Mat4 K{};
   const dcplx K11(k.K11), K12(k.K12), K13(k.K13), K14(k.K14), K22(k.K22), K24(k.K24);
-  const dcplx rows[4][4] = {{K11, K12, K13, K14},
-                            {K12, K22, -K14, K24},
-                            {K13, -K14, K11, -K12},
-                            {K14, K24, -K12, K22}};
+  const dcplx rows[4][4] = {{K11, K12, K13, K14}, {K12, K22, -K14, K24}, {K13, -K14, K11, -K12}, {K14, K24, -K12, K22}};
   for (int i = 0; i < 4; ++i)
     for (int j = 0; j < 4; ++j) K[i][j] = rows[i][j];
   return K;
@@ -234,10 +228,8 @@ Mat4 static_beam(double EI, double h, double t, double P) {
     k11 = 2.0 * (k22 + k24) / (h * h) - P / h;
     k12 = -(k22 + k24) / h;
   }
-  const double rows[4][4] = {{k11, k12, -k11, k12},
-                             {k12, k22, -k12, k24},
-                             {-k11, -k12, k11, -k12},
-                             {k12, k24, -k12, k22}};
+  const double rows[4][4] = {
+      {k11, k12, -k11, k12}, {k12, k22, -k12, k24}, {-k11, -k12, k11, -k12}, {k12, k24, -k12, k22}};
   Mat4 K{};
   for (int i = 0; i < 4; ++i)
     for (int j = 0; j < 4; ++j) K[i][j] = rows[i][j];
@@ -344,9 +336,7 @@ PileHeadTerms head(const Pile& p, real omega) {
 struct LongPileRow {
   double Ep_over_Es, nu;
 };
-void PrintTo(const LongPileRow& r, std::ostream* os) {
-  *os << "Ep/Es " << r.Ep_over_Es << " nu " << r.nu;
-}
+void PrintTo(const LongPileRow& r, std::ostream* os) { *os << "Ep/Es " << r.Ep_over_Es << " nu " << r.nu; }
 
 class LongPileStatic : public ::testing::TestWithParam<LongPileRow> {};
 
@@ -366,8 +356,8 @@ TEST_P(LongPileStatic, AgreesWithPublishedClosedForms) {
   const double zeta = std::log(2.5 * L * (1.0 - row.nu) / r0);
   const double muL = L / r0 * std::sqrt(2.0 / (zeta * lambda));
   const double th = std::tanh(muL) / muL * L / r0;
-  const double KV = G * r0 * (4.0 / (1.0 - row.nu) + 2.0 * kPi / zeta * th) /
-                    (1.0 + 4.0 / (kPi * lambda * (1.0 - row.nu)) * th);
+  const double KV =
+      G * r0 * (4.0 / (1.0 - row.nu) + 2.0 * kPi / zeta * th) / (1.0 + 4.0 / (kPi * lambda * (1.0 - row.nu)) * th);
 
   EXPECT_NEAR(k.k(PILE_HORIZONTAL) / KHH, 1.0, 0.25);
   EXPECT_NEAR(k.k(PILE_ROCKING) / KMM, 1.0, 0.25);
@@ -391,8 +381,8 @@ struct CutRow {
   real omega1, omegac;  // stratum frequencies (0: a floating tip)
 };
 void PrintTo(const CutRow& r, std::ostream* os) {
-  *os << "n " << r.n << " omega " << r.omega << " D " << r.D << " zone " << r.weak_ratio << "/"
-      << r.weak_t << " omega1 " << r.omega1 << " omegac " << r.omegac;
+  *os << "n " << r.n << " omega " << r.omega << " D " << r.D << " zone " << r.weak_ratio << "/" << r.weak_t
+      << " omega1 " << r.omega1 << " omegac " << r.omegac;
 }
 
 class CutIntoElements : public ::testing::TestWithParam<CutRow> {};

@@ -3,13 +3,14 @@
 // the static torsion and rocking of a cylinder, a double-precision numerical
 // integration across the parabolic weakened zone, the static stiffness of a
 // clamped annulus, and hand-worked low-frequency rules.
+#include "kernels/side_soil.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <complex>
 #include <ostream>
 
-#include "kernels/side_soil.h"
 #include "kernels/tests/bessel_reference.h"
 
 namespace zav {
@@ -33,15 +34,12 @@ struct Soil {
 
 Reactions react(real a0, const Soil& soil, bool below_shear = false, bool below_compression = false) {
   Reactions r;
-  SIDE_SOIL_REACTION(a0, soil.nu, soil.D, soil.m, 0.3f, soil.Dw, soil.t, soil.r0, soil.rx, soil.ry,
-                     soil.rt, r.horizontal, r.vertical, r.rocking_x, r.rocking_y, r.torsion, below_shear,
-                     below_compression);
+  SIDE_SOIL_REACTION(a0, soil.nu, soil.D, soil.m, 0.3f, soil.Dw, soil.t, soil.r0, soil.rx, soil.ry, soil.rt,
+                     r.horizontal, r.vertical, r.rocking_x, r.rocking_y, r.torsion, below_shear, below_compression);
   return r;
 }
 
-double relative_error(const cplx& got, dcplx expected) {
-  return std::abs(dcplx(got) - expected) / std::abs(expected);
-}
+double relative_error(const cplx& got, dcplx expected) { return std::abs(dcplx(got) - expected) / std::abs(expected); }
 
 dcplx K(int n, dcplx z) { return dcplx(reference_bessel_k(n, lcplx(z))); }
 
@@ -73,9 +71,7 @@ struct HomogeneousRow {
   real a0, nu, D;
   double tolerance;
 };
-void PrintTo(const HomogeneousRow& r, std::ostream* os) {
-  *os << "a0 " << r.a0 << " nu " << r.nu << " D " << r.D;
-}
+void PrintTo(const HomogeneousRow& r, std::ostream* os) { *os << "a0 " << r.a0 << " nu " << r.nu << " D " << r.D; }
 
 class Homogeneous : public ::testing::TestWithParam<HomogeneousRow> {};
 
@@ -119,8 +115,7 @@ TEST_P(RockingAndTorsion, DifferByTheFactorOfTheTwoModes) {
   EXPECT_LE(relative_error(r.rocking_x, kPi * dcplx(1.0, soil.D) * (1.0 + q)), 1e-5);
 }
 
-INSTANTIATE_TEST_SUITE_P(Frequencies, RockingAndTorsion,
-                         ::testing::Values(0.01f, 0.05f, 0.29f, 0.3f, 1.0f, 3.0f));
+INSTANTIATE_TEST_SUITE_P(Frequencies, RockingAndTorsion, ::testing::Values(0.01f, 0.05f, 0.29f, 0.3f, 1.0f, 3.0f));
 
 TEST(SideSoilReaction, StaticTorsionAndRockingOfACylinder) {
   // A twisted cylinder: u = phi r0^2 / r, torque 4 pi G r0^2 phi. Rocked
@@ -144,8 +139,7 @@ TEST(SideSoilReaction, RotationsUseTheirOwnRadii) {
   const dcplx material(1.0, soil.D);
   EXPECT_LE(relative_error(r.rocking_x, kPi * material * (1.0 + rotation_q(0.4, soil.D))), 1e-5);
   EXPECT_LE(relative_error(r.rocking_y, kPi * material * (1.0 + rotation_q(1.2, soil.D))), 1e-5);
-  EXPECT_LE(relative_error(r.torsion, 2.0 * kPi * material * (2.0 + rotation_q(1.0, soil.D))),
-            1e-5);
+  EXPECT_LE(relative_error(r.torsion, 2.0 * kPi * material * (2.0 + rotation_q(1.0, soil.D))), 1e-5);
 }
 
 TEST(SideSoilReaction, IncompressibleSoilIsTheLimitOfTheCompressibleOne) {
@@ -186,8 +180,7 @@ TEST(SideSoilReaction, JustBelowTheFloorTheDampingPassesLinearly) {
   const double f = 0.29 / 0.3;
   const dcplx Su = novak_horizontal(0.3, soil.nu, soil.D);
   EXPECT_NEAR(r.horizontal.real(), Su.real(), 2e-5 * Su.real());
-  EXPECT_NEAR(r.horizontal.imag(), soil.D * Su.real() * (1.0 - f) + Su.imag() * f,
-              2e-5 * std::abs(Su));
+  EXPECT_NEAR(r.horizontal.imag(), soil.D * Su.real() * (1.0 - f) + Su.imag() * f, 2e-5 * std::abs(Su));
   const dcplx Sw = novak_vertical(0.29, soil.D);
   EXPECT_NEAR(r.vertical.real(), Sw.real(), 2e-5 * Sw.real());
   EXPECT_NEAR(r.vertical.imag(), Sw.imag() * f, 2e-5 * std::abs(Sw));
@@ -199,8 +192,7 @@ TEST(SideSoilReaction, VeryLowVerticalDampingBlendsTheTwoFloors) {
   const dcplx Sw05 = novak_vertical(0.05, soil.D);
   const dcplx Sw10 = novak_vertical(0.1, soil.D);
   EXPECT_NEAR(r.vertical.real(), Sw05.real(), 2e-5 * Sw05.real());
-  EXPECT_NEAR(r.vertical.imag(), soil.D * Sw05.real() * 0.5 + Sw10.imag() * 0.5,
-              2e-5 * std::abs(Sw05));
+  EXPECT_NEAR(r.vertical.imag(), soil.D * Sw05.real() * 0.5 + Sw10.imag() * 0.5, 2e-5 * std::abs(Sw05));
   // Below the floor of 0.05 the vertical real part stays there.
   const Reactions lower = react(0.01f, soil);
   EXPECT_NEAR(lower.vertical.real(), Sw05.real(), 2e-5 * Sw05.real());
@@ -223,8 +215,7 @@ TEST_P(BothSwitches, LeaveMaterialDampingOnly) {
   const double abar = std::max<double>(row.a0, 0.3);
   const dcplx Su = novak_horizontal(abar, soil.nu, row.D);
   EXPECT_NEAR(r.horizontal.real(), Su.real(), 2e-5 * Su.real());
-  EXPECT_NEAR(r.horizontal.imag(), row.D * novak_horizontal(0.3, soil.nu, row.D).real(),
-              2e-5 * Su.real());
+  EXPECT_NEAR(r.horizontal.imag(), row.D * novak_horizontal(0.3, soil.nu, row.D).real(), 2e-5 * Su.real());
   const dcplx Sw = novak_vertical(std::max<double>(row.a0, 0.05), row.D);
   EXPECT_NEAR(r.vertical.real(), Sw.real(), 2e-5 * Sw.real());
   EXPECT_NEAR(r.vertical.imag(), row.D * novak_vertical(0.05, row.D).real(), 2e-5 * Sw.real());
@@ -430,9 +421,7 @@ double clamped_annulus(double nu, double b) {
 struct RingRow {
   real nu, m, thickness;
 };
-void PrintTo(const RingRow& r, std::ostream* os) {
-  *os << "nu " << r.nu << " m " << r.m << " t " << r.thickness;
-}
+void PrintTo(const RingRow& r, std::ostream* os) { *os << "nu " << r.nu << " m " << r.m << " t " << r.thickness; }
 
 class HorizontalZone : public ::testing::TestWithParam<RingRow> {};
 

@@ -1,5 +1,7 @@
 // The complex solvers against a double-precision dense solve, residuals of
 // random systems, and the singular cases.
+#include "kernels/solvers.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,8 +11,6 @@
 #include <random>
 #include <string>
 #include <vector>
-
-#include "kernels/solvers.h"
 
 namespace zav {
 namespace {
@@ -22,8 +22,7 @@ using dcplx = std::complex<double>;
 struct Dense {
   int n, cols, ld;
   std::vector<cplx> a;
-  Dense(int rows, int columns, int lead)
-      : n(rows), cols(columns), ld(lead), a(static_cast<size_t>(lead) * columns) {}
+  Dense(int rows, int columns, int lead) : n(rows), cols(columns), ld(lead), a(static_cast<size_t>(lead) * columns) {}
   cplx& operator()(int i, int j) { return a[(i - 1) + static_cast<size_t>(j - 1) * ld]; }
   cplx operator()(int i, int j) const { return a[(i - 1) + static_cast<size_t>(j - 1) * ld]; }
 };
@@ -113,9 +112,7 @@ struct BandRow {
   unsigned seed;
 };
 
-void PrintTo(const BandRow& r, std::ostream* os) {
-  *os << "N " << r.N << " W " << r.W << " M " << r.M;
-}
+void PrintTo(const BandRow& r, std::ostream* os) { *os << "N " << r.N << " W " << r.W << " M " << r.M; }
 
 class BandElimination : public ::testing::TestWithParam<BandRow> {};
 

@@ -39,28 +39,35 @@ std::vector<cplx> system_matrix(int m, int weights, unsigned seed) {
 std::vector<dcplx> reference_sums(const std::vector<cplx>& a, int m, int weights) {
   const int ld = m + weights;
   std::vector<dcplx> A(static_cast<std::size_t>(m) * m), B(static_cast<std::size_t>(m) * weights);
-  const auto lower = [&](int i, int j) { return dcplx(a[std::max(i, j) + static_cast<std::size_t>(std::min(i, j)) * ld]); };
+  const auto lower = [&](int i, int j) {
+    return dcplx(a[std::max(i, j) + static_cast<std::size_t>(std::min(i, j)) * ld]);
+  };
   for (int i = 0; i < m; ++i) {
     for (int j = 0; j < m; ++j) A[i + static_cast<std::size_t>(j) * m] = lower(i, j);
-    for (int k = 0; k < weights; ++k) B[i + static_cast<std::size_t>(k) * m] = dcplx(a[m + k + static_cast<std::size_t>(i) * ld]);
+    for (int k = 0; k < weights; ++k)
+      B[i + static_cast<std::size_t>(k) * m] = dcplx(a[m + k + static_cast<std::size_t>(i) * ld]);
   }
   std::vector<dcplx> R = B;
   for (int k = 0; k < m; ++k) {
     int p = k;
     for (int i = k + 1; i < m; ++i)
       if (std::abs(A[i + static_cast<std::size_t>(k) * m]) > std::abs(A[p + static_cast<std::size_t>(k) * m])) p = i;
-    for (int j = 0; j < m; ++j) std::swap(A[k + static_cast<std::size_t>(j) * m], A[p + static_cast<std::size_t>(j) * m]);
-    for (int j = 0; j < weights; ++j) std::swap(R[k + static_cast<std::size_t>(j) * m], R[p + static_cast<std::size_t>(j) * m]);
+    for (int j = 0; j < m; ++j)
+      std::swap(A[k + static_cast<std::size_t>(j) * m], A[p + static_cast<std::size_t>(j) * m]);
+    for (int j = 0; j < weights; ++j)
+      std::swap(R[k + static_cast<std::size_t>(j) * m], R[p + static_cast<std::size_t>(j) * m]);
     for (int i = k + 1; i < m; ++i) {
       const dcplx f = A[i + static_cast<std::size_t>(k) * m] / A[k + static_cast<std::size_t>(k) * m];
       for (int j = k; j < m; ++j) A[i + static_cast<std::size_t>(j) * m] -= f * A[k + static_cast<std::size_t>(j) * m];
-      for (int j = 0; j < weights; ++j) R[i + static_cast<std::size_t>(j) * m] -= f * R[k + static_cast<std::size_t>(j) * m];
+      for (int j = 0; j < weights; ++j)
+        R[i + static_cast<std::size_t>(j) * m] -= f * R[k + static_cast<std::size_t>(j) * m];
     }
   }
   for (int j = 0; j < weights; ++j) {
     for (int i = m - 1; i >= 0; --i) {
       dcplx v = R[i + static_cast<std::size_t>(j) * m];
-      for (int c = i + 1; c < m; ++c) v -= A[i + static_cast<std::size_t>(c) * m] * R[c + static_cast<std::size_t>(j) * m];
+      for (int c = i + 1; c < m; ++c)
+        v -= A[i + static_cast<std::size_t>(c) * m] * R[c + static_cast<std::size_t>(j) * m];
       R[i + static_cast<std::size_t>(j) * m] = v / A[i + static_cast<std::size_t>(i) * m];
     }
   }
@@ -68,7 +75,8 @@ std::vector<dcplx> reference_sums(const std::vector<cplx>& a, int m, int weights
   for (int a1 = 0; a1 < weights; ++a1)
     for (int b = 0; b < weights; ++b)
       for (int i = 0; i < m; ++i)
-        S[a1 + static_cast<std::size_t>(b) * weights] += B[i + static_cast<std::size_t>(a1) * m] * R[i + static_cast<std::size_t>(b) * m];
+        S[a1 + static_cast<std::size_t>(b) * weights] +=
+            B[i + static_cast<std::size_t>(a1) * m] * R[i + static_cast<std::size_t>(b) * m];
   return S;
 }
 
@@ -102,7 +110,8 @@ TEST_P(TiledFactor, GivesTheWeightedInverse) {
     many.push_back({shared[static_cast<std::size_t>(k)].data(), m, row.weights, m + row.weights, false});
   }
   std::vector<std::vector<dcplx>> expected;
-  for (int k = 0; k < count; ++k) expected.push_back(reference_sums(alone[static_cast<std::size_t>(k)], row.orders[k], row.weights));
+  for (int k = 0; k < count; ++k)
+    expected.push_back(reference_sums(alone[static_cast<std::size_t>(k)], row.orders[k], row.weights));
   FACTOR_SYMMETRIC(one, work, nullptr);
   FACTOR_SYMMETRIC(many, work, &team);
   for (int k = 0; k < count; ++k) {
@@ -116,7 +125,8 @@ TEST_P(TiledFactor, GivesTheWeightedInverse) {
       for (int c = 0; c < row.weights; ++c) {
         dcplx sum = 0.0;
         for (int i = 0; i < m; ++i) {
-          sum += dcplx(a[m + r + static_cast<std::size_t>(i) * ld]) * dcplx(a[m + c + static_cast<std::size_t>(i) * ld]);
+          sum +=
+              dcplx(a[m + r + static_cast<std::size_t>(i) * ld]) * dcplx(a[m + c + static_cast<std::size_t>(i) * ld]);
         }
         const dcplx e = expected[static_cast<std::size_t>(k)][r + static_cast<std::size_t>(c) * row.weights];
         EXPECT_LE(std::abs(sum - e), 1e-4 * std::abs(e) + 1e-5 * m) << "sum (" << r << ", " << c << ")";

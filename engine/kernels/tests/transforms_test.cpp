@@ -1,5 +1,7 @@
 // Congruence transforms against plain double-precision products, the
 // rigid-body lever-arm law and the stiffness of a battered pile.
+#include "kernels/transforms.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -8,8 +10,6 @@
 #include <limits>
 #include <random>
 #include <vector>
-
-#include "kernels/transforms.h"
 
 namespace zav {
 namespace {
@@ -118,9 +118,7 @@ TEST(ComplexTransformLevers, RigidBodyStatics) {
   const double xc = 0.5, yc = -0.25, hc = 1.5;  // exact in single precision
   Cmat6 R;
   COMPLEX_TRANSFORM_6(K, view(lever_arms(xc, yc, hc)), R, 6);
-  auto near = [](cplx got, dcplx expected) {
-    return std::abs(dcplx(got) - expected) <= 1e-6 * std::abs(expected);
-  };
+  auto near = [](cplx got, dcplx expected) { return std::abs(dcplx(got) - expected) <= 1e-6 * std::abs(expected); };
   const dcplx Kx(kx, 0.1 * kx);
   EXPECT_TRUE(near(R(5, 5), kry + hc * hc * Kx + xc * xc * kz));
   EXPECT_TRUE(near(R(4, 4), krx + hc * hc * ky + yc * yc * kz));
