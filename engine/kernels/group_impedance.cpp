@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cassert>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 #include "kernels/solvers.h"
@@ -158,14 +159,27 @@ bool finite(const PairFactors& f) {
          std::all_of(f.y.begin(), f.y.end(), [](const cplx& v) { return finite(v); });
 }
 
+// The matrices' columns start on cache lines, so that the tiles the team's
+// members work on side by side in one column share none: the rows of a
+// column, with the three weight rows, padded to a whole number of lines.
+constexpr std::size_t kLine = 64;
+constexpr int kPerLine = static_cast<int>(kLine / sizeof(cplx));
+
+int padded_rows(int order) { return (order + 3 + kPerLine - 1) / kPerLine * kPerLine; }
+
+cplx* line_aligned(cplx* p) {
+  const auto address = reinterpret_cast<std::uintptr_t>(p);
+  return p + (kLine - address % kLine) % kLine / sizeof(cplx);
+}
+
 // One coupled group system: its matrix, the symmetric scaling that gives its
 // diagonal unit modulus (all 1 for the in-place inversion, which works on the
 // matrix unscaled), three weight vectors and their solutions.
 struct GroupSystemData {
   GroupSystemData(GroupSystemStorage& st, int order, int weights)
-      : A(st.matrix.data()),
+      : A(line_aligned(st.matrix.data())),
         m(order),
-        ld(order + 3),
+        ld(padded_rows(order)),
         s(st.scale.data()),
         W(st.weights.data()),
         pivots(st.pivots.data()),
@@ -174,7 +188,7 @@ struct GroupSystemData {
         n_weights(weights) {}
   cplx* A;
   int m;
-  int ld;  // m and the three weight rows of the tiled factorisation
+  int ld;  // m and the three weight rows of the tiled factorisation, padded
   real* s;
   cplx* W;  // m by 3 weights, then m by 3 solutions
   int* pivots;
@@ -195,14 +209,19 @@ bool set_scale(GroupSystemData& g, int i, const cplx& diagonal, bool scaled) {
   return true;
 }
 
+// v times a real number, part by part: the same numbers as the library's
+// product, which goes through memory on the way, a stall at every entry of
+// a matrix being filled.
+cplx times(const cplx& v, real f) { return {v.real() * f, v.imag() * f}; }
+
 // A(i, j) = A(j, i) = v, scaled.
 void put(const GroupSystemData& g, int i, int j, const cplx& v) {
-  const cplx scaled = v * (g.s[i - 1] * g.s[j - 1]);
+  const cplx scaled = times(v, g.s[i - 1] * g.s[j - 1]);
   g.a()(i, j) = scaled;
   g.a()(j, i) = scaled;
 }
 
-void put_diagonal(const GroupSystemData& g, int i, const cplx& v) { g.a()(i, i) = v * (g.s[i - 1] * g.s[i - 1]); }
+void put_diagonal(const GroupSystemData& g, int i, const cplx& v) { g.a()(i, i) = times(v, g.s[i - 1] * g.s[i - 1]); }
 
 // The weighted sum sum_p sum_q w_a(p) w_b(q) S(p, q) of the inverse S.
 // Pivoted: w~_a . (A~^-1 w~_b) with the scaled weights. Tiled:
@@ -279,6 +298,74 @@ bool solve_pivoted(const GroupSystemData& g) {
   return info == 0;
 }
 
+// Where a system's entries come from: one unknown a pile (the vertical
+// system, or the translations of a pinned head) or two (translation, then
+// rotation); for each kind of row and column unknown the entry of a pair's
+// blocks, and of a pile's own record (row kind not below column kind).
+struct SystemEntries {
+  int per_pile;
+  cplx PairBlocks::*pair[2][2];
+  Record own[2][2];
+};
+
+constexpr SystemEntries kVertical{1, {{&PairBlocks::v}}, {{F33}}};
+constexpr SystemEntries kAlongXPinned{1, {{&PairBlocks::x11}}, {{F11}}};
+constexpr SystemEntries kAlongYPinned{1, {{&PairBlocks::y22}}, {{F22}}};
+constexpr SystemEntries kAlongXFixed{
+    2, {{&PairBlocks::x11, &PairBlocks::x51}, {&PairBlocks::x15, &PairBlocks::x55}}, {{F11, F11}, {F15, F55}}};
+constexpr SystemEntries kAlongYFixed{
+    2, {{&PairBlocks::y22, &PairBlocks::y42}, {&PairBlocks::y24, &PairBlocks::y44}}, {{F22, F22}, {F24, F44}}};
+
+// Rows [r0, r1) of columns [c0, c1) of the lower triangle of g, unknowns
+// from 0, scaled, from the piles' records and the pair classes' blocks.
+template <int per_pile>
+void fill_columns(const GroupSystemData& g, const SystemEntries& e, const GroupPairClasses& classes,
+                  const GroupImpedanceWork& work, int r0, int r1, int c0, int c1) {
+  const int n = classes.n_piles;
+  for (int c = c0; c < c1; ++c) {
+    const int p = c / per_pile + 1;
+    const int ck = c % per_pile;
+    // Pair (p, q), q > p, at q - p - 1.
+    const int* pair_class = classes.pair_class.data() + GroupPairClasses::first(p, n);
+    cplx* column = g.A + static_cast<std::size_t>(c) * g.ld;
+    const real sc = g.s[c];
+    for (int r = std::max(r0, c); r < r1; ++r) {
+      const int q = r / per_pile + 1;
+      const int rk = r % per_pile;
+      const cplx& v = q == p ? work.records[static_cast<std::size_t>(p - 1)][e.own[rk][ck]]
+                             : work.class_blocks[static_cast<std::size_t>(pair_class[q - p - 1])].*e.pair[rk][ck];
+      column[r] = times(v, g.s[r] * sc);
+    }
+  }
+}
+
+void fill_from_classes(const GroupSystemData& g, const SystemEntries& e, const GroupPairClasses& classes,
+                       const GroupImpedanceWork& work, int r0, int r1, int c0, int c1) {
+  if (e.per_pile == 1) {
+    fill_columns<1>(g, e, classes, work, r0, r1, c0, c1);
+  } else {
+    fill_columns<2>(g, e, classes, work, r0, r1, c0, c1);
+  }
+}
+
+// The tiled factorisation's filling of the three systems (x, y, vertical).
+class ClassTileFill final : public TileFill {
+ public:
+  ClassTileFill(GroupSystemData* const (&systems)[3], const std::array<SystemEntries, 3>& entries,
+                const GroupPairClasses* classes, const GroupImpedanceWork& work)
+      : systems_(systems), entries_(entries), classes_(classes), work_(work) {}
+  void operator()(int system, int row, int rows, int col, int cols) const override {
+    const auto k = static_cast<std::size_t>(system);
+    fill_from_classes(*systems_[k], entries_[k], *classes_, work_, row, row + rows, col, col + cols);
+  }
+
+ private:
+  GroupSystemData* const (&systems_)[3];
+  const std::array<SystemEntries, 3>& entries_;
+  const GroupPairClasses* classes_;
+  const GroupImpedanceWork& work_;
+};
+
 GroupImpedanceStatus fail(const GroupImpedanceContext& ctx, Cmat6& Kg, GroupImpedanceStatus status, GroupSystem system,
                           int pile = 0) {
   Kg = Cmat6{};
@@ -344,23 +431,10 @@ GroupImpedanceStatus sum_with_interaction(const Cmat6& K1, real omega, const Gro
     }
   }
 
-  // Own blocks on the diagonal.
-  for (int p = 1; p <= n; ++p) {
-    const std::array<cplx, 8>& r = work.records[p - 1];
-    put_diagonal(V, p, r[F33]);
-    put_diagonal(X, u(p), r[F11]);
-    put_diagonal(Y, u(p), r[F22]);
-    if (fixed) {
-      put(X, u(p), th(p), r[F15]);
-      put_diagonal(X, th(p), r[F55]);
-      put(Y, u(p), th(p), r[F24]);
-      put_diagonal(Y, th(p), r[F44]);
-    }
-  }
-
-  // Pair blocks with the vertical pile's flexibility; the factors of each
-  // pair are formed once and serve the three systems, and with classes once
-  // for all pairs of a class. Large groups share the work out over the team.
+  // Own blocks on the diagonal, and pair blocks with the vertical pile's
+  // flexibility; the factors of each pair are formed once and serve the
+  // three systems, and with classes once for all pairs of a class. Large
+  // groups share the work out over the team.
   ThreadTeam* team = n >= kThreadedPiles ? work.team.get() : nullptr;
   const auto on_team = [team](const auto& body) {
     if (team) {
@@ -373,6 +447,9 @@ GroupImpedanceStatus sum_with_interaction(const Cmat6& K1, real omega, const Gro
   const Cmat6& f = F;
   std::atomic<bool> factors_finite{true};
   std::atomic<int> next{0};
+  GroupSystemData* systems[3] = {&X, &Y, &V};
+  const std::array<SystemEntries, 3> entries = {fixed ? kAlongXFixed : kAlongXPinned,
+                                                fixed ? kAlongYFixed : kAlongYPinned, kVertical};
   if (classes) {
     const int count = static_cast<int>(classes->keys.size());
     assert(classes->keys.size() <= work.class_blocks.size());
@@ -388,50 +465,62 @@ GroupImpedanceStatus sum_with_interaction(const Cmat6& K1, real omega, const Gro
       }
       if (!finite_here) factors_finite = false;
     });
-  }
-  // Column by column of the lower triangle, where the factorisations read;
-  // the in-place inversion wants the upper one as well.
-  const bool both = solver == GroupSolver::in_place_inversion;
-  const auto set = [both](const GroupSystemData& g, int i, int j, const cplx& v) {
-    if (both) {
-      put(g, i, j, v);
-    } else {
-      g.a()(i, j) = v * (g.s[i - 1] * g.s[j - 1]);
+    // Tiled, each tile is filled as its factoring reaches it.
+    if (solver != GroupSolver::tiled) {
+      for (int k = 0; k < 3; ++k)
+        fill_from_classes(*systems[k], entries[k], *classes, work, 0, systems[k]->m, 0, systems[k]->m);
     }
-  };
-  next = 1;
-  on_team([&](int) {
-    constexpr int chunk = 4;
-    bool finite_here = true;
-    for (int p0 = next.fetch_add(chunk); p0 < n; p0 = next.fetch_add(chunk)) {
-      for (int p = p0; p < std::min(p0 + chunk, n); ++p) {
-        const int* pair_class = classes ? &classes->pair_class[GroupPairClasses::first(p, n)] : nullptr;
-        for (int q = p + 1; q <= n; ++q) {
-          PairBlocks own;
-          if (!classes) {
+  } else {
+    for (int p = 1; p <= n; ++p) {
+      const std::array<cplx, 8>& r = work.records[p - 1];
+      put_diagonal(V, p, r[F33]);
+      put_diagonal(X, u(p), r[F11]);
+      put_diagonal(Y, u(p), r[F22]);
+      if (fixed) {
+        put(X, u(p), th(p), r[F15]);
+        put_diagonal(X, th(p), r[F55]);
+        put(Y, u(p), th(p), r[F24]);
+        put_diagonal(Y, th(p), r[F44]);
+      }
+    }
+    // Column by column of the lower triangle, where the factorisations read;
+    // the in-place inversion wants the upper one as well.
+    const bool both = solver == GroupSolver::in_place_inversion;
+    const auto set = [both](const GroupSystemData& g, int i, int j, const cplx& v) {
+      if (both) {
+        put(g, i, j, v);
+      } else {
+        g.a()(i, j) = times(v, g.s[i - 1] * g.s[j - 1]);
+      }
+    };
+    next = 1;
+    on_team([&](int) {
+      constexpr int chunk = 4;
+      bool finite_here = true;
+      for (int p0 = next.fetch_add(chunk); p0 < n; p0 = next.fetch_add(chunk)) {
+        for (int p = p0; p < std::min(p0 + chunk, n); ++p) {
+          for (int q = p + 1; q <= n; ++q) {
             const PairFactors a = pair_factors(pair_key(t, p, q), omega, a0);
             finite_here = finite_here && finite(a);
-            own = blocks_of(a, f);
-          }
-          const PairBlocks& b = classes ? work.class_blocks[static_cast<std::size_t>(pair_class[q - p - 1])] : own;
-          set(V, q, p, b.v);
-          set(X, u(q), u(p), b.x11);
-          set(Y, u(q), u(p), b.y22);
-          if (fixed) {
-            set(X, th(q), u(p), b.x15);
-            set(X, u(q), th(p), b.x51);
-            set(X, th(q), th(p), b.x55);
-            set(Y, th(q), u(p), b.y24);
-            set(Y, u(q), th(p), b.y42);
-            set(Y, th(q), th(p), b.y44);
+            const PairBlocks b = blocks_of(a, f);
+            set(V, q, p, b.v);
+            set(X, u(q), u(p), b.x11);
+            set(Y, u(q), u(p), b.y22);
+            if (fixed) {
+              set(X, th(q), u(p), b.x15);
+              set(X, u(q), th(p), b.x51);
+              set(X, th(q), th(p), b.x55);
+              set(Y, th(q), u(p), b.y24);
+              set(Y, u(q), th(p), b.y42);
+              set(Y, th(q), th(p), b.y44);
+            }
           }
         }
       }
-    }
-    if (!finite_here) factors_finite = false;
-  });
+      if (!finite_here) factors_finite = false;
+    });
+  }
   if (!factors_finite) return fail(ctx, Kg, GroupImpedanceStatus::non_finite, GroupSystem::none);
-
   for (int p = 1; p <= n; ++p) {
     const real xp = ctx.pile_x[p - 1];
     const real yp = ctx.pile_y[p - 1];
@@ -460,7 +549,6 @@ GroupImpedanceStatus sum_with_interaction(const Cmat6& K1, real omega, const Gro
   // below them, the library single-threaded inside the team (its own threads
   // synchronise by waiting actively, which stalls whenever the machine's
   // cores are shared). Pivoted or in place, they are solved in turn.
-  GroupSystemData* systems[3] = {&X, &Y, &V};
   bool solved[3] = {false, false, false};
   if (solver != GroupSolver::in_place_inversion) MATRIX_LIBRARY_ON_CALLER();
   if (solver == GroupSolver::pivoted) {
@@ -474,7 +562,8 @@ GroupImpedanceStatus sum_with_interaction(const Cmat6& K1, real omega, const Gro
       }
       factored[k] = SymmetricSystem{g.A, g.m, g.n_weights, g.ld, false};
     }
-    FACTOR_SYMMETRIC(factored, work.tiles, team);
+    const ClassTileFill fill(systems, entries, classes, work);
+    FACTOR_SYMMETRIC(factored, work.tiles, team, classes ? &fill : nullptr);
     for (int k = 0; k < 3; ++k) solved[k] = factored[k].regular;
   } else {
     for (int k = 0; k < 3; ++k)
@@ -536,7 +625,7 @@ SolveStatus COMPLEX_GAUSS_JORDAN(Mat<cplx> a, int N, std::span<cplx> WK) {
 }
 
 GroupSystemStorage::GroupSystemStorage(int order)
-    : matrix(static_cast<std::size_t>(order + 3) * (order + 3)),
+    : matrix(static_cast<std::size_t>(padded_rows(order)) * order + kPerLine),
       weights(static_cast<std::size_t>(6) * order),
       scale(static_cast<std::size_t>(order)),
       pivots(static_cast<std::size_t>(order)),

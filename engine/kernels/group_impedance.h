@@ -58,9 +58,9 @@ enum class GroupSystem { none, pile_head, vertical, horizontal_x, horizontal_y }
 // Storage of one coupled group system of up to `order` unknowns.
 struct GroupSystemStorage {
   explicit GroupSystemStorage(int order);
-  // The matrix, column by column with the system's order plus three as
-  // leading dimension: the tiled factorisation carries the weights in the
-  // three rows below it.
+  // The matrix, column by column, each column starting on a cache line with
+  // room below for three rows: the tiled factorisation carries the weights
+  // there.
   std::vector<cplx> matrix;
   // Three weight vectors, then their solutions.
   std::vector<cplx> weights;

@@ -2,7 +2,9 @@
 #include "kernels/symmetric_factor.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cassert>
+#include <chrono>
 #include <cmath>
 #include <condition_variable>
 #include <limits>
@@ -32,6 +34,8 @@ namespace {
 constexpr int kTile = 96;
 // Below this size a diagonal tile is factored column by column.
 constexpr int kColumnwise = 16;
+// How long a member without a tile waits awake before it sleeps.
+constexpr std::chrono::microseconds kLinger{50};
 
 const cplx kOne(1.0f, 0.0f);
 const cplx kMinusOne(-1.0f, 0.0f);
@@ -73,12 +77,20 @@ bool factor_tile(cplx* A, int n, int ld, real negligible) {
 }
 
 struct Scheduler {
+  Scheduler(std::span<SymmetricSystem> systems_, SymmetricFactorWork& work_, const TileFill* fill_)
+      : systems(systems_), work(work_), fill(fill_) {}
+
   std::span<SymmetricSystem> systems;
   SymmetricFactorWork& work;
+  const TileFill* fill;
   std::mutex mutex;
   std::condition_variable wake;
   int remaining = 0;  // tiles not yet final
-  int waiting = 0;
+  int sleeping = 0;
+  // Copies of the queue's length and of `remaining`, read without the lock
+  // by members that wait for a moment before they go to sleep.
+  std::atomic<int> queued{0};
+  std::atomic<int> unfinished{0};
 
   using Tile = SymmetricFactorWork::Tile;
 
@@ -88,11 +100,17 @@ struct Scheduler {
   }
   bool final(int s, int i, int j) { return tile(s, i, j).next > j; }
 
-  // Whether the tile's next step can start now.
+  // How many steps the tile's next piece of work takes: its last update goes
+  // with its last step, on a tile still in the core's cache.
+  static int steps(const Tile& t) { return t.next >= 0 && t.next == t.j - 1 ? 2 : 1; }
+
+  // Whether the tile's next piece of work can start now.
   bool ready(int s, const Tile& t) {
     if (t.busy || t.next > t.j) return false;
-    if (t.next < t.j) return final(s, t.i, t.next) && final(s, t.j, t.next);
-    return t.i == t.j || final(s, t.j, t.j);
+    if (t.next < 0) return true;
+    const bool last = t.next + steps(t) > t.j;
+    if (t.next < t.j && !(final(s, t.i, t.next) && final(s, t.j, t.next))) return false;
+    return !last || t.i == t.j || final(s, t.j, t.j);
   }
 
   // Under the lock: queues the tile if its next step can start. The tiles
@@ -104,6 +122,7 @@ struct Scheduler {
     const int index = static_cast<int>(&t - work.tiles.data());
     work.ready.push_back({priority, -t.i, index});
     std::push_heap(work.ready.begin(), work.ready.end());
+    queued.store(static_cast<int>(work.ready.size()), std::memory_order_relaxed);
   }
 
   int system_of(int index) const {
@@ -112,8 +131,9 @@ struct Scheduler {
     return s;
   }
 
-  // The tile's next step: an update by column `next`, or its last step.
-  // False when a diagonal tile meets a negligible pivot.
+  // The tile's next piece of work: its filling, an update by column `next`,
+  // its last step, or the last update and the last step. False when a
+  // diagonal tile meets a negligible pivot.
   bool step(int s, const Tile& t) {
     const SymmetricSystem& sys = systems[static_cast<std::size_t>(s)];
     const SymmetricFactorWork::Layout& l = work.layout[static_cast<std::size_t>(s)];
@@ -123,6 +143,10 @@ struct Scheduler {
     const auto at = [&](int i, int j) { return sys.A + first(i) + static_cast<std::size_t>(first(j)) * ld; };
     int mi = size(t.i);
     int nj = size(t.j);
+    if (t.next < 0) {
+      (*fill)(s, first(t.i), mi, first(t.j), nj);
+      return true;
+    }
     if (t.next < t.j) {
       int nk = size(t.next);
       if (t.i == t.j) {
@@ -131,20 +155,21 @@ struct Scheduler {
         cgemm_("N", "T", &mi, &nj, &nk, &kMinusOne, at(t.i, t.next), &ld, at(t.j, t.next), &ld, &kOne, at(t.i, t.j),
                &ld, 1, 1);
       }
-    } else if (t.i == t.j) {
+    }
+    if (t.next + steps(t) <= t.j) return true;
+    if (t.i == t.j) {
       const real negligible = static_cast<real>(sys.order) * std::numeric_limits<real>::epsilon();
       return factor_tile(at(t.j, t.j), nj, ld, negligible);
-    } else {
-      solve_right(at(t.j, t.j), nj, at(t.i, t.j), mi, ld);
     }
+    solve_right(at(t.j, t.j), nj, at(t.i, t.j), mi, ld);
     return true;
   }
 
   // Under the lock, after a step of tile t: its own next step, and once it
   // is final the steps that wait for it.
-  void done(int s, Tile& t) {
+  void done(int s, Tile& t, int steps_done) {
     t.busy = false;
-    ++t.next;
+    t.next += steps_done;
     const SymmetricFactorWork::Layout& l = work.layout[static_cast<std::size_t>(s)];
     if (t.next <= t.j) {
       offer(s, t);
@@ -162,32 +187,50 @@ struct Scheduler {
     }
   }
 
+  // Waits without the lock, for at most the time of a few tile steps, for
+  // a tile to be queued or the last one to be final: a member that went to
+  // sleep at every gap would take longer to wake than a step lasts.
+  void linger(std::unique_lock<std::mutex>& lock) {
+    lock.unlock();
+    LINGER(
+        [this] {
+          return queued.load(std::memory_order_relaxed) > 0 || unfinished.load(std::memory_order_relaxed) == 0;
+        },
+        kLinger);
+    lock.lock();
+  }
+
   void member() {
     std::unique_lock lock(mutex);
     for (;;) {
+      if (work.ready.empty() && remaining > 0) linger(lock);
       while (work.ready.empty() && remaining > 0) {
-        ++waiting;
+        ++sleeping;
         wake.wait(lock);
-        --waiting;
+        --sleeping;
       }
       if (remaining == 0) break;
       std::pop_heap(work.ready.begin(), work.ready.end());
       const int index = work.ready.back()[2];
       work.ready.pop_back();
+      queued.store(static_cast<int>(work.ready.size()), std::memory_order_relaxed);
       Tile& t = work.tiles[static_cast<std::size_t>(index)];
       const int s = system_of(index);
       // A singular system's remaining tiles only pass through.
       const bool skip = !systems[static_cast<std::size_t>(s)].regular;
       lock.unlock();
+      const int n_steps = steps(t);
       const bool ok = skip || step(s, t);
       lock.lock();
       if (!ok) systems[static_cast<std::size_t>(s)].regular = false;
-      done(s, t);
+      done(s, t, n_steps);
+      unfinished.store(remaining, std::memory_order_relaxed);
       if (remaining == 0) {
         wake.notify_all();
       } else {
-        // This member takes one of the queued tiles; others wake for the rest.
-        const int extra = std::min(static_cast<int>(work.ready.size()) - 1, waiting);
+        // This member takes one of the queued tiles; sleepers wake for the
+        // rest that lingering members do not take.
+        const int extra = std::min(static_cast<int>(work.ready.size()) - 1, sleeping);
         for (int n = 0; n < extra; ++n) wake.notify_one();
       }
     }
@@ -203,9 +246,10 @@ SymmetricFactorWork::SymmetricFactorWork(int max_order) {
   ready.reserve(3 * per_system);
 }
 
-void FACTOR_SYMMETRIC(std::span<SymmetricSystem> systems, SymmetricFactorWork& work, ThreadTeam* team) {
+void FACTOR_SYMMETRIC(std::span<SymmetricSystem> systems, SymmetricFactorWork& work, ThreadTeam* team,
+                      const TileFill* fill) {
   assert(systems.size() <= 3);
-  Scheduler sched{systems, work, {}, {}, 0, 0};
+  Scheduler sched{systems, work, fill};
   int first = 0;
   for (std::size_t s = 0; s < systems.size(); ++s) {
     SymmetricSystem& sys = systems[s];
@@ -216,14 +260,23 @@ void FACTOR_SYMMETRIC(std::span<SymmetricSystem> systems, SymmetricFactorWork& w
     l.rows = l.tiles + (sys.weights > 0 ? 1 : 0);
     l.first = first;
     for (int j = 0; j < l.tiles; ++j) {
-      for (int i = j; i < l.rows; ++i) work.tiles[static_cast<std::size_t>(first++)] = {i, j, 0, false};
+      for (int i = j; i < l.rows; ++i)
+        work.tiles[static_cast<std::size_t>(first++)] = {i, j, fill && i < l.tiles ? -1 : 0, false};
     }
     sched.remaining += first - l.first;
     assert(static_cast<std::size_t>(first) <= work.tiles.size());
   }
+  sched.unfinished = sched.remaining;
   work.ready.clear();
-  for (std::size_t s = 0; s < systems.size(); ++s)
-    sched.offer(static_cast<int>(s), sched.tile(static_cast<int>(s), 0, 0));
+  // Without filling the first diagonal tiles are the only ones that can
+  // start; with it every tile's filling can.
+  for (std::size_t s = 0; s < systems.size(); ++s) {
+    const int tiles = work.layout[s].tiles;
+    for (int j = 0; j < (fill ? tiles : 1); ++j) {
+      for (int i = j; i < (fill ? tiles : 1); ++i)
+        sched.offer(static_cast<int>(s), sched.tile(static_cast<int>(s), i, j));
+    }
+  }
   if (team) {
     team->run([&sched](int) { sched.member(); });
   } else {

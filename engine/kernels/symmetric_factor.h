@@ -36,7 +36,7 @@ struct SymmetricFactorWork {
   explicit SymmetricFactorWork(int max_order);
   struct Tile {
     int i, j;      // tile row and column from 0; row `tiles` holds the weights
-    int next = 0;  // updates done; j + 1 when final
+    int next = 0;  // updates done; j + 1 when final; -1 until filled
     bool busy = false;
   };
   struct Layout {
@@ -49,11 +49,28 @@ struct SymmetricFactorWork {
   std::vector<std::array<int, 3>> ready;  // a heap of (priority, system, tile)
 };
 
+// Writes the lower triangle of a tile of a system's matrix: rows [row, row +
+// rows) of columns [col, col + cols), from 0, the entries on or below the
+// diagonal. Called from any member of the team, once for each tile, before
+// the tile's first update.
+class TileFill {
+ public:
+  virtual void operator()(int system, int row, int rows, int col, int cols) const = 0;
+
+ protected:
+  ~TileFill() = default;
+};
+
 // For every system: the lower triangle of the matrix block := C, and the
 // weight rows := R C^-T, so that their products give R A^-1 R^T. The systems'
 // tiles are worked on the team's members (on the caller alone without a
-// team). Allocates nothing. The order of the arithmetic on every tile is
-// fixed: the results do not depend on the team's size or timing.
-void FACTOR_SYMMETRIC(std::span<SymmetricSystem> systems, SymmetricFactorWork& work, ThreadTeam* team);
+// team). With `fill` the matrices are written tile by tile as the work goes
+// on (the weight rows must be in place), so that filling shares the cores
+// with the first tiles' factoring and a tile is updated while it is still in
+// the cache of the core that wrote it. Allocates nothing. The order of the
+// arithmetic on every tile is fixed: the results do not depend on the
+// team's size or timing.
+void FACTOR_SYMMETRIC(std::span<SymmetricSystem> systems, SymmetricFactorWork& work, ThreadTeam* team,
+                      const TileFill* fill = nullptr);
 
 }  // namespace zav

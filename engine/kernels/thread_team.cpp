@@ -33,41 +33,46 @@ ThreadTeam::~ThreadTeam() {
 
 void ThreadTeam::dispatch(Trampoline call, const void* body) {
   if (!workers_.empty()) {
+    bool wake;
     {
       std::lock_guard lock(mutex_);
       call_ = call;
       body_ = body;
-      running_ = static_cast<int>(workers_.size());
-      ++generation_;
+      running_.store(static_cast<int>(workers_.size()), std::memory_order_relaxed);
+      generation_.fetch_add(1, std::memory_order_release);
+      wake = sleeping_ > 0;
     }
-    start_.notify_all();
+    if (wake) start_.notify_all();
   }
   call(body, 0);
   if (workers_.empty()) return;
+  const auto finished = [this] { return running_.load(std::memory_order_acquire) == 0; };
+  if (LINGER(finished, kLinger)) return;
   std::unique_lock lock(mutex_);
-  finished_.wait(lock, [this] { return running_ == 0; });
+  caller_sleeping_ = true;
+  finished_.wait(lock, finished);
+  caller_sleeping_ = false;
 }
 
 void ThreadTeam::work(int member) {
   unsigned long seen = 0;
+  const auto started = [&] {
+    return stopping_.load(std::memory_order_relaxed) || generation_.load(std::memory_order_acquire) != seen;
+  };
   for (;;) {
-    Trampoline call;
-    const void* body;
-    {
+    if (!LINGER(started, kLinger)) {
       std::unique_lock lock(mutex_);
-      start_.wait(lock, [&] { return stopping_ || generation_ != seen; });
-      if (stopping_) return;
-      seen = generation_;
-      call = call_;
-      body = body_;
+      ++sleeping_;
+      start_.wait(lock, started);
+      --sleeping_;
     }
-    call(body, member);
-    bool last;
-    {
+    if (stopping_) return;
+    seen = generation_.load(std::memory_order_acquire);
+    call_(body_, member);
+    if (running_.fetch_sub(1, std::memory_order_acq_rel) == 1) {
       std::lock_guard lock(mutex_);
-      last = --running_ == 0;
+      if (caller_sleeping_) finished_.notify_one();
     }
-    if (last) finished_.notify_one();
   }
 }
 

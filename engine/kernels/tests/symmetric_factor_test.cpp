@@ -1,11 +1,13 @@
 // The tiled factorisation of complex symmetric systems against a
 // double-precision solve: the weighted sums R A^-1 R^T it gives, the same
-// bits on a team as on one thread, and the singular systems it finds.
+// bits on a team as on one thread and with the matrices filled tile by tile
+// as the work goes on, and the singular systems it finds.
 #include "kernels/symmetric_factor.h"
 
 #include <gtest/gtest.h>
 
 #include <complex>
+#include <limits>
 #include <ostream>
 #include <random>
 #include <vector>
@@ -90,9 +92,53 @@ struct FactorRow {
 
 class TiledFactor : public testing::TestWithParam<FactorRow> {};
 
+// Fills tiles from the systems' original matrices into matrices that hold
+// only their weight rows, and counts how often each entry is asked for.
+// Tiles are distinct entries, so members of a team count apart.
+class CopyFill final : public TileFill {
+ public:
+  CopyFill(const std::vector<std::vector<cplx>>& from, std::vector<std::vector<cplx>>& to, const int (&orders)[3],
+           int weights)
+      : from_(from), to_(to), orders_(orders), weights_(weights) {
+    for (const std::vector<cplx>& a : to) asked_.emplace_back(a.size(), 0);
+  }
+  void operator()(int system, int row, int rows, int col, int cols) const override {
+    const auto k = static_cast<std::size_t>(system);
+    for (int j = col; j < col + cols; ++j) {
+      for (int i = std::max(row, j); i < row + rows; ++i) {
+        const std::size_t at = index(k, i, j);
+        to_[k][at] = from_[k][at];
+        ++asked_[k][at];
+      }
+    }
+  }
+  // Each entry on or below the diagonal asked for once, none above it.
+  bool each_once() const {
+    for (std::size_t k = 0; k < asked_.size(); ++k) {
+      for (int j = 0; j < orders_[k]; ++j) {
+        for (int i = 0; i < orders_[k]; ++i) {
+          if (asked_[k][index(k, i, j)] != (i >= j ? 1 : 0)) return false;
+        }
+      }
+    }
+    return true;
+  }
+
+ private:
+  std::size_t index(std::size_t k, int i, int j) const {
+    return static_cast<std::size_t>(i) + static_cast<std::size_t>(j) * static_cast<std::size_t>(orders_[k] + weights_);
+  }
+  const std::vector<std::vector<cplx>>& from_;
+  std::vector<std::vector<cplx>>& to_;
+  const int (&orders_)[3];
+  int weights_;
+  mutable std::vector<std::vector<int>> asked_;
+};
+
 // The weight rows left by the factorisation give R A^-1 R^T within
 // single-precision rounding of the double-precision solve; a team of four
-// gives the same bits as the caller alone.
+// gives the same bits as the caller alone, and so does filling each tile of
+// the lower triangle once, before its first update.
 TEST_P(TiledFactor, GivesTheWeightedInverse) {
   const FactorRow& row = GetParam();
   SymmetricFactorWork work(300);
@@ -112,14 +158,38 @@ TEST_P(TiledFactor, GivesTheWeightedInverse) {
   std::vector<std::vector<dcplx>> expected;
   for (int k = 0; k < count; ++k)
     expected.push_back(reference_sums(alone[static_cast<std::size_t>(k)], row.orders[k], row.weights));
+  // Filled as the work goes on, into matrices whose entries are not a
+  // number until then.
+  std::vector<std::vector<cplx>> filled = alone;
+  std::vector<SymmetricSystem> as_filled = many;
+  const real nan = std::numeric_limits<real>::quiet_NaN();
+  for (int k = 0; k < count; ++k) {
+    const int m = row.orders[k];
+    for (int j = 0; j < m; ++j) {
+      for (int i = 0; i < m; ++i)
+        filled[static_cast<std::size_t>(k)][i + static_cast<std::size_t>(j) * (m + row.weights)] = cplx(nan, nan);
+    }
+    as_filled[static_cast<std::size_t>(k)].A = filled[static_cast<std::size_t>(k)].data();
+  }
+  const CopyFill fill(alone, filled, row.orders, row.weights);
+  FACTOR_SYMMETRIC(as_filled, work, &team, &fill);
   FACTOR_SYMMETRIC(one, work, nullptr);
   FACTOR_SYMMETRIC(many, work, &team);
+  EXPECT_TRUE(fill.each_once());
   for (int k = 0; k < count; ++k) {
     SCOPED_TRACE("system " + std::to_string(k));
     const int m = row.orders[k], ld = m + row.weights;
     ASSERT_TRUE(one[static_cast<std::size_t>(k)].regular);
     ASSERT_TRUE(many[static_cast<std::size_t>(k)].regular);
+    ASSERT_TRUE(as_filled[static_cast<std::size_t>(k)].regular);
     EXPECT_EQ(alone[static_cast<std::size_t>(k)], shared[static_cast<std::size_t>(k)]);
+    // Above the diagonal the filled matrices keep what they held.
+    for (int j = 0; j < m; ++j) {
+      for (int i = 0; i < j; ++i)
+        filled[static_cast<std::size_t>(k)][i + static_cast<std::size_t>(j) * ld] =
+            alone[static_cast<std::size_t>(k)][i + static_cast<std::size_t>(j) * ld];
+    }
+    EXPECT_EQ(filled[static_cast<std::size_t>(k)], alone[static_cast<std::size_t>(k)]);
     const std::vector<cplx>& a = alone[static_cast<std::size_t>(k)];
     for (int r = 0; r < row.weights; ++r) {
       for (int c = 0; c < row.weights; ++c) {
