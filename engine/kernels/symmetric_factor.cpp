@@ -96,7 +96,7 @@ struct Scheduler {
 
   Tile& tile(int s, int i, int j) {
     const SymmetricFactorWork::Layout& l = work.layout[static_cast<std::size_t>(s)];
-    return work.tiles[static_cast<std::size_t>(l.first + j * l.rows - j * (j - 1) / 2 + (i - j))];
+    return work.tiles[static_cast<std::size_t>(l.first + j * l.tiles - j * (j - 1) / 2 + (i - j))];
   }
   bool final(int s, int i, int j) { return tile(s, i, j).next > j; }
 
@@ -138,19 +138,29 @@ struct Scheduler {
     const SymmetricSystem& sys = systems[static_cast<std::size_t>(s)];
     const SymmetricFactorWork::Layout& l = work.layout[static_cast<std::size_t>(s)];
     const int ld = sys.ld;
-    const auto first = [&](int i) { return i < l.tiles ? i * kTile : sys.order; };
-    const auto size = [&](int i) { return i < l.tiles ? std::min(kTile, sys.order - i * kTile) : sys.weights; };
-    const auto at = [&](int i, int j) { return sys.A + first(i) + static_cast<std::size_t>(first(j)) * ld; };
-    int mi = size(t.i);
+    const auto at = [&](int i, int j) { return sys.A + i * kTile + static_cast<std::size_t>(j) * kTile * ld; };
+    // Unknowns of a tile column; rows of a tile row, the weight rows with
+    // the last.
+    const auto size = [&](int j) { return std::min(kTile, sys.order - j * kTile); };
+    const bool last_row = t.i == l.tiles - 1;
+    int mi = size(t.i) + (last_row ? sys.weights : 0);
     int nj = size(t.j);
+    // The weight rows below the last diagonal tile.
+    const bool weighted_diagonal = last_row && t.i == t.j && sys.weights > 0;
+    int w = sys.weights;
+    const auto weights_at = [&](int j) { return sys.A + sys.order + static_cast<std::size_t>(j) * kTile * ld; };
     if (t.next < 0) {
-      (*fill)(s, first(t.i), mi, first(t.j), nj);
+      (*fill)(s, t.i * kTile, size(t.i), t.j * kTile, nj);
       return true;
     }
     if (t.next < t.j) {
       int nk = size(t.next);
       if (t.i == t.j) {
         csyrk_("L", "N", &nj, &nk, &kMinusOne, at(t.j, t.next), &ld, &kOne, at(t.j, t.j), &ld, 1, 1);
+        if (weighted_diagonal) {
+          cgemm_("N", "T", &w, &nj, &nk, &kMinusOne, weights_at(t.next), &ld, at(t.j, t.next), &ld, &kOne,
+                 weights_at(t.j), &ld, 1, 1);
+        }
       } else {
         cgemm_("N", "T", &mi, &nj, &nk, &kMinusOne, at(t.i, t.next), &ld, at(t.j, t.next), &ld, &kOne, at(t.i, t.j),
                &ld, 1, 1);
@@ -159,7 +169,9 @@ struct Scheduler {
     if (t.next + steps(t) <= t.j) return true;
     if (t.i == t.j) {
       const real negligible = static_cast<real>(sys.order) * std::numeric_limits<real>::epsilon();
-      return factor_tile(at(t.j, t.j), nj, ld, negligible);
+      if (!factor_tile(at(t.j, t.j), nj, ld, negligible)) return false;
+      if (weighted_diagonal) solve_right(at(t.j, t.j), nj, weights_at(t.j), w, ld);
+      return true;
     }
     solve_right(at(t.j, t.j), nj, at(t.i, t.j), mi, ld);
     return true;
@@ -178,13 +190,11 @@ struct Scheduler {
     --remaining;
     const int a = t.i, k = t.j;
     if (a == k) {
-      for (int c = k + 1; c < l.rows; ++c) offer(s, tile(s, c, k));
+      for (int c = k + 1; c < l.tiles; ++c) offer(s, tile(s, c, k));
     }
     // Updates by column k of the tiles in row a, and in column a.
-    for (int b = k + 1; b <= std::min(a, l.tiles - 1); ++b) offer(s, tile(s, a, b));
-    if (a < l.tiles) {
-      for (int c = a + 1; c < l.rows; ++c) offer(s, tile(s, c, a));
-    }
+    for (int b = k + 1; b <= a; ++b) offer(s, tile(s, a, b));
+    for (int c = a + 1; c < l.tiles; ++c) offer(s, tile(s, c, a));
   }
 
   // Waits without the lock, for at most the time of a few tile steps, for
@@ -241,7 +251,7 @@ struct Scheduler {
 
 SymmetricFactorWork::SymmetricFactorWork(int max_order) {
   const int T = tile_count(max_order);
-  const std::size_t per_system = static_cast<std::size_t>((T + 1) * (T + 2) / 2);
+  const std::size_t per_system = static_cast<std::size_t>(T * (T + 1) / 2);
   tiles.resize(3 * per_system);
   ready.reserve(3 * per_system);
 }
@@ -257,11 +267,9 @@ void FACTOR_SYMMETRIC(std::span<SymmetricSystem> systems, SymmetricFactorWork& w
     sys.regular = true;
     SymmetricFactorWork::Layout& l = work.layout[s];
     l.tiles = tile_count(sys.order);
-    l.rows = l.tiles + (sys.weights > 0 ? 1 : 0);
     l.first = first;
     for (int j = 0; j < l.tiles; ++j) {
-      for (int i = j; i < l.rows; ++i)
-        work.tiles[static_cast<std::size_t>(first++)] = {i, j, fill && i < l.tiles ? -1 : 0, false};
+      for (int i = j; i < l.tiles; ++i) work.tiles[static_cast<std::size_t>(first++)] = {i, j, fill ? -1 : 0, false};
     }
     sched.remaining += first - l.first;
     assert(static_cast<std::size_t>(first) <= work.tiles.size());

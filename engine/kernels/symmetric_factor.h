@@ -35,13 +35,13 @@ struct SymmetricSystem {
 struct SymmetricFactorWork {
   explicit SymmetricFactorWork(int max_order);
   struct Tile {
-    int i, j;      // tile row and column from 0; row `tiles` holds the weights
+    int i, j;      // tile row and column from 0
     int next = 0;  // updates done; j + 1 when final; -1 until filled
     bool busy = false;
   };
   struct Layout {
-    int tiles = 0;  // tile rows and columns of the matrix
-    int rows = 0;   // tile rows with the weights
+    int tiles = 0;  // tile rows and columns of the matrix; the weight rows
+                    // go with the last tile row
     int first = 0;  // index of the system's first tile
   };
   std::vector<Tile> tiles;
