@@ -159,7 +159,7 @@ TEST_P(TiledFactor, GivesTheWeightedInverse) {
   for (int k = 0; k < count; ++k)
     expected.push_back(reference_sums(alone[static_cast<std::size_t>(k)], row.orders[k], row.weights));
   // Filled as the work goes on, into matrices whose entries are not a
-  // number until then.
+  // number until then, from `alone` before the caller's run below factors it.
   std::vector<std::vector<cplx>> filled = alone;
   std::vector<SymmetricSystem> as_filled = many;
   const real nan = std::numeric_limits<real>::quiet_NaN();
@@ -183,7 +183,8 @@ TEST_P(TiledFactor, GivesTheWeightedInverse) {
     ASSERT_TRUE(many[static_cast<std::size_t>(k)].regular);
     ASSERT_TRUE(as_filled[static_cast<std::size_t>(k)].regular);
     EXPECT_EQ(alone[static_cast<std::size_t>(k)], shared[static_cast<std::size_t>(k)]);
-    // Above the diagonal the filled matrices keep what they held.
+    // Above the diagonal, never asked for nor read, the filled matrices
+    // still hold NaN; the rest must be alone's bits.
     for (int j = 0; j < m; ++j) {
       for (int i = 0; i < j; ++i)
         filled[static_cast<std::size_t>(k)][i + static_cast<std::size_t>(j) * ld] =
