@@ -2,9 +2,12 @@
 
 #include "controls/DataEdit.h"
 #include "controls/Messages.h"
+#include "controls/TableForm.h"
 
 #include <QCloseEvent>
+#include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QTimer>
 
 namespace zavik {
 
@@ -46,13 +49,32 @@ bool TChildForm::ActiveEntryValid() {
   return box == nullptr || box->Valid();
 }
 
-bool TChildForm::FormDeactivate() {
-  const bool valid = ActiveEntryValid();
-  FRefused = nullptr;
-  if (!valid) return false;
+bool TChildForm::FormDeactivate(TCommitMode Mode) {
+  if (Mode == TCommitMode::Quiet) {
+    // The box's own check, without its message and without rewriting it.
+    if (auto* box = dynamic_cast<TEntryBox*>(focusWidget()); box && !box->Accepts()) return false;
+  } else {
+    const bool valid = ActiveEntryValid();
+    FRefused = nullptr;
+    if (!valid) return false;
+  }
   bool stored = false;
   Guarded(this, [&] {
-    if (!AcceptValues()) return;
+    const TRefusal refusal = CheckValues();
+    if (!refusal.Message.isEmpty()) {
+      // Told once for what the user did: the rest of the same action (the
+      // activations that follow a click) is refused without a word.
+      if (Mode == TCommitMode::Quiet || FToldRefusal) return;
+      FToldRefusal = true;
+      ShowInformation(this, refusal.Message);
+      QTimer::singleShot(0, this, [this] { FToldRefusal = false; });
+      if (refusal.Focus) {
+        refusal.Focus->window()->activateWindow();
+        refusal.Focus->setFocus(Qt::OtherFocusReason);
+        if (auto* line = qobject_cast<QLineEdit*>(refusal.Focus)) line->selectAll();
+      }
+      return;
+    }
     StoreValues();
     stored = true;
   });
@@ -74,14 +96,23 @@ TChildActivation::TChildActivation(QMdiArea* Area) : QObject(Area), FArea(Area) 
   connect(Area, &QMdiArea::subWindowActivated, this, &TChildActivation::SubWindowActivated);
 }
 
-bool TChildActivation::CommitActiveChild() {
+bool TChildActivation::CommitActiveChild(TCommitMode Mode) {
+  if (auto* table = FActive ? qobject_cast<TTableForm*>(FActive->widget()) : nullptr)
+    return table->Grid()->CommitCell(Mode);
   TChildForm* form = ChildFormOf(FActive);
-  return form == nullptr || form->FormDeactivate();
+  return form == nullptr || form->FormDeactivate(Mode);
+}
+
+bool TChildActivation::Leave(QMdiSubWindow* Window) {
+  if (auto* table = Window ? qobject_cast<TTableForm*>(Window->widget()) : nullptr)
+    return table->Grid()->CommitCell(TCommitMode::Tell);
+  TChildForm* left = ChildFormOf(Window);
+  return left == nullptr || left->LeaveForWindow();
 }
 
 void TChildActivation::SubWindowActivated(QMdiSubWindow* Window) {
   if (FReturning || Window == FActive) return;
-  if (TChildForm* left = ChildFormOf(FActive); left != nullptr && !left->LeaveForWindow()) {
+  if (FActive && !Leave(FActive)) {
     // The window that was left holds a refused entry: it keeps the
     // activation. The one the user went to is not loaded, so it cannot
     // refuse in turn and hand the activation back without end.

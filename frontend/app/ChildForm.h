@@ -10,6 +10,8 @@
 // TChildActivation follows the activation of the MDI area's sub-windows and
 // runs the forms' activation and deactivation; the main window owns one.
 
+#include "controls/CommitMode.h"
+
 #include <QMdiArea>
 #include <QObject>
 #include <QPointer>
@@ -32,9 +34,10 @@ public:
   virtual void FormActivate() = 0;
 
   // Stores the boxes into the project, unless the window's active box is a
-  // numeric entry whose check refuses it (the check tells the user why):
-  // then nothing is stored and the result is false.
-  bool FormDeactivate();
+  // numeric entry whose check refuses it (the check tells the user why), or
+  // the values together are refused: then nothing is stored and the result
+  // is false.
+  bool FormDeactivate(TCommitMode Mode = TCommitMode::Tell);
 
   // Whether the window's active box, when it is a numeric entry, holds an
   // entry its check accepts. Runs that check, with its message.
@@ -47,10 +50,14 @@ signals:
 protected:
   // Copies every box into its field of the project.
   virtual void StoreValues() = 0;
-  // Whether the boxes' values, each accepted by its own check, may be stored
-  // together; when not, the window tells the user why, puts the focus where
-  // the fault can be mended and keeps the activation as for a refused entry.
-  virtual bool AcceptValues() { return true; }
+  // Why the boxes' values, each accepted by its own check, may not be stored
+  // together, and the box where the fault can be mended; an empty message
+  // when they may. A refusal keeps the activation as a refused entry does.
+  struct TRefusal {
+    QString Message;
+    QWidget* Focus = nullptr;
+  };
+  virtual TRefusal CheckValues() { return {}; }
 
   // Closing runs the deactivation; a refused entry keeps the window open.
   void closeEvent(QCloseEvent* Event) override;
@@ -67,6 +74,7 @@ private:
   void EntryChecked(TDataEdit* Box);
 
   QPointer<TDataEdit> FRefused;  // its own check refused its entry, not edited since
+  bool FToldRefusal = false;     // the values' refusal was told in the user's present action
 };
 
 // The form shown in an MDI sub-window, or nullptr when it shows another
@@ -79,12 +87,16 @@ class TChildActivation : public QObject {
 public:
   explicit TChildActivation(QMdiArea* Area);
 
-  // The active child's deactivation, before a menu command acts on the
-  // project: true when its values are stored (or there is none to store).
-  bool CommitActiveChild();
+  // The active child's deactivation, before a command acts on the project:
+  // true when its values are stored (or there is none to store). A table
+  // window writes the cell being edited.
+  bool CommitActiveChild(TCommitMode Mode = TCommitMode::Tell);
 
 private:
   void SubWindowActivated(QMdiSubWindow* Window);
+  // The window the user leaves stores its entries: false when one is refused
+  // (and told), so that the window keeps the activation.
+  bool Leave(QMdiSubWindow* Window);
 
   QPointer<QMdiArea> FArea;
   QPointer<QMdiSubWindow> FActive;

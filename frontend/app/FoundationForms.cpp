@@ -102,7 +102,8 @@ void TfrmMultimat::FormActivate() {
   TProgramData* p = Project();
   if (!p) return;
   LoadBoxes(*p);
-  StoreBoxes(*p);
+  // The project holds its values within the limits the boxes show.
+  StoreClamped(*p);
 }
 
 }  // namespace zavik

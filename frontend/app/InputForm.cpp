@@ -41,7 +41,7 @@ TDataEdit* TInputForm::AddBox(QGridLayout* Grid, int Row, const QString& Caption
                               const QString& Template, const TBoxLimits& Limits,
                               long double TProgramData::* Field) {
   TDataEdit* box = NewBox(Grid, Row, Caption, Template, Limits);
-  FBindings.append({box, Field, nullptr});
+  FBindings.append({box, Field, nullptr, {}});
   return box;
 }
 
@@ -49,7 +49,7 @@ TDataEdit* TInputForm::AddBox(QGridLayout* Grid, int Row, const QString& Caption
                               const QString& Template, const TBoxLimits& Limits,
                               int TProgramData::* Field) {
   TDataEdit* box = NewBox(Grid, Row, Caption, Template, Limits);
-  FBindings.append({box, nullptr, Field});
+  FBindings.append({box, nullptr, Field, {}});
   return box;
 }
 
@@ -71,22 +71,43 @@ QGroupBox* TInputForm::Group(const QString& Caption, QGridLayout*& Grid) {
 }
 
 void TInputForm::LoadBoxes(TProgramData& P) {
-  for (const TBinding& b : FBindings) {
+  for (TBinding& b : FBindings) {
     b.Box->SetUnits(P.Units);
     b.Box->SetNumber(b.Real ? P.*b.Real : static_cast<long double>(P.*b.Whole));
+    b.Loaded = b.Box->text();
+  }
+  FLoadedUnits = P.Units;
+}
+
+bool TInputForm::ShowsUnitsOf(const TProgramData& P) const { return FLoadedUnits == P.Units; }
+
+void TInputForm::StoreBoxes(TProgramData& P) {
+  if (!ShowsUnitsOf(P)) return;
+  std::vector<qsizetype> changed;
+  std::vector<long double> values;
+  for (qsizetype i = 0; i < FBindings.size(); ++i) {
+    if (FBindings[i].Box->text() == FBindings[i].Loaded) continue;
+    changed.push_back(i);
+    values.push_back(FBindings[i].Box->Number());
+  }
+  for (size_t k = 0; k < changed.size(); ++k) {
+    TBinding& b = FBindings[changed[k]];
+    if (b.Real)
+      P.*b.Real = values[k];
+    else
+      P.*b.Whole = RoundToInt(values[k]);
+    b.Loaded = b.Box->text();
   }
 }
 
-void TInputForm::StoreBoxes(TProgramData& P) {
-  std::vector<long double> values;
-  values.reserve(FBindings.size());
-  for (const TBinding& b : FBindings) values.push_back(b.Box->Number());
-  for (qsizetype i = 0; i < FBindings.size(); ++i) {
-    const TBinding& b = FBindings[i];
-    if (b.Real)
-      P.*b.Real = values[i];
-    else
-      P.*b.Whole = RoundToInt(values[i]);
+void TInputForm::StoreClamped(TProgramData& P) {
+  for (const TBinding& b : FBindings) {
+    const TEntryLimits limits{b.Box->MinVal(), b.Box->MaxVal(), b.Box->IntegerOnly()};
+    if (b.Real) {
+      if (const long double v = limits.Clamp(P.*b.Real); v != P.*b.Real) P.*b.Real = v;
+    } else if (const long double v = limits.Clamp(P.*b.Whole); v != P.*b.Whole) {
+      P.*b.Whole = RoundToInt(v);
+    }
   }
 }
 

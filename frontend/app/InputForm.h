@@ -4,6 +4,12 @@
 // the project's unit system when the window is activated and stored when it
 // is left; a keystroke in a box tells Modified. Filling the boxes from the
 // project never does.
+//
+// Only a box whose text changed since it was loaded (typed by the user, or
+// set by the window's own computation) is stored: the others keep their
+// field's value to the last bit, not the value read back from its text. A
+// window stores only into the unit system it shows: after the project was
+// converted it stores nothing until it has been loaded again.
 
 #include "app/ChildForm.h"
 #include "controls/DataEdit.h"
@@ -66,9 +72,14 @@ protected:
   void FitWindow();
 
   void LoadBoxes(TProgramData& Project);
-  // Evaluates every box, then stores them all: a text that cannot be
-  // evaluated raises before any field changes.
+  // Whether the boxes show the project in its present unit system.
+  bool ShowsUnitsOf(const TProgramData& Project) const;
+  // Evaluates every box changed since it was loaded, then stores them all: a
+  // text that cannot be evaluated raises before any field changes.
   void StoreBoxes(TProgramData& Project);
+  // Brings every field within the limits of its box (as the box shows it);
+  // a field within them keeps its value.
+  void StoreClamped(TProgramData& Project);
   void StoreValues() override;
 
   // The user changed something: the project is modified.
@@ -81,12 +92,14 @@ private:
     TDataEdit* Box;
     long double TProgramData::* Real;
     int TProgramData::* Whole;
+    QString Loaded;  // the text of the field's value, as loaded or last stored
   };
   TDataEdit* NewBox(QGridLayout* Grid, int Row, const QString& Caption, const QString& Template,
                     const TBoxLimits& Limits);
 
   TProjectAccessor FProject;
   QList<TBinding> FBindings;
+  int FLoadedUnits = 0;  // the unit system the boxes show; 0 before their first load
 };
 
 }  // namespace zavik

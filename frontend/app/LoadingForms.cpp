@@ -103,18 +103,13 @@ void THarmonicForm::RadioButton2Click() { SwitchReference(1); }
 
 void THarmonicForm::StoreValues() {
   TProgramData* p = Project();
-  if (!p) return;
+  if (!p || !ShowsUnitsOf(*p)) return;
   StoreBoxes(*p);
   p->LoadPointReference = RadioButton1->isChecked() ? 0 : 1;
 }
 
-bool THarmonicForm::AcceptValues() {
-  const QString refusal = FrequencyRangeRefusal(DataEdit1->Number(), DataEdit2->Number(), DataEdit3->Number());
-  if (refusal.isEmpty()) return true;
-  ShowInformation(this, refusal);
-  DataEdit3->setFocus(Qt::OtherFocusReason);
-  DataEdit3->selectAll();
-  return false;
+TChildForm::TRefusal THarmonicForm::CheckValues() {
+  return {FrequencyRangeRefusal(DataEdit1->Number(), DataEdit2->Number(), DataEdit3->Number()), DataEdit3};
 }
 
 void THarmonicForm::Button1Click() {

@@ -36,7 +36,7 @@ public:
 protected:
   THarmonicForm(TProjectAccessor Project, bool Quadratic, QWidget* Parent);
   void StoreValues() override;
-  bool AcceptValues() override;
+  TRefusal CheckValues() override;
 
 private:
   void ShowReference(int Reference);

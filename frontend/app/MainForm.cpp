@@ -10,6 +10,7 @@
 #include "app/ProjectNames.h"
 #include "app/SystemForms.h"
 #include "app/TitleWindow.h"
+#include "controls/DataEdit.h"
 #include "controls/Messages.h"
 #include "controls/TableForm.h"
 #include "controls/TableWindows.h"
@@ -128,6 +129,10 @@ TMainForm::TMainForm(QWidget* Parent)
 TMainForm::~TMainForm() {
   FDestroying = true;
   qApp->removeEventFilter(this);
+  // The windows go without checking the entry that has the keys.
+  if (auto* box = dynamic_cast<TEntryBox*>(QApplication::focusWidget());
+      box && isAncestorOf(QApplication::focusWidget()))
+    box->LeaveWithoutCheck();
   // The child windows go while the project and the plots they show exist,
   // and none is activated on the way.
   delete FActivation;
@@ -153,7 +158,7 @@ void TMainForm::CreateMenus() {
     RecentItems[i] = FileMenu->addAction(QString());
     connect(RecentItems[i], &QAction::triggered, this, [this, i] {
       Guarded(this, [this, i] {
-        if (!QuerySaveChanges(*this)) return;
+        if (!CommitEdits() || !QuerySaveChanges(*this)) return;
         OpenFileName(FSettings.RecentFiles()[i]);
       });
     });
@@ -179,10 +184,7 @@ void TMainForm::CreateMenus() {
     FUnitsGroup->addAction(action);
     connect(action, &QAction::triggered, this, [this, system] { Guarded(this, [this, system] { UnitsClick(system); }); });
   }
-  connect(units, &QMenu::aboutToShow, this, [this] {
-    EnglishUnits->setChecked(FProject->Units == 1);
-    SIUnits->setChecked(FProject->Units == 2);
-  });
+  connect(units, &QMenu::aboutToShow, this, &TMainForm::ApplyUnitsChecks);
   DataMenu->addSeparator();
   OptionofFoundationSystem1 =
       Item(DataMenu, QStringLiteral("Option of Foundation System"), &TMainForm::OptionofFoundationSystem1Click);
@@ -261,7 +263,9 @@ void TMainForm::CreateMenus() {
   MomentResponseAmplitude1 = plot(QStringLiteral("Footing Response Amplitude (Rotation)"), &TResultPlots::pltMxyzR);
   FootingResponseAmplitudeDisplacement1 = GraphicsMenu->addAction(QStringLiteral("Interactive Footing Response Amplitude "));
   connect(FootingResponseAmplitudeDisplacement1, &QAction::triggered, this,
-          [this] { Guarded(this, [this] { FDlgAmpPlot->ShowModalFor(*FProject); }); });
+          [this] { Guarded(this, [this] {
+            if (CommitEdits()) FDlgAmpPlot->ShowModalFor(*FProject);
+          }); });
   connect(GraphicsMenu, &QMenu::aboutToShow, this, [this] { Guarded(this, [this] { GraphicsMenuClick(); }); });
 
   ViewMenu = bar->addMenu(QStringLiteral("View Geometry"));
@@ -285,7 +289,7 @@ void TMainForm::CreateMenus() {
 
   HelpMenu = bar->addMenu(QStringLiteral("&Help"));
   HelpAbout = Item(HelpMenu, QStringLiteral("&About..."), &TMainForm::HelpAboutClick);
-  connect(HelpMenu, &QMenu::aboutToShow, this, [this] { Guarded(this, [this] { CommitActiveChild(); }); });
+  connect(HelpMenu, &QMenu::aboutToShow, this, [this] { Guarded(this, [this] { CommitEdits(TCommitMode::Quiet); }); });
 
   ToolBar = addToolBar(QStringLiteral("3D View"));
   ToolBar->setObjectName(QStringLiteral("ToolBar"));
@@ -323,10 +327,7 @@ void TMainForm::closeEvent(QCloseEvent* Event) {
     return;
   }
   bool mayClose = false;
-  Guarded(this, [&] {
-    CommitActiveChild();
-    mayClose = QuerySaveChanges(*this);
-  });
+  Guarded(this, [&] { mayClose = CommitEdits() && QuerySaveChanges(*this); });
   if (!mayClose) {
     Event->ignore();
     return;
@@ -450,9 +451,7 @@ void TMainForm::OpenFileName(const QString& Path) {
 }
 
 void TMainForm::OpenDroppedFiles(const QStringList& Paths) {
-  if (Paths.isEmpty()) return;
-  CommitActiveChild();
-  if (!QuerySaveChanges(*this)) return;
+  if (Paths.isEmpty() || !CommitEdits() || !QuerySaveChanges(*this)) return;
   LoadProject(Paths.first());
 }
 
@@ -462,7 +461,11 @@ bool TMainForm::LoadPlotFile(const QString& FileName) { return FPlots.LoadPlotFi
 
 // Child windows ----------------------------------------------------------
 
-bool TMainForm::CommitActiveChild() { return !FActivation || FActivation->CommitActiveChild(); }
+bool TMainForm::CommitEdits(TCommitMode Mode) {
+  // The window the user works in first: its entry is the one being typed.
+  if (FActivation && !FActivation->CommitActiveChild(Mode)) return false;
+  return !FTableWindows || FTableWindows->CommitCells(Mode);
+}
 
 bool TMainForm::CloseAllChildren() {
   if (FClosingAll) return false;
@@ -481,7 +484,9 @@ void TMainForm::RefreshOpenWindows() {
   for (TChildKind kind : {NCPileProperties, CPileProperties, Shape, Layout, Harmonic, Quad, Transient, Random,
                           Options, Title, Foundations, Multimat, Massdata, Tipsoil})
     if (TChildForm* form = ChildWindow(kind)) form->FormActivate();
-  for (TGridTable* t : FTables.Tables()) t->Reshow();
+  // The table windows already show their tables in the new system, where
+  // they stand: a window made anew would take the focus and the arrangement
+  // from the window the user works in.
 }
 
 void TMainForm::SetChildFactory(TChildKind Kind, std::function<TChildForm*()> Make) {
@@ -544,7 +549,7 @@ QSize TMainForm::ViewSize() const {
 // File menu ---------------------------------------------------------------
 
 void TMainForm::FileMenuClick() {
-  CommitActiveChild();
+  CommitEdits(TCommitMode::Quiet);
   const int count = FSettings.RecentCount();
   for (int i = 0; i < TMainSettings::MaxRecentFiles; ++i) {
     RecentItems[i]->setVisible(i < count);
@@ -554,27 +559,23 @@ void TMainForm::FileMenuClick() {
 }
 
 void TMainForm::FileNewClick() {
-  CommitActiveChild();
-  if (!QuerySaveChanges(*this) || !CloseAllChildren()) return;
+  if (!CommitEdits() || !QuerySaveChanges(*this) || !CloseAllChildren()) return;
   InstallProject(std::make_unique<TProgramData>(FTables), false);
   if (FView3DOpen) Close3DView();
 }
 
 void TMainForm::FileOpenClick() {
-  CommitActiveChild();
-  if (!QuerySaveChanges(*this)) return;
+  if (!CommitEdits() || !QuerySaveChanges(*this)) return;
   const QString file = AskOpenFileName();
   if (!file.isEmpty()) OpenFileName(file);
 }
 
 void TMainForm::FileSaveClick() {
-  CommitActiveChild();
-  zavik::FileSave(*this);
+  if (CommitEdits()) zavik::FileSave(*this);
 }
 
 void TMainForm::FileSaveAsClick() {
-  CommitActiveChild();
-  zavik::FileSaveAs(*this);
+  if (CommitEdits()) zavik::FileSaveAs(*this);
 }
 
 void TMainForm::FileExitClick() { close(); }
@@ -594,7 +595,7 @@ void TMainForm::PrintPageClick() {
 // Data menu -----------------------------------------------------------------
 
 void TMainForm::DataMenuClick() {
-  CommitActiveChild();
+  CommitEdits(TCommitMode::Quiet);
   DataTitle->setEnabled(Wired(Title));
   OptionsControl->setEnabled(Wired(Options));
   OptionofFoundationSystem1->setEnabled(Wired(Layout));
@@ -666,12 +667,26 @@ void TMainForm::DataTitleClick() { OpenChild(Title); }
 void TMainForm::OptionsControlClick() { OpenChild(Options); }
 
 void TMainForm::UnitsClick(int Units) {
+  // Every entry is in the project before its values are converted, once.
+  if (!CommitEdits()) {
+    ApplyUnitsChecks();
+    return;
+  }
   if (Units == FProject->Units) return;
   FProject->ConvertUnits(Units);
   SetModified(true);
 }
 
+void TMainForm::ApplyUnitsChecks() {
+  EnglishUnits->setChecked(FProject->Units == 1);
+  SIUnits->setChecked(FProject->Units == 2);
+}
+
 void TMainForm::LoadingClick(int LoadType) {
+  if (!CommitEdits()) {
+    ApplyLoadingMenus();
+    return;
+  }
   const bool changed = LoadType != FProject->LoadType;
   FProject->LoadType = LoadType;
   UpdateLoadingMenus(false);
@@ -719,6 +734,7 @@ void TMainForm::Quadratic1Click() { ChooseHarmonicLoad(1); }
 void TMainForm::NonQuadratic1Click() { ChooseHarmonicLoad(0); }
 
 void TMainForm::ChooseHarmonicLoad(int Quadratic) {
+  if (!CommitEdits()) return;
   OpenChild(Quadratic == 1 ? Quad : Harmonic);
   if (FProject->Quadratic != Quadratic) SetModified(true);
   FProject->Quadratic = Quadratic;
@@ -733,14 +749,16 @@ void TMainForm::RandomLoadingData1Click() { OpenChild(Random); }
 // Computation menu ----------------------------------------------------------
 
 void TMainForm::CompMenuClick() {
-  CommitActiveChild();
+  CommitEdits(TCommitMode::Quiet);
   const TComputationMenuState s = ComputationMenuState(FProject->FileName);
   CompInput->setEnabled(s.Input);
   CompKernel->setEnabled(s.RunNotes);
   CompOutput->setEnabled(s.Output);
 }
 
-void TMainForm::CompRunClick() { zavik::CompRun(*this, *FRun); }
+void TMainForm::CompRunClick() {
+  if (CommitEdits()) zavik::CompRun(*this, *FRun);
+}
 
 void TMainForm::RunStarted() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -777,15 +795,24 @@ void TMainForm::GraphicsMenuClick() {
     a->setEnabled(s.Response);
 }
 
-void TMainForm::ShowPlotOf(TGraphPlot& Plot) { ShowPlot(Plot, FArea); }
+void TMainForm::ShowPlotOf(TGraphPlot& Plot) {
+  if (CommitEdits()) ShowPlot(Plot, FArea);
+}
 
-void TMainForm::TopViewItemClick() { OpenView(FTopView); }
+void TMainForm::TopViewItemClick() {
+  if (CommitEdits()) OpenView(FTopView);
+}
 
-void TMainForm::SideViewItemClick() { OpenView(FSideViewXZ); }
+void TMainForm::SideViewItemClick() {
+  if (CommitEdits()) OpenView(FSideViewXZ);
+}
 
-void TMainForm::sideviewYZClick() { OpenView(FSideViewYZ); }
+void TMainForm::sideviewYZClick() {
+  if (CommitEdits()) OpenView(FSideViewYZ);
+}
 
 void TMainForm::Open3DView() {
+  if (!CommitEdits()) return;
   if (!Shown(FDlgBlock)) {
     FDlgBlock = new TDlgBlock(ProjectAccessor());
     connect(FDlgBlock, &TDlgBlock::ViewClosed, this, &TMainForm::Close3DView);

@@ -17,6 +17,7 @@
 #include "app/ProjectCommands.h"
 #include "app/ProjectTables.h"
 #include "app/TextEditor.h"
+#include "controls/CommitMode.h"
 #include "plots/ResultPlots.h"
 
 #include <QMainWindow>
@@ -108,8 +109,12 @@ public:
   void FormShow();
 
   void SetModified(bool Value);
-  // The active child window stores its values; false when its entry refuses.
-  bool CommitActiveChild();
+  // Before a command reads or replaces the project: every open editor (the
+  // active input window's boxes, the cell being edited in every table
+  // window) writes what the user typed into the project. False when an entry
+  // is refused: told, its window is in front with the focus on it and the
+  // command must stop; quiet (a menu opening), nothing is shown.
+  bool CommitEdits(TCommitMode Mode = TCommitMode::Tell);
   // Closes every child window; false when one refuses to close.
   bool CloseAllChildren();
   void RefreshOpenWindows();
@@ -241,6 +246,7 @@ private:
   void GraphicsMenuClick();
   void WindowMenuClick();
   void ApplyLoadingMenus();
+  void ApplyUnitsChecks();
   // Quadratic 1: amplitudes proportional to the frequency squared.
   void ChooseHarmonicLoad(int Quadratic);
   void CloseOtherLoadingWindows();

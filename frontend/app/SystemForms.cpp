@@ -205,7 +205,8 @@ void TfrmCPileProperties::FormActivate() {
     c.Box->setCurrentIndex(c.Items.indexOf(p->*c.Text));
   }
   LoadBoxes(*p);
-  StoreBoxes(*p);
+  // The project holds its values within the limits the boxes show.
+  StoreClamped(*p);
 }
 
 void TfrmCPileProperties::StoreValues() {

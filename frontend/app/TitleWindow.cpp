@@ -34,6 +34,15 @@ TdlgTitle::TdlgTitle(std::function<TProgramData&()> Project, QWidget* Parent)
 
 void TdlgTitle::FormActivate() { TitleMemo->setText(FProject().Title); }
 
+TChildForm::TRefusal TdlgTitle::CheckValues() {
+  const QString unfit = DeckUnfitCharacters(TitleMemo->text());
+  if (unfit.isEmpty()) return {};
+  return {QStringLiteral("The project file cannot hold these characters of the title: %1. "
+                         "Write the title without them.")
+              .arg(unfit),
+          TitleMemo};
+}
+
 void TdlgTitle::StoreValues() {
   TProgramData& project = FProject();
   if (TitleMemo->text() == project.Title) return;

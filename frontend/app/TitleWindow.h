@@ -1,7 +1,8 @@
 #pragma once
 // TdlgTitle, the child window "Project Title": one line of at most 80
 // characters that describes the project. A changed title marks the project
-// modified when the window is left or closed.
+// modified when the window is left or closed. A title with characters the
+// project file cannot hold is refused, naming them.
 
 #include "app/ChildForm.h"
 
@@ -27,6 +28,7 @@ public:
 
 protected:
   void StoreValues() override;
+  TRefusal CheckValues() override;
 
 private:
   std::function<TProgramData&()> FProject;

@@ -5,6 +5,7 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QTimer>
 
 namespace zavik {
 
@@ -81,6 +82,17 @@ bool TEntryBox::Valid() {
   return FValid;
 }
 
+void TEntryBox::LeaveWithoutCheck() {
+  FChecking = true;
+  FBox->clearFocus();
+  FChecking = false;
+}
+
+bool TEntryBox::Accepts() {
+  return CheckEntry(CheckedText(), FLimits, [this](long double v) { return LimitText(v); }).Result ==
+         TEntryCheck::Accepted;
+}
+
 void TEntryBox::DoExit() {
   if (FChecking) return;
   FChecking = true;
@@ -98,7 +110,15 @@ void TEntryBox::DoExit() {
       case TEntryCheck::AboveMax: SetNumber(FLimits.MaxVal); break;
       case TEntryCheck::Refused: break;  // the text stays as typed
     }
-    ShowInformation(FBox, check.Message);
+    // Told once for what the user did: the checks that follow in the same
+    // action (the window left, then its activation handed back) refuse the
+    // same entry without a word.
+    if (!FToldRefusal || FToldText != CheckedText()) {
+      FToldRefusal = true;
+      FToldText = CheckedText();
+      ShowInformation(FBox, check.Message);
+      QTimer::singleShot(0, FBox, [this] { FToldRefusal = false; });
+    }
     if (FocusOnlyWhenVisible() && !FBox->isVisible()) return;
     FBox->window()->activateWindow();
     FBox->setFocus(Qt::OtherFocusReason);

@@ -51,8 +51,14 @@ public:
 
   // Runs the exit check, with its messages and focus, and tells its result.
   bool Valid();
+  // Whether the exit check would accept the entry; no message, and the text
+  // is not rewritten.
+  bool Accepts();
   // The exit check: on leaving the box (and on Enter in TDataEdit).
   void DoExit();
+  // The focus leaves the box with no check: its window is going, and what it
+  // holds is nobody's entry any more.
+  void LeaveWithoutCheck();
 
 protected:
   explicit TEntryBox(QWidget* Box) : FBox(Box) {}
@@ -81,6 +87,8 @@ private:
   int FUnits = 1;
   bool FValid = false;
   bool FChecking = false;  // its own message box takes the focus: no second check
+  bool FToldRefusal = false;  // this entry's refusal was told in the user's present action
+  QString FToldText;
 };
 
 class TDataEdit : public QLineEdit, public TEntryBox {

@@ -53,7 +53,16 @@ void TTextCellDelegate::destroyEditor(QWidget* Editor, const QModelIndex& Index)
   QStyledItemDelegate::destroyEditor(Editor, Index);
 }
 
+namespace {
+// The events of the keys; only they reach the grid from its editors and
+// controls (others come while the grid is being freed, too).
+bool IsKeyEvent(const QEvent* Event) {
+  return Event->type() == QEvent::KeyPress || Event->type() == QEvent::ShortcutOverride;
+}
+}  // namespace
+
 bool TTextCellDelegate::eventFilter(QObject* Object, QEvent* Event) {
+  if (IsKeyEvent(Event) && FGrid->AltChordEvent(Event)) return true;
   if (Event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(Event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -74,6 +83,7 @@ public:
 
 protected:
   bool eventFilter(QObject* Object, QEvent* Event) override {
+    if (IsKeyEvent(Event) && FGrid->AltChordEvent(Event)) return true;
     if (Event->type() == QEvent::Wheel && !static_cast<QWidget*>(Object)->hasFocus()) {
       Event->ignore();
       return true;
@@ -222,6 +232,7 @@ void TTableGrid::SetTableModel(TGridTableModel* Model) {
   connect(Model, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
     FRememberedRow = currentIndex().row();
     FRememberedColumn = currentIndex().column();
+    FHadKeys = HasKeys();
     // The editors go with the reset; what they hold is not written any more.
     FEditors.clear();
     FRefusedEditor = nullptr;
@@ -231,6 +242,9 @@ void TTableGrid::SetTableModel(TGridTableModel* Model) {
     if (FRememberedRow < 0 || FModel->rowCount() == 0 || FModel->columnCount() == 0) return;
     const QModelIndex i = FModel->index(std::min(FRememberedRow, FModel->rowCount() - 1),
                                         std::min(FRememberedColumn, FModel->columnCount() - 1));
+    // The keys stay where they were: in this grid when its editor had them,
+    // else in the window the user works in.
+    if (FHadKeys && !HasKeys()) setFocus(Qt::OtherFocusReason);
     selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect);
   });
 }
@@ -260,23 +274,40 @@ void TTableGrid::EditorClosed(QWidget* Editor) {
   if (Editor == FRefusedEditor) FRefusedEditor = nullptr;
 }
 
-bool TTableGrid::CommitCell() {
+bool TTableGrid::CommitCell(TCommitMode Mode) {
   const QModelIndex current = currentIndex();
   for (auto it = FEditors.cbegin(); it != FEditors.cend(); ++it)
-    if (it.value() == current) return CommitEditor(it.key());
+    if (it.value() == current) return CommitEditor(it.key(), Mode);
   return true;
 }
 
-bool TTableGrid::CommitEditor(QWidget* Editor) {
+bool TTableGrid::HasKeys() const {
+  const QWidget* focus = QApplication::focusWidget();
+  return focus && (focus == this || isAncestorOf(focus));
+}
+
+bool TTableGrid::CommitEditor(QWidget* Editor, TCommitMode Mode) {
   auto* line = qobject_cast<QLineEdit*>(Editor);
   const QPersistentModelIndex index = FEditors.value(Editor);
   if (!line || !FModel || !index.isValid()) return true;
+  // An editor that only shows the cell's value writes nothing back: its
+  // text of eight digits is not the value the cell holds.
+  if (!line->isModified()) return true;
   if (FCommitting) return false;  // its own message box took the focus
   const QString text = line->text();
+  if (Mode == TCommitMode::Quiet) {
+    if (FModel->CommitText(index, text)) {
+      line->setModified(false);
+      if (Editor == FRefusedEditor) FRefusedEditor = nullptr;
+      return true;
+    }
+    return false;
+  }
   if (FQuiet && Editor == FRefusedEditor && text == FRefusedText) return false;
   FCommitting = true;
   const bool ok = FModel->CommitText(index, text);
   if (ok) {
+    line->setModified(false);
     FRefusedEditor = nullptr;
   } else {
     FRefusedEditor = Editor;
@@ -299,7 +330,7 @@ bool TTableGrid::CanMoveTo(const QModelIndex&) { return CommitCell(); }
 
 void TTableGrid::commitData(QWidget* Editor) {
   if (FEditors.contains(Editor))
-    CommitEditor(Editor);
+    CommitEditor(Editor, TCommitMode::Tell);
   else
     QTableView::commitData(Editor);  // a drop-down list: its delegate writes the choice
 }
@@ -314,7 +345,53 @@ void TTableGrid::closeEditor(QWidget* Editor, QAbstractItemDelegate::EndEditHint
 bool TTableGrid::edit(const QModelIndex& Index, EditTrigger Trigger, QEvent* Event) {
   // Text is typed only into the current cell, and only into cells of text.
   if (Index != currentIndex() || !TakesText(Index.column())) return false;
+  // An editor takes the keys: it opens on its own only where they are.
+  if (Trigger == CurrentChanged && !HasKeys()) return false;
   return QTableView::edit(Index, Trigger, Event);
+}
+
+void TTableGrid::focusInEvent(QFocusEvent* Event) {
+  QTableView::focusInEvent(Event);
+  // The keys came back: the current cell shows its editor again.
+  ShowEditor();
+}
+
+void TTableGrid::ShowEditor() {
+  const QModelIndex current = currentIndex();
+  if (!current.isValid() || !TakesText(current.column())) return;
+  for (const QPersistentModelIndex& open : std::as_const(FEditors))
+    if (open == current) return;
+  edit(current, AllEditTriggers, nullptr);
+}
+
+namespace {
+// Alt and a key, without Ctrl (AltGr may come as Ctrl+Alt and types a
+// character).
+bool IsAltChord(const QKeyEvent* Event) {
+  const Qt::KeyboardModifiers m = Event->modifiers();
+  return (m & Qt::AltModifier) && !(m & (Qt::ControlModifier | Qt::GroupSwitchModifier)) &&
+         Event->key() >= Qt::Key_A && Event->key() <= Qt::Key_Z;
+}
+}  // namespace
+
+bool TTableGrid::AltChordEvent(QEvent* Event) {
+  if (!IsKeyEvent(Event)) return false;
+  auto* key = static_cast<QKeyEvent*>(Event);
+  if (!IsAltChord(key)) return false;
+  auto* form = qobject_cast<TTableForm*>(parentWidget());
+  QPushButton* button = form ? form->ButtonOfChord(key->key()) : nullptr;
+  if (Event->type() == QEvent::ShortcutOverride) {
+    // A button's chord is this window's, before any menu's of the main
+    // window; another chord is left to the menus.
+    if (!button) return false;
+    key->accept();
+    return true;
+  }
+  // The button acts once the key is handled: its action may free the editor
+  // the key is in.
+  if (button && button->isEnabled()) QTimer::singleShot(0, button, &QPushButton::click);
+  key->accept();
+  return true;
 }
 
 void TTableGrid::MoveByEnter() {
@@ -343,6 +420,11 @@ void TTableGrid::OpenRowTable(const QModelIndex& Index) {
     if (auto column = dynamic_cast<TTableColumn*>(FModel->ColumnAt(Index.column())))
       column->ButtonClick(Index.row());
   });
+}
+
+bool TTableGrid::event(QEvent* Event) {
+  if (AltChordEvent(Event)) return true;
+  return QTableView::event(Event);
 }
 
 void TTableGrid::keyPressEvent(QKeyEvent* Event) {
@@ -435,6 +517,16 @@ TTableForm::TTableForm(TGridTable* Table, bool Modal, QWidget* Parent)
 }
 
 TTableForm::~TTableForm() = default;
+
+QPushButton* TTableForm::ButtonOfChord(int Key) const {
+  for (QPushButton* b : {FBtnAdd, FBtnIns, FBtnDel}) {
+    if (!b->isVisibleTo(this)) continue;
+    const QString text = b->text();
+    const int amp = text.indexOf(QLatin1Char('&'));
+    if (amp >= 0 && amp + 1 < text.size() && text.at(amp + 1).toUpper().unicode() == Key) return b;
+  }
+  return nullptr;
+}
 
 void TTableForm::DetachTable() {
   // The model lets go when the table says Destroying; here the window does
@@ -640,9 +732,7 @@ void TTableForm::closeEvent(QCloseEvent* Event) {
 void TTableForm::showEvent(QShowEvent* Event) {
   QDialog::showEvent(Event);
   // The current cell shows its editor.
-  const QModelIndex current = FGrid->currentIndex();
-  if (current.isValid() && FModel->Kind(current.column()) == TGridTableModel::TCellKind::Text)
-    FGrid->edit(current);
+  FGrid->ShowEditor();
 }
 
 void TTableForm::changeEvent(QEvent* Event) {

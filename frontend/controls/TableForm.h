@@ -10,10 +10,19 @@
 // A cell's text is written into its column when the user leaves the cell;
 // when the column refuses it, the reason is shown, the cell stays current
 // with the text as typed, and the window does not close until it is put
-// right (or the entry is taken back with Escape). The current cell follows
-// the control that has the focus, so that a table of choices and buttons
-// only still has a current row for Insert Row and Delete Row.
+// right (or the entry is taken back with Escape). Only what the user typed
+// is written: a cell whose editor merely showed its value keeps the value
+// it holds, to the last bit. The current cell follows the control that has
+// the focus, so that a table of choices and buttons only still has a
+// current row for Insert Row and Delete Row. The current cell shows its
+// editor while the grid has the keys; a table that changes under a window
+// the user works in elsewhere takes no focus from it.
+//
+// Alt with the letter of a button (Alt+A, Alt+I, Alt+D) presses that button
+// wherever the keys are in the window; an Alt chord of no button reaches no
+// cell.
 
+#include "controls/CommitMode.h"
 #include "controls/GridTableModel.h"
 #include "controls/TableLayout.h"
 
@@ -103,9 +112,11 @@ public:
   void SetTableModel(TGridTableModel* Model);
   TGridTableModel* TableModel() const { return FModel; }
 
-  // Writes the text of the cell being edited into its column. False when the
-  // column refused it: the message was shown and the cell stays as typed.
-  bool CommitCell();
+  // Writes the text the user typed in the cell being edited into its column.
+  // False when the column refused it: told, the message was shown and the
+  // focus is back in the cell; quiet, nothing was shown. The cell stays as
+  // typed.
+  bool CommitCell(TCommitMode Mode = TCommitMode::Tell);
   // Enter: one row down; from the last row to the first row of the next
   // column, from the last column to the first.
   void MoveByEnter();
@@ -119,6 +130,8 @@ public:
   // Whether the current cell may move (the entry being edited was written).
   bool CanMoveTo(const QModelIndex& Target);
   bool Committing() const { return FCommitting; }
+  // Opens the editor of the current cell, when it is a text cell without one.
+  void ShowEditor();
   // The text of the top-left corner, above the row numbers.
   void SetCornerText(const QString& Text);
 
@@ -126,8 +139,15 @@ public:
   void EditorOpened(QWidget* Editor, const QModelIndex& Index);
   void EditorClosed(QWidget* Editor);
 
+  // A key event of an Alt chord in the grid or one of its editors and
+  // controls: true when it was taken (a button's chord claimed before the
+  // menus, the button pressed; a chord of no button kept from the cell).
+  bool AltChordEvent(QEvent* Event);
+
 protected:
   void commitData(QWidget* Editor) override;
+  void focusInEvent(QFocusEvent* Event) override;
+  bool event(QEvent* Event) override;
   void closeEditor(QWidget* Editor, QAbstractItemDelegate::EndEditHint Hint) override;
   bool edit(const QModelIndex& Index, EditTrigger Trigger, QEvent* Event) override;
   void keyPressEvent(QKeyEvent* Event) override;
@@ -135,8 +155,10 @@ protected:
   void setSelection(const QRect& Rect, QItemSelectionModel::SelectionFlags Command) override;
 
 private:
-  bool CommitEditor(QWidget* Editor);
+  bool CommitEditor(QWidget* Editor, TCommitMode Mode);
   bool TakesText(int Section) const;
+  // Whether the keys are in the grid, its editor or one of its controls.
+  bool HasKeys() const;
   void WatchControl(QWidget* Control, const QModelIndex& Index);
 
   TGridTableModel* FModel = nullptr;
@@ -149,6 +171,7 @@ private:
   bool FQuiet = false;       // that refusal was just told: the same text is refused silently
   bool FCommitting = false;  // a commit is under way, perhaps showing its message
   int FRememberedRow = -1, FRememberedColumn = -1;  // the current cell over a reset
+  bool FHadKeys = false;                            // and whether the keys were here
   QPointer<QObject> FCorner;
   friend class TChoiceCellDelegate;
   friend class TTableCellDelegate;
@@ -175,7 +198,9 @@ public:
 
   void RebuildGrid();
   void ArrangeControls();
-  bool CommitCell() { return FGrid->CommitCell(); }
+  bool CommitCell(TCommitMode Mode = TCommitMode::Tell) { return FGrid->CommitCell(Mode); }
+  // The button whose mnemonic is Alt with the key, when it is shown.
+  QPushButton* ButtonOfChord(int Key) const;
 
   void BtnAddClick();
   void BtnInsClick();

@@ -21,6 +21,16 @@ TTableForm* TTableWindowHost::FormOf(const TGridTable* Table) const {
   return FForms.value(Table).data();
 }
 
+bool TTableWindowHost::CommitCells(TCommitMode Mode) {
+  for (const QPointer<TTableForm>& form : FForms) {
+    if (!form || !form->Table() || form->isHidden()) continue;
+    if (form->CommitCell(Mode)) continue;
+    if (Mode == TCommitMode::Tell) ShowTable(form->Table());
+    return false;
+  }
+  return true;
+}
+
 TTableForm* TTableWindowHost::Create(TGridTable* Table, bool Modal) {
   auto* embedIn = qobject_cast<QWidget*>(Table->FormParent());
   // A modal window stays above the window it was opened from.

@@ -6,6 +6,7 @@
 // asked and when its table goes. One host serves the whole program; it
 // installs itself while it lives.
 
+#include "controls/CommitMode.h"
 #include "controls/Table.h"
 
 #include <QHash>
@@ -27,6 +28,10 @@ public:
   // their own).
   void SetMdiArea(QMdiArea* Area) { FMdiArea = Area; }
   TTableForm* FormOf(const TGridTable* Table) const;
+  // Every open window writes the cell the user typed in; false at the first
+  // that refuses, which (told) comes to the front with the focus in the
+  // refused cell.
+  bool CommitCells(TCommitMode Mode);
 
   void ShowTable(TGridTable* Table) override;
   int ShowTableModal(TGridTable* Table) override;

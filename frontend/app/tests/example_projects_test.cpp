@@ -94,7 +94,14 @@ public:
           for (const QString& v : cell.Nested) rows.append({TCell(qPrintable(v))});
           FillTable(nested, rows);
         } else {
-          QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(index).center());
+          // A click on the cell, on its editor where one is open; a click on
+          // the current cell opens its editor once it is no double click.
+          const bool current = grid->currentIndex() == index;
+          const QPoint at = grid->visualRect(index).center();
+          QWidget* target = grid->viewport()->childAt(at);
+          if (!target) target = grid->viewport();
+          QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(grid->viewport(), at));
+          if (current) QTest::qWait(QApplication::doubleClickInterval() + 50);
           TypeCell(cell.Text);
         }
       }

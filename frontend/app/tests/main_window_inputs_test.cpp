@@ -84,7 +84,7 @@ TEST_F(MainWindowTest, ChoosingAPileGroupInTheSystemWindowEnablesThePileItems) {
   EXPECT_FALSE(W->PileProperties1->isEnabled());
   layout->ComboBox1->setFocus();
   QTest::keyClick(layout->ComboBox1, Qt::Key_P);
-  EXPECT_TRUE(W->CommitActiveChild());
+  EXPECT_TRUE(W->CommitEdits());
   EXPECT_EQ(W->Project().FoundationKind, 2);
   EXPECT_TRUE(W->PileProperties1->isEnabled());
   EXPECT_TRUE(W->PileGroupArrangement1->isEnabled());
@@ -103,7 +103,7 @@ TEST_F(MainWindowTest, AChangeOfUnitsReachesTheSoilWindowActiveMeanwhile) {
   W->EnglishUnits->trigger();
   EXPECT_EQ(soil->DataEdit1->text(), QStringLiteral("328.0839895"));
   EXPECT_EQ(soil->DataEdit1->EditLabel()->text(), QStringLiteral("Shear wave velocity (ft/sec)"));
-  EXPECT_TRUE(W->CommitActiveChild());
+  EXPECT_TRUE(W->CommitEdits());
   EXPECT_NEAR(double(W->Project().TipShearVelocity), 100 * 3.280839895, 1e-6);
 }
 

@@ -214,6 +214,60 @@ TEST_F(TableFormTest, EnterWalksDownTheColumnThenOnToTheNext) {
   EXPECT_EQ(editor->text(), QStringLiteral("7"));
 }
 
+// The editor of the current cell shows the value in eight digits; leaving it
+// unedited must not write those digits back over the value the cell holds
+// (a unit round trip would then change an unedited 4 into 4.0000001).
+TEST_F(TableFormTest, LeavingACellTheUserDidNotTypeInWritesNothing) {
+  TGridTable elements;
+  Define(elements, "Pile Data", R"(2,
+    2, ("Layer ", "depth, "), True, False, False, "FLOATCOLUMN2", "L2", 0.0,
+    2, ("Radius of pile", "(X-dir.) "), True, False, False, "FLOATCOLUMN2", "L2", 0.0)");
+  elements.SetUnits(2);
+  elements.SetRowCount(2);
+  elements.Cells(0, 0)->SetFloat(4);
+  TTableForm* form = Open(elements);
+  ASSERT_NE(form, nullptr);
+  ClickCell(form, 0, 0);
+  Pause(form);
+  elements.SetUnits(1);
+  const long double english = elements.Cells(0, 0)->AsFloat();
+  auto* editor = qobject_cast<QLineEdit*>(Focused());
+  ASSERT_NE(editor, nullptr);
+  EXPECT_EQ(editor->text(), QStringLiteral("13.12336"));
+  ClickCell(form, 1, 1);
+  EXPECT_TRUE(form->CommitCell());
+  EXPECT_EQ(elements.Cells(0, 0)->AsFloat(), english);
+  elements.SetUnits(2);
+  EXPECT_EQ(elements.Cells(0, 0)->GetText(), QStringLiteral("4"));
+  EXPECT_FALSE(elements.GetChanged());
+}
+
+// A table that changes while the user works in another window of the same
+// area takes no focus: its grid opens the editor of its current cell anew
+// only where the keys are.
+TEST_F(TableFormTest, ATableChangedElsewhereTakesNoFocus) {
+  QMdiArea area;
+  area.resize(900, 600);
+  auto* elsewhere = new QLineEdit;
+  area.addSubWindow(elsewhere);
+  area.show();
+  windows.SetMdiArea(&area);
+  TGridTable soil;
+  Define(soil, "Soil Properties", SoilColumns, 20);
+  soil.SetRowCount(3);
+  soil.Show();
+  area.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&area));
+  area.setActiveSubWindow(area.subWindowList().constFirst());
+  elsewhere->setFocus();
+  ASSERT_EQ(Focused(), elsewhere);
+  soil.SetUnits(2);
+  soil.AddRowGroup();
+  EXPECT_EQ(Focused(), elsewhere);
+  EXPECT_EQ(area.activeSubWindow()->widget(), elsewhere);
+  EXPECT_EQ(windows.FormOf(&soil)->Grid()->model()->rowCount(), 4);
+}
+
 TEST_F(TableFormTest, ARefusedEntryKeepsItsCellAndTheWindow) {
   TGridTable counts;
   Define(counts, "Counts", R"(2,
