@@ -86,7 +86,6 @@ public:
   // by.
   void FormResize(bool AtCreation);
   void SetupLegend(int Scale);
-  const TLegendPlace& LegendPlace() const { return FLegendPlace; }
 
 private:
   friend class TPlotCanvas;
