@@ -21,13 +21,19 @@ constexpr long double MaxTickIndex = 1e9L;
 // Frac: the fraction of x, with the sign of x.
 long double Frac(long double X) { return X - std::trunc(X); }
 
+// A range end this close to a whole step, in steps, ends on that step. The
+// plot data hold frequencies to three digits (377 rad/s for 60 Hz gives
+// 60.0013 Hz), which must not add a step of empty graph; a thousandth of a
+// step beyond the axis is less than a pixel on any window or page.
+constexpr long double WholeStepTolerance = 1e-3L;
+
 // Value / Step rounded away from 0 to whole steps. A quotient within
-// rounding error of a whole number is that number: -0.004 / 0.001 is -4 steps,
-// not -5.
+// WholeStepTolerance of a whole number is that number: -0.004 / 0.001 is -4
+// steps, not -5.
 long double WholeStepsAway(long double Value, long double Step) {
   long double q = Value / Step;
   const long double nearest = std::nearbyint(q);
-  if (std::fabs(q - nearest) <= 1e-9L * std::max(1.0L, std::fabs(q))) q = nearest;
+  if (std::fabs(q - nearest) <= WholeStepTolerance) q = nearest;
   return RoundAway(q);
 }
 

@@ -54,7 +54,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, AutoScaleRows, ::testing::Values(
   TScaleRow{"positive only: from 0",                 {3, 4.5L, 7},     0,      7},
   TScaleRow{"stiffnesses",                           {1.63e6L, 1.84e6L, 0.3e6L}, 0, 1.9e6L},
   TScaleRow{"points that are not finite left out",   {NaN, 12, Inf, -Inf, 37}, 0, 40},
-  TScaleRow{"a single value away from 0",            {-0.004L},        -0.004L, 0}
+  TScaleRow{"a single value away from 0",            {-0.004L},        -0.004L, 0},
+  TScaleRow{"60 Hz as 377 rad/s: no step beyond 60", {2, 30, 377 / 6.2832L}, 0, 60},
+  TScaleRow{"a hundredth of a step beyond 60",       {2, 30, 60.1L},   0,      70},
+  TScaleRow{"4E-4 steps below -4 ends on -4",        {-4.0004L, 1},    -4,     1},
+  TScaleRow{"a hundredth of a step below -4",        {-4.01L, 1},      -5,     1}
 ));
 // clang-format on
 
