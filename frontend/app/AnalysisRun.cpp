@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <cstdio>
 #include <system_error>
 
 namespace zavik {
@@ -43,6 +44,12 @@ void PrepareEngineThread() {}
 
 }  // namespace
 
+QString RunTemporaryFolder() {
+  const QString named = qEnvironmentVariable("TMPDIR");
+  if (!named.isEmpty() && QFileInfo(named).isDir()) return QDir::cleanPath(QFileInfo(named).absoluteFilePath());
+  return QStringLiteral(P_tmpdir);
+}
+
 const QString TAnalysisRun::ReinitializeMessage = QStringLiteral("Attempt to reinitialize DLL");
 const QString TAnalysisRun::InitFailedMessage = QStringLiteral("Attempt to initialize DLL failed");
 const QString TAnalysisRun::CompletedMessage =
@@ -74,10 +81,11 @@ bool TAnalysisRun::Start(const QString& DeckFileName) {
   FPlot = names[3];
   if (const QString why = RunNamesProblem(names); !why.isEmpty()) return Refuse(why);
 
-  auto folder = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/zavik-run-XXXXXX"));
+  const QString temporary = RunTemporaryFolder();
+  auto folder = std::make_unique<QTemporaryDir>(QDir(temporary).filePath(QStringLiteral("zavik-run-XXXXXX")));
   if (!folder->isValid())
     return Refuse(QStringLiteral("Cannot create a folder for the analysis in \"%1\". %2")
-                      .arg(QDir::tempPath(), folder->errorString()));
+                      .arg(temporary, folder->errorString()));
   try {
     WriteRunNamesFile(folder->filePath(QStringLiteral("names.dat")), names);
   } catch (const EInOutError& e) {

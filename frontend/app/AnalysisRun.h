@@ -33,6 +33,11 @@ class QTemporaryDir;
 
 namespace zavik {
 
+// The folder in which a run makes its private folder: the one TMPDIR names
+// when it is an existing folder (as an absolute path), otherwise the
+// system's temporary folder.
+QString RunTemporaryFolder();
+
 class TAnalysisRun : public QObject {
   Q_OBJECT
 

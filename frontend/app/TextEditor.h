@@ -28,9 +28,22 @@ public:
 // Shown when the editor cannot be started.
 inline constexpr char WordProcessorErrorMessage[] = "An error occurred in running the Word Processor";
 
-// Opens File in WordProcessor, the whole text being the program's path
-// (blanks included) and File its one argument; with no editor set, in the
-// user's default application. False when that fails.
+// The program that opens File for the editor setting WordProcessor, and its
+// arguments. A setting that names an existing program (by its path, blanks
+// and all, or by a name found on PATH) is that program, with File its one
+// argument. Any other setting is a command line, such as "emacsclient -n" or
+// "code --wait": split into words at blanks, double quotes keeping blanks
+// inside a word, the first word the program, File added after the rest.
+// Program is empty when the setting holds no program.
+struct TEditorCommand {
+  QString Program;
+  QStringList Arguments;
+};
+TEditorCommand EditorCommand(const QString& WordProcessor, const QString& File);
+
+// Opens File in the editor of the setting WordProcessor (EditorCommand);
+// with no editor set, in the user's default application. False when that
+// fails.
 bool StartTextEditor(const QString& WordProcessor, const QString& File, TDesktopLauncher& Launcher);
 
 }  // namespace zavik

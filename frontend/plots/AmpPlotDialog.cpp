@@ -262,6 +262,9 @@ void TDlgAmpPlot::showEvent(QShowEvent* Event) {
 }
 
 void TDlgAmpPlot::FormShow() {
+  // A point clicked in an earlier showing, perhaps of another project, is
+  // not on this chart.
+  lblReadout->clear();
   DisplayUnits = FProject.Units == 1 ? 1 : 2;
   (DisplayUnits == 1 ? rbEnglish : rbSI)->setChecked(true);
   SetEntryUnits(DisplayUnits);

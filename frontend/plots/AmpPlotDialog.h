@@ -128,9 +128,9 @@ protected:
   void showEvent(QShowEvent* Event) override;
 
 private:
-  // Resets the units and the reference point to the project's C.G.: once
-  // each time the dialog is shown, not on every activation, so that closing
-  // its own message boxes keeps the user's point.
+  // Clears the read-out and resets the units and the reference point to the
+  // project's C.G.: once each time the dialog is shown, not on every
+  // activation, so that closing its own message boxes keeps the user's point.
   void FormShow();
   int ShownUnits() const;
   long double UnitFactor() const;

@@ -292,6 +292,7 @@ void TPlotForm::SetupLegend(int Scale) {
                                 ScreenPPI(this) / 4);
   FLegend->doItemsLayout();
   FLegend->resize(width, FLegend->count() * FLegendItemHeight + 3);
+  PlaceLegend();
 }
 
 void TPlotForm::ToggleShown(int Curve) {
@@ -305,22 +306,15 @@ void TPlotForm::ToggleShown(int Curve) {
   FCanvas->update();
 }
 
-void TPlotForm::PlaceLegend(QPoint TopLeft) {
-  const int x = std::max(0, std::min(TopLeft.x(), FCanvas->width() - FLegend->width()));
-  const int y = std::max(0, std::min(TopLeft.y(), FCanvas->height() - FLegend->height()));
-  FLegend->move(x, y);
+void TPlotForm::PlaceLegend() {
+  FLegend->move(LegendTopLeft(FLayout.Plot, FCanvas->size(), FLegend->size(), FLegendPlace));
 }
 
 void TPlotForm::FormResize(bool AtCreation) {
   FLayout = ScreenLayout(*FPlot, FCanvas->width(), FCanvas->height(), FCanvas->logicalDpiX(),
                          FCanvas->logicalDpiY());
-  // The window gets its size when it is shown: the legend goes to the
-  // corner on the first layout of the shown window too.
-  if (AtCreation || !FLegendPlaced)
-    PlaceLegend(QPoint(FLayout.Plot.Right - FLegend->width(), FLayout.Plot.Bottom - FLegend->height()));
-  else
-    PlaceLegend(FLegend->pos());
-  if (FCanvas->isVisible()) FLegendPlaced = true;
+  if (AtCreation) FLegendPlace = TLegendPlace();
+  PlaceLegend();
   FDragging = false;
   FBand->hide();
   FCanvas->update();
@@ -390,7 +384,9 @@ bool TPlotForm::LegendEvent(QEvent* Event) {
       if (!FLegendDrag) return false;
       auto* e = static_cast<QMouseEvent*>(Event);
       const QPoint inCanvas = FLegend->viewport()->mapTo(FCanvas, e->position().toPoint());
-      PlaceLegend(inCanvas - FGrabOffset);
+      const QPoint at = PushedInside(inCanvas - FGrabOffset, FLegend->size(), FCanvas->size());
+      FLegendPlace = LegendPlaceOf(FLayout.Plot, QRect(at, FLegend->size()));
+      PlaceLegend();
       FCanvas->update();
       return true;
     }
@@ -447,7 +443,6 @@ void TPlotForm::ActiveCurvesClick() {
     FPlot->Line(i).Active = dialog.KodeLines[i] == TfrmActiveLines::Yes;
   FillLegend();
   FLegend->setVisible(FPlot->ShowLegend && FPlot->LineCount() > 0);
-  PlaceLegend(FLegend->pos());
   FCanvas->update();
 }
 
@@ -497,6 +492,20 @@ void TPlotForm::SaveToDiskClick() {
     ShowInformation(this, QStringLiteral("The picture could not be saved to \"%1\".").arg(name));
 }
 
+namespace {
+
+// A plot's frame in the main window's area. Restoring it from maximised or
+// minimised, and cascading the area's windows, give it the size it hints.
+class TPlotSubWindow : public QMdiSubWindow {
+public:
+  QSize sizeHint() const override {
+    if (!mdiArea()) return QMdiSubWindow::sizeHint();
+    return NormalPlotSize(mdiArea()->viewport()->size(), logicalDpiX(), logicalDpiY());
+  }
+};
+
+}  // namespace
+
 TPlotForm* ShowPlot(TGraphPlot& Plot, QMdiArea* Area) {
   if (QWidget* window = qobject_cast<QWidget*>(Plot.PlotWindow.data())) {
     if (window->isMinimized()) window->showNormal();
@@ -509,8 +518,11 @@ TPlotForm* ShowPlot(TGraphPlot& Plot, QMdiArea* Area) {
   }
   auto* form = new TPlotForm(Plot);
   if (Area) {
-    QMdiSubWindow* sub = Area->addSubWindow(form);
+    auto* sub = new TPlotSubWindow;
+    sub->setWidget(form);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    Area->addSubWindow(sub);
+    sub->resize(sub->sizeHint());
     Plot.PlotWindow = sub;
     sub->showMaximized();
   } else {

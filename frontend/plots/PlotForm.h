@@ -81,7 +81,9 @@ public:
   bool SaveBitmap(const QString& FileName, QImage& Bitmap, int PPI);
 
   // Recomputes the screen layout; at creation (and after the font size, soil
-  // and wall items) the legend goes back to the plot's bottom-right corner.
+  // and wall items) the legend goes back to the plot's bottom-right corner,
+  // otherwise it keeps its distance from the corner of the graph it stands
+  // by.
   void FormResize(bool AtCreation);
   void SetupLegend(int Scale);
 
@@ -94,7 +96,8 @@ private:
   void FillLegend();
   void ToggleShown(int Curve);
   void CurvesReloaded();
-  void PlaceLegend(QPoint TopLeft);
+  // Puts the legend at its place by the graph, inside the window.
+  void PlaceLegend();
 
   void FormPaint(QPainter& P);
   void MouseDown(QPoint At, Qt::MouseButton Button);
@@ -118,12 +121,14 @@ private:
   bool FLegendDrag = false;
   QPoint FGrabOffset;
   int FLegendItemHeight = 16;
-  bool FLegendPlaced = false;
+  TLegendPlace FLegendPlace;
 };
 
 // Opens the plot's window, or shows the one it has: inside Area as a
-// maximised child window, or on its own when Area is null. The window is
-// freed when the user closes it, and with the plot.
+// maximised child window, or on its own when Area is null. Restored from
+// maximised or minimised, and when the area cascades its windows, it takes
+// NormalPlotSize. The window is freed when the user closes it, and with the
+// plot.
 TPlotForm* ShowPlot(TGraphPlot& Plot, QMdiArea* Area);
 
 }  // namespace zavik

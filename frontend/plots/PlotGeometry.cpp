@@ -15,20 +15,25 @@ constexpr double PointsPerInch = 72;
 
 // Labelled tick steps per six text heights.
 constexpr int TickSpacingInTextHeights = 6;
-constexpr int TicksPerLabel = 5;
 // Tick indices beyond this count are a range the window cannot resolve.
 constexpr long double MaxTickIndex = 1e9L;
 
 // Frac: the fraction of x, with the sign of x.
 long double Frac(long double X) { return X - std::trunc(X); }
 
+// A range end this close to a whole step, in steps, ends on that step. The
+// plot data hold frequencies to three digits (377 rad/s for 60 Hz gives
+// 60.0013 Hz), which must not add a step of empty graph; a thousandth of a
+// step beyond the axis is less than a pixel on any window or page.
+constexpr long double WholeStepTolerance = 1e-3L;
+
 // Value / Step rounded away from 0 to whole steps. A quotient within
-// rounding error of a whole number is that number: -0.004 / 0.001 is -4 steps,
-// not -5.
+// WholeStepTolerance of a whole number is that number: -0.004 / 0.001 is -4
+// steps, not -5.
 long double WholeStepsAway(long double Value, long double Step) {
   long double q = Value / Step;
   const long double nearest = std::nearbyint(q);
-  if (std::fabs(q - nearest) <= 1e-9L * std::max(1.0L, std::fabs(q))) q = nearest;
+  if (std::fabs(q - nearest) <= WholeStepTolerance) q = nearest;
   return RoundAway(q);
 }
 
@@ -256,6 +261,78 @@ TPlotRange Recentre(const TPlotRange& Current, const TPlotRange& Home, const TFl
   RecentreAxis(Current.Xmin, Current.Xmax, Home.Xmin, Home.Xmax, P.X, r.Xmin, r.Xmax);
   RecentreAxis(Current.Ymin, Current.Ymax, Home.Ymin, Home.Ymax, P.Y, r.Ymin, r.Ymax);
   return r;
+}
+
+namespace {
+
+// Where a label centred on its tick starts, moved inside [Lo, Hi].
+int LabelStart(const TTickLabel& L, int Lo, int Hi) {
+  int start = L.Centre - L.Length / 2;
+  if (start + L.Length > Hi) start = Hi - L.Length;
+  return std::max(start, Lo);
+}
+
+// No two labels closer than Gap, whatever their order along the axis.
+bool LabelsApart(std::vector<TTickLabel> Labels, int Gap) {
+  std::sort(Labels.begin(), Labels.end(), [](const TTickLabel& A, const TTickLabel& B) { return A.Start < B.Start; });
+  for (std::size_t i = 1; i < Labels.size(); ++i)
+    if (Labels[i].Start - (Labels[i - 1].Start + Labels[i - 1].Length) < Gap) return false;
+  return true;
+}
+
+// 1, 2, 5, 10, 20, 50, ...
+long long NextLabelStride(long long S) {
+  long long decade = 1;
+  while (decade * 10 <= S) decade *= 10;
+  const long long m = S / decade;
+  return m == 1 ? 2 * decade : m == 2 ? 5 * decade : 10 * decade;
+}
+
+}  // namespace
+
+std::vector<TTickLabel> PlaceTickLabels(const std::vector<TTickLabel>& Labels, int Lo, int Hi, int Gap) {
+  std::vector<TTickLabel> placed = Labels;
+  for (TTickLabel& l : placed) l.Start = LabelStart(l, Lo, Hi);
+  for (long long stride = 1;; stride = NextLabelStride(stride)) {
+    std::vector<TTickLabel> kept;
+    for (const TTickLabel& l : placed)
+      if (l.Step % stride == 0) kept.push_back(l);
+    if (kept.size() <= 1 || LabelsApart(kept, Gap)) return kept;
+  }
+}
+
+namespace {
+
+QPoint LegendCorner(const TPlotRect& Plot, QSize Legend, const TLegendPlace& Place) {
+  return {Place.Right ? Plot.Right - Legend.width() : Plot.Left,
+          Place.Bottom ? Plot.Bottom - Legend.height() : Plot.Top};
+}
+
+}  // namespace
+
+TLegendPlace LegendPlaceOf(const TPlotRect& Plot, const QRect& Legend) {
+  TLegendPlace place;
+  // Twice the centres, to compare them in whole pixels.
+  place.Right = 2 * Legend.left() + Legend.width() >= Plot.Left + Plot.Right;
+  place.Bottom = 2 * Legend.top() + Legend.height() >= Plot.Top + Plot.Bottom;
+  place.Offset = Legend.topLeft() - LegendCorner(Plot, Legend.size(), place);
+  return place;
+}
+
+QPoint LegendTopLeft(const TPlotRect& Plot, QSize Client, QSize Legend, const TLegendPlace& Place) {
+  return PushedInside(LegendCorner(Plot, Legend, Place) + Place.Offset, Legend, Client);
+}
+
+QPoint PushedInside(QPoint TopLeft, QSize Box, QSize Client) {
+  return {std::max(0, std::min(TopLeft.x(), Client.width() - Box.width())),
+          std::max(0, std::min(TopLeft.y(), Client.height() - Box.height()))};
+}
+
+QSize NormalPlotSize(QSize Area, int PPIx, int PPIy) {
+  const QSize least(6 * PPIx, 4 * PPIy);
+  if (Area.isEmpty()) return least;
+  return QSize(std::max(Area.width() * 2 / 3, least.width()), std::max(Area.height() * 2 / 3, least.height()))
+      .boundedTo(Area);
 }
 
 TPlotLayout ScreenLayout(const TGraphPlot& Plot, int ClientWidth, int ClientHeight, int PPIx, int PPIy) {

@@ -8,9 +8,12 @@
 #include "plots/GraphPlot.h"
 
 #include <QPoint>
+#include <QRect>
+#include <QSize>
 #include <QString>
 
 #include <array>
+#include <vector>
 
 namespace zavik {
 
@@ -33,6 +36,9 @@ struct TPlotRange {
   long double Xmin = 0, Xmax = 0, Ymin = 0, Ymax = 0;
   bool operator==(const TPlotRange&) const = default;
 };
+
+// Ticks per labelled step: every fifth tick carries a label and a grid line.
+inline constexpr int TicksPerLabel = 5;
 
 // Tick step of each axis (a fifth of the labelled step) and the first and last
 // tick index: ticks stand at index x step, so 0 is always one of them. The
@@ -99,6 +105,50 @@ bool ComputeTicks(const TPlotRect& R, const TPlotRange& Range, int TextHeight, T
 TPlotRange ZoomToBand(const TPlotRange& Home, const TFloatPoint& A, const TFloatPoint& B);
 // Doubles the visible span around P, up to the home span, inside the home range.
 TPlotRange Recentre(const TPlotRange& Current, const TPlotRange& Home, const TFloatPoint& P);
+
+// The label of one labelled tick along an axis, measured along that axis:
+// Centre is the tick's pixel, Length the label's extent; Start is where the
+// placed label begins.
+struct TTickLabel {
+  long long Step = 0;  // labelled steps from 0: the tick index / TicksPerLabel
+  int Centre = 0;
+  int Length = 0;
+  int Start = 0;
+};
+
+// The labels that are written along an axis, in the order given, and where.
+// Each is centred on its tick, or moved inside [Lo, Hi] when it would reach
+// past an end (a Y label stops at the X axis instead of running into its
+// labels). When labels would come closer than Gap, only every s-th labelled
+// step carries one, counted from 0 so that 0 keeps its label, s the first of
+// 1, 2, 5, 10, 20, 50, ... with which none do: the labels keep a regular step.
+std::vector<TTickLabel> PlaceTickLabels(const std::vector<TTickLabel>& Labels, int Lo, int Hi, int Gap);
+
+// Where the on-screen legend stands: its offset from the corner of the graph
+// nearest to it. It opens on the bottom-right corner; wherever the user puts
+// it, it keeps its distance from that corner while the window changes size.
+struct TLegendPlace {
+  bool Right = true;
+  bool Bottom = true;
+  QPoint Offset;
+  bool operator==(const TLegendPlace&) const = default;
+};
+
+// The place of a legend standing at Legend (window pixels) by graph Plot.
+TLegendPlace LegendPlaceOf(const TPlotRect& Plot, const QRect& Legend);
+// The top-left pixel of a legend of size Legend at Place, pushed inside a
+// client area of size Client (PushedInside).
+QPoint LegendTopLeft(const TPlotRect& Plot, QSize Client, QSize Legend, const TLegendPlace& Place);
+// The top-left corner of a box of size Box moved left and up so that the box
+// lies inside a client area of size Client, and then right and down to no
+// negative position.
+QPoint PushedInside(QPoint TopLeft, QSize Box, QSize Client);
+
+// The size of a plot window that is not maximised, frame included, in an
+// area of size Area: two-thirds of the area each way, at least 6 x 4 inches
+// (the size a saved picture has unless the user asks otherwise), never
+// beyond the area.
+QSize NormalPlotSize(QSize Area, int PPIx, int PPIy);
 
 // The layouts of the window's client area, of a printed page (Page in the
 // painter's coordinates, within the margins) and of a saved bitmap. h is

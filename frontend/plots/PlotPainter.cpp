@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <numbers>
 
 namespace zavik {
@@ -137,7 +136,7 @@ void DrawAxes3(QPainter& P, const TGraphPlot& Plot, const TPlotLayout& L) {
   DrawTitle(P, Plot, L);
 }
 
-bool IsMajor(long long Index) { return Index % 5 == 0; }
+bool IsMajor(long long Index) { return Index % TicksPerLabel == 0; }
 
 void DrawTicks(QPainter& P, const TGraphPlot& Plot, const TPlotLayout& L, const TPlotRect& R,
                const TPlotRange& Range, const TTickRecord& T) {
@@ -150,10 +149,11 @@ void DrawTicks(QPainter& P, const TGraphPlot& Plot, const TPlotLayout& L, const 
   const int axisY = Plot.XOnTop ? R.Top : R.Bottom;
   const int tickX = L.PPIy / 16;
   const int tickY = L.PPIx / 16;
-  // Labels stand apart by at least a quarter text height; one that would
-  // touch its neighbour is left out, its tick and grid line kept.
+  // Labels stand apart by at least a quarter text height.
   const int gap = std::max(1, th / 4);
-  int labelEnd = std::numeric_limits<int>::min();
+  // The label of tick i.
+  auto text = [](long long I, long double Step) { return FloatToStrF(I * Step, 4, 2); };
+  std::vector<TTickLabel> labels;
   if (T.XFirst != T.XLast) {
     for (long long i = T.XFirst; i <= T.XLast; ++i) {
       const long double value = i * T.XStep;
@@ -164,18 +164,15 @@ void DrawTicks(QPainter& P, const TGraphPlot& Plot, const TPlotLayout& L, const 
       if (!IsMajor(i)) continue;
       P.setPen(gridPen);
       P.drawLine(at.x(), R.Top, at.x(), R.Bottom);
-      const QString label = FloatToStrF(value, 4, 2);
-      const int x = at.x() - TextWidth(P, label) / 2;
-      if (x < labelEnd) continue;  // it would run into the label before it
-      labelEnd = x + TextWidth(P, label) + gap;
-      const int y = Plot.XOnTop ? R.Top - (th + L.PPIy / 32) : R.Bottom + L.PPIy / 16;
-      P.setPen(Qt::black);
-      TextOut(P, x, y, label);
+      labels.push_back({i / TicksPerLabel, at.x(), TextWidth(P, text(i, T.XStep)), 0});
     }
+    // X labels horizontal, centred under (or above) their ticks, inside the page.
+    P.setPen(Qt::black);
+    const int y = Plot.XOnTop ? R.Top - (th + L.PPIy / 32) : R.Bottom + L.PPIy / 16;
+    for (const TTickLabel& l : PlaceTickLabels(labels, L.Page.Left, L.Page.Right, gap))
+      TextOut(P, l.Start, y, text(l.Step * TicksPerLabel, T.XStep));
   }
-  // Y labels are met from the bottom up (from the top down with the X axis
-  // on top).
-  labelEnd = Plot.XOnTop ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
+  labels.clear();
   if (T.YFirst != T.YLast) {
     for (long long i = T.YFirst; i <= T.YLast; ++i) {
       const long double value = i * T.YStep;
@@ -186,15 +183,15 @@ void DrawTicks(QPainter& P, const TGraphPlot& Plot, const TPlotLayout& L, const 
       if (!IsMajor(i)) continue;
       P.setPen(gridPen);
       P.drawLine(R.Left, at.y(), R.Right, at.y());
-      const QString label = FloatToStrF(value, 4, 2);
-      // Upward text: its start is its lower end.
-      const int start = at.y() + TextWidth(P, label) / 2;
-      const int lower = Plot.XOnTop ? start - TextWidth(P, label) : start;
-      if (Plot.XOnTop ? lower < labelEnd : start > labelEnd) continue;
-      labelEnd = Plot.XOnTop ? start + gap : start - TextWidth(P, label) - gap;
-      P.setPen(Qt::black);
-      TextOutUp(P, R.Left - L.PPIx / 32 - th, start, label);
+      labels.push_back({i / TicksPerLabel, at.y(), TextWidth(P, text(i, T.YStep)), 0});
     }
+    // Y labels read upward, centred on their ticks, left of the graph; none
+    // runs past the X axis into its labels, nor off the page.
+    P.setPen(Qt::black);
+    const int lo = Plot.XOnTop ? R.Top : L.Page.Top;
+    const int hi = Plot.XOnTop ? L.Page.Bottom : R.Bottom;
+    for (const TTickLabel& l : PlaceTickLabels(labels, lo, hi, gap))
+      TextOutUp(P, R.Left - L.PPIx / 32 - th, l.Start + l.Length, text(l.Step * TicksPerLabel, T.YStep));
   }
   P.restore();
 }

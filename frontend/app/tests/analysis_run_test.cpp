@@ -232,6 +232,73 @@ TEST_F(AnalysisRunTest, DestroyedWhileTheEngineRunsItWaitsForIt) {
   QCoreApplication::processEvents();  // the engine's queued return finds no run
 }
 
+// TMPDIR as the user may have it. %R stands for the test's scratch root,
+// which holds the folder "tmp" and the file "project/plain".
+struct TTemporaryRow {
+  const char* Name;
+  const char* TmpDir;  // nullptr: not set
+  const char* Folder;  // where a run makes its private folder
+};
+
+void PrintTo(const TTemporaryRow& Row, std::ostream* Os) { *Os << Row.Name; }
+
+class TemporaryFolderRows : public AnalysisRunTest, public ::testing::WithParamInterface<TTemporaryRow> {
+protected:
+  QString Expand(const char* Text) const { return QString::fromUtf8(Text).replace(QStringLiteral("%R"), Root.path()); }
+};
+
+TEST_P(TemporaryFolderRows, TmpDirWhenItNamesAFolderElseTheSystemsTemporaryFolder) {
+  const TTemporaryRow& row = GetParam();
+  ASSERT_TRUE(PutFile(Project + QStringLiteral("/plain"), "x\n"));
+  ASSERT_TRUE(QDir::setCurrent(Root.path()));
+  if (row.TmpDir) qputenv("TMPDIR", QFile::encodeName(Expand(row.TmpDir)));
+  else qunsetenv("TMPDIR");
+  EXPECT_EQ(RunTemporaryFolder(), Expand(row.Folder));
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Runs, TemporaryFolderRows, ::testing::Values(
+  TTemporaryRow{"ExistingFolder",           "%R/tmp",           "%R/tmp"},
+  TTemporaryRow{"WithATrailingSlash",       "%R/tmp/",          "%R/tmp"},
+  TTemporaryRow{"RelativeToTheCurrent",     "tmp",              "%R/tmp"},
+  TTemporaryRow{"FolderThatDoesNotExist",   "%R/gone",          "/tmp"},
+  TTemporaryRow{"AFileNotAFolder",          "%R/project/plain", "/tmp"},
+  TTemporaryRow{"Empty",                    "",                 "/tmp"},
+  TTemporaryRow{"NotSet",                   nullptr,            "/tmp"}),
+    [](const auto& Info) { return std::string(Info.param.Name); });
+// clang-format on
+
+// A TMPDIR naming no folder is passed over: the run is made in the system's
+// temporary folder and nothing is created where TMPDIR points.
+TEST_F(AnalysisRunTest, ATmpDirThatDoesNotExistRunsInTheSystemsTemporaryFolder) {
+  const QString gone = Root.filePath(QStringLiteral("gone"));
+  qputenv("TMPDIR", QFile::encodeName(gone));
+  const QString deck = CopyExample("half-space-harmonic");
+  TAnalysisRun run;
+  QSignalSpy finished(&run, &TAnalysisRun::Finished);
+  ASSERT_TRUE(run.Start(deck));
+  // While the engine runs, the run's private folder is the current folder.
+  EXPECT_EQ(QFileInfo(QDir::currentPath()).absolutePath(), QStringLiteral("/tmp"));
+  EXPECT_TRUE(QFileInfo(QDir::currentPath()).fileName().startsWith(QStringLiteral("zavik-run-")));
+  ASSERT_TRUE(finished.wait(300000));
+  EXPECT_EQ(finished.at(0).at(0).toInt(), 0);
+  EXPECT_TRUE(finished.at(0).at(2).toBool());
+  EXPECT_FALSE(QFileInfo::exists(gone));
+  ExpectNothingLeftBehind();
+}
+
+// A folder in which no folder can be made is named in the message.
+TEST_F(AnalysisRunTest, AFolderThatCannotHoldTheRunIsNamed) {
+  qputenv("TMPDIR", "/proc");
+  const QString deck = CopyExample("half-space-harmonic");
+  TAnalysisRun run;
+  const TOutcome out = RunAndWait(run, deck);
+  EXPECT_FALSE(out.Started);
+  EXPECT_TRUE(out.Failure.startsWith(QStringLiteral("Cannot create a folder for the analysis in \"/proc\".")))
+      << out.Failure.toStdString();
+  ExpectNothingLeftBehind();
+}
+
 struct RefusalCase {
   const char* Name;
   const char* Library;  // nullptr: the program's engine

@@ -570,7 +570,8 @@ TEST_F(MainWindowTest, RunAnalysisWritesTheReportAndThePlotDataBesideTheDeck) {
   Open(W->CompMenu);
   ASSERT_TRUE(W->CompOutput->isEnabled());
   W->CompOutput->trigger();
-  W->Settings().WordProcessor = QStringLiteral("/opt/My Editor/edit");
+  // A path with blanks that names no program here is quoted to stay whole.
+  W->Settings().WordProcessor = QStringLiteral("\"/opt/My Editor/edit\"");
   W->CompInput->trigger();
   ASSERT_EQ(Launcher.Documents.size(), 1);
   EXPECT_EQ(Launcher.Documents[0].toLocalFile(), Dir.filePath(QStringLiteral("half-space-harmonic.kqo")));

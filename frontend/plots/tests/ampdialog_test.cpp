@@ -155,6 +155,18 @@ TEST_F(AmpDialogTest, ClickingAPointOfAShownSeriesReadsItOut) {
   EXPECT_TRUE(message.startsWith(QStringLiteral("Z-dir\nPoint: 3\nFreq: 4\n")));
 }
 
+// The read-out of a clicked point belongs to the showing it was clicked in:
+// the dialog shown again, for this project or another, starts without it.
+TEST_F(AmpDialogTest, AClickedPointIsForgottenWhenTheDialogIsShownAgain) {
+  QString message;
+  Run([&](TDlgAmpPlot& d) {
+    Driver.ThenMessage(message);
+    d.Chart1ClickSeries(0, 2);
+    EXPECT_EQ(d.lblReadout->text(), QStringLiteral(" Clicked Series: X-Dir at point: 2"));
+  });
+  Run([](TDlgAmpPlot& d) { EXPECT_EQ(d.lblReadout->text(), QString()); }, 2);
+}
+
 TEST_F(AmpDialogTest, ExportAsksBeforeOverwritingAndLabelsRotations) {
   QTemporaryDir dir;
   const QString name = dir.filePath(QStringLiteral("amp.txt"));

@@ -54,7 +54,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, AutoScaleRows, ::testing::Values(
   TScaleRow{"positive only: from 0",                 {3, 4.5L, 7},     0,      7},
   TScaleRow{"stiffnesses",                           {1.63e6L, 1.84e6L, 0.3e6L}, 0, 1.9e6L},
   TScaleRow{"points that are not finite left out",   {NaN, 12, Inf, -Inf, 37}, 0, 40},
-  TScaleRow{"a single value away from 0",            {-0.004L},        -0.004L, 0}
+  TScaleRow{"a single value away from 0",            {-0.004L},        -0.004L, 0},
+  TScaleRow{"60 Hz as 377 rad/s: no step beyond 60", {2, 30, 377 / 6.2832L}, 0, 60},
+  TScaleRow{"a hundredth of a step beyond 60",       {2, 30, 60.1L},   0,      70},
+  TScaleRow{"4E-4 steps below -4 ends on -4",        {-4.0004L, 1},    -4,     1},
+  TScaleRow{"a hundredth of a step below -4",        {-4.01L, 1},      -5,     1}
 ));
 // clang-format on
 
@@ -294,6 +298,98 @@ TEST(LayoutTest, BitmapGivesHalfAnInchToTheSoilStrip) {
   EXPECT_EQ(L.Soil.Right - L.Plot.Right, 36);
   EXPECT_EQ(L.Soil.Left - L.Plot.Right, 14);
 }
+
+// Labels along an axis from Lo = 0 to Hi = 400 with a gap of 3: ticks every
+// 40 pixels from pixel At on, the first at labelled step First; Lengths are
+// the labels' extents.
+struct TLabelRow {
+  const char* What;
+  long long First;
+  int At;
+  std::vector<int> Lengths;
+  std::vector<long long> Written;  // the steps that keep their labels
+  std::vector<int> Starts;         // where those labels begin
+};
+
+void PrintTo(const TLabelRow& Row, std::ostream* Os) { *Os << Row.What; }
+
+class TickLabelRows : public ::testing::TestWithParam<TLabelRow> {};
+
+TEST_P(TickLabelRows, EveryLabelOfARegularStepAndNoneTouching) {
+  const TLabelRow& row = GetParam();
+  std::vector<TTickLabel> labels;
+  for (std::size_t i = 0; i < row.Lengths.size(); ++i)
+    labels.push_back({row.First + static_cast<long long>(i), row.At + 40 * int(i), row.Lengths[i], 0});
+  std::vector<long long> written;
+  std::vector<int> starts;
+  for (const TTickLabel& l : PlaceTickLabels(labels, 0, 400, 3)) {
+    written.push_back(l.Step);
+    starts.push_back(l.Start);
+  }
+  EXPECT_EQ(written, row.Written);
+  EXPECT_EQ(starts, row.Starts);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, TickLabelRows, ::testing::Values(
+  TLabelRow{"short labels: all, the first moved inside", 0,  0,   {20, 20, 20, 20},             {0, 1, 2, 3},  {0, 30, 70, 110}},
+  TLabelRow{"one long label: every other from 0",        0,  0,   {20, 20, 58, 20, 20},         {0, 2, 4},     {0, 51, 150}},
+  TLabelRow{"from step -3: every other, 0 among them",   -3, 0,   {30, 30, 30, 30, 30, 30},     {-2, 0, 2},    {25, 105, 185}},
+  TLabelRow{"longer than twice the step: every fifth",   -1, 0,   {90, 90, 90, 90, 90, 90, 90}, {0, 5},        {0, 195}},
+  TLabelRow{"the last label stops at the far end",       8,  320, {20, 20, 20},                 {8, 9, 10},    {310, 350, 380}},
+  TLabelRow{"one label is always written",               3,  0,   {500},                        {3},           {0}},
+  TLabelRow{"none",                                      0,  0,   {},                           {},            {}}
+));
+// clang-format on
+
+TEST(LegendPlaceTest, TheLegendKeepsItsDistanceFromTheNearestCornerOfTheGraph) {
+  const TPlotRect small{40, 30, 440, 330};
+  const TPlotRect large{40, 30, 1040, 730};
+  const QSize legend(60, 40);
+  // Opening: on the bottom-right corner.
+  EXPECT_EQ(LegendTopLeft(small, {480, 370}, legend, TLegendPlace()), QPoint(380, 290));
+  EXPECT_EQ(LegendTopLeft(large, {1080, 770}, legend, TLegendPlace()), QPoint(980, 690));
+  // Dragged near the top-left corner, 10 right of and 5 below it.
+  const TLegendPlace topLeft = LegendPlaceOf(small, QRect(QPoint(50, 35), legend));
+  EXPECT_EQ(topLeft, (TLegendPlace{false, false, {10, 5}}));
+  EXPECT_EQ(LegendTopLeft(large, {1080, 770}, legend, topLeft), QPoint(50, 35));
+  // Near the top-right corner it follows that corner.
+  const TLegendPlace topRight = LegendPlaceOf(small, QRect(QPoint(360, 40), legend));
+  EXPECT_EQ(topRight, (TLegendPlace{true, false, {-20, 10}}));
+  EXPECT_EQ(LegendTopLeft(large, {1080, 770}, legend, topRight), QPoint(960, 40));
+  // A window smaller than the legend's place shows it inside, at 0 at the
+  // least, and gives it its place back when it grows again.
+  const TPlotRect tiny{40, 30, 60, 20};
+  EXPECT_EQ(LegendTopLeft(tiny, {100, 50}, legend, TLegendPlace()), QPoint(0, 0));
+  EXPECT_EQ(LegendTopLeft(tiny, {100, 50}, legend, topRight), QPoint(0, 10));
+  EXPECT_EQ(LegendTopLeft(large, {1080, 770}, legend, TLegendPlace()), QPoint(980, 690));
+  EXPECT_EQ(PushedInside({90, 60}, legend, {120, 80}), QPoint(60, 40));
+}
+
+struct TNormalSizeRow {
+  const char* What;
+  QSize Area;
+  QSize Normal;
+};
+
+void PrintTo(const TNormalSizeRow& Row, std::ostream* Os) { *Os << Row.What; }
+
+class NormalSizeRows : public ::testing::TestWithParam<TNormalSizeRow> {};
+
+TEST_P(NormalSizeRows, TwoThirdsOfTheAreaAtLeastSixByFourInchesWithinIt) {
+  const TNormalSizeRow& row = GetParam();
+  EXPECT_EQ(NormalPlotSize(row.Area, 96, 96), row.Normal);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, NormalSizeRows, ::testing::Values(
+  TNormalSizeRow{"1280 x 1024 screen", {1280, 940}, {853, 626}},
+  TNormalSizeRow{"1024 x 768 screen",  {1024, 690}, {682, 460}},
+  TNormalSizeRow{"a small area",       {700, 420},  {576, 384}},
+  TNormalSizeRow{"smaller than 6 x 4", {500, 300},  {500, 300}},
+  TNormalSizeRow{"no area yet",        {0, 0},      {576, 384}}
+));
+// clang-format on
 
 TEST(ExponentTextTest, TwentyThreeCharactersWithFourExponentDigits) {
   EXPECT_EQ(ExponentText(1.5L), QStringLiteral(" 1.50000000000000E+0000"));

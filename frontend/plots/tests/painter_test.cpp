@@ -285,6 +285,35 @@ TEST(PainterTest, ANarrowWindowHasNoTicksButItsCurvesAndFrame) {
   ExpectCurveDrawnIn(p, plot, 1, Qt::blue);
 }
 
+// Y labels read upward beside their ticks; the lowest one, at the X axis,
+// stops there instead of running into the X axis's labels. With the X axis
+// on top the same holds at the top edge.
+TEST(PainterTest, NoYLabelReachesPastTheXAxis) {
+  for (bool onTop : {false, true}) {
+    SCOPED_TRACE(onTop ? "X axis on top" : "X axis at the bottom");
+    TGraphPlot plot;
+    FillLevels(plot, {-1e6L, 1e6L}, 41);  // labelled every 2E05 from -1E06
+    plot.XOnTop = onTop;
+    plot.Markers = 0;
+    const TPicture p = Draw(plot);
+    const TPlotRect& R = p.Layout.Plot;
+    ASSERT_LT(p.View.Range[0].Ymin, 0);
+    // The column of the Y labels, short of the X axis's label "0" centred
+    // on the graph's left edge.
+    const int right = R.Left - 96 / 16;
+    const int left = right - p.Layout.TextHeight / 2;
+    int inColumn = 0, beyondAxis = 0;
+    for (int x = left; x < right; ++x)
+      for (int y = 0; y < p.Image.height(); ++y) {
+        if (qGray(p.Image.pixel(x, y)) > 128) continue;  // not ink of a label
+        ++inColumn;
+        if (onTop ? y < R.Top : y > R.Bottom) ++beyondAxis;
+      }
+    EXPECT_GT(inColumn, 100);  // the labels are there
+    EXPECT_EQ(beyondAxis, 0);
+  }
+}
+
 TEST(PainterTest, LabelledTicksCarryADottedGridLine) {
   TGraphPlot plot;
   FillLevels(plot, {1, 2}, 41);  // X 0 .. 40, labelled every 5

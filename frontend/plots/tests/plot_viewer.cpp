@@ -3,8 +3,11 @@
 // area, as the main window's Graphics menu does.
 //   plot_viewer FILE.kqp [--units 1|2] [--plot NAME]... [--pdf OUT.pdf]
 //               [--bmp OUT.bmp WIDTH HEIGHT PPI] [--quit]
-//               [--amplitude UNITS CGX CGY CGZ]
+//               [--amplitude UNITS CGX CGY CGZ] [--size WIDTH HEIGHT]
+//               [--arrange cascade|tile]
 // Without --plot it opens the four impedance plots and the two response plots.
+// --size sets the window's size (1200 x 900 otherwise), --arrange cascades
+// or tiles the plots once they are open.
 // --pdf prints the last opened plot to a PDF file (where no printer is
 // installed; with one, the print dialog asks), --bmp saves it as a bitmap;
 // --quit ends after that. --amplitude shows the amplitude dialog for a
@@ -40,6 +43,8 @@ int main(int argc, char** argv) {
   int width = 0, height = 0, ppi = 0;
   bool quit = false;
   bool amplitude = false;
+  QSize size(1200, 900);
+  QString arrange;
   TAmplitudeProject project;
   for (int i = 2; i < args.size(); ++i) {
     if (args[i] == QLatin1String("--units") && i + 1 < args.size()) units = args[++i].toInt();
@@ -50,6 +55,11 @@ int main(int argc, char** argv) {
       width = args[++i].toInt();
       height = args[++i].toInt();
       ppi = args[++i].toInt();
+    } else if (args[i] == QLatin1String("--size") && i + 2 < args.size()) {
+      size.setWidth(args[++i].toInt());
+      size.setHeight(args[++i].toInt());
+    } else if (args[i] == QLatin1String("--arrange") && i + 1 < args.size()) {
+      arrange = args[++i];
     } else if (args[i] == QLatin1String("--quit")) {
       quit = true;
     } else if (args[i] == QLatin1String("--amplitude") && i + 4 < args.size()) {
@@ -75,13 +85,16 @@ int main(int argc, char** argv) {
   window.setWindowTitle(QStringLiteral("ZAVIK 3.0.15 - plots of ") + args[1]);
   auto* area = new QMdiArea;
   window.setCentralWidget(area);
-  window.resize(1200, 900);
+  window.resize(size);
   window.show();
   TPlotForm* last = nullptr;
   for (const QString& name : names) {
     if (TGraphPlot* plot = plots.ByName(name)) last = ShowPlot(*plot, area);
     else std::fprintf(stderr, "plot_viewer: no plot %s\n", qPrintable(name));
   }
+
+  if (arrange == QLatin1String("cascade")) area->cascadeSubWindows();
+  else if (arrange == QLatin1String("tile")) area->tileSubWindows();
 
   int status = 0;
   QTimer::singleShot(500, [&] {

@@ -159,6 +159,50 @@ TEST_F(PlotFormTest, LegendIsDraggedInsideTheWindowAndDoubleClickHidesACurve) {
   EXPECT_TRUE(Plot.Line(1).Shown);
 }
 
+// The legend stays by its corner of the graph through a window too small
+// for it and back, and wherever the user put it.
+TEST_F(PlotFormTest, TheLegendKeepsItsCornerWhenTheWindowChangesSize) {
+  Open();
+  auto resized = [&](int W, int H) {
+    Form->resize(W, H);
+    QApplication::processEvents();
+    return Form->Legend()->geometry();
+  };
+  // In a window too small for it the legend lies inside as far as it can,
+  // never at a negative position.
+  auto expectInside = [&](const QRect& Legend) {
+    EXPECT_GE(Legend.left(), 0);
+    EXPECT_GE(Legend.top(), 0);
+    EXPECT_TRUE(Legend.right() < Form->Canvas()->width() || Legend.left() == 0);
+    EXPECT_TRUE(Legend.bottom() < Form->Canvas()->height() || Legend.top() == 0);
+  };
+  const QSize full = Form->size();
+  expectInside(resized(120, 45));
+  QRect legend = resized(full.width(), full.height());
+  EXPECT_EQ(legend.right() + 1, Form->Layout().Plot.Right);
+  EXPECT_EQ(legend.bottom() + 1, Form->Layout().Plot.Bottom);
+
+  // Dragged to 20 right of and 10 below the graph's top-left corner, it
+  // keeps that place; when the window grows, the bottom-right corner moves
+  // and the legend does not.
+  QWidget* viewport = Form->Legend()->viewport();
+  const QPoint target(Form->Layout().Plot.Left + 20, Form->Layout().Plot.Top + 10);
+  const QPoint grab(5, 5);
+  QTest::mousePress(viewport, Qt::LeftButton, {}, grab);
+  QTest::mouseMove(viewport, grab + target - legend.topLeft());
+  QTest::mouseRelease(viewport, Qt::LeftButton, {}, grab + target - legend.topLeft());
+  ASSERT_EQ(Form->Legend()->pos(), target);
+  EXPECT_EQ(resized(full.width() + 300, full.height() + 200).topLeft(), target);
+  expectInside(resized(120, 45));
+  EXPECT_EQ(resized(full.width(), full.height()).topLeft(), target);
+
+  // The font size lays the window out as it opened: the corner again.
+  MenuItem(Form->FontSize1, QStringLiteral("&Default"))->trigger();
+  legend = Form->Legend()->geometry();
+  EXPECT_EQ(legend.right() + 1, Form->Layout().Plot.Right);
+  EXPECT_EQ(legend.bottom() + 1, Form->Layout().Plot.Bottom);
+}
+
 TEST_F(PlotFormTest, ShowLegendAndShowMarkersItems) {
   Open();
   ASSERT_TRUE(Form->ShowLegend1->isVisible());
@@ -443,6 +487,51 @@ TEST(ShowPlotTest, OneWindowPerPlotAndANewOneAfterClosing) {
   ASSERT_NE(second, nullptr);
   EXPECT_TRUE(plot.FormExists());
   EXPECT_EQ(area.subWindowList().size(), 1);
+}
+
+// A plot restored from maximised or minimised, or cascaded, gets a window in
+// which its graph is drawn with its ticks.
+TEST(ShowPlotTest, RestoredAndCascadedPlotsTakeTheirNormalSize) {
+  TGraphPlot first, second;
+  Fill(first, 2);
+  Fill(second, 3);
+  QMdiArea area;
+  area.resize(1024, 690);
+  area.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&area));
+  TPlotForm* a = ShowPlot(first, &area);
+  TPlotForm* b = ShowPlot(second, &area);
+  QApplication::processEvents();
+  const QSize normal = NormalPlotSize(area.viewport()->size(), area.logicalDpiX(), area.logicalDpiY());
+  auto frame = [](TPlotForm* Form) { return qobject_cast<QMdiSubWindow*>(Form->parentWidget()); };
+  ASSERT_NE(frame(a), nullptr);
+  EXPECT_TRUE(frame(b)->isMaximized());
+
+  auto expectDrawnWhole = [&](TPlotForm* Form) {
+    QApplication::processEvents();
+    const TPlotLayout& L = Form->Layout();
+    TTickRecord ticks;
+    EXPECT_TRUE(ComputeTicks(L.Plot, Form->Ranges()[0], L.TextHeight, ticks));
+    const QRect legend = Form->Legend()->geometry();
+    EXPECT_EQ(legend.right() + 1, L.Plot.Right);
+    EXPECT_EQ(legend.bottom() + 1, L.Plot.Bottom);
+  };
+  frame(b)->showMinimized();
+  ShowPlot(second, &area);
+  EXPECT_FALSE(frame(b)->isMinimized());
+  EXPECT_FALSE(frame(b)->isMaximized());
+  EXPECT_EQ(frame(b)->size(), normal);
+  expectDrawnWhole(b);
+
+  area.cascadeSubWindows();
+  for (TPlotForm* form : {a, b}) {
+    EXPECT_EQ(frame(form)->size(), normal);
+    expectDrawnWhole(form);
+  }
+  frame(a)->showMaximized();
+  frame(a)->showNormal();
+  EXPECT_EQ(frame(a)->size(), normal);
+  expectDrawnWhole(a);
 }
 
 }  // namespace
