@@ -65,6 +65,28 @@ QMatrix4x4 PilePlacement(const TPileCoordinate& Pile, double HeadZ) {
   return m;
 }
 
+// The piles of a pile foundation and their sections, read once for the
+// scene; none for the other foundations.
+struct TPileGroup {
+  std::vector<TPileCoordinate> Piles;
+  std::vector<TPileSection> Sections;
+  double Length = 0;
+  double Radius = 0;  // the largest of the sections
+};
+
+TPileGroup ReadPileGroup(const TProgramData& P, const TFoundationSystem& S) {
+  TPileGroup g;
+  if (!S.Pile) return g;
+  const TProjectTables& T = P.Tables();
+  for (int s = 0; s < T.PileData->RowCount(); ++s) {
+    g.Sections.push_back(PileSection(T, s));
+    g.Length += g.Sections.back().Length;
+    g.Radius = std::max({g.Radius, g.Sections.back().RadiusX, g.Sections.back().RadiusY});
+  }
+  for (int p = 0; p < T.Pilecoord->RowCount(); ++p) g.Piles.push_back(PileCoordinate(T, p));
+  return g;
+}
+
 // The layer groups of each foundation: the side soil of the cap or footing,
 // the soil along the piles or the column, and the soil below.
 constexpr int LayerGroups = 3;
@@ -149,8 +171,8 @@ private:
 
 class TSceneBuilder {
 public:
-  TSceneBuilder(const TProgramData& P, const TViewOptions& O, TScene& Scene)
-      : FP(P), FO(O), FSystem(P.FoundationType), FScene(Scene), FX(Scene.Extents) {}
+  TSceneBuilder(const TProgramData& P, const TViewOptions& O, const TPileGroup& Group, TScene& Scene)
+      : FP(P), FO(O), FSystem(P.FoundationType), FGroup(Group), FScene(Scene), FX(Scene.Extents) {}
 
   void DrawPileCap();
   void DrawAllPiles();
@@ -170,6 +192,7 @@ private:
   const TProgramData& FP;
   const TViewOptions& FO;
   TFoundationSystem FSystem;
+  const TPileGroup& FGroup;
   TScene& FScene;
   const TSceneExtents& FX;
   TPlacement FPlace;
@@ -194,16 +217,14 @@ void TSceneBuilder::DrawPileCap() {
 
 void TSceneBuilder::DrawAllPiles() {
   if (!FO.ShowAllPiles || !FSystem.Pile) return;
-  const TProjectTables& T = FP.Tables();
-  const int piles = T.Pilecoord->RowCount();
-  const int sections = T.PileData->RowCount();
-  for (int p = 0; p < piles; ++p) {
+  const int sections = int(FGroup.Sections.size());
+  for (const TPileCoordinate& pile : FGroup.Piles) {
     FPlace.Push();
     // Pile heads hang from the bottom of the cap.
-    FPlace.Apply(PilePlacement(PileCoordinate(T, p), FX.CapBase));
+    FPlace.Apply(PilePlacement(pile, FX.CapBase));
     double top = 0;
     for (int s = 0; s < sections; ++s) {
-      const TPileSection section = PileSection(T, s);
+      const TPileSection& section = FGroup.Sections[size_t(s)];
       const auto l = float(section.Length);
       const QVector3D radii(float(section.RadiusX), float(section.RadiusY), 0);
       FPlace.Push();
@@ -234,10 +255,9 @@ void TSceneBuilder::DrawAllPiles() {
   if (FO.ShowPileNumbers) {
     // Numbers stand on the ground surface, or on top of a default cap.
     const double z = FX.LayersGiven ? 0 : FX.SoilDepth;
-    for (int p = 0; p < piles; ++p) {
-      const TPileCoordinate pile = PileCoordinate(T, p);
-      Label(QString::number(p + 1), pile.X, pile.Y, z, SceneColours::PileNumber);
-    }
+    int number = 0;
+    for (const TPileCoordinate& pile : FGroup.Piles)
+      Label(QString::number(++number), pile.X, pile.Y, z, SceneColours::PileNumber);
   }
 }
 
@@ -277,11 +297,7 @@ void TSceneBuilder::DrawSoilLayers() {
   if (FO.ShowSoilLayerDepthLabels) depthLabel(QStringLiteral("Bottom"), boxes.empty() ? 0 : boxes.back().Bottom);
 }
 
-}  // namespace
-
-TSceneExtents GetMaxDims(const TProgramData& P) {
-  const TFoundationSystem system(P.FoundationType);
-  const TProjectTables& T = P.Tables();
+TSceneExtents MaxDims(const TProgramData& P, const TFoundationSystem& system, const TPileGroup& Group) {
   TSceneExtents x;
   x.SoilDepth = SideSoilThickness(P, system);
   x.LayersGiven = x.SoilDepth >= NoThickness;
@@ -323,22 +339,15 @@ TSceneExtents GetMaxDims(const TProgramData& P) {
 
   // The piles from their heads under the cap to their tips, battered ones
   // leaning out of the cap's plan.
-  if (system.Pile) {
-    const double length = ColumnSum(T.PileData, 0);
-    double radius = 0;
-    for (int s = 0; s < T.PileData->RowCount(); ++s) {
-      const TPileSection section = PileSection(T, s);
-      radius = std::max({radius, section.RadiusX, section.RadiusY});
-    }
-    for (int p = 0; p < T.Pilecoord->RowCount(); ++p) {
-      const QMatrix4x4 place = PilePlacement(PileCoordinate(T, p), x.CapBase);
-      for (const QVector3D end : {place.map(QVector3D()), place.map(QVector3D(0, 0, float(-length)))}) {
-        x.XMin = std::min(x.XMin, end.x() - radius);
-        x.XMax = std::max(x.XMax, end.x() + radius);
-        x.YMin = std::min(x.YMin, end.y() - radius);
-        x.YMax = std::max(x.YMax, end.y() + radius);
-        x.ZMin = std::min(x.ZMin, double(end.z()) - radius);
-      }
+  const double r = Group.Radius;
+  for (const TPileCoordinate& pile : Group.Piles) {
+    const QMatrix4x4 place = PilePlacement(pile, x.CapBase);
+    for (const QVector3D end : {place.map(QVector3D()), place.map(QVector3D(0, 0, float(-Group.Length)))}) {
+      x.XMin = std::min(x.XMin, end.x() - r);
+      x.XMax = std::max(x.XMax, end.x() + r);
+      x.YMin = std::min(x.YMin, end.y() - r);
+      x.YMax = std::max(x.YMax, end.y() + r);
+      x.ZMin = std::min(x.ZMin, end.z() - r);
     }
   }
   // The soil block, so that the first picture shows every layer and the soil
@@ -362,10 +371,19 @@ TSceneExtents GetMaxDims(const TProgramData& P) {
   return x;
 }
 
+}  // namespace
+
+TSceneExtents GetMaxDims(const TProgramData& P) {
+  const TFoundationSystem system(P.FoundationType);
+  return MaxDims(P, system, ReadPileGroup(P, system));
+}
+
 TScene BuildScene(const TProgramData& Project, const TViewOptions& Options) {
+  const TFoundationSystem system(Project.FoundationType);
+  const TPileGroup group = ReadPileGroup(Project, system);
   TScene scene;
-  scene.Extents = GetMaxDims(Project);
-  TSceneBuilder builder(Project, Options, scene);
+  scene.Extents = MaxDims(Project, system, group);
+  TSceneBuilder builder(Project, Options, group, scene);
   builder.DrawPileCap();
   builder.DrawAllPiles();
   builder.DrawSoilLayers();
