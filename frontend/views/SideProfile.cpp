@@ -89,8 +89,8 @@ private:
   void Text(double Depth, double Pixels, int Line, const QString& Text) {
     FOut.Texts.push_back({Depth, Pixels, Line, Text});
   }
-  // A rectangle of the given width whose top is at X and depth Head, sheared
-  // by the batter down to D2 along it.
+  // A rectangle of the given width hanging from (X, Head), from D1 to D2
+  // along its axis, sheared by the batter.
   void Record(double X, double Width, double Head, double D1, double D2, double Batter);
   // The cap or footing as the 3-D view has it: depths of its top and base.
   double CapTop() const { return -FScene.CapTop; }

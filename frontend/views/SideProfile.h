@@ -19,8 +19,8 @@ class TProgramData;
 
 enum class TProfilePlane { XZ, YZ };
 
-// One rectangle of the foundation in (x, depth): a pile, a footing or the
-// multilayer column. A battered pile is sheared: its width stays horizontal.
+// One rectangle of the foundation in (x, depth): a pile, a pile cap, a
+// footing or the multilayer column. A battered pile is sheared: its width stays horizontal.
 struct TOutlineRecord {
   QPointF TopLeft, TopRight, BottomLeft, BottomRight;
 };

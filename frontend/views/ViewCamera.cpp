@@ -5,9 +5,9 @@
 
 #include <algorithm>
 #include <array>
-#include <iterator>
 #include <cmath>
 #include <cstdlib>
+#include <iterator>
 
 namespace zavik {
 
