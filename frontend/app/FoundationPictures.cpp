@@ -205,35 +205,45 @@ void Mark(QPainter& P, QPointF At, const QString& Name, QPointF TextOffset) {
 
 }  // namespace
 
+TMassAxes MassAxesDirections() {
+  // The block's width recedes up and to the left, along y; X and Y are
+  // drawn along x and y, Z against z.
+  const QPointF y(-30, -20);
+  return {{190, 0}, y, {0, -95}, {55, 0}, y, {0, 62}};
+}
+
 void DrawMassAxes(QPainter& P, const QRect& Area) {
   P.save();
   P.setRenderHint(QPainter::Antialiasing);
   P.fillRect(Area, Qt::white);
-  const qreal sx = Area.width() / 270.0, sy = Area.height() / 170.0;
+  const qreal sx = Area.width() / qreal(MassAxesPictureSize.width());
+  const qreal sy = Area.height() / qreal(MassAxesPictureSize.height());
   auto at = [&](qreal x, qreal y) { return QPointF(Area.left() + x * sx, Area.top() + y * sy); };
-  // The block seen from the side, its depth drawn obliquely.
-  const QPointF depth(22 * sx, -14 * sy);
-  const QPolygonF front{at(40, 70), at(190, 70), at(190, 130), at(40, 130)};
+  auto scaled = [&](QPointF d) { return QPointF(d.x() * sx, d.y() * sy); };
+  const TMassAxes axes = MassAxesDirections();
+  // The block seen from the front, its width drawn obliquely along y.
+  const QPointF depth = scaled(axes.LocalY * 0.8);
+  const QPolygonF front{at(60, 72), at(200, 72), at(200, 130), at(60, 130)};
   P.setPen(QPen(Ink, 1.2));
   P.setBrush(Concrete.lighter(112));
   P.drawPolygon(QPolygonF{front[0], front[0] + depth, front[1] + depth, front[1]});
-  P.drawPolygon(QPolygonF{front[1], front[1] + depth, front[2] + depth, front[2]});
+  P.drawPolygon(QPolygonF{front[0], front[0] + depth, front[3] + depth, front[3]});
   P.setBrush(Concrete);
   P.drawPolygon(front);
   P.setBrush(Qt::NoBrush);
 
   const QColor local(30, 70, 170), global(180, 40, 40);
-  const QPointF origin = at(40, 130);
-  Axis(P, origin, QPointF(0, -95 * sy), QStringLiteral("z"), local);
-  Axis(P, origin, QPointF(205 * sx, 0), QStringLiteral("x"), local);
-  Axis(P, origin, QPointF(-26 * sx, 22 * sy), QStringLiteral("y"), local);
+  const QPointF origin = front[3];
+  Axis(P, origin, scaled(axes.LocalZ), QStringLiteral("z"), local);
+  Axis(P, origin, scaled(axes.LocalX), QStringLiteral("x"), local);
+  Axis(P, origin, scaled(axes.LocalY), QStringLiteral("y"), local);
 
-  const QPointF cg = at(115, 92), cb = at(115, 130);
-  Axis(P, cg, QPointF(55 * sx, 0), QStringLiteral("X"), global);
-  Axis(P, cg, QPointF(28 * sx, -18 * sy), QStringLiteral("Y"), global);
-  Axis(P, cg, QPointF(0, 62 * sy), QStringLiteral("Z"), global);
-  Mark(P, cg, QStringLiteral("C.G."), QPointF(-24 * sx, -8 * sy));
-  Mark(P, cb, QStringLiteral("C.B."), QPointF(-24 * sx, 12 * sy));
+  const QPointF cg = at(130, 95), cb = at(130, 130);
+  Axis(P, cg, scaled(axes.GlobalX), QStringLiteral("X"), global);
+  Axis(P, cg, scaled(axes.GlobalY), QStringLiteral("Y"), global);
+  Axis(P, cg, scaled(axes.GlobalZ), QStringLiteral("Z"), global);
+  Mark(P, cg, QStringLiteral("C.G."), scaled(QPointF(24, 10)));
+  Mark(P, cb, QStringLiteral("C.B."), scaled(QPointF(-24, 12)));
   P.setPen(local);
   P.drawText(QRectF(at(150, 140), at(268, 168)), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("local x, y, z"));
   P.setPen(global);

@@ -4,6 +4,7 @@
 // the program's folder, where the foundation-system window finds them; the
 // coordinate systems of the mass windows are drawn where they are shown.
 
+#include <QPointF>
 #include <QSize>
 #include <QString>
 
@@ -23,8 +24,17 @@ void DrawFoundationSection(QPainter& Painter, const QRect& Area, int FoundationK
 
 // The foundation block with its local system (x, y, z from an origin of the
 // user's choice, z upwards) and the global system at the centre of gravity
-// (Z downwards), the centre of gravity and the centre of the base marked.
+// (X and Y along x and y, Z downwards), the centre of gravity and the centre
+// of the base marked.
 inline constexpr QSize MassAxesPictureSize{270, 170};
 void DrawMassAxes(QPainter& Painter, const QRect& Area);
+
+// The axes of that picture as it draws them, in its pixels (y down) at its
+// own size: the local x, y, z and the global X, Y, Z.
+struct TMassAxes {
+  QPointF LocalX, LocalY, LocalZ;
+  QPointF GlobalX, GlobalY, GlobalZ;
+};
+TMassAxes MassAxesDirections();
 
 }  // namespace zavik

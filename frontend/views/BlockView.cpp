@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
@@ -28,6 +29,8 @@ enum : size_t { CapList, PileList, SoilList, LoadingList };
 
 // The axes are this many pixels long at any zoom.
 constexpr double AxisPixels = 80;
+// Texts beside the soil block stand this many pixels off its edge.
+constexpr int LabelGap = 6;
 
 const QString Caption = QStringLiteral("Zavik, 3D-View");
 
@@ -79,6 +82,8 @@ TDlgBlock::TDlgBlock(TProjectAccessor Project, QWidget* Parent)
 }
 
 TDlgBlock::~TDlgBlock() = default;
+
+QSize TDlgBlock::sizeHint() const { return ViewWindowSize; }
 
 QString TDlgBlock::ProjectFile() const {
   const TProgramData* project = FProject ? FProject() : nullptr;
@@ -259,7 +264,12 @@ void TDlgBlock::glRender() {
 }
 
 void TDlgBlock::glSetupRC() {
-  FCamera.SetupProjection(GL->width(), GL->height(), FScene.Extents);
+  // The texts beside the soil block need room on either side of it.
+  const QFontMetricsF metrics(GL->font());
+  double room = 0;
+  for (const TSceneLabel& l : FScene.Labels)
+    if (l.Place != TLabelPlace::AtAnchor) room = std::max(room, metrics.horizontalAdvance(l.Text) + LabelGap);
+  FCamera.SetupProjection(GL->width(), GL->height(), FScene.Extents, room);
   if (FListsStale || FListGeneration != GL->ContextGeneration()) CompileLists();
 }
 
@@ -291,10 +301,12 @@ void TDlgBlock::DrawList(const TDrawList& List) {
 void TDlgBlock::DrawFigure() {
   GL->GLClearColor(1, 1, 1, 1);
   GL->GLClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  // The frame's model-view first: the projection's depth follows it.
+  const QMatrix4x4 modelView = FCamera.FrameModelView();
   GL->GLMatrixMode(GL_PROJECTION);
   GL->GLLoadMatrix(FCamera.Projection().constData());
   GL->GLMatrixMode(GL_MODELVIEW);
-  GL->GLLoadMatrix(FCamera.FrameModelView().constData());
+  GL->GLLoadMatrix(modelView.constData());
   GL->GLShadeModel(GL_SMOOTH);
   GL->GLEnable(GL_DEPTH_TEST);
   GL->GLEnable(GL_CULL_FACE);
@@ -314,7 +326,12 @@ void TDlgBlock::DrawFigure() {
   }
   for (const TSceneLabel& l : FScene.Labels) {
     GL->GLColor(l.Colour.R, l.Colour.G, l.Colour.B, l.Colour.A);
-    GL->TextOut3D(l.Text, l.Anchor.x(), l.Anchor.y(), l.Anchor.z());
+    const QVector3D at = LabelAnchor(l, FScene.Extents, modelView);
+    if (l.Place == TLabelPlace::AtAnchor)
+      GL->TextOut3D(l.Text, at.x(), at.y(), at.z());
+    else
+      GL->TextOut3D(l.Text, at.x(), at.y(), at.z(),
+                    l.Place == TLabelPlace::BlockRight ? Qt::AlignLeft : Qt::AlignRight, LabelGap);
   }
   GL->GLDisable(GL_DEPTH_TEST);
   if (FOptions.ShowAxes) {

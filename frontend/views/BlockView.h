@@ -42,6 +42,8 @@ public:
 
   TglWindow* GL = nullptr;
 
+  QSize sizeHint() const override;
+
   const TViewOptions& Options() const { return FOptions; }
   void SetOptions(const TViewOptions& Options);
   TViewCamera& Camera() { return FCamera; }

@@ -3,6 +3,7 @@
 #include "controls/Messages.h"
 #include "views/ViewCamera.h"
 
+#include <QFontMetricsF>
 #include <QMatrix4x4>
 #include <QMouseEvent>
 #include <QPainter>
@@ -120,6 +121,10 @@ void TglWindow::GetMatrix(GLenum Name, std::array<double, 16>& Values) { glGetDo
 void TglWindow::GetViewport(std::array<int, 4>& Values) { glGetIntegerv(GL_VIEWPORT, Values.data()); }
 
 void TglWindow::TextOut3D(const QString& Text, double X, double Y, double Z) {
+  TextOut3D(Text, X, Y, Z, Qt::Alignment(), 0);
+}
+
+void TglWindow::TextOut3D(const QString& Text, double X, double Y, double Z, Qt::Alignment Side, int Gap) {
   std::array<double, 16> mv{}, pr{};
   GetMatrix(GL_MODELVIEW_MATRIX, mv);
   GetMatrix(GL_PROJECTION_MATRIX, pr);
@@ -134,7 +139,7 @@ void TglWindow::TextOut3D(const QString& Text, double X, double Y, double Z) {
   if (!at) return;
   std::array<float, 4> colour{};
   glGetFloatv(GL_CURRENT_COLOR, colour.data());
-  FTexts.push_back({Text, *at, QColor::fromRgbF(colour[0], colour[1], colour[2], colour[3])});
+  FTexts.push_back({Text, *at, QColor::fromRgbF(colour[0], colour[1], colour[2], colour[3]), Side, Gap});
 }
 
 void TglWindow::initializeGL() {
@@ -173,9 +178,15 @@ void TglWindow::paintGL() {
   glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
   glClearColor(clear[0], clear[1], clear[2], clear[3]);
   painter.endNativePainting();
+  const QFontMetricsF metrics(font());
   for (const TText& t : FTexts) {
     painter.setPen(t.Colour);
-    painter.drawText(t.At, t.Text);
+    QPointF at = t.At;
+    if (t.Side & (Qt::AlignLeft | Qt::AlignRight)) {
+      at.ry() += (metrics.ascent() - metrics.descent()) / 2;
+      at.rx() += t.Side & Qt::AlignRight ? -t.Gap - metrics.horizontalAdvance(t.Text) : t.Gap;
+    }
+    painter.drawText(at, t.Text);
   }
   if (OnOverlay) OnOverlay(painter);
   painter.end();

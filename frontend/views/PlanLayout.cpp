@@ -29,6 +29,17 @@ TPlanLayout BuildPlanLayout(const TProgramData& Project) {
       const TPileCoordinate c = PileCoordinate(t, r);
       plan.Piles.push_back({c.X, c.Y, first.RadiusX, first.RadiusY});
     }
+  }
+  const double radius = double(Project.FootingRadius);
+  const double length = double(Project.FootingLength), width = double(Project.FootingWidth);
+  const bool circle = Project.FootingShape != 0;
+  if (circle ? radius > 0 : length > 0 || width > 0) {
+    plan.Circle = circle;
+    plan.XMax = circle ? radius : length / 2;
+    plan.YMax = circle ? radius : width / 2;
+    plan.XMin = -plan.XMax;
+    plan.YMin = -plan.YMax;
+  } else if (!plan.Piles.empty()) {
     // The box of the pile centres, from the first pile on: a group wholly
     // at negative coordinates keeps its own box.
     plan.XMin = plan.XMax = plan.Piles.front().X;
@@ -39,14 +50,6 @@ TPlanLayout BuildPlanLayout(const TProgramData& Project) {
       plan.YMin = std::min(plan.YMin, p.Y);
       plan.YMax = std::max(plan.YMax, p.Y);
     }
-  } else if (Project.FootingShape != 0) {
-    plan.XMax = plan.YMax = double(Project.FootingRadius);
-    plan.XMin = plan.YMin = -double(Project.FootingRadius);
-  } else {
-    plan.XMax = double(Project.FootingLength) / 2;
-    plan.YMax = double(Project.FootingWidth) / 2;
-    plan.XMin = -plan.XMax;
-    plan.YMin = -plan.YMax;
   }
 
   // The window around the outline's centre, widened to every pile.
@@ -76,7 +79,12 @@ void DrawPlanLayout(QPainter& Painter, const TPlanLayout& Layout, const TWorldMa
   const QPointF corners[] = {
       Mapping.ToDevice(Layout.XMin, Layout.YMax), Mapping.ToDevice(Layout.XMax, Layout.YMax),
       Mapping.ToDevice(Layout.XMax, Layout.YMin), Mapping.ToDevice(Layout.XMin, Layout.YMin)};
-  for (int i = 0; i < 4; ++i) Painter.drawLine(corners[i], corners[(i + 1) % 4]);
+  if (Layout.Circle) {
+    Painter.setBrush(Qt::NoBrush);
+    Painter.drawEllipse(QRectF(corners[0], corners[2]).normalized());
+  } else {
+    for (int i = 0; i < 4; ++i) Painter.drawLine(corners[i], corners[(i + 1) % 4]);
+  }
 
   Painter.setBrush(Style.Foreground);
   for (const TPilePlan& p : Layout.Piles) {

@@ -20,9 +20,11 @@ struct TPilePlan {
 
 struct TPlanLayout {
   std::vector<TPilePlan> Piles;
-  // The outline: the box of the pile centres, or the footing (a circle by
-  // its bounding square).
+  // The outline of the cap or footing, as the other views draw it: its
+  // rectangle, or its circle within this box; for a pile cap given no size,
+  // the box of the pile centres.
   double XMin = 0, XMax = 0, YMin = 0, YMax = 0;
+  bool Circle = false;
   // World window that holds the outline and every pile with two radii
   // around it; Top is the larger y. The default window while there is
   // nothing of size to show.

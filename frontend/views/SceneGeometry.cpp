@@ -40,15 +40,112 @@ constexpr double DefaultCircleCap = 0.3;
 constexpr double DefaultRectangleCap = 0.15;
 
 // Thickness of the layers that surround the cap or footing, from the table the
-// foundation uses for them.
+// foundation uses for them. A stratum's deck has no such layers: its footing
+// is embedded to the depth of its base.
 double SideSoilThickness(const TProgramData& P, const TFoundationSystem& S) {
   const TProjectTables& T = P.Tables();
   if (S.Pile) return ColumnSum(T.pilecapsoil, 0);
   // The side column's layers are the first rows of the element table, one per
   // row of the side-soil table; a short element table ends the sum.
   if (S.Multi) return ColumnSum(T.MultiElement, 0, T.D->RowCount());
-  if (S.Stratum || S.Half) return ColumnSum(T.D1, 0);
+  if (S.Half) return ColumnSum(T.D1, 0);
   return 0;
+}
+
+// Placement of a pile: its head at (X, Y, HeadZ), its axis running down -Z,
+// turned by its batter in its plane (about Y in the XZ plane, about X in the
+// YZ plane).
+QMatrix4x4 PilePlacement(const TPileCoordinate& Pile, double HeadZ) {
+  QMatrix4x4 m;
+  m.translate(float(Pile.X), float(Pile.Y), float(HeadZ));
+  if (Pile.BatterAngle != 0) {
+    if (Pile.BatterPlane == BatterPlaneXZ) m.rotate(float(-Pile.BatterAngle), 0, 1, 0);
+    if (Pile.BatterPlane == BatterPlaneYZ) m.rotate(float(Pile.BatterAngle), 1, 0, 0);
+  }
+  return m;
+}
+
+// The piles of a pile foundation and their sections, read once for the
+// scene; none for the other foundations.
+struct TPileGroup {
+  std::vector<TPileCoordinate> Piles;
+  std::vector<TPileSection> Sections;
+  double Length = 0;
+  double Radius = 0;  // the largest of the sections
+};
+
+TPileGroup ReadPileGroup(const TProgramData& P, const TFoundationSystem& S) {
+  TPileGroup g;
+  if (!S.Pile) return g;
+  const TProjectTables& T = P.Tables();
+  for (int s = 0; s < T.PileData->RowCount(); ++s) {
+    g.Sections.push_back(PileSection(T, s));
+    g.Length += g.Sections.back().Length;
+    g.Radius = std::max({g.Radius, g.Sections.back().RadiusX, g.Sections.back().RadiusY});
+  }
+  for (int p = 0; p < T.Pilecoord->RowCount(); ++p) g.Piles.push_back(PileCoordinate(T, p));
+  return g;
+}
+
+// The layer groups of each foundation: the side soil of the cap or footing,
+// the soil along the piles or the column, and the soil below.
+constexpr int LayerGroups = 3;
+// Colours of the layer table, after which they start again.
+constexpr int LayerColours = 12;
+
+// One box of the soil block.
+struct TLayerBox {
+  int Group = 0, Row = 0;
+  double Top = 0, Bottom = 0;
+  TRgba Colour;
+};
+
+// Thickness of a row of a layer group; the soil below is as thick as half
+// the cap's larger plan dimension.
+double LayerThickness(const TProgramData& P, const TFoundationSystem& S, double PlanHalfSize, int Group, int Row,
+                      int ElementRow) {
+  const TProjectTables& T = P.Tables();
+  if (S.Pile && Group == 0) return Cell(T.pilecapsoil, 0, Row);
+  if (S.Pile && Group == 1) return Cell(T.PileData, 0, Row);
+  if (S.Half && Group == 0) return Cell(T.D1, 0, Row);
+  if (S.Stratum && Group == 1) return double(P.BedrockDepth);
+  if (S.Multi && Group < 2) {
+    // The element table holds the side column's rows first, then the soil
+    // column's; rows it does not have draw nothing.
+    if (ElementRow >= T.MultiElement->RowCount()) return 0;
+    return Cell(T.MultiElement, 0, ElementRow);
+  }
+  return PlanHalfSize;
+}
+
+// The boxes of the soil block from the ground surface down, without gaps. A
+// row without thickness leaves none and takes no colour: the next layer
+// takes the colour it would have had.
+std::vector<TLayerBox> LayerStack(const TProgramData& P, const TFoundationSystem& S, double PlanHalfSize) {
+  const TProjectTables& T = P.Tables();
+  std::array<int, LayerGroups> rows{0, 0, 1};
+  if (S.Pile) rows = {T.pilecapsoil->RowCount(), T.PileData->RowCount(), 1};
+  if (S.Half) rows = {T.D1->RowCount(), 0, 1};
+  if (S.Stratum) rows = {0, 1, 1};
+  if (S.Multi) rows = {T.D->RowCount(), T.Multisoil->RowCount(), 1};
+
+  std::vector<TLayerBox> boxes;
+  double top = 0;
+  int colour = 0;
+  int elementRow = 0;
+  for (int g = 0; g < LayerGroups; ++g) {
+    for (int r = 0; r < rows[size_t(g)]; ++r) {
+      const int element = elementRow++;
+      if (colour >= LayerColours) colour = 0;
+      const double t = LayerThickness(P, S, PlanHalfSize, g, r, element);
+      if (t == 0) continue;
+      const TRgba rgba = g == LayerGroups - 1 ? LayerColour(colour == 5 ? 5 : 4) : LayerColour(colour);
+      boxes.push_back({g, r, top, top - t, rgba});
+      top -= t;
+      ++colour;
+    }
+  }
+  return boxes;
 }
 
 // Model placement built the way the picture is described: translations and
@@ -59,6 +156,7 @@ public:
   void Rotate(double Degrees, double X, double Y, double Z) {
     FTop.rotate(float(Degrees), float(X), float(Y), float(Z));
   }
+  void Apply(const QMatrix4x4& Placement) { FTop *= Placement; }
   void Push() { FStack.push_back(FTop); }
   void Pop() {
     FTop = FStack.back();
@@ -73,8 +171,8 @@ private:
 
 class TSceneBuilder {
 public:
-  TSceneBuilder(const TProgramData& P, const TViewOptions& O, TScene& Scene)
-      : FP(P), FO(O), FSystem(P.FoundationType), FScene(Scene), FX(Scene.Extents) {}
+  TSceneBuilder(const TProgramData& P, const TViewOptions& O, const TPileGroup& Group, TScene& Scene)
+      : FP(P), FO(O), FSystem(P.FoundationType), FGroup(Group), FScene(Scene), FX(Scene.Extents) {}
 
   void DrawPileCap();
   void DrawAllPiles();
@@ -84,15 +182,17 @@ private:
   void Add(std::vector<TScenePrimitive>& List, TPrimitiveKind Kind, QVector3D Size, TRgba Colour) {
     List.push_back({Kind, FPlace.Top(), Size, Colour});
   }
-  void Label(const QString& Text, double X, double Y, double Z, TRgba Colour) {
-    FScene.Labels.push_back({Text, FPlace.Top().map(QVector3D(float(X), float(Y), float(Z))), Colour});
+  void Label(const QString& Text, double X, double Y, double Z, TRgba Colour,
+             TLabelPlace Place = TLabelPlace::AtAnchor) {
+    FScene.Labels.push_back(
+        {Text, FPlace.Top().map(QVector3D(float(X), float(Y), float(Z))), Colour, Place});
   }
-  double LayerThickness(int Group, int Row, int ElementRow) const;
   QString LayerName(int Group, int Row) const;
 
   const TProgramData& FP;
   const TViewOptions& FO;
   TFoundationSystem FSystem;
+  const TPileGroup& FGroup;
   TScene& FScene;
   const TSceneExtents& FX;
   TPlacement FPlace;
@@ -100,11 +200,9 @@ private:
 
 void TSceneBuilder::DrawPileCap() {
   if (!FO.ShowPileCap) return;
-  const double h = FX.SoilDepth;
-  double z = FX.LayersGiven ? -h / 2 : h / 2;
-  if (FSystem.Stratum && FP.FoundationDepth > 0) z -= double(FP.FoundationDepth);
+  const double h = FX.CapTop - FX.CapBase;
   FPlace.Push();
-  FPlace.Translate(0, 0, z);
+  FPlace.Translate(0, 0, (FX.CapTop + FX.CapBase) / 2);
   if (FP.FootingShape != 0) {
     const auto r = float(FP.FootingRadius);
     Add(FScene.Cap, TPrimitiveKind::SolidCylinder, {r, r, float(h)}, SceneColours::CapGrey);
@@ -119,23 +217,14 @@ void TSceneBuilder::DrawPileCap() {
 
 void TSceneBuilder::DrawAllPiles() {
   if (!FO.ShowAllPiles || !FSystem.Pile) return;
-  const TProjectTables& T = FP.Tables();
-  const int piles = T.Pilecoord->RowCount();
-  const int sections = T.PileData->RowCount();
-  FPlace.Push();
-  // Pile heads hang from the bottom of the cap.
-  if (FX.LayersGiven) FPlace.Translate(0, 0, -FX.SoilDepth);
-  for (int p = 0; p < piles; ++p) {
-    const TPileCoordinate pile = PileCoordinate(T, p);
+  const int sections = int(FGroup.Sections.size());
+  for (const TPileCoordinate& pile : FGroup.Piles) {
     FPlace.Push();
-    FPlace.Translate(pile.X, pile.Y, 0);
-    if (pile.BatterAngle != 0) {
-      if (pile.BatterPlane == BatterPlaneXZ) FPlace.Rotate(-pile.BatterAngle, 0, 1, 0);
-      if (pile.BatterPlane == BatterPlaneYZ) FPlace.Rotate(pile.BatterAngle, 1, 0, 0);
-    }
+    // Pile heads hang from the bottom of the cap.
+    FPlace.Apply(PilePlacement(pile, FX.CapBase));
     double top = 0;
     for (int s = 0; s < sections; ++s) {
-      const TPileSection section = PileSection(T, s);
+      const TPileSection& section = FGroup.Sections[size_t(s)];
       const auto l = float(section.Length);
       const QVector3D radii(float(section.RadiusX), float(section.RadiusY), 0);
       FPlace.Push();
@@ -162,35 +251,14 @@ void TSceneBuilder::DrawAllPiles() {
     }
     FPlace.Pop();
   }
-  FPlace.Pop();
 
   if (FO.ShowPileNumbers) {
     // Numbers stand on the ground surface, or on top of a default cap.
     const double z = FX.LayersGiven ? 0 : FX.SoilDepth;
-    for (int p = 0; p < piles; ++p) {
-      const TPileCoordinate pile = PileCoordinate(T, p);
-      Label(QString::number(p + 1), pile.X, pile.Y, z, SceneColours::PileNumber);
-    }
+    int number = 0;
+    for (const TPileCoordinate& pile : FGroup.Piles)
+      Label(QString::number(++number), pile.X, pile.Y, z, SceneColours::PileNumber);
   }
-}
-
-// The layer groups of each foundation: the side soil of the cap or footing,
-// the soil along the piles or the column, and the soil below.
-constexpr int LayerGroups = 3;
-
-double TSceneBuilder::LayerThickness(int Group, int Row, int ElementRow) const {
-  const TProjectTables& T = FP.Tables();
-  if (FSystem.Pile && Group == 0) return Cell(T.pilecapsoil, 0, Row);
-  if (FSystem.Pile && Group == 1) return Cell(T.PileData, 0, Row);
-  if (FSystem.Half && Group == 0) return Cell(T.D1, 0, Row);
-  if (FSystem.Stratum && Group == 1) return double(FP.BedrockDepth);
-  if (FSystem.Multi && Group < 2) {
-    // The element table holds the side column's rows first, then the soil
-    // column's; rows it does not have draw nothing.
-    if (ElementRow >= T.MultiElement->RowCount()) return 0;
-    return Cell(T.MultiElement, 0, ElementRow);
-  }
-  return FX.PlanHalfSize;
 }
 
 QString TSceneBuilder::LayerName(int Group, int Row) const {
@@ -206,56 +274,30 @@ QString TSceneBuilder::LayerName(int Group, int Row) const {
 
 void TSceneBuilder::DrawSoilLayers() {
   if (!FO.ShowSoilLayers) return;
-  const TProjectTables& T = FP.Tables();
-  std::array<int, LayerGroups> rows{0, 0, 1};
-  if (FSystem.Pile) rows = {T.pilecapsoil->RowCount(), T.PileData->RowCount(), 1};
-  if (FSystem.Half) rows = {T.D1->RowCount(), 0, 1};
-  if (FSystem.Stratum) rows = {0, 1, 1};
-  if (FSystem.Multi) rows = {T.D->RowCount(), T.Multisoil->RowCount(), 1};
-
-  double top = 0;
-  int colour = 0;
-  int elementRow = 0;
-  double bottom = 0;
-  for (int g = 0; g < LayerGroups; ++g) {
-    for (int r = 0; r < rows[size_t(g)]; ++r) {
-      const int element = elementRow++;
-      if (colour > 11) colour = 0;
-      TRgba rgba = LayerColour(colour);
-      if (g == LayerGroups - 1) rgba = LayerColour(colour == 5 ? 5 : 4);
-      const double t = LayerThickness(g, r, element);
-      // A layer without thickness leaves no gap and takes no colour.
-      if (t == 0) continue;
-      bottom = top - t;
-      FPlace.Push();
-      FPlace.Translate(FX.CentreX, FX.CentreY, (top + bottom) / 2);
-      const QVector3D size(float(2 * FX.ExtentX), float(2 * FX.ExtentY), float(t));
-      Add(FScene.SoilLayers, TPrimitiveKind::BoxOutline, size, rgba);
-      Add(FScene.SoilLayers, TPrimitiveKind::SolidBox, size, rgba);
-      FPlace.Pop();
-      if (FO.ShowSoilLayerDepthLabels) {
-        Label(GetValueLabel(-top), FX.XMin - 0.5 * FX.ExtentX, FX.YMin - 0.5 * FX.ExtentY, top,
-              SceneColours::LayerText);
-      }
-      if (FO.ShowSoilLayerLabels) {
-        Label(LayerName(g, r), FX.XMax + 0.5 * FX.ExtentX, FX.YMax + 0.5 * FX.ExtentY, (top + bottom) / 2,
-              SceneColours::LayerText);
-      }
-      top = bottom;
-      ++colour;
+  const std::vector<TLayerBox> boxes = LayerStack(FP, FSystem, FX.PlanHalfSize);
+  const double cx = (FX.BlockXMin + FX.BlockXMax) / 2, cy = (FX.BlockYMin + FX.BlockYMax) / 2;
+  const double sx = FX.BlockXMax - FX.BlockXMin, sy = FX.BlockYMax - FX.BlockYMin;
+  // Depths stand at the block's left, names at its right.
+  const auto depthLabel = [&](const QString& Text, double Z) {
+    Label(Text, FX.BlockXMin, FX.BlockYMin, Z, SceneColours::LayerText, TLabelPlace::BlockLeft);
+  };
+  for (const TLayerBox& b : boxes) {
+    FPlace.Push();
+    FPlace.Translate(cx, cy, (b.Top + b.Bottom) / 2);
+    const QVector3D size(float(sx), float(sy), float(b.Top - b.Bottom));
+    Add(FScene.SoilLayers, TPrimitiveKind::BoxOutline, size, b.Colour);
+    Add(FScene.SoilLayers, TPrimitiveKind::SolidBox, size, b.Colour);
+    FPlace.Pop();
+    if (FO.ShowSoilLayerDepthLabels) depthLabel(GetValueLabel(-b.Top), b.Top);
+    if (FO.ShowSoilLayerLabels) {
+      Label(LayerName(b.Group, b.Row), FX.BlockXMax, FX.BlockYMax, (b.Top + b.Bottom) / 2, SceneColours::LayerText,
+            TLabelPlace::BlockRight);
     }
   }
-  if (FO.ShowSoilLayerDepthLabels) {
-    Label(QStringLiteral("Bottom"), FX.XMin - 0.5 * FX.ExtentX, FX.YMin - 0.5 * FX.ExtentY, bottom,
-          SceneColours::LayerText);
-  }
+  if (FO.ShowSoilLayerDepthLabels) depthLabel(QStringLiteral("Bottom"), boxes.empty() ? 0 : boxes.back().Bottom);
 }
 
-}  // namespace
-
-TSceneExtents GetMaxDims(const TProgramData& P) {
-  const TFoundationSystem system(P.FoundationType);
-  const TProjectTables& T = P.Tables();
+TSceneExtents MaxDims(const TProgramData& P, const TFoundationSystem& system, const TPileGroup& Group) {
   TSceneExtents x;
   x.SoilDepth = SideSoilThickness(P, system);
   x.LayersGiven = x.SoilDepth >= NoThickness;
@@ -273,21 +315,45 @@ TSceneExtents GetMaxDims(const TProgramData& P) {
     if (!x.LayersGiven) x.SoilDepth = DefaultRectangleCap * double(P.FootingWidth);
     x.PlanHalfSize = std::max(x.XMax, x.YMax);
   }
-  if (system.Stratum) x.SoilDepth = std::max(x.SoilDepth, double(P.FoundationDepth));
-  // A default-thickness cap stands on the ground surface.
-  if (x.LayersGiven) {
-    x.ZMax = 0;
-    x.ZMin = -x.SoilDepth;
+  // The block reaches half the cap's size beyond the cap and the piles.
+  const double marginX = (x.XMax - x.XMin) / 2, marginY = (x.YMax - x.YMin) / 2;
+
+  // An embedded cap or footing reaches from the ground surface down to its
+  // base; one of the default thickness stands on the ground. A stratum's
+  // footing has its base at the foundation depth, and is at least the
+  // default thickness.
+  if (system.Stratum) {
+    const double depth = std::max(double(P.FoundationDepth), 0.0);
+    x.SoilDepth = std::max(x.SoilDepth, depth);
+    x.CapBase = -depth;
+    x.CapTop = x.CapBase + x.SoilDepth;
+  } else if (x.LayersGiven) {
+    x.CapTop = 0;
+    x.CapBase = -x.SoilDepth;
   } else {
-    x.ZMax = x.SoilDepth;
-    x.ZMin = 0;
+    x.CapTop = x.SoilDepth;
+    x.CapBase = 0;
   }
-  // The scene reaches down to the piles' tips, or to the foot of the stratum
-  // or of the soil column, so that the first picture shows every layer.
-  if (system.Pile) x.ZMin -= ColumnSum(T.PileData, 0);
-  if (system.Stratum || system.Half) x.ZMin -= ColumnSum(T.D1, 0);
-  if (system.Stratum) x.ZMin -= double(P.BedrockDepth);
-  if (system.Multi) x.ZMin -= ColumnSum(T.MultiElement, 0) - SideSoilThickness(P, system);
+  x.ZMax = std::max(0.0, x.CapTop);
+  x.ZMin = std::min(0.0, x.CapBase);
+
+  // The piles from their heads under the cap to their tips, battered ones
+  // leaning out of the cap's plan.
+  const double r = Group.Radius;
+  for (const TPileCoordinate& pile : Group.Piles) {
+    const QMatrix4x4 place = PilePlacement(pile, x.CapBase);
+    for (const QVector3D end : {place.map(QVector3D()), place.map(QVector3D(0, 0, float(-Group.Length)))}) {
+      x.XMin = std::min(x.XMin, end.x() - r);
+      x.XMax = std::max(x.XMax, end.x() + r);
+      x.YMin = std::min(x.YMin, end.y() - r);
+      x.YMax = std::max(x.YMax, end.y() + r);
+      x.ZMin = std::min(x.ZMin, end.z() - r);
+    }
+  }
+  // The soil block, so that the first picture shows every layer and the soil
+  // below.
+  const std::vector<TLayerBox> layers = LayerStack(P, system, x.PlanHalfSize);
+  if (!layers.empty()) x.ZMin = std::min(x.ZMin, layers.back().Bottom);
 
   x.ExtentX = x.XMax - x.XMin;
   x.ExtentY = x.YMax - x.YMin;
@@ -297,13 +363,27 @@ TSceneExtents GetMaxDims(const TProgramData& P) {
   x.ExtentXY = std::max(x.ExtentX, x.ExtentY);
   x.CentreX = (x.XMax + x.XMin) / 2;
   x.CentreY = (x.YMax + x.YMin) / 2;
+  x.CentreZ = (x.ZMax + x.ZMin) / 2;
+  x.BlockXMin = x.XMin - marginX;
+  x.BlockXMax = x.XMax + marginX;
+  x.BlockYMin = x.YMin - marginY;
+  x.BlockYMax = x.YMax + marginY;
   return x;
 }
 
+}  // namespace
+
+TSceneExtents GetMaxDims(const TProgramData& P) {
+  const TFoundationSystem system(P.FoundationType);
+  return MaxDims(P, system, ReadPileGroup(P, system));
+}
+
 TScene BuildScene(const TProgramData& Project, const TViewOptions& Options) {
+  const TFoundationSystem system(Project.FoundationType);
+  const TPileGroup group = ReadPileGroup(Project, system);
   TScene scene;
-  scene.Extents = GetMaxDims(Project);
-  TSceneBuilder builder(Project, Options, scene);
+  scene.Extents = MaxDims(Project, system, group);
+  TSceneBuilder builder(Project, Options, group, scene);
   builder.DrawPileCap();
   builder.DrawAllPiles();
   builder.DrawSoilLayers();
@@ -325,6 +405,31 @@ void AxesPrimitives(double Length, std::vector<TScenePrimitive>& Lines, std::vec
     Lines.push_back({TPrimitiveKind::Line, QMatrix4x4(), a.End, a.Colour});
     Labels.push_back({QString::fromLatin1(a.Name), a.End, a.Colour});
   }
+}
+
+QVector3D LabelAnchor(const TSceneLabel& Label, const TSceneExtents& X, const QMatrix4x4& ModelView) {
+  if (Label.Place == TLabelPlace::AtAnchor) return Label.Anchor;
+  // Corners closer across than this (in the model-view's units, pixels) are
+  // equally far.
+  constexpr float Tie = 0.5f;
+  const float sign = Label.Place == TLabelPlace::BlockRight ? 1 : -1;
+  QVector3D best;
+  float bestAcross = 0, bestNear = 0;
+  bool first = true;
+  for (double cx : {X.BlockXMin, X.BlockXMax}) {
+    for (double cy : {X.BlockYMin, X.BlockYMax}) {
+      const QVector3D corner(float(cx), float(cy), Label.Anchor.z());
+      const QVector3D eye = ModelView.map(corner);
+      const float across = sign * eye.x();
+      if (first || across > bestAcross + Tie || (across > bestAcross - Tie && eye.z() > bestNear)) {
+        best = corner;
+        bestAcross = across;
+        bestNear = eye.z();
+        first = false;
+      }
+    }
+  }
+  return best;
 }
 
 QString GetValueLabel(double Value) {

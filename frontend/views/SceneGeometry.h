@@ -57,18 +57,29 @@ struct TViewOptions {
   bool ShowSettlementPoints = false;
 };
 
-// The scene's size, from the cap or footing and the layer tables.
+// The scene's size, from the cap or footing, the piles and the layer tables.
 struct TSceneExtents {
   // Thickness of the layers around the cap or footing, or the default cap
   // thickness when no layer has a thickness.
   double SoilDepth = 0;
   bool LayersGiven = false;  // SoilDepth came from the layer tables
   double PlanHalfSize = 0;   // half the larger plan dimension (the radius of a circle)
+  // Levels of the top and of the base of the cap or footing: embedded from
+  // the ground surface down to its base, or of the default thickness
+  // standing on the ground.
+  double CapTop = 0, CapBase = 0;
+  // Plan: the cap or footing and every pile from its head to its tip, with
+  // its radius. Height: from the top of the cap (or the ground surface) down
+  // to the foot of the soil block, the soil below included.
   double XMin = 0, XMax = 0, YMin = 0, YMax = 0, ZMin = 0, ZMax = 0;
   double ExtentX = 0, ExtentY = 0;
   double ExtentZ = 0;  // the largest of the height and the six bounds, in magnitude
   double ExtentXY = 0;
-  double CentreX = 0, CentreY = 0;
+  double CentreX = 0, CentreY = 0, CentreZ = 0;
+  // The soil block: the plan above with half the cap's length and half its
+  // width around it (twice the plan of a cap or footing alone), from ZMax
+  // down to ZMin.
+  double BlockXMin = 0, BlockXMax = 0, BlockYMin = 0, BlockYMax = 0;
 };
 
 // Extents of the project's scene. Raises EListError when a table the
@@ -94,11 +105,17 @@ struct TScenePrimitive {
   TRgba Colour;
 };
 
+// Where a text stands: at its anchor, or beside the soil block at the
+// anchor's level, on the block's edge that the view shows furthest to the
+// right (the text follows it) or to the left (the text ends at it).
+enum class TLabelPlace { AtAnchor, BlockRight, BlockLeft };
+
 // A text whose anchor (the start of its base line) is a model point.
 struct TSceneLabel {
   QString Text;
   QVector3D Anchor;
   TRgba Colour;
+  TLabelPlace Place = TLabelPlace::AtAnchor;
 };
 
 // The four display lists of the view and the labels drawn over the picture.
@@ -114,6 +131,12 @@ struct TScene {
 // The scene of the project with the given options. Raises EListError when a
 // table the foundation needs has no rows where one is read.
 TScene BuildScene(const TProgramData& Project, const TViewOptions& Options);
+
+// The model point a label is drawn at in a view whose model-view matrix is
+// ModelView: its anchor, or for a label beside the soil block the corner of
+// the block at the anchor's level that the view shows furthest to the right
+// or to the left (of two equally far, the nearer one).
+QVector3D LabelAnchor(const TSceneLabel& Label, const TSceneExtents& Extents, const QMatrix4x4& ModelView);
 
 // Axes from the origin, each Length model units long: blue X, green Y and red
 // Z pointing down, each labelled at its far end.

@@ -4,6 +4,7 @@
 #include "app/ProgramData.h"
 #include "controls/NumberFormat.h"
 #include "views/ProjectCells.h"
+#include "views/SceneGeometry.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -21,17 +22,25 @@ namespace {
 constexpr double BatterRadiansPerDegree = 3.1415 / 180;
 // The base window leaves a twentieth around the foundation.
 constexpr double BaseMargin = 1.05;
+// Room above the ground surface, as a share of the depth shown, so that the
+// ground line and its hatching stand clear of the window's top edge.
+constexpr double RoomAboveGround = 0.05;
 // Labels stand this share of a layer's thickness above its bottom.
 constexpr double LabelHeightInLayer = 0.95;
 // Labels of a stratum and of the soil below stand this many pixels from their line.
 constexpr double LabelGap = 20;
 
+// Offsets, in screen pixels, of the background drawn around the letters of a text.
+constexpr QPointF TextRim[] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0}, {1, 0}, {-1, 1}, {0, 1}, {1, 1}};
+
 QString Number(double Value) { return FloatToStrGeneral(Value, 15); }
 
-QString LayerLabel(double Top, double Bottom, int Layer) {
-  return QStringLiteral("depth= ") + Number(Top) + QStringLiteral(" - ") + Number(Bottom) +
-         QStringLiteral("; Layer ") + QString::number(Layer);
+QString LayerLabel(double Top, double Bottom, const QString& Name) {
+  return QStringLiteral("depth= ") + Number(Top) + QStringLiteral(" - ") + Number(Bottom) + QStringLiteral("; ") +
+         Name;
 }
+
+QString LayerName(int Number) { return QStringLiteral("Layer ") + QString::number(Number); }
 
 QString ValuesLine(double ShearVelocity, double Poisson) {
   return QStringLiteral("Shear Wave Velocity= ") + Number(ShearVelocity) +
@@ -58,7 +67,10 @@ const TGridTable* LayerTable(const TProjectTables& T, const TFoundationSystem& S
 class TProfileBuilder {
 public:
   TProfileBuilder(const TProgramData& P, TProfilePlane Plane, TSideProfile& Out)
-      : FP(P), FT(P.Tables()), FS(P.FoundationType), FPlane(Plane), FOut(Out) {}
+      : FP(P), FT(P.Tables()), FS(P.FoundationType), FPlane(Plane), FOut(Out) {
+    // The cap or footing stands where the 3-D view draws it.
+    if (FS.Pile || FS.Half || FS.Stratum) FScene = GetMaxDims(P);
+  }
 
   void Outlines();
   void Layers();
@@ -67,88 +79,113 @@ public:
 private:
   // A layer from Top down to Bottom, labelled at its left end. The first
   // one's top is the ground surface.
-  void Layer(double Top, double Bottom, int Number, const QString& Values) {
-    if (FOut.Lines.empty()) FOut.Ground = Top;
+  void Layer(double Top, double Bottom, const QString& Name, const QString& Values) {
+    if (!FOut.Ground) FOut.Ground = Top;
     FOut.Lines.push_back(Bottom);
     const double at = Bottom - LabelHeightInLayer * (Bottom - Top);
-    FOut.Texts.push_back({at, 0, 0, LayerLabel(Top, Bottom, Number)});
+    FOut.Texts.push_back({at, 0, 0, LayerLabel(Top, Bottom, Name)});
     if (!Values.isEmpty()) FOut.Texts.push_back({at, 0, 1, Values});
   }
   void Text(double Depth, double Pixels, int Line, const QString& Text) {
     FOut.Texts.push_back({Depth, Pixels, Line, Text});
   }
-  void Record(double X, double Width, double D1, double D2, double Batter);
+  // A rectangle of the given width hanging from (X, Head), from D1 to D2
+  // along its axis, sheared by the batter.
+  void Record(double X, double Width, double Head, double D1, double D2, double Batter);
+  // The cap or footing as the 3-D view has it: depths of its top and base.
+  double CapTop() const { return -FScene.CapTop; }
+  double CapBase() const { return -FScene.CapBase; }
+  void Cap();
 
   const TProgramData& FP;
   const TProjectTables& FT;
   TFoundationSystem FS;
   TProfilePlane FPlane;
   TSideProfile& FOut;
+  TSceneExtents FScene;
 };
 
-void TProfileBuilder::Record(double X, double Width, double D1, double D2, double Batter) {
+void TProfileBuilder::Record(double X, double Width, double Head, double D1, double D2, double Batter) {
   const double s = std::sin(Batter), c = std::cos(Batter), w = Width / 2;
-  constexpr double z0 = 0;  // level of the top
+  const double z0 = Head;  // level of the top
   FOut.Outlines.push_back({{s * D1 + X - w, c * D1 + z0},
                            {s * D1 + X + w, c * D1 + z0},
                            {s * D2 + X - w, c * D2 + z0},
                            {s * D2 + X + w, c * D2 + z0}});
 }
 
+void TProfileBuilder::Cap() {
+  // A rectangle is FootingLength along x and FootingWidth along y.
+  const bool xz = FPlane == TProfilePlane::XZ;
+  const double width = FP.FootingShape != 0 ? 2 * double(FP.FootingRadius)
+                                            : double(xz ? FP.FootingLength : FP.FootingWidth);
+  Record(0, width, CapTop(), 0, CapBase() - CapTop(), 0);
+}
+
 void TProfileBuilder::Outlines() {
   const bool xz = FPlane == TProfilePlane::XZ;
   if (FS.Pile) {
+    // The piles hang from the bottom of the cap.
     const TPileSection first = PileSection(FT, 0);
     const double width = 2 * (xz ? first.RadiusX : first.RadiusY);
     const int plane = xz ? BatterPlaneXZ : BatterPlaneYZ;
     for (int r = 0; r < FT.Pilecoord->RowCount(); ++r) {
       const TPileCoordinate pile = PileCoordinate(FT, r);
       const double batter = pile.BatterPlane == plane ? pile.BatterAngle * BatterRadiansPerDegree : 0;
-      Record(xz ? pile.X : pile.Y, width, 0, FOut.TotalPileLength, batter);
+      Record(xz ? pile.X : pile.Y, width, CapBase(), 0, FOut.TotalPileLength, batter);
     }
+    Cap();
   } else if (FS.Multi) {
     const double width = 2 * Cell(FT.MultiElement, xz ? 1 : 2, 0);
-    Record(0, width, 0, ColumnSum(FT.MultiElement, 0, FT.D->RowCount()), 0);
+    Record(0, width, 0, 0, ColumnSum(FT.MultiElement, 0, FT.D->RowCount()), 0);
   } else if (FS.Half || FS.Stratum) {
-    // A rectangle is FootingLength along x and FootingWidth along y.
-    const bool circle = FP.FootingShape != 0;
-    const double width =
-        circle ? 2 * double(FP.FootingRadius) : double(xz ? FP.FootingLength : FP.FootingWidth);
-    const double base = double(FP.Zc) * (circle ? 2 : 1);
-    Record(0, width, 0, base, 0);
+    Cap();
   }
 }
 
 void TProfileBuilder::Layers() {
   if (FS.Pile) {
+    // The side soil of an embedded cap, then the soil along the piles from
+    // the cap's base.
     double top = 0;
+    if (FScene.LayersGiven) {
+      for (int r = 0; r < FT.pilecapsoil->RowCount(); ++r) {
+        const double t = Cell(FT.pilecapsoil, 0, r);
+        if (t == 0) continue;
+        Layer(top, top + t, QStringLiteral("Side Cap ") + QString::number(r + 1),
+              ValuesLine(Cell(FT.pilecapsoil, 1, r), Cell(FT.pilecapsoil, 3, r)));
+        top += t;
+      }
+    }
+    FOut.Ground = 0;
     for (int r = 0; r < FT.D->RowCount(); ++r) {
       const double bottom = top + Cell(FT.PileData, 0, r);
-      Layer(top, bottom, r + 1, ValuesLine(Cell(FT.D, 0, r), Cell(FT.D, 2, r)));
+      Layer(top, bottom, LayerName(r + 1), ValuesLine(Cell(FT.D, 0, r), Cell(FT.D, 2, r)));
       top = bottom;
     }
   } else if (FS.Half) {
-    const double zc = double(FP.Zc);
-    double top = zc - ColumnSum(FT.D1, 0);
+    // The side layers of an embedded footing from the ground surface down
+    // to its base; a row without thickness draws nothing.
+    FOut.Ground = 0;
+    double top = 0;
     for (int r = 0; r < FT.D1->RowCount(); ++r) {
-      const double bottom = top + Cell(FT.D1, 0, r);
-      Layer(top, bottom, r + 1, ValuesLine(Cell(FT.D1, 1, r), Cell(FT.D1, 3, r)));
-      top = bottom;
+      const double t = Cell(FT.D1, 0, r);
+      if (t == 0) continue;
+      Layer(top, top + t, LayerName(r + 1), ValuesLine(Cell(FT.D1, 1, r), Cell(FT.D1, 3, r)));
+      top += t;
     }
     // The soil below is labelled under the footing.
-    double base = zc;
-    for (const TOutlineRecord& r : FOut.Outlines) base = std::max(base, r.BottomLeft.y());
-    Text(base, LabelGap, 0, QStringLiteral("Soil below the tip "));
-    Text(base, LabelGap, 1, ValuesLine(double(FP.TipShearVelocity), double(FP.TipPoisson)));
+    Text(std::max(top, CapBase()), LabelGap, 0, QStringLiteral("Soil below the tip "));
+    Text(std::max(top, CapBase()), LabelGap, 1, ValuesLine(double(FP.TipShearVelocity), double(FP.TipPoisson)));
   } else if (FS.Stratum) {
-    const double top = 2 * double(FP.Zc) - double(FP.FoundationDepth);
-    const double bottom = top + double(FP.BedrockDepth);
-    FOut.Ground = top;
-    FOut.Lines = {top, bottom};
-    Text(top, LabelGap, 0,
+    // The stratum from the ground surface down to the bed rock.
+    const double rock = double(FP.BedrockDepth);
+    FOut.Ground = 0;
+    FOut.Lines = {rock};
+    Text(0, LabelGap, 0,
          QStringLiteral("Layer thickness= ") + Number(double(FP.BedrockDepth)) + QStringLiteral("; Layer 1"));
-    Text(top, LabelGap, 1, ValuesLine(double(FP.TipShearVelocity), double(FP.TipPoisson)));
-    Text(bottom, LabelGap, 0, QStringLiteral("Rock Layer "));
+    Text(0, LabelGap, 1, ValuesLine(double(FP.TipShearVelocity), double(FP.TipPoisson)));
+    Text(rock, LabelGap, 0, QStringLiteral("Rock Layer "));
   } else if (FS.Multi) {
     // The side column's layers take their soil from the side-soil table, the
     // soil column's from its own table; a row that table lacks shows none.
@@ -162,7 +199,7 @@ void TProfileBuilder::Layers() {
       } else if (r - side < FT.Multisoil->RowCount()) {
         values = ValuesLine(Cell(FT.Multisoil, 0, r - side), Cell(FT.Multisoil, 2, r - side));
       }
-      Layer(top, bottom, r + 1, values);
+      Layer(top, bottom, LayerName(r + 1), values);
       top = bottom;
     }
   }
@@ -179,22 +216,25 @@ void TProfileBuilder::BaseWindow() {
       w.Bottom = std::max(w.Bottom, p.y());
     }
   }
-  // Side layers may reach above the footing's top.
+  // Every layer line shows.
   if (FOut.Ground) w.Top = std::min(w.Top, *FOut.Ground);
+  for (double line : FOut.Lines) w.Bottom = std::max(w.Bottom, line);
   w.XMin *= BaseMargin;
   w.XMax *= BaseMargin;
   w.Top *= BaseMargin;
   w.Bottom *= BaseMargin;
-  // A footing and a column leave room beside them and for the soil below.
+  // A footing and a column leave room beside them; a footing shows the soil
+  // below as deep as the 3-D view's soil block reaches, a column its length.
   if (FS.Half || FS.Stratum) {
     w.XMin *= 2;
     w.XMax *= 2;
-    w.Bottom *= 4;
+    w.Bottom = std::max(w.Bottom, -FScene.ZMin * BaseMargin);
   } else if (FS.Multi) {
     w.XMin *= 2;
     w.XMax *= 2;
     w.Bottom = FOut.TotalPileLength * BaseMargin;
   }
+  w.Top -= RoomAboveGround * (w.Bottom - w.Top);
   FOut.Base = w;
 }
 
@@ -216,6 +256,19 @@ TSideProfile BuildSideProfile(TProgramData& Project, TProfilePlane Plane) {
   builder.Layers();
   builder.BaseWindow();
   return profile;
+}
+
+std::vector<double> ProfileTextTops(const TSideProfile& Profile, const TWorldMapping& Mapping, double LineHeight,
+                                    double PixelScale) {
+  std::vector<double> tops;
+  double free = Mapping.Area.top();  // below the texts placed so far
+  double labelTop = 0;
+  for (const TProfileText& t : Profile.Texts) {
+    if (t.Line == 0) labelTop = std::max(Mapping.ToDevice(0, t.Depth).y() + t.PixelOffset * PixelScale, free);
+    tops.push_back(labelTop + t.Line * LineHeight);
+    free = tops.back() + LineHeight;
+  }
+  return tops;
 }
 
 void DrawSideProfile(QPainter& Painter, const TSideProfile& Profile, const TWorldMapping& Mapping,
@@ -241,17 +294,25 @@ void DrawSideProfile(QPainter& Painter, const TSideProfile& Profile, const TWorl
       Painter.drawLine(QPointF(x, g), QPointF(x + 15 * px, g + 5 * px));
     }
   }
-  for (const TProfileText& t : Profile.Texts) {
-    const double top = y(t.Depth) + t.PixelOffset * px + t.Line * metrics.height();
-    Painter.drawText(QPointF(area.left() + 2 * px, top + metrics.ascent()), t.Text);
-  }
-
   Painter.setBrush(Style.Foreground);
   for (const TOutlineRecord& r : Profile.Outlines) {
     QPolygonF polygon;
     for (const QPointF& p : {r.TopLeft, r.TopRight, r.BottomRight, r.BottomLeft})
       polygon << Mapping.ToDevice(p.x(), p.y());
     Painter.drawPolygon(polygon);
+  }
+
+  // The texts last, with a rim of the background around each letter, so
+  // that they read where they cross a pile or the footing and leave the
+  // lines visible.
+  const std::vector<double> tops = ProfileTextTops(Profile, Mapping, metrics.height(), px);
+  for (size_t i = 0; i < Profile.Texts.size(); ++i) {
+    const QString& text = Profile.Texts[i].Text;
+    const QPointF at(area.left() + 2 * px, tops[i] + metrics.ascent());
+    Painter.setPen(QPen(Style.Background, 0));
+    for (const QPointF& d : TextRim) Painter.drawText(at + d * px, text);
+    Painter.setPen(QPen(Style.Foreground, 0));
+    Painter.drawText(at, text);
   }
   Painter.restore();
 }

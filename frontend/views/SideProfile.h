@@ -19,14 +19,15 @@ class TProgramData;
 
 enum class TProfilePlane { XZ, YZ };
 
-// One rectangle of the foundation in (x, depth): a pile, a footing or the
-// multilayer column. A battered pile is sheared: its width stays horizontal.
+// One rectangle of the foundation in (x, depth): a pile, a pile cap, a
+// footing or the multilayer column. A battered pile is sheared: its width stays horizontal.
 struct TOutlineRecord {
   QPointF TopLeft, TopRight, BottomLeft, BottomRight;
 };
 
 // A text of the profile: its top at a depth, moved down by a number of
-// screen pixels and of text lines.
+// screen pixels and of text lines. A label's first line has Line 0, the
+// lines under it follow; the texts are listed from the top down.
 struct TProfileText {
   double Depth = 0;
   double PixelOffset = 0;
@@ -48,7 +49,14 @@ struct TSideProfile {
 // windows read. Raises EListError when a pile has no section to read.
 TSideProfile BuildSideProfile(TProgramData& Project, TProfilePlane Plane);
 
+// The top, in device pixels, of each text of the profile drawn through
+// Mapping in lines LineHeight high: at its own depth and offset, or lower
+// where it would run into the text above it; never above the area.
+std::vector<double> ProfileTextTops(const TSideProfile& Profile, const TWorldMapping& Mapping, double LineHeight,
+                                    double PixelScale);
+
 // Draws the profile through a mapping; the caller has filled the background.
+// The foundation is filled before the texts, which read over it.
 void DrawSideProfile(QPainter& Painter, const TSideProfile& Profile, const TWorldMapping& Mapping,
                      const TPaintStyle& Style);
 

@@ -4,49 +4,113 @@
 #include <QVector4D>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
+#include <iterator>
 
 namespace zavik {
 
 namespace {
 
-// The projection's depth, in pixels per unit of the ratio of the scene's height
-// to its plan size, times half the window's smaller side.
-constexpr double DepthPerHalfSize = 640;
-
 // Pixels of a window side that the fitted scene may fill. A window smaller
 // than twice the margin still gets a positive share.
 double FitPixels(int Size) { return std::max({double(Size - FitMargin), Size / 2.0, 1.0}); }
 
+// Room in depth beyond the soil block, in pixels, and as a share of its
+// depth: the axes and the texts stand clear of the near and far planes.
+constexpr double DepthPadPixels = 100;
+constexpr double DepthPadShare = 0.01;
+
+struct TAngles {
+  double X, Y, Z;
+};
+
+// Angles of the preset views 1 (front) to 4 (oblique).
+constexpr TAngles Presets[] = {{0, 0, 0}, {0, 0, 90}, {90, 0, 0}, {22.5, 0, 45}};
+
+// The turn of the view: model Z up on the screen, then the model's turns.
+QMatrix4x4 Turn(double AngleX, double AngleY, double AngleZ) {
+  QMatrix4x4 m;
+  m.rotate(-90, 1, 0, 0);
+  m.rotate(float(AngleX), 1, 0, 0);
+  m.rotate(float(AngleY), 0, 1, 0);
+  m.rotate(float(AngleZ), 0, 0, 1);
+  return m;
+}
+
+// The eight corners of the soil block.
+std::array<QVector3D, 8> BlockCorners(const TSceneExtents& X) {
+  std::array<QVector3D, 8> corners;
+  int i = 0;
+  for (double x : {X.BlockXMin, X.BlockXMax})
+    for (double y : {X.BlockYMin, X.BlockYMax})
+      for (double z : {X.ZMin, X.ZMax}) corners[size_t(i++)] = QVector3D(float(x), float(y), float(z));
+  return corners;
+}
+
 }  // namespace
 
 void TViewCamera::CentreOn(const TSceneExtents& Extents) {
-  Pan = QVector3D(float(-Extents.CentreX), float(-Extents.CentreY), 0);
+  Pan = QVector3D(float(-Extents.CentreX), float(-Extents.CentreY), float(-Extents.CentreZ));
 }
 
-void TViewCamera::SetupProjection(int W, int H, const TSceneExtents& Extents) {
+void TViewCamera::SetupProjection(int W, int H, const TSceneExtents& Extents, double LabelRoom) {
   FWidth = std::max(W, 1);
   FHeight = std::max(H, 1);
+  FExtents = Extents;
+  FLabelRoom = std::max(LabelRoom, 0.0);
   const double w = FWidth, h = FHeight;
-  double half, depthIfFlat;
   if (h < w) {
-    half = h / 2;
+    const double half = h / 2;
     FOrtho = {-half * w / h, half * w / h, -half, half, 0, 0};
-    depthIfFlat = half * w / h;
   } else {
-    half = w / 2;
+    const double half = w / 2;
     FOrtho = {-half, half, -half * h / w, half * h / w, 0, 0};
-    depthIfFlat = half * h / w;
   }
-  const double f =
-      Extents.ExtentXY != 0 ? Extents.ExtentZ / Extents.ExtentXY * half * DepthPerHalfSize : depthIfFlat;
-  FOrtho.Near = -f;
-  FOrtho.Far = f;
+  Fit();
+  EncloseInDepth(ModelView());
+}
 
-  const double inDepth = Extents.ExtentZ != 0 ? FitPixels(FHeight) / (2 * Extents.ExtentZ) : 1;
-  const double inPlan = Extents.ExtentX != 0 ? FitPixels(FWidth) / (2 * Extents.ExtentX) : 1;
-  FitScale = std::min(inDepth, inPlan);
+void TViewCamera::Fit() {
+  // The block as the fit view shows it, at one pixel per model unit, about
+  // its centre.
+  const TAngles& a = Presets[FFitView - 1];
+  const QMatrix4x4 turn = Turn(a.X, a.Y, a.Z);
+  const QVector3D centre(float(FExtents.CentreX), float(FExtents.CentreY), float(FExtents.CentreZ));
+  double across = 0, down = 0;
+  for (const QVector3D& c : BlockCorners(FExtents)) {
+    const QVector3D p = turn.map(c - centre);
+    across = std::max(across, 2.0 * std::abs(p.x()));
+    down = std::max(down, 2.0 * std::abs(p.y()));
+  }
+  // The texts beside the block take their room first, but leave the block
+  // at least half of what it would have.
+  const double wide = std::max(FitPixels(FWidth) - 2 * FLabelRoom, FitPixels(FWidth) / 2);
+  const double inPlan = across > 0 ? wide / across : 0;
+  const double inDepth = down > 0 ? FitPixels(FHeight) / down : 0;
+  if (inPlan > 0 && inDepth > 0)
+    FitScale = std::min(inPlan, inDepth);
+  else
+    FitScale = inPlan > 0 ? inPlan : inDepth > 0 ? inDepth : 1;
+}
+
+void TViewCamera::EncloseInDepth(const QMatrix4x4& ModelView) {
+  // The camera looks down the eye's -Z: the near plane is at the block's
+  // largest eye Z, the far one at its smallest, both with some room.
+  double nearest = 0, farthest = 0;
+  bool first = true;
+  const auto take = [&](const QVector3D& Model) {
+    const double z = ModelView.map(Model).z();
+    nearest = first ? z : std::max(nearest, z);
+    farthest = first ? z : std::min(farthest, z);
+    first = false;
+  };
+  for (const QVector3D& c : BlockCorners(FExtents)) take(c);
+  take(QVector3D());  // the axes start at the model's origin
+  const double pad = DepthPadPixels + DepthPadShare * (nearest - farthest);
+  FOrtho.Near = -nearest - pad;
+  FOrtho.Far = -farthest + pad;
 }
 
 QMatrix4x4 TViewCamera::Projection() const {
@@ -57,11 +121,7 @@ QMatrix4x4 TViewCamera::Projection() const {
 }
 
 QMatrix4x4 TViewCamera::ModelView() const {
-  QMatrix4x4 m;
-  m.rotate(-90, 1, 0, 0);  // model Z points up on the screen
-  m.rotate(float(AngleX), 1, 0, 0);
-  m.rotate(float(AngleY), 0, 1, 0);
-  m.rotate(float(AngleZ), 0, 0, 1);
+  QMatrix4x4 m = Turn(AngleX, AngleY, AngleZ);
   m.scale(float(Zoom));
   m.scale(float(FitScale));
   m.translate(Pan);
@@ -70,6 +130,7 @@ QMatrix4x4 TViewCamera::ModelView() const {
 
 QMatrix4x4 TViewCamera::FrameModelView() {
   FModelViewCopy = ModelView();
+  EncloseInDepth(FModelViewCopy);
   return FModelViewCopy;
 }
 
@@ -87,21 +148,21 @@ std::optional<QPointF> ProjectToWindow(const QMatrix4x4& ModelView, const QMatri
 }
 
 void TViewCamera::SetView(int N) {
-  struct TAngles {
-    double X, Y, Z;
-  };
-  static constexpr TAngles Presets[] = {{0, 0, 0}, {0, 0, 90}, {90, 0, 0}, {22.5, 0, 45}};
-  if (N < 1 || N > 4) return;
+  if (N < 1 || N > int(std::size(Presets))) return;
   const TAngles& a = Presets[N - 1];
   AngleX = a.X;
   AngleY = a.Y;
   AngleZ = a.Z;
+  FFitView = N;
+  Fit();
 }
 
 void TViewCamera::Restart(const TSceneExtents& Extents) {
   AngleX = AngleY = AngleZ = 0;
   Zoom = 1;
   CentreOn(Extents);
+  FFitView = 1;
+  Fit();
 }
 
 double TViewCamera::BoundZoom(double Value) { return std::clamp(Value, MinZoom, MaxZoom); }

@@ -43,11 +43,15 @@ public:
   int MouseMode = MouseNone;
   bool ZoomBoxMode = false;
 
-  // The pan that puts the scene's centre at the window's centre.
+  // The pan that puts the scene's centre at the window's centre: the model
+  // turns about it.
   void CentreOn(const TSceneExtents& Extents);
 
-  // Projection and fit scale for a window of W × H pixels.
-  void SetupProjection(int W, int H, const TSceneExtents& Extents);
+  // Projection and fit scale for a window of W × H pixels: the soil block,
+  // as the last preset view chosen shows it (the front view at first), fills
+  // the window but a margin, and LabelRoom pixels on either side of it for
+  // the texts beside it.
+  void SetupProjection(int W, int H, const TSceneExtents& Extents, double LabelRoom = 0);
   const TOrthoBox& Ortho() const { return FOrtho; }
   QMatrix4x4 Projection() const;
   int Width() const { return FWidth; }
@@ -55,7 +59,9 @@ public:
 
   // The model-view matrix of a frame: model Z up on the screen, the turns,
   // zoom and fit scale, then the pan. Also kept as the copy that the mouse
-  // reads, as the last frame drew it.
+  // reads, as the last frame drew it. The projection's near and far planes
+  // follow it, so that the whole soil block lies between them at any turn,
+  // pan and zoom.
   QMatrix4x4 FrameModelView();
   QMatrix4x4 ModelView() const;
   const QMatrix4x4& ModelViewCopy() const { return FModelViewCopy; }
@@ -65,7 +71,9 @@ public:
   std::optional<QPointF> ToWindow(const QVector3D& Model) const;
 
   // Tool-bar commands.
-  void SetView(int N);  // 1 front, 2 side, 3 top, 4 oblique; others change nothing
+  // 1 front, 2 side, 3 top, 4 oblique; others change nothing. The scene is
+  // fitted to the window as the view shows it; zoom and pan stay.
+  void SetView(int N);
   void ReverseView() { AngleZ += 180; }
   void Zooming(double Factor) { Zoom = BoundZoom(Zoom * Factor); }
   void Restart(const TSceneExtents& Extents);
@@ -87,12 +95,18 @@ public:
 private:
   enum TMouseState { Idle = 0, Pressed = 1, Released = 3 };
   static double BoundZoom(double Value);
+  void Fit();
+  // Near and far planes around the soil block as ModelView shows it.
+  void EncloseInDepth(const QMatrix4x4& ModelView);
   void Update(QPoint At, bool Shift);
   // Screen vector turned into model axes through the last frame's matrix.
   QVector3D ToModelAxes(const QVector3D& Screen) const;
 
   TOrthoBox FOrtho;
   int FWidth = 0, FHeight = 0;
+  TSceneExtents FExtents;
+  double FLabelRoom = 0;
+  int FFitView = 1;  // the preset view the fit scale is taken in
   QMatrix4x4 FModelViewCopy;
   int FMouseState = Idle;
   bool FLeftPress = false;

@@ -4,6 +4,7 @@
 // the news that its sub-window becomes active.
 
 #include <QMetaObject>
+#include <QSize>
 #include <QString>
 
 #include <exception>
@@ -13,6 +14,11 @@ class QEvent;
 class QWidget;
 
 namespace zavik {
+
+// The normal size of a view window, frame apart: the size an MDI area gives
+// it when it cascades its windows. An engineer can read the drawing and its
+// labels at it on a screen of 1024 × 768.
+inline constexpr QSize ViewWindowSize{560, 420};
 
 // Calls Activate whenever the MDI sub-window that holds View is about to
 // become active; call it from View's event handler with each event (it acts

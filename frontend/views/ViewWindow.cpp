@@ -11,6 +11,7 @@
 #include <QPrinter>
 #include <QPushButton>
 
+#include <algorithm>
 #include <cmath>
 
 namespace zavik {
@@ -22,6 +23,8 @@ constexpr double PageBorder = 0.1;
 // Screen drawings are laid out in pixels of this resolution.
 constexpr double ScreenDpi = 96;
 constexpr int PrintPointSize = 9;
+// Pixels around the "Print" button.
+constexpr int ButtonGap = 4;
 
 }  // namespace
 
@@ -40,14 +43,24 @@ TViewWindow::TViewWindow(TProjectAccessor Project, const QString& Caption, const
   setMouseTracking(true);
   setMinimumSize(160, 120);
   PrintButton = new QPushButton(QStringLiteral("Print"), this);
+  PrintButton->adjustSize();
   connect(PrintButton, &QPushButton::clicked, this, &TViewWindow::Button1Click);
 }
 
 TViewWindow::~TViewWindow() = default;
 
-TWorldWindow TViewWindow::Displayed() const { return BaseWindow().Widened(width(), height(), Anchor()); }
+QRectF TViewWindow::DrawingArea() const {
+  // Below the button, so that nothing of the drawing hides under it.
+  const double top = PrintButton->geometry().bottom() + 1 + ButtonGap;
+  return QRectF(0, top, width(), std::max(height() - top, 0.0));
+}
 
-TWorldMapping TViewWindow::ScreenMapping() const { return {Displayed(), QRectF(0, 0, width(), height())}; }
+TWorldWindow TViewWindow::Displayed() const {
+  const QRectF area = DrawingArea();
+  return BaseWindow().Widened(area.width(), area.height(), Anchor());
+}
+
+TWorldMapping TViewWindow::ScreenMapping() const { return {Displayed(), DrawingArea()}; }
 
 bool TViewWindow::event(QEvent* Event) {
   FollowSubWindowActivation(this, Event, FSubWindowActivation, [this] { FormActivate(); });
@@ -80,7 +93,7 @@ void TViewWindow::paintEvent(QPaintEvent*) {
 void TViewWindow::resizeEvent(QResizeEvent* Event) {
   QWidget::resizeEvent(Event);
   PrintButton->adjustSize();
-  PrintButton->move(width() - PrintButton->width() - 4, 4);
+  PrintButton->move(width() - PrintButton->width() - ButtonGap, ButtonGap);
 }
 
 void TViewWindow::mouseMoveEvent(QMouseEvent* Event) {

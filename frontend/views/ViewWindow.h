@@ -10,6 +10,7 @@
 
 #include "controls/SaveFiles.h"
 #include "views/BlockView.h"
+#include "views/ViewHandlers.h"
 #include "views/WorldWindow.h"
 
 #include <QWidget>
@@ -34,11 +35,15 @@ public:
   TAskFileName AskFileName;
 
   // The world window that holds the drawing, and the one shown: that window
-  // widened to the client area's shape.
+  // widened to the drawing area's shape.
   virtual TWorldWindow BaseWindow() const = 0;
   TWorldWindow Displayed() const;
-  // World-to-pixel mapping of the client area.
+  // The client area below the "Print" button, where the drawing is shown.
+  QRectF DrawingArea() const;
+  // World-to-pixel mapping of the drawing area.
   TWorldMapping ScreenMapping() const;
+
+  QSize sizeHint() const override { return ViewWindowSize; }
 
   // Prints the drawing on Printer as the button does after its dialog: on
   // the whole printable part of the paper, whatever the page margins; false

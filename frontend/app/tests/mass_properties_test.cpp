@@ -2,6 +2,8 @@
 // cases, and the centre of base in the global system.
 #include "app/MassProperties.h"
 
+#include "app/FoundationPictures.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -79,6 +81,33 @@ TEST(MassProperties, TheGlobalSystemHasItsOriginAtTheCentreOfGravityAndZTheOther
   EXPECT_EQ(aside.X, 1.5L);
   EXPECT_EQ(aside.Y, 0.75L);
   EXPECT_EQ(aside.Z, 1);
+}
+
+// The mass window's picture draws each global axis along its local axis,
+// forwards or backwards as the global coordinates of a point count a step
+// along that local axis.
+TEST(MassProperties, PictureDrawsTheGlobalAxesAsTheGlobalCoordinatesCount) {
+  const TMassAxes drawn = MassAxesDirections();
+  const QPointF local[] = {drawn.LocalX, drawn.LocalY, drawn.LocalZ};
+  const QPointF global[] = {drawn.GlobalX, drawn.GlobalY, drawn.GlobalZ};
+  const TPoint3 cg{0.5L, 0.25L, 1};
+  const TPoint3 origin = GlobalCentreOfBase({0, 0, 0}, cg);
+  for (int axis = 0; axis < 3; ++axis) {
+    SCOPED_TRACE(axis);
+    TPoint3 step{};
+    (axis == 0 ? step.X : axis == 1 ? step.Y : step.Z) = 1;
+    const TPoint3 moved = GlobalCentreOfBase(step, cg);
+    const long double along[] = {moved.X - origin.X, moved.Y - origin.Y, moved.Z - origin.Z};
+    for (int other = 0; other < 3; ++other) {
+      if (other != axis) {
+        EXPECT_EQ(along[other], 0);
+      }
+    }
+    const QPointF l = local[axis] / std::hypot(local[axis].x(), local[axis].y());
+    const QPointF g = global[axis] / std::hypot(global[axis].x(), global[axis].y());
+    EXPECT_NEAR(g.x(), double(along[axis]) * l.x(), 1e-12);
+    EXPECT_NEAR(g.y(), double(along[axis]) * l.y(), 1e-12);
+  }
 }
 
 }  // namespace

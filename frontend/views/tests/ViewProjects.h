@@ -10,6 +10,7 @@
 
 #include <initializer_list>
 #include <memory>
+#include <string>
 
 namespace zavik::testing {
 
@@ -30,6 +31,14 @@ inline std::unique_ptr<TViewProject> Example(const char* Name) {
       v->Tables, QStringLiteral(ZAV_EXAMPLES_DIR "/%1.kqd").arg(QLatin1String(Name)), message);
   EXPECT_TRUE(message.isEmpty()) << Name << ": " << message.toStdString();
   return v;
+}
+
+// A test name for an example deck: its name with underscores for dashes.
+inline std::string ExampleTestName(const char* Example) {
+  std::string name = Example;
+  for (char& c : name)
+    if (c == '-') c = '_';
+  return name;
 }
 
 // A new project (SI, one default row in every table).

@@ -5,14 +5,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace zavik {
 namespace {
 
 constexpr int W = 800, H = 600;
 
-// A scene 4 wide, 2 deep in plan, 10 high, centred at (1, -0.5) in plan.
+// A scene 4 wide, 2 deep in plan, 10 high, centred at (1, -0.5, -4), in a
+// soil block of twice its plan: 8 by 4 by 10.
 TSceneExtents Extents() {
   TSceneExtents x;
   x.XMin = -1;
@@ -27,7 +30,25 @@ TSceneExtents Extents() {
   x.ExtentXY = 4;
   x.CentreX = 1;
   x.CentreY = -0.5;
+  x.CentreZ = -4;
+  x.BlockXMin = -3;
+  x.BlockXMax = 5;
+  x.BlockYMin = -2.5;
+  x.BlockYMax = 1.5;
   return x;
+}
+
+// The window pixels of the soil block's eight corners in the last frame.
+std::vector<QPointF> BlockCornersInWindow(TViewCamera& Camera, const TSceneExtents& X) {
+  std::vector<QPointF> corners;
+  for (double x : {X.BlockXMin, X.BlockXMax})
+    for (double y : {X.BlockYMin, X.BlockYMax})
+      for (double z : {X.ZMin, X.ZMax}) {
+        const auto p = Camera.ToWindow(QVector3D(float(x), float(y), float(z)));
+        EXPECT_TRUE(p.has_value()) << x << " " << y << " " << z;
+        corners.push_back(p.value_or(QPointF()));
+      }
+  return corners;
 }
 
 struct TCameraFixture : ::testing::Test {
@@ -51,21 +72,98 @@ struct TCameraFixture : ::testing::Test {
     Camera.FrameModelView();
   }
   TViewCamera Camera;
-  const QVector3D Centre{1, -0.5, 0};
+  const QVector3D Centre{1, -0.5, -4};
 };
 
-TEST_F(TCameraFixture, FitsTheSceneWithAMarginOnEachSide) {
-  // Height fits: (600 - 50) / (2 · 10) pixels per unit, less than the plan's
-  // (800 - 50) / (2 · 4).
-  EXPECT_DOUBLE_EQ(Camera.FitScale, 550.0 / 20);
+TEST_F(TCameraFixture, FitsTheSoilBlockWithAMarginOnEachSide) {
+  // Height fits: (600 - 50) / 10 pixels per unit, less than the plan's
+  // (800 - 50) / 8.
+  EXPECT_DOUBLE_EQ(Camera.FitScale, 550.0 / 10);
   const QPointF c = At(Centre);
   EXPECT_NEAR(c.x(), W / 2.0, 1e-3);
   EXPECT_NEAR(c.y(), H / 2.0, 1e-3);
-  // The front view shows model Z upwards and X to the right.
-  const QPointF up = At(Centre + QVector3D(0, 0, 10));
-  EXPECT_NEAR(up.y(), H / 2.0 - 275, 1e-2);
-  const QPointF right = At(Centre + QVector3D(4, 0, 0));
-  EXPECT_NEAR(right.x(), W / 2.0 + 110, 1e-2);
+  // The front view shows model Z upwards and X to the right: the top of the
+  // block (the ground surface here at 1) and its foot 25 pixels from the
+  // window's edges.
+  EXPECT_NEAR(At(Centre + QVector3D(0, 0, 5)).y(), 25, 1e-2);
+  EXPECT_NEAR(At(Centre + QVector3D(0, 0, -5)).y(), H - 25, 1e-2);
+  EXPECT_NEAR(At(Centre + QVector3D(4, 0, 0)).x(), W / 2.0 + 220, 1e-2);
+}
+
+class PresetFitTest : public TCameraFixture, public ::testing::WithParamInterface<int> {};
+
+INSTANTIATE_TEST_SUITE_P(Views, PresetFitTest, ::testing::Values(1, 2, 3, 4));
+
+TEST_P(PresetFitTest, EachPresetViewShowsTheWholeBlockFillingTheWindowButTheMargin) {
+  Camera.SetView(GetParam());
+  Camera.FrameModelView();
+  double left = W, right = 0, top = H, bottom = 0;
+  for (const QPointF& p : BlockCornersInWindow(Camera, Extents())) {
+    left = std::min(left, p.x());
+    right = std::max(right, p.x());
+    top = std::min(top, p.y());
+    bottom = std::max(bottom, p.y());
+  }
+  constexpr double Margin = FitMargin / 2.0;
+  EXPECT_GE(left, Margin - 1e-2);
+  EXPECT_LE(right, W - Margin + 1e-2);
+  EXPECT_GE(top, Margin - 1e-2);
+  EXPECT_LE(bottom, H - Margin + 1e-2);
+  // One direction is filled.
+  EXPECT_TRUE(std::abs(left - Margin) < 1e-2 || std::abs(top - Margin) < 1e-2);
+  // Centred.
+  EXPECT_NEAR(left + right, W, 1e-2);
+  EXPECT_NEAR(top + bottom, H, 1e-2);
+}
+
+TEST_F(TCameraFixture, TextsBesideTheBlockGetTheirRoomOnEitherSide) {
+  // A block wide enough for its width to decide the fit.
+  TSceneExtents x = Extents();
+  x.BlockXMin = -19;
+  x.BlockXMax = 21;
+  Camera.SetupProjection(W, H, x, 120);
+  Camera.FrameModelView();
+  double left = W, right = 0;
+  for (const QPointF& p : BlockCornersInWindow(Camera, x)) {
+    left = std::min(left, p.x());
+    right = std::max(right, p.x());
+  }
+  EXPECT_NEAR(left, 25 + 120, 1e-2);
+  EXPECT_NEAR(right, W - 25 - 120, 1e-2);
+  // A narrow window still leaves the block half of its width.
+  Camera.SetupProjection(300, H, x, 400);
+  EXPECT_NEAR(Camera.FitScale, (300 - 50) / 2.0 / 40, 1e-12);
+}
+
+struct TDepthCase {
+  int View;
+  double Zoom;
+  QVector3D Offset;  // from the block's centre, along the line of sight
+};
+
+class DepthPlaneTest : public TCameraFixture, public ::testing::WithParamInterface<TDepthCase> {};
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Zooms, DepthPlaneTest, ::testing::Values(
+  TDepthCase{1, 1,       {0, 2, 0}},   // front: the block's back face behind the centre
+  TDepthCase{1, 1e4,     {0, 2, 0}},
+  TDepthCase{1, MaxZoom, {0, 2, 0}},
+  TDepthCase{1, MaxZoom, {0, -2, 0}},  //        and its front face
+  TDepthCase{2, MaxZoom, {4, 0, 0}},   // side
+  TDepthCase{3, MaxZoom, {0, 0, 5}},   // top
+  TDepthCase{3, MaxZoom, {0, 0, -5}}));
+// clang-format on
+
+TEST_P(DepthPlaneTest, WholeBlockLiesBetweenTheNearAndFarPlanesAtAnyZoom) {
+  const TDepthCase& row = GetParam();
+  Camera.SetView(row.View);
+  Camera.Zooming(row.Zoom);
+  Camera.FrameModelView();
+  // The point lies under the window's centre, at the block's face.
+  const auto p = Camera.ToWindow(Centre + row.Offset);
+  ASSERT_TRUE(p.has_value());
+  EXPECT_NEAR(p->x(), W / 2.0, 1);
+  EXPECT_NEAR(p->y(), H / 2.0, 1);
 }
 
 TEST_F(TCameraFixture, SmallWindowKeepsAPositiveFitScale) {
@@ -133,14 +231,14 @@ TEST_F(TCameraFixture, ZoomInAndOutComesBackAndRestartResetsTheCamera) {
   EXPECT_EQ(Camera.AngleX, 0);
   EXPECT_EQ(Camera.AngleZ, 0);
   EXPECT_EQ(Camera.Zoom, 1);
-  EXPECT_EQ(Camera.Pan, QVector3D(-1, 0.5, 0));
+  EXPECT_EQ(Camera.Pan, QVector3D(-1, 0.5, 4));
 }
 
 TEST_F(TCameraFixture, MouseDoesNothingUntilAModeIsChosen) {
   Drag({100, 100}, {300, 400});
   EXPECT_EQ(Camera.Zoom, 1);
   EXPECT_EQ(Camera.AngleX, 0);
-  EXPECT_EQ(Camera.Pan, QVector3D(-1, 0.5, 0));
+  EXPECT_EQ(Camera.Pan, QVector3D(-1, 0.5, 4));
 }
 
 TEST_F(TCameraFixture, ZoomDragUpEnlargesAndDownReducesByTheShareOfTheHeight) {
@@ -214,7 +312,7 @@ TEST_F(TCameraFixture, ZoomBoxOfNoWidthOrHeightChangesNothing) {
   Drag({100, 100}, {100, 300});
   Drag({100, 100}, {300, 100});
   EXPECT_EQ(Camera.Zoom, 1);
-  EXPECT_EQ(Camera.Pan, QVector3D(-1, 0.5, 0));
+  EXPECT_EQ(Camera.Pan, QVector3D(-1, 0.5, 4));
 }
 
 TEST_F(TCameraFixture, DragWithTheRightButtonOrAltDoesNothing) {

@@ -4,11 +4,14 @@
 #include "views/PlanLayout.h"
 #include "views/SideProfile.h"
 
+#include "views/SceneGeometry.h"
+
 #include "controls/Exceptions.h"
 #include "views/tests/ViewProjects.h"
 
 #include <gtest/gtest.h>
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 
@@ -111,33 +114,48 @@ const std::vector<std::string> PileLayers = {
     "depth= 0 - 4; Layer 1",  "Shear Wave Velocity= 120; Poissons Ratio= 0.4",
     "depth= 4 - 8; Layer 2",  "Shear Wave Velocity= 160; Poissons Ratio= 0.4",
     "depth= 8 - 12; Layer 3", "Shear Wave Velocity= 200; Poissons Ratio= 0.4"};
+// Under a cap embedded 0.8 in its side soil.
+const std::vector<std::string> CapAndPileLayers = {
+    "depth= 0 - 0.8; Side Cap 1",  "Shear Wave Velocity= 110; Poissons Ratio= 0.35",
+    "depth= 0.8 - 4.8; Layer 1",   "Shear Wave Velocity= 120; Poissons Ratio= 0.4",
+    "depth= 4.8 - 8.8; Layer 2",   "Shear Wave Velocity= 160; Poissons Ratio= 0.4",
+    "depth= 8.8 - 12.8; Layer 3",  "Shear Wave Velocity= 200; Poissons Ratio= 0.4"};
 
-// Battered piles 12 m long lean sin(10°) · 12 = 2.0838 or sin(8°) · 12 = 1.6701 m.
+// Each window holds the foundation (cap or footing and piles) and every layer
+// line with a twentieth around them, and a twentieth of its depth above the
+// ground. Piles hang from the cap's base: 0.8 under an embedded cap, 0 under
+// a cap of the default thickness (0.15 of the width, 0.3 of the radius)
+// standing on the ground. Battered piles 12 m long lean sin(10°) · 12 =
+// 2.0838 or sin(8°) · 12 = 1.6701 m. A footing's window is twice its width and
+// as deep as the 3-D view's soil block: its embedment and half its larger
+// plan dimension below.
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Examples, ProfileTest, ::testing::Values(
-  TProfileCase{"single-pile",         TProfilePlane::XZ, 1, 12, 2, {-0.315, 0.315, 0, 12.6}, PileLayers},
-  TProfileCase{"pile-group",          TProfilePlane::YZ, 4, 12, 2, {-1.89, 1.89, 0, 12.6}, PileLayers},
-  TProfileCase{"pile-group-battered", TProfilePlane::XZ, 6, 12, 2,
-               {-1.05 * (1.8 + 2.0838), 1.05 * (1.8 + 2.0838), 0, 12.6}, PileLayers},
-  TProfileCase{"pile-group-battered", TProfilePlane::YZ, 6, 12, 2,
-               {-1.05 * (1.3 + 1.6701), 1.05 * (1.3 + 1.6701), 0, 12.6}, PileLayers},
-  TProfileCase{"multilayer-column",   TProfilePlane::XZ, 1, 6, 4, {-3.15, 3.15, 0, 6.3}, {
+  TProfileCase{"single-pile",         TProfilePlane::XZ, 2, 12, 2,
+               {-1.05, 1.05, -0.315 - 0.05 * (12.6 + 0.315), 12.6}, PileLayers},
+  TProfileCase{"pile-group",          TProfilePlane::YZ, 5, 12, 2, {-2.1, 2.1, -0.672, 13.44}, CapAndPileLayers},
+  TProfileCase{"pile-group-battered", TProfilePlane::XZ, 7, 12, 2,
+               {-1.05 * (1.8 + 2.0838), 1.05 * (1.8 + 2.0838), -0.672, 13.44}, CapAndPileLayers},
+  TProfileCase{"pile-group-battered", TProfilePlane::YZ, 7, 12, 2,
+               {-1.05 * (1.3 + 1.6701), 1.05 * (1.3 + 1.6701), -0.672, 13.44}, CapAndPileLayers},
+  TProfileCase{"multilayer-column",   TProfilePlane::XZ, 1, 6, 4, {-3.15, 3.15, -0.315, 6.3}, {
                "depth= 0 - 1.2; Layer 1",   "Shear Wave Velocity= 150; Poissons Ratio= 0.35",
                "depth= 1.2 - 2.4; Layer 2", "Shear Wave Velocity= 170; Poissons Ratio= 0.35",
                "depth= 2.4 - 3.6; Layer 3", "Shear Wave Velocity= 200; Poissons Ratio= 0.33",
                "depth= 3.6 - 4.8; Layer 4", "Shear Wave Velocity= 220; Poissons Ratio= 0.33",
                "depth= 4.8 - 6; Layer 5",   "Shear Wave Velocity= 240; Poissons Ratio= 0.33"}},
-  TProfileCase{"stratum-rectangular", TProfilePlane::XZ, 1, 0, 3, {-4.2, 4.2, 0, 2.52}, {
+  TProfileCase{"stratum-rectangular", TProfilePlane::XZ, 1, 0, 3, {-4.2, 4.2, -0.525, 10.5}, {
                "Layer thickness= 8; Layer 1", "Shear Wave Velocity= 180; Poissons Ratio= 0.35", "Rock Layer "}},
-  TProfileCase{"stratum-rectangular", TProfilePlane::YZ, 1, 0, 3, {-3.15, 3.15, 0, 2.52}, {
+  TProfileCase{"stratum-rectangular", TProfilePlane::YZ, 1, 0, 3, {-3.15, 3.15, -0.525, 10.5}, {
                "Layer thickness= 8; Layer 1", "Shear Wave Velocity= 180; Poissons Ratio= 0.35", "Rock Layer "}},
-  TProfileCase{"half-space-harmonic", TProfilePlane::XZ, 1, 0, 1, {-5.25, 5.25, -0.2625, 6.3}, {
-               "depth= -0.25 - 0.75; Layer 1", "Shear Wave Velocity= 200; Poissons Ratio= 0.35",
-               "Soil below the tip ", "Shear Wave Velocity= 250; Poissons Ratio= 0.33"}}),
+  TProfileCase{"half-space-harmonic", TProfilePlane::XZ, 1, 0, 1, {-5.25, 5.25, -0.18375, 3.675}, {
+               "depth= 0 - 1; Layer 1", "Shear Wave Velocity= 200; Poissons Ratio= 0.35",
+               "Soil below the tip ", "Shear Wave Velocity= 250; Poissons Ratio= 0.33"}},
+  TProfileCase{"half-space-random",   TProfilePlane::YZ, 1, 0, 1, {-2.1, 2.1, -0.12075, 2.415}, {
+               "depth= 0 - 0.8; Layer 1", "Shear Wave Velocity= 160; Poissons Ratio= 0.35",
+               "Soil below the tip ", "Shear Wave Velocity= 220; Poissons Ratio= 0.33"}}),
   [](const auto& Info) {
-    std::string name = Info.param.Example;
-    for (char& c : name) if (c == '-') c = '_';
-    return name + (Info.param.Plane == TProfilePlane::XZ ? "_XZ" : "_YZ");
+    return testing::ExampleTestName(Info.param.Example) + (Info.param.Plane == TProfilePlane::XZ ? "_XZ" : "_YZ");
   });
 // clang-format on
 
@@ -158,34 +176,94 @@ TEST_P(ProfileTest, ShowsTheFoundationAndEveryLayerWithItsNumber) {
 TEST(Profile, BatteredPileIsShearedInItsPlaneAndUprightInTheOther) {
   auto v = Example("pile-group-battered");
   const TSideProfile xz = BuildSideProfile(v->P(), TProfilePlane::XZ);
-  // Pile 1 at x = -1.5 leans -10 degrees in the XZ plane: its foot moves
-  // sideways while the width stays horizontal.
+  // Pile 1 at x = -1.5 leans -10 degrees in the XZ plane from its head under
+  // the cap, 0.8 down: its foot moves sideways while the width stays
+  // horizontal.
   const double a = -10 * std::numbers::pi / 180;
   const TOutlineRecord& p1 = xz.Outlines[0];
   EXPECT_NEAR(p1.TopLeft.x(), -1.8, 1e-9);
   EXPECT_NEAR(p1.TopRight.x(), -1.2, 1e-9);
+  EXPECT_NEAR(p1.TopLeft.y(), 0.8, 1e-9);
   EXPECT_NEAR(p1.BottomLeft.x(), -1.8 + std::sin(a) * 12, 1e-3);
-  EXPECT_NEAR(p1.BottomLeft.y(), std::cos(a) * 12, 1e-3);
+  EXPECT_NEAR(p1.BottomLeft.y(), 0.8 + std::cos(a) * 12, 1e-3);
   EXPECT_NEAR(p1.BottomRight.x() - p1.BottomLeft.x(), 0.6, 1e-9);
   EXPECT_NEAR(p1.BottomRight.y(), p1.BottomLeft.y(), 1e-12);
   // Pile 2 leans in the YZ plane: upright here.
   const TOutlineRecord& p2 = xz.Outlines[1];
   EXPECT_NEAR(p2.BottomLeft.x(), -0.3, 1e-12);
-  EXPECT_NEAR(p2.BottomLeft.y(), 12, 1e-12);
+  EXPECT_NEAR(p2.BottomLeft.y(), 12.8, 1e-12);
 }
 
-TEST(Profile, FootingSideLayersStartAtTheGroundAndTheSoilBelowIsLabelledUnderIt) {
-  // A circle of radius 2.5 with its base level at 0.75 under one side layer 1 thick.
+struct TEmbedment {
+  const char* Example;
+  TProfilePlane Plane;
+  double Width;        // of the cap or footing in the plane
+  double Top, Base;    // depths of its top and base
+  std::vector<double> Lines;
+};
+
+void PrintTo(const TEmbedment& Row, std::ostream* Os) { *Os << Row.Example; }
+
+class EmbedmentTest : public ::testing::TestWithParam<TEmbedment> {};
+
+// The depths each deck gives: a half-space footing's side layers, a stratum's
+// foundation depth (its rock at 8 below the ground), a pile cap's side soil;
+// a cap without side soil stands on the ground, 0.15 of its width or 0.3 of
+// its radius thick.
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Examples, EmbedmentTest, ::testing::Values(
+  TEmbedment{"half-space-random",      TProfilePlane::XZ, 3,   0,     0.8,  {0.8}},
+  TEmbedment{"half-space-harmonic",    TProfilePlane::YZ, 5,   0,     1,    {1}},
+  TEmbedment{"half-space-transient",   TProfilePlane::XZ, 3,   0,     0.3,  {0.3}},
+  TEmbedment{"stratum-rectangular",    TProfilePlane::YZ, 3,   0,     0.5,  {8}},
+  TEmbedment{"pile-group",             TProfilePlane::XZ, 4,   0,     0.8,  {0.8, 4.8, 8.8, 12.8}},
+  TEmbedment{"pile-group-interaction", TProfilePlane::XZ, 5,   -0.75, 0,    {4, 8, 12}}),
+  [](const auto& Info) { return testing::ExampleTestName(Info.param.Example); });
+// clang-format on
+
+TEST_P(EmbedmentTest, CapOrFootingStandsAsTheThreeDViewDrawsIt) {
+  const TEmbedment& row = GetParam();
+  auto v = Example(row.Example);
+  const TSideProfile profile = BuildSideProfile(v->P(), row.Plane);
+  const TOutlineRecord& cap = profile.Outlines.back();
+  EXPECT_NEAR(cap.TopRight.x() - cap.TopLeft.x(), row.Width, 1e-9);
+  EXPECT_NEAR(cap.TopLeft.y(), row.Top, 1e-9);
+  EXPECT_NEAR(cap.BottomLeft.y(), row.Base, 1e-9);
+  ASSERT_TRUE(profile.Ground.has_value());
+  EXPECT_EQ(*profile.Ground, 0);
+  ASSERT_EQ(profile.Lines.size(), row.Lines.size());
+  for (size_t i = 0; i < row.Lines.size(); ++i) EXPECT_NEAR(profile.Lines[i], row.Lines[i], 1e-9);
+  // The same levels as the 3-D view's.
+  const TSceneExtents scene = GetMaxDims(v->P());
+  EXPECT_NEAR(cap.TopLeft.y(), -scene.CapTop, 1e-9);
+  EXPECT_NEAR(cap.BottomLeft.y(), -scene.CapBase, 1e-9);
+  // The window shows the ground line clear of its top edge, and the
+  // deepest line.
+  EXPECT_LT(profile.Base.Top, 0);
+  EXPECT_GT(profile.Base.Bottom, row.Lines.back());
+}
+
+TEST(Profile, SoilBelowAFootingIsLabelledUnderIt) {
   auto v = Example("half-space-harmonic");
   const TSideProfile profile = BuildSideProfile(v->P(), TProfilePlane::XZ);
-  ASSERT_TRUE(profile.Ground.has_value());
-  EXPECT_NEAR(*profile.Ground, -0.25, 1e-12);
-  EXPECT_EQ(profile.Lines, std::vector<double>{0.75});
-  // The circle is drawn to twice its base level; the soil below it under that.
-  EXPECT_NEAR(profile.Outlines[0].BottomLeft.y(), 1.5, 1e-12);
   ASSERT_EQ(profile.Texts.size(), 4u);
-  EXPECT_NEAR(profile.Texts[2].Depth, 1.5, 1e-12);
+  EXPECT_NEAR(profile.Texts[2].Depth, 1, 1e-12);
   EXPECT_GT(profile.Texts[2].PixelOffset, 0);
+}
+
+TEST(Profile, SurfaceFootingShowsTheGroundWithoutAnEmptyLayer) {
+  auto v = Example("half-space-random");
+  v->T().D1->SetRowCount(1);
+  v->T().D1->Cells(0, 0)->SetFloat(0);
+  const TSideProfile profile = BuildSideProfile(v->P(), TProfilePlane::XZ);
+  ASSERT_TRUE(profile.Ground.has_value());
+  EXPECT_EQ(*profile.Ground, 0);
+  EXPECT_TRUE(profile.Lines.empty());
+  // 0.15 of its 2 m width above the ground.
+  EXPECT_NEAR(profile.Outlines[0].TopLeft.y(), -0.3, 1e-9);
+  EXPECT_NEAR(profile.Outlines[0].BottomLeft.y(), 0, 1e-9);
+  EXPECT_EQ(Texts(profile), (std::vector<std::string>{"Soil below the tip ",
+                                                      "Shear Wave Velocity= 220; Poissons Ratio= 0.33"}));
 }
 
 TEST(Profile, EmptyLayerTableShowsTheDefaultWindowWithoutOutline) {
@@ -202,9 +280,10 @@ TEST(Profile, FootingShowsWithAnEmptyPileSoilTable) {
   v->T().D->SetRowCount(0);
   const TSideProfile profile = BuildSideProfile(v->P(), TProfilePlane::XZ);
   ASSERT_EQ(profile.Outlines.size(), 1u);
-  // The 3 m length lies along x, from the surface down to the base level.
+  // The 3 m length lies along x, from the surface down to its base under
+  // the 0.8 m side layer.
   EXPECT_NEAR(profile.Outlines[0].TopRight.x(), 1.5, 1e-12);
-  EXPECT_NEAR(profile.Outlines[0].BottomRight.y(), 1.2, 1e-12);
+  EXPECT_NEAR(profile.Outlines[0].BottomRight.y(), 0.8, 1e-12);
 }
 
 TEST(Profile, PileWithoutSectionsIsAListError) {
@@ -242,8 +321,51 @@ TEST(Profile, DrawsTheFilledPilesAndTheLayerLines) {
   // Halfway down the right-hand pile; beside it, soil.
   EXPECT_TRUE(IsBlack(image, m.ToDevice(1.5, 6)));
   EXPECT_FALSE(IsBlack(image, m.ToDevice(0, 6)));
-  // The line at the bottom of the first layer runs to the right edge.
-  EXPECT_TRUE(IsBlack(image, QPointF(595, m.ToDevice(0, 4).y())));
+  // The line at the bottom of the first layer along the piles runs to the
+  // right edge.
+  EXPECT_TRUE(IsBlack(image, QPointF(595, m.ToDevice(0, 4.8).y())));
+}
+
+TEST(Profile, TextsReadOverTheFootingThatCrossesThem) {
+  // A window narrower than the footing: it fills the width under the texts.
+  auto v = Example("half-space-random");
+  const TSideProfile profile = BuildSideProfile(v->P(), TProfilePlane::XZ);
+  const TWorldMapping m{{-1, 1, -0.1, 1.5}, QRectF(0, 0, 300, 240)};
+  TPaintStyle style;
+  const QImage image = Drawn(300, 240, [&](QPainter& P) { DrawSideProfile(P, profile, m, style); });
+  const QFontMetricsF metrics(style.Font, &image);
+  const std::vector<double> tops = ProfileTextTops(profile, m, metrics.height(), 1);
+  // Along the first label's middle, over the black footing, the letters
+  // stand on light rims.
+  const int y = int(tops[0] + metrics.height() / 2);
+  const int end = int(2 + metrics.horizontalAdvance(profile.Texts[0].Text));
+  int light = 0, dark = 0;
+  for (int x = 2; x < end; ++x) (image.pixelColor(x, y).lightness() > 200 ? light : dark)++;
+  EXPECT_GT(light, 5);
+  EXPECT_GT(dark, 5);
+  // Beyond the texts, the footing.
+  EXPECT_TRUE(IsBlack(image, QPointF(290, y)));
+}
+
+TEST(Profile, LabelsOfThinLayersMoveDownRatherThanRunIntoEachOther) {
+  // The pile group's 0.8 m cap layer on a short window: its two lines reach
+  // below the next layer's own place.
+  auto v = Example("pile-group");
+  const TSideProfile profile = BuildSideProfile(v->P(), TProfilePlane::XZ);
+  const TWorldMapping m{profile.Base, QRectF(0, 10, 400, 200)};
+  constexpr double Line = 15;
+  const std::vector<double> tops = ProfileTextTops(profile, m, Line, 1);
+  ASSERT_EQ(tops.size(), profile.Texts.size());
+  // The first label at its own place, just under the ground line.
+  EXPECT_NEAR(tops[0], m.ToDevice(0, 0.04).y(), 1e-9);
+  for (size_t i = 1; i < tops.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_GE(tops[i], tops[i - 1] + Line - 1e-9);
+    // None higher than its own place.
+    EXPECT_GE(tops[i], m.ToDevice(0, profile.Texts[i].Depth).y() + profile.Texts[i].Line * Line - 1e-9);
+  }
+  // The second label (the first pile layer's) was pushed down.
+  EXPECT_GT(tops[2], m.ToDevice(0, profile.Texts[2].Depth).y() + 1);
 }
 
 TEST(Profile, DrawsNothingThroughAnEmptyMapping) {
@@ -258,31 +380,41 @@ TEST(Profile, DrawsNothingThroughAnEmptyMapping) {
   EXPECT_EQ(image, white);
 }
 
-TEST(Plan, PileGroupFitsEveryPileWithTwoRadiiAround) {
+TEST(Plan, PileGroupShowsItsCapAndFitsEveryPileWithTwoRadiiAround) {
   auto v = Example("pile-group");
   const TPlanLayout plan = BuildPlanLayout(v->P());
   ASSERT_EQ(plan.Piles.size(), 4u);
-  EXPECT_EQ(plan.XMin, -1.5);
-  EXPECT_EQ(plan.YMax, 1.5);
-  ExpectWindow(plan.Base, {-2.1, 2.1, 2.1, -2.1}, 1e-12);
+  // The 4 × 4 cap, as the other views draw it.
+  EXPECT_FALSE(plan.Circle);
+  EXPECT_EQ(plan.XMin, -2);
+  EXPECT_EQ(plan.YMax, 2);
+  ExpectWindow(plan.Base, {-4 / 1.9, 4 / 1.9, 4 / 1.9, -4 / 1.9}, 1e-12);
   for (const TPilePlan& p : plan.Piles) EXPECT_EQ(p.RadiusX, 0.3);
 }
 
-TEST(Plan, GroupAtNegativeCoordinatesKeepsItsOwnBox) {
+TEST(Plan, PilesOutsideTheirCapWidenTheWindow) {
   auto v = NewProject();
-  MakePileProject(v->P(), 3, 3, {{-10, -6}, {-8, -6}, {-10, -4}, {-8, -4}}, {{10, 0.5, 0.5}});
+  MakePileProject(v->P(), 3, 3, {{2, 3}}, {{10, 0.25, 0.25}, {5, 0.1, 0.1}});
   const TPlanLayout plan = BuildPlanLayout(v->P());
+  ExpectWindow(plan.Base, {-3 / 1.9, 2.5, 3.5, -3 / 1.9}, 1e-12);
+  EXPECT_EQ(plan.Piles[0].RadiusX, 0.25);  // the first section's
+}
+
+TEST(Plan, CapGivenNoSizeIsOutlinedByItsPilesBox) {
+  auto v = NewProject();
+  MakePileProject(v->P(), 0, 0, {{-10, -6}, {-8, -6}, {-10, -4}, {-8, -4}}, {{10, 0.5, 0.5}});
+  const TPlanLayout plan = BuildPlanLayout(v->P());
+  // From the first pile on: a group wholly at negative coordinates keeps its
+  // own box.
   EXPECT_EQ(plan.XMax, -8);
   EXPECT_EQ(plan.YMax, -4);
   ExpectWindow(plan.Base, {-11, -7, -3, -7}, 1e-12);
 }
 
-TEST(Plan, SinglePileShowsItselfWithTwoRadiiAround) {
+TEST(Plan, SinglePileUnderACapOfNoSizeShowsItselfWithTwoRadiiAround) {
   auto v = NewProject();
-  MakePileProject(v->P(), 3, 3, {{2, 3}}, {{10, 0.25, 0.25}, {5, 0.1, 0.1}});
-  const TPlanLayout plan = BuildPlanLayout(v->P());
-  ExpectWindow(plan.Base, {1.5, 2.5, 3.5, 2.5}, 1e-12);
-  EXPECT_EQ(plan.Piles[0].RadiusX, 0.25);  // the first section's
+  MakePileProject(v->P(), 0, 0, {{2, 3}}, {{10, 0.25, 0.25}});
+  ExpectWindow(BuildPlanLayout(v->P()).Base, {1.5, 2.5, 3.5, 2.5}, 1e-12);
 }
 
 TEST(Plan, FootingShowsItsOutlineOnly) {
@@ -290,6 +422,7 @@ TEST(Plan, FootingShowsItsOutlineOnly) {
   v->T().Pilecoord->SetRowCount(3);
   const TPlanLayout plan = BuildPlanLayout(v->P());
   EXPECT_TRUE(plan.Piles.empty());
+  EXPECT_TRUE(plan.Circle);
   EXPECT_EQ(plan.XMax, 2.5);
   EXPECT_EQ(plan.YMin, -2.5);
   ExpectWindow(plan.Base, {-5 / 1.9, 5 / 1.9, 5 / 1.9, -5 / 1.9}, 1e-12);
@@ -306,9 +439,29 @@ TEST(Plan, DrawsTheOutlineAndFilledPileCircles) {
   const TWorldMapping m{plan.Base.Widened(500, 300, TWorldWindow::AboutCentre), QRectF(0, 0, 500, 300)};
   const QImage image = Drawn(500, 300, [&](QPainter& P) { DrawPlanLayout(P, plan, m, TPaintStyle()); });
   EXPECT_TRUE(IsBlack(image, m.ToDevice(-1.5, 1.5)));  // a pile's centre
-  EXPECT_TRUE(IsBlack(image, m.ToDevice(0, 1.5)));     // the outline between two piles
+  EXPECT_TRUE(IsBlack(image, m.ToDevice(0, 2)));       // the cap's edge
   EXPECT_FALSE(IsBlack(image, m.ToDevice(0, 0)));      // inside the cap, no pile
   EXPECT_FALSE(IsBlack(image, m.ToDevice(-1, 1)));     // beyond a pile's radius
+}
+
+TEST(Plan, CircularFootingIsDrawnAsItsCircle) {
+  auto v = Example("half-space-harmonic");
+  const TPlanLayout plan = BuildPlanLayout(v->P());
+  const TWorldMapping m{plan.Base.Widened(400, 400, TWorldWindow::AboutCentre), QRectF(0, 0, 400, 400)};
+  const QImage image = Drawn(400, 400, [&](QPainter& P) { DrawPlanLayout(P, plan, m, TPaintStyle()); });
+  const double r = 2.5;
+  EXPECT_TRUE(IsBlack(image, m.ToDevice(0, r)));
+  EXPECT_TRUE(IsBlack(image, m.ToDevice(r, 0)));
+  // Around the circle, neither its bounding square nor a fill.
+  EXPECT_FALSE(IsBlack(image, m.ToDevice(r, r)));
+  EXPECT_FALSE(IsBlack(image, m.ToDevice(r, 0.5 * r)));
+  EXPECT_FALSE(IsBlack(image, m.ToDevice(0, 0)));
+  // A point of the circle at 45 degrees, within a pixel.
+  const QPointF on = m.ToDevice(r * std::cos(std::numbers::pi / 4), r * std::sin(std::numbers::pi / 4));
+  bool near = false;
+  for (int dx = -1; dx <= 1; ++dx)
+    for (int dy = -1; dy <= 1; ++dy) near = near || IsBlack(image, on + QPointF(dx, dy));
+  EXPECT_TRUE(near);
 }
 
 }  // namespace

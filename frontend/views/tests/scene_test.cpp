@@ -3,10 +3,13 @@
 // the labels, compared with values worked out by hand from the decks.
 #include "views/SceneGeometry.h"
 
+#include "views/ViewCamera.h"
+
 #include "views/tests/ViewProjects.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -62,11 +65,7 @@ INSTANTIATE_TEST_SUITE_P(Examples, ExampleSceneTest, ::testing::Values(
   TExampleScene{"half-space-harmonic",     0,    0,   true,  1,    -0.5,  {1, 2.5},                         {"Side Cap 1", "Bottom"}},
   TExampleScene{"half-space-random",       0,    0,   true,  0.8,  -0.4,  {0.8, 1.5},                       {"Side Cap 1", "Bottom"}},
   TExampleScene{"half-space-transient",    0,    0,   true,  0.3,  -0.15, {0.3, 1.5},                       {"Side Cap 1", "Bottom"}}),
-  [](const auto& Info) {
-    std::string name = Info.param.Example;
-    for (char& c : name) if (c == '-') c = '_';
-    return name;
-  });
+  [](const auto& Info) { return testing::ExampleTestName(Info.param.Example); });
 // clang-format on
 
 TEST_P(ExampleSceneTest, DrawsCapPilesAndStackedLayers) {
@@ -93,8 +92,8 @@ TEST_P(ExampleSceneTest, DrawsCapPilesAndStackedLayers) {
   // Every pile is closed at its head and its tip.
   EXPECT_EQ(OfKind(scene.Piles, TPrimitiveKind::Disc).size(), size_t(2 * row.Piles));
 
-  // Layer boxes stack from the ground surface down without gaps, each twice
-  // the footing's plan size.
+  // Layer boxes stack from the ground surface down without gaps, each the
+  // size of the soil block in plan.
   const auto boxes = OfKind(scene.SoilLayers, TPrimitiveKind::SolidBox);
   ASSERT_EQ(boxes.size(), row.Layers.size());
   double top = 0;
@@ -102,14 +101,18 @@ TEST_P(ExampleSceneTest, DrawsCapPilesAndStackedLayers) {
     SCOPED_TRACE(i);
     EXPECT_NEAR(boxes[i]->Size.z(), row.Layers[i], 1e-5);
     EXPECT_NEAR(Centre(*boxes[i]).z(), top - row.Layers[i] / 2, 1e-5);
-    EXPECT_NEAR(boxes[i]->Size.x(), 2 * x.ExtentX, 1e-5);
-    EXPECT_NEAR(boxes[i]->Size.y(), 2 * x.ExtentY, 1e-5);
+    EXPECT_NEAR(boxes[i]->Size.x(), x.BlockXMax - x.BlockXMin, 1e-5);
+    EXPECT_NEAR(boxes[i]->Size.y(), x.BlockYMax - x.BlockYMin, 1e-5);
+    EXPECT_NEAR(Centre(*boxes[i]).x(), (x.BlockXMax + x.BlockXMin) / 2, 1e-5);
     EXPECT_FLOAT_EQ(boxes[i]->Colour.A, 0.5f);
     top -= row.Layers[i];
   }
   EXPECT_EQ(LabelTexts(scene), row.LayerNames);
-  // The scene's depth holds every layer above the soil below.
-  EXPECT_LE(x.ZMin, top + row.Layers.back() + 1e-9);
+  // The scene reaches from the top of the cap (or the ground surface) down
+  // to the foot of the soil below; the view is centred on its middle.
+  EXPECT_NEAR(x.ZMin, top, 1e-5);
+  EXPECT_NEAR(x.ZMax, std::max(0.0, row.CapCentreZ + row.SoilDepth / 2), 1e-6);
+  EXPECT_NEAR(x.CentreZ, (x.ZMax + x.ZMin) / 2, 1e-9);
   EXPECT_GE(x.ExtentZ, x.ZMax - x.ZMin - 1e-9);
 }
 
@@ -137,6 +140,65 @@ TEST(Scene, BatteredPilesLeanInTheirPlaneFromTheCapBottom) {
     EXPECT_NEAR(tip.y(), piles[p].Y + (piles[p].Plane == 2 ? lean : 0), 1e-4);
     EXPECT_NEAR(tip.z(), -0.8 - drop, 1e-4);
   }
+}
+
+TEST(Scene, SoilBlockHoldsAStronglyBatteredPile) {
+  // A 2 × 2 cap over one pile at its edge, 10 long, leaning 30 degrees
+  // outwards in the XZ plane: the tip stands 1 + 10 sin 30° = 6 out.
+  auto v = NewProject();
+  MakePileProject(v->P(), 2, 2, {{1, 0, 30, 1}}, {{10, 0.25, 0.25}});
+  const TScene scene = BuildScene(v->P(), TViewOptions());
+  const TSceneExtents& x = scene.Extents;
+  const QVector3D tip = OfKind(scene.Piles, TPrimitiveKind::ShadeCylinder)[0]->Place.map(QVector3D(0, 0, -5));
+  EXPECT_NEAR(tip.x(), 6, 1e-5);
+  EXPECT_NEAR(x.XMax, 6.25, 1e-5);
+  EXPECT_NEAR(x.XMin, -1, 1e-9);
+  EXPECT_NEAR(x.ZMin, -10 - 1, 1e-6);  // the pile's length and the soil below, half the cap
+  // The block reaches half the cap beyond the pile, and every layer box is
+  // as wide as the block.
+  EXPECT_NEAR(x.BlockXMax, 7.25, 1e-5);
+  EXPECT_NEAR(x.BlockXMin, -2, 1e-5);
+  for (const TScenePrimitive* b : OfKind(scene.SoilLayers, TPrimitiveKind::SolidBox)) {
+    EXPECT_GE(Centre(*b).x() + b->Size.x() / 2, tip.x() + 0.25);
+  }
+}
+
+struct TFootingLevels {
+  const char* Example;
+  double FoundationDepth;  // replaces the deck's when not negative
+  double SideLayer;        // thickness of one D1 row, when not negative
+  double Top, Base;        // levels of the footing, Z up from the ground surface
+};
+
+void PrintTo(const TFootingLevels& Row, std::ostream* Os) {
+  *Os << Row.Example << " depth " << Row.FoundationDepth << " side " << Row.SideLayer;
+}
+
+class FootingLevelsTest : public ::testing::TestWithParam<TFootingLevels> {};
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Footings, FootingLevelsTest, ::testing::Values(
+  //              example                 depth side   top    base
+  TFootingLevels{"stratum-rectangular",   -1,   -1,    0,     -0.5},   // embedded to its depth
+  TFootingLevels{"stratum-rectangular",   0.2,  -1,    0.25,  -0.2},   // 0.45 thick (0.15 of the width)
+  TFootingLevels{"stratum-rectangular",   0,    -1,    0.45,  0},      // on the surface
+  TFootingLevels{"stratum-rectangular",   -1,   1.5,   0,     -0.5},   // a stratum has no side layers
+  TFootingLevels{"half-space-random",     -1,   -1,    0,     -0.8},   // embedded in its side layer
+  TFootingLevels{"half-space-random",     -1,   0,     0.3,   0},      // on the surface, 0.15 of the width
+  TFootingLevels{"half-space-harmonic",   -1,   0,     0.75,  0}));    // on the surface, 0.3 of the radius
+// clang-format on
+
+TEST_P(FootingLevelsTest, FootingReachesDownToItsBase) {
+  const TFootingLevels& row = GetParam();
+  auto v = Example(row.Example);
+  if (row.FoundationDepth >= 0) v->P().FoundationDepth = row.FoundationDepth;
+  if (row.SideLayer >= 0) SetRows(v->T().D1, {{row.SideLayer, 160, 17, 0.35, 0.05}});
+  const TScene scene = BuildScene(v->P(), TViewOptions());
+  EXPECT_NEAR(scene.Extents.CapTop, row.Top, 1e-6);
+  EXPECT_NEAR(scene.Extents.CapBase, row.Base, 1e-6);
+  const TScenePrimitive& footing = scene.Cap.at(0);
+  EXPECT_NEAR(Centre(footing).z(), (row.Top + row.Base) / 2, 1e-6);
+  EXPECT_NEAR(footing.Size.z(), row.Top - row.Base, 1e-6);
 }
 
 TEST(Scene, RoundPileIsDrawnWithItsOwnRadius) {
@@ -247,11 +309,66 @@ TEST(Scene, DepthLabelsGiveEachLayerTopAndTheBottom) {
   const TScene scene = BuildScene(v->P(), options);
   EXPECT_EQ(LabelTexts(scene),
             (std::vector<std::string>{"0.000E+00", "0.800", "4.800", "8.800", "12.800", "Bottom"}));
-  // Depth labels stand off the block's front left corner at each layer's top.
+  // Depth labels stand at the block's left, at each layer's top.
   const TSceneExtents& x = scene.Extents;
-  EXPECT_EQ(scene.Labels[1].Anchor,
-            QVector3D(float(x.XMin - 0.5 * x.ExtentX), float(x.YMin - 0.5 * x.ExtentY), -0.8f));
+  EXPECT_EQ(scene.Labels[1].Anchor, QVector3D(float(x.BlockXMin), float(x.BlockYMin), -0.8f));
+  EXPECT_EQ(scene.Labels[1].Place, TLabelPlace::BlockLeft);
   EXPECT_NEAR(scene.Labels.back().Anchor.z(), -(12.8 + 2.25), 1e-5);
+}
+
+struct TLabelView {
+  const char* Example;
+  int View;  // preset
+};
+
+void PrintTo(const TLabelView& Row, std::ostream* Os) { *Os << Row.Example << " view " << Row.View; }
+
+class LabelPlaceTest : public ::testing::TestWithParam<TLabelView> {};
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Views, LabelPlaceTest, ::testing::Values(
+  TLabelView{"half-space-random",   1},
+  TLabelView{"half-space-random",   2},
+  TLabelView{"half-space-random",   4},
+  TLabelView{"pile-group-battered", 4},
+  TLabelView{"multilayer-column",   4}));
+// clang-format on
+
+TEST_P(LabelPlaceTest, LayerTextsStandOffTheBlocksOutermostEdgeAtTheirLevel) {
+  auto v = Example(GetParam().Example);
+  TViewOptions options;
+  options.ShowSoilLayerLabels = options.ShowSoilLayerDepthLabels = true;
+  const TScene scene = BuildScene(v->P(), options);
+  const TSceneExtents& x = scene.Extents;
+  TViewCamera camera;
+  camera.SetupProjection(800, 600, x);
+  camera.SetView(GetParam().View);
+  const QMatrix4x4 view = camera.FrameModelView();
+  // Every corner of the block and of the footing, across the window.
+  double left = 1e30, right = -1e30, footingRight = -1e30;
+  for (double cx : {x.BlockXMin, x.BlockXMax})
+    for (double cy : {x.BlockYMin, x.BlockYMax})
+      for (double cz : {x.ZMin, x.ZMax}) {
+        const double across = view.map(QVector3D(float(cx), float(cy), float(cz))).x();
+        left = std::min(left, across);
+        right = std::max(right, across);
+      }
+  for (double cx : {x.XMin, x.XMax})
+    for (double cy : {x.YMin, x.YMax})
+      footingRight = std::max(footingRight, double(view.map(QVector3D(float(cx), float(cy), 0)).x()));
+  ASSERT_FALSE(scene.Labels.empty());
+  for (const TSceneLabel& l : scene.Labels) {
+    SCOPED_TRACE(l.Text.toStdString());
+    const QVector3D at = LabelAnchor(l, x, view);
+    EXPECT_FLOAT_EQ(at.z(), l.Anchor.z());
+    const double across = view.map(at).x();
+    if (l.Place == TLabelPlace::BlockRight) {
+      EXPECT_NEAR(across, right, 0.5);
+      EXPECT_GT(across, footingRight);  // the names never land on the footing
+    } else {
+      EXPECT_NEAR(across, left, 0.5);
+    }
+  }
 }
 
 TEST(Scene, OptionsLeaveOutWhatIsHidden) {

@@ -9,6 +9,7 @@
 #include "views/BlockView.h"
 #include "views/GLWindow.h"
 #include "views/SideView.h"
+#include "views/ViewHandlers.h"
 
 #include "controls/tests/PdfPage.h"
 #include "views/tests/ViewProjects.h"
@@ -88,7 +89,37 @@ TEST_F(GLViewTest, SavedBitmapIsOpaqueAndShowsTheCapInItsGrey) {
   EXPECT_TRUE(Near(saved.pixelColor(Pixel(cap)), grey, 2))
       << saved.pixelColor(Pixel(cap)).name().toStdString();
   // Above the cap the ground is open: the white background.
-  EXPECT_EQ(saved.pixelColor(Pixel(cap + QVector3D(0, 0, 3))), QColor(Qt::white));
+  EXPECT_EQ(saved.pixelColor(Pixel(cap) - QPoint(0, 30)), QColor(Qt::white));
+}
+
+TEST_F(GLViewTest, FirstPictureShowsTheWholeSoilBlockBelowTheGround) {
+  TViewOptions options;
+  options.ShowAxes = false;
+  Open(options);
+  const QImage frame = View->RenderImage();
+  ASSERT_FALSE(frame.isNull());
+  const TSceneExtents& x = View->Scene().Extents;
+  // The foot of the soil below, inside the window and drawn in its colour.
+  const QPoint foot = Pixel(QVector3D(float(x.CentreX), float(x.CentreY), float(x.ZMin + 0.2)));
+  EXPECT_NE(frame.pixelColor(foot), QColor(Qt::white));
+  EXPECT_LT(foot.y(), frame.height() - FitMargin / 2 + 2);
+  // The ground surface near the top, not at the middle of the window.
+  const QPoint ground = Pixel(QVector3D(float(x.BlockXMin), float(x.BlockYMin), 0));
+  EXPECT_LT(ground.y(), frame.height() / 4);
+  EXPECT_EQ(frame.pixelColor(ground - QPoint(0, 10)), QColor(Qt::white));
+}
+
+TEST_F(GLViewTest, CascadeGivesTheViewItsNormalSize) {
+  QMdiArea area;
+  area.resize(1000, 700);
+  auto* block = new TDlgBlock([this] { return &Project->P(); });
+  area.addSubWindow(block)->resize(120, 45);
+  area.addSubWindow(new QWidget)->resize(120, 45);
+  area.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&area));
+  area.cascadeSubWindows();
+  QApplication::processEvents();
+  EXPECT_EQ(block->size(), ViewWindowSize);
 }
 
 TEST_F(GLViewTest, MovedToAnotherWindowDrawsItsSceneAgain) {

@@ -5,6 +5,7 @@
 #include "views/BlockView.h"
 #include "views/SideView.h"
 #include "views/TopView.h"
+#include "views/ViewHandlers.h"
 
 #include "views/tests/ViewProjects.h"
 
@@ -70,7 +71,7 @@ struct TModalWatch {
 TEST_F(ViewWindowTest, SideViewShowsTheWorldPositionUnderTheMouse) {
   auto view = Shown<TDlgSideViewXZ>();
   EXPECT_EQ(view->windowTitle(), QStringLiteral("Side View (XZ-Plane)"));
-  ASSERT_EQ(view->Profile().Outlines.size(), 6u);
+  ASSERT_EQ(view->Profile().Outlines.size(), 7u);  // six piles and the cap
   const QPointF at = view->ScreenMapping().ToDevice(1.5, 6);
   QTest::mouseMove(view.get(), at.toPoint());
   EXPECT_EQ(view->windowTitle(), QStringLiteral("Side View X: 1.5 Depth: 6.0"));
@@ -101,16 +102,49 @@ TEST_F(ViewWindowTest, ActivatingItsSubWindowReadsTheProjectAgain) {
   QApplication::processEvents();
   area.setActiveSubWindow(sideWindow);
   QApplication::processEvents();
-  ASSERT_EQ(side->Profile().Outlines.size(), 6u);
+  ASSERT_EQ(side->Profile().Outlines.size(), 7u);  // six piles and the cap
 
   Project->T().Pilecoord->SetRowCount(2);
   area.setActiveSubWindow(planWindow);
   QApplication::processEvents();
   EXPECT_EQ(plan->Layout().Piles.size(), 2u);
-  EXPECT_EQ(side->Profile().Outlines.size(), 6u);  // not active: not read yet
+  EXPECT_EQ(side->Profile().Outlines.size(), 7u);  // not active: not read yet
   area.setActiveSubWindow(sideWindow);
   QApplication::processEvents();
-  EXPECT_EQ(side->Profile().Outlines.size(), 2u);
+  EXPECT_EQ(side->Profile().Outlines.size(), 3u);
+}
+
+TEST_F(ViewWindowTest, CascadeGivesEveryViewItsNormalSize) {
+  QMdiArea area;
+  area.resize(1000, 700);
+  // The 3-D view's own case needs OpenGL: views_gl_tests.
+  const std::vector<QWidget*> views = {new TDlgTopView(Current), new TDlgSideViewXZ(Current),
+                                       new TDlgSideViewYZ(Current)};
+  for (QWidget* v : views) area.addSubWindow(v)->resize(120, 45);
+  area.show();
+  QApplication::processEvents();
+  area.cascadeSubWindows();
+  QApplication::processEvents();
+  for (QWidget* v : views) {
+    SCOPED_TRACE(v->windowTitle().toStdString());
+    EXPECT_EQ(v->size(), ViewWindowSize);
+  }
+}
+
+TEST_F(ViewWindowTest, DrawingStaysClearOfThePrintButton) {
+  for (bool plan : {false, true}) {
+    SCOPED_TRACE(plan);
+    std::unique_ptr<TViewWindow> view;
+    if (plan)
+      view = Shown<TDlgTopView>();
+    else
+      view = Shown<TDlgSideViewXZ>();
+    const TWorldMapping m = view->ScreenMapping();
+    const double button = view->PrintButton->geometry().bottom();
+    EXPECT_GT(m.ToDevice(m.Window.XMax, plan ? m.Window.Top : view->BaseWindow().Top).y(), button);
+    EXPECT_GT(m.Area.top(), button);
+    EXPECT_EQ(m.Area.bottom(), view->height());
+  }
 }
 
 TEST_F(ViewWindowTest, ProjectThatCannotBeDrawnSaysWhyAndClosesTheWindow) {
