@@ -827,7 +827,9 @@ struct Files::Unit {
       record.append(b, n);
       p += static_cast<off_t>(n);
     }
-    if (!record.empty() && record.back() == '\r') record.pop_back();
+    // A file the unit reads may come with CR LF line ends; what a unit wrote
+    // reads back as it was written.
+    if (access == Access::read && !record.empty() && record.back() == '\r') record.pop_back();
     offset = p;
     return Io::ok;
   }

@@ -39,8 +39,9 @@
 // blanks (a blank field is 0); a field that is no number gives Io::err, the record
 // being consumed, so BACKSPACE can step back to it. "*" reads list-directed.
 //
-// Files: records end with LF or CR LF, a trailing CR never belongs to a record;
-// records are written with LF. A unit reads its file record by record and
+// Files: records end with LF, and in a file opened for reading also with CR LF
+// (a trailing CR then never belongs to a record); records are written with LF,
+// and a unit reads back what it wrote as it was written. A unit reads its file record by record and
 // writes each record to its file as it is made, so a run holds no more of a
 // file than the record at hand: opening an existing file for output leaves it
 // as it was until the first write, and a write truncates the file after the

@@ -403,6 +403,21 @@ TEST_F(FilesTest, RecordsGoToTheFileAsTheyAreWritten) {
   EXPECT_EQ(std::filesystem::file_size("big.kqo"), 40000u * 80u);
 }
 
+// The scratch tapes read back every character a record was written with.
+TEST_F(FilesTest, AWrittenRecordReadsBackAsItWasWritten) {
+  Files f;
+  ASSERT_TRUE(f.open(8, "TAPE8", Access::write, why));
+  f.put(8, "150\r");
+  f.put(8, "");
+  f.rewind(8);
+  std::string r;
+  ASSERT_EQ(f.get(8, r), Io::ok);
+  EXPECT_EQ(r, "150\r");
+  ASSERT_EQ(f.get(8, r), Io::ok);
+  EXPECT_EQ(r, "");
+  EXPECT_EQ(f.get(8, r), Io::end);
+}
+
 TEST_F(FilesTest, ALargeFileIsReadAndSteppedBackThroughRecordByRecord) {
   std::string text;
   for (int k = 0; k < 30000; ++k) text += "record " + std::to_string(k) + (k % 3 == 0 ? "\r\n" : "\n");
@@ -416,8 +431,11 @@ TEST_F(FilesTest, ALargeFileIsReadAndSteppedBackThroughRecordByRecord) {
     if (k % 7 == 0) {
       // Back over this record and the one before, and forward again.
       f.backspace(4);
-      if (k > 0) f.backspace(4);
-      if (k > 0) ASSERT_EQ(f.get(4, r), Io::ok);
+      if (k > 0) {
+        f.backspace(4);
+        ASSERT_EQ(f.get(4, r), Io::ok);
+        ASSERT_EQ(r, "record " + std::to_string(k - 1));
+      }
       ASSERT_EQ(f.get(4, r), Io::ok);
       ASSERT_EQ(r, "record " + std::to_string(k));
     }
