@@ -120,13 +120,6 @@ void special_constants(EngineState& s, Array1<real, 8>& K, Array1<real, 8>& C) {
   C(5) = std::fabs(C(5) * cr);
 }
 
-int computed_lines(const EngineState& s) {
-  const AnalysisWork& w = *s.analysis;
-  int n = 0;
-  for (int L = 1; L <= w.LINES; ++L) n += w.RESULTS(L).computed ? 1 : 0;
-  return n;
-}
-
 bool finite(const Array1<real, 8>& K, const Array1<real, 8>& C) {
   for (int k = 1; k <= 8; ++k) {
     if (!std::isfinite(K(k)) || !std::isfinite(C(k))) return false;
@@ -175,6 +168,17 @@ void frequency_loop(EngineState& s, int pass) {
 }
 
 }  // namespace
+
+namespace analysis {
+
+int computed_lines(const EngineState& s) {
+  const AnalysisWork& w = *s.analysis;
+  int n = 0;
+  for (int L = 1; L <= w.LINES; ++L) n += w.RESULTS(L).computed ? 1 : 0;
+  return n;
+}
+
+}  // namespace analysis
 
 void RUN_ANALYSIS(EngineState& s) {
   // The readers refuse what no soil and no gravity can be.

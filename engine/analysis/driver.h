@@ -17,6 +17,9 @@ inline LoadKind load_kind(const EngineState& s) { return s.input.load_kind(); }
 // (common/constants.h), so that the hertz entered come back as entered.
 inline real hertz(real omega) { return omega * 0.5f / deck_pi; }
 
+// The lines of the first pass whose results were formed (analysis.cpp).
+int computed_lines(const EngineState& s);
+
 // --- Impedance (impedance.cpp) ---
 
 // B := the impedance of the foundation at the centre of gravity at omega,

@@ -104,9 +104,7 @@ void write_time_history_failure(EngineState& s) {
 
 void write_plot_impedances(EngineState& s) {
   const AnalysisWork& w = *s.analysis;
-  int computed = 0;
-  for (int L = 1; L <= w.LINES; ++L) computed += w.RESULTS(L).computed ? 1 : 0;
-  write(s, RunFiles::PLOT_UNIT, "*", computed);
+  write(s, RunFiles::PLOT_UNIT, "*", computed_lines(s));
   if (s.switches.MATRIX_PRINT_FLAG != 1) return;
   for (int L = 1; L <= w.LINES; ++L) {
     const LineResult& r = w.RESULTS(L);
