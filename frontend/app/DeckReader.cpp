@@ -1,7 +1,11 @@
-// Reading a project back from its input deck. The reader expects the lines
-// where the writer puts them; numbers of a row or record are read word by word,
-// so a record may run over several lines and a line may be of any length.
+// Reading a project back from its input deck. The reader expects each line
+// where the writer puts it and checks its keyword; the numbers of a row or
+// record begin a line and end one, and go on to the next line only where a
+// line is full (as the writer breaks them), so a line of any length is read.
+// A deck that is not so stops the reading where it goes wrong, with the line
+// and item in the message.
 #include "app/ProgramData.h"
+#include "app/DeckLayout.h"
 #include "app/FoundationSystem.h"
 
 #include "controls/ColumnTypes.h"
@@ -18,10 +22,17 @@ namespace zavik {
 namespace {
 
 const QString NegativeCount = QStringLiteral("A number of rows cannot be negative.");
+const QString NoRows = QStringLiteral("At least one row was expected.");
 
-bool Starts(const QString& Line, const char* Keyword) {
-  return Line.startsWith(QLatin1String(Keyword));
+QString NotFound(const QString& What) { return What + QStringLiteral(" was expected but not found."); }
+QString KeywordNotFound(const char* Keywords) {
+  return NotFound(QStringLiteral("The keyword ") + QLatin1String(Keywords));
 }
+QString ItemsText(int Count) {
+  return Count == 1 ? QStringLiteral("1 item") : QStringLiteral("%1 items").arg(Count);
+}
+
+bool Starts(const QString& Line, const char* Keyword) { return Line.startsWith(QLatin1String(Keyword)); }
 
 // A number that stands in a fixed place of a line, read as the word reader
 // reads a word; Line and Item name it in the message.
@@ -41,7 +52,15 @@ int LineInteger(const QString& Text, int Line, int Item) {
   return static_cast<int>(value);
 }
 
-// Reading with the line numbers for messages and the guards on row counts.
+// A line whose next item, with a blank before it and after it, would pass
+// the deck's width: the writer goes on in the next line there.
+bool IsFull(const QString& Line, const QString& NextItem) {
+  qsizetype end = Line.size();
+  while (end > 0 && Line[end - 1].unicode() <= 32) --end;
+  return end + 1 + NextItem.size() + 1 > DeckWidth;
+}
+
+// Reading line by line and record by record, with the place of every fault.
 class TDeckCursor {
 public:
   explicit TDeckCursor(TWordReader& Reader) : R(Reader) {}
@@ -49,38 +68,136 @@ public:
   TWordReader& R;
   int LineNo = 0;  // 1-based number of the line that Line() returned last
 
+  // The next line; the file has ended when only blank lines are left.
   QString Line() {
+    if (R.WordsLeft() == 0) throw EInOutError(TWordReader::Incomplete);
     LineNo = R.LineIndex() + 1;
     return R.ReadLine();
   }
-  // Ends the line on which words were read; nothing when none were.
-  void EndLine() {
-    if (R.WordIndex() > 0) R.ReadLine();
+  [[noreturn]] void Fail(int Item, const QString& Text) const {
+    throw EInOutError(TWordReader::ItemErrorText(LineNo, Item, Text));
+  }
+  // The next line, which must be the keyword, blanks aside.
+  void Keyword(const char* Word) {
+    if (Line().trimmed() != QLatin1String(Word)) Fail(1, KeywordNotFound(Word));
+  }
+  // The next line, which must begin with the keyword; the text after it.
+  QString After(const char* Keyword) {
+    const QString line = Line().trimmed();
+    if (!Starts(line, Keyword)) Fail(1, KeywordNotFound(Keyword));
+    return line.mid(qsizetype(qstrlen(Keyword)));
+  }
+  // A count of a table's rows that stands on a line after its keyword.
+  int TableRowsAfter(const char* Keyword) {
+    const int count = LineInteger(After(Keyword), LineNo, 1);
+    return TableRows(count, LineNo, 1);
+  }
+
+  // A record of Items items named What: it begins the current line and
+  // ends a line.
+  void Begin(int Items, const char* What) {
+    FItems = Items;
+    FWhat = What;
+  }
+  void More(int Items) { FItems += Items; }
+  long double Float() {
+    Next();
+    return R.ReadFloat();
+  }
+  int Integer() {
+    Next();
+    return R.ReadInteger();
+  }
+  QString Word() {
+    Next();
+    return R.ReadWord();
   }
   void Floats(TGridTable* T, int Row, int First, int Last) {
-    for (int c = First; c <= Last; ++c) T->Cells(c, Row)->SetFloat(R.ReadFloat());
+    for (int c = First; c <= Last; ++c) T->Cells(c, Row)->SetFloat(Float());
   }
-  void Skip(int Words) {
-    for (int i = 0; i < Words; ++i) R.ReadWord();
+  // The row's own number, which must be Number.
+  void RowNumber(int Number) {
+    const QString word = Word();
+    long double value = 0;
+    bool overflow = false;
+    if (!TextToFloat(word, value, overflow, DecimalSeparator) || value != Number)
+      throw EInOutError(TWordReader::ItemErrorText(R.LineIndex() + 1, R.WordIndex(),
+                                                   NotFound(QStringLiteral("Row number %1").arg(Number))));
   }
-  // A row count from a line or from the word just read. Each row takes at
+  // The values that the writer derives from a soil row's weakened zone.
+  void Derived(const TWeakZoneRule& Rule, long double Poisson, long double Damping, long double Ratio) {
+    static const char* const names[] = {"Poisson's ratio", "material damping", "thickness ratio"};
+    const QStringList expected = Rule.DerivedItems(Poisson, Damping, Ratio);
+    for (int i = 0; i < 3; ++i)
+      if (Float() != LineFloat(expected[i], 0, 0))
+        throw EInOutError(
+            TWordReader::ItemErrorText(R.LineIndex() + 1, R.WordIndex(),
+                                       QStringLiteral("The weakened zone's %1 was expected to be %2.")
+                                           .arg(QLatin1String(names[i]), expected[i])));
+  }
+  // The record ends here, and so does its line.
+  void End() {
+    if (R.WordIndex() < R.LineAt(R.LineIndex()).Count())
+      throw EInOutError(TWordReader::ItemErrorText(R.LineIndex() + 1, R.WordIndex() + 1,
+                                                   QStringLiteral("The line holds more than the %1 of %2.")
+                                                       .arg(QLatin1String(FWhat), ItemsText(FItems))));
+    LineNo = R.LineIndex() + 1;
+    R.ReadLine();
+  }
+  // A one-item record.
+  long double FloatRecord(const char* What) {
+    Begin(1, What);
+    const long double v = Float();
+    End();
+    return v;
+  }
+  int IntegerRecord(const char* What) {
+    Begin(1, What);
+    const int v = Integer();
+    End();
+    return v;
+  }
+  // A row count of a record just read, as its item Item. Each row takes at
   // least one word, so a count beyond the words left in the file can only
   // run into the file's end: the table gets no more rows than that.
   int Rows(int Count, int Line, int Item) const {
     if (Count < 0) throw EInOutError(TWordReader::ItemErrorText(Line, Item, NegativeCount));
     return std::min(Count, R.WordsLeft());
   }
-  int RowsFromText(const QString& Text) const { return Rows(LineInteger(Text, LineNo, 1), LineNo, 1); }
-  int RowsFromWord() {
-    const int count = R.ReadInteger();
-    return Rows(count, R.LineIndex() + 1, R.WordIndex());
+  // A count of a table's rows: every table of a project holds one at the least.
+  int TableRows(int Count, int Line, int Item) const {
+    const int rows = Rows(Count, Line, Item);
+    if (rows == 0) throw EInOutError(TWordReader::ItemErrorText(Line, Item, NoRows));
+    return rows;
   }
+
+private:
+  // Before each item: it stands on the current line, or the record goes on
+  // from a full line to the next.
+  void Next() {
+    if (R.Eof()) throw EInOutError(TWordReader::Incomplete);
+    const int line = R.LineIndex();
+    const TWordContainer& words = R.LineAt(line);
+    if (R.WordIndex() < words.Count()) return;
+    // A blank line where a record should begin, as the word reader says it.
+    if (words.Count() == 0)
+      throw EInOutError(TWordReader::ItemErrorText(line + 1, 1, TWordReader::Incomplete));
+    if (line + 1 >= R.LineCount()) throw EInOutError(TWordReader::Incomplete);
+    const TWordContainer& next = R.LineAt(line + 1);
+    if (R.WordIndex() > 0 && next.Count() > 0 && IsFull(words.Line, next.Words.first())) return;
+    throw EInOutError(
+        TWordReader::ItemErrorText(line + 1, R.WordIndex() + 1,
+                                   QStringLiteral("The line ends before the %1 of %2 is complete.")
+                                       .arg(QLatin1String(FWhat), ItemsText(FItems))));
+  }
+
+  int FItems = 0;
+  const char* FWhat = "";
 };
 
 }  // namespace
 
-std::unique_ptr<TProgramData> TProgramData::CreateFromFile(TProjectTables& Tables,
-                                                           const QString& FileName,
+std::unique_ptr<TProgramData> TProgramData::CreateFromFile(TProjectTables& Tables, const QString& FileName,
                                                            QString& Message) {
   // Read whole before anything changes: a file that cannot be read leaves the
   // open project as it is.
@@ -99,8 +216,9 @@ std::unique_ptr<TProgramData> TProgramData::CreateFromFile(TProjectTables& Table
       Message = QString::fromLocal8Bit(e.what());
     }
   }
-  // Whatever was read stays; every table holds at least its minimum of rows.
-  for (TGridTable* t : Tables.Tables())
+  // Whatever was read stays; every table, the load tables of the rows too,
+  // holds at least its minimum of rows.
+  for (TGridTable* t : GridTables(&Tables))
     if (t->RowCount() < t->MinRows()) t->SetRowCount(t->MinRows());
   Tables.SetModified(false);
   return project;
@@ -111,244 +229,317 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
   TDeckCursor d(Reader);
   TWordReader& R = Reader;
 
-  Title = CopyFrom(d.Line(), 7);
+  // The title as it stands, blanks and all.
+  const QString first = d.Line();
+  if (!Starts(first, "TITLE=")) d.Fail(1, KeywordNotFound("TITLE="));
+  Title = CopyFrom(first, 7);
   if (Title == QLatin1String(" ")) Title.clear();  // how the writer gives an empty title
   QString line = d.Line();
   StiffnessMatrix = line.trimmed() == QLatin1String("MATRIX") ? 1 : 0;
   if (StiffnessMatrix == 1) line = d.Line();
+  if (!Starts(line.trimmed(), "GRAVITY=")) d.Fail(1, KeywordNotFound("GRAVITY="));
   // The gravitational constant chooses the unit system: 9.8 SI, 32.2 English.
-  ConvertUnits(LineFloat(CopyFrom(line, 9), d.LineNo, 1) < 10 ? 2 : 1);
+  ConvertUnits(LineFloat(CopyFrom(line.trimmed(), 9), d.LineNo, 1) < 10 ? 2 : 1);
 
-  const QString type = CopyFrom(d.Line().trimmed(), 12);
+  const QString type = d.After("FOUNDATION=");
   const TFoundationSystem system(type);
   if (!system.Known())
-    throw EInOutError(TWordReader::ItemErrorText(
-        d.LineNo, 1,
-        QStringLiteral("The foundation system must be HALF-SPACE, PILE, STRATUM or MULTILAYER.")));
+    d.Fail(1, QStringLiteral("The foundation system must be HALF-SPACE, PILE, STRATUM or MULTILAYER."));
   FoundationType = type;
   const bool pile = system.Pile, multi = system.Multi, half = system.Half, stratum = system.Stratum;
 
-  line = d.Line();
-  if (Starts(line, "CIRCULAR")) {
+  line = d.Line().trimmed();
+  if (Starts(line, "CIRCULAR=")) {
     FootingRadius = LineFloat(CopyFrom(line, 10), d.LineNo, 1);
     FootingShape = 1;
-  } else {
+  } else if (Starts(line, "RECTANGULAR=")) {
     FootingShape = 0;
     const QString sides = CopyFrom(line, 13);
     const int comma = PosOrEnd(QStringLiteral(","), sides);
     FootingLength = LineFloat(sides.left(comma - 1), d.LineNo, 1);
     FootingWidth = LineFloat(CopyFrom(sides, comma + 1), d.LineNo, 1);
+  } else {
+    d.Fail(1, KeywordNotFound("CIRCULAR= or RECTANGULAR="));
   }
 
-  d.Line();  // MASS
-  for (long double* v : {&TotalMass, &InertiaX, &InertiaY, &InertiaZ, &ProductXY, &ProductXZ,
-                         &ProductYZ})
-    *v = R.ReadFloat();
-  d.EndLine();
+  d.Keyword("MASS");
+  d.Begin(7, "mass line");
+  for (long double* v : {&TotalMass, &InertiaX, &InertiaY, &InertiaZ, &ProductXY, &ProductXZ, &ProductYZ})
+    *v = d.Float();
+  d.End();
 
   if (pile) {
     FoundationKind = 2;
+    T.PileData->SetRowCount(d.TableRowsAfter("LAYERS="));
     line = d.Line().trimmed();
-    T.PileData->SetRowCount(d.RowsFromText(CopyFrom(line, 8)));
-    line = d.Line().trimmed();
-    PileHead = Starts(line, "FIXED") ? 1 : 0;
-    T.Pilecoord->SetRowCount(d.RowsFromText(CopyFrom(line, PileHead == 1 ? 7 : 8)));
+    if (!Starts(line, "FIXED=") && !Starts(line, "PINNED=")) d.Fail(1, KeywordNotFound("FIXED= or PINNED="));
+    PileHead = Starts(line, "FIXED=") ? 1 : 0;
+    T.Pilecoord->SetRowCount(
+        d.TableRows(LineInteger(CopyFrom(line, PileHead == 1 ? 7 : 8), d.LineNo, 1), d.LineNo, 1));
     for (int r = 0; r < T.Pilecoord->RowCount(); ++r) {
-      d.Skip(1);
+      d.Begin(3, "pile row");
+      d.RowNumber(r + 1);
       d.Floats(T.Pilecoord, r, 0, 1);
+      d.End();
     }
-    d.EndLine();
   }
   if (multi) {
     FoundationKind = 4;
-    T.MultiElement->SetRowCount(d.RowsFromText(CopyFrom(d.Line().trimmed(), 7)));
+    T.MultiElement->SetRowCount(d.TableRowsAfter("LAYER="));
   }
 
-  d.Line();  // CONSTANTS
-  for (long double* v : {&Xc, &Yc, &Zc}) *v = R.ReadFloat();
-  if (pile || multi)
-    for (long double* v : {&PileLength, &PileUnitWeight, &StaticLoad, &PilePoisson, &PileDamping,
-                           &ShearCoefficient, &PileModulus})
-      *v = R.ReadFloat();
+  d.Keyword("CONSTANTS");
+  d.Begin(stratum || pile || multi ? 5 : 3, "foundation constants line");
+  for (long double* v : {&Xc, &Yc, &Zc}) *v = d.Float();
+  if (pile || multi) {
+    PileLength = d.Float();
+    PileUnitWeight = d.Float();
+    d.End();
+    d.Begin(5, "pile constants line");
+    for (long double* v : {&StaticLoad, &PilePoisson, &PileDamping, &ShearCoefficient, &PileModulus})
+      *v = d.Float();
+  }
   if (half) FoundationKind = 1;
   if (stratum) {
-    FoundationDepth = R.ReadFloat();
-    BedrockDepth = R.ReadFloat();
+    FoundationDepth = d.Float();
+    BedrockDepth = d.Float();
     FoundationKind = 3;
   }
-  d.EndLine();
+  d.End();
 
   if (pile || multi) {
-    d.Line();  // ELEMENT
+    d.Keyword("ELEMENT");
     TGridTable* elements = pile ? T.PileData : T.MultiElement;
     for (int r = 0; r < elements->RowCount(); ++r) {
-      d.Skip(1);
+      d.Begin(8, "element row");
+      d.RowNumber(r + 1);
       d.Floats(elements, r, 0, 6);
+      d.End();
     }
-    d.EndLine();
   }
 
+  // A soil row: its number, the cells 0..Last, and with a weakened zone the
+  // values derived from the Poisson's ratio, the damping and the ratio.
+  auto soilRow = [&](TGridTable* Table, int Row, int Number, int Last, int PoissonCol,
+                     const TWeakZoneRule* Rule, const char* What) {
+    d.Begin(Last + 2 + (Rule ? 3 : 0), What);
+    d.RowNumber(Number);
+    d.Floats(Table, Row, 0, Last);
+    if (Rule)
+      d.Derived(*Rule, Table->Cells(PoissonCol, Row)->AsFloat(), Table->Cells(PoissonCol + 1, Row)->AsFloat(),
+                Table->Cells(PoissonCol + 2, Row)->AsFloat());
+    d.End();
+  };
+
   if (pile) {
-    PileTip = d.Line().trimmed() == QLatin1String("END-BEARING") ? 1 : 0;
-    line = d.Line();
-    if (line.trimmed() == QLatin1String("BATTERED")) {
+    line = d.Line().trimmed();
+    if (line != QLatin1String("FLOATING") && line != QLatin1String("END-BEARING"))
+      d.Fail(1, KeywordNotFound("FLOATING or END-BEARING"));
+    PileTip = line == QLatin1String("END-BEARING") ? 1 : 0;
+    line = d.Line().trimmed();
+    Battered = line == QLatin1String("BATTERED");
+    if (Battered) {
       // Per pile a line with its number and plane, then a line with the
-      // angle. The plane is the line's second word, whatever the width of
-      // the pile number.
+      // angle.
       for (int r = 0; r < T.Pilecoord->RowCount(); ++r) {
-        d.Skip(1);
-        const QString plane = R.ReadWord();
-        if (plane == QLatin1String("XZ")) T.Pilecoord->Cells(3, r)->SetInteger(1);
-        if (plane == QLatin1String("YZ")) T.Pilecoord->Cells(3, r)->SetInteger(2);
-        d.EndLine();
+        d.Begin(2, "batter plane line");
+        d.RowNumber(r + 1);
+        const QString plane = d.Word();
+        if (plane != QLatin1String("XZ") && plane != QLatin1String("YZ"))
+          throw EInOutError(TWordReader::ItemErrorText(
+              R.LineIndex() + 1, R.WordIndex(), NotFound(QStringLiteral("The batter plane XZ or YZ"))));
+        T.Pilecoord->Cells(3, r)->SetInteger(plane == QLatin1String("XZ") ? 1 : 2);
+        d.End();
+        d.Begin(1, "batter angle line");
         d.Floats(T.Pilecoord, r, 2, 2);
-        d.EndLine();
+        d.End();
       }
-      line = d.Line();
+      line = d.Line().trimmed();
     }
-    Interaction = Starts(line, "INTERACTION") ? 1 : 0;
-    if (Interaction == 1) d.Line();  // SOIL
-    d.Line();  // WEAK
-    d.Line();  // CONSTANTS
+    Interaction = line == QLatin1String("INTERACTION") ? 1 : 0;
+    if (Interaction == 1) line = d.Line().trimmed();
+    if (line != QLatin1String("SOIL"))
+      d.Fail(1, KeywordNotFound(Interaction == 1 ? "SOIL"
+                                : Battered       ? "INTERACTION or SOIL"
+                                                 : "BATTERED, INTERACTION or SOIL"));
+    d.Keyword("WEAK");
+    d.Keyword("CONSTANTS");
+    // One soil layer along each pile element.
     T.D->SetRowCount(T.PileData->RowCount());
-    for (int r = 0; r < T.D->RowCount(); ++r) {
-      d.Skip(1);
-      d.Floats(T.D, r, 0, 4);
-      d.Skip(3);  // the values derived from the row
-    }
-    d.EndLine();
+    for (int r = 0; r < T.D->RowCount(); ++r)
+      soilRow(T.D, r, r + 1, 4, 2, &PileSoilWeakZone, "soil layer row");
   }
 
   if (multi) {
-    d.Line();  // SOIL
-    line = d.Line();
-    if (Starts(line, "WEAK")) line = d.Line();
-    T.D->SetRowCount(d.RowsFromText(CopyFrom(line, 11)));
+    // The side layers, always with their weakened zones.
+    d.Keyword("SOIL");
+    d.Keyword("WEAK");
+    T.D->SetRowCount(d.TableRowsAfter("CONSTANTS="));
+    // The soil column: the foundation's layers below the side layers.
     T.Multisoil->SetRowCount(std::max(T.MultiElement->RowCount() - T.D->RowCount(), 0));
-    for (int r = 0; r < T.D->RowCount(); ++r) {
-      d.Skip(1);
-      d.Floats(T.D, r, 0, 4);
-      d.Skip(3);
-    }
-    for (int r = 0; r < T.Multisoil->RowCount(); ++r) {
-      d.Skip(1);
-      d.Floats(T.Multisoil, r, 0, 5);
-    }
-    d.EndLine();
+    for (int r = 0; r < T.D->RowCount(); ++r)
+      soilRow(T.D, r, r + 1, 4, 2, &MultilayerSoilWeakZone, "soil layer row");
+    for (int r = 0; r < T.Multisoil->RowCount(); ++r)
+      soilRow(T.Multisoil, r, T.D->RowCount() + r + 1, 5, 0, nullptr, "soil column row");
   }
 
   if (half) {
-    d.Line();  // SOIL
-    line = d.Line();
-    WeakZone = line.left(4) == QLatin1String("WEAK");
-    if (WeakZone) line = d.Line();
-    T.D1->SetRowCount(d.RowsFromText(CopyFrom(line, 11)));
-    for (int r = 0; r < T.D1->RowCount(); ++r) {
-      d.Skip(1);
-      d.Floats(T.D1, r, 0, WeakZone ? 5 : 4);
-      if (WeakZone) d.Skip(3);
-    }
-    d.EndLine();
+    d.Keyword("SOIL");
+    line = d.Line().trimmed();
+    WeakZone = line == QLatin1String("WEAK");
+    if (WeakZone) line = d.Line().trimmed();
+    if (!Starts(line, "CONSTANTS="))
+      d.Fail(1, KeywordNotFound(WeakZone ? "CONSTANTS=" : "WEAK or CONSTANTS="));
+    T.D1->SetRowCount(d.TableRows(LineInteger(CopyFrom(line, 11), d.LineNo, 1), d.LineNo, 1));
+    for (int r = 0; r < T.D1->RowCount(); ++r)
+      soilRow(T.D1, r, r + 1, WeakZone ? 5 : 4, 3, WeakZone ? &SideSoilWeakZone : nullptr, "soil layer row");
   }
 
   long double* below[] = {&TipShearVelocity, &TipUnitWeight, &TipPoisson, &TipDamping};
   if (stratum) {
-    d.Line();  // SOIL
-    d.Line();  // CONSTANTS
-    for (long double* v : below) *v = R.ReadFloat();
-    d.EndLine();
+    d.Keyword("SOIL");
+    d.Keyword("CONSTANTS");
+    d.Begin(4, "soil constants line");
+    for (long double* v : below) *v = d.Float();
+    d.End();
   } else {
-    const QStringList values = CopyFrom(d.Line(), 7).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const QStringList values = d.After("BELOW=").split(QLatin1Char(' '), Qt::SkipEmptyParts);
     for (int i = 0; i < 4; ++i) {
       if (i >= values.size())
-        throw EInOutError(TWordReader::ItemErrorText(d.LineNo, i + 1, TWordReader::FloatExpected));
+        d.Fail(i + 1, QStringLiteral("The line ends before the soil below of 4 items is complete."));
       *below[i] = LineFloat(values[i], d.LineNo, i + 1);
     }
+    if (values.size() > 4) d.Fail(5, QStringLiteral("The line holds more than the soil below of 4 items."));
   }
 
   if (pile) {
-    const bool sideCap = Starts(R.PeekLine(), "SIDE-CAP");
-    if (sideCap) d.Line();
-    if (Starts(R.PeekLine(), "EMBEDDED")) {
-      d.Line();
-      T.pilecapsoil->SetRowCount(d.RowsFromWord());
-      for (int r = 0; r < T.pilecapsoil->RowCount(); ++r) {
-        d.Skip(1);
-        d.Floats(T.pilecapsoil, r, 0, sideCap ? 5 : 4);
-        if (sideCap) d.Skip(3);
-      }
-      d.EndLine();
+    SideCap = R.PeekLine().trimmed() == QLatin1String("SIDE-CAP");
+    if (SideCap) d.Keyword("SIDE-CAP");
+    if (SideCap || R.PeekLine().trimmed() == QLatin1String("EMBEDDED")) {
+      d.Keyword("EMBEDDED");
+      d.Begin(1, "side layer count");
+      const int count = d.Integer();
+      T.pilecapsoil->SetRowCount(d.TableRows(count, R.LineIndex() + 1, R.WordIndex()));
+      d.End();
+      for (int r = 0; r < T.pilecapsoil->RowCount(); ++r)
+        soilRow(T.pilecapsoil, r, r + 1, SideCap ? 5 : 4, 3, SideCap ? &SideSoilWeakZone : nullptr,
+                "side layer row");
     }
   }
 
-  d.Line();  // LOAD
+  d.Keyword("LOAD");
   LoadTypeName = d.Line();
-  d.Line();  // CONSTANTS
-  if (Starts(LoadTypeName, "TRANSIENT") || Starts(LoadTypeName, "RANDOM")) {
-    const bool transient = Starts(LoadTypeName, "TRANSIENT");
+  const QString load = LoadTypeName.trimmed();
+  if (load != QLatin1String("HARMONIC") && load != QLatin1String("TRANSIENT") &&
+      load != QLatin1String("RANDOM"))
+    d.Fail(1, KeywordNotFound("HARMONIC, TRANSIENT or RANDOM"));
+  d.Keyword("CONSTANTS");
+  if (load != QLatin1String("HARMONIC")) {
+    const bool transient = load == QLatin1String("TRANSIENT");
     LoadType = transient ? 2 : 3;
     if (!transient) {
-      RandomMaxFrequency = R.ReadFloat();
-      RandomMinFrequency = R.ReadFloat();
+      RandomMaxFrequency = d.FloatRecord("maximum frequency");
+      RandomMinFrequency = d.FloatRecord("minimum frequency");
     }
-    NumberOfPoints = R.ReadInteger();
-    const int points = d.Rows(NumberOfPoints, R.LineIndex() + 1, R.WordIndex());
-    if (transient)
-      TimeInterval = R.ReadFloat();
-    else
-      ObservationPeriod = R.ReadFloat();
-    NumberOfLoadTypes = R.ReadInteger();
+    NumberOfPoints = d.IntegerRecord("number of points");
+    const int points = d.Rows(NumberOfPoints, d.LineNo, 1);
+    if (transient) TimeInterval = d.FloatRecord("time interval");
+    else ObservationPeriod = d.FloatRecord("observation period");
+    NumberOfLoadTypes = d.IntegerRecord(transient ? "number of loads" : "number of spectra");
     TGridTable* loads = transient ? T.TLoadtype : T.Trandom;
-    loads->SetRowCount(d.Rows(NumberOfLoadTypes, R.LineIndex() + 1, R.WordIndex()));
+    loads->SetRowCount(d.TableRows(NumberOfLoadTypes, d.LineNo, 1));
     for (int r = 0; r < loads->RowCount(); ++r) {
       // The direction; a spectrum gives its location code twice.
-      const int code = R.ReadInteger();
-      if (!transient) R.ReadInteger();
+      d.Begin(transient ? 1 : 2, transient ? "load direction line" : "location code line");
+      const int code = d.Integer();
+      if (code < 1 || code > 6)
+        throw EInOutError(TWordReader::ItemErrorText(
+            R.LineIndex() + 1, R.WordIndex(), NotFound(QStringLiteral("A load direction from 1 to 6"))));
+      if (!transient && d.Integer() != code)
+        throw EInOutError(TWordReader::ItemErrorText(
+            R.LineIndex() + 1, R.WordIndex(),
+            QStringLiteral("The location code %1 was expected again but not found.").arg(code)));
+      d.End();
       loads->Cells(0, r)->SetInteger(code);
       TGridTable* values = loads->Cells(1, r)->AsTable();
       RaiseIf(!values, QStringLiteral("Load table without its value table"));
       values->SetRowCount(std::min(points, R.WordsLeft()));
-      for (int k = 0; k < values->RowCount(); ++k) d.Floats(values, k, 0, 0);
+      for (int k = 0; k < values->RowCount(); ++k) {
+        d.Begin(1, transient ? "load amplitude line" : "spectrum value line");
+        d.Floats(values, k, 0, 0);
+        d.End();
+      }
     }
   } else {
-    Quadratic = d.Line().trimmed() == QLatin1String("QUADRATIC") ? 1 : 0;
-    for (long double* v : {&MaxFrequency, &MinFrequency, &StepFrequency}) *v = R.ReadFloat() / 6.28L;
-    for (long double* v : {&ForceX, &ForceY, &ForceZ, &MomentX, &MomentY, &MomentZ})
-      *v = R.ReadFloat();
-    d.EndLine();
+    line = d.Line().trimmed();
+    if (line != QLatin1String("QUADRATIC") && line != QLatin1String("NONQUADRATIC"))
+      d.Fail(1, KeywordNotFound("QUADRATIC or NONQUADRATIC"));
+    Quadratic = line == QLatin1String("QUADRATIC") ? 1 : 0;
+    d.Begin(3, "frequency line");
+    for (long double* v : {&MaxFrequency, &MinFrequency, &StepFrequency}) *v = d.Float() / 6.28L;
+    d.End();
+    d.Begin(3, "force line");
+    for (long double* v : {&ForceX, &ForceY, &ForceZ}) *v = d.Float();
+    d.End();
+    d.Begin(3, "moment line");
+    for (long double* v : {&MomentX, &MomentY, &MomentZ}) *v = d.Float();
+    d.End();
+    // The point of the load, its reference and, referred to the centre of
+    // base, that centre, which the front end's block holds as well.
     LoadPointX = LoadPointY = LoadPointZ = 0;
     LoadPointReference = 0;
-    const int words = R.WordCount();
-    if (words > 1) {
-      for (long double* v : {&LoadPointX, &LoadPointY, &LoadPointZ}) *v = R.ReadFloat();
-      if (words > 3) LoadPointReference = R.ReadInteger();
+    const bool referenced = !R.Eof() && R.LineAt(R.LineIndex()).Count() > 3;
+    d.Begin(referenced ? 4 : 3, "load point line");
+    for (long double* v : {&LoadPointX, &LoadPointY, &LoadPointZ}) *v = d.Float();
+    if (referenced) LoadPointReference = d.Integer();
+    if (LoadPointReference == 1) {
+      d.More(3);
+      for (long double* v : {&CBLocalX, &CBLocalY, &CBLocalZ}) *v = d.Float();
     }
+    d.End();
   }
+  const int loadEnd = d.LineNo;
+  d.Keyword("RUN");
 
-  // The front end's own block after "RUN".
-  while (d.Line().trimmed() != QLatin1String("RUN")) {
-  }
+  // The front end's own block after "RUN": the mass components, then the
+  // centres of gravity and of the base. A deck may end before it, or between
+  // its lines (blank lines aside).
+  auto ended = [&] { return R.WordsLeft() == 0; };
   MassCount = 0;
-  if (R.Eof()) return;
-  MassCount = R.ReadInteger();
-  const int countLine = R.LineIndex() + 1;
-  const int countItem = R.WordIndex();
-  d.EndLine();
+  if (ended()) return;
+  MassCount = d.IntegerRecord("mass count");
   if (MassCount > 0) {
-    T.MassCal->SetRowCount(d.Rows(MassCount, countLine, countItem));
+    T.MassCal->SetRowCount(d.Rows(MassCount, d.LineNo, 1));
     for (int r = 0; r < T.MassCal->RowCount(); ++r) {
+      d.Begin(7, "mass row");
       d.Floats(T.MassCal, r, 0, 6);
-      d.EndLine();
+      d.End();
     }
+  } else if (MassCount < 0) {
+    d.Fail(1, NegativeCount);
   }
   // The centres are read without masses too: the centre of base also places
   // a harmonic load referred to it.
-  for (const auto& centre : {std::array{&CGX, &CGY, &CGZ}, std::array{&CBLocalX, &CBLocalY, &CBLocalZ},
-                             std::array{&CBGlobalX, &CBGlobalY, &CBGlobalZ}}) {
-    if (R.Eof()) return;
-    for (long double* v : centre) *v = R.ReadFloat();
-    d.EndLine();
+  const std::array<long double, 3> loadBase{CBLocalX, CBLocalY, CBLocalZ};
+  const std::array<long double*, 3> centres[] = {
+      {&CGX, &CGY, &CGZ}, {&CBLocalX, &CBLocalY, &CBLocalZ}, {&CBGlobalX, &CBGlobalY, &CBGlobalZ}};
+  const char* const names[] = {"centre of gravity line", "local centre of base line",
+                               "global centre of base line"};
+  for (int i = 0; i < 3; ++i) {
+    if (ended()) return;
+    d.Begin(3, names[i]);
+    for (long double* v : centres[i]) *v = d.Float();
+    d.End();
+    if (i == 1 && LoadPointReference == 1 && std::array{CBLocalX, CBLocalY, CBLocalZ} != loadBase)
+      d.Fail(1, QStringLiteral("The local centre of base differs from the one given with the load point on "
+                               "line %1.")
+                    .arg(loadEnd));
   }
+  // Nothing more, blank lines aside.
+  while (!ended() && R.LineAt(R.LineIndex()).Count() == 0) R.ReadLine();
+  if (!ended())
+    throw EInOutError(
+        TWordReader::ItemErrorText(R.LineIndex() + 1, 1, QStringLiteral("The deck should end here.")));
 }
 
 }  // namespace zavik

@@ -1,14 +1,17 @@
 // Writing the project: the input deck ".kqd" (the project file and the
 // engine's input at once), the mass file ".kqm" and the geometry file ".kqt".
 #include "app/ProgramData.h"
+#include "app/DeckLayout.h"
 #include "app/FoundationSystem.h"
 #include "app/ProjectNames.h"
 
 #include "controls/ColumnTypes.h"
+#include "controls/Guards.h"
 #include "controls/NumberFormat.h"
 
 #include <QSaveFile>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -19,9 +22,6 @@
 namespace zavik {
 
 namespace {
-
-// The engine reads columns 1 to 80 of a deck line only.
-constexpr int DeckWidth = 80;
 
 // Text lines ended by CR LF, 8-bit characters.
 class TDeckText {
@@ -59,17 +59,11 @@ private:
 QString Real(long double Value) { return DeckFloatToStr(Value); }
 QString Num(int Value) { return QString::number(Value); }
 
+QString Cell(const TGridTable* T, int Col, int Row) { return T->Cells(Col, Row)->GetText(); }
 // The value as the deck holds it. Derived values and the tests on cell values
 // are made from it, so that a deck read back writes the same text again.
-long double Written(long double Value) {
-  long double v = Value;
-  bool overflow = false;
-  return TextToFloat(DeckFloatToStr(Value), v, overflow, QLatin1Char('.')) ? v : Value;
-}
-
-QString Cell(const TGridTable* T, int Col, int Row) { return T->Cells(Col, Row)->GetText(); }
 long double CellValue(const TGridTable* T, int Col, int Row) {
-  return Written(T->Cells(Col, Row)->AsFloat());
+  return WrittenValue(T->Cells(Col, Row)->AsFloat());
 }
 
 // Row number and the cells First..Last of a row.
@@ -79,24 +73,51 @@ QStringList RowItems(int Number, const TGridTable* T, int Row, int First, int La
   return items;
 }
 
-// True when some cell of the column exceeds 1e-7 in magnitude.
+// True when some cell of the column is written other than 0. The deck leaves
+// such a column (a weakened zone's ratio, a batter angle) out only when none
+// is, so that no value is lost.
 bool AnyNonZero(const TGridTable* T, int Col) {
   for (int r = 0; r < T->RowCount(); ++r)
-    if (fabsl(CellValue(T, Col, r)) > 1e-7L) return true;
+    if (CellValue(T, Col, r) != 0) return true;
   return false;
 }
 
-// The soil row with its weakened zone: the row's cells, then the Poisson's
-// ratio again, twice the material damping and the zone's thickness ratio,
-// which is Zone while the shear-modulus ratio stays at most Limit (a ratio
-// near 1 means no weakened zone).
-QStringList WeakRowItems(int Number, const TGridTable* T, int Row, int First, int Last,
-                         int PoissonCol, long double Zone, long double Limit) {
-  QStringList items = RowItems(Number, T, Row, First, Last);
-  items << Cell(T, PoissonCol, Row) << Real(2 * CellValue(T, PoissonCol + 1, Row))
-        << Real(CellValue(T, PoissonCol + 2, Row) <= Limit ? Zone : 0);
-  return items;
+// Piles are battered when some pile has a batter angle or a plane other than
+// the XZ-plane: the deck keeps the planes only with the angles.
+bool BatterGiven(const TGridTable* Pilecoord) {
+  if (AnyNonZero(Pilecoord, 2)) return true;
+  for (int r = 0; r < Pilecoord->RowCount(); ++r)
+    if (Pilecoord->Cells(3, r)->AsInteger() != 1) return true;
+  return false;
 }
+
+// The soil row with its weakened zone: the row's cells (the Poisson's ratio,
+// the material damping and the shear-modulus ratio last), then the values
+// derived from them.
+QStringList WeakRowItems(int Number, const TGridTable* T, int Row, int First, int Last,
+                         int PoissonCol, const TWeakZoneRule& Rule) {
+  return RowItems(Number, T, Row, First, Last) +
+         Rule.DerivedItems(CellValue(T, PoissonCol, Row), CellValue(T, PoissonCol + 1, Row),
+                           CellValue(T, PoissonCol + 2, Row));
+}
+
+// The rows the deck writes of a table that should hold Expected rows: a table
+// with no rows of the project stands for none.
+int RowsToWrite(const TGridTable* T, int Expected) {
+  return Expected == 0 && HoldsNoRows(T) ? 0 : T->RowCount();
+}
+
+// The rows of the soil column of a multilayer foundation: one per foundation
+// layer below the side soil.
+int SoilColumnRows(const TProjectTables& T) {
+  return std::max(T.MultiElement->RowCount() - T.D->RowCount(), 0);
+}
+
+// "1 row", "2 rows".
+QString CountText(int Count, const char* One, const char* Many) {
+  return QStringLiteral("%1 %2").arg(Count).arg(QLatin1String(Count == 1 ? One : Many));
+}
+QString RowsText(int Count) { return CountText(Count, "row", "rows"); }
 
 // Delphi-style standard notation of an extended value in 23 characters:
 // a blank or minus sign, one digit, '.', 14 digits, 'E', sign, four digits.
@@ -111,10 +132,9 @@ QString StandardReal(long double Value) {
          QLatin1Char('E') + s[e + 1] + s.mid(e + 2).rightJustified(4, QLatin1Char('0'));
 }
 
-int MassCountOf(const TGridTable* MassCal) {
-  if (MassCal->RowCount() == 0 || CellValue(MassCal, 0, 0) < 1e-8L) return 0;
-  return MassCal->RowCount();
-}
+// No mass components when the table holds only its row of zeros; any value
+// entered keeps every row.
+int MassCountOf(const TGridTable* MassCal) { return HoldsNoRows(MassCal) ? 0 : MassCal->RowCount(); }
 
 // Writes every file to a new file beside its target and renames them over
 // the targets only when all are written: a failure leaves the old files.
@@ -136,7 +156,113 @@ void WriteFiles(const std::vector<std::pair<QString, QByteArray>>& Files) {
 
 }  // namespace
 
+QString DeckUnfitCharacters(const QString& Text) {
+  QStringList unfit;
+  for (const char32_t c : Text.toUcs4()) {
+    // The deck is 8-bit text; a line break would end the line.
+    QString name;
+    if (c == U'\r' || c == U'\n')
+      name = QStringLiteral("a line break");
+    else if (c > 0xFF)
+      name = QLatin1Char('"') + QString::fromUcs4(&c, 1) + QLatin1Char('"');
+    if (!name.isEmpty() && !unfit.contains(name)) unfit << name;
+  }
+  return unfit.join(QStringLiteral(", "));
+}
+
+QString TProgramData::SaveRefusal() const {
+  const TProjectTables& T = *FTables;
+  const TFoundationSystem system(FoundationType);
+  const QString unfit = DeckUnfitCharacters(Title);
+  if (!unfit.isEmpty())
+    return QStringLiteral("The title holds characters that the project file cannot hold: %1. "
+                          "Change them under Data > Title, then save again.")
+        .arg(unfit);
+  if (system.Pile && T.D->RowCount() != T.PileData->RowCount())
+    return QStringLiteral("This pile project cannot be saved: Soil Layer Data (the table \"%1\") has %2 and "
+                          "Pile Elements (the table \"%3\") has %4. Each pile element lies in one soil "
+                          "layer, so the two need the same number of rows: add or delete rows under "
+                          "Data > Soil Layer Data or Data > Pile Elements, then save again.")
+        .arg(T.D->Caption(), RowsText(T.D->RowCount()), T.PileData->Caption(),
+             RowsText(T.PileData->RowCount()));
+  if (system.Multi && RowsToWrite(T.Multisoil, SoilColumnRows(T)) != SoilColumnRows(T)) {
+    const QString layers =
+        QStringLiteral("This multilayer project cannot be saved: Soil Column Layer holds the soil beside "
+                       "each foundation layer below the side soil. Foundation Layer (the table \"%1\") has "
+                       "%2 and Side Soil of Fondation (the table \"%3\") has %4, ")
+            .arg(T.MultiElement->Caption(), RowsText(T.MultiElement->RowCount()), T.D->Caption(),
+                 RowsText(T.D->RowCount()));
+    if (SoilColumnRows(T) == 0)
+      return layers + QStringLiteral("so Soil Column Layer needs no rows, and the values in its row would "
+                                     "be lost: set them to 0, or add foundation layers under "
+                                     "Data > Foundation Layer, then save again.");
+    return layers + QStringLiteral("so Soil Column Layer needs %1; it has %2. Add or delete rows under "
+                                   "Data > Soil Column Layer, or in the other two, then save again.")
+                        .arg(RowsText(SoilColumnRows(T)), RowsText(T.Multisoil->RowCount()));
+  }
+  // Every load or spectrum has one value per point.
+  const bool transient = LoadType == 2;
+  if (transient || LoadType == 3) {
+    const TGridTable* loads = transient ? T.TLoadtype : T.Trandom;
+    for (int r = 0; r < loads->RowCount(); ++r) {
+      const TGridTable* values = loads->Cells(1, r)->AsTable();
+      if (!values || RowsToWrite(values, NumberOfPoints) == NumberOfPoints) continue;
+      const QString button = QStringLiteral("%1: %2").arg(r + 1).arg(values->Caption());
+      if (transient)
+        return QStringLiteral("This transient load cannot be saved: the Number of points is %1, but load %2 "
+                              "of the Transient Loading Data has %3. Each load needs one amplitude per "
+                              "point: add or delete rows in its table (the button \"%4\"), or change the "
+                              "Number of points, then save again.")
+            .arg(NumberOfPoints)
+            .arg(r + 1)
+            .arg(CountText(values->RowCount(), "load amplitude", "load amplitudes"))
+            .arg(button);
+      return QStringLiteral("This random load cannot be saved: the Number of points to be read is %1, but "
+                            "spectrum %2 of the Random Loading data has %3. Each spectrum needs one value "
+                            "per point: add or delete rows in its table (the button \"%4\"), or change "
+                            "the Number of points to be read, then save again.")
+          .arg(NumberOfPoints)
+          .arg(r + 1)
+          .arg(CountText(values->RowCount(), "value", "values"))
+          .arg(button);
+    }
+  }
+  return QString();
+}
+
+void TProgramData::CheckCodes() const {
+  // The windows set these from fixed choices; a deck with any other value
+  // would read back as another project.
+  const TFoundationSystem system(FoundationType);
+  RaiseIf(!system.Known(), QStringLiteral("Unknown foundation system ") + FoundationType);
+  RaiseIfFmt(Units != 1 && Units != 2, "Invalid unit system %d", Units);
+  RaiseIfFmt(StiffnessMatrix != 0 && StiffnessMatrix != 1, "Invalid stiffness matrix switch %d",
+             StiffnessMatrix);
+  RaiseIfFmt(FootingShape != 0 && FootingShape != 1, "Invalid footing shape %d", FootingShape);
+  RaiseIfFmt(LoadType < 1 || LoadType > 3, "Invalid load type %d", LoadType);
+  RaiseIfFmt(LoadType == 1 && Quadratic != 0 && Quadratic != 1, "Invalid quadratic switch %d", Quadratic);
+  if (system.Pile) {
+    RaiseIfFmt(PileHead != 0 && PileHead != 1, "Invalid pile head condition %d", PileHead);
+    RaiseIfFmt(PileTip != 0 && PileTip != 1, "Invalid pile tip condition %d", PileTip);
+    RaiseIfFmt(Interaction != 0 && Interaction != 1, "Invalid interaction switch %d", Interaction);
+    for (int r = 0; r < FTables->Pilecoord->RowCount(); ++r) {
+      const int plane = FTables->Pilecoord->Cells(3, r)->AsInteger();
+      RaiseIfFmt(plane != 1 && plane != 2, "Invalid batter plane %d of pile %d", plane, r + 1);
+    }
+  }
+  if (LoadType != 1) {
+    const TGridTable* loads = LoadType == 2 ? FTables->TLoadtype : FTables->Trandom;
+    for (int r = 0; r < loads->RowCount(); ++r) {
+      const int code = loads->Cells(0, r)->AsInteger();
+      RaiseIfFmt(code < 1 || code > 6, "Invalid load direction %d of row %d", code, r + 1);
+    }
+  }
+}
+
 void TProgramData::SaveToFile() {
+  CheckCodes();
+  const QString refusal = SaveRefusal();
+  if (!refusal.isEmpty()) throw ESaveRefused(refusal);
   const TFileSeparatorScope separators;
   MassFileName = ChangeFileExt(FileName, QStringLiteral(".kqm"));
   GeometryFileName = ChangeFileExt(FileName, QStringLiteral(".kqt"));
@@ -200,17 +326,13 @@ QByteArray TProgramData::DeckText() {
     for (int r = 0; r < T.PileData->RowCount(); ++r)
       deck.Items(RowItems(r + 1, T.PileData, r, 0, 6), false);
     deck.Line(PileTip == 0 ? QStringLiteral("FLOATING") : QStringLiteral("END-BEARING"));
-    if (AnyNonZero(T.Pilecoord, 2)) Battered = true;
+    if (BatterGiven(T.Pilecoord)) Battered = true;
     if (Battered) {
       deck.Line(QStringLiteral("BATTERED"));
       for (int r = 0; r < T.Pilecoord->RowCount(); ++r) {
         const int plane = T.Pilecoord->Cells(3, r)->AsInteger();
-        QString line = Num(r + 1) + QLatin1Char(' ');
-        if (plane == 1 || plane == 2) {
-          deck.Line(line + (plane == 1 ? QStringLiteral("XZ  ") : QStringLiteral("YZ  ")));
-          line.clear();
-        }
-        deck.Line(line + Cell(T.Pilecoord, 2, r) + QLatin1Char(' '));
+        deck.Line(Num(r + 1) + (plane == 1 ? QStringLiteral(" XZ  ") : QStringLiteral(" YZ  ")));
+        deck.Line(Cell(T.Pilecoord, 2, r) + QLatin1Char(' '));
       }
     }
     if (Interaction == 1) deck.Line(QStringLiteral("INTERACTION "));
@@ -227,7 +349,7 @@ QByteArray TProgramData::DeckText() {
     if (WeakZone) deck.Line(QStringLiteral("WEAK "));
     deck.Line(QStringLiteral("CONSTANTS=") + Num(T.D1->RowCount()));
     for (int r = 0; r < T.D1->RowCount(); ++r)
-      deck.Items(WeakZone ? WeakRowItems(r + 1, T.D1, r, 0, 5, 3, 0.1L, 0.999999L)
+      deck.Items(WeakZone ? WeakRowItems(r + 1, T.D1, r, 0, 5, 3, SideSoilWeakZone)
                           : RowItems(r + 1, T.D1, r, 0, 4),
                  false);
   }
@@ -235,40 +357,32 @@ QByteArray TProgramData::DeckText() {
     deck.Line(QStringLiteral("WEAK"));
     deck.Line(QStringLiteral("CONSTANTS"));
     for (int r = 0; r < T.D->RowCount(); ++r)
-      deck.Items(WeakRowItems(r + 1, T.D, r, 0, 4, 2, 1, 0.999999L), false);
+      deck.Items(WeakRowItems(r + 1, T.D, r, 0, 4, 2, PileSoilWeakZone), false);
   }
   if (multi) {
     for (int r = 0; r < T.D->RowCount(); ++r)
-      deck.Items(WeakRowItems(r + 1, T.D, r, 0, 4, 2, 1, 0.99999L), false);
-    // The soil column below the side layers, one row per further element.
-    // The data windows keep Multisoil's row count in step; a row it lacks is
-    // written with the table's default cells.
-    for (int k = T.D->RowCount(); k < T.MultiElement->RowCount(); ++k) {
-      const int r = k - T.D->RowCount();
-      if (r < T.Multisoil->RowCount()) {
-        deck.Items(RowItems(k + 1, T.Multisoil, r, 0, 5), false);
-      } else {
-        QStringList items{Num(k + 1)};
-        for (int c = 0; c < 6; ++c) items << Real(0);
-        deck.Items(items, false);
-      }
-    }
+      deck.Items(WeakRowItems(r + 1, T.D, r, 0, 4, 2, MultilayerSoilWeakZone), false);
+    // The soil column below the side layers, one row per further element,
+    // numbered on from the side layers (the save is refused when the table
+    // is not in step).
+    for (int r = 0; r < SoilColumnRows(T); ++r)
+      deck.Items(RowItems(T.D->RowCount() + r + 1, T.Multisoil, r, 0, 5), false);
   }
   const QString below = Real(TipShearVelocity) + QLatin1Char(' ') + Real(TipUnitWeight) +
                         QLatin1Char(' ') + Real(TipPoisson) + QLatin1Char(' ') + Real(TipDamping);
   deck.Line(stratum ? below : QStringLiteral("BELOW=") + below);
 
+  // The side soil of the cap, unless the table holds only its row of zeros.
   const int sideRows = T.pilecapsoil->RowCount();
   if (pile && sideRows > 0) {
     if (AnyNonZero(T.pilecapsoil, 5)) SideCap = true;
-    const long double lastVelocity = CellValue(T.pilecapsoil, 1, sideRows - 1);
     if (SideCap) {
       deck.Line(QStringLiteral("SIDE-CAP"));
       deck.Line(QStringLiteral("EMBEDDED"));
       deck.Line(Num(sideRows) + QLatin1Char(' '));
       for (int r = 0; r < sideRows; ++r)
-        deck.Items(WeakRowItems(r + 1, T.pilecapsoil, r, 0, 5, 3, 0.1L, 0.999999L), false);
-    } else if (lastVelocity > 0.00001L) {
+        deck.Items(WeakRowItems(r + 1, T.pilecapsoil, r, 0, 5, 3, SideSoilWeakZone), false);
+    } else if (!HoldsNoRows(T.pilecapsoil)) {
       deck.Line(QStringLiteral("EMBEDDED"));
       deck.Line(Num(sideRows) + QLatin1Char(' '));
       for (int r = 0; r < sideRows; ++r) deck.Items(RowItems(r + 1, T.pilecapsoil, r, 0, 4), false);
@@ -299,7 +413,7 @@ QByteArray TProgramData::DeckText() {
     for (int r = 0; r < T.TLoadtype->RowCount(); ++r) {
       deck.Line(Num(T.TLoadtype->Cells(0, r)->AsInteger()) + QLatin1Char(' '));
       if (const TGridTable* amplitudes = T.TLoadtype->Cells(1, r)->AsTable())
-        for (int k = 0; k < amplitudes->RowCount(); ++k)
+        for (int k = 0; k < RowsToWrite(amplitudes, NumberOfPoints); ++k)
           deck.Line(Cell(amplitudes, 0, k) + QLatin1Char(' '));
     }
   }
@@ -313,7 +427,7 @@ QByteArray TProgramData::DeckText() {
       const QString code = Num(T.Trandom->Cells(0, r)->AsInteger());
       deck.Line(code + QLatin1Char(' ') + code);
       if (const TGridTable* spectrum = T.Trandom->Cells(1, r)->AsTable())
-        for (int k = 0; k < spectrum->RowCount(); ++k)
+        for (int k = 0; k < RowsToWrite(spectrum, NumberOfPoints); ++k)
           deck.Line(Cell(spectrum, 0, k) + QLatin1Char(' '));
     }
   }
@@ -346,8 +460,11 @@ QByteArray TProgramData::MassFileText() {
     }
     for (const auto& centre : {std::array{CGX, CGY, CGZ}, std::array{CBLocalX, CBLocalY, CBLocalZ},
                                std::array{CBGlobalX, CBGlobalY, CBGlobalZ}})
-      file.Line(StandardReal(centre[0]) + QLatin1Char(' ') + StandardReal(centre[1]) +
-                QLatin1Char(' ') + StandardReal(centre[2]) + QLatin1Char(' '));
+      // The centres as the deck holds them, so that the file is the same for
+      // the project read back from its deck.
+      file.Line(StandardReal(WrittenValue(centre[0])) + QLatin1Char(' ') +
+                StandardReal(WrittenValue(centre[1])) + QLatin1Char(' ') +
+                StandardReal(WrittenValue(centre[2])) + QLatin1Char(' '));
   }
   return file.Bytes();
 }
@@ -403,7 +520,7 @@ QByteArray TProgramData::GeometryFileText() {
     file.Line(Num(T.PileData->RowCount()));
     for (int r = 0; r < T.PileData->RowCount(); ++r)
       file.Line(RowItems(r + 1, T.PileData, r, 0, 6).join(QLatin1Char(' ')));
-    if (AnyNonZero(piles, 2)) Battered = true;
+    if (BatterGiven(piles)) Battered = true;
     if (Battered) {
       file.Line(QStringLiteral("BATTERED"));
       for (int r = 0; r < piles->RowCount(); ++r) {

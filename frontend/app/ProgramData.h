@@ -10,6 +10,7 @@
 // (1 English: ft, lb, slug; 2 SI: m, kN, Mg), and so are the tables.
 
 #include "app/ProjectTables.h"
+#include "controls/Exceptions.h"
 
 #include <QString>
 
@@ -23,6 +24,18 @@ class TWordReader;
 // The text of a real in the deck: general format with 8 significant digits and
 // the shortest exponent, always with '.' ("0", "2.5", "1E-6", "1.2345678E15").
 QString DeckFloatToStr(long double Value);
+
+// The characters of Text that a deck line cannot hold (the deck is 8-bit text
+// of lines), each in quotes and separated by ", " ("\"–\", \"€\""); empty when
+// there are none.
+QString DeckUnfitCharacters(const QString& Text);
+
+// A save refused because the project holds what its deck could not carry back
+// to the same project; nothing was written.
+class ESaveRefused : public EInOutError {
+public:
+  using EInOutError::EInOutError;
+};
 
 class TProgramData {
 public:
@@ -47,10 +60,16 @@ public:
   // and clears the modified flag. Each file is written completely to a new
   // file beside its target and renamed over the old one only then: a failure
   // (folder not writable, disk full) raises EInOutError, leaves the previous
-  // deck as it was and the project marked modified. Saving also updates
-  // Battered, SideCap, WeakZone, MassCount, CapThickness and, when zero,
-  // PileLength.
+  // deck as it was and the project marked modified. A project that its deck
+  // would not carry back (SaveRefusal) raises ESaveRefused before anything is
+  // written or changed. Saving also updates Battered, SideCap, WeakZone,
+  // MassCount, CapThickness and, when zero, PileLength.
   void SaveToFile();
+
+  // Why the project cannot be saved as it stands, for the user: the tables or
+  // fields (as the windows name them) that its deck could not carry back, and
+  // what to do; empty when it can be saved.
+  QString SaveRefusal() const;
 
   // Rescales the fields and every table to unit system 1 (English) or 2 (SI);
   // other values are clamped to that range. Choosing the system in force
@@ -122,6 +141,7 @@ public:
   bool WeakZone = true;
 
 private:
+  void CheckCodes() const;
   void ReadDeck(TWordReader& Reader);
   QByteArray DeckText();
   QByteArray MassFileText();

@@ -25,10 +25,18 @@ TWordReader::TWordReader(const QString& FileName) {
   if (file.error() != QFileDevice::NoError)
     throw EInOutError(QStringLiteral("Cannot read file \"%1\". %2").arg(FileName, file.errorString()));
 
+  // A text saved by an editor as UTF-8 may begin with the byte-order mark;
+  // what follows it is UTF-8, any other text 8-bit characters.
+  static const QByteArray Utf8Mark = QByteArrayLiteral("\xEF\xBB\xBF");
+  const bool utf8 = bytes.startsWith(Utf8Mark);
+  auto text = [&](qsizetype From, qsizetype Size) {
+    return utf8 ? QString::fromUtf8(bytes.constData() + From, Size)
+                : QString::fromLatin1(bytes.constData() + From, Size);
+  };
   // A line ends at CR LF, LF or CR; a break at the very end opens no further
   // line, and an empty file is one empty line.
-  qsizetype start = 0;
-  qsizetype i = 0;
+  qsizetype start = utf8 ? Utf8Mark.size() : 0;
+  qsizetype i = start;
   const qsizetype n = bytes.size();
   while (i < n) {
     const char c = bytes[i];
@@ -36,11 +44,11 @@ TWordReader::TWordReader(const QString& FileName) {
       ++i;
       continue;
     }
-    AddLine(QString::fromLatin1(bytes.constData() + start, i - start));
+    AddLine(text(start, i - start));
     i += (c == '\r' && i + 1 < n && bytes[i + 1] == '\n') ? 2 : 1;
     start = i;
   }
-  if (start < n || FLines.empty()) AddLine(QString::fromLatin1(bytes.constData() + start, n - start));
+  if (start < n || FLines.empty()) AddLine(text(start, n - start));
 }
 
 void TWordReader::AddLine(const QString& Line) {

@@ -25,7 +25,8 @@ class TWordReader {
 public:
   // Reads and splits the whole file. A file that cannot be opened or read
   // raises EInOutError with the system's message; no reader results. Lines
-  // end at CR LF, LF or CR; 8-bit characters.
+  // end at CR LF, LF or CR; 8-bit characters, or UTF-8 after a UTF-8
+  // byte-order mark at the start, which is skipped.
   explicit TWordReader(const QString& FileName);
 
   bool Eof() const { return FLineIndex == LineCount(); }
@@ -47,6 +48,8 @@ public:
   QString PeekLine() const;
   // Words not yet handed out, from the current position to the end.
   int WordsLeft() const;
+  // Line Index (0-based) of the text as read.
+  const TWordContainer& LineAt(int Index) const { return FLines.at(Index); }
 
   // 0-based index of the current line; 0-based index of the next word on it.
   // After a successful read LineIndex() + 1 is the line that held the word

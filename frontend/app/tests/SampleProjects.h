@@ -365,6 +365,35 @@ inline void PressOnStratum(TProgramData& p) {
   for (int k = 0; k < 4; ++k) SetRow(amplitudes, k, {k == 3 ? 5.0L : 5.0L * k});
 }
 
+// The cells that the project's deck carries, table by table (the nested
+// tables of the load rows too), as text: what a deck read back must give again.
+inline void AppendCells(const TGridTable* T, QStringList& Out) {
+  Out << T->objectName() + T->Caption() + QStringLiteral(": %1 rows").arg(T->RowCount());
+  for (int r = 0; r < T->RowCount(); ++r) {
+    QStringList row;
+    for (int c = 0; c < T->ColumnCount(); ++c) {
+      if (dynamic_cast<const TTableColumn*>(T->Columns(c)))
+        AppendCells(T->Cells(c, r)->AsTable(), Out);
+      else
+        row << T->Cells(c, r)->GetText();
+    }
+    Out << row.join(QLatin1Char(' '));
+  }
+}
+
+inline QStringList CarriedCells(const TProgramData& P) {
+  const TProjectTables& T = P.Tables();
+  QList<const TGridTable*> tables{T.MassCal};
+  if (P.FoundationType == QLatin1String("HALF-SPACE")) tables << T.D1;
+  if (P.FoundationType == QLatin1String("PILE")) tables << T.Pilecoord << T.PileData << T.D << T.pilecapsoil;
+  if (P.FoundationType == QLatin1String("MULTILAYER")) tables << T.MultiElement << T.D << T.Multisoil;
+  if (P.LoadType == 2) tables << T.TLoadtype;
+  if (P.LoadType == 3) tables << T.Trandom;
+  QStringList cells;
+  for (const TGridTable* t : tables) AppendCells(t, cells);
+  return cells;
+}
+
 inline QByteArray FileBytes(const QString& Name) {
   QFile f(Name);
   if (!f.open(QIODevice::ReadOnly)) return QByteArray();

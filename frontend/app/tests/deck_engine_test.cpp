@@ -1,57 +1,29 @@
 // Decks written by the front end for every foundation system and load type,
 // run by the engine library through its entry as the analysis run calls it:
 // "names.dat" in the current folder, one call of _IZAVIK, the report read.
-#include "SampleProjects.h"
+#include "EngineRun.h"
 
 #include "controls/NumberFormat.h"
 
-#include <QDir>
-
 #include <gtest/gtest.h>
 
-#include <dlfcn.h>
-
-#include <cstdint>
 #include <vector>
 
 namespace zavik {
 namespace {
 
 using namespace testing;
-using Entry = std::int32_t (*)(std::int32_t);
 
 // What the engine writes into the report when it refuses its input.
 const char* const InputErrors[] = {"INPUT ERROR",     "FATAL ERROR",         "UNRECOGNIZED",
                                    "SUBKEYWORD MUST", "PROGRAM WILL NOT EXECUTE",
                                    "INVALID KEYWORD", "CANNOT EXECUTE"};
 
-struct TRun {
-  int Status = -1;
-  QByteArray Report;
-};
-
 // Saves the project as <dir>/job.kqd and runs the engine on it in <dir>.
 TRun RunEngine(TProgramData& P, const QTemporaryDir& Dir) {
-  TRun run;
-  const QString stem = Dir.filePath(QStringLiteral("job"));
-  P.FileName = stem + QStringLiteral(".kqd");
+  P.FileName = Dir.filePath(QStringLiteral("job.kqd"));
   P.SaveToFile();
-  QStringList names{QStringLiteral("3.0.15"), P.FileName};
-  for (const char* ext : {".kqo", ".kqp", ".kqr", ".kqt", ".kqm"}) names << stem + QLatin1String(ext);
-  if (!PutFile(Dir.filePath(QStringLiteral("names.dat")), Lines(names))) return run;
-
-  const QString old = QDir::currentPath();
-  if (!QDir::setCurrent(Dir.path())) return run;
-  void* lib = dlopen(ZAV_ENGINE_LIBRARY, RTLD_NOW | RTLD_LOCAL);
-  if (lib) {
-    if (auto entry = reinterpret_cast<Entry>(dlsym(lib, "_IZAVIK"))) run.Status = entry(1);
-    dlclose(lib);
-  } else {
-    ADD_FAILURE() << dlerror();
-  }
-  QDir::setCurrent(old);
-  run.Report = FileBytes(stem + QStringLiteral(".kqo"));
-  return run;
+  return RunEngineOn(P.FileName);
 }
 
 bool MayStartNumber(QChar C) {

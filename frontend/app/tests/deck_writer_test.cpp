@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 #include <signal.h>
 #include <sys/resource.h>
@@ -105,19 +106,25 @@ TEST_F(DeckTest, ProjectTextsAreWrittenWithAPointWhateverTheSeparator) {
   EXPECT_EQ(FileBytes(p.FileName).count("RECTANGULAR=3,1.5"), 1);
 }
 
-TEST_F(DeckTest, BatterOnceWrittenStaysUntilTheProjectIsReloaded) {
+// A deck read back is the deck written: the batter block, once written,
+// stays with the project, reloaded too, and keeps the planes of piles
+// whose angles were set back to 0.
+TEST_F(DeckTest, BatterOnceWrittenStaysWithTheProjectReloadedToo) {
   TProgramData p(Tables);
   PumpOnTwoPiles(p);
   p.FileName = Path("batter.kqd");
   p.SaveToFile();
   for (int r = 0; r < 2; ++r) Tables.Pilecoord->Cells(2, r)->SetFloat(0);
   p.SaveToFile();
+  const QByteArray written = FileBytes(p.FileName);
   EXPECT_TRUE(FileLines(p.FileName).contains(QStringLiteral("BATTERED")));
   QString message;
   auto reloaded = TProgramData::CreateFromFile(Tables, p.FileName, message);
   EXPECT_TRUE(message.isEmpty()) << message.toStdString();
+  EXPECT_TRUE(reloaded->Battered);
+  EXPECT_EQ(Tables.Pilecoord->Cells(3, 1)->AsInteger(), 2);
   reloaded->SaveToFile();
-  EXPECT_FALSE(FileLines(p.FileName).contains(QStringLiteral("BATTERED")));
+  EXPECT_EQ(FileBytes(p.FileName), written);
 }
 
 // -- Round trips --------------------------------------------------------------
@@ -154,6 +161,203 @@ TEST_P(RoundTripTest, SavedReadAndSavedAgainGivesTheSameFiles) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Projects, RoundTripTest, EveryProject(), CaseName);
+
+// -- Saves that are refused ---------------------------------------------------
+
+struct RefusalCase {
+  const char* Name;
+  TSystem System;
+  TLoad Load;
+  std::function<void(TProgramData&, TProjectTables&)> Change;
+  const char* Message;
+};
+
+void PrintTo(const RefusalCase& C, std::ostream* Os) { *Os << C.Name; }
+
+class RefusalTest : public DeckTest, public ::testing::WithParamInterface<RefusalCase> {};
+
+// A project whose deck would not read back as the same project is not saved:
+// the message names the tables as the windows do, and nothing is written, the
+// files of the save before stay as they were and the project stays modified.
+TEST_P(RefusalTest, NamesWhatToMendAndWritesNothing) {
+  const RefusalCase& c = GetParam();
+  TProgramData p(Tables);
+  FillProject(p, c.System, c.Load, 2);
+  p.FileName = Path("job.kqd");
+  p.SaveToFile();
+  std::vector<QByteArray> before;
+  for (const char* name : {"job.kqd", "job.kqm", "job.kqt"}) before.push_back(FileBytes(Path(name)));
+  c.Change(p, Tables);
+  Tables.SetModified(true);
+  const QString message = QString::fromUtf8(c.Message);
+  EXPECT_EQ(p.SaveRefusal(), message);
+  for (const char* name : {"job.kqd", "other.kqd"}) {
+    p.FileName = Path(name);
+    try {
+      p.SaveToFile();
+      ADD_FAILURE() << "saved as " << name;
+    } catch (const ESaveRefused& e) {
+      EXPECT_EQ(e.Message(), message);
+    }
+  }
+  EXPECT_TRUE(Tables.Modified());
+  int i = 0;
+  for (const char* name : {"job.kqd", "job.kqm", "job.kqt"}) EXPECT_EQ(FileBytes(Path(name)), before[i++]) << name;
+  EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files).size(), 3);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Projects, RefusalTest, ::testing::Values(
+  RefusalCase{"PileSoilLayerAdded", TSystem::Pile, TLoad::Harmonic,
+    [](TProgramData&, TProjectTables& t) { t.D->AddRowGroup(); },
+    "This pile project cannot be saved: Soil Layer Data (the table \"Soil Properties\") has 4 rows and Pile "
+    "Elements (the table \"Pile Data\") has 3 rows. Each pile element lies in one soil layer, so the two need "
+    "the same number of rows: add or delete rows under Data > Soil Layer Data or Data > Pile Elements, then "
+    "save again."},
+  RefusalCase{"PileElementInserted", TSystem::PileBattered, TLoad::Random,
+    [](TProgramData&, TProjectTables& t) { t.PileData->InsertRowGroup(0); },
+    "This pile project cannot be saved: Soil Layer Data (the table \"Soil Properties\") has 3 rows and Pile "
+    "Elements (the table \"Pile Data\") has 4 rows. Each pile element lies in one soil layer, so the two need "
+    "the same number of rows: add or delete rows under Data > Soil Layer Data or Data > Pile Elements, then "
+    "save again."},
+  RefusalCase{"PileSoilLayersDeletedToOne", TSystem::PileEmbedded, TLoad::Transient,
+    [](TProgramData&, TProjectTables& t) { t.D->DeleteRowGroup(2); t.D->DeleteRowGroup(0); },
+    "This pile project cannot be saved: Soil Layer Data (the table \"Soil Properties\") has 1 row and Pile "
+    "Elements (the table \"Pile Data\") has 3 rows. Each pile element lies in one soil layer, so the two need "
+    "the same number of rows: add or delete rows under Data > Soil Layer Data or Data > Pile Elements, then "
+    "save again."},
+  RefusalCase{"SoilColumnRowAdded", TSystem::Multilayer, TLoad::Harmonic,
+    [](TProgramData&, TProjectTables& t) { t.Multisoil->AddRowGroup(); },
+    "This multilayer project cannot be saved: Soil Column Layer holds the soil beside each foundation layer "
+    "below the side soil. Foundation Layer (the table \"Multi-Layer Foundation\") has 5 rows and Side Soil of "
+    "Fondation (the table \"Soil Properties\") has 2 rows, so Soil Column Layer needs 3 rows; it has 4 rows. "
+    "Add or delete rows under Data > Soil Column Layer, or in the other two, then save again."},
+  RefusalCase{"FoundationLayerAdded", TSystem::Multilayer, TLoad::Quadratic,
+    [](TProgramData&, TProjectTables& t) { t.MultiElement->AddRowGroup(); },
+    "This multilayer project cannot be saved: Soil Column Layer holds the soil beside each foundation layer "
+    "below the side soil. Foundation Layer (the table \"Multi-Layer Foundation\") has 6 rows and Side Soil of "
+    "Fondation (the table \"Soil Properties\") has 2 rows, so Soil Column Layer needs 4 rows; it has 3 rows. "
+    "Add or delete rows under Data > Soil Column Layer, or in the other two, then save again."},
+  RefusalCase{"SideLayerInserted", TSystem::Multilayer, TLoad::Random,
+    [](TProgramData&, TProjectTables& t) { t.D->InsertRowGroup(1); },
+    "This multilayer project cannot be saved: Soil Column Layer holds the soil beside each foundation layer "
+    "below the side soil. Foundation Layer (the table \"Multi-Layer Foundation\") has 5 rows and Side Soil of "
+    "Fondation (the table \"Soil Properties\") has 3 rows, so Soil Column Layer needs 2 rows; it has 3 rows. "
+    "Add or delete rows under Data > Soil Column Layer, or in the other two, then save again."},
+  RefusalCase{"SoilColumnWithoutLayersBelowTheSide", TSystem::Multilayer, TLoad::Harmonic,
+    [](TProgramData&, TProjectTables& t) { t.MultiElement->SetRowCount(2); t.Multisoil->SetRowCount(1); },
+    "This multilayer project cannot be saved: Soil Column Layer holds the soil beside each foundation layer "
+    "below the side soil. Foundation Layer (the table \"Multi-Layer Foundation\") has 2 rows and Side Soil of "
+    "Fondation (the table \"Soil Properties\") has 2 rows, so Soil Column Layer needs no rows, and the values "
+    "in its row would be lost: set them to 0, or add foundation layers under Data > Foundation Layer, then "
+    "save again."},
+  RefusalCase{"AmplitudeDeleted", TSystem::HalfSpace, TLoad::Transient,
+    [](TProgramData&, TProjectTables& t) { t.TLoadtype->Cells(1, 1)->AsTable()->DeleteRowGroup(3); },
+    "This transient load cannot be saved: the Number of points is 8, but load 2 of the Transient Loading Data "
+    "has 7 load amplitudes. Each load needs one amplitude per point: add or delete rows in its table (the "
+    "button \"2: Load Amplitude\"), or change the Number of points, then save again."},
+  RefusalCase{"NumberOfPointsRaised", TSystem::Stratum, TLoad::Transient,
+    [](TProgramData& p, TProjectTables&) { p.NumberOfPoints = 9; },
+    "This transient load cannot be saved: the Number of points is 9, but load 1 of the Transient Loading Data "
+    "has 8 load amplitudes. Each load needs one amplitude per point: add or delete rows in its table (the "
+    "button \"1: Load Amplitude\"), or change the Number of points, then save again."},
+  RefusalCase{"SpectrumValueAdded", TSystem::PileEmbedded, TLoad::Random,
+    [](TProgramData&, TProjectTables& t) { t.Trandom->Cells(1, 0)->AsTable()->AddRowGroup(); },
+    "This random load cannot be saved: the Number of points to be read is 6, but spectrum 1 of the Random "
+    "Loading data has 7 values. Each spectrum needs one value per point: add or delete rows in its table (the "
+    "button \"1: Random Spectrum Data\"), or change the Number of points to be read, then save again."},
+  RefusalCase{"TitleWithADashAndAnEuro", TSystem::HalfSpacePlain, TLoad::Harmonic,
+    [](TProgramData& p, TProjectTables&) { p.Title = QStringLiteral(u"Fan 3 – 5 kW, 500 € each, 2 – 3 Hz"); },
+    "The title holds characters that the project file cannot hold: \"–\", \"€\". Change them under "
+    "Data > Title, then save again."},
+  RefusalCase{"TitleOnTwoLines", TSystem::HalfSpacePlain, TLoad::Harmonic,
+    [](TProgramData& p, TProjectTables&) { p.Title = QStringLiteral("Fan\r\nfoundation"); },
+    "The title holds characters that the project file cannot hold: a line break. Change them under "
+    "Data > Title, then save again."}),
+  [](const auto& Info) { return std::string(Info.param.Name); });
+// clang-format on
+
+TEST_F(DeckTest, TitleCharactersOfEightBitTextAreSavedAndReadBack) {
+  TProgramData p(Tables);
+  FillProject(p, TSystem::HalfSpace, TLoad::Harmonic, 2);
+  p.Title = QStringLiteral(u"Pompe à vide, 50 µm, ±2° ½ Grüße");
+  EXPECT_TRUE(p.SaveRefusal().isEmpty());
+  p.FileName = Path("latin.kqd");
+  p.SaveToFile();
+  QString message;
+  auto again = TProgramData::CreateFromFile(Tables, p.FileName, message);
+  EXPECT_TRUE(message.isEmpty()) << message.toStdString();
+  EXPECT_EQ(again->Title, p.Title);
+}
+
+// -- Writer and reader agree ----------------------------------------------------
+
+struct AgreeCase {
+  const char* Name;
+  TSystem System;
+  TLoad Load;
+  std::function<void(TProgramData&, TProjectTables&)> Change;
+  const char* Line;  // a line the deck holds
+};
+
+void PrintTo(const AgreeCase& C, std::ostream* Os) { *Os << C.Name; }
+
+class AgreeTest : public DeckTest, public ::testing::WithParamInterface<AgreeCase> {};
+
+// Projects whose cells the deck once dropped or wrote in another place: saved,
+// they read back to the same cells and save again to the same bytes.
+TEST_P(AgreeTest, ReadsBackToTheSameCells) {
+  const AgreeCase& c = GetParam();
+  auto p = std::make_unique<TProgramData>(Tables);
+  FillProject(*p, c.System, c.Load, 2);
+  p->FileName = Path("first.kqd");
+  p->SaveToFile();
+  c.Change(*p, Tables);
+  p->SaveToFile();
+  const QStringList cells = CarriedCells(*p);
+  const QByteArray first = FileBytes(Path("first.kqd"));
+  EXPECT_TRUE(FileLines(Path("first.kqd")).contains(QLatin1String(c.Line))) << first.toStdString();
+  p.reset();
+  QString message;
+  auto again = TProgramData::CreateFromFile(Tables, Path("first.kqd"), message);
+  EXPECT_TRUE(message.isEmpty()) << message.toStdString();
+  EXPECT_EQ(CarriedCells(*again), cells);
+  again->FileName = Path("second.kqd");
+  again->SaveToFile();
+  EXPECT_EQ(FileBytes(Path("second.kqd")), first);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Projects, AgreeTest, ::testing::Values(
+  AgreeCase{"SideSoilWithItsLastLayerStillEmpty", TSystem::PileEmbedded, TLoad::Harmonic,
+    [](TProgramData&, TProjectTables& t) { t.pilecapsoil->AddRowGroup(); }, "3 0 0 0 0 0"},
+  AgreeCase{"SideSoilWithAThicknessOnly", TSystem::Pile, TLoad::Harmonic,
+    [](TProgramData&, TProjectTables& t) { t.pilecapsoil->Cells(0, 0)->SetFloat(0.5L); }, "1 0.5 0 0 0 0"},
+  AgreeCase{"MassesAfterAFirstRowWithoutMass", TSystem::Stratum, TLoad::Harmonic,
+    [](TProgramData&, TProjectTables& t) { t.MassCal->Cells(0, 0)->SetFloat(0); }, "0 0 0 0.5 4 3 1 "},
+  AgreeCase{"ATinyBatterAngle", TSystem::Pile, TLoad::Random,
+    [](TProgramData&, TProjectTables& t) { t.Pilecoord->Cells(2, 3)->SetFloat(5e-8L); }, "5E-8 "},
+  AgreeCase{"APlaneWithoutAnAngle", TSystem::Pile, TLoad::Harmonic,
+    [](TProgramData&, TProjectTables& t) { t.Pilecoord->Cells(3, 1)->SetInteger(2); }, "2 YZ  "},
+  AgreeCase{"ATinyWeakZoneRatio", TSystem::HalfSpacePlain, TLoad::Transient,
+    [](TProgramData&, TProjectTables& t) { t.D1->Cells(5, 0)->SetFloat(5e-8L); },
+    "1 0.6 160 17 0.32 0.045 5E-8 0.32 0.09 0.1"},
+  AgreeCase{"ATinySideCapRatio", TSystem::PileEmbedded, TLoad::Quadratic,
+    [](TProgramData&, TProjectTables& t) { t.pilecapsoil->Cells(5, 1)->SetFloat(5e-8L); }, "SIDE-CAP"},
+  AgreeCase{"SideCapRatiosSetBackToZero", TSystem::PileBattered, TLoad::Harmonic,
+    [](TProgramData&, TProjectTables& t) { for (int r = 0; r < 2; ++r) t.pilecapsoil->Cells(5, r)->SetFloat(0); },
+    "SIDE-CAP"},
+  AgreeCase{"TransientLoadWithoutPoints", TSystem::HalfSpace, TLoad::Transient,
+    [](TProgramData& p, TProjectTables& t) {
+      p.NumberOfPoints = 0;
+      for (int r = 0; r < 2; ++r) {
+        TGridTable* amplitudes = t.TLoadtype->Cells(1, r)->AsTable();
+        amplitudes->SetRowCount(0);
+        amplitudes->SetRowCount(1);
+      }
+    }, "0 "}),
+  [](const auto& Info) { return std::string(Info.param.Name); });
+// clang-format on
 
 // -- Long numbers -------------------------------------------------------------
 
@@ -227,7 +431,8 @@ TEST_F(DeckTest, DesignLayoutWithLongLinesReadsBack) {
       "4.5678912E13 -1.1357825E-13 0",
       "LOAD ", "HARMONIC ", "CONSTANTS ", "QUADRATIC ", "6.28 3.14 1.57 ", "1 2 3 ", "4 5 6 ",
       "1.2345678E-100 -2.3456789E100 3.4567891E-200 1 4.5678912E-300 5.6789123E300 6.7891234E-4000 ",
-      "RUN ", "1", mass + QLatin1Char(' '), "7 8 9 ", "10 11 12 ", "13 14 15 "};
+      "RUN ", "1", mass + QLatin1Char(' '), "7 8 9 ", "4.5678912E-300 5.6789123E300 6.7891234E-4000 ",
+      "13 14 15 "};
   ASSERT_TRUE(PutFile(Path("one-line-layout.kqd"), Lines(deck)));
   QString message;
   auto p = TProgramData::CreateFromFile(Tables, Path("one-line-layout.kqd"), message);

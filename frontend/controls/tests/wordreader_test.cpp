@@ -74,7 +74,13 @@ INSTANTIATE_TEST_SUITE_P(Files, LineEndTest, ::testing::Values(
   LinesRow{"BlankLineKept",    "A\r\n\r\nC\r\n",  {"A", "", "C"}},
   LinesRow{"LineFeedsOnly",    "A\nB\n",          {"A", "B"}},
   LinesRow{"CarriageReturns",  "A\rB",            {"A", "B"}},
-  LinesRow{"EightBitText",     "Gr\xfc\xdf" "e\r\n", {QStringLiteral(u"Grüße")}}),
+  LinesRow{"EightBitText",     "Gr\xfc\xdf" "e\r\n", {QStringLiteral(u"Grüße")}},
+  // A byte-order mark is skipped and makes the text UTF-8; elsewhere its
+  // bytes are three 8-bit characters.
+  LinesRow{"Utf8AfterMark",    "\xEF\xBB\xBFTITLE=Gr\xC3\xBC\xC3\x9F" "e \xE2\x80\x93 \xE2\x82\xAC\r\nB",
+                               {QStringLiteral(u"TITLE=Grüße – €"), "B"}},
+  LinesRow{"OnlyTheMark",      "\xEF\xBB\xBF",     {""}},
+  LinesRow{"MarkNotAtTheStart", "A\r\n\xEF\xBB\xBF" "B", {"A", QStringLiteral(u"\u00EF\u00BB\u00BFB")}}),
   [](const auto& Info) { return std::string(Info.param.Name); });
 // clang-format on
 
