@@ -67,7 +67,9 @@ int IZAVIK(EngineState& s) {
     }
     result = status_fatal;
   }
-  // A report or plot-data file that could not be saved is no completed run.
+  // Only a completed run replaces the plot data of an earlier one. A report
+  // or plot-data file that could not be saved is no completed run.
+  if (result != status_completed) s.files.discard(RunFiles::PLOT_UNIT);
   if (!CLOSE_RUN_FILES(s) && result == status_completed) result = status_fatal;
   return result;
 }

@@ -67,17 +67,6 @@ void frequency_lines(EngineState& s) {
   }
 }
 
-// The shear-wave velocity of the soil under a footing must be positive: the
-// impedance of a soil without stiffness has no meaning.
-bool admissible_velocity(EngineState& s) {
-  const FoundationType type = foundation_type(s);
-  if (type != FoundationType::HALF && type != FoundationType::STRA) return true;
-  const real Vs = type == FoundationType::HALF ? s.soil.BELOW.Vs : s.soil.STRATUM.Vs;
-  if (Vs > 0.0f) return true;
-  write_velocity_message(s, type == FoundationType::HALF ? "HALF-SPACE" : "STRATUM", Vs);
-  return false;
-}
-
 // The damping of the impedance is reduced by a fixed factor: the whole
 // imaginary part, material and radiation damping alike, of the direct terms
 // and of the two cross terms that give the constants (not of their mirror
@@ -180,14 +169,20 @@ void frequency_loop(EngineState& s, int pass) {
 
 }  // namespace
 
+namespace analysis {
+
+int computed_lines(const EngineState& s) {
+  const AnalysisWork& w = *s.analysis;
+  int n = 0;
+  for (int L = 1; L <= w.LINES; ++L) n += w.RESULTS(L).computed ? 1 : 0;
+  return n;
+}
+
+}  // namespace analysis
+
 void RUN_ANALYSIS(EngineState& s) {
-  // The two values the analysis cannot run without: no analysis, a fatal
-  // error of the input.
-  if (s.report.GRAVITY <= 0.0f) {
-    write_gravity_message(s);
-    s.input.FATAL_INPUT_FLAG = 1;
-    return;
-  }
+  // The readers refuse what no soil and no gravity can be.
+  assert(s.report.GRAVITY > 0.0f);
   s.analysis.reset(new AnalysisWork());
   const FoundationType type = foundation_type(s);
   prepare_side_layers(s);
@@ -198,22 +193,25 @@ void RUN_ANALYSIS(EngineState& s) {
     s.input.FATAL_INPUT_FLAG = 1;
     return;
   }
-  if (!admissible_velocity(s)) {
-    write_plot_count(s, s.analysis->LINES);
+  frequency_loop(s, 1);
+  // A run in which no line could be formed has no result to report.
+  if (computed_lines(s) == 0) {
+    write_no_result_message(s);
     s.input.FATAL_INPUT_FLAG = 1;
     return;
   }
-  frequency_loop(s, 1);
   write_special_block(s);
   // Without MATR the second pass reports nothing: it is not run.
   if (s.switches.MATRIX_PRINT_FLAG == 1) frequency_loop(s, 2);
   write_plot_impedances(s);
+  bool result = true;
   switch (load_kind(s)) {
     case LoadKind::HARMONIC: harmonic_response(s); break;
-    case LoadKind::TRANSIENT: transient_response(s); break;
+    case LoadKind::TRANSIENT: result = transient_response(s); break;
     case LoadKind::RANDOM: random_response(s); break;
     default: assert(false && "the input check lets no run without a load kind through");
   }
+  if (!result) s.input.FATAL_INPUT_FLAG = 1;
 }
 
 }  // namespace zav

@@ -17,6 +17,9 @@ inline LoadKind load_kind(const EngineState& s) { return s.input.load_kind(); }
 // (common/constants.h), so that the hertz entered come back as entered.
 inline real hertz(real omega) { return omega * 0.5f / deck_pi; }
 
+// The lines of the first pass whose results were formed (analysis.cpp).
+int computed_lines(const EngineState& s);
+
 // --- Impedance (impedance.cpp) ---
 
 // B := the impedance of the foundation at the centre of gravity at omega,
@@ -45,7 +48,9 @@ bool line_response(EngineState& s, int L, real omega);
 
 // After both passes: the response tables of the load kind.
 void harmonic_response(EngineState& s);
-void transient_response(EngineState& s);
+// False (reported) when the time history is beyond single precision: the run
+// has no result.
+bool transient_response(EngineState& s);
 void random_response(EngineState& s);
 
 // --- Report tables and plot data (report.cpp) ---
@@ -57,21 +62,20 @@ void write_constants(EngineState& s, real omega, const LineResult& r);
 // The block at the start of the second pass, and its constants of a line.
 void write_special_block(EngineState& s);
 void write_special_constants(EngineState& s, real omega, const Array1<real, 8>& K, const Array1<real, 8>& C);
-// A line whose results are left out: the reason, then its frequency.
+// A line whose results are left out: the reason, then its frequency. The
+// reasons of the first pass are kept for the message of a run without result.
 void write_line_failure(EngineState& s, real omega, std::string_view reason);
+// A run in which no line could be formed: why, where every line failed for
+// one reason, and that no analysis is reported.
+void write_no_result_message(EngineState& s);
 // A transient response whose time history passes single precision: the
-// reason its time steps are left out.
+// reason its time steps are left out, and that the run has no result.
 void write_time_history_failure(EngineState& s);
-// The messages that stop the analysis.
-void write_gravity_message(EngineState& s);
-void write_velocity_message(EngineState& s, std::string_view soil, real Vs);
 // A group with interaction whose first pile element has no radius, and two
 // piles (by their numbers) whose axes lie closer than a pile diameter.
 void write_no_pile_radius_message(EngineState& s);
 void write_close_piles_message(EngineState& s, int pile, int other, real spacing, real diameter);
 
-// The first record of the plot data alone: the number of lines.
-void write_plot_count(EngineState& s, int lines);
 // The plot data up to the response records: the count of the lines that were
 // computed and, with MATR, their impedance records.
 void write_plot_impedances(EngineState& s);

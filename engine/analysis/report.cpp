@@ -39,6 +39,11 @@ const std::string first_pass_constants = std::string(constants_head) + std::stri
                                          std::string(damping_head) + std::string(cross_damping) + ")";
 const std::string second_pass_constants = std::string(constants_head) + std::string(damping_head) + ")";
 
+// The end of the report of a run without result.
+void write_no_result(EngineState& s) {
+  write(s, s.run.OUTPUT_UNIT, "(1X,'*** THE ANALYSIS HAS NO RESULT ***',/,1X,'***PROGRAM WILL NOT EXECUTE***')");
+}
+
 }  // namespace
 
 void results_page(EngineState& s) { WRITE_HEADING(s, Heading::results); }
@@ -70,25 +75,36 @@ void write_special_constants(EngineState& s, real omega, const Array1<real, 8>& 
 }
 
 void write_line_failure(EngineState& s, real omega, std::string_view reason) {
+  AnalysisWork& w = *s.analysis;
+  if (w.FAILURES++ == 0) w.FIRST_FAILURE = reason;
+  else if (reason != w.FIRST_FAILURE) w.ONE_FAILURE = false;
   write(s, s.run.OUTPUT_UNIT, "(1X,A)", reason);
   write(s, s.run.OUTPUT_UNIT,
         "(1X,'*** FREQUENCY  -  ',F12.4,' Hz ','(',F12.4,' rad./sec.)',' LEFT OUT OF THE RESULTS ***')", hertz(omega),
         omega);
 }
 
+void write_no_result_message(EngineState& s) {
+  const AnalysisWork& w = *s.analysis;
+  const int out = s.run.OUTPUT_UNIT;
+  if (w.ONE_FAILURE && !w.FIRST_FAILURE.empty()) {
+    write(s, out, "(/,/,1X,'*** NO FREQUENCY LINE COULD BE FORMED, AT EVERY LINE: ***',/,1X,A)", w.FIRST_FAILURE);
+  } else {
+    write(s, out, "(/,/,1X,'*** NO FREQUENCY LINE COULD BE FORMED: SEE THE LINES LEFT OUT ABOVE ***')");
+  }
+  write_no_result(s);
+}
+
 void write_time_history_failure(EngineState& s) {
   write(s, s.run.OUTPUT_UNIT,
         "(1X,'*** THE TIME HISTORY OF THE RESPONSE IS NOT A FINITE NUMBER ***',/,"
         "1X,'*** ITS TIME STEPS ARE LEFT OUT OF THE RESULTS ***')");
+  write_no_result(s);
 }
-
-void write_plot_count(EngineState& s, int lines) { write(s, RunFiles::PLOT_UNIT, "*", lines); }
 
 void write_plot_impedances(EngineState& s) {
   const AnalysisWork& w = *s.analysis;
-  int computed = 0;
-  for (int L = 1; L <= w.LINES; ++L) computed += w.RESULTS(L).computed ? 1 : 0;
-  write_plot_count(s, computed);
+  write(s, RunFiles::PLOT_UNIT, "*", computed_lines(s));
   if (s.switches.MATRIX_PRINT_FLAG != 1) return;
   for (int L = 1; L <= w.LINES; ++L) {
     const LineResult& r = w.RESULTS(L);
@@ -157,20 +173,6 @@ void write_spectrum_curve(EngineState& s, int dof) {
     if (!w.RESULTS(L).computed) continue;
     write(s, s.run.OUTPUT_UNIT, "(15X,F7.2,15X,1PE12.6)", w.FREQUENCIES(L), w.RESULTS(L).RESPONSE(dof));
   }
-}
-
-void write_gravity_message(EngineState& s) {
-  write(s, s.run.OUTPUT_UNIT,
-        "(/,/,1X,'*** INADMISSABLE VALUE FOR GRAVITATIONAL ','CONSTANT (',1PE10.3,') ***',/,"
-        "1X,'***PROGRAM WILL NOT EXECUTE***')",
-        s.report.GRAVITY);
-}
-
-void write_velocity_message(EngineState& s, std::string_view soil, real Vs) {
-  write(s, s.run.OUTPUT_UNIT,
-        "(/,/,1X,'***INADMISSABLE VALUE FOR SHEAR WAVE ','VELOCITY OF ',A,' (',1PE9.2,') ***',/,"
-        "1X,'***PROGRAM WILL NOT EXECUTE***')",
-        soil, Vs);
 }
 
 void write_no_pile_radius_message(EngineState& s) {

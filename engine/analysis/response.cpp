@@ -99,7 +99,7 @@ void harmonic_response(EngineState& s) {
   }
 }
 
-void transient_response(EngineState& s) {
+bool transient_response(EngineState& s) {
   AnalysisWork& w = *s.analysis;
   auto& Y = w.TIME_RESPONSE;
   const int n = s.load.POINTS;
@@ -131,13 +131,14 @@ void transient_response(EngineState& s) {
   }
   if (!finite) {
     write_time_history_failure(s);
-    return;
+    return false;
   }
   for (int L = 1; L <= n; ++L) {
     Array1<real, 6> u;
     for (int d = 1; d <= 6; ++d) u(d) = Y(L)[d - 1].real();
     write_transient_row(s, static_cast<real>(L) * s.load.TIME_INTERVAL, u);
   }
+  return true;
 }
 
 void random_response(EngineState& s) {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 
 #include "common/state.h"
 #include "kernels/fft.h"
@@ -28,6 +29,11 @@ struct AnalysisWork {
   int LINES = 0;       // N, the frequency lines
   real STEP = 0.0f;    // harmonic and random step, 0 taken as 1
   int SIDE_COUNT = 0;  // ns, the side layers of an embedded footing or cap
+  // The lines left out of the results, and the reason of the first; whether
+  // every one was left out for that reason.
+  int FAILURES = 0;
+  std::string FIRST_FAILURE;
+  bool ONE_FAILURE = true;
   // The weakened zones of the side layers as thicknesses: the deck gives
   // them as ratios to R0.
   Array1<real, MAX_LAYERS> SIDE_WEAK_THICKNESS;

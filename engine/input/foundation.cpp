@@ -10,10 +10,82 @@
 namespace zav {
 namespace {
 
+using section::Admissible;
 using section::Bound;
 using section::echo;
 using section::keyword;
 using section::out;
+
+// What the values of the section can be, table by table in the order of the
+// deck.
+// clang-format off
+constexpr Admissible<Foundation> circle_values[] = {
+  {&Foundation::radius,         "RADIUS OF THE FOUNDATION", Bound::positive},
+};
+constexpr Admissible<Foundation> rectangle_values[] = {
+  {&Foundation::side_a,         "LENGTH OF THE FOUNDATION", Bound::positive},
+  {&Foundation::side_b,         "WIDTH OF THE FOUNDATION",  Bound::positive},
+};
+// The cross products of inertia have either sign; masses and mass moments do not.
+constexpr Admissible<MassConstants> mass_values[] = {
+  {&MassConstants::m,           "TOTAL MASS OF FOOTING",    Bound::not_negative},
+  {&MassConstants::Ix,          "MASS MOMENT ABOUT X-AXIS", Bound::not_negative},
+  {&MassConstants::Iy,          "MASS MOMENT ABOUT Y-AXIS", Bound::not_negative},
+  {&MassConstants::Iz,          "MASS MOMENT ABOUT Z-AXIS", Bound::not_negative},
+  {&MassConstants::Ixy,         "CROSS PRODUCT X-Y",        Bound::any},
+  {&MassConstants::Ixz,         "CROSS PRODUCT X-Z",        Bound::any},
+  {&MassConstants::Iyz,         "CROSS PRODUCT Y-Z",        Bound::any},
+};
+// The pile number is a label of the row.
+constexpr Admissible<Pile> pile_values[] = {
+  {&Pile::number,               "NUMBER",                   Bound::any},
+  {&Pile::x,                    "X-LOCATOR",                Bound::any},
+  {&Pile::y,                    "Y-LOCATOR",                Bound::any},
+};
+constexpr Admissible<Foundation> centre_of_gravity_values[] = {
+  {&Foundation::xc,             "X-LOCATION CENTRE OF GRAV.", Bound::any},
+  {&Foundation::yc,             "Y-LOCATION CENTRE OF GRAV.", Bound::any},
+  {&Foundation::hc,             "HEIGHT OF CENTRE OF GRAV.",  Bound::any},
+};
+constexpr Admissible<Foundation> stratum_values[] = {
+  {&Foundation::E,              "DEPTH OF EMBEDMENT",       Bound::not_negative},
+  {&Foundation::H,              "DEPTH OF LAYER",           Bound::positive},
+};
+// Of the piles or of the multilayer column. A static load may pull; a
+// coefficient of rigidity of 0 leaves out the shear deformation.
+constexpr Admissible<Foundation> column_values[] = {
+  {&Foundation::total_length,   "TOTAL LENGTH",             Bound::positive},
+  {&Foundation::unit_weight,    "UNIT WEIGHT",              Bound::positive},
+  {&Foundation::static_load,    "STATIC LOAD ON BODY",      Bound::any},
+  {&Foundation::poisson,        "POISSONS RATIO",           Bound::poisson_ratio},
+  {&Foundation::damping,        "MATERIAL DAMPING",         Bound::not_negative},
+  {&Foundation::rigidity,       "COEFFICIENT OF RIGIDITY",  Bound::not_negative},
+  {&Foundation::youngs_modulus, "YOUNGS MODULUS",           Bound::positive},
+};
+// The single element of a parabolic medium has no length of its own: it is
+// as long as the piles.
+constexpr Admissible<Element> element_values[] = {
+  {&Element::depth,             "LENGTH",                   Bound::positive},
+  {&Element::radius_x,          "PILE RADIUS (X)",          Bound::positive},
+  {&Element::radius_y,          "PILE RADIUS (Y)",          Bound::positive},
+  {&Element::area,              "CROSS SECTIONAL AREA",     Bound::positive},
+  {&Element::inertia_x,         "MOMENT OF INERTIA (X)",    Bound::positive},
+  {&Element::inertia_y,         "MOMENT OF INERTIA (Y)",    Bound::positive},
+  {&Element::torsion,           "TORSIONAL STIFFNESS",      Bound::positive},
+};
+// clang-format on
+const std::span<const Admissible<Element>> parabolic_element_values = std::span(element_values).subspan(1);
+
+// A battered pile's row: its number (a label) and its angle with the vertical.
+struct BatterRow {
+  real number = 0.0f, theta = 0.0f;
+};
+// clang-format off
+constexpr Admissible<BatterRow> batter_values[] = {
+  {&BatterRow::number,          "NUMBER",                   Bound::any},
+  {&BatterRow::theta,           "ANGLE FROM THE VERTICAL",  Bound::short_of_horizontal},
+};
+// clang-format on
 
 // A required word of the section was missing or wrong.
 void invalid_keyword(EngineState& s, const std::string& word, Keyword k, std::string_view what) {
@@ -37,6 +109,7 @@ FoundationType foundation_type_of(Keyword k) {
 bool table_count(EngineState& s, int limit, int& n, std::string_view read_error, std::string_view over) {
   switch (section::count(s, 1, limit, n)) {
     case section::Count::ok: return true;
+    case section::Count::no_number:
     case section::Count::bad: write(s, out(s), read_error); break;
     case section::Count::over: write(s, out(s), over); break;
   }
@@ -78,6 +151,12 @@ bool read_piles(EngineState& s) {
       return false;
     }
   }
+  section::ValueCheck check(s);
+  for (int k = 1; k <= n; ++k) check.row(f.PILES(k), pile_values, " OF PILE", k);
+  if (!check.ok()) {
+    section::will_not_execute(s);
+    return false;
+  }
   if (echo(s)) {
     write(s, out(s),
           "(/,/,1X,'LOCATION OF PILES',/,/,1X,'PILE       X           Y',/,1X,' NO.     LOCATION    LOCATION',/,"
@@ -89,6 +168,24 @@ bool read_piles(EngineState& s) {
     }
   }
   return true;
+}
+
+// Refuses the first two piles (by their numbers) that stand at the same place
+// in the same direction.
+void distinct_piles(EngineState& s) {
+  const Foundation& f = s.foundation;
+  const bool battered = s.switches.BATTER == 1;
+  for (int p = 1; p <= f.PILE_COUNT; ++p) {
+    for (int q = p + 1; q <= f.PILE_COUNT; ++q) {
+      const Pile &a = f.PILES(p), &b = f.PILES(q);
+      if (a.x != b.x || a.y != b.y) continue;
+      if (battered && f.BATTER_ANGLES.of(p) != f.BATTER_ANGLES.of(q)) continue;
+      write(s, out(s), "(/,/,1X,'ERROR - PILES ',I3,' AND ',I3,' STAND AT THE SAME PLACE IN THE SAME DIRECTION')",
+            NEAREST_INT(a.number), NEAREST_INT(b.number));
+      section::will_not_execute(s);
+      return;
+    }
+  }
 }
 
 }  // namespace
@@ -179,9 +276,13 @@ void READ_FOUNDATION(EngineState& s) {
       if (k != Keyword::FLOA && k != Keyword::END) section::step_back(s);
     } else {
       section::step_back(s);
-      return;
+      break;
     }
   }
+  // Without interaction the group adds up its piles, so two piles at one place
+  // in one direction would be one pile counted twice; with interaction the
+  // piles' spacings are checked against their diameter before the analysis.
+  if (sw.INTERACTION == 0) distinct_piles(s);
 }
 
 void READ_GEOMETRY(EngineState& s) {
@@ -203,9 +304,8 @@ void READ_GEOMETRY(EngineState& s) {
   bool ok = circle ? section::number(s, f.radius) : section::numbers(s, f.side_a, f.side_b);
   if (!ok) return bad_data();
   section::ValueCheck check(s);
-  if (circle) check(f.radius, Bound::positive, "RADIUS OF THE FOUNDATION");
-  else
-    check(f.side_a, Bound::positive, "LENGTH OF THE FOUNDATION")(f.side_b, Bound::positive, "WIDTH OF THE FOUNDATION");
+  check.row(f, circle ? std::span<const Admissible<Foundation>>(circle_values)
+                      : std::span<const Admissible<Foundation>>(rectangle_values));
   if (!check.ok()) return bad_data();
   if (circle) {
     f.R0 = f.R1 = f.R2 = f.R3 = f.radius;
@@ -241,11 +341,7 @@ void READ_MASS(EngineState& s) {
     section::will_not_execute(s);
     return;
   }
-  // The cross products have either sign; masses and mass moments do not.
-  section::ValueCheck check(s);
-  check(m.m, Bound::not_negative, "TOTAL MASS OF FOOTING")(m.Ix, Bound::not_negative, "MASS MOMENT ABOUT X-AXIS")(
-      m.Iy, Bound::not_negative, "MASS MOMENT ABOUT Y-AXIS")(m.Iz, Bound::not_negative, "MASS MOMENT ABOUT Z-AXIS");
-  if (!check.ok()) return section::will_not_execute(s);
+  if (!section::ValueCheck(s).row(m, mass_values).ok()) return section::will_not_execute(s);
   if (!echo(s)) return;
   const auto& lab = s.report.LABELS;
   write(s, out(s),
@@ -300,16 +396,16 @@ void READ_FOUNDATION_CONSTANTS(EngineState& s) {
     return;
   }
   section::ValueCheck check(s);
-  if (type == FoundationType::STRA) check(f.E, Bound::not_negative, "DEPTH OF EMBEDMENT");
-  if (column) {
-    const bool piles = type == FoundationType::PILE;
-    check(f.total_length, Bound::positive, piles ? "TOTAL LENGTH OF THE PILES" : "TOTAL LENGTH OF THE FOUNDATION")(
-        f.unit_weight, Bound::positive, piles ? "UNIT WEIGHT OF THE PILES" : "UNIT WEIGHT OF THE FOUNDATION")(
-        f.poisson, Bound::poisson_ratio, piles ? "POISSONS RATIO OF THE PILES" : "POISSONS RATIO OF THE FOUNDATION")(
-        f.damping, Bound::not_negative, piles ? "MATERIAL DAMPING OF THE PILES" : "MATERIAL DAMPING OF THE FOUNDATION")(
-        f.youngs_modulus, Bound::positive, piles ? "YOUNGS MODULUS OF THE PILES" : "YOUNGS MODULUS OF THE FOUNDATION");
-  }
+  check.row(f, centre_of_gravity_values);
+  if (type == FoundationType::STRA) check.row(f, stratum_values);
+  if (column) check.row(f, column_values, type == FoundationType::PILE ? " OF THE PILES" : " OF THE FOUNDATION");
   if (!check.ok()) return section::will_not_execute(s);
+  // A stratum formula holds for shallow embedment in a layer of some depth: the
+  // embedment at most 1.5 radii and 0.75 of the layer.
+  if (type == FoundationType::STRA && !(f.R > 0.0f && f.E / f.R <= 1.5f && f.E / f.H <= 0.75f)) {
+    write(s, out(s), "(/,/,1X,'THE STRATUM OPTION IS NOT GOOD FOR THIS CASE',/,1X,'CHECK YOUR E/R,E/H,R/H VALUES')");
+    section::fatal(s);
+  }
   const auto& lab = s.report.LABELS;
   const std::string& L = lab.length;
   if (echo(s)) {
@@ -344,12 +440,6 @@ void READ_FOUNDATION_CONSTANTS(EngineState& s) {
       }
     }
   }
-  // A stratum formula holds for shallow embedment in a layer of some depth: the
-  // embedment at most 1.5 radii and 0.75 of the layer.
-  if (type == FoundationType::STRA && !(f.R > 0.0f && f.H > 0.0f && f.E / f.R <= 1.5f && f.E / f.H <= 0.75f)) {
-    write(s, out(s), "(/,/,1X,'THE STRATUM OPTION IS NOT GOOD FOR THIS CASE',/,1X,'CHECK YOUR E/R,E/H,R/H VALUES')");
-    section::fatal(s);
-  }
 }
 
 void READ_ELEMENTS(EngineState& s) {
@@ -368,17 +458,9 @@ void READ_ELEMENTS(EngineState& s) {
       return;
     }
   }
-  // The single element of a parabolic medium is as long as the piles, whose
-  // length the constants gave.
   section::ValueCheck check(s);
   for (int k = 1; k <= n; ++k) {
-    const Element& e = f.ELEMENTS(k);
-    if (!parabolic) check(e.depth, Bound::positive, "LENGTH OF ELEMENT", k);
-    check(e.radius_x, Bound::positive, "PILE RADIUS (X) OF ELEMENT", k)(
-        e.radius_y, Bound::positive, "PILE RADIUS (Y) OF ELEMENT", k)(e.area, Bound::positive,
-                                                                      "CROSS SECTIONAL AREA OF ELEMENT", k)(
-        e.inertia_x, Bound::positive, "MOMENT OF INERTIA (X) OF ELEMENT", k)(e.inertia_y, Bound::positive,
-                                                                             "MOMENT OF INERTIA (Y) OF ELEMENT", k);
+    check.row(f.ELEMENTS(k), parabolic ? parabolic_element_values : element_values, " OF ELEMENT", k);
   }
   if (!check.ok()) return section::will_not_execute(s);
   if (!echo(s)) return;
@@ -421,16 +503,22 @@ void READ_BATTER(EngineState& s) {
     return;
   }
   for (int k = 1; k <= f.PILE_COUNT; ++k) {
-    real number = 0.0f, theta = 0.0f;
+    BatterRow row;
+    real& theta = row.theta;
     std::string plane;
     int status = 0;
-    bool ok = section::number(s, number);
+    bool ok = section::number(s, row.number);
     if (ok) {
       READ_WORD(s, plane, status);
       ok = status == 1 && section::number(s, theta);
     }
     if (!ok) {
       write(s, out(s), "(/,/,' ERROR ENCOUNTERED WHILE READING BATTERED PILE DATA')");
+      sw.BATTER = 0;
+      section::will_not_execute(s);
+      return;
+    }
+    if (!section::ValueCheck(s).row(row, batter_values, " OF PILE", k).ok()) {
       sw.BATTER = 0;
       section::will_not_execute(s);
       return;
@@ -456,7 +544,7 @@ void READ_BATTER(EngineState& s) {
       if (k == 1) write(s, out(s), "(/,/,1X,'BATTERED PILES',/,1X,14('*'))");
       write(s, out(s),
             "(/,1X,'PILE NO.',I3,' BATTERED IN ',A2,' PLANE',/,1X,'ANGLE BETWEEN PILE AND VERTICAL = ',F7.2,1X,'deg.')",
-            NEAREST_INT(number), plane, theta);
+            NEAREST_INT(row.number), plane, theta);
     }
   }
 }

@@ -28,6 +28,12 @@ UnitLabels blank_labels() {
   return b;
 }
 
+// clang-format off
+constexpr section::Admissible<ReportHeading> gravity_values[] = {
+  {&ReportHeading::GRAVITY, "GRAVITATIONAL CONSTANT", section::Bound::gravity},
+};
+// clang-format on
+
 std::string trimmed(const std::string& s) { return s.substr(0, s.find_last_not_of(' ') + 1); }
 
 // A file name split as a path is: drive (none here), folder with its closing
@@ -78,6 +84,9 @@ void READ_GRAVITY(EngineState& s) {
     return;
   }
   s.report.GRAVITY = g;
+  // The constant chooses the units of the deck: a value of neither system
+  // gives no sound moduli and no labels.
+  if (!section::ValueCheck(s).row(s.report, gravity_values).ok()) return section::will_not_execute(s);
   // The unit system follows the gravitational constant whether or not the input
   // is echoed: the result tables print the labels too.
   s.report.UNIT_SYSTEM = g > 10.0f ? UnitSystem::english : UnitSystem::si;

@@ -11,9 +11,10 @@ namespace zav {
 
 // Opens the scratch tapes (units 7, 8) and names.dat (2), reads the run's file
 // names (asking on the console when names.dat is short), then opens the deck (4),
-// the report (16), the plot data (6) and the fourth file (9). False when a file
-// the run needs cannot be opened; the reason is in the report, or on stderr when
-// the report itself cannot be opened.
+// the report (16), the plot data (6, which replace the earlier file only when
+// the unit is closed, not when it is discarded) and the fourth file (9). False
+// when a file the run needs cannot be opened; the reason is in the report, or
+// on stderr when the report itself cannot be opened.
 bool OPEN_RUN_FILES(EngineState& s);
 // Closes units 7, 8, 2, 4, 16, 6, 9 in this order. False when a file that was
 // written could not be saved (reported on stderr).

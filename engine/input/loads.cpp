@@ -1,5 +1,6 @@
 // The LOAD section: the load kind and its data, harmonic, transient or random.
 #include <array>
+#include <cctype>
 #include <cmath>
 #include <string>
 
@@ -11,9 +12,40 @@
 namespace zav {
 namespace {
 
+using section::Admissible;
 using section::Bound;
 using section::echo;
 using section::out;
+
+// What the values of a load can be, load kind by load kind in the order of
+// the deck: frequencies not below 0; a time interval and an observation
+// period above 0. The amplitudes, the lever arms and the reference point of
+// a harmonic load and the samples of a transient load have either sign; a
+// power spectrum is not negative, a cross spectrum of two degrees of freedom
+// may be.
+// clang-format off
+constexpr Admissible<Load> harmonic_values[] = {
+  {&Load::FREQ_MAX,      "MAXIMUM FREQUENCY",            Bound::not_negative},
+  {&Load::FREQ_MIN,      "MINIMUM FREQUENCY",            Bound::not_negative},
+  {&Load::FREQ_STEP,     "STEP FREQUENCY",               Bound::not_negative},
+  {&Load::ex,            "LEVER ARM IN X",               Bound::any},
+  {&Load::ey,            "LEVER ARM IN Y",               Bound::any},
+  {&Load::ez,            "LEVER ARM IN Z",               Bound::any},
+};
+constexpr Admissible<Load> reference_point_values[] = {
+  {&Load::p,             "X OF THE REFERENCE POINT",     Bound::any},
+  {&Load::q,             "Y OF THE REFERENCE POINT",     Bound::any},
+  {&Load::r,             "Z OF THE REFERENCE POINT",     Bound::any},
+};
+constexpr Admissible<Load> transient_values[] = {
+  {&Load::TIME_INTERVAL, "TIME INTERVAL BETWEEN POINTS", Bound::positive},
+};
+constexpr Admissible<Load> random_values[] = {
+  {&Load::FREQ_MAX,      "MAXIMUM FREQUENCY",            Bound::not_negative},
+  {&Load::FREQ_MIN,      "MINIMUM FREQUENCY",            Bound::not_negative},
+  {&Load::DURATION,      "OBSERVATION PERIOD",           Bound::positive},
+};
+// clang-format on
 
 // Loads or spectra of one section: a later one of the same degrees of freedom
 // replaces an earlier one, so no table limits them; this bound keeps their count
@@ -59,6 +91,26 @@ bool read_code(EngineState& s, int& code, std::string_view message) {
   return false;
 }
 
+// After a word that is neither QUADRATIC nor NONQUADRATIC: true when it is no
+// form word at all (the numbers follow at once, or a keyword ends the block
+// early), stepped back over; false, reported, when it is a word of its own:
+// a misspelt form word must not choose the load's form.
+bool no_form_word(EngineState& s, Keyword k) {
+  section::step_back(s);
+  if (k != Keyword::none) return true;
+  std::string record;
+  if (read(s, s.run.UNIT_TABLE(4), "(A)", record) != io::Io::ok) return true;
+  const std::size_t first = record.find_first_not_of(' ');
+  const char c = first == std::string::npos ? ' ' : record[first];
+  if (first == std::string::npos || std::isdigit(static_cast<unsigned char>(c)) || c == '.' || c == '+' || c == '-') {
+    section::step_back(s);
+    return true;
+  }
+  const std::string text = record.substr(first, record.find_last_not_of(' ') + 1 - first);
+  write(s, out(s), "(/,/,1X,'ERROR - ',A,' IS NO FORM OF A HARMONIC LOAD: QUADRATIC OR NONQUADRATIC')", text);
+  return false;
+}
+
 bool read_harmonic(EngineState& s) {
   auto& ld = s.load;
   auto& f = s.foundation;
@@ -66,22 +118,20 @@ bool read_harmonic(EngineState& s) {
   const Keyword k = section::next_keyword(s, word);
   if (k == Keyword::NONQ) s.switches.HARMONIC_FORM = HarmonicForm::non_quadratic;
   else if (k == Keyword::QUAD) s.switches.HARMONIC_FORM = HarmonicForm::quadratic;
-  else section::step_back(s);  // no form word: the numbers follow at once
+  else if (!no_form_word(s, k)) return false;
   auto& F = ld.AMPLITUDES;
   real option = 0.0f;
   if (!section::numbers(s, ld.FREQ_MAX, ld.FREQ_MIN, ld.FREQ_STEP, F(1), F(2), F(3), F(4), F(5), F(6), ld.ex, ld.ey,
                         ld.ez, option)) {
     return false;
   }
-  section::ValueCheck check(s);
-  check(ld.FREQ_MAX, Bound::not_negative, "MAXIMUM FREQUENCY")(ld.FREQ_MIN, Bound::not_negative, "MINIMUM FREQUENCY")(
-      ld.FREQ_STEP, Bound::not_negative, "STEP FREQUENCY");
-  if (!check.ok()) return false;
+  if (!section::ValueCheck(s).row(ld, harmonic_values).ok()) return false;
   ld.OPTION = NEAREST_INT(option);
   // Option 1: the lever arms are given from a reference point, the height
   // downwards; any other, from the centre of gravity.
   const bool from_reference_point = ld.OPTION == 1;
   if (from_reference_point && !section::numbers(s, ld.p, ld.q, ld.r)) return false;
+  if (from_reference_point && !section::ValueCheck(s).row(ld, reference_point_values).ok()) return false;
   real ex = ld.ex, ey = ld.ey, ez = ld.ez;
   if (from_reference_point) {
     ex = ld.ex - (ld.p - f.xc);
@@ -150,6 +200,7 @@ bool read_harmonic(EngineState& s) {
 bool read_points(EngineState& s, int limit, int& n) {
   switch (section::count(s, 1, limit, n)) {
     case section::Count::ok: return true;
+    case section::Count::no_number:
     case section::Count::bad: return false;
     case section::Count::over: break;
   }
@@ -159,13 +210,13 @@ bool read_points(EngineState& s, int limit, int& n) {
 
 bool read_transient(EngineState& s) {
   auto& ld = s.load;
-  real interval = 0.0f;
+  real& interval = ld.TIME_INTERVAL;
   int n = 0, loads = 0;
   if (!read_points(s, MAX_TRANSIENT_POINTS, n)) return false;
   if (!section::number(s, interval) || section::count(s, 0, max_loads, loads) != section::Count::ok) {
     return false;
   }
-  if (!section::ValueCheck(s)(interval, Bound::positive, "TIME INTERVAL BETWEEN POINTS").ok()) return false;
+  if (!section::ValueCheck(s).row(ld, transient_values).ok()) return false;
   if (!std::isfinite(static_cast<real>(n) * interval)) {
     // The times of the response table run to n times the interval.
     write(s, out(s), "(/,/,1X,'ERROR - ',I4,' POINTS OF A TIME INTERVAL OF ',1PE10.3,' ARE NOT A FINITE TIME')", n,
@@ -178,7 +229,6 @@ bool read_transient(EngineState& s) {
     return false;
   }
   ld.POINTS = n;
-  ld.TIME_INTERVAL = interval;
   ld.LINES = n / 2 + 1;
   ld.TRANSIENT = {};
   if (echo(s)) {
@@ -227,26 +277,21 @@ bool read_transient(EngineState& s) {
 
 bool read_random(EngineState& s) {
   auto& ld = s.load;
-  real max = 0.0f, min = 0.0f, duration = 0.0f;
+  real &max = ld.FREQ_MAX, &min = ld.FREQ_MIN;
   int points = 0, spectra = 0;
   if (!section::numbers(s, max, min) || !read_points(s, MAX_RANDOM_LINES, points)) return false;
-  if (!section::number(s, duration) || section::count(s, 0, max_loads, spectra) != section::Count::ok) {
+  if (!section::number(s, ld.DURATION) || section::count(s, 0, max_loads, spectra) != section::Count::ok) {
     return false;
   }
   section::ValueCheck check(s);
-  check(max, Bound::not_negative, "MAXIMUM FREQUENCY")(min, Bound::not_negative, "MINIMUM FREQUENCY")(
-      duration, Bound::positive, "OBSERVATION PERIOD");
-  if (!check.ok()) return false;
+  if (!check.row(ld, random_values).ok()) return false;
   if (min > max) {
     write(s, out(s), "(/,/,1X,'ERROR - MINIMUM FREQUENCY (',1PE10.3,') EXCEEDS THE MAXIMUM FREQUENCY (',1PE10.3,')')",
           min, max);
     return false;
   }
-  ld.FREQ_MAX = max;
-  ld.FREQ_MIN = min;
   ld.FREQ_STEP = (max - min) / static_cast<real>(points == 1 ? 1 : points - 1);
   ld.POINTS = points;
-  ld.DURATION = duration;
   ld.LINES = frequency_lines(ld.FREQ_MAX, ld.FREQ_MIN, ld.FREQ_STEP);
   if (!lines_fit(s, ld.LINES, MAX_RANDOM_LINES)) return false;
   ld.SPECTRA = {};

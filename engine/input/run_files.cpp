@@ -30,13 +30,13 @@ bool same_file(const std::string& a, const std::string& b) {
   return std::filesystem::equivalent(shown(a), shown(b), ec) && !ec;
 }
 
-void open_output(EngineState& s, int unit, const std::string& name, const std::string& deck, const char* what,
-                 std::vector<OpenFailure>& failures) {
+void open_output(EngineState& s, int unit, const std::string& name, const std::string& deck, io::Access access,
+                 const char* what, std::vector<OpenFailure>& failures) {
   if (same_file(name, deck)) {
     failures.push_back({what, shown(name), "the input file itself"});
     return;
   }
-  open_unit(s, unit, name, io::Access::write, what, failures);
+  open_unit(s, unit, name, access, what, failures);
 }
 
 // A short names.dat leaves the three main names to the console.
@@ -78,10 +78,12 @@ bool OPEN_RUN_FILES(EngineState& s) {
   } else {
     open_unit(s, s.run.UNIT_TABLE(4), n.deck, io::Access::read, "INPUT FILE", failures);
   }
-  open_output(s, s.run.OUTPUT_UNIT, n.report, n.deck, "OUTPUT FILE", failures);
-  open_output(s, RunFiles::PLOT_UNIT, n.plot_data, n.deck, "GRAPHIC DATA FILE", failures);
+  open_output(s, s.run.OUTPUT_UNIT, n.report, n.deck, io::Access::write, "OUTPUT FILE", failures);
+  // The plot data of an earlier run stay as they are until this run completes
+  // with plot data of its own.
+  open_output(s, RunFiles::PLOT_UNIT, n.plot_data, n.deck, io::Access::replace, "GRAPHIC DATA FILE", failures);
   if (s.files.is_open(RunFiles::PLOT_UNIT) && same_file(n.plot_data, n.report)) {
-    s.files.close(RunFiles::PLOT_UNIT);
+    s.files.discard(RunFiles::PLOT_UNIT);
     failures.push_back({"GRAPHIC DATA FILE", shown(n.plot_data), "the output file itself"});
   }
   // The fourth file (the mass data) is only echoed: without it the echo reads an

@@ -14,10 +14,15 @@ bool number(EngineState& s, real& value) {
 
 bool whole(real value) { return std::isfinite(value) && std::floor(value) == value; }
 
-Count count(EngineState& s, int low, int limit, int& n) {
+Count count(EngineState& s, int low, int limit, int& n, real* read) {
   assert(limit < (1 << 24));  // every whole number up to the limit is a real
   real v = 0.0f;
-  if (!number(s, v) || !whole(v) || v < static_cast<real>(low)) return Count::bad;
+  std::string unused;
+  int status = 0;
+  READIT(s, 1, v, unused, status);
+  if (status != 1) return Count::no_number;
+  if (read) *read = v;
+  if (!std::isfinite(v) || !whole(v) || v < static_cast<real>(low)) return Count::bad;
   if (v > static_cast<real>(limit)) return Count::over;
   n = static_cast<int>(v);
   return Count::ok;
@@ -68,6 +73,20 @@ void reject_word(EngineState& s, Keyword k) {
   will_not_execute(s);
 }
 
+namespace {
+
+// The gravitational constants a deck can give: standard gravity, 9.80665 m/s**2
+// or 32.174 ft/s**2, rounded as engineers round it, and what it is on the
+// earth's surface. The unit system follows from the value (above 10 English),
+// so the two ranges must not meet.
+constexpr real si_gravity_low = 9.5f, si_gravity_high = 10.0f;
+constexpr real english_gravity_low = 31.0f, english_gravity_high = 33.0f;
+
+// An angle from the vertical: a pile at 90 degrees lies flat.
+constexpr real horizontal_degrees = 90.0f;
+
+}  // namespace
+
 ValueCheck& ValueCheck::operator()(real value, Bound bound, std::string_view what, int row) {
   bool within = true;
   std::string_view rule;
@@ -84,6 +103,17 @@ ValueCheck& ValueCheck::operator()(real value, Bound bound, std::string_view wha
       within = value >= 0.0f && value <= 0.5f;
       rule = "MUST LIE FROM 0 TO 0.5";
       break;
+    case Bound::short_of_horizontal:
+      within = value > -horizontal_degrees && value < horizontal_degrees;
+      rule = "MUST LIE BETWEEN -90 AND 90 DEGREES";
+      break;
+    case Bound::gravity:
+      within = (value >= si_gravity_low && value <= si_gravity_high) ||
+               (value >= english_gravity_low && value <= english_gravity_high);
+      rule = "MUST LIE FROM 9.5 TO 10 (m/s**2) OR FROM 31 TO 33 (ft/s**2)";
+      break;
+    case Bound::any: break;
+    case Bound::none: assert(false && "a value the table does not hold"); break;
   }
   if (within) return *this;
   ok_ = false;

@@ -2,6 +2,7 @@
 // through READIT, and the fatal flag.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -20,11 +21,13 @@ bool numbers(EngineState& s, R&... values) {
   return (number(s, values) && ...);
 }
 
-enum class Count { ok, bad, over };
+enum class Count { ok, no_number, bad, over };
 
-// A count of rows: a whole number from `low` to `limit`. bad: no number, not
-// whole or below `low`; over: above `limit`. n is set only when ok.
-Count count(EngineState& s, int low, int limit, int& n);
+// A count of rows: a whole number from `low` to `limit`. no_number: text or
+// the end of the deck where the count stands; bad: no finite number, not
+// whole or below `low`; over: above `limit`. n is set only when ok; `read`,
+// where given, takes the number that was read.
+Count count(EngineState& s, int low, int limit, int& n, real* read = nullptr);
 
 // A whole number (a code or a row label); false when the value is not whole.
 bool whole(real value);
@@ -48,8 +51,21 @@ void reject_word(EngineState& s, Keyword k);
 
 // What a value of the deck can be: a length, a weight or a modulus above 0; a
 // mass, a damping, a thickness or a frequency not below 0; a Poisson's ratio
-// from 0 to 0.5 (0.5 the undrained soil).
-enum class Bound { positive, not_negative, poisson_ratio };
+// from 0 to 0.5 (0.5 the undrained soil); the angle of a pile against the
+// vertical short of the horizontal either way; a gravitational constant of
+// the SI or of the English units; any number (a coordinate, a load, a cross
+// product, a row label); none: the table has no such value.
+enum class Bound { positive, not_negative, poisson_ratio, short_of_horizontal, gravity, any, none };
+
+// One value of the rows of a table: where a row holds it, its name in the
+// report and what it can be. A section keeps the values of each of its
+// tables in one list of these, in the order of the deck.
+template <class Row>
+struct Admissible {
+  real Row::*value;
+  std::string_view name;
+  Bound bound;
+};
 
 // The values of one block of a section against their bounds. Every value out
 // of its bound is reported on a line of its own, naming it and, for a row of
@@ -60,6 +76,19 @@ class ValueCheck {
   explicit ValueCheck(EngineState& s) : s_(s) {}
   // "ERROR - <what>[ <row>] (<value>) <what the bound asks>" when out of bound.
   ValueCheck& operator()(real value, Bound bound, std::string_view what, int row = 0);
+  // Every value of a row of a table: each name followed by `of` (" OF
+  // ELEMENT", " OF THE PILES") and, above 0, the row's number.
+  template <class Row>
+  ValueCheck& row(const Row& r, std::span<const Admissible<Row>> table, std::string_view of = {}, int number = 0) {
+    for (const Admissible<Row>& a : table) {
+      if (a.bound != Bound::none) (*this)(r.*a.value, a.bound, std::string(a.name) + std::string(of), number);
+    }
+    return *this;
+  }
+  template <class Row, std::size_t N>
+  ValueCheck& row(const Row& r, const Admissible<Row> (&table)[N], std::string_view of = {}, int number = 0) {
+    return row(r, std::span<const Admissible<Row>>(table), of, number);
+  }
   bool ok() const { return ok_; }
 
  private:

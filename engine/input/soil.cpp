@@ -1,5 +1,6 @@
 // The SOIL section: weakened zone, soil constants by foundation type, the soil
 // below, and the side layers of a pile cap.
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -9,6 +10,7 @@
 namespace zav {
 namespace {
 
+using section::Admissible;
 using section::Bound;
 using section::echo;
 using section::out;
@@ -31,23 +33,60 @@ bool read_weak_zone(EngineState& s, SoilLayer& l, bool weak) {
   return true;
 }
 
-// The values of a soil row that no soil can have, each reported with its row
-// (`layer` names the table, "SOIL LAYER" or "SIDE LAYER", or the single set of
-// values with row 0). The side layers give their thickness, the tables with
-// a weakened zone its four values, which count where the zone is one.
-void check_soil(section::ValueCheck& check, const SoilLayer& l, std::string_view layer, int row, bool thickness,
+// The soil tables of the section, by what their rows describe: the side
+// layers of an embedded footing or pile cap; the layers beside the elements
+// of a pile or of a multilayer column (and the single set of soil constants
+// of a parabolic medium); the column's own soil below its adjacent layers;
+// the soil below the footing, the pile tips or the column; the stratum.
+enum class SoilTable : std::size_t { side, beside_elements, column, below, stratum };
+
+// One value of the soil rows and what it can be in each of the tables.
+struct SoilValue {
+  real SoilLayer::*value;
+  std::string_view name;
+  std::array<Bound, 5> bound;  // by SoilTable
+};
+
+// What the values of the section can be. A layer beside an element may hold
+// no soil, a shear-wave velocity of 0: the pile or column stands free there
+// (in water, in air, where the soil was scoured away). Every other soil has
+// stiffness. Only the column's soil below its adjacent layers has the ratios
+// (in/out) of the column to the soil.
+constexpr Bound any = Bound::any, none = Bound::none, positive = Bound::positive,
+                not_negative = Bound::not_negative, poisson_ratio = Bound::poisson_ratio;
+// clang-format off
+constexpr SoilValue soil_values[] = {
+  //                                                           side          beside elements column        below          stratum
+  {&SoilLayer::number,      "NUMBER",                         {any,          any,            any,          none,          none}},
+  {&SoilLayer::thickness,   "THICKNESS",                      {not_negative, none,           none,         none,          none}},
+  {&SoilLayer::Vs,          "SHEAR WAVE VELOCITY",            {positive,     not_negative,   positive,     positive,      positive}},
+  {&SoilLayer::unit_weight, "UNIT WEIGHT",                    {positive,     positive,       positive,     positive,      positive}},
+  {&SoilLayer::nu,          "POISSONS RATIO",                 {poisson_ratio, poisson_ratio, poisson_ratio, poisson_ratio, poisson_ratio}},
+  {&SoilLayer::damping,     "MATERIAL DAMPING",               {not_negative, not_negative,   not_negative, not_negative,  not_negative}},
+  {&SoilLayer::G_ratio,     "SHEAR MODULUS RATIO (IN/OUT)",   {none,         none,           positive,     none,          none}},
+  {&SoilLayer::D_ratio,     "DAMPING RATIO (IN/OUT)",         {none,         none,           not_negative, none,          none}},
+};
+// The weakened zone at the end of a row, in the tables that have one, where
+// the zone is one.
+constexpr Admissible<SoilLayer> weak_zone_values[] = {
+  {&SoilLayer::weak_ratio,     "SHEAR MODULUS RATIO",         Bound::not_negative},
+  {&SoilLayer::weak_nu,        "POISSONS RATIO",              Bound::poisson_ratio},
+  {&SoilLayer::weak_damping,   "MATERIAL DAMPING",            Bound::not_negative},
+  {&SoilLayer::weak_thickness, "THICKNESS RATIO",             Bound::not_negative},
+};
+// clang-format on
+
+// The values of a soil row against what its table admits, each reported with
+// its row (`layer` names the table, "SOIL LAYER" or "SIDE LAYER", or the single
+// set of values with row 0).
+void check_soil(section::ValueCheck& check, const SoilLayer& l, SoilTable table, std::string_view layer, int row,
                 bool weak) {
   const std::string of = " OF " + std::string(layer);
-  if (thickness) check(l.thickness, Bound::not_negative, "THICKNESS" + of, row);
-  check(l.unit_weight, Bound::positive, "UNIT WEIGHT" + of, row)(
-      l.nu, Bound::poisson_ratio, "POISSONS RATIO" + of, row)(l.damping, Bound::not_negative, "MATERIAL DAMPING" + of,
-                                                              row);
-  if (!weak || stiff_as_the_soil(l)) return;
-  const std::string zone = " OF THE WEAKENED ZONE" + of;
-  check(l.weak_ratio, Bound::not_negative, "SHEAR MODULUS RATIO" + zone, row)(l.weak_nu, Bound::poisson_ratio,
-                                                                              "POISSONS RATIO" + zone, row)(
-      l.weak_damping, Bound::not_negative, "MATERIAL DAMPING" + zone, row)(l.weak_thickness, Bound::not_negative,
-                                                                           "THICKNESS RATIO" + zone, row);
+  for (const SoilValue& v : soil_values) {
+    const Bound bound = v.bound[static_cast<std::size_t>(table)];
+    if (bound != Bound::none) check(l.*v.value, bound, std::string(v.name) + of, row);
+  }
+  if (weak && !stiff_as_the_soil(l)) check.row(l, weak_zone_values, " OF THE WEAKENED ZONE" + of, row);
 }
 
 void soil_constants_error(EngineState& s) {
@@ -63,6 +102,7 @@ bool soil_count(EngineState& s, int limit, int& n, const char* what) {
       write(s, out(s), "(/,/,1X,'ERROR - NUMBER OF ',A,' EXCEEDS ',I3)", what, limit);
       section::will_not_execute(s);
       return false;
+    case section::Count::no_number:
     case section::Count::bad: break;
   }
   soil_constants_error(s);
@@ -93,13 +133,13 @@ void write_layer_table(EngineState& s, int first, int last) {
 }
 
 // STRA, and PILE in a parabolic medium: one set of soil constants.
-bool read_single(EngineState& s, SoilLayer& l, bool weak) {
+bool read_single(EngineState& s, SoilLayer& l, SoilTable table, bool weak) {
   if (!section::numbers(s, l.Vs, l.unit_weight, l.nu, l.damping) || !read_weak_zone(s, l, weak)) {
     soil_constants_error(s);
     return false;
   }
   section::ValueCheck check(s);
-  check_soil(check, l, "THE SOIL", 0, false, weak);
+  check_soil(check, l, table, "THE SOIL", 0, weak);
   if (!check.ok()) {
     section::will_not_execute(s);
     return false;
@@ -135,7 +175,9 @@ bool read_layer_rows(EngineState& s, int first, int last, bool weak) {
     }
   }
   section::ValueCheck check(s);
-  for (int k = first; k <= last; ++k) check_soil(check, s.soil.LAYERS(k), "SOIL LAYER", k, false, weak);
+  for (int k = first; k <= last; ++k) {
+    check_soil(check, s.soil.LAYERS(k), SoilTable::beside_elements, "SOIL LAYER", k, weak);
+  }
   if (!check.ok()) section::will_not_execute(s);
   return check.ok();
 }
@@ -157,7 +199,7 @@ bool read_side_rows(EngineState& s, int n, bool weak) {
 // fatal) when one value is out of its bound.
 bool admissible_side_rows(EngineState& s, int n, bool weak) {
   section::ValueCheck check(s);
-  for (int k = 1; k <= n; ++k) check_soil(check, s.soil.SIDE_LAYERS(k), "SIDE LAYER", k, true, weak);
+  for (int k = 1; k <= n; ++k) check_soil(check, s.soil.SIDE_LAYERS(k), SoilTable::side, "SIDE LAYER", k, weak);
   if (!check.ok()) section::will_not_execute(s);
   return check.ok();
 }
@@ -212,7 +254,7 @@ void read_multilayer(EngineState& s, bool weak) {
     read_weak_zone(s, l, false);
   }
   section::ValueCheck check(s);
-  for (int k = na + 1; k <= n; ++k) check_soil(check, soil.LAYERS(k), "SOIL LAYER", k, false, false);
+  for (int k = na + 1; k <= n; ++k) check_soil(check, soil.LAYERS(k), SoilTable::column, "SOIL LAYER", k, false);
   if (!check.ok()) return section::will_not_execute(s);
   soil.ADJACENT_COUNT = na;
   soil.LAYER_COUNT = n;
@@ -292,13 +334,13 @@ void SOLCST(EngineState& s) {
   switch (s.input.foundation_type()) {
     case FoundationType::PILE:
       if (s.switches.SOIL_MEDIUM == SoilMedium::PARABOLIC) {
-        if (read_single(s, s.soil.LAYERS(1), weak)) s.soil.LAYER_COUNT = 1;
+        if (read_single(s, s.soil.LAYERS(1), SoilTable::beside_elements, weak)) s.soil.LAYER_COUNT = 1;
       } else {
         read_pile_layers(s, weak);
       }
       return;
     case FoundationType::HALF: read_half_space_layers(s, weak); return;
-    case FoundationType::STRA: read_single(s, s.soil.STRATUM, false); return;
+    case FoundationType::STRA: read_single(s, s.soil.STRATUM, SoilTable::stratum, false); return;
     case FoundationType::MULT: read_multilayer(s, weak); return;
     case FoundationType::none:
       // Soil constants mean nothing before the foundation type is known.
@@ -316,7 +358,8 @@ void READ_SOIL_BELOW(EngineState& s) {
   bool ok = section::numbers(s, b.Vs, b.unit_weight, b.nu, b.damping);
   if (ok) {
     section::ValueCheck check(s);
-    check_soil(check, b, type == FoundationType::HALF ? "THE HALF-SPACE" : "THE SOIL BELOW", 0, false, false);
+    check_soil(check, b, SoilTable::below, type == FoundationType::HALF ? "THE HALF-SPACE" : "THE SOIL BELOW", 0,
+               false);
     ok = check.ok();
   }
   if (!ok) {
@@ -355,12 +398,19 @@ void READ_EMBEDMENT(EngineState& s) {
     drop_options();
   };
   int n = 0;
-  switch (section::count(s, 0, MAX_LAYERS, n)) {
+  real count = 0.0f;
+  switch (section::count(s, 0, MAX_LAYERS, n, &count)) {
     case section::Count::ok: break;
-    case section::Count::bad:
-      // The rows that follow cannot be told apart: the run cannot go on.
+    case section::Count::no_number:
+      // The options are left out and the analysis goes on without them; rows
+      // that follow are words the keyword loop does not know.
       read_error();
-      section::fatal(s);
+      return;
+    case section::Count::bad:
+      write(s, out(s), "(/,/,1X,'ERROR - NUMBER OF SIDE LAYERS (',1PE10.3,') MUST BE A WHOLE NUMBER FROM 0 TO ',I2)",
+            count, MAX_LAYERS);
+      drop_options();
+      section::will_not_execute(s);
       return;
     case section::Count::over:
       write(s, out(s), "(/,/,1X,'ERROR - NUMBER OF SIDE LAYERS EXCEEDS ',I3)", MAX_LAYERS);

@@ -1,10 +1,12 @@
 #include "io/records.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -734,15 +736,172 @@ Io read_internal_items(std::string_view record, std::string_view format, std::sp
 // ---------------------------------------------------------------------------
 // Units
 
+namespace {
+
+// The bytes a unit reads from its file at a time, and the bytes it gathers
+// before it writes them.
+constexpr std::size_t read_block = 64 * 1024;
+constexpr std::size_t write_block = 64 * 1024;
+
+}  // namespace
+
+// One connected file. `offset` is where the next record starts, `size` the
+// length of the file with the bytes not yet written to it; those, `wbuf`,
+// continue the file at `size - wbuf.size()`. Reads go through `rbuf`, which
+// holds the bytes from `read_at` on.
+struct Files::Unit {
+  std::string path;
+  Access access = Access::read;
+  int fd = -1;           // the file read and written; for replace, the new file once written
+  std::string new_path;  // replace: the new file beside the named one
+  off_t offset = 0;
+  off_t size = 0;
+  bool past_end = false;  // the last read met the end of file
+  bool written = false;
+  bool failed = false;  // a read or write of the file failed
+  off_t read_at = 0;
+  std::string rbuf;
+  std::string wbuf;
+
+  Unit() = default;
+  Unit(const Unit&) = delete;
+  Unit& operator=(const Unit&) = delete;
+  ~Unit() {
+    if (fd >= 0) ::close(fd);
+  }
+
+  bool flush() {
+    std::size_t done = 0;
+    const off_t at = size - static_cast<off_t>(wbuf.size());
+    while (done < wbuf.size()) {
+      const ssize_t n = ::pwrite(fd, wbuf.data() + done, wbuf.size() - done, at + static_cast<off_t>(done));
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) {
+        failed = true;
+        break;
+      }
+      done += static_cast<std::size_t>(n);
+    }
+    wbuf.clear();
+    return !failed;
+  }
+
+  // Makes rbuf hold the byte at p (p < size), reading a block that reaches
+  // back `before` bytes ahead of it.
+  bool fill(off_t p, off_t before) {
+    if (p >= read_at && p < read_at + static_cast<off_t>(rbuf.size())) return true;
+    if (!wbuf.empty() && !flush()) return false;
+    read_at = std::max<off_t>(0, p - before);
+    rbuf.resize(read_block);
+    std::size_t got = 0;
+    while (got < rbuf.size()) {
+      const ssize_t n = ::pread(fd, rbuf.data() + got, rbuf.size() - got, read_at + static_cast<off_t>(got));
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) break;
+      got += static_cast<std::size_t>(n);
+    }
+    rbuf.resize(got);
+    if (p < read_at + static_cast<off_t>(got)) return true;
+    failed = true;  // the file is shorter than the unit knows it
+    rbuf.clear();
+    return false;
+  }
+
+  Io get(std::string& record) {
+    if (offset >= size) {
+      past_end = true;
+      return Io::end;
+    }
+    record.clear();
+    off_t p = offset;
+    while (p < size) {
+      if (!fill(p, 0)) break;
+      const char* b = rbuf.data() + (p - read_at);
+      const std::size_t n = rbuf.size() - static_cast<std::size_t>(p - read_at);
+      if (const void* nl = std::memchr(b, '\n', n)) {
+        const auto len = static_cast<std::size_t>(static_cast<const char*>(nl) - b);
+        record.append(b, len);
+        p += static_cast<off_t>(len) + 1;
+        break;
+      }
+      record.append(b, n);
+      p += static_cast<off_t>(n);
+    }
+    // A file the unit reads may come with CR LF line ends; what a unit wrote
+    // reads back as it was written.
+    if (access == Access::read && !record.empty() && record.back() == '\r') record.pop_back();
+    offset = p;
+    return Io::ok;
+  }
+
+  // The byte at p, which lies before `offset`.
+  char byte(off_t p) { return fill(p, static_cast<off_t>(read_block) / 2) ? rbuf[static_cast<std::size_t>(p - read_at)] : '\n'; }
+
+  void backspace() {
+    if (past_end) {
+      past_end = false;  // back in front of the end of file, after the last record
+      return;
+    }
+    if (offset == 0) return;
+    // The record before `offset` starts after the line end before its own.
+    off_t p = offset - 1;
+    if (byte(p) == '\n') --p;
+    while (p >= 0 && byte(p) != '\n') --p;
+    offset = p + 1;
+  }
+
+  bool create_new_file() {
+    // Beside the named file, so that it can take its place by a rename; with
+    // the named file's permissions where it exists.
+    struct stat st {};
+    const bool old_exists = ::stat(path.c_str(), &st) == 0;
+    for (int k = 0; k < 100 && fd < 0; ++k) {
+      new_path = path + ".part" + std::to_string(::getpid()) + (k == 0 ? "" : "-" + std::to_string(k));
+      fd = ::open(new_path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+      if (fd < 0 && errno != EEXIST) break;
+    }
+    if (fd < 0) return false;
+    if (old_exists) ::fchmod(fd, st.st_mode & 07777);
+    return true;
+  }
+
+  void put(std::string_view record) {
+    if (access == Access::replace && fd < 0 && !create_new_file()) {
+      failed = true;
+      written = true;
+      return;
+    }
+    if (offset != size) {
+      // A write ends the file after the record written, whatever followed.
+      if (!wbuf.empty()) flush();
+      if (::ftruncate(fd, offset) != 0) failed = true;
+      size = offset;
+      rbuf.clear();
+      read_at = 0;
+    }
+    wbuf.append(record);
+    wbuf.push_back('\n');
+    size += static_cast<off_t>(record.size() + 1);
+    offset = size;
+    written = true;
+    past_end = false;
+    if (wbuf.size() >= write_block) flush();
+  }
+};
+
 Files::Files() : console_in(isatty(0) ? &std::cin : nullptr), console_out(&std::cout) {}
 
 Files::~Files() {
-  while (!units_.empty()) close(units_.begin()->first);
+  while (!units_.empty()) {
+    const int unit = units_.begin()->first;
+    if (units_.begin()->second->access == Access::replace) discard(unit);
+    else close(unit);
+  }
 }
 
 Files::Unit* Files::find(int unit) {
   auto it = units_.find(unit);
-  return it == units_.end() ? nullptr : &it->second;
+  return it == units_.end() ? nullptr : it->second.get();
 }
 
 bool Files::is_open(int unit) const { return unit == console || units_.count(unit) != 0; }
@@ -765,93 +924,82 @@ bool Files::open(int unit, std::string_view name, Access access, std::string& wh
     why = "not a regular file";
     return false;
   }
+  auto u = std::make_unique<Unit>();
+  u->access = access;
   if (access == Access::read) {
     if (!exists) {
       why = "no such file";
       return false;
     }
-    if (::access(path.c_str(), R_OK) != 0) {
+    if (::access(path.c_str(), R_OK) != 0 || (u->fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC)) < 0) {
       why = "not readable";
       return false;
     }
   } else {
-    // Append mode creates a missing file and never truncates an existing one.
-    std::FILE* f = std::fopen(path.c_str(), "a");
-    if (!f) {
+    // Opened without truncation: a file is left as it was until the first
+    // write. A unit that replaces its file checks here that the file can be
+    // written, and writes a new one only when it is written itself.
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) {
       why = exists ? "not writable" : "cannot be created";
       return false;
     }
-    std::fclose(f);
+    if (access == Access::write) u->fd = fd;
+    else ::close(fd);
   }
-  Unit u;
-  u.path = std::move(path);
+  if (u->fd >= 0) {
+    struct stat now {};
+    if (::fstat(u->fd, &now) == 0) u->size = now.st_size;
+  }
+  u->path = std::move(path);
   units_[unit] = std::move(u);
   return true;
-}
-
-void Files::load(Unit& u) {
-  if (u.loaded) return;
-  u.loaded = true;
-  std::FILE* f = std::fopen(u.path.c_str(), "rb");
-  if (!f) return;
-  std::string rec;
-  bool pending = false;
-  char buf[65536];
-  std::size_t got;
-  while ((got = std::fread(buf, 1, sizeof buf, f)) > 0) {
-    for (std::size_t i = 0; i < got; ++i) {
-      if (buf[i] == '\n') {
-        if (!rec.empty() && rec.back() == '\r') rec.pop_back();
-        u.records.push_back(std::move(rec));
-        rec.clear();
-        pending = false;
-      } else {
-        rec += buf[i];
-        pending = true;
-      }
-    }
-  }
-  std::fclose(f);
-  if (pending) {
-    if (!rec.empty() && rec.back() == '\r') rec.pop_back();
-    u.records.push_back(std::move(rec));
-  }
 }
 
 bool Files::close(int unit) {
   Unit* u = find(unit);
   if (!u) return true;
   bool ok = true;
-  if (u->written) {
-    std::FILE* f = std::fopen(u->path.c_str(), "wb");
-    ok = f != nullptr;
-    if (f) {
-      for (const std::string& r : u->records) {
-        if (std::fwrite(r.data(), 1, r.size(), f) != r.size() || std::fputc('\n', f) == EOF) ok = false;
-      }
-      if (std::fclose(f) != 0) ok = false;
-    }
+  if (u->fd >= 0) {
+    if (!u->wbuf.empty()) u->flush();
+    ok = !u->failed;
+    if (::close(u->fd) != 0 && u->written) ok = false;
+    u->fd = -1;
+  } else if (u->written) {
+    ok = !u->failed;
+  }
+  if (u->access == Access::replace && !u->new_path.empty()) {
+    if (ok && ::rename(u->new_path.c_str(), u->path.c_str()) != 0) ok = false;
+    if (!ok) ::unlink(u->new_path.c_str());
   }
   units_.erase(unit);
   return ok;
 }
 
+void Files::discard(int unit) {
+  Unit* u = find(unit);
+  if (!u) return;
+  if (u->access != Access::replace) {
+    close(unit);
+    return;
+  }
+  if (u->fd >= 0) {
+    ::close(u->fd);
+    u->fd = -1;
+  }
+  if (!u->new_path.empty()) ::unlink(u->new_path.c_str());
+  units_.erase(unit);
+}
+
 void Files::rewind(int unit) {
   if (Unit* u = find(unit)) {
-    u->pos = 0;
+    u->offset = 0;
     u->past_end = false;
   }
 }
 
 void Files::backspace(int unit) {
-  Unit* u = find(unit);
-  if (!u) return;
-  load(*u);
-  if (u->past_end) {
-    u->past_end = false;  // back in front of the end of file, after the last record
-  } else if (u->pos > 0) {
-    --u->pos;
-  }
+  if (Unit* u = find(unit)) u->backspace();
 }
 
 Io Files::get(int unit, std::string& record) {
@@ -862,13 +1010,7 @@ Io Files::get(int unit, std::string& record) {
   }
   Unit* u = find(unit);
   if (!u) return Io::end;
-  load(*u);
-  if (u->pos >= u->records.size()) {
-    u->past_end = true;
-    return Io::end;
-  }
-  record = u->records[u->pos++];
-  return Io::ok;
+  return u->get(record);
 }
 
 void Files::put(int unit, std::string record) {
@@ -878,12 +1020,7 @@ void Files::put(int unit, std::string record) {
   }
   Unit* u = find(unit);
   if (!u) throw std::logic_error("write on unit " + std::to_string(unit) + ", which is not open");
-  u->loaded = true;  // a write ends the file here, whatever followed on disk
-  u->records.resize(u->pos);
-  u->records.push_back(std::move(record));
-  ++u->pos;
-  u->written = true;
-  u->past_end = false;
+  u->put(record);
 }
 
 }  // namespace zav::io

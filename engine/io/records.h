@@ -39,11 +39,16 @@
 // blanks (a blank field is 0); a field that is no number gives Io::err, the record
 // being consumed, so BACKSPACE can step back to it. "*" reads list-directed.
 //
-// Files: records end with LF or CR LF, a trailing CR never belongs to a record;
-// records are written with LF. A unit keeps its records in memory and writes its
-// file when it is closed, and only if it was written: opening an existing file for
-// output leaves it as it was until the first write, and a write truncates the file
-// after the record written, as sequential files do.
+// Files: records end with LF, and in a file opened for reading also with CR LF
+// (a trailing CR then never belongs to a record); records are written with LF,
+// and a unit reads back what it wrote as it was written. A unit reads its file record by record and
+// writes each record to its file as it is made, so a run holds no more of a
+// file than the record at hand: opening an existing file for output leaves it
+// as it was until the first write, and a write truncates the file after the
+// record written, as sequential files do. A unit opened to replace its file
+// (Access::replace) writes into a new file beside it, which takes the file's
+// place only when the unit is closed; discarding the unit leaves the old file
+// as it was.
 #pragma once
 
 #ifdef ZAV_KERNEL_LAYER
@@ -56,6 +61,7 @@
 #include <cstring>
 #include <iosfwd>
 #include <map>
+#include <memory>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -70,7 +76,10 @@ inline constexpr int console = -1;
 // Outcome of a read: the END= and ERR= exits of a read statement.
 enum class Io { ok, end, err };
 
-enum class Access { read, write };
+// read: an existing file; write: the file itself, created when missing;
+// replace: a new file that takes the place of the named one when the unit is
+// closed (created when missing, as for write).
+enum class Access { read, write, replace };
 
 struct FormatError : std::logic_error {
   using std::logic_error::logic_error;
@@ -97,18 +106,24 @@ struct Target {
 class Files {
  public:
   Files();
+  // Closes every unit; a unit that replaces its file is discarded.
   ~Files();
   Files(const Files&) = delete;
   Files& operator=(const Files&) = delete;
 
   // Connects `unit` to the file `name` (trailing blanks ignored). For reading the
-  // file must exist; for writing it is created when missing and otherwise left
-  // untouched until the first write. Only regular files are accepted. On failure
-  // the unit stays unconnected and `why` says what went wrong.
+  // file must exist; for writing or replacing it is created when missing and
+  // otherwise left untouched until the first write. Only regular files are
+  // accepted. On failure the unit stays unconnected and `why` says what went
+  // wrong.
   bool open(int unit, std::string_view name, Access access, std::string& why);
-  // Writes the unit's file if it was written, then disconnects it. False when the
-  // file could not be written.
+  // Writes what the unit still holds and disconnects it; a unit that replaces
+  // its file and was written puts the new file in the old one's place. False
+  // when the file could not be written.
   bool close(int unit);
+  // Disconnects the unit; what a replacing unit wrote is dropped and the file
+  // it would have replaced stays as it was.
+  void discard(int unit);
   bool is_open(int unit) const;
   void rewind(int unit);
   void backspace(int unit);
@@ -124,17 +139,9 @@ class Files {
   std::ostream* console_out;
 
  private:
-  struct Unit {
-    std::string path;
-    std::vector<std::string> records;
-    std::size_t pos = 0;    // next record
-    bool loaded = false;    // the file's records have been read in
-    bool written = false;   // the unit must write its file on close
-    bool past_end = false;  // the last read met the end of file
-  };
+  struct Unit;
   Unit* find(int unit);
-  static void load(Unit& u);
-  std::map<int, Unit> units_;
+  std::map<int, std::unique_ptr<Unit>> units_;
 };
 
 // The records that one output statement produces.

@@ -4,6 +4,7 @@
 // be formed, and a group of the largest size.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -127,22 +128,51 @@ TEST_F(GroupSoil, WithoutShearWaveVelocityRunsWithoutInteraction) {
   }
 }
 
-// Piles without a torsional constant have no torsional head term: no line's
-// group impedance can be formed. Each line says so with its frequency and is
-// left out; the plot data count no line.
-TEST_F(GroupSoil, LinesWithoutAGroupImpedanceAreReportedAndLeftOut) {
-  PileDeck p = two_piles(3);
-  for (auto& e : p.elements) e.J = 0;
-  ASSERT_EQ(run(pile_deck(p, load)), 0);
+// Piles placed in units far off the deck's, so far apart that their moments
+// about the centre pass single precision: no line's group impedance can be
+// formed. Each line says so with its frequency, the run has no result and
+// writes no plot data.
+TEST_F(GroupSoil, LinesWithoutAGroupImpedanceLeaveNoResult) {
+  const Lines deck = with(with(pile_deck(two_piles(3), load), "1 -1.5 0 ", {"1 -1E19 0 "}), "2 1.5 0 ", {"2 1E19 0 "});
+  ASSERT_EQ(run(deck), 3);
+  const std::string reason = " *** THE IMPEDANCE OF THE PILE GROUP IS NOT A FINITE NUMBER ***";
   for (const char* line : {"      1.0000 Hz (      6.2800", "      6.0000 Hz (     37.6800"}) {
     EXPECT_TRUE(
-        HasBlock(report, {" *** THE IMPEDANCE OF THE PILE GROUP IS NOT A FINITE NUMBER ***",
-                          " *** FREQUENCY  -  " + std::string(line) + " rad./sec.) LEFT OUT OF THE RESULTS ***"}));
+        HasBlock(report, {reason, " *** FREQUENCY  -  " + std::string(line) + " rad./sec.) LEFT OUT OF THE RESULTS ***"}));
   }
+  EXPECT_TRUE(HasBlock(report, {" *** NO FREQUENCY LINE COULD BE FORMED, AT EVERY LINE: ***", reason,
+                                " *** THE ANALYSIS HAS NO RESULT ***", " ***PROGRAM WILL NOT EXECUTE***"}));
   EXPECT_TRUE(constants_tables(report, 1).empty());
   EXPECT_TRUE(harmonic_rows(report).empty());
   EXPECT_TRUE(has_no_number_faults(file_text("job.kqo")));
-  EXPECT_EQ(file_text("job.kqp"), " 0\n");
+  EXPECT_EQ(file_text("job.kqp"), "");
+}
+
+// Side layers of the cap given with a count that is no number: both options
+// are dropped, as the message says, the analysis goes on and gives the group
+// without the cap's side soil.
+TEST_F(GroupSoil, ACapSoilCountThatIsNoNumberRunsWithoutTheCapSoil) {
+  PileDeck p = two_piles(3);
+  ASSERT_EQ(run(pile_deck(p, load)), 0);
+  const auto without = constants_tables(report, 1);
+  p.cap_sides = {{0.5, 110, 16.5, 0.35, 0.05}};
+  p.side_cap = true;
+  const Lines deck = pile_deck(p, load);
+  const auto count = std::find(std::find(deck.begin(), deck.end(), "EMBEDDED"), deck.end(), "1 ");
+  ASSERT_NE(count, deck.end());
+  Lines text = deck;
+  text[static_cast<std::size_t>(count - deck.begin())] = "ONE";
+  ASSERT_EQ(run(text), 0);
+  EXPECT_TRUE(HasBlock(report, {" ERROR ENCOUNTERED WHILE READING EMBEDDED OR ISO   LATION DATA",
+                                " PROGRAM WILL IGNORE THESE OPTIONS"}));
+  EXPECT_EQ(s->switches.EMBEDMENT, 0);
+  EXPECT_EQ(s->switches.SIDE_CAP, 0);
+  const auto dropped = constants_tables(report, 1);
+  ASSERT_EQ(dropped.size(), without.size());
+  for (std::size_t L = 0; L < without.size(); ++L) {
+    EXPECT_EQ(dropped[L].K, without[L].K);
+    EXPECT_EQ(dropped[L].C, without[L].C);
+  }
 }
 
 // The largest group, 500 piles three diameters apart with interaction, over

@@ -198,6 +198,67 @@ INSTANTIATE_TEST_SUITE_P(Decks, ImpossibleValue, ::testing::Values(
            error("YOUNGS MODULUS OF THE FOUNDATION (-4.000E+05) MUST BE GREATER THAN 0") + will_not_execute},
   ValueRow{"ColumnSoilBelow",         columns([](PileDeck& p) { p.column_soil[1][2] = 0.6; }),
            error("POISSONS RATIO OF SOIL LAYER 4 ( 6.000E-01) MUST LIE FROM 0 TO 0.5") + will_not_execute},
+  // Soil without stiffness, where there must be soil: beside a footing, under
+  // it, under the pile tips, beside a pile cap, in a multilayer column.
+  ValueRow{"SideLayerWithoutShearWave", footing([](Footing& f) { f.sides = {{1, 0, 17, 0.35, 0.05}}; }),
+           error("SHEAR WAVE VELOCITY OF SIDE LAYER 1 ( 0.000E+00) MUST BE GREATER THAN 0") + will_not_execute},
+  ValueRow{"SideLayerNegativeShearWave", footing([](Footing& f) { f.sides = {{1, -150, 17, 0.35, 0.05}}; }),
+           error("SHEAR WAVE VELOCITY OF SIDE LAYER 1 (-1.500E+02) MUST BE GREATER THAN 0") + will_not_execute},
+  ValueRow{"HalfSpaceWithoutShearWave", footing([](Footing& f) { f.Vs = 0; }),
+           error("SHEAR WAVE VELOCITY OF THE HALF-SPACE ( 0.000E+00) MUST BE GREATER THAN 0") + bad_soil_below},
+  ValueRow{"StratumNegativeShearWave", stratum([](Footing& f) { f.Vs = -1; }),
+           error("SHEAR WAVE VELOCITY OF THE SOIL (-1.000E+00) MUST BE GREATER THAN 0") + will_not_execute},
+  ValueRow{"StratumWithoutLayer",     stratum([](Footing& f) { f.H = 0; }),
+           error("DEPTH OF LAYER ( 0.000E+00) MUST BE GREATER THAN 0") + will_not_execute},
+  ValueRow{"PileSoilNegativeShearWave", piles([](PileDeck& p) { p.soil[1].Vs = -160; }),
+           error("SHEAR WAVE VELOCITY OF SOIL LAYER 2 (-1.600E+02) CANNOT BE NEGATIVE") + will_not_execute},
+  ValueRow{"SoilBelowPilesWithoutShearWave", piles([](PileDeck& p) { p.below.Vs = 0; }),
+           error("SHEAR WAVE VELOCITY OF THE SOIL BELOW ( 0.000E+00) MUST BE GREATER THAN 0") + bad_soil_below},
+  ValueRow{"CapSideWithoutShearWave", piles([](PileDeck& p) { p.cap_sides = {{0.5, 0, 16.5, 0.35, 0.05}}; }),
+           error("SHEAR WAVE VELOCITY OF SIDE LAYER 1 ( 0.000E+00) MUST BE GREATER THAN 0") + will_not_execute},
+  ValueRow{"CapSideNegativeShearWave", piles([](PileDeck& p) { p.cap_sides = {{0.5, -110, 16.5, 0.35, 0.05}}; }),
+           error("SHEAR WAVE VELOCITY OF SIDE LAYER 1 (-1.100E+02) MUST BE GREATER THAN 0") + will_not_execute},
+  ValueRow{"ColumnSoilWithoutShearWave", columns([](PileDeck& p) { p.column_soil[0][0] = 0; }),
+           error("SHEAR WAVE VELOCITY OF SOIL LAYER 3 ( 0.000E+00) MUST BE GREATER THAN 0") + will_not_execute},
+  ValueRow{"ColumnSoilNegativeShearWave", columns([](PileDeck& p) { p.column_soil[2][0] = -240; }),
+           error("SHEAR WAVE VELOCITY OF SOIL LAYER 5 (-2.400E+02) MUST BE GREATER THAN 0") + will_not_execute},
+  ValueRow{"ColumnAdjacentNegativeShearWave", columns([](PileDeck& p) { p.soil[0].Vs = -150; }),
+           error("SHEAR WAVE VELOCITY OF SOIL LAYER 1 (-1.500E+02) CANNOT BE NEGATIVE") + will_not_execute},
+  // The column's ratios (in/out) to the soil around it.
+  ValueRow{"ColumnModulusRatioNegative", columns([](PileDeck& p) { p.column_soil[1][4] = -1.5; }),
+           error("SHEAR MODULUS RATIO (IN/OUT) OF SOIL LAYER 4 (-1.500E+00) MUST BE GREATER THAN 0") +
+           will_not_execute},
+  ValueRow{"ColumnModulusRatioZero",  columns([](PileDeck& p) { p.column_soil[1][4] = 0; }),
+           error("SHEAR MODULUS RATIO (IN/OUT) OF SOIL LAYER 4 ( 0.000E+00) MUST BE GREATER THAN 0") +
+           will_not_execute},
+  ValueRow{"ColumnDampingRatioNegative", columns([](PileDeck& p) { p.column_soil[2][5] = -0.8; }),
+           error("DAMPING RATIO (IN/OUT) OF SOIL LAYER 5 (-8.000E-01) CANNOT BE NEGATIVE") + will_not_execute},
+  ValueRow{"ElementTorsionZero",      piles([](PileDeck& p) { p.elements[1].J = 0; }),
+           error("TORSIONAL STIFFNESS OF ELEMENT 2 ( 0.000E+00) MUST BE GREATER THAN 0") + will_not_execute},
+  ValueRow{"ColumnTorsionNegative",   columns([](PileDeck& p) { p.elements[0].J = -7.95; }),
+           error("TORSIONAL STIFFNESS OF ELEMENT 1 (-7.950E+00) MUST BE GREATER THAN 0") + will_not_execute},
+  ValueRow{"PileRigidityNegative",    piles([](PileDeck& p) { p.kappa = -0.9; }),
+           error("COEFFICIENT OF RIGIDITY OF THE PILES (-9.000E-01) CANNOT BE NEGATIVE") + will_not_execute},
+  // A pile at 90 degrees or more from the vertical lies flat or points upwards.
+  ValueRow{"BatterHorizontal",        piles([](PileDeck& p) { p.batter = {{"XZ", 90}}; }),
+           error("ANGLE FROM THE VERTICAL OF PILE 1 ( 9.000E+01) MUST LIE BETWEEN -90 AND 90 DEGREES") +
+           will_not_execute},
+  ValueRow{"BatterUpwards",           piles([](PileDeck& p) { p.piles = {{-1.5, 0}, {1.5, 0}};
+                                                                p.batter = {{"XZ", 10}, {"YZ", 180}}; }),
+           error("ANGLE FROM THE VERTICAL OF PILE 2 ( 1.800E+02) MUST LIE BETWEEN -90 AND 90 DEGREES") +
+           will_not_execute},
+  ValueRow{"BatterFarOff",            piles([](PileDeck& p) { p.batter = {{"YZ", -1000}}; }),
+           error("ANGLE FROM THE VERTICAL OF PILE 1 (-1.000E+03) MUST LIE BETWEEN -90 AND 90 DEGREES") +
+           will_not_execute},
+  // Without interaction the group adds up its piles: the same pile twice.
+  ValueRow{"PilesAtOnePlace",         piles([](PileDeck& p) { p.piles = {{-1.5, 0}, {1.5, 0}, {-1.5, 0}}; }),
+           error("PILES   1 AND   3 STAND AT THE SAME PLACE IN THE SAME DIRECTION") + will_not_execute},
+  ValueRow{"PilesAtOnePlaceBattered", piles([](PileDeck& p) { p.piles = {{0, 0}, {0, 0}};
+                                                                p.batter = {{"XZ", 10}, {"XZ", 10}}; }),
+           error("PILES   1 AND   2 STAND AT THE SAME PLACE IN THE SAME DIRECTION") + will_not_execute},
+  ValueRow{"GravityOfNoUnits",        footing([](Footing& f) { f.gravity = "1E6"; }),
+           error("GRAVITATIONAL CONSTANT ( 1.000E+06) MUST LIE FROM 9.5 TO 10 (m/s**2) OR FROM 31 TO 33 (ft/s**2)") +
+           will_not_execute},
   ValueRow{"PilesWithoutSoil",        without_soil(piles([](PileDeck&) {})),
            Lines{"", "", " SOIL CONSTANTS OF THE LAYERS NOT SET"} + will_terminate},
   ValueRow{"ColumnWithoutSoil",       without_soil(columns([](PileDeck&) {})),
@@ -251,6 +312,15 @@ INSTANTIATE_TEST_SUITE_P(Decks, AdmissibleEdge, ::testing::Values(
                                     p.D_p = 0;
                                     p.cap_sides = {{0, 110, 16.5, 0.5, 0}};
                                   })},
+  // A pile or column free of soil along its top layer, in water or air.
+  EdgeRow{"PileFreeAtTheTop",     piles([](PileDeck& p) { p.soil[0].Vs = 0; })},
+  EdgeRow{"ColumnFreeAtTheTop",   columns([](PileDeck& p) { p.soil[0].Vs = 0; })},
+  // Two piles from one place, battered apart; a pile battered steeply.
+  EdgeRow{"BatteredFromOnePlace", piles([](PileDeck& p) { p.piles = {{0, 0}, {0, 0}};
+                                                          p.batter = {{"XZ", 10}, {"XZ", -10}}; })},
+  EdgeRow{"BatteredSteeply",      piles([](PileDeck& p) { p.batter = {{"YZ", 60}}; })},
+  EdgeRow{"GravityAtTheEnds",     footing([](Footing& f) { f.gravity = "9.5"; })},
+  EdgeRow{"GravityEnglish",       footing([](Footing& f) { f.gravity = "33"; })},
   EdgeRow{"ColumnUndrained",      columns([](PileDeck& p) {
                                     for (auto& l : p.soil) l.nu = 0.5;
                                     for (auto& c : p.column_soil) c[2] = 0.5;

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "analysis/tests/analysis_deck.h"
@@ -28,6 +29,9 @@ struct PileDeck {
   bool pinned = false;
   bool end_bearing = false;
   bool interaction = false;
+  // Battered piles, one row per pile: the plane ("XZ" or "YZ") and the angle
+  // with the vertical in degrees; none when empty.
+  std::vector<std::pair<std::string, double>> batter;
   std::vector<PileElement> elements = {{}, {}, {}};
   // Along the piles (for a multilayer column: the adjacent layers).
   std::vector<PileSoil> soil = {{120, 17, 0.4, 0.05}, {160, 17.5, 0.4, 0.05}, {200, 18, 0.4, 0.05}};
@@ -65,6 +69,9 @@ inline Lines pile_deck(const PileDeck& p, const Lines& load) {
   for (const PileElement& e : p.elements)
     d.push_back(nums({double(++i), e.h, e.rx, e.ry, e.A, e.Ix, e.Iy, e.J}, false));
   if (!p.multilayer) d.push_back(p.end_bearing ? "END-BEARING" : "FLOATING");
+  if (!p.batter.empty()) d.push_back("BATTERED");
+  i = 0;
+  for (const auto& [plane, angle] : p.batter) d = d + Lines{std::to_string(++i) + " " + plane + "  ", num(angle) + " "};
   if (p.interaction) d.push_back("INTERACTION ");
   d.push_back("SOIL ");
   if (p.multilayer) {

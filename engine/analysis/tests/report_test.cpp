@@ -298,98 +298,8 @@ TEST_F(DeckRun, SpecialConstantsBeyondSinglePrecisionAreLeftOut) {
   EXPECT_TRUE(has_no_number_faults(file_text("job.kqo")));
 }
 
-// A load and a soil in units far off the deck's: each line's response is
-// within single precision, their time history is not. The table says so
-// and holds no row.
-TEST_F(DeckRun, ATimeHistoryBeyondSinglePrecisionIsLeftOut) {
-  Footing f;
-  f.mass = {0, 0, 0, 0, 0, 0, 0};
-  const Lines deck = with(footing_deck(f, transient_load(0.01, 3, {3e13, 3e13, 3e13, 0})), "BELOW=250 18 0.33 0.05",
-                          {"BELOW=250 1E-30 0.33 0.05"});
-  ASSERT_EQ(run(deck), 0);
-  EXPECT_TRUE(HasBlock(report, {" *** THE TIME HISTORY OF THE RESPONSE IS NOT A FINITE NUMBER ***",
-                                " *** ITS TIME STEPS ARE LEFT OUT OF THE RESULTS ***"}));
-  EXPECT_TRUE(has_no_number_faults(file_text("job.kqo")));
-}
-
-struct StopRow {
-  const char* name;
-  Footing f;
-  Lines message;
-  std::string plot;  // the whole plot-data file
-};
-
-std::ostream& operator<<(std::ostream& os, const StopRow& r) { return os << r.name; }
-
-class AnalysisStops : public DeckRun, public ::testing::WithParamInterface<StopRow> {};
-
-// An inadmissible key value ends the analysis with its message before any
-// result: a fatal error of the input (status 3).
-TEST_P(AnalysisStops, AtAnInadmissibleValueWithItsMessage) {
-  const StopRow& row = GetParam();
-  ASSERT_EQ(run(footing_deck(row.f, harmonic_load(62.8, 6.28, 6.28, vertical))), 3);
-  EXPECT_EQ(results(report), row.message + fatal_block);
-  EXPECT_EQ(file_text("job.kqp"), row.plot);
-}
-
-Footing with_gravity(const char* g) {
-  Footing f;
-  f.gravity = g;
-  return f;
-}
-
-Footing without_shear_wave(bool stratum, double Vs) {
-  Footing f;
-  f.stratum = stratum;
-  f.Vs = Vs;
-  return f;
-}
-
-const Lines will_not = {" ***PROGRAM WILL NOT EXECUTE***"};
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Values, AnalysisStops, ::testing::Values(
-  StopRow{"GravityZero",        with_gravity("0"),
-          Lines{"", "", " *** INADMISSABLE VALUE FOR GRAVITATIONAL CONSTANT ( 0.000E+00) ***"} + will_not, ""},
-  StopRow{"GravityNegative",    with_gravity("-9.8"),
-          Lines{"", "", " *** INADMISSABLE VALUE FOR GRAVITATIONAL CONSTANT (-9.800E+00) ***"} + will_not, ""},
-  StopRow{"HalfSpaceWithoutShearWave", without_shear_wave(false, 0),
-          Lines{"", "", " ***INADMISSABLE VALUE FOR SHEAR WAVE VELOCITY OF HALF-SPACE ( 0.00E+00) ***"} + will_not,
-          " 10\n"},
-  StopRow{"HalfSpaceNegativeShearWave", without_shear_wave(false, -150),
-          Lines{"", "", " ***INADMISSABLE VALUE FOR SHEAR WAVE VELOCITY OF HALF-SPACE (-1.50E+02) ***"} + will_not,
-          " 10\n"},
-  StopRow{"StratumWithoutShearWave", without_shear_wave(true, 0),
-          Lines{"", "", " ***INADMISSABLE VALUE FOR SHEAR WAVE VELOCITY OF STRATUM ( 0.00E+00) ***"} + will_not,
-          " 10\n"}
-), [](const auto& info) { return std::string(info.param.name); });
-// clang-format on
-
-struct FailureRow {
-  const char* name;
-  Lines deck;
-  Lines message;  // written for every line
-};
-
-std::ostream& operator<<(std::ostream& os, const FailureRow& r) { return os << r.name; }
-
-class LineFailures : public DeckRun, public ::testing::WithParamInterface<FailureRow> {};
-
-// A line whose dynamic matrix cannot be solved, or whose impedance is no
-// number, says so with its frequency and is left out of the response table
-// and the plot data (whose count says how many lines they hold); no column
-// of the report or the plot data holds a non-number.
-TEST_P(LineFailures, AreReportedWithTheirFrequencyAndLeftOut) {
-  const FailureRow& row = GetParam();
-  ASSERT_EQ(run(row.deck), 0);
-  for (const char* line : {"      1.0000 Hz (      6.2800", "      2.0000 Hz (     12.5600"}) {
-    EXPECT_TRUE(HasBlock(report, row.message + Lines{" *** FREQUENCY  -  " + std::string(line) +
-                                                     " rad./sec.) LEFT OUT OF THE RESULTS ***"}));
-  }
-  EXPECT_TRUE(has_no_number_faults(file_text("job.kqo")));
-  EXPECT_EQ(file_text("job.kqp"), " 0\n");
-  EXPECT_TRUE(harmonic_rows(report).empty());
-}
+// The plot data an earlier run left.
+const std::string earlier_plot = " 1\n   6.28       1.0000E-07  1.0000E-07  1.0000E-07  1.0000E-07  1.0000E-07  1.0000E-07\n";
 
 // A strip so narrow that its rocking radius is 0 in single precision, under a
 // footing without mass: no dynamic matrix. Soil given in units far off the
@@ -405,16 +315,142 @@ Lines narrow_strip(const Lines& load) {
   return with(footing_deck(without_mass(), load), "RECTANGULAR=4,3", {"RECTANGULAR=4,1E-20"});
 }
 
+// A load and a soil in units far off the deck's: each line's response is
+// within single precision, their time history is not.
+Lines history_beyond_single_precision() {
+  Footing f;
+  f.mass = {0, 0, 0, 0, 0, 0, 0};
+  return with(footing_deck(f, transient_load(0.01, 3, {3e13, 3e13, 3e13, 0})), "BELOW=250 18 0.33 0.05",
+              {"BELOW=250 1E-30 0.33 0.05"});
+}
+
+const Lines no_result = {" *** THE ANALYSIS HAS NO RESULT ***", " ***PROGRAM WILL NOT EXECUTE***"};
+
+struct NoResultRow {
+  const char* name;
+  Lines deck;
+  Lines reason;  // written for every line, before its frequency
+  Lines end;     // the lines before the closing block
+};
+
+std::ostream& operator<<(std::ostream& os, const NoResultRow& r) { return os << r.name; }
+
+class NoResult : public DeckRun, public ::testing::WithParamInterface<NoResultRow> {};
+
+// A run in which no line could be formed, or whose time history cannot be,
+// has no result: each line left out says why with its frequency, the end of
+// the report says what became of the run, its status is that of a fatal
+// error of the input, no response table is written and the plot data of an
+// earlier run stay as they were.
+TEST_P(NoResult, IsAFatalErrorThatSaysWhyAndKeepsThePlotData) {
+  const NoResultRow& row = GetParam();
+  put_file("job.kqp", earlier_plot);
+  ASSERT_EQ(run(row.deck), 3);
+  for (const char* line : {"      1.0000 Hz (      6.2800", "      2.0000 Hz (     12.5600"}) {
+    if (row.reason.empty()) break;
+    EXPECT_TRUE(HasBlock(report, row.reason + Lines{" *** FREQUENCY  -  " + std::string(line) +
+                                                    " rad./sec.) LEFT OUT OF THE RESULTS ***"}));
+  }
+  const Lines end = row.end + fatal_block;
+  ASSERT_GE(report.size(), end.size());
+  EXPECT_EQ(Lines(report.end() - static_cast<long>(end.size()), report.end()), end);
+  EXPECT_TRUE(harmonic_rows(report).empty());
+  EXPECT_TRUE(has_no_number_faults(file_text("job.kqo")));
+  EXPECT_EQ(file_text("job.kqp"), earlier_plot);
+}
+
+const Lines singular = {" ERROR ENCOUNTERED IN LEQ2C SUBROUTINE"};
+const Lines impedance_no_number = {" *** THE IMPEDANCE OF THE FOUNDATION IS NOT A FINITE NUMBER ***"};
+const Lines at_every_line = {"", "", " *** NO FREQUENCY LINE COULD BE FORMED, AT EVERY LINE: ***"};
+
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(Footings, LineFailures, ::testing::Values(
-  FailureRow{"StripWithoutMass", narrow_strip(harmonic_load(12.56, 6.28, 6.28, vertical)),
-             {" ERROR ENCOUNTERED IN LEQ2C SUBROUTINE"}},
-  FailureRow{"StripWithoutMassRandom", narrow_strip(random_load(12.56, 6.28, 60, 3, {1, 1})),
-             {" ERROR ENCOUNTERED IN LEQ2C SUBROUTINE"}},
-  FailureRow{"ModulusBeyondSinglePrecision",
-             with(footing_deck(Footing{}, harmonic_load(12.56, 6.28, 6.28, vertical)), "BELOW=250 18 0.33 0.05",
-                  {"BELOW=1E20 18 0.33 0.05"}),
-             {" *** THE IMPEDANCE OF THE FOUNDATION IS NOT A FINITE NUMBER ***"}}
+INSTANTIATE_TEST_SUITE_P(Footings, NoResult, ::testing::Values(
+  NoResultRow{"StripWithoutMass", narrow_strip(harmonic_load(12.56, 6.28, 6.28, vertical)), singular,
+              Lines{" *** FREQUENCY  -        2.0000 Hz (     12.5600 rad./sec.) LEFT OUT OF THE RESULTS ***"} +
+              at_every_line + singular + no_result},
+  NoResultRow{"StripWithoutMassRandom", narrow_strip(random_load(12.56, 6.28, 60, 3, {1, 1})), singular,
+              at_every_line + singular + no_result},
+  NoResultRow{"StripWithoutMassTransient", narrow_strip(transient_load(0.5, 3, {1, 0})), {},
+              at_every_line + singular + no_result},
+  NoResultRow{"ModulusBeyondSinglePrecision",
+              with(footing_deck(Footing{}, harmonic_load(12.56, 6.28, 6.28, vertical)), "BELOW=250 18 0.33 0.05",
+                   {"BELOW=1E20 18 0.33 0.05"}),
+              impedance_no_number, at_every_line + impedance_no_number + no_result},
+  NoResultRow{"TimeHistoryBeyondSinglePrecision", history_beyond_single_precision(), {},
+              Lines{" *** THE TIME HISTORY OF THE RESPONSE IS NOT A FINITE NUMBER ***",
+                    " *** ITS TIME STEPS ARE LEFT OUT OF THE RESULTS ***"} + no_result}
+), [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+// Some lines left out, the others computed: the run completes with the lines
+// it has, and the plot data count them. Above the first line the frequencies
+// are so high that the inertia of the footing passes single precision (and
+// the first, carried from the minimum less a step so large, is at 0).
+TEST_F(DeckRun, ARunWithSomeLinesLeftOutCompletesWithTheOthers) {
+  Footing f;
+  f.matrix = false;
+  const Lines high = with(harmonic_load(62.8, 6.28, 6.28, vertical), "62.8 6.28 6.28 ", {"1E37 6.28 5E36 "});
+  ASSERT_EQ(run(footing_deck(f, high)), 0);
+  EXPECT_EQ(std::count_if(report.begin(), report.end(),
+                          [](const std::string& l) { return l.ends_with("LEFT OUT OF THE RESULTS ***"); }),
+            2);
+  const auto rows = harmonic_rows(report);
+  ASSERT_EQ(rows.size(), 1u);
+  const auto records = plot_records("job.kqp");
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_EQ(records[0], std::vector<double>{1});
+  EXPECT_EQ(records[1][0], rows[0].omega);
+  EXPECT_EQ(records[1][3], rows[0].u[2]);
+}
+
+struct StoppedRow {
+  const char* name;
+  Lines deck;
+  int status;
+  Lines message;
+};
+
+std::ostream& operator<<(std::ostream& os, const StoppedRow& r) { return os << r.name; }
+
+class StoppedRun : public DeckRun, public ::testing::WithParamInterface<StoppedRow> {};
+
+// A run that stops before its analysis, or whose analysis has no result,
+// leaves the plot data of the run before it as they were: a completed run
+// first, then the same deck with one fault.
+TEST_P(StoppedRun, LeavesThePlotDataOfTheRunBefore) {
+  const StoppedRow& row = GetParam();
+  ASSERT_EQ(run(footing_deck(Footing{}, harmonic_load(62.8, 6.28, 6.28, vertical))), 0);
+  const std::string before = file_text("job.kqp");
+  ASSERT_EQ(file_lines("job.kqp").size(), 1u + 20 + 10);
+  EXPECT_EQ(run(row.deck), row.status);
+  EXPECT_TRUE(HasBlock(report, row.message));
+  EXPECT_EQ(file_text("job.kqp"), before);
+}
+
+Lines stopped(const Lines& deck) { return with(deck, "RUN ", {"STOP"}); }
+
+Footing with_shear_wave(bool stratum, double Vs) {
+  Footing f;
+  f.stratum = stratum;
+  f.Vs = Vs;
+  return f;
+}
+
+const Lines ten_lines = harmonic_load(62.8, 6.28, 6.28, vertical);
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Faults, StoppedRun, ::testing::Values(
+  StoppedRow{"HalfSpaceWithoutShearWave",  footing_deck(with_shear_wave(false, 0), ten_lines), 3,
+             two_blank(" ERROR - SHEAR WAVE VELOCITY OF THE HALF-SPACE ( 0.000E+00) MUST BE GREATER THAN 0") +
+             two_blank(" *** BAD DATA IN SOIL DESCRIPTION BELOW PILE ***")},
+  StoppedRow{"HalfSpaceNegativeShearWave", footing_deck(with_shear_wave(false, -150), ten_lines), 3,
+             two_blank(" ERROR - SHEAR WAVE VELOCITY OF THE HALF-SPACE (-1.500E+02) MUST BE GREATER THAN 0")},
+  StoppedRow{"StratumWithoutShearWave",    footing_deck(with_shear_wave(true, 0), ten_lines), 3,
+             two_blank(" ERROR - SHEAR WAVE VELOCITY OF THE SOIL ( 0.000E+00) MUST BE GREATER THAN 0") +
+             will_not_execute},
+  StoppedRow{"NoLineFormed",               narrow_strip(ten_lines), 3,
+             two_blank(" *** NO FREQUENCY LINE COULD BE FORMED, AT EVERY LINE: ***") + singular + no_result},
+  StoppedRow{"StoppedBeforeTheAnalysis",   stopped(footing_deck(Footing{}, ten_lines)), 2, stop_block}
 ), [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 

@@ -15,6 +15,7 @@ const Lines insufficient = {"", "", " INSUFFICIENT INPUT DATA TO COMPLETE RUN", 
 const Lines word_at_end = {"", "", " *** INPUT ERROR ***    END OF FILE ENCOUNTERED WHILE",
                            "                        READING   1 ALPHANUMERIC WORDS"};
 const Lines deck_ended = {"", "", " END OF FILE ENCOUNTERED - PROGRAM STOP EXECUTED"};
+const std::string gravity_range = "MUST LIE FROM 9.5 TO 10 (m/s**2) OR FROM 31 TO 33 (ft/s**2)";
 
 struct LoopRow {
   const char* name;
@@ -71,6 +72,20 @@ INSTANTIATE_TEST_SUITE_P(Decks, KeywordLoop, ::testing::Values(
           two_blank(" *** INPUT ERROR ***    ALPHANUMERIC ENCOUNTERED - \"                1E39\",") +
           two_blank(" ERROR ENCOUNTERED WHILE READING GRAV. CONSTANT") + Lines{" PROGRAM WILL NOT EXECUTE"} +
           fatal_block},
+  // A gravitational constant of neither unit system: no sound moduli, no
+  // labels; it is refused with what the two systems admit.
+  LoopRow{"GravityOfNeitherSystem", {"GRAVITY=10.01", "STOP"}, 3,
+          two_blank(" ERROR - GRAVITATIONAL CONSTANT ( 1.001E+01) " + gravity_range) + will_not_execute +
+          fatal_block},
+  LoopRow{"GravityFarOff",      {"GRAVITY=1E6", "STOP"}, 3,
+          two_blank(" ERROR - GRAVITATIONAL CONSTANT ( 1.000E+06) " + gravity_range) + will_not_execute +
+          fatal_block},
+  LoopRow{"GravityZero",        {"GRAVITY=0", "STOP"}, 3,
+          two_blank(" ERROR - GRAVITATIONAL CONSTANT ( 0.000E+00) " + gravity_range) + will_not_execute +
+          fatal_block},
+  LoopRow{"GravityNegative",    {"GRAVITY=-9.8", "STOP"}, 3,
+          two_blank(" ERROR - GRAVITATIONAL CONSTANT (-9.800E+00) " + gravity_range) + will_not_execute +
+          fatal_block},
   LoopRow{"TitleAtTheEnd",      {"TITLE"}, 2,
           two_blank(" END OF FILE ENCOUNTERED WHILE READING TITLE") + word_at_end + deck_ended + stop_block}
 ), row_name);
@@ -106,7 +121,9 @@ INSTANTIATE_TEST_SUITE_P(Values, Gravity, ::testing::Values(
   GravityRow{"GRAVITY=32.2",  UnitSystem::english, " GRAVITATIONAL CONSTANT SET TO  32.20 ft/s**2"},
   GravityRow{"GRAVITY=9.8",   UnitSystem::si,      " GRAVITATIONAL CONSTANT SET TO   9.80 m/s**2 "},
   GravityRow{"GRAVITY=10.0",  UnitSystem::si,      " GRAVITATIONAL CONSTANT SET TO  10.00 m/s**2 "},
-  GravityRow{"GRAVITY=10.01", UnitSystem::english, " GRAVITATIONAL CONSTANT SET TO  10.01 ft/s**2"}
+  GravityRow{"GRAVITY=31",    UnitSystem::english, " GRAVITATIONAL CONSTANT SET TO  31.00 ft/s**2"},
+  GravityRow{"GRAVITY=33",    UnitSystem::english, " GRAVITATIONAL CONSTANT SET TO  33.00 ft/s**2"},
+  GravityRow{"GRAVITY=9.5",   UnitSystem::si,      " GRAVITATIONAL CONSTANT SET TO   9.50 m/s**2 "}
 ), row_name);
 // clang-format on
 

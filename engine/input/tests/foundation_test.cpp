@@ -234,14 +234,28 @@ TEST_P(StratumRatio, AcceptsShallowEmbedmentOnly) {
   }
 }
 
+// With echo, the ratios are checked before the stratum's properties are
+// echoed: a message stands above the values it is about.
+TEST_P(StratumRatio, IsCheckedBeforeTheStratumIsEchoed) {
+  const RatioRow& row = GetParam();
+  EXPECT_EQ(run({"FOUNDATION=STRATUM", "CIRCULAR=2", "MASS ", "1 1 1 1 0 0 0", "CONSTANTS ", row.constants, "STOP"}),
+            row.status);
+  const Lines message = {" THE STRATUM OPTION IS NOT GOOD FOR THIS CASE", " CHECK YOUR E/R,E/H,R/H VALUES"};
+  EXPECT_TRUE(HasBlock(report, {"", "", " STRATUM PROPERTIES"}));
+  if (row.status == 2) {
+    EXPECT_FALSE(HasBlock(report, message));
+  } else {
+    EXPECT_TRUE(HasBlock(report, Lines{"", ""} + message + Lines{"", "", " STRATUM PROPERTIES"}));
+  }
+}
+
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Ratios, StratumRatio, ::testing::Values(
   RatioRow{"0 0 0 3 10",   2},   // E/R = 1.5 exactly
   RatioRow{"0 0 0 3.2 10", 3},   // E/R = 1.6
   RatioRow{"0 0 0 1.5 2",  2},   // E/H = 0.75 exactly
   RatioRow{"0 0 0 1.6 2",  3},   // E/H = 0.8
-  RatioRow{"0 0 0 0 5",    2},   // a surface footing
-  RatioRow{"0 0 0 0 0",    3}    // no layer
+  RatioRow{"0 0 0 0 5",    2}    // a surface footing
 ), row_name);
 // clang-format on
 

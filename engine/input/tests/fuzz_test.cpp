@@ -1,7 +1,7 @@
 // Random and mutated decks through the preprocessor and the record reader, and
 // through a whole run: whatever the deck holds, the run ends in order, within the
 // records' bounds (the sanitizer build checks every access), and a run that
-// completes reports numbers only.
+// completes reports numbers only, with plot data of at least one line.
 //
 // The structured decks are the shipped examples and small decks of every kind,
 // edited as users and scripts get them wrong: whole lines, blocks and sections
@@ -19,6 +19,7 @@
 #include <functional>
 #include <memory>
 #include <random>
+#include <sstream>
 
 #include "input/tests/deck_fixture.h"
 #include "input/tests/run_deck.h"
@@ -194,6 +195,34 @@ std::string non_numbers(const std::string& text) {
     }
   }
   return found;
+}
+
+// Why the plot data of a completed run are no result, or "": they hold at
+// least one frequency line, and exactly the records their first record counts
+// (two impedance records of nine numbers a line with MATRIX, one response
+// record of seven a line for a harmonic load).
+std::string plot_fault(const std::string& text) {
+  std::vector<std::vector<std::string>> records;
+  for (const std::string& l : lines_of(text)) {
+    std::istringstream in(l);
+    std::vector<std::string> words;
+    for (std::string w; in >> w;) words.push_back(w);
+    records.push_back(words);
+  }
+  if (records.empty() || records[0].size() != 1) return "no count of lines";
+  const long n = std::strtol(records[0][0].c_str(), nullptr, 10);
+  if (n < 1) return "no frequency line";
+  long impedance = 0, response = 0;
+  for (std::size_t r = 1; r < records.size(); ++r) {
+    if (records[r].size() == 9) ++impedance;
+    else if (records[r].size() == 7) ++response;
+    else return "record " + std::to_string(r + 1) + " of neither kind";
+  }
+  if ((impedance != 0 && impedance != 2 * n) || (response != 0 && response != n)) {
+    return std::to_string(impedance) + " impedance and " + std::to_string(response) + " response records for " +
+           std::to_string(n) + " lines";
+  }
+  return "";
 }
 
 // --- Structured decks ---
@@ -498,6 +527,7 @@ TEST_P(StructuredRuns, EndInOrderAndACompletedRunReportsNumbersOnly) {
   // The seed deck itself is a complete analysis.
   ASSERT_EQ(run(deck), status_completed) << name << "\n" << lines_text(report);
   ASSERT_EQ(non_numbers(file_text("job.kqo") + file_text("job.kqp")), "");
+  ASSERT_EQ(plot_fault(file_text("job.kqp")), "");
   const unsigned seed = env_number("ZAV_FUZZ_SEED", 1) * 1000003u + static_cast<unsigned>(GetParam());
   const unsigned count = env_number("ZAV_FUZZ_DECKS", 40);
   StructuredDecks decks(seed, deck, others);
@@ -510,6 +540,7 @@ TEST_P(StructuredRuns, EndInOrderAndACompletedRunReportsNumbersOnly) {
     if (st == status_completed) {
       ASSERT_EQ(non_numbers(file_text("job.kqo")), "");
       ASSERT_EQ(non_numbers(file_text("job.kqp")), "");
+      ASSERT_EQ(plot_fault(file_text("job.kqp")), "");
     }
   }
 }
@@ -587,6 +618,7 @@ TEST(RunFuzz, WholeRunsEndInOrderOnEveryDeck) {
     ASSERT_FALSE(file_lines("job.kqo").empty());
     if (status == status_completed) {
       ASSERT_EQ(non_numbers(file_text("job.kqo")), "");
+      ASSERT_EQ(plot_fault(file_text("job.kqp")), "");
     }
   }
 }

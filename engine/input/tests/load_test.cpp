@@ -312,6 +312,50 @@ INSTANTIATE_TEST_SUITE_P(Decks, LoadMessages, ::testing::Values(
 ), row_name);
 // clang-format on
 
+struct FormRow {
+  const char* form;  // the line after CONSTANTS, or none
+  int status;
+  HarmonicForm switch_after;
+  Lines message;
+};
+
+std::ostream& operator<<(std::ostream& os, const FormRow& r) { return os << (*r.form ? r.form : "no form word"); }
+
+class HarmonicFormWord : public DeckRun, public ::testing::WithParamInterface<FormRow> {};
+
+// The form word of a harmonic load chooses how its amplitudes grow with the
+// frequency; no form word keeps the default, while a word that is no form
+// word is refused by name: a misspelt QUADRATIC must not give the load of
+// constant amplitudes.
+TEST_P(HarmonicFormWord, ChoosesTheFormOrIsRefusedByName) {
+  const FormRow& row = GetParam();
+  EXPECT_EQ(run(load(harmonic({"62.8 6.28 6.28 ", "10 0 0 ", "0 0 0 ", "0 0 0 0 "}, row.form), false)), row.status);
+  EXPECT_EQ(s->switches.HARMONIC_FORM, row.switch_after);
+  if (row.status == 0) {
+    EXPECT_EQ(input_part(report), row.message);
+  } else {
+    // The numbers of the block that follow are no keywords of the keyword loop.
+    EXPECT_EQ(Lines(report.begin(), report.begin() + static_cast<long>(row.message.size())), row.message);
+    EXPECT_TRUE(HasBlock(report, two_blank(" UNRECOGNIZED KEYWORD - 62.8")));
+    ASSERT_GE(report.size(), fatal_block.size());
+    EXPECT_EQ(Lines(report.end() - static_cast<long>(fatal_block.size()), report.end()), fatal_block);
+  }
+}
+
+const std::string no_form = " IS NO FORM OF A HARMONIC LOAD: QUADRATIC OR NONQUADRATIC";
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Words, HarmonicFormWord, ::testing::Values(
+  FormRow{"NONQUADRATIC ",  0, HarmonicForm::non_quadratic, {}},
+  FormRow{"QUADRATIC ",     0, HarmonicForm::quadratic,     {}},
+  FormRow{"QUADRATICALLY",  0, HarmonicForm::quadratic,     {}},  // four characters make the word
+  FormRow{"",               0, HarmonicForm::non_quadratic, {}},
+  FormRow{"LINEAR",         3, HarmonicForm::non_quadratic, two_blank(" ERROR - LINEAR" + no_form) + load_error},
+  FormRow{"QADRATIC",       3, HarmonicForm::non_quadratic, two_blank(" ERROR - QADRATIC" + no_form) + load_error},
+  FormRow{"NON-QUADRATIC",  3, HarmonicForm::non_quadratic, two_blank(" ERROR - NON-QUADRATIC" + no_form) + load_error}
+), row_name);
+// clang-format on
+
 TEST_F(DeckRun, AStepOfZeroGivesLinesOfOneRadianPerSecond) {
   run(harmonic_range("10 1 0 "));
   EXPECT_EQ(s->load.LINES, 10);

@@ -280,7 +280,20 @@ INSTANTIATE_TEST_SUITE_P(Decks, SoilMessages, ::testing::Values(
   MessageRow{"ThirtyEmbeddedLayers", pile_soil(embedment(30)), 2, {}, true},
   MessageRow{"ThirtyOneEmbeddedLayers", pile_soil(embedment(31)), 3,
           two_blank(" ERROR - NUMBER OF SIDE LAYERS EXCEEDS  30") + will_not_execute, false},
-  MessageRow{"NegativeEmbeddedLayers", pile_soil({"EMBEDDED", "-2"}), 3, embedment_error, true},
+  MessageRow{"NegativeEmbeddedLayers", pile_soil({"EMBEDDED", "-2"}), 3,
+          two_blank(" ERROR - NUMBER OF SIDE LAYERS (-2.000E+00) MUST BE A WHOLE NUMBER FROM 0 TO 30") +
+          will_not_execute, true},
+  MessageRow{"FractionOfEmbeddedLayers", pile_soil({"EMBEDDED", "1.5"}), 3,
+          two_blank(" ERROR - NUMBER OF SIDE LAYERS ( 1.500E+00) MUST BE A WHOLE NUMBER FROM 0 TO 30") +
+          will_not_execute, true},
+  // A count that is no number drops both options, as the message says, and
+  // the run goes on: the words that follow are the keyword loop's.
+  MessageRow{"EmbeddedLayersNotANumber", pile_soil(Lines{"SIDE-CAP", "EMBEDDED", "N"}), 2,
+          two_blank(" *** INPUT ERROR ***    ALPHANUMERIC ENCOUNTERED - \"N                   \",") + embedment_error,
+          true},
+  MessageRow{"EmbeddedLayersMissing", pile_soil({"EMBEDDED"}), 2,
+          two_blank(" *** INPUT ERROR ***    ALPHANUMERIC ENCOUNTERED - \"STOP                \",") + embedment_error,
+          true},
   // A row that cannot be read drops the pile cap's side layers; the run goes on.
   MessageRow{"EmbeddedRowText", with(pile_soil(embedment(1)), "1 0.5 80 17 0.4 0.05", {"1 0.5 80 17 0.4 X"}), 2,
           two_blank(" *** INPUT ERROR ***    ALPHANUMERIC ENCOUNTERED - \"X                   \",") + embedment_error,

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cmath>
+#include <filesystem>
 #include <limits>
 #include <sstream>
 #include <variant>
@@ -386,6 +387,99 @@ TEST_F(FilesTest, BackspaceAndRewindPositionTheUnit) {
   EXPECT_EQ(r, "a");
 }
 
+// A unit holds no more of its file than it is reading or about to write: the
+// records written are in the file while the unit is still open, and a file
+// much larger than what a unit reads at a time is read, and stepped back
+// through, record by record.
+TEST_F(FilesTest, RecordsGoToTheFileAsTheyAreWritten) {
+  const std::string record(79, 'x');
+  {
+    Files f;
+    ASSERT_TRUE(f.open(16, "big.kqo", Access::write, why));
+    for (int k = 0; k < 40000; ++k) f.put(16, record);
+    EXPECT_GT(std::filesystem::file_size("big.kqo"), 39000u * 80u);
+    EXPECT_TRUE(f.close(16));
+  }
+  EXPECT_EQ(std::filesystem::file_size("big.kqo"), 40000u * 80u);
+}
+
+// The scratch tapes read back every character a record was written with.
+TEST_F(FilesTest, AWrittenRecordReadsBackAsItWasWritten) {
+  Files f;
+  ASSERT_TRUE(f.open(8, "TAPE8", Access::write, why));
+  f.put(8, "150\r");
+  f.put(8, "");
+  f.rewind(8);
+  std::string r;
+  ASSERT_EQ(f.get(8, r), Io::ok);
+  EXPECT_EQ(r, "150\r");
+  ASSERT_EQ(f.get(8, r), Io::ok);
+  EXPECT_EQ(r, "");
+  EXPECT_EQ(f.get(8, r), Io::end);
+}
+
+TEST_F(FilesTest, ALargeFileIsReadAndSteppedBackThroughRecordByRecord) {
+  std::string text;
+  for (int k = 0; k < 30000; ++k) text += "record " + std::to_string(k) + (k % 3 == 0 ? "\r\n" : "\n");
+  put_file("deck.kqd", text);
+  Files f;
+  ASSERT_TRUE(f.open(4, "deck.kqd", Access::read, why));
+  std::string r;
+  for (int k = 0; k < 30000; ++k) {
+    ASSERT_EQ(f.get(4, r), Io::ok);
+    ASSERT_EQ(r, "record " + std::to_string(k));
+    if (k % 7 == 0) {
+      // Back over this record and the one before, and forward again.
+      f.backspace(4);
+      if (k > 0) {
+        f.backspace(4);
+        ASSERT_EQ(f.get(4, r), Io::ok);
+        ASSERT_EQ(r, "record " + std::to_string(k - 1));
+      }
+      ASSERT_EQ(f.get(4, r), Io::ok);
+      ASSERT_EQ(r, "record " + std::to_string(k));
+    }
+  }
+  EXPECT_EQ(f.get(4, r), Io::end);
+}
+
+// A unit that replaces its file leaves the old file as it was until it is
+// closed; discarded, or never written, it leaves the old file and nothing
+// beside it.
+TEST_F(FilesTest, AReplacingUnitTakesTheFilesPlaceOnlyWhenClosed) {
+  put_file("job.kqp", " 3\nold\n");
+  {
+    Files f;
+    ASSERT_TRUE(f.open(6, "job.kqp", Access::replace, why));
+    write(f, 6, "*", 1);
+    f.put(6, "new");
+    EXPECT_EQ(file_text("job.kqp"), " 3\nold\n");
+    EXPECT_TRUE(f.close(6));
+  }
+  EXPECT_EQ(file_text("job.kqp"), " 1\nnew\n");
+  {
+    Files f;
+    ASSERT_TRUE(f.open(6, "job.kqp", Access::replace, why));
+    f.put(6, "dropped");
+    f.discard(6);
+    EXPECT_FALSE(f.is_open(6));
+  }
+  {
+    Files f;
+    ASSERT_TRUE(f.open(6, "job.kqp", Access::replace, why));
+    f.put(6, "an unfinished run");
+  }  // a unit left open is discarded
+  {
+    Files f;
+    ASSERT_TRUE(f.open(6, "job.kqp", Access::replace, why));
+    EXPECT_TRUE(f.close(6));
+  }
+  EXPECT_EQ(file_text("job.kqp"), " 1\nnew\n");
+  std::vector<std::string> files;
+  for (const auto& e : std::filesystem::directory_iterator(".")) files.push_back(e.path().filename().string());
+  EXPECT_EQ(files, std::vector<std::string>{"job.kqp"});
+}
+
 struct OpenRow {
   const char* name;
   Access access;
@@ -411,7 +505,9 @@ INSTANTIATE_TEST_SUITE_P(Names, OpenFailure, ::testing::Values(
   OpenRow{"    ",            Access::write},
   OpenRow{"folder",          Access::read},
   OpenRow{"folder",          Access::write},
-  OpenRow{"nowhere/job.kqo", Access::write}
+  OpenRow{"nowhere/job.kqo", Access::write},
+  OpenRow{"folder",          Access::replace},
+  OpenRow{"nowhere/job.kqp", Access::replace}
 ));
 // clang-format on
 
