@@ -184,7 +184,7 @@ void TDlgBlock::ShowMessageOnce(const QString& Message) {
 
 void TDlgBlock::FormActivate() {
   // A project the view cannot draw closes it, as the side views do.
-  if (!Guarded(this, [this] { Activate(); }, ShowInformation, ViewErrorText)) close();
+  ReadOrClose(this, FCannotDraw, [this] { Activate(); });
 }
 
 void TDlgBlock::Activate() {

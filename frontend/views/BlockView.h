@@ -123,6 +123,7 @@ private:
   unsigned FListBase = 0;    // first of the four display lists
   int FListGeneration = -1;  // the context they were compiled in
   bool FActivated = false;
+  bool FCannotDraw = false;  // the project cannot be drawn: the window is closing
   QMetaObject::Connection FSubWindowActivation;
   bool FShowingError = false;
 

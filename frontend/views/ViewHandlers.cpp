@@ -15,6 +15,23 @@ QString ViewErrorText(const std::exception& E) {
   return ExceptionMessage(E);
 }
 
+bool ReadOrClose(QWidget* View, bool& Failed, const std::function<void()>& Read) {
+  if (Failed) return false;
+  QString why;
+  try {
+    Read();
+    return true;
+  } catch (const std::exception& e) {
+    why = ViewErrorText(e);
+  } catch (...) {
+    why = QStringLiteral("Unknown error");
+  }
+  Failed = true;
+  Guarded(View, [&] { ShowInformation(View, why); });
+  View->close();
+  return false;
+}
+
 void FollowSubWindowActivation(QWidget* View, QEvent* Event, QMetaObject::Connection& Connection,
                                const std::function<void()>& Activate) {
   if (Event->type() != QEvent::ParentChange) return;

@@ -31,4 +31,10 @@ void FollowSubWindowActivation(QWidget* View, QEvent* Event, QMetaObject::Connec
 // information box (Guarded with ShowInformation and ViewErrorText).
 QString ViewErrorText(const std::exception& E);
 
+// Runs a view's reading of the project. When it fails, the view says why
+// once and closes: Failed is set before the message, so that the view's
+// activations meanwhile (its own message box, its sub-window) read and tell
+// nothing more. False when the view cannot show the project.
+bool ReadOrClose(QWidget* View, bool& Failed, const std::function<void()>& Read);
+
 }  // namespace zavik

@@ -70,17 +70,17 @@ bool TViewWindow::event(QEvent* Event) {
 }
 
 void TViewWindow::FormActivate() {
-  const bool drawn = Guarded(this, [this] {
+  ReadOrClose(this, FCannotDraw, [this] {
     TProgramData* project = FProject ? FProject() : nullptr;
     if (!project) return;
     Rebuild(*project);
     FActivated = true;
     update();
-  }, ShowInformation, ViewErrorText);
-  if (!drawn) close();
+  });
 }
 
 void TViewWindow::paintEvent(QPaintEvent*) {
+  if (FCannotDraw) return;
   Guarded(this, [this] {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);

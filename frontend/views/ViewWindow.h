@@ -80,6 +80,7 @@ protected:
 private:
   TProjectAccessor FProject;
   bool FActivated = false;
+  bool FCannotDraw = false;  // the project cannot be drawn: the window is closing
   QMetaObject::Connection FSubWindowActivation;
 };
 

@@ -359,5 +359,20 @@ TEST_F(EntriesTest, ATitleWithCharactersTheDeckCannotHoldIsRefusedWithThem) {
   EXPECT_EQ(Read(deck), shipped);
 }
 
+// A view that cannot draw the project says why once, however often its
+// window is activated on the way out, and closes.
+TEST_F(EntriesTest, AViewThatCannotDrawTheProjectSaysWhyOnce) {
+  OpenExample("pile-group-battered");
+  W->Tables().PileData->SetRowCount(0);  // as a project read from a damaged deck may hold
+  for (QAction* item : {W->SideViewItem, W->sideviewYZ, W->TopViewItem}) {
+    SCOPED_TRACE(item->text().toStdString());
+    TMessageCatcher messages;
+    Choose(W->ViewMenu, item);
+    QTest::qWait(200);
+    EXPECT_EQ(messages.Texts(), QStringList{QStringLiteral("One or more Pile Types does not have any sections")});
+    EXPECT_TRUE(Children().isEmpty());
+  }
+}
+
 }  // namespace
 }  // namespace zavik
