@@ -36,6 +36,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
+#include <QTimer>
 #include <QToolBar>
 
 #include <algorithm>
@@ -310,7 +311,9 @@ void TMainForm::showEvent(QShowEvent* Event) {
   QMainWindow::showEvent(Event);
   if (FShown) return;
   FShown = true;
-  Guarded(this, [this] { FormShow(); });
+  // Once the window is on the screen: a message about the project read
+  // stands in front of it.
+  QTimer::singleShot(0, this, [this] { Guarded(this, [this] { FormShow(); }); });
 }
 
 void TMainForm::FormShow() {
