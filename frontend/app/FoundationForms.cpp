@@ -1,6 +1,6 @@
 #include "app/FoundationForms.h"
 
-#include "app/ProgramData.h"
+#include "app/project/ProgramData.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

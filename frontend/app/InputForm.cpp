@@ -1,6 +1,6 @@
 #include "app/InputForm.h"
 
-#include "app/ProgramData.h"
+#include "app/project/ProgramData.h"
 #include "controls/NumberHelpers.h"
 
 #include <QGridLayout>

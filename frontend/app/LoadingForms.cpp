@@ -1,7 +1,7 @@
 #include "app/LoadingForms.h"
 
-#include "app/HarmonicLoad.h"
-#include "app/ProgramData.h"
+#include "app/project/HarmonicLoad.h"
+#include "app/project/ProgramData.h"
 #include "controls/Messages.h"
 
 #include <QGridLayout>

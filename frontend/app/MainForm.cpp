@@ -4,10 +4,10 @@
 #include "app/FoundationForms.h"
 #include "app/LoadingForms.h"
 #include "app/MassForms.h"
-#include "app/MenuRules.h"
+#include "app/project/MenuRules.h"
 #include "app/OptionsWindow.h"
 #include "app/ProgramDialogs.h"
-#include "app/ProjectNames.h"
+#include "app/project/ProjectNames.h"
 #include "app/SystemForms.h"
 #include "app/TitleWindow.h"
 #include "controls/DataEdit.h"
@@ -792,7 +792,7 @@ void TMainForm::CompOutputClick() { OpenInEditor(ChangeFileExt(FProject->FileNam
 // Graphics and views --------------------------------------------------------
 
 void TMainForm::GraphicsMenuClick() {
-  const TGraphicsMenuState s = GraphicsMenuState(*FProject, FPlotDataLoaded, FPlots);
+  const TGraphicsMenuState s = GraphicsMenuState(*FProject, FPlotDataLoaded, {FPlots.HasImpedances(), FPlots.HasResponse()});
   for (QAction* a : {mrealKxx, mRealKppx, mdampCXX, mDampCppx}) a->setEnabled(s.Impedances);
   for (QAction* a : {ForceResponseAmplitude1, MomentResponseAmplitude1, FootingResponseAmplitudeDisplacement1})
     a->setEnabled(s.Response);

@@ -13,9 +13,9 @@
 
 #include "app/AnalysisRun.h"
 #include "app/MainSettings.h"
-#include "app/ProgramData.h"
+#include "app/project/ProgramData.h"
 #include "app/ProjectCommands.h"
-#include "app/ProjectTables.h"
+#include "app/project/ProjectTables.h"
 #include "app/TextEditor.h"
 #include "controls/CommitMode.h"
 #include "plots/ResultPlots.h"

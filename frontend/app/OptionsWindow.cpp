@@ -1,7 +1,7 @@
 #include "app/OptionsWindow.h"
 
 #include "app/MainSettings.h"
-#include "app/ProgramData.h"
+#include "app/project/ProgramData.h"
 #include "controls/Messages.h"
 
 #include <QCheckBox>

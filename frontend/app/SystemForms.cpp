@@ -1,8 +1,8 @@
 #include "app/SystemForms.h"
 
 #include "app/FoundationPictures.h"
-#include "app/FoundationSystem.h"
-#include "app/ProgramData.h"
+#include "app/project/FoundationSystem.h"
+#include "app/project/ProgramData.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

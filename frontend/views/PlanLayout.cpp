@@ -1,7 +1,7 @@
 #include "views/PlanLayout.h"
 
-#include "app/FoundationSystem.h"
-#include "app/ProgramData.h"
+#include "app/project/FoundationSystem.h"
+#include "app/project/ProgramData.h"
 #include "views/ProjectCells.h"
 
 #include <QPainter>

@@ -3,7 +3,7 @@
 // coordinates and batter, pile sections, layer thicknesses. Column numbers
 // count from 0. A row outside a table raises EListError.
 
-#include "app/ProjectTables.h"
+#include "app/project/ProjectTables.h"
 
 #include <limits>
 

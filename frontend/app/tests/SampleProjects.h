@@ -2,7 +2,7 @@
 // Sample projects of every foundation system and load type, and small file
 // helpers, for the tests of the project layer.
 
-#include "app/ProgramData.h"
+#include "app/project/ProgramData.h"
 #include "controls/ColumnTypes.h"
 
 #include <QByteArray>

@@ -12,9 +12,9 @@
 // the project. ZAV_DECK_SEED=<seed> runs that one seed for every project.
 #include "EngineRun.h"
 
-#include "app/FoundationSystem.h"
-#include "app/MenuRules.h"
-#include "app/ProjectNames.h"
+#include "app/project/FoundationSystem.h"
+#include "app/project/MenuRules.h"
+#include "app/project/ProjectNames.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The harmonic load's point of application in the two reference systems,
 // the loads moved to the centre of gravity with their message, and the
 // frequency lines of a range.
-#include "app/HarmonicLoad.h"
-#include "app/ProgramData.h"
+#include "app/project/HarmonicLoad.h"
+#include "app/project/ProgramData.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // What the main window's menus offer: the Data menu by foundation system,
 // the loading items by load type, the Graphics menu by the plot data loaded
 // and the project's options, the editor items by the files beside the deck.
-#include "app/MenuRules.h"
-#include "app/ProgramData.h"
+#include "app/project/MenuRules.h"
+#include "app/project/ProgramData.h"
 #include "plots/ResultPlots.h"
 
 #include <QFile>
@@ -187,7 +187,7 @@ TEST_P(GraphicsMenuTest, PlotsOfferedByTheDataAndTheProject) {
   project.FileName = dir.filePath(QStringLiteral("pump.kqd"));
   project.StiffnessMatrix = r.StiffnessMatrix;
   project.LoadType = r.LoadType;
-  const TGraphicsMenuState s = GraphicsMenuState(project, r.Loaded, plots);
+  const TGraphicsMenuState s = GraphicsMenuState(project, r.Loaded, {plots.HasImpedances(), plots.HasResponse()});
   EXPECT_EQ(s.Impedances, r.Impedances);
   EXPECT_EQ(s.Response, r.Response);
 }

@@ -4,9 +4,9 @@
 // line is full (as the writer breaks them), so a line of any length is read.
 // A deck that is not so stops the reading where it goes wrong, with the line
 // and item in the message.
-#include "app/ProgramData.h"
-#include "app/DeckLayout.h"
-#include "app/FoundationSystem.h"
+#include "app/project/ProgramData.h"
+#include "app/project/DeckLayout.h"
+#include "app/project/FoundationSystem.h"
 
 #include "controls/ColumnTypes.h"
 #include "controls/NumberHelpers.h"

@@ -1,6 +1,6 @@
-#include "app/HarmonicLoad.h"
+#include "app/project/HarmonicLoad.h"
 
-#include "app/ProgramData.h"
+#include "app/project/ProgramData.h"
 #include "controls/NumberFormat.h"
 
 #include <cmath>

@@ -1,9 +1,9 @@
 // Writing the project: the input deck ".kqd" (the project file and the
 // engine's input at once), the mass file ".kqm" and the geometry file ".kqt".
-#include "app/ProgramData.h"
-#include "app/DeckLayout.h"
-#include "app/FoundationSystem.h"
-#include "app/ProjectNames.h"
+#include "app/project/ProgramData.h"
+#include "app/project/DeckLayout.h"
+#include "app/project/FoundationSystem.h"
+#include "app/project/ProjectNames.h"
 
 #include "controls/ColumnTypes.h"
 #include "controls/Guards.h"

@@ -1,4 +1,4 @@
-#include "app/ProgramData.h"
+#include "app/project/ProgramData.h"
 
 #include "controls/NumberFormat.h"
 

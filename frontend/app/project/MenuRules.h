@@ -13,7 +13,6 @@ namespace zavik {
 class TGridTable;
 class TProgramData;
 class TProjectTables;
-class TResultPlots;
 
 // The Data menu's items that depend on the foundation system.
 struct TDataMenuState {
@@ -77,7 +76,13 @@ struct TGraphicsMenuState {
   bool Impedances = false;
   bool Response = false;
 };
-TGraphicsMenuState GraphicsMenuState(const TProgramData& Project, bool PlotDataLoaded, const TResultPlots& Plots);
+// What the loaded plot data hold (the plots' HasImpedances and HasResponse).
+struct TPlotDataContents {
+  bool Impedances = false;
+  bool Response = false;
+};
+TGraphicsMenuState GraphicsMenuState(const TProgramData& Project, bool PlotDataLoaded,
+                                     const TPlotDataContents& Plots);
 
 // The Computation menu's editor items: enabled while the project file, its
 // run notes (".kqr") and its report (".kqo") exist.

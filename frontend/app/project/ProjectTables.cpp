@@ -1,4 +1,4 @@
-#include "app/ProjectTables.h"
+#include "app/project/ProjectTables.h"
 
 #include "controls/Guards.h"
 

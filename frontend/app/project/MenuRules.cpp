@@ -1,9 +1,8 @@
-#include "app/MenuRules.h"
+#include "app/project/MenuRules.h"
 
-#include "app/FoundationSystem.h"
-#include "app/ProgramData.h"
-#include "app/ProjectNames.h"
-#include "plots/ResultPlots.h"
+#include "app/project/FoundationSystem.h"
+#include "app/project/ProgramData.h"
+#include "app/project/ProjectNames.h"
 
 #include <QFileInfo>
 
@@ -75,11 +74,12 @@ int LoadTypeFromName(const QString& LoadTypeName, int Current) {
   return Current;
 }
 
-TGraphicsMenuState GraphicsMenuState(const TProgramData& Project, bool PlotDataLoaded, const TResultPlots& Plots) {
+TGraphicsMenuState GraphicsMenuState(const TProgramData& Project, bool PlotDataLoaded,
+                                     const TPlotDataContents& Plots) {
   TGraphicsMenuState s;
   if (!PlotDataLoaded || !QFileInfo::exists(ChangeFileExt(Project.FileName, QStringLiteral(".kqp")))) return s;
-  s.Impedances = Project.StiffnessMatrix != 0 && Plots.HasImpedances();
-  s.Response = Project.LoadType == 1 && Plots.HasResponse();
+  s.Impedances = Project.StiffnessMatrix != 0 && Plots.Impedances;
+  s.Response = Project.LoadType == 1 && Plots.Response;
   return s;
 }
 

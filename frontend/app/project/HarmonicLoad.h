@@ -4,7 +4,7 @@
 // moved to the centre of gravity, and the number of frequency lines a range
 // gives the analysis.
 
-#include "app/MassProperties.h"
+#include "app/project/MassProperties.h"
 
 #include <QString>
 

@@ -9,7 +9,7 @@
 // Lengths, forces and masses are held in the unit system named by Units
 // (1 English: ft, lb, slug; 2 SI: m, kN, Mg), and so are the tables.
 
-#include "app/ProjectTables.h"
+#include "app/project/ProjectTables.h"
 #include "controls/Exceptions.h"
 
 #include <QString>

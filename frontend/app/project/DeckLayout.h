@@ -4,7 +4,7 @@
 // written, the values derived from a soil row with a weakened zone, and the
 // table that stands for "no rows" in the deck.
 
-#include "app/ProgramData.h"
+#include "app/project/ProgramData.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "app/MassProperties.h"
+#include "app/project/MassProperties.h"
 
 #include "controls/Table.h"
 
