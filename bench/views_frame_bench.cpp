@@ -28,8 +28,7 @@ struct TGroup {
 
   TGroup() {
     TProgramData& p = *Project;
-    p.FoundationType = QStringLiteral("PILE");
-    p.FoundationKind = 2;
+    p.FoundationKind = TFoundationKind::Pile;
     p.FootingLength = Columns * Spacing;
     p.FootingWidth = Rows * Spacing;
     Tables.Pilecoord->SetRowCount(Columns * Rows);

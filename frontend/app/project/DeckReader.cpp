@@ -6,7 +6,6 @@
 // and item in the message.
 #include "app/project/ProgramData.h"
 #include "app/project/DeckLayout.h"
-#include "app/project/FoundationSystem.h"
 
 #include "controls/ColumnTypes.h"
 #include "controls/NumberHelpers.h"
@@ -235,25 +234,24 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
   Title = CopyFrom(first, 7);
   if (Title == QLatin1String(" ")) Title.clear();  // how the writer gives an empty title
   QString line = d.Line();
-  StiffnessMatrix = line.trimmed() == QLatin1String("MATRIX") ? 1 : 0;
-  if (StiffnessMatrix == 1) line = d.Line();
+  StiffnessMatrix = line.trimmed() == QLatin1String("MATRIX");
+  if (StiffnessMatrix) line = d.Line();
   if (!Starts(line.trimmed(), "GRAVITY=")) d.Fail(1, KeywordNotFound("GRAVITY="));
   // The gravitational constant chooses the unit system: 9.8 SI, 32.2 English.
-  ConvertUnits(LineFloat(CopyFrom(line.trimmed(), 9), d.LineNo, 1) < 10 ? 2 : 1);
+  ConvertUnits(LineFloat(CopyFrom(line.trimmed(), 9), d.LineNo, 1) < 10 ? TUnits::SI : TUnits::English);
 
-  const QString type = d.After("FOUNDATION=");
-  const TFoundationSystem system(type);
-  if (!system.Known())
+  const std::optional<TFoundationKind> kind = FromDeckWord<TFoundationKind>(d.After("FOUNDATION="));
+  if (!kind)
     d.Fail(1, QStringLiteral("The foundation system must be HALF-SPACE, PILE, STRATUM or MULTILAYER."));
-  FoundationType = type;
-  const bool pile = system.Pile, multi = system.Multi, half = system.Half, stratum = system.Stratum;
+  FoundationKind = *kind;
+  const TFoundationSystem& S = System();
 
   line = d.Line().trimmed();
   if (Starts(line, "CIRCULAR=")) {
     FootingRadius = LineFloat(CopyFrom(line, 10), d.LineNo, 1);
-    FootingShape = 1;
+    FootingShape = TFootingShape::Circular;
   } else if (Starts(line, "RECTANGULAR=")) {
-    FootingShape = 0;
+    FootingShape = TFootingShape::Rectangular;
     const QString sides = CopyFrom(line, 13);
     const int comma = PosOrEnd(QStringLiteral(","), sides);
     FootingLength = LineFloat(sides.left(comma - 1), d.LineNo, 1);
@@ -268,14 +266,13 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
     *v = d.Float();
   d.End();
 
-  if (pile) {
-    FoundationKind = 2;
-    T.PileData->SetRowCount(d.TableRowsAfter("LAYERS="));
+  if (S.Elements) (T.*S.Elements)->SetRowCount(d.TableRowsAfter(S.ElementsKeyword));
+  if (S.PileGroup) {
     line = d.Line().trimmed();
     if (!Starts(line, "FIXED=") && !Starts(line, "PINNED=")) d.Fail(1, KeywordNotFound("FIXED= or PINNED="));
-    PileHead = Starts(line, "FIXED=") ? 1 : 0;
+    PileHead = Starts(line, "FIXED=") ? TPileHead::Fixed : TPileHead::Pinned;
     T.Pilecoord->SetRowCount(
-        d.TableRows(LineInteger(CopyFrom(line, PileHead == 1 ? 7 : 8), d.LineNo, 1), d.LineNo, 1));
+        d.TableRows(LineInteger(CopyFrom(line, int(DeckWord(PileHead).size()) + 2), d.LineNo, 1), d.LineNo, 1));
     for (int r = 0; r < T.Pilecoord->RowCount(); ++r) {
       d.Begin(3, "pile row");
       d.RowNumber(r + 1);
@@ -283,15 +280,11 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
       d.End();
     }
   }
-  if (multi) {
-    FoundationKind = 4;
-    T.MultiElement->SetRowCount(d.TableRowsAfter("LAYER="));
-  }
 
   d.Keyword("CONSTANTS");
-  d.Begin(stratum || pile || multi ? 5 : 3, "foundation constants line");
+  d.Begin(S.StratumDepths || S.PileConstants ? 5 : 3, "foundation constants line");
   for (long double* v : {&Xc, &Yc, &Zc}) *v = d.Float();
-  if (pile || multi) {
+  if (S.PileConstants) {
     PileLength = d.Float();
     PileUnitWeight = d.Float();
     d.End();
@@ -299,17 +292,15 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
     for (long double* v : {&StaticLoad, &PilePoisson, &PileDamping, &ShearCoefficient, &PileModulus})
       *v = d.Float();
   }
-  if (half) FoundationKind = 1;
-  if (stratum) {
+  if (S.StratumDepths) {
     FoundationDepth = d.Float();
     BedrockDepth = d.Float();
-    FoundationKind = 3;
   }
   d.End();
 
-  if (pile || multi) {
+  if (S.Elements) {
     d.Keyword("ELEMENT");
-    TGridTable* elements = pile ? T.PileData : T.MultiElement;
+    TGridTable* elements = T.*S.Elements;
     for (int r = 0; r < elements->RowCount(); ++r) {
       d.Begin(8, "element row");
       d.RowNumber(r + 1);
@@ -331,11 +322,11 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
     d.End();
   };
 
-  if (pile) {
+  if (S.PileGroup) {
     line = d.Line().trimmed();
-    if (line != QLatin1String("FLOATING") && line != QLatin1String("END-BEARING"))
-      d.Fail(1, KeywordNotFound("FLOATING or END-BEARING"));
-    PileTip = line == QLatin1String("END-BEARING") ? 1 : 0;
+    const std::optional<TPileTip> tip = FromDeckWord<TPileTip>(line);
+    if (!tip) d.Fail(1, KeywordNotFound("FLOATING or END-BEARING"));
+    PileTip = *tip;
     line = d.Line().trimmed();
     Battered = line == QLatin1String("BATTERED");
     if (Battered) {
@@ -356,10 +347,10 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
       }
       line = d.Line().trimmed();
     }
-    Interaction = line == QLatin1String("INTERACTION") ? 1 : 0;
-    if (Interaction == 1) line = d.Line().trimmed();
+    Interaction = line == QLatin1String("INTERACTION");
+    if (Interaction) line = d.Line().trimmed();
     if (line != QLatin1String("SOIL"))
-      d.Fail(1, KeywordNotFound(Interaction == 1 ? "SOIL"
+      d.Fail(1, KeywordNotFound(Interaction ? "SOIL"
                                 : Battered       ? "INTERACTION or SOIL"
                                                  : "BATTERED, INTERACTION or SOIL"));
     d.Keyword("WEAK");
@@ -370,7 +361,7 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
       soilRow(T.D, r, r + 1, 4, 2, &PileSoilWeakZone, "soil layer row");
   }
 
-  if (multi) {
+  if (S.DeckSoil == TDeckSoil::SideLayersColumn) {
     // The side layers, always with their weakened zones.
     d.Keyword("SOIL");
     d.Keyword("WEAK");
@@ -383,7 +374,7 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
       soilRow(T.Multisoil, r, T.D->RowCount() + r + 1, 5, 0, nullptr, "soil column row");
   }
 
-  if (half) {
+  if (S.DeckSoil == TDeckSoil::Layers) {
     d.Keyword("SOIL");
     line = d.Line().trimmed();
     WeakZone = line == QLatin1String("WEAK");
@@ -396,7 +387,7 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
   }
 
   long double* below[] = {&TipShearVelocity, &TipUnitWeight, &TipPoisson, &TipDamping};
-  if (stratum) {
+  if (S.DeckSoil == TDeckSoil::StratumConstants) {
     d.Keyword("SOIL");
     d.Keyword("CONSTANTS");
     d.Begin(4, "soil constants line");
@@ -412,7 +403,7 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
     if (values.size() > 4) d.Fail(5, QStringLiteral("The line holds more than the soil below of 4 items."));
   }
 
-  if (pile) {
+  if (S.PileGroup) {
     SideCap = R.PeekLine().trimmed() == QLatin1String("SIDE-CAP");
     if (SideCap) d.Keyword("SIDE-CAP");
     if (SideCap || R.PeekLine().trimmed() == QLatin1String("EMBEDDED")) {
@@ -429,14 +420,12 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
 
   d.Keyword("LOAD");
   LoadTypeName = d.Line();
-  const QString load = LoadTypeName.trimmed();
-  if (load != QLatin1String("HARMONIC") && load != QLatin1String("TRANSIENT") &&
-      load != QLatin1String("RANDOM"))
-    d.Fail(1, KeywordNotFound("HARMONIC, TRANSIENT or RANDOM"));
+  const std::optional<TLoadType> load = FromDeckWord<TLoadType>(LoadTypeName.trimmed());
+  if (!load) d.Fail(1, KeywordNotFound("HARMONIC, TRANSIENT or RANDOM"));
   d.Keyword("CONSTANTS");
-  if (load != QLatin1String("HARMONIC")) {
-    const bool transient = load == QLatin1String("TRANSIENT");
-    LoadType = transient ? 2 : 3;
+  if (*load != TLoadType::Harmonic) {
+    const bool transient = *load == TLoadType::Transient;
+    LoadType = *load;
     if (!transient) {
       RandomMaxFrequency = d.FloatRecord("maximum frequency");
       RandomMinFrequency = d.FloatRecord("minimum frequency");
@@ -474,7 +463,7 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
     line = d.Line().trimmed();
     if (line != QLatin1String("QUADRATIC") && line != QLatin1String("NONQUADRATIC"))
       d.Fail(1, KeywordNotFound("QUADRATIC or NONQUADRATIC"));
-    Quadratic = line == QLatin1String("QUADRATIC") ? 1 : 0;
+    Quadratic = line == QLatin1String("QUADRATIC");
     d.Begin(3, "frequency line");
     for (long double* v : {&MaxFrequency, &MinFrequency, &StepFrequency}) *v = d.Float() / 6.28L;
     d.End();
@@ -487,12 +476,13 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
     // The point of the load, its reference and, referred to the centre of
     // base, that centre, which the front end's block holds as well.
     LoadPointX = LoadPointY = LoadPointZ = 0;
-    LoadPointReference = 0;
+    LoadPointReference = TLoadPointReference::CentreOfGravity;
     const bool referenced = !R.Eof() && R.LineAt(R.LineIndex()).Count() > 3;
     d.Begin(referenced ? 4 : 3, "load point line");
     for (long double* v : {&LoadPointX, &LoadPointY, &LoadPointZ}) *v = d.Float();
-    if (referenced) LoadPointReference = d.Integer();
-    if (LoadPointReference == 1) {
+    // Another number is kept as read, and written back so.
+    if (referenced) LoadPointReference = TLoadPointReference(d.Integer());
+    if (LoadPointReference == TLoadPointReference::CentreOfBase) {
       d.More(3);
       for (long double* v : {&CBLocalX, &CBLocalY, &CBLocalZ}) *v = d.Float();
     }
@@ -530,7 +520,7 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
     d.Begin(3, names[i]);
     for (long double* v : centres[i]) *v = d.Float();
     d.End();
-    if (i == 1 && LoadPointReference == 1 && std::array{CBLocalX, CBLocalY, CBLocalZ} != loadBase)
+    if (i == 1 && LoadPointReference == TLoadPointReference::CentreOfBase && std::array{CBLocalX, CBLocalY, CBLocalZ} != loadBase)
       d.Fail(1, QStringLiteral("The local centre of base differs from the one given with the load point on "
                                "line %1.")
                     .arg(loadEnd));

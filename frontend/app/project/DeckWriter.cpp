@@ -2,7 +2,6 @@
 // engine's input at once), the mass file ".kqm" and the geometry file ".kqt".
 #include "app/project/ProgramData.h"
 #include "app/project/DeckLayout.h"
-#include "app/project/FoundationSystem.h"
 #include "app/project/ProjectNames.h"
 
 #include "controls/ColumnTypes.h"
@@ -172,20 +171,20 @@ QString DeckUnfitCharacters(const QString& Text) {
 
 QString TProgramData::SaveRefusal() const {
   const TProjectTables& T = *FTables;
-  const TFoundationSystem system(FoundationType);
+  const TFoundationSystem& system = System();
   const QString unfit = DeckUnfitCharacters(Title);
   if (!unfit.isEmpty())
     return QStringLiteral("The title holds characters that the project file cannot hold: %1. "
                           "Change them under Data > Title, then save again.")
         .arg(unfit);
-  if (system.Pile && T.D->RowCount() != T.PileData->RowCount())
+  if (system.DeckSoil == TDeckSoil::PileLayers && T.D->RowCount() != T.PileData->RowCount())
     return QStringLiteral("This pile project cannot be saved: Soil Layer Data (the table \"%1\") has %2 and "
                           "Pile Elements (the table \"%3\") has %4. Each pile element lies in one soil "
                           "layer, so the two need the same number of rows: add or delete rows under "
                           "Data > Soil Layer Data or Data > Pile Elements, then save again.")
         .arg(T.D->Caption(), RowsText(T.D->RowCount()), T.PileData->Caption(),
              RowsText(T.PileData->RowCount()));
-  if (system.Multi && RowsToWrite(T.Multisoil, SoilColumnRows(T)) != SoilColumnRows(T)) {
+  if (system.DeckSoil == TDeckSoil::SideLayersColumn && RowsToWrite(T.Multisoil, SoilColumnRows(T)) != SoilColumnRows(T)) {
     const QString layers =
         QStringLiteral("This multilayer project cannot be saved: Soil Column Layer holds the soil beside "
                        "each foundation layer below the side soil. Foundation Layer (the table \"%1\") has "
@@ -201,8 +200,8 @@ QString TProgramData::SaveRefusal() const {
                         .arg(RowsText(SoilColumnRows(T)), RowsText(T.Multisoil->RowCount()));
   }
   // Every load or spectrum has one value per point.
-  const bool transient = LoadType == 2;
-  if (transient || LoadType == 3) {
+  const bool transient = LoadType == TLoadType::Transient;
+  if (transient || LoadType == TLoadType::Random) {
     const TGridTable* loads = transient ? T.TLoadtype : T.Trandom;
     for (int r = 0; r < loads->RowCount(); ++r) {
       const TGridTable* values = loads->Cells(1, r)->AsTable();
@@ -233,25 +232,20 @@ QString TProgramData::SaveRefusal() const {
 void TProgramData::CheckCodes() const {
   // The windows set these from fixed choices; a deck with any other value
   // would read back as another project.
-  const TFoundationSystem system(FoundationType);
-  RaiseIf(!system.Known(), QStringLiteral("Unknown foundation system ") + FoundationType);
-  RaiseIfFmt(Units != 1 && Units != 2, "Invalid unit system %d", Units);
-  RaiseIfFmt(StiffnessMatrix != 0 && StiffnessMatrix != 1, "Invalid stiffness matrix switch %d",
-             StiffnessMatrix);
-  RaiseIfFmt(FootingShape != 0 && FootingShape != 1, "Invalid footing shape %d", FootingShape);
-  RaiseIfFmt(LoadType < 1 || LoadType > 3, "Invalid load type %d", LoadType);
-  RaiseIfFmt(LoadType == 1 && Quadratic != 0 && Quadratic != 1, "Invalid quadratic switch %d", Quadratic);
-  if (system.Pile) {
-    RaiseIfFmt(PileHead != 0 && PileHead != 1, "Invalid pile head condition %d", PileHead);
-    RaiseIfFmt(PileTip != 0 && PileTip != 1, "Invalid pile tip condition %d", PileTip);
-    RaiseIfFmt(Interaction != 0 && Interaction != 1, "Invalid interaction switch %d", Interaction);
+  RaiseIf(!IsKnown(FoundationKind), QStringLiteral("Unknown foundation system %1").arg(Code(FoundationKind)));
+  RaiseIfFmt(!IsKnown(Units), "Invalid unit system %d", Code(Units));
+  RaiseIfFmt(!IsKnown(FootingShape), "Invalid footing shape %d", Code(FootingShape));
+  RaiseIfFmt(!IsKnown(LoadType), "Invalid load type %d", Code(LoadType));
+  if (System().PileGroup) {
+    RaiseIfFmt(!IsKnown(PileHead), "Invalid pile head condition %d", Code(PileHead));
+    RaiseIfFmt(!IsKnown(PileTip), "Invalid pile tip condition %d", Code(PileTip));
     for (int r = 0; r < FTables->Pilecoord->RowCount(); ++r) {
       const int plane = FTables->Pilecoord->Cells(3, r)->AsInteger();
       RaiseIfFmt(plane != 1 && plane != 2, "Invalid batter plane %d of pile %d", plane, r + 1);
     }
   }
-  if (LoadType != 1) {
-    const TGridTable* loads = LoadType == 2 ? FTables->TLoadtype : FTables->Trandom;
+  if (LoadType != TLoadType::Harmonic) {
+    const TGridTable* loads = LoadType == TLoadType::Transient ? FTables->TLoadtype : FTables->Trandom;
     for (int r = 0; r < loads->RowCount(); ++r) {
       const int code = loads->Cells(0, r)->AsInteger();
       RaiseIfFmt(code < 1 || code > 6, "Invalid load direction %d of row %d", code, r + 1);
@@ -277,55 +271,48 @@ void TProgramData::SaveToFile() {
 
 QByteArray TProgramData::DeckText() {
   const TProjectTables& T = *FTables;
-  const TFoundationSystem system(FoundationType);
-  const bool pile = system.Pile, multi = system.Multi, half = system.Half, stratum = system.Stratum;
+  const TFoundationSystem& S = System();
   TDeckText deck;
 
   // The engine takes the text after "TITLE=" whole, and the next line when
   // nothing follows: an empty title is written as one blank.
   deck.Line(QStringLiteral("TITLE=") + (Title.isEmpty() ? QStringLiteral(" ") : Title));
-  if (StiffnessMatrix == 1) deck.Line(QStringLiteral("MATRIX"));
-  deck.Line(Units == 1 ? QStringLiteral("GRAVITY=32.2") : QStringLiteral("GRAVITY=9.8"));
-  deck.Line(QStringLiteral("FOUNDATION=") + FoundationType);
-  if (FootingShape == 0)
-    deck.Line(QStringLiteral("RECTANGULAR=") + Real(FootingLength) + QLatin1Char(',') +
+  if (StiffnessMatrix) deck.Line(QStringLiteral("MATRIX"));
+  deck.Line(QStringLiteral("GRAVITY=") + DeckWord(Units));
+  deck.Line(QStringLiteral("FOUNDATION=") + FoundationType());
+  if (FootingShape == TFootingShape::Rectangular)
+    deck.Line(DeckWord(FootingShape) + QLatin1Char('=') + Real(FootingLength) + QLatin1Char(',') +
               Real(FootingWidth));
   else
-    deck.Line(QStringLiteral("CIRCULAR=") + Real(FootingRadius));
+    deck.Line(DeckWord(FootingShape) + QLatin1Char('=') + Real(FootingRadius));
   deck.Line(QStringLiteral("MASS "));
   deck.Items({Real(TotalMass), Real(InertiaX), Real(InertiaY), Real(InertiaZ), Real(ProductXY),
               Real(ProductXZ), Real(ProductYZ)},
              false);
 
-  if (pile) {
-    deck.Line(QStringLiteral("LAYERS=") + Num(T.PileData->RowCount()));
-    if (PileHead == 1) deck.Line(QStringLiteral("FIXED=") + Num(T.Pilecoord->RowCount()));
-    if (PileHead == 0) deck.Line(QStringLiteral("PINNED=") + Num(T.Pilecoord->RowCount()));
+  const TGridTable* elements = S.Elements ? T.*S.Elements : nullptr;
+  if (elements) deck.Line(QLatin1String(S.ElementsKeyword) + Num(elements->RowCount()));
+  if (S.PileGroup) {
+    deck.Line(DeckWord(PileHead) + QLatin1Char('=') + Num(T.Pilecoord->RowCount()));
     for (int r = 0; r < T.Pilecoord->RowCount(); ++r)
       deck.Items(RowItems(r + 1, T.Pilecoord, r, 0, 1), true);
   }
-  if (multi) deck.Line(QStringLiteral("LAYER=") + Num(T.MultiElement->RowCount()));
 
   deck.Line(QStringLiteral("CONSTANTS "));
-  if (half) deck.Items({Real(Xc), Real(Yc), Real(Zc)}, true);
-  if (stratum)
-    deck.Items({Real(Xc), Real(Yc), Real(Zc), Real(FoundationDepth), Real(BedrockDepth)}, true);
-  if (pile || multi) {
-    deck.Items({Real(Xc), Real(Yc), Real(Zc), Real(PileLength), Real(PileUnitWeight)}, true);
+  QStringList constants{Real(Xc), Real(Yc), Real(Zc)};
+  if (S.StratumDepths) constants << Real(FoundationDepth) << Real(BedrockDepth);
+  if (S.PileConstants) constants << Real(PileLength) << Real(PileUnitWeight);
+  deck.Items(constants, true);
+  if (S.PileConstants)
     deck.Items({Real(StaticLoad), Real(PilePoisson), Real(PileDamping), Real(ShearCoefficient),
                 Real(PileModulus)},
                false);
-  }
-  if (multi) {
+  if (elements) {
     deck.Line(QStringLiteral("ELEMENT"));
-    for (int r = 0; r < T.MultiElement->RowCount(); ++r)
-      deck.Items(RowItems(r + 1, T.MultiElement, r, 0, 6), false);
+    for (int r = 0; r < elements->RowCount(); ++r) deck.Items(RowItems(r + 1, elements, r, 0, 6), false);
   }
-  if (pile) {
-    deck.Line(QStringLiteral("ELEMENT"));
-    for (int r = 0; r < T.PileData->RowCount(); ++r)
-      deck.Items(RowItems(r + 1, T.PileData, r, 0, 6), false);
-    deck.Line(PileTip == 0 ? QStringLiteral("FLOATING") : QStringLiteral("END-BEARING"));
+  if (S.PileGroup) {
+    deck.Line(DeckWord(PileTip));
     if (BatterGiven(T.Pilecoord)) Battered = true;
     if (Battered) {
       deck.Line(QStringLiteral("BATTERED"));
@@ -335,46 +322,47 @@ QByteArray TProgramData::DeckText() {
         deck.Line(Cell(T.Pilecoord, 2, r) + QLatin1Char(' '));
       }
     }
-    if (Interaction == 1) deck.Line(QStringLiteral("INTERACTION "));
+    if (Interaction) deck.Line(QStringLiteral("INTERACTION "));
   }
 
   deck.Line(QStringLiteral("SOIL "));
-  if (stratum) deck.Line(QStringLiteral("CONSTANTS "));
-  if (multi) {
-    if (T.D->RowCount() > 0) deck.Line(QStringLiteral("WEAK "));
-    deck.Line(QStringLiteral("CONSTANTS=") + Num(T.D->RowCount()));
-  }
-  if (half) {
-    if (AnyNonZero(T.D1, 5)) WeakZone = true;
-    if (WeakZone) deck.Line(QStringLiteral("WEAK "));
-    deck.Line(QStringLiteral("CONSTANTS=") + Num(T.D1->RowCount()));
-    for (int r = 0; r < T.D1->RowCount(); ++r)
-      deck.Items(WeakZone ? WeakRowItems(r + 1, T.D1, r, 0, 5, 3, SideSoilWeakZone)
-                          : RowItems(r + 1, T.D1, r, 0, 4),
-                 false);
-  }
-  if (pile) {
-    deck.Line(QStringLiteral("WEAK"));
-    deck.Line(QStringLiteral("CONSTANTS"));
-    for (int r = 0; r < T.D->RowCount(); ++r)
-      deck.Items(WeakRowItems(r + 1, T.D, r, 0, 4, 2, PileSoilWeakZone), false);
-  }
-  if (multi) {
-    for (int r = 0; r < T.D->RowCount(); ++r)
-      deck.Items(WeakRowItems(r + 1, T.D, r, 0, 4, 2, MultilayerSoilWeakZone), false);
-    // The soil column below the side layers, one row per further element,
-    // numbered on from the side layers (the save is refused when the table
-    // is not in step).
-    for (int r = 0; r < SoilColumnRows(T); ++r)
-      deck.Items(RowItems(T.D->RowCount() + r + 1, T.Multisoil, r, 0, 5), false);
+  switch (S.DeckSoil) {
+    case TDeckSoil::StratumConstants: deck.Line(QStringLiteral("CONSTANTS ")); break;
+    case TDeckSoil::Layers:
+      if (AnyNonZero(T.D1, 5)) WeakZone = true;
+      if (WeakZone) deck.Line(QStringLiteral("WEAK "));
+      deck.Line(QStringLiteral("CONSTANTS=") + Num(T.D1->RowCount()));
+      for (int r = 0; r < T.D1->RowCount(); ++r)
+        deck.Items(WeakZone ? WeakRowItems(r + 1, T.D1, r, 0, 5, 3, SideSoilWeakZone)
+                            : RowItems(r + 1, T.D1, r, 0, 4),
+                   false);
+      break;
+    case TDeckSoil::PileLayers:
+      deck.Line(QStringLiteral("WEAK"));
+      deck.Line(QStringLiteral("CONSTANTS"));
+      for (int r = 0; r < T.D->RowCount(); ++r)
+        deck.Items(WeakRowItems(r + 1, T.D, r, 0, 4, 2, PileSoilWeakZone), false);
+      break;
+    case TDeckSoil::SideLayersColumn:
+      if (T.D->RowCount() > 0) deck.Line(QStringLiteral("WEAK "));
+      deck.Line(QStringLiteral("CONSTANTS=") + Num(T.D->RowCount()));
+      for (int r = 0; r < T.D->RowCount(); ++r)
+        deck.Items(WeakRowItems(r + 1, T.D, r, 0, 4, 2, MultilayerSoilWeakZone), false);
+      // The soil column below the side layers, one row per further element,
+      // numbered on from the side layers (the save is refused when the table
+      // is not in step).
+      for (int r = 0; r < SoilColumnRows(T); ++r)
+        deck.Items(RowItems(T.D->RowCount() + r + 1, T.Multisoil, r, 0, 5), false);
+      break;
   }
   const QString below = Real(TipShearVelocity) + QLatin1Char(' ') + Real(TipUnitWeight) +
                         QLatin1Char(' ') + Real(TipPoisson) + QLatin1Char(' ') + Real(TipDamping);
-  deck.Line(stratum ? below : QStringLiteral("BELOW=") + below);
+  // A stratum gives its own constants in place of the soil below.
+  deck.Line(S.DeckSoil == TDeckSoil::StratumConstants ? below : QStringLiteral("BELOW=") + below);
 
   // The side soil of the cap, unless the table holds only its row of zeros.
   const int sideRows = T.pilecapsoil->RowCount();
-  if (pile && sideRows > 0) {
+  if (S.PileGroup && sideRows > 0) {
     if (AnyNonZero(T.pilecapsoil, 5)) SideCap = true;
     if (SideCap) {
       deck.Line(QStringLiteral("SIDE-CAP"));
@@ -390,23 +378,22 @@ QByteArray TProgramData::DeckText() {
   }
 
   deck.Line(QStringLiteral("LOAD "));
-  if (LoadType == 1) deck.Line(QStringLiteral("HARMONIC "));
-  if (LoadType == 2) deck.Line(QStringLiteral("TRANSIENT "));
-  if (LoadType == 3) deck.Line(QStringLiteral("RANDOM "));
+  deck.Line(DeckWord(LoadType) + QLatin1Char(' '));
   deck.Line(QStringLiteral("CONSTANTS "));
-  if (LoadType == 1) {
-    deck.Line(Quadratic == 1 ? QStringLiteral("QUADRATIC ") : QStringLiteral("NONQUADRATIC "));
+  if (LoadType == TLoadType::Harmonic) {
+    deck.Line(Quadratic ? QStringLiteral("QUADRATIC ") : QStringLiteral("NONQUADRATIC "));
     // Hertz to radians per second with the factor 6.28 that the engine's
     // report divides out again.
     deck.Items({Real(MaxFrequency * 6.28L), Real(MinFrequency * 6.28L), Real(StepFrequency * 6.28L)},
                true);
     deck.Items({Real(ForceX), Real(ForceY), Real(ForceZ)}, true);
     deck.Items({Real(MomentX), Real(MomentY), Real(MomentZ)}, true);
-    QStringList point{Real(LoadPointX), Real(LoadPointY), Real(LoadPointZ), Real(LoadPointReference)};
-    if (LoadPointReference == 1) point << Real(CBLocalX) << Real(CBLocalY) << Real(CBLocalZ);
+    QStringList point{Real(LoadPointX), Real(LoadPointY), Real(LoadPointZ), Real(Code(LoadPointReference))};
+    if (LoadPointReference == TLoadPointReference::CentreOfBase)
+      point << Real(CBLocalX) << Real(CBLocalY) << Real(CBLocalZ);
     deck.Items(point, true);
   }
-  if (LoadType == 2) {
+  if (LoadType == TLoadType::Transient) {
     deck.Line(Num(NumberOfPoints) + QLatin1Char(' '));
     deck.Line(Real(TimeInterval) + QLatin1Char(' '));
     deck.Line(Num(T.TLoadtype->RowCount()) + QLatin1Char(' '));
@@ -417,7 +404,7 @@ QByteArray TProgramData::DeckText() {
           deck.Line(Cell(amplitudes, 0, k) + QLatin1Char(' '));
     }
   }
-  if (LoadType == 3) {
+  if (LoadType == TLoadType::Random) {
     deck.Line(Real(RandomMaxFrequency) + QLatin1Char(' '));
     deck.Line(Real(RandomMinFrequency) + QLatin1Char(' '));
     deck.Line(Num(NumberOfPoints) + QLatin1Char(' '));
@@ -471,10 +458,12 @@ QByteArray TProgramData::MassFileText() {
 
 QByteArray TProgramData::GeometryFileText() {
   const TProjectTables& T = *FTables;
-  const TFoundationSystem system(FoundationType);
-  const bool pile = system.Pile, multi = system.Multi, half = system.Half, stratum = system.Stratum;
-  const bool rectangle = FootingShape == 0;
-  const int sideRows = T.D->RowCount();
+  const TFoundationSystem& S = System();
+  const bool rectangle = FootingShape == TFootingShape::Rectangular;
+  // The layers beside the embedded cap or footing: a table of their own, or
+  // the foundation layers beside the rows of the side soil.
+  const TGridTable* side = S.SideLayers ? T.*S.SideLayers : nullptr;
+  const int sideRows = side ? side->RowCount() : T.D->RowCount();
   // Column 0 of the MultiElement row beside side layer r, 0 where there is none.
   auto elementDepth = [&](int r) {
     return r < T.MultiElement->RowCount() ? CellValue(T.MultiElement, 0, r) : 0.0L;
@@ -482,25 +471,18 @@ QByteArray TProgramData::GeometryFileText() {
 
   // The embedded depth: the side layers' thicknesses.
   CapThickness = 0;
-  if (pile)
-    for (int r = 0; r < T.pilecapsoil->RowCount(); ++r) CapThickness += CellValue(T.pilecapsoil, 0, r);
-  if (multi)
-    for (int r = 0; r < sideRows; ++r) CapThickness += elementDepth(r);
-  if (half || stratum)
-    for (int r = 0; r < T.D1->RowCount(); ++r) CapThickness += CellValue(T.D1, 0, r);
+  for (int r = 0; r < sideRows; ++r) CapThickness += side ? CellValue(side, 0, r) : elementDepth(r);
   if (CapThickness < 0.00001L) CapThickness = 0.15L * (rectangle ? FootingWidth : FootingRadius);
   if (PileLength < 0.00001L) PileLength = rectangle ? 2 * FootingLength : 3 * FootingRadius;
 
   TDeckText file;
-  if (rectangle) {
-    file.Line(QStringLiteral("RECTANGULAR "));
+  file.Line(DeckWord(FootingShape) + QLatin1Char(' '));
+  if (rectangle)
     file.Line(QLatin1Char(' ') + Real(FootingLength) + QLatin1Char(' ') + Real(FootingWidth) +
               QLatin1Char(' ') + Real(CapThickness));
-  } else {
-    file.Line(QStringLiteral("CIRCULAR "));
+  else
     file.Line(QLatin1Char(' ') + Real(FootingRadius) + QLatin1Char(' ') + Real(FootingRadius) +
               QLatin1Char(' ') + Real(CapThickness));
-  }
   // Soil levels: numbered layer thicknesses of the embedment, then the soil
   // column's depth and a fifth of it.
   auto levels = [&](int First, int Count, const std::function<QString(int)>& Thickness) {
@@ -510,7 +492,7 @@ QByteArray TProgramData::GeometryFileText() {
     file.Line(Num(First + 1) + QLatin1Char(' ') + Real(0.2L * PileLength));
   };
 
-  if (pile) {
+  if (S.PileGroup) {
     const TGridTable* piles = T.Pilecoord;
     file.Line(Num(piles->RowCount()));
     file.Line(Real(PileLength) + QLatin1Char(' '));
@@ -531,34 +513,21 @@ QByteArray TProgramData::GeometryFileText() {
         file.Line(Num(r + 1) + QLatin1Char(' ') + planeText + Cell(piles, 2, r) + QLatin1Char(' '));
       }
     }
-    file.Line(QStringLiteral("SOIL"));
-    file.Line(FoundationType);
-    const int k = T.pilecapsoil->RowCount();
-    file.Line(Num(k));
-    file.Line(Num(k + 2));
-    levels(k + 1, k, [&](int r) { return Cell(T.pilecapsoil, 0, r); });
   } else {
     file.Line(QStringLiteral(" 0"));
-    file.Line(QStringLiteral("SOIL"));
   }
-  if (half || stratum) {
-    file.Line(FoundationType);
-    const int k = T.D1->RowCount();
-    if (k > 0 && CellValue(T.D1, 0, 0) > 0) {
-      file.Line(Num(k));
-      file.Line(Num(k + 2));
-      levels(k + 1, k, [&](int r) { return Cell(T.D1, 0, r); });
-    } else {
-      file.Line(QStringLiteral(" 0"));
-      file.Line(Num(k + 1));
-      levels(k, 0, nullptr);
-    }
-  }
-  if (multi) {
-    file.Line(QStringLiteral("MULTILAYER"));
+  file.Line(QStringLiteral("SOIL"));
+  file.Line(FoundationType());
+  // A footing whose first side layer has no thickness is given as not
+  // embedded.
+  if (!S.PileGroup && side && !(sideRows > 0 && CellValue(side, 0, 0) > 0)) {
+    file.Line(QStringLiteral(" 0"));
+    file.Line(Num(sideRows + 1));
+    levels(sideRows, 0, nullptr);
+  } else {
     file.Line(Num(sideRows));
     file.Line(Num(sideRows + 2));
-    levels(sideRows + 1, sideRows, [&](int r) { return Real(elementDepth(r)); });
+    levels(sideRows + 1, sideRows, [&](int r) { return side ? Cell(side, 0, r) : Real(elementDepth(r)); });
   }
   return file.Bytes();
 }

@@ -25,8 +25,8 @@ TLoadVector EquivalentLoads(const TLoadVector& L, const TPoint3& P) {
           L.Mz - P.X * L.Fy + P.Y * L.Fx};
 }
 
-QString EquivalentLoadsText(const TLoadVector& L, bool Quadratic, int Units) {
-  const bool si = Units == 2;
+QString EquivalentLoadsText(const TLoadVector& L, bool Quadratic, TUnits Units) {
+  const bool si = Units == TUnits::SI;
   const QString force = Quadratic ? (si ? QStringLiteral(" Mg-m") : QStringLiteral(" slug-ft"))
                                   : (si ? QStringLiteral(" kN") : QStringLiteral(" lbs"));
   const QString moment = Quadratic ? (si ? QStringLiteral(" Mg-m^2") : QStringLiteral(" slug-ft^2"))

@@ -5,6 +5,7 @@
 // gives the analysis.
 
 #include "app/project/MassProperties.h"
+#include "app/project/ProjectCodes.h"
 
 #include <QString>
 
@@ -33,7 +34,7 @@ TLoadVector EquivalentLoads(const TLoadVector& Loads, const TPoint3& Point);
 // The message that shows them: "Equivalent Loads." (Quadratic: "Equivalent
 // Coeffs."), then one line per component with its value (15 significant
 // digits) and unit in the unit system Units; lines end with a carriage return.
-QString EquivalentLoadsText(const TLoadVector& Loads, bool Quadratic, int Units);
+QString EquivalentLoadsText(const TLoadVector& Loads, bool Quadratic, TUnits Units);
 
 // The most frequency lines one analysis takes.
 inline constexpr int MaxHarmonicLines = 500;

@@ -1,6 +1,5 @@
 #include "app/project/MenuRules.h"
 
-#include "app/project/FoundationSystem.h"
 #include "app/project/ProgramData.h"
 #include "app/project/ProjectNames.h"
 
@@ -10,37 +9,48 @@
 
 namespace zavik {
 
-std::optional<TDataMenuState> DataMenuState(const QString& FoundationType) {
-  const TFoundationSystem system(FoundationType);
-  if (!system.Known()) return std::nullopt;
+namespace {
+// The description of a system, or nullptr for a value that is none.
+const TFoundationSystem* SystemOf(TFoundationKind Kind) { return IsKnown(Kind) ? &FoundationSystem(Kind) : nullptr; }
+}  // namespace
+
+std::optional<TDataMenuState> DataMenuState(TFoundationKind FoundationKind) {
+  const TFoundationSystem* system = SystemOf(FoundationKind);
+  if (!system) return std::nullopt;
   TDataMenuState s;
   // A footing (on a half-space, a stratum or a soil column) has a shape, a
   // mass and dimensions of its own; a pile group has its cap and its piles.
-  const bool footing = !system.Pile;
+  const bool footing = !system->PileGroup;
   s.FoundationShape = s.FootingMass = s.FoundationDimension = footing;
-  s.PileCapShape = s.PileCapMass = system.Pile;
-  s.PileCoordinates = s.PileProperties = s.PileElements = s.SoilLayerData = system.Pile;
-  s.FoundationLayer = s.SoilColumnLayer = system.Multi;
+  s.PileCapShape = s.PileCapMass = system->PileGroup;
+  s.PileCoordinates = s.PileProperties = s.PileElements = s.SoilLayerData = system->PileGroup;
+  // Foundation layers of its own, over a soil column.
+  s.FoundationLayer = s.SoilColumnLayer = system->DeckSoil == TDeckSoil::SideLayersColumn;
   s.SoilBelow = true;
-  // A footing on a stratum has no side soil of its own: it is embedded in
-  // the stratum.
-  s.SideSoil = !system.Stratum;
-  s.SideSoilCaption = system.Pile      ? QStringLiteral("Side Soil of Pile Cap")
-                      : system.Stratum ? QStringLiteral("Side Soil")
-                                       : QStringLiteral("Side Soil of Fondation");
+  s.SideSoil = system->SideSoilItem;
+  s.SideSoilCaption = QString::fromUtf8(system->SideSoilCaption);
   return s;
 }
 
-bool PileItemsEnabled(const QString& FoundationType) { return TFoundationSystem(FoundationType).Pile; }
+std::optional<TDataMenuState> DataMenuState(const QString& FoundationType) {
+  const std::optional<TFoundationKind> kind = FromDeckWord<TFoundationKind>(FoundationType);
+  if (!kind) return std::nullopt;
+  return DataMenuState(*kind);
+}
 
-TGridTable* SideSoilTable(TProjectTables& Tables, int FoundationKind) {
-  switch (FoundationKind) {
-    case 1: return Tables.D1;
-    case 2: return Tables.pilecapsoil;
-    case 3:
-    case 4: return Tables.D;
-  }
-  return nullptr;
+bool PileItemsEnabled(TFoundationKind FoundationKind) {
+  const TFoundationSystem* system = SystemOf(FoundationKind);
+  return system && system->PileGroup;
+}
+
+bool PileItemsEnabled(const QString& FoundationType) {
+  const std::optional<TFoundationKind> kind = FromDeckWord<TFoundationKind>(FoundationType);
+  return kind && PileItemsEnabled(*kind);
+}
+
+TGridTable* SideSoilTable(TProjectTables& Tables, TFoundationKind FoundationKind) {
+  const TFoundationSystem* system = SystemOf(FoundationKind);
+  return system ? Tables.*system->SideSoilTable : nullptr;
 }
 
 void MatchSoilColumnRows(TProjectTables& Tables) {
@@ -48,38 +58,31 @@ void MatchSoilColumnRows(TProjectTables& Tables) {
   if (layers > 1) Tables.Multisoil->SetRowCount(std::max(layers - Tables.D->RowCount(), 0));
 }
 
-TDimensionWindow DimensionWindow(int FoundationKind) {
-  switch (FoundationKind) {
-    case 1:
-    case 3: return TDimensionWindow::Foundations;
-    case 4: return TDimensionWindow::Multimat;
-  }
-  return TDimensionWindow::None;
+TDimensionWindow DimensionWindow(TFoundationKind FoundationKind) {
+  const TFoundationSystem* system = SystemOf(FoundationKind);
+  return system ? system->Dimensions : TDimensionWindow::None;
 }
 
-std::optional<TLoadingMenuState> LoadingMenuState(int LoadType) {
-  if (LoadType < 1 || LoadType > 3) return std::nullopt;
+std::optional<TLoadingMenuState> LoadingMenuState(TLoadType LoadType) {
+  if (!IsKnown(LoadType)) return std::nullopt;
   TLoadingMenuState s;
-  s.HarmonicData = LoadType == 1;
-  s.TransientData = LoadType == 2;
-  s.RandomData = LoadType == 3;
+  s.HarmonicData = LoadType == TLoadType::Harmonic;
+  s.TransientData = LoadType == TLoadType::Transient;
+  s.RandomData = LoadType == TLoadType::Random;
   s.Checked = LoadType;
   return s;
 }
 
-int LoadTypeFromName(const QString& LoadTypeName, int Current) {
-  if (LoadTypeName == QLatin1String("HARMONIC")) return 1;
-  if (LoadTypeName == QLatin1String("TRANSIENT")) return 2;
-  if (LoadTypeName == QLatin1String("RANDOM")) return 3;
-  return Current;
+TLoadType LoadTypeFromName(const QString& LoadTypeName, TLoadType Current) {
+  return FromDeckWord<TLoadType>(LoadTypeName).value_or(Current);
 }
 
 TGraphicsMenuState GraphicsMenuState(const TProgramData& Project, bool PlotDataLoaded,
                                      const TPlotDataContents& Plots) {
   TGraphicsMenuState s;
   if (!PlotDataLoaded || !QFileInfo::exists(ChangeFileExt(Project.FileName, QStringLiteral(".kqp")))) return s;
-  s.Impedances = Project.StiffnessMatrix != 0 && Plots.Impedances;
-  s.Response = Project.LoadType == 1 && Plots.Response;
+  s.Impedances = Project.StiffnessMatrix && Plots.Impedances;
+  s.Response = Project.LoadType == TLoadType::Harmonic && Plots.Response;
   return s;
 }
 

@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
       project = TProgramData::CreateFromFile(tables, a.mid(5), message);
       if (!message.isEmpty()) qWarning("%s", qPrintable(message));
     }
-  if (args.contains(QStringLiteral("english"))) project->ConvertUnits(1);
+  if (args.contains(QStringLiteral("english"))) project->ConvertUnits(TUnits::English);
   TProjectAccessor accessor = [&] { return project.get(); };
 
   const std::map<QString, std::function<TChildForm*()>> kinds{

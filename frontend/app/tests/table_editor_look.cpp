@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
   TProjectTables tables;
   TProgramData project(tables);
   const QStringList args = app.arguments();
-  if (args.contains(QStringLiteral("english"))) project.ConvertUnits(1);
+  if (args.contains(QStringLiteral("english"))) project.ConvertUnits(TUnits::English);
 
   tables.D->SetRowCount(25);
   for (int r = 0; r < 25; ++r) {

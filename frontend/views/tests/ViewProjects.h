@@ -67,9 +67,8 @@ inline void MakePileProject(TProgramData& P, double CapLength, double CapWidth,
                             std::initializer_list<std::initializer_list<double>> Piles,
                             std::initializer_list<std::initializer_list<double>> Sections) {
   TProjectTables& T = P.Tables();
-  P.FoundationType = QStringLiteral("PILE");
-  P.FoundationKind = 2;
-  P.FootingShape = 0;
+  P.FoundationKind = TFoundationKind::Pile;
+  P.FootingShape = TFootingShape::Rectangular;
   P.FootingLength = CapLength;
   P.FootingWidth = CapWidth;
   T.Pilecoord->SetRowCount(int(Piles.size()));

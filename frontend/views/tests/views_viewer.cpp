@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   if (!message.isEmpty()) std::fprintf(stderr, "%s\n", qPrintable(message));
-  const TProjectAccessor current = [&project] { return project.get(); };
+  const TProjectReader current = [&project] { return project.get(); };
 
   QMainWindow window;
   window.setWindowTitle(QStringLiteral("ZAVIK 3.0.15 - ") + project->FileName);
