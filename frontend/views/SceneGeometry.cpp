@@ -47,8 +47,8 @@ double SideSoilThickness(const TProgramData& P, const TFoundationSystem& S) {
   if (!S.SideLayersInDeck) return 0;
   // The side column's layers are the first rows of the element table, one per
   // row of the side-soil table; a short element table ends the sum.
-  if (S.SideLayersFromElements) return ColumnSum(T.MultiElement, 0, T.D->RowCount());
-  return ColumnSum(T.*S.SideLayers, 0);
+  if (S.SideLayersFromElements) return ColumnSum(T.MultiElement, TMultiElementColumn::Length, T.D->RowCount());
+  return ColumnSum(T.*S.SideLayers, TLayerColumn::Thickness);
 }
 
 // Placement of a pile: its head at (X, Y, HeadZ), its axis running down -Z,
@@ -104,15 +104,15 @@ struct TLayerBox {
 double LayerThickness(const TProgramData& P, const TFoundationSystem& S, double PlanHalfSize, int Group, int Row,
                       int ElementRow) {
   const TProjectTables& T = P.Tables();
-  if (S.PileGroup && Group == 0) return Cell(T.pilecapsoil, 0, Row);
-  if (S.PileGroup && Group == 1) return Cell(T.PileData, 0, Row);
-  if (S.Kind == TFoundationKind::HalfSpace && Group == 0) return Cell(T.D1, 0, Row);
+  if (S.PileGroup && Group == 0) return Cell(T.pilecapsoil, TPilecapsoilColumn::Thickness, Row);
+  if (S.PileGroup && Group == 1) return Cell(T.PileData, TPileDataColumn::Length, Row);
+  if (S.Kind == TFoundationKind::HalfSpace && Group == 0) return Cell(T.D1, TD1Column::Thickness, Row);
   if (S.Kind == TFoundationKind::Stratum && Group == 1) return double(P.BedrockDepth);
   if (S.Kind == TFoundationKind::Multilayer && Group < 2) {
     // The element table holds the side column's rows first, then the soil
     // column's; rows it does not have draw nothing.
     if (ElementRow >= T.MultiElement->RowCount()) return 0;
-    return Cell(T.MultiElement, 0, ElementRow);
+    return Cell(T.MultiElement, TMultiElementColumn::Length, ElementRow);
   }
   return PlanHalfSize;
 }

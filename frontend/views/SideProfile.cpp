@@ -120,8 +120,8 @@ void TProfileBuilder::Outlines() {
     }
     Cap();
   } else if (FS.Kind == TFoundationKind::Multilayer) {
-    const double width = 2 * Cell(FT.MultiElement, xz ? 1 : 2, 0);
-    Record(0, width, 0, 0, ColumnSum(FT.MultiElement, 0, FT.D->RowCount()), 0);
+    const double width = 2 * Cell(FT.MultiElement, xz ? TMultiElementColumn::RadiusX : TMultiElementColumn::RadiusY, 0);
+    Record(0, width, 0, 0, ColumnSum(FT.MultiElement, TMultiElementColumn::Length, FT.D->RowCount()), 0);
   } else if (FS.Kind == TFoundationKind::HalfSpace || FS.Kind == TFoundationKind::Stratum) {
     Cap();
   }
@@ -134,17 +134,18 @@ void TProfileBuilder::Layers() {
     double top = 0;
     if (FScene.LayersGiven) {
       for (int r = 0; r < FT.pilecapsoil->RowCount(); ++r) {
-        const double t = Cell(FT.pilecapsoil, 0, r);
+        const double t = Cell(FT.pilecapsoil, TPilecapsoilColumn::Thickness, r);
         if (t == 0) continue;
         Layer(top, top + t, QStringLiteral("Side Cap ") + QString::number(r + 1),
-              ValuesLine(Cell(FT.pilecapsoil, 1, r), Cell(FT.pilecapsoil, 3, r)));
+              ValuesLine(Cell(FT.pilecapsoil, TPilecapsoilColumn::ShearVelocity, r),
+                         Cell(FT.pilecapsoil, TPilecapsoilColumn::Poisson, r)));
         top += t;
       }
     }
     FOut.Ground = 0;
     for (int r = 0; r < FT.D->RowCount(); ++r) {
-      const double bottom = top + Cell(FT.PileData, 0, r);
-      Layer(top, bottom, LayerName(r + 1), ValuesLine(Cell(FT.D, 0, r), Cell(FT.D, 2, r)));
+      const double bottom = top + Cell(FT.PileData, TPileDataColumn::Length, r);
+      Layer(top, bottom, LayerName(r + 1), ValuesLine(Cell(FT.D, TDColumn::ShearVelocity, r), Cell(FT.D, TDColumn::Poisson, r)));
       top = bottom;
     }
   } else if (FS.Kind == TFoundationKind::HalfSpace) {
@@ -153,9 +154,9 @@ void TProfileBuilder::Layers() {
     FOut.Ground = 0;
     double top = 0;
     for (int r = 0; r < FT.D1->RowCount(); ++r) {
-      const double t = Cell(FT.D1, 0, r);
+      const double t = Cell(FT.D1, TD1Column::Thickness, r);
       if (t == 0) continue;
-      Layer(top, top + t, LayerName(r + 1), ValuesLine(Cell(FT.D1, 1, r), Cell(FT.D1, 3, r)));
+      Layer(top, top + t, LayerName(r + 1), ValuesLine(Cell(FT.D1, TD1Column::ShearVelocity, r), Cell(FT.D1, TD1Column::Poisson, r)));
       top += t;
     }
     // The soil below is labelled under the footing.
@@ -176,12 +177,13 @@ void TProfileBuilder::Layers() {
     const int side = FT.D->RowCount();
     double top = 0;
     for (int r = 0; r < FT.MultiElement->RowCount(); ++r) {
-      const double bottom = top + Cell(FT.MultiElement, 0, r);
+      const double bottom = top + Cell(FT.MultiElement, TMultiElementColumn::Length, r);
       QString values;
       if (r < side) {
-        values = ValuesLine(Cell(FT.D, 0, r), Cell(FT.D, 2, r));
+        values = ValuesLine(Cell(FT.D, TDColumn::ShearVelocity, r), Cell(FT.D, TDColumn::Poisson, r));
       } else if (r - side < FT.Multisoil->RowCount()) {
-        values = ValuesLine(Cell(FT.Multisoil, 0, r - side), Cell(FT.Multisoil, 2, r - side));
+        values = ValuesLine(Cell(FT.Multisoil, TMultisoilColumn::ShearVelocity, r - side),
+                            Cell(FT.Multisoil, TMultisoilColumn::Poisson, r - side));
       }
       Layer(top, bottom, LayerName(r + 1), values);
       top = bottom;

@@ -111,8 +111,8 @@ public:
     Next();
     return R.ReadWord();
   }
-  void Floats(TGridTable* T, int Row, int First, int Last) {
-    for (int c = First; c <= Last; ++c) T->Cells(c, Row)->SetFloat(Float());
+  void Floats(TGridTable* T, int Row, TColumnIndex First, TColumnIndex Last) {
+    for (int c = First.Index; c <= Last.Index; ++c) T->Cells(c, Row)->SetFloat(Float());
   }
   // The row's own number, which must be Number.
   void RowNumber(int Number) {
@@ -276,7 +276,7 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
     for (int r = 0; r < T.Pilecoord->RowCount(); ++r) {
       d.Begin(3, "pile row");
       d.RowNumber(r + 1);
-      d.Floats(T.Pilecoord, r, 0, 1);
+      d.Floats(T.Pilecoord, r, TPilecoordColumn::X, TPilecoordColumn::Y);
       d.End();
     }
   }
@@ -304,21 +304,21 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
     for (int r = 0; r < elements->RowCount(); ++r) {
       d.Begin(8, "element row");
       d.RowNumber(r + 1);
-      d.Floats(elements, r, 0, 6);
+      d.Floats(elements, r, TPileDataColumn::Length, TPileDataColumn::PolarInertia);
       d.End();
     }
   }
 
-  // A soil row: its number, the cells 0..Last, and with a weakened zone the
-  // values derived from the Poisson's ratio, the damping and the ratio.
-  auto soilRow = [&](TGridTable* Table, int Row, int Number, int Last, int PoissonCol,
-                     const TWeakZoneRule* Rule, const char* What) {
-    d.Begin(Last + 2 + (Rule ? 3 : 0), What);
+  // A soil row: its number, the cells First..Last, and with a weakened zone
+  // the values derived from the Poisson's ratio, the damping and the ratio.
+  auto soilRow = [&]<class C>(TGridTable* Table, int Row, int Number, C First, C Last, const TWeakZoneRule* Rule,
+                              const char* What) {
+    d.Begin(Column(Last) - Column(First) + 2 + (Rule ? 3 : 0), What);
     d.RowNumber(Number);
-    d.Floats(Table, Row, 0, Last);
+    d.Floats(Table, Row, First, Last);
     if (Rule)
-      d.Derived(*Rule, Table->Cells(PoissonCol, Row)->AsFloat(), Table->Cells(PoissonCol + 1, Row)->AsFloat(),
-                Table->Cells(PoissonCol + 2, Row)->AsFloat());
+      d.Derived(*Rule, CellOf(Table, C::Poisson, Row)->AsFloat(), CellOf(Table, C::Damping, Row)->AsFloat(),
+                CellOf(Table, C::WeakZoneModulusRatio, Row)->AsFloat());
     d.End();
   };
 
@@ -339,10 +339,11 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
         if (plane != QLatin1String("XZ") && plane != QLatin1String("YZ"))
           throw EInOutError(TWordReader::ItemErrorText(
               R.LineIndex() + 1, R.WordIndex(), NotFound(QStringLiteral("The batter plane XZ or YZ"))));
-        T.Pilecoord->Cells(3, r)->SetInteger(plane == QLatin1String("XZ") ? 1 : 2);
+        CellOf(T.Pilecoord, TPilecoordColumn::BatterPlane, r)
+            ->SetInteger(int(plane == QLatin1String("XZ") ? TBatterPlane::XZ : TBatterPlane::YZ));
         d.End();
         d.Begin(1, "batter angle line");
-        d.Floats(T.Pilecoord, r, 2, 2);
+        d.Floats(T.Pilecoord, r, TPilecoordColumn::BatterAngle, TPilecoordColumn::BatterAngle);
         d.End();
       }
       line = d.Line().trimmed();
@@ -358,7 +359,8 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
     // One soil layer along each pile element.
     T.D->SetRowCount(T.PileData->RowCount());
     for (int r = 0; r < T.D->RowCount(); ++r)
-      soilRow(T.D, r, r + 1, 4, 2, &PileSoilWeakZone, "soil layer row");
+      soilRow(T.D, r, r + 1, TDColumn::ShearVelocity, TDColumn::WeakZoneModulusRatio, &PileSoilWeakZone,
+              "soil layer row");
   }
 
   if (S.DeckSoil == TDeckSoil::SideLayersColumn) {
@@ -369,9 +371,11 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
     // The soil column: the foundation's layers below the side layers.
     T.Multisoil->SetRowCount(std::max(T.MultiElement->RowCount() - T.D->RowCount(), 0));
     for (int r = 0; r < T.D->RowCount(); ++r)
-      soilRow(T.D, r, r + 1, 4, 2, &MultilayerSoilWeakZone, "soil layer row");
+      soilRow(T.D, r, r + 1, TDColumn::ShearVelocity, TDColumn::WeakZoneModulusRatio, &MultilayerSoilWeakZone,
+              "soil layer row");
     for (int r = 0; r < T.Multisoil->RowCount(); ++r)
-      soilRow(T.Multisoil, r, T.D->RowCount() + r + 1, 5, 0, nullptr, "soil column row");
+      soilRow(T.Multisoil, r, T.D->RowCount() + r + 1, TMultisoilColumn::ShearVelocity,
+              TMultisoilColumn::DampingRatio, nullptr, "soil column row");
   }
 
   if (S.DeckSoil == TDeckSoil::Layers) {
@@ -383,7 +387,8 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
       d.Fail(1, KeywordNotFound(WeakZone ? "CONSTANTS=" : "WEAK or CONSTANTS="));
     T.D1->SetRowCount(d.TableRows(LineInteger(CopyFrom(line, 11), d.LineNo, 1), d.LineNo, 1));
     for (int r = 0; r < T.D1->RowCount(); ++r)
-      soilRow(T.D1, r, r + 1, WeakZone ? 5 : 4, 3, WeakZone ? &SideSoilWeakZone : nullptr, "soil layer row");
+      soilRow(T.D1, r, r + 1, TD1Column::Thickness, WeakZone ? TD1Column::WeakZoneModulusRatio : TD1Column::Damping,
+              WeakZone ? &SideSoilWeakZone : nullptr, "soil layer row");
   }
 
   long double* below[] = {&TipShearVelocity, &TipUnitWeight, &TipPoisson, &TipDamping};
@@ -413,8 +418,9 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
       T.pilecapsoil->SetRowCount(d.TableRows(count, R.LineIndex() + 1, R.WordIndex()));
       d.End();
       for (int r = 0; r < T.pilecapsoil->RowCount(); ++r)
-        soilRow(T.pilecapsoil, r, r + 1, SideCap ? 5 : 4, 3, SideCap ? &SideSoilWeakZone : nullptr,
-                "side layer row");
+        soilRow(T.pilecapsoil, r, r + 1, TPilecapsoilColumn::Thickness,
+                SideCap ? TPilecapsoilColumn::WeakZoneModulusRatio : TPilecapsoilColumn::Damping,
+                SideCap ? &SideSoilWeakZone : nullptr, "side layer row");
     }
   }
 
@@ -449,13 +455,13 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
             R.LineIndex() + 1, R.WordIndex(),
             QStringLiteral("The location code %1 was expected again but not found.").arg(code)));
       d.End();
-      loads->Cells(0, r)->SetInteger(code);
-      TGridTable* values = loads->Cells(1, r)->AsTable();
+      CellOf(loads, TTLoadtypeColumn::Direction, r)->SetInteger(code);
+      TGridTable* values = LoadValues(loads, r);
       RaiseIf(!values, QStringLiteral("Load table without its value table"));
       values->SetRowCount(std::min(points, R.WordsLeft()));
       for (int k = 0; k < values->RowCount(); ++k) {
         d.Begin(1, transient ? "load amplitude line" : "spectrum value line");
-        d.Floats(values, k, 0, 0);
+        d.Floats(values, k, TDtransientColumn::Amplitude, TDtransientColumn::Amplitude);
         d.End();
       }
     }
@@ -502,7 +508,7 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
     T.MassCal->SetRowCount(d.Rows(MassCount, d.LineNo, 1));
     for (int r = 0; r < T.MassCal->RowCount(); ++r) {
       d.Begin(7, "mass row");
-      d.Floats(T.MassCal, r, 0, 6);
+      d.Floats(T.MassCal, r, TMassCalColumn::Mass, TMassCalColumn::Thickness);
       d.End();
     }
   } else if (MassCount < 0) {

@@ -58,24 +58,24 @@ private:
 QString Real(long double Value) { return DeckFloatToStr(Value); }
 QString Num(int Value) { return QString::number(Value); }
 
-QString Cell(const TGridTable* T, int Col, int Row) { return T->Cells(Col, Row)->GetText(); }
+QString Cell(const TGridTable* T, TColumnIndex Col, int Row) { return CellOf(T, Col, Row)->GetText(); }
 // The value as the deck holds it. Derived values and the tests on cell values
 // are made from it, so that a deck read back writes the same text again.
-long double CellValue(const TGridTable* T, int Col, int Row) {
-  return WrittenValue(T->Cells(Col, Row)->AsFloat());
+long double CellValue(const TGridTable* T, TColumnIndex Col, int Row) {
+  return WrittenValue(CellOf(T, Col, Row)->AsFloat());
 }
 
 // Row number and the cells First..Last of a row.
-QStringList RowItems(int Number, const TGridTable* T, int Row, int First, int Last) {
+QStringList RowItems(int Number, const TGridTable* T, int Row, TColumnIndex First, TColumnIndex Last) {
   QStringList items{Num(Number)};
-  for (int c = First; c <= Last; ++c) items << Cell(T, c, Row);
+  for (int c = First.Index; c <= Last.Index; ++c) items << T->Cells(c, Row)->GetText();
   return items;
 }
 
 // True when some cell of the column is written other than 0. The deck leaves
 // such a column (a weakened zone's ratio, a batter angle) out only when none
 // is, so that no value is lost.
-bool AnyNonZero(const TGridTable* T, int Col) {
+bool AnyNonZero(const TGridTable* T, TColumnIndex Col) {
   for (int r = 0; r < T->RowCount(); ++r)
     if (CellValue(T, Col, r) != 0) return true;
   return false;
@@ -84,20 +84,20 @@ bool AnyNonZero(const TGridTable* T, int Col) {
 // Piles are battered when some pile has a batter angle or a plane other than
 // the XZ-plane: the deck keeps the planes only with the angles.
 bool BatterGiven(const TGridTable* Pilecoord) {
-  if (AnyNonZero(Pilecoord, 2)) return true;
+  if (AnyNonZero(Pilecoord, TPilecoordColumn::BatterAngle)) return true;
   for (int r = 0; r < Pilecoord->RowCount(); ++r)
-    if (Pilecoord->Cells(3, r)->AsInteger() != 1) return true;
+    if (BatterPlane(Pilecoord, r) != TBatterPlane::XZ) return true;
   return false;
 }
 
 // The soil row with its weakened zone: the row's cells (the Poisson's ratio,
 // the material damping and the shear-modulus ratio last), then the values
 // derived from them.
-QStringList WeakRowItems(int Number, const TGridTable* T, int Row, int First, int Last,
-                         int PoissonCol, const TWeakZoneRule& Rule) {
+template <class C>
+QStringList WeakRowItems(int Number, const TGridTable* T, int Row, C First, C Last, const TWeakZoneRule& Rule) {
   return RowItems(Number, T, Row, First, Last) +
-         Rule.DerivedItems(CellValue(T, PoissonCol, Row), CellValue(T, PoissonCol + 1, Row),
-                           CellValue(T, PoissonCol + 2, Row));
+         Rule.DerivedItems(CellValue(T, C::Poisson, Row), CellValue(T, C::Damping, Row),
+                           CellValue(T, C::WeakZoneModulusRatio, Row));
 }
 
 // The rows the deck writes of a table that should hold Expected rows: a table
@@ -204,7 +204,7 @@ QString TProgramData::SaveRefusal() const {
   if (transient || LoadType == TLoadType::Random) {
     const TGridTable* loads = transient ? T.TLoadtype : T.Trandom;
     for (int r = 0; r < loads->RowCount(); ++r) {
-      const TGridTable* values = loads->Cells(1, r)->AsTable();
+      const TGridTable* values = LoadValues(loads, r);
       if (!values || RowsToWrite(values, NumberOfPoints) == NumberOfPoints) continue;
       const QString button = QStringLiteral("%1: %2").arg(r + 1).arg(values->Caption());
       if (transient)
@@ -240,14 +240,15 @@ void TProgramData::CheckCodes() const {
     RaiseIfFmt(!IsKnown(PileHead), "Invalid pile head condition %d", Code(PileHead));
     RaiseIfFmt(!IsKnown(PileTip), "Invalid pile tip condition %d", Code(PileTip));
     for (int r = 0; r < FTables->Pilecoord->RowCount(); ++r) {
-      const int plane = FTables->Pilecoord->Cells(3, r)->AsInteger();
-      RaiseIfFmt(plane != 1 && plane != 2, "Invalid batter plane %d of pile %d", plane, r + 1);
+      const TBatterPlane plane = BatterPlane(FTables->Pilecoord, r);
+      RaiseIfFmt(plane != TBatterPlane::XZ && plane != TBatterPlane::YZ, "Invalid batter plane %d of pile %d",
+                 int(plane), r + 1);
     }
   }
   if (LoadType != TLoadType::Harmonic) {
     const TGridTable* loads = LoadType == TLoadType::Transient ? FTables->TLoadtype : FTables->Trandom;
     for (int r = 0; r < loads->RowCount(); ++r) {
-      const int code = loads->Cells(0, r)->AsInteger();
+      const int code = LoadDirection(loads, r);
       RaiseIfFmt(code < 1 || code > 6, "Invalid load direction %d of row %d", code, r + 1);
     }
   }
@@ -295,7 +296,7 @@ QByteArray TProgramData::DeckText() {
   if (S.PileGroup) {
     deck.Line(DeckWord(PileHead) + QLatin1Char('=') + Num(T.Pilecoord->RowCount()));
     for (int r = 0; r < T.Pilecoord->RowCount(); ++r)
-      deck.Items(RowItems(r + 1, T.Pilecoord, r, 0, 1), true);
+      deck.Items(RowItems(r + 1, T.Pilecoord, r, TPilecoordColumn::X, TPilecoordColumn::Y), true);
   }
 
   deck.Line(QStringLiteral("CONSTANTS "));
@@ -309,7 +310,10 @@ QByteArray TProgramData::DeckText() {
                false);
   if (elements) {
     deck.Line(QStringLiteral("ELEMENT"));
-    for (int r = 0; r < elements->RowCount(); ++r) deck.Items(RowItems(r + 1, elements, r, 0, 6), false);
+    // Pile elements and foundation layers have their columns alike.
+    static_assert(Column(TPileDataColumn::PolarInertia) == Column(TMultiElementColumn::TorsionalCoefficient));
+    for (int r = 0; r < elements->RowCount(); ++r)
+      deck.Items(RowItems(r + 1, elements, r, TPileDataColumn::Length, TPileDataColumn::PolarInertia), false);
   }
   if (S.PileGroup) {
     deck.Line(DeckWord(PileTip));
@@ -317,9 +321,9 @@ QByteArray TProgramData::DeckText() {
     if (Battered) {
       deck.Line(QStringLiteral("BATTERED"));
       for (int r = 0; r < T.Pilecoord->RowCount(); ++r) {
-        const int plane = T.Pilecoord->Cells(3, r)->AsInteger();
-        deck.Line(Num(r + 1) + (plane == 1 ? QStringLiteral(" XZ  ") : QStringLiteral(" YZ  ")));
-        deck.Line(Cell(T.Pilecoord, 2, r) + QLatin1Char(' '));
+        const TBatterPlane plane = BatterPlane(T.Pilecoord, r);
+        deck.Line(Num(r + 1) + (plane == TBatterPlane::XZ ? QStringLiteral(" XZ  ") : QStringLiteral(" YZ  ")));
+        deck.Line(Cell(T.Pilecoord, TPilecoordColumn::BatterAngle, r) + QLatin1Char(' '));
       }
     }
     if (Interaction) deck.Line(QStringLiteral("INTERACTION "));
@@ -329,30 +333,37 @@ QByteArray TProgramData::DeckText() {
   switch (S.DeckSoil) {
     case TDeckSoil::StratumConstants: deck.Line(QStringLiteral("CONSTANTS ")); break;
     case TDeckSoil::Layers:
-      if (AnyNonZero(T.D1, 5)) WeakZone = true;
+      if (AnyNonZero(T.D1, TD1Column::WeakZoneModulusRatio)) WeakZone = true;
       if (WeakZone) deck.Line(QStringLiteral("WEAK "));
       deck.Line(QStringLiteral("CONSTANTS=") + Num(T.D1->RowCount()));
       for (int r = 0; r < T.D1->RowCount(); ++r)
-        deck.Items(WeakZone ? WeakRowItems(r + 1, T.D1, r, 0, 5, 3, SideSoilWeakZone)
-                            : RowItems(r + 1, T.D1, r, 0, 4),
+        deck.Items(WeakZone ? WeakRowItems(r + 1, T.D1, r, TD1Column::Thickness, TD1Column::WeakZoneModulusRatio,
+                                           SideSoilWeakZone)
+                            : RowItems(r + 1, T.D1, r, TD1Column::Thickness, TD1Column::Damping),
                    false);
       break;
     case TDeckSoil::PileLayers:
       deck.Line(QStringLiteral("WEAK"));
       deck.Line(QStringLiteral("CONSTANTS"));
       for (int r = 0; r < T.D->RowCount(); ++r)
-        deck.Items(WeakRowItems(r + 1, T.D, r, 0, 4, 2, PileSoilWeakZone), false);
+        deck.Items(WeakRowItems(r + 1, T.D, r, TDColumn::ShearVelocity, TDColumn::WeakZoneModulusRatio,
+                                PileSoilWeakZone),
+                   false);
       break;
     case TDeckSoil::SideLayersColumn:
       if (T.D->RowCount() > 0) deck.Line(QStringLiteral("WEAK "));
       deck.Line(QStringLiteral("CONSTANTS=") + Num(T.D->RowCount()));
       for (int r = 0; r < T.D->RowCount(); ++r)
-        deck.Items(WeakRowItems(r + 1, T.D, r, 0, 4, 2, MultilayerSoilWeakZone), false);
+        deck.Items(WeakRowItems(r + 1, T.D, r, TDColumn::ShearVelocity, TDColumn::WeakZoneModulusRatio,
+                                MultilayerSoilWeakZone),
+                   false);
       // The soil column below the side layers, one row per further element,
       // numbered on from the side layers (the save is refused when the table
       // is not in step).
       for (int r = 0; r < SoilColumnRows(T); ++r)
-        deck.Items(RowItems(T.D->RowCount() + r + 1, T.Multisoil, r, 0, 5), false);
+        deck.Items(RowItems(T.D->RowCount() + r + 1, T.Multisoil, r, TMultisoilColumn::ShearVelocity,
+                            TMultisoilColumn::DampingRatio),
+                   false);
       break;
   }
   const QString below = Real(TipShearVelocity) + QLatin1Char(' ') + Real(TipUnitWeight) +
@@ -363,17 +374,21 @@ QByteArray TProgramData::DeckText() {
   // The side soil of the cap, unless the table holds only its row of zeros.
   const int sideRows = T.pilecapsoil->RowCount();
   if (S.PileGroup && sideRows > 0) {
-    if (AnyNonZero(T.pilecapsoil, 5)) SideCap = true;
+    if (AnyNonZero(T.pilecapsoil, TPilecapsoilColumn::WeakZoneModulusRatio)) SideCap = true;
     if (SideCap) {
       deck.Line(QStringLiteral("SIDE-CAP"));
       deck.Line(QStringLiteral("EMBEDDED"));
       deck.Line(Num(sideRows) + QLatin1Char(' '));
       for (int r = 0; r < sideRows; ++r)
-        deck.Items(WeakRowItems(r + 1, T.pilecapsoil, r, 0, 5, 3, SideSoilWeakZone), false);
+        deck.Items(WeakRowItems(r + 1, T.pilecapsoil, r, TPilecapsoilColumn::Thickness,
+                                TPilecapsoilColumn::WeakZoneModulusRatio, SideSoilWeakZone),
+                   false);
     } else if (!HoldsNoRows(T.pilecapsoil)) {
       deck.Line(QStringLiteral("EMBEDDED"));
       deck.Line(Num(sideRows) + QLatin1Char(' '));
-      for (int r = 0; r < sideRows; ++r) deck.Items(RowItems(r + 1, T.pilecapsoil, r, 0, 4), false);
+      for (int r = 0; r < sideRows; ++r)
+        deck.Items(RowItems(r + 1, T.pilecapsoil, r, TPilecapsoilColumn::Thickness, TPilecapsoilColumn::Damping),
+                   false);
     }
   }
 
@@ -398,10 +413,10 @@ QByteArray TProgramData::DeckText() {
     deck.Line(Real(TimeInterval) + QLatin1Char(' '));
     deck.Line(Num(T.TLoadtype->RowCount()) + QLatin1Char(' '));
     for (int r = 0; r < T.TLoadtype->RowCount(); ++r) {
-      deck.Line(Num(T.TLoadtype->Cells(0, r)->AsInteger()) + QLatin1Char(' '));
-      if (const TGridTable* amplitudes = T.TLoadtype->Cells(1, r)->AsTable())
+      deck.Line(Num(LoadDirection(T.TLoadtype, r)) + QLatin1Char(' '));
+      if (const TGridTable* amplitudes = LoadValues(T.TLoadtype, r))
         for (int k = 0; k < RowsToWrite(amplitudes, NumberOfPoints); ++k)
-          deck.Line(Cell(amplitudes, 0, k) + QLatin1Char(' '));
+          deck.Line(Cell(amplitudes, TDtransientColumn::Amplitude, k) + QLatin1Char(' '));
     }
   }
   if (LoadType == TLoadType::Random) {
@@ -411,11 +426,11 @@ QByteArray TProgramData::DeckText() {
     deck.Line(Real(ObservationPeriod) + QLatin1Char(' '));
     deck.Line(Num(T.Trandom->RowCount()) + QLatin1Char(' '));
     for (int r = 0; r < T.Trandom->RowCount(); ++r) {
-      const QString code = Num(T.Trandom->Cells(0, r)->AsInteger());
+      const QString code = Num(LoadDirection(T.Trandom, r));
       deck.Line(code + QLatin1Char(' ') + code);
-      if (const TGridTable* spectrum = T.Trandom->Cells(1, r)->AsTable())
+      if (const TGridTable* spectrum = LoadValues(T.Trandom, r))
         for (int k = 0; k < RowsToWrite(spectrum, NumberOfPoints); ++k)
-          deck.Line(Cell(spectrum, 0, k) + QLatin1Char(' '));
+          deck.Line(Cell(spectrum, TTspectrumColumn::Value, k) + QLatin1Char(' '));
     }
   }
   deck.Line(QStringLiteral("RUN "));
@@ -425,7 +440,8 @@ QByteArray TProgramData::DeckText() {
   deck.Line(Num(MassCount));
   for (int r = 0; r < MassCount; ++r) {
     QStringList cells;
-    for (int c = 0; c < 7; ++c) cells << Cell(T.MassCal, c, r);
+    for (int c = Column(TMassCalColumn::Mass); c <= Column(TMassCalColumn::Thickness); ++c)
+      cells << T.MassCal->Cells(c, r)->GetText();
     deck.Items(cells, true);
   }
   deck.Items({Real(CGX), Real(CGY), Real(CGZ)}, true);
@@ -442,7 +458,8 @@ QByteArray TProgramData::MassFileText() {
   if (MassCount > 0) {
     for (int r = 0; r < MassCount; ++r) {
       QString line;
-      for (int c = 0; c < 7; ++c) line += Cell(massCal, c, r) + QLatin1Char(' ');
+      for (int c = Column(TMassCalColumn::Mass); c <= Column(TMassCalColumn::Thickness); ++c)
+        line += massCal->Cells(c, r)->GetText() + QLatin1Char(' ');
       file.Line(line);
     }
     for (const auto& centre : {std::array{CGX, CGY, CGZ}, std::array{CBLocalX, CBLocalY, CBLocalZ},
@@ -466,12 +483,13 @@ QByteArray TProgramData::GeometryFileText() {
   const int sideRows = side ? side->RowCount() : T.D->RowCount();
   // Column 0 of the MultiElement row beside side layer r, 0 where there is none.
   auto elementDepth = [&](int r) {
-    return r < T.MultiElement->RowCount() ? CellValue(T.MultiElement, 0, r) : 0.0L;
+    return r < T.MultiElement->RowCount() ? CellValue(T.MultiElement, TMultiElementColumn::Length, r) : 0.0L;
   };
 
   // The embedded depth: the side layers' thicknesses.
   CapThickness = 0;
-  for (int r = 0; r < sideRows; ++r) CapThickness += side ? CellValue(side, 0, r) : elementDepth(r);
+  for (int r = 0; r < sideRows; ++r)
+    CapThickness += side ? CellValue(side, TLayerColumn::Thickness, r) : elementDepth(r);
   if (CapThickness < 0.00001L) CapThickness = 0.15L * (rectangle ? FootingWidth : FootingRadius);
   if (PileLength < 0.00001L) PileLength = rectangle ? 2 * FootingLength : 3 * FootingRadius;
 
@@ -497,20 +515,24 @@ QByteArray TProgramData::GeometryFileText() {
     file.Line(Num(piles->RowCount()));
     file.Line(Real(PileLength) + QLatin1Char(' '));
     for (int r = 0; r < piles->RowCount(); ++r)
-      file.Line(RowItems(r + 1, piles, r, 0, 1).join(QLatin1Char(' ')) + QLatin1Char(' '));
+      file.Line(RowItems(r + 1, piles, r, TPilecoordColumn::X, TPilecoordColumn::Y).join(QLatin1Char(' ')) +
+                QLatin1Char(' '));
     file.Line(QStringLiteral("ELEMENT"));
     file.Line(Num(T.PileData->RowCount()));
     for (int r = 0; r < T.PileData->RowCount(); ++r)
-      file.Line(RowItems(r + 1, T.PileData, r, 0, 6).join(QLatin1Char(' ')));
+      file.Line(RowItems(r + 1, T.PileData, r, TPileDataColumn::Length, TPileDataColumn::PolarInertia)
+                    .join(QLatin1Char(' ')));
     if (BatterGiven(piles)) Battered = true;
     if (Battered) {
       file.Line(QStringLiteral("BATTERED"));
       for (int r = 0; r < piles->RowCount(); ++r) {
-        const int plane = piles->Cells(3, r)->AsInteger();
-        const QString planeText = plane == 1 ? QStringLiteral("0 ")
-                                  : plane == 2 ? QStringLiteral("90 ")
-                                               : QString();
-        file.Line(Num(r + 1) + QLatin1Char(' ') + planeText + Cell(piles, 2, r) + QLatin1Char(' '));
+        // The plane as the angle of its normal from the X axis.
+        const TBatterPlane plane = BatterPlane(piles, r);
+        const QString planeText = plane == TBatterPlane::XZ   ? QStringLiteral("0 ")
+                                  : plane == TBatterPlane::YZ ? QStringLiteral("90 ")
+                                                              : QString();
+        file.Line(Num(r + 1) + QLatin1Char(' ') + planeText + Cell(piles, TPilecoordColumn::BatterAngle, r) +
+                  QLatin1Char(' '));
       }
     }
   } else {
@@ -520,14 +542,15 @@ QByteArray TProgramData::GeometryFileText() {
   file.Line(FoundationType());
   // A footing whose first side layer has no thickness is given as not
   // embedded.
-  if (!S.PileGroup && side && !(sideRows > 0 && CellValue(side, 0, 0) > 0)) {
+  if (!S.PileGroup && side && !(sideRows > 0 && CellValue(side, TLayerColumn::Thickness, 0) > 0)) {
     file.Line(QStringLiteral(" 0"));
     file.Line(Num(sideRows + 1));
     levels(sideRows, 0, nullptr);
   } else {
     file.Line(Num(sideRows));
     file.Line(Num(sideRows + 2));
-    levels(sideRows + 1, sideRows, [&](int r) { return side ? Cell(side, 0, r) : Real(elementDepth(r)); });
+    levels(sideRows + 1, sideRows,
+           [&](int r) { return side ? Cell(side, TLayerColumn::Thickness, r) : Real(elementDepth(r)); });
   }
   return file.Bytes();
 }

@@ -22,7 +22,7 @@ double TotalPileLength(const TProgramData& Project) {
   if (!system.LengthLayers) return 0;
   const TGridTable* layers = Project.Tables().*system.LengthLayers;
   double length = 0;
-  for (int r = 0; r < layers->RowCount(); ++r) length += double(layers->Cells(0, r)->AsFloat());
+  for (int r = 0; r < layers->RowCount(); ++r) length += double(CellOf(layers, TLayerColumn::Thickness, r)->AsFloat());
   return length;
 }
 

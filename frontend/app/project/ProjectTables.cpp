@@ -4,95 +4,6 @@
 
 namespace zavik {
 
-namespace {
-
-// Stored column definitions, one per table, in the order of the columns.
-const char* const DColumns = R"~(5,
-  2, ("Shear wave", "velocity, "), True, False, False, "FLOATCOLUMN2", "L2/SEC", 0.0,
-  2, ("Unit weight"), True, False, False, "FLOATCOLUMN2", "F/L2^3", 0.0,
-  2, ("Poisson's", "ratio"), True, False, False, "FLOATCOLUMN2", "", 0.0,
-  2, ("Material", "damping"), True, False, False, "FLOATCOLUMN2", "", 0.0,
-  2, ("Weak zone shear", "modulus ratio"), True, False, False, "FLOATCOLUMN2", "", 0.0)~";
-
-const char* const TLoadtypeColumns = R"~(2,
-  0, ("Load type"), True, False, ("Force in X-direction", "Force in Y-direction",
-     "Force in Z-direction", "Moment about X-axis", "Moment about Y-axis", "Moment about Z-axis"),
-  3, ("Load amplitude"), True, False, "FLEXCOLUMN2", (8, 8, 8, 8, 8, 8))~";
-
-const char* const PileDataColumns = R"~(7,
-  2, ("Layer ", "depth, "), True, False, False, "FLOATCOLUMN2", "L2", 0.0,
-  2, ("Radius of pile", "(X-dir.) "), True, False, False, "FLOATCOLUMN2", "L2", 0.0,
-  2, ("Radius of pile", "(Y-dir.)"), True, False, False, "FLOATCOLUMN2", "L2", 0.0,
-  2, ("Cross-sectional", "area, "), True, False, False, "FLOATCOLUMN2", "L2^2", 0.0,
-  2, ("Moment of inertia", "(X-dir.)"), True, False, False, "FLOATCOLUMN2", "L2^4", 0.0,
-  2, ("Moment of inertia", "(Y-dir.)"), True, False, False, "FLOATCOLUMN2", "L2^4", 0.0,
-  2, ("Torsional polar moment", "of inertia (Z-dir.)"), True, False, False, "FLOATCOLUMN2", "L2^4", 0.0)~";
-
-const char* const PilecapsoilColumns = R"~(6,
-  2, ("Thickness of", "layer, "), True, False, False, "FLOATCOLUMN2", "L2", 0.0,
-  2, ("Shear wave", "velocity, "), True, False, False, "FLOATCOLUMN2", "L2/SEC", 0.0,
-  2, ("Unit weight"), True, False, False, "FLOATCOLUMN2", "F/L2^3", 0.0,
-  2, ("Poisson's", "ratio"), True, False, False, "FLOATCOLUMN2", "", 0.0,
-  2, ("Material", "damping"), True, False, False, "FLOATCOLUMN2", "", 0.0,
-  2, ("Weak zone", "shear moduli ratio"), True, False, False, "FLOATCOLUMN2", "", 0.0)~";
-
-const char* const MultisoilColumns = R"~(6,
-  2, ("Shear Wave", "velocity,"), True, False, False, "FLOATCOLUMN2", "L2/SEC", 0.0,
-  2, ("Unit Weight"), True, False, False, "FLOATCOLUMN2", "F/L2^3", 0.0,
-  2, ("Poisson's", "Ratio"), True, False, False, "FLOATCOLUMN2", "", 0.0,
-  2, ("Material", "Damping"), True, False, False, "FLOATCOLUMN2", "", 0.0,
-  2, ("Weak Zone Shear ", "Modulus Ratio"), True, False, False, "FLOATCOLUMN2", "", 0.0,
-  2, ("Material Damping", "Ratio"), False, False, False, "FLOATCOLUMN2", "", 0.0)~";
-
-const char* const MultiElementColumns = R"~(7,
-  2, ("Layer Depth"), True, False, False, "FLOATCOLUMN2", "L2", 0.0,
-  2, ("Radius of Foundation", "(X), "), True, False, False, "FLOATCOLUMN2", "L2", 0.0,
-  2, ("Radius of Foundation", "(Y), "), True, False, False, "FLOATCOLUMN2", "L2", 0.0,
-  2, ("Cross-Section", "Area"), True, False, False, "FLOATCOLUMN2", "L2^2", 0.0,
-  2, ("Moment of Inertia", "(X), "), True, False, False, "FLOATCOLUMN2", "L2^4", 0.0,
-  2, ("Moment of Inertia", "(Y),"), True, False, False, "FLOATCOLUMN2", "L2^4", 0.0,
-  2, ("Torsional", "Coefficient"), True, False, False, "FLOATCOLUMN2", "", 0.0)~";
-
-const char* const PilecoordColumns = R"~(4,
-  2, ("X-coord."), True, False, False, "FLOATCOLUMN2", "L2", 0.0,
-  2, ("Y-coord."), True, False, False, "FLOATCOLUMN2", "L2", 0.0,
-  2, ("Battered Angle", "(degrees)"), True, False, False, "FLOATCOLUMN2", "", 0.0,
-  0, ("Battered Plane", "(Z-vertical axis)"), True, False, ("XZ-Plane", "YZ-Plane"))~";
-
-const char* const DtransientColumns = R"~(1,
-  2, ("Load Amplitude"), True, False, False, "FLOATCOLUMN2", "F", 0.0)~";
-
-const char* const TrandomColumns = R"~(2,
-  0, ("Spectrum Coordinates"), True, False, ("Force in X-directiin", "Force in Y-direction",
-     "Force in Z-direction", "Moment about X-axis", "Moment about Y-axis", "Moment about Z-axis"),
-  3, ("Enter Data"), True, False, "FLEXCOLUMN2", (13, 13, 13, 13, 13, 13))~";
-
-const char* const TspectrumColumns = R"~(1,
-  2, ("Spectrum Data"), True, False, False, "FLOATCOLUMN2", "F", 0.0)~";
-
-const char* const D1Columns = R"~(6,
-  2, ("Thickness"), True, False, False, "FLOATCOLUMN2", "L2", 0.0,
-  2, ("Shear Wave", "Velocity,"), True, False, False, "FLOATCOLUMN2", "L2/SEC", 0.0,
-  2, ("Unit Weight"), True, False, False, "FLOATCOLUMN2", "F/L2^3", 0.0,
-  2, ("Poisson's", "Ratio"), True, False, False, "FLOATCOLUMN2", "", 0.0,
-  2, ("Material", "Damping"), True, False, False, "FLOATCOLUMN2", "", 0.0,
-  2, ("Weak Zone Shear", "Modulus Ratio"), True, False, False, "FLOATCOLUMN2", "", 0.0)~";
-
-const char* const TBatteredColumns = R"~(2,
-  0, ("Batter Plane", "(Z-vertical axis)"), True, False, ("XZ-Plane", "YZ-Plane"),
-  2, ("Batter Angle"), True, False, False, "FLOATCOLUMN2", "DEGREES", 0.0)~";
-
-const char* const MassCalColumns = R"~(7,
-  2, ("Mass"), True, False, False, "FLOATCOLUMN2", "F6", 0.0,
-  2, ("x-Coord."), True, False, False, "FLOATCOLUMN2", "L2", 0.0,
-  2, ("y-Coord."), True, False, False, "FLOATCOLUMN2", "L2", 0.0,
-  2, ("z-Coord."), True, False, False, "FLOATCOLUMN2", "L2", 0.0,
-  2, ("Length ", "(x-direction)"), True, False, False, "FLOATCOLUMN2", "L2", 0.0,
-  2, ("Width ", "(y-direction)"), True, False, False, "FLOATCOLUMN2", "L2", 0.0,
-  2, ("Thickness", "(z-direction)"), True, False, False, "FLOATCOLUMN2", "L2", 0.0)~";
-
-}  // namespace
-
 TProjectTables::TProjectTables(QObject* Parent) : QObject(Parent) {
   // Every Identifier is taken before any column refers to one.
   D = Define("D", 15, "Soil Properties", 20, "Layer", true);
@@ -111,15 +22,22 @@ TProjectTables::TProjectTables(QObject* Parent) : QObject(Parent) {
                    "Mass Components including equipment, and self weight of footing ", 100,
                    "Mass #", false);
 
-  const std::pair<TGridTable*, const char*> columns[] = {
-      {D, DColumns},                 {TLoadtype, TLoadtypeColumns},
-      {PileData, PileDataColumns},   {pilecapsoil, PilecapsoilColumns},
-      {Multisoil, MultisoilColumns}, {MultiElement, MultiElementColumns},
-      {Pilecoord, PilecoordColumns}, {Dtransient, DtransientColumns},
-      {Trandom, TrandomColumns},     {Tspectrum, TspectrumColumns},
-      {D1, D1Columns},               {TBattered, TBatteredColumns},
-      {MassCal, MassCalColumns}};
-  for (const auto& [table, stored] : columns) table->SetCol(QString::fromUtf8(stored));
+  // The stored column definitions from the lists that name the columns.
+  const std::pair<TGridTable*, QString> columns[] = {
+      {D, StoredColumns(TDColumnDefinitions)},
+      {TLoadtype, StoredColumns(TTLoadtypeColumnDefinitions)},
+      {PileData, StoredColumns(TPileDataColumnDefinitions)},
+      {pilecapsoil, StoredColumns(TPilecapsoilColumnDefinitions)},
+      {Multisoil, StoredColumns(TMultisoilColumnDefinitions)},
+      {MultiElement, StoredColumns(TMultiElementColumnDefinitions)},
+      {Pilecoord, StoredColumns(TPilecoordColumnDefinitions)},
+      {Dtransient, StoredColumns(TDtransientColumnDefinitions)},
+      {Trandom, StoredColumns(TTrandomColumnDefinitions)},
+      {Tspectrum, StoredColumns(TTspectrumColumnDefinitions)},
+      {D1, StoredColumns(TD1ColumnDefinitions)},
+      {TBattered, StoredColumns(TTBatteredColumnDefinitions)},
+      {MassCal, StoredColumns(TMassCalColumnDefinitions)}};
+  for (const auto& [table, stored] : columns) table->SetCol(stored);
 }
 
 TProjectTables::~TProjectTables() {

@@ -1,10 +1,14 @@
 #pragma once
 // The thirteen tables that hold the row data of the open project: soil layers,
 // pile and foundation elements, pile coordinates, mass components, load
-// histories and spectra. Their columns come from stored column definitions.
+// histories and spectra. Their columns come from stored column definitions,
+// generated with the columns' names (ProjectColumns.h).
 // The window that owns the project keeps one TProjectTables and acts on its
 // signals; the object itself opens, closes and refreshes no window.
 
+#ifndef Q_MOC_RUN  // the column lists are no business of moc
+#include "app/project/ProjectColumns.h"
+#endif
 #include "controls/Table.h"
 
 #include <QList>
@@ -62,5 +66,24 @@ private:
   QList<TGridTable*> FTables;
   bool FModified = false;
 };
+
+#ifndef Q_MOC_RUN
+// The transient loads and the random spectra have their columns alike: the
+// direction (location code 1 to 6) and the table of the values.
+static_assert(Column(TTLoadtypeColumn::Direction) == Column(TTrandomColumn::Location) &&
+              Column(TTLoadtypeColumn::Amplitudes) == Column(TTrandomColumn::Values));
+inline int LoadDirection(const TGridTable* Loads, int Row) {
+  return CellOf(Loads, TTLoadtypeColumn::Direction, Row)->AsInteger();
+}
+// The table of a load's amplitudes or of a spectrum's values; nullptr if none.
+inline TGridTable* LoadValues(const TGridTable* Loads, int Row) {
+  return CellOf(Loads, TTLoadtypeColumn::Amplitudes, Row)->AsTable();
+}
+
+// The batter plane of a pile of the Pilecoord table.
+inline TBatterPlane BatterPlane(const TGridTable* Pilecoord, int Row) {
+  return TBatterPlane(CellOf(Pilecoord, TPilecoordColumn::BatterPlane, Row)->AsInteger());
+}
+#endif
 
 }  // namespace zavik
