@@ -471,7 +471,7 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
       d.Fail(1, KeywordNotFound("QUADRATIC or NONQUADRATIC"));
     Quadratic = line == QLatin1String("QUADRATIC");
     d.Begin(3, "frequency line");
-    for (long double* v : {&MaxFrequency, &MinFrequency, &StepFrequency}) *v = d.Float() / 6.28L;
+    for (long double* v : {&MaxFrequency, &MinFrequency, &StepFrequency}) *v = d.Float() / DeckRadiansPerHertz;
     d.End();
     d.Begin(3, "force line");
     for (long double* v : {&ForceX, &ForceY, &ForceZ}) *v = d.Float();

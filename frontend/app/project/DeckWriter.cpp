@@ -397,9 +397,9 @@ QByteArray TProgramData::DeckText() {
   deck.Line(QStringLiteral("CONSTANTS "));
   if (LoadType == TLoadType::Harmonic) {
     deck.Line(Quadratic ? QStringLiteral("QUADRATIC ") : QStringLiteral("NONQUADRATIC "));
-    // Hertz to radians per second with the factor 6.28 that the engine's
-    // report divides out again.
-    deck.Items({Real(MaxFrequency * 6.28L), Real(MinFrequency * 6.28L), Real(StepFrequency * 6.28L)},
+    // Hertz to radians per second, as the engine's report divides them out again.
+    deck.Items({Real(MaxFrequency * DeckRadiansPerHertz), Real(MinFrequency * DeckRadiansPerHertz),
+                Real(StepFrequency * DeckRadiansPerHertz)},
                true);
     deck.Items({Real(ForceX), Real(ForceY), Real(ForceZ)}, true);
     deck.Items({Real(MomentX), Real(MomentY), Real(MomentZ)}, true);

@@ -1,5 +1,6 @@
 #include "app/project/HarmonicLoad.h"
 
+#include "app/project/DeckLayout.h"
 #include "app/project/ProgramData.h"
 #include "controls/NumberFormat.h"
 
@@ -48,7 +49,7 @@ QString EquivalentLoadsText(const TLoadVector& L, bool Quadratic, TUnits Units) 
 
 long long HarmonicFrequencyLines(long double MaxHz, long double MinHz, long double StepHz) {
   // The deck's numbers as the analysis reads them.
-  auto deck = [](long double Hz) { return DeckFloatToStr(Hz * 6.28L).toFloat(); };
+  auto deck = [](long double Hz) { return DeckFloatToStr(Hz * DeckRadiansPerHertz).toFloat(); };
   const float step = deck(StepHz);
   const double lines = double((deck(MaxHz) - deck(MinHz)) / (step == 0.0f ? 1.0f : step) + 1.0f);
   if (std::isnan(lines)) return 0;

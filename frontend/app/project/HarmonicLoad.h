@@ -40,7 +40,7 @@ QString EquivalentLoadsText(const TLoadVector& Loads, bool Quadratic, TUnits Uni
 inline constexpr int MaxHarmonicLines = 500;
 
 // The frequency lines of a harmonic range in hertz as the analysis counts
-// them from the deck (hertz times 6.28 in single precision): the nearest
+// them from the deck (hertz times DeckRadiansPerHertz in single precision): the nearest
 // whole number to (max - min) / step + 1, a step of 0 read as 1 rad/s.
 long long HarmonicFrequencyLines(long double MaxHz, long double MinHz, long double StepHz);
 

@@ -1,6 +1,7 @@
 #include "app/project/ProgramData.h"
 
 #include "controls/NumberFormat.h"
+#include "controls/UnitFactors.h"
 
 namespace zavik {
 
@@ -30,9 +31,9 @@ void TProgramData::ConvertUnits(TUnits Target) {
   // A number that is no unit system is taken as the nearer one.
   if (!IsKnown(Target)) Target = Code(Target) < Code(TUnits::English) ? TUnits::English : TUnits::SI;
   // English units per SI unit: lb per kN, ft per m, slug per Mg.
-  long double force = 224.8089237L;
-  long double length = 3.280839895L;
-  long double mass = 68.364249L;
+  long double force = PoundsPerKilonewton;
+  long double length = FeetPerMetre;
+  long double mass = SlugFactor;
   if (Target == TUnits::SI) {
     force = 1 / force;
     length = 1 / length;
