@@ -74,6 +74,7 @@ TMainForm::TMainForm(QWidget* Parent)
   FActivation = new TChildActivation(FArea);
   FTableWindows = new TTableWindowHost(this);
   FTableWindows->SetMdiArea(FArea);
+  FTables.SetTableWindows(FTableWindows);
   // Files dropped anywhere on the window, its child windows included.
   qApp->installEventFilter(this);
 

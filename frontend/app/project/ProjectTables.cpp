@@ -67,6 +67,10 @@ TGridTable* TProjectTables::TableByName(const QString& Name) const {
   return nullptr;
 }
 
+void TProjectTables::SetTableWindows(TTableWindows* Windows) {
+  for (TGridTable* t : FTables) t->SetWindows(Windows);
+}
+
 void TProjectTables::SetModified(bool Value) {
   FModified = Value;
   emit ModifiedChanged(Value);

@@ -46,6 +46,9 @@ public:
   // A table by its component name ("D", "pilecapsoil", ...); nullptr if none.
   TGridTable* TableByName(const QString& Name) const;
 
+  // The window layer of every table (and of the tables nested in them).
+  void SetTableWindows(TTableWindows* Windows);
+
   // The project's modified flag; every setting is told through ModifiedChanged.
   bool Modified() const { return FModified; }
   void SetModified(bool Value);

@@ -27,6 +27,7 @@ public:
   InputWindowsTest() : Project(std::make_unique<TProgramData>(Tables)), Area(new QMdiArea) {
     Activation = new TChildActivation(Area.get());
     Windows.SetMdiArea(Area.get());
+    Tables.SetTableWindows(&Windows);
     Area->resize(1250, 950);
     Area->show();
     Area->activateWindow();

@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
   TTableWindowHost windows;
   windows.SetMdiArea(area);
   TProjectTables tables;
+  tables.SetTableWindows(&windows);
   std::unique_ptr<TProgramData> project = std::make_unique<TProgramData>(tables);
   const QStringList args = app.arguments();
   for (const QString& a : args)

@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
   TTableWindowHost windows;
   TProjectTables tables;
   TProgramData project(tables);
+  tables.SetTableWindows(&windows);
   const QStringList args = app.arguments();
   if (args.contains(QStringLiteral("english"))) project.ConvertUnits(TUnits::English);
 
