@@ -8,8 +8,8 @@
 #include <benchmark/benchmark.h>
 
 #include "app/MainForm.h"
-#include "app/ProgramData.h"
-#include "app/ProjectNames.h"
+#include "app/project/ProgramData.h"
+#include "app/project/ProjectNames.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

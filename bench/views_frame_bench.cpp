@@ -5,7 +5,7 @@
 // display: run it under Xvfb to time Mesa's software renderer.
 #include <benchmark/benchmark.h>
 
-#include "app/ProgramData.h"
+#include "app/project/ProgramData.h"
 #include "views/BlockView.h"
 #include "views/GLWindow.h"
 #include "views/SceneGeometry.h"
@@ -28,8 +28,7 @@ struct TGroup {
 
   TGroup() {
     TProgramData& p = *Project;
-    p.FoundationType = QStringLiteral("PILE");
-    p.FoundationKind = 2;
+    p.FoundationKind = TFoundationKind::Pile;
     p.FootingLength = Columns * Spacing;
     p.FootingWidth = Rows * Spacing;
     Tables.Pilecoord->SetRowCount(Columns * Rows);

@@ -1,6 +1,6 @@
 #include "app/AnalysisRun.h"
 
-#include "app/RunNamesFile.h"
+#include "app/project/RunNamesFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "app/FoundationForms.h"
 
-#include "app/ProgramData.h"
+#include "app/project/ProgramData.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -39,10 +39,10 @@ TfrmFoundations::TfrmFoundations(TProjectAccessor Project, QWidget* Parent)
 void TfrmFoundations::FormActivate() {
   TProgramData* p = Project();
   if (!p) return;
-  if (p->FoundationKind == 1 || p->FoundationKind == 3) {
-    const bool stratum = p->FoundationKind == 3;
-    ShowBox(DataEdit4, stratum);
-    ShowBox(DataEdit5, stratum);
+  if (p->System().Dimensions == TDimensionWindow::Foundations) {
+    const bool depths = p->System().StratumDepths;
+    ShowBox(DataEdit4, depths);
+    ShowBox(DataEdit5, depths);
     FitWindow();
   }
   LoadBoxes(*p);

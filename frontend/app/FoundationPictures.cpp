@@ -8,12 +8,12 @@
 
 namespace zavik {
 
-QString FoundationPictureFile(int FoundationKind) {
+QString FoundationPictureFile(TFoundationKind FoundationKind) {
   switch (FoundationKind) {
-    case 1: return QStringLiteral("halfspace.bmp");
-    case 2: return QStringLiteral("pile.bmp");
-    case 3: return QStringLiteral("stratum.bmp");
-    case 4: return QStringLiteral("multilayer.bmp");
+    case TFoundationKind::HalfSpace: return QStringLiteral("halfspace.bmp");
+    case TFoundationKind::Pile: return QStringLiteral("pile.bmp");
+    case TFoundationKind::Stratum: return QStringLiteral("stratum.bmp");
+    case TFoundationKind::Multilayer: return QStringLiteral("multilayer.bmp");
   }
   return QString();
 }
@@ -251,16 +251,16 @@ void DrawMassAxes(QPainter& P, const QRect& Area) {
   P.restore();
 }
 
-void DrawFoundationSection(QPainter& Painter, const QRect& Area, int FoundationKind) {
+void DrawFoundationSection(QPainter& Painter, const QRect& Area, TFoundationKind FoundationKind) {
   Painter.save();
   Painter.setRenderHint(QPainter::Antialiasing);
   Painter.fillRect(Area, Qt::white);
   TSection s{Painter, QRectF(Area), Area.top() + 0.40 * Area.height()};
   switch (FoundationKind) {
-    case 1: DrawHalfSpace(s); break;
-    case 2: DrawPileGroup(s); break;
-    case 3: DrawStratum(s); break;
-    case 4: DrawMultilayer(s); break;
+    case TFoundationKind::HalfSpace: DrawHalfSpace(s); break;
+    case TFoundationKind::Pile: DrawPileGroup(s); break;
+    case TFoundationKind::Stratum: DrawStratum(s); break;
+    case TFoundationKind::Multilayer: DrawMultilayer(s); break;
   }
   Painter.setPen(QPen(Ink, 1));
   Painter.setBrush(Qt::NoBrush);

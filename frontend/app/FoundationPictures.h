@@ -4,6 +4,8 @@
 // the program's folder, where the foundation-system window finds them; the
 // coordinate systems of the mass windows are drawn where they are shown.
 
+#include "app/project/ProjectCodes.h"
+
 #include <QPointF>
 #include <QSize>
 #include <QString>
@@ -13,14 +15,13 @@ class QRect;
 
 namespace zavik {
 
-// The file of a system's picture by FoundationKind (1 HALF-SPACE, 2 PILE,
-// 3 STRATUM, 4 MULTILAYER): "halfspace.bmp", "pile.bmp", "stratum.bmp",
-// "multilayer.bmp"; empty for any other kind.
-QString FoundationPictureFile(int FoundationKind);
+// The file of a system's picture: "halfspace.bmp", "pile.bmp", "stratum.bmp",
+// "multilayer.bmp"; empty for a value that is none.
+QString FoundationPictureFile(TFoundationKind FoundationKind);
 
 // Draws the section of a system into Area: the footing or cap with the soil
 // around and below it, its layers, piles, soil column or bed rock, labelled.
-void DrawFoundationSection(QPainter& Painter, const QRect& Area, int FoundationKind);
+void DrawFoundationSection(QPainter& Painter, const QRect& Area, TFoundationKind FoundationKind);
 
 // The foundation block with its local system (x, y, z from an origin of the
 // user's choice, z upwards) and the global system at the centre of gravity

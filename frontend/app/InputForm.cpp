@@ -1,6 +1,6 @@
 #include "app/InputForm.h"
 
-#include "app/ProgramData.h"
+#include "app/project/ProgramData.h"
 #include "controls/NumberHelpers.h"
 
 #include <QGridLayout>
@@ -72,14 +72,14 @@ QGroupBox* TInputForm::Group(const QString& Caption, QGridLayout*& Grid) {
 
 void TInputForm::LoadBoxes(TProgramData& P) {
   for (TBinding& b : FBindings) {
-    b.Box->SetUnits(P.Units);
+    b.Box->SetUnits(Code(P.Units));
     b.Box->SetNumber(b.Real ? P.*b.Real : static_cast<long double>(P.*b.Whole));
     b.Loaded = b.Box->text();
   }
-  FLoadedUnits = P.Units;
+  FLoadedUnits = Code(P.Units);
 }
 
-bool TInputForm::ShowsUnitsOf(const TProgramData& P) const { return FLoadedUnits == P.Units; }
+bool TInputForm::ShowsUnitsOf(const TProgramData& P) const { return FLoadedUnits == Code(P.Units); }
 
 void TInputForm::StoreBoxes(TProgramData& P) {
   if (!ShowsUnitsOf(P)) return;

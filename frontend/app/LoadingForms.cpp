@@ -1,7 +1,7 @@
 #include "app/LoadingForms.h"
 
-#include "app/HarmonicLoad.h"
-#include "app/ProgramData.h"
+#include "app/project/HarmonicLoad.h"
+#include "app/project/ProgramData.h"
 #include "controls/Messages.h"
 
 #include <QGridLayout>
@@ -48,8 +48,8 @@ THarmonicForm::THarmonicForm(TProjectAccessor Project, bool Quadratic, QWidget* 
   DataEdit10 = AddBox(point, 0, QStringLiteral("X-coordinate"), L2, NoLimits, &P::LoadPointX);
   DataEdit11 = AddBox(point, 1, QStringLiteral("Y-coordinate"), L2, NoLimits, &P::LoadPointY);
   DataEdit12 = AddBox(point, 2, QStringLiteral("Z-coordinate"), L2, NoLimits, &P::LoadPointZ);
-  RadioButton1 = new QRadioButton(QStringLiteral("Referred to the Center of Gravity (Global Coordinates)"), this);
-  RadioButton2 = new QRadioButton(QStringLiteral("Referred to the Center of Base (local coordinates)"), this);
+  RadioButton1 = new QRadioButton(CodeCaption(TLoadPointReference::CentreOfGravity), this);
+  RadioButton2 = new QRadioButton(CodeCaption(TLoadPointReference::CentreOfBase), this);
   RadioButton1->setChecked(true);
   point->addWidget(RadioButton1, 3, 0, 1, 2);
   point->addWidget(RadioButton2, 4, 0, 1, 2);
@@ -65,8 +65,8 @@ THarmonicForm::THarmonicForm(TProjectAccessor Project, bool Quadratic, QWidget* 
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void THarmonicForm::ShowReference(int Reference) {
-  const bool local = Reference == 1;
+void THarmonicForm::ShowReference(TLoadPointReference Reference) {
+  const bool local = Reference == TLoadPointReference::CentreOfBase;
   DataEdit10->SetCaption(local ? QStringLiteral("x-coordinate") : QStringLiteral("X-coordinate"));
   DataEdit11->SetCaption(local ? QStringLiteral("y-coordinate") : QStringLiteral("Y-coordinate"));
   DataEdit12->SetCaption(local ? QStringLiteral("z-coordinate") : QStringLiteral("Z-coordinate"));
@@ -78,18 +78,20 @@ void THarmonicForm::FormActivate() {
   TProgramData* p = Project();
   if (!p) return;
   LoadBoxes(*p);
-  ShowReference(p->LoadPointReference == 1 ? 1 : 0);
+  // A stored number that is neither shows the centre of gravity.
+  ShowReference(p->LoadPointReference == TLoadPointReference::CentreOfBase ? TLoadPointReference::CentreOfBase
+                                                                           : TLoadPointReference::CentreOfGravity);
 }
 
-void THarmonicForm::SwitchReference(int Reference) {
+void THarmonicForm::SwitchReference(TLoadPointReference Reference) {
   Guarded(this, [&] {
     TProgramData* p = Project();
     if (!p || Reference == FReference) return;
     // Until the point is converted the buttons show the reference it is in.
-    const int from = FReference;
+    const TLoadPointReference from = FReference;
     ShowReference(from);
     const TPoint3 point{DataEdit10->Number(), DataEdit11->Number(), DataEdit12->Number()};
-    const TPoint3 moved = Reference == 0 ? BaseToGravityPoint(point, *p) : GravityToBasePoint(point, *p);
+    const TPoint3 moved = Reference == TLoadPointReference::CentreOfGravity ? BaseToGravityPoint(point, *p) : GravityToBasePoint(point, *p);
     DataEdit10->SetNumber(moved.X);
     DataEdit11->SetNumber(moved.Y);
     DataEdit12->SetNumber(moved.Z);
@@ -98,14 +100,15 @@ void THarmonicForm::SwitchReference(int Reference) {
   });
 }
 
-void THarmonicForm::RadioButton1Click() { SwitchReference(0); }
-void THarmonicForm::RadioButton2Click() { SwitchReference(1); }
+void THarmonicForm::RadioButton1Click() { SwitchReference(TLoadPointReference::CentreOfGravity); }
+void THarmonicForm::RadioButton2Click() { SwitchReference(TLoadPointReference::CentreOfBase); }
 
 void THarmonicForm::StoreValues() {
   TProgramData* p = Project();
   if (!p || !ShowsUnitsOf(*p)) return;
   StoreBoxes(*p);
-  p->LoadPointReference = RadioButton1->isChecked() ? 0 : 1;
+  p->LoadPointReference =
+      RadioButton1->isChecked() ? TLoadPointReference::CentreOfGravity : TLoadPointReference::CentreOfBase;
 }
 
 TChildForm::TRefusal THarmonicForm::CheckValues() {

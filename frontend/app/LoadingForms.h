@@ -7,6 +7,7 @@
 // gravity, and refuse a frequency range of more lines than one analysis takes.
 
 #include "app/InputForm.h"
+#include "app/project/ProjectCodes.h"
 
 class QPushButton;
 class QRadioButton;
@@ -39,11 +40,11 @@ protected:
   TRefusal CheckValues() override;
 
 private:
-  void ShowReference(int Reference);
-  void SwitchReference(int Reference);
+  void ShowReference(TLoadPointReference Reference);
+  void SwitchReference(TLoadPointReference Reference);
 
   bool FQuadratic;
-  int FReference = 0;  // the reference the load point boxes are in
+  TLoadPointReference FReference = TLoadPointReference::CentreOfGravity;  // the reference the load point boxes are in
 };
 
 class Tfrmharmonic : public THarmonicForm {

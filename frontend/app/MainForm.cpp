@@ -4,10 +4,10 @@
 #include "app/FoundationForms.h"
 #include "app/LoadingForms.h"
 #include "app/MassForms.h"
-#include "app/MenuRules.h"
+#include "app/project/MenuRules.h"
 #include "app/OptionsWindow.h"
 #include "app/ProgramDialogs.h"
-#include "app/ProjectNames.h"
+#include "app/project/ProjectNames.h"
 #include "app/SystemForms.h"
 #include "app/TitleWindow.h"
 #include "controls/DataEdit.h"
@@ -74,6 +74,7 @@ TMainForm::TMainForm(QWidget* Parent)
   FActivation = new TChildActivation(FArea);
   FTableWindows = new TTableWindowHost(this);
   FTableWindows->SetMdiArea(FArea);
+  FTables.SetTableWindows(FTableWindows);
   // Files dropped anywhere on the window, its child windows included.
   qApp->installEventFilter(this);
 
@@ -178,9 +179,9 @@ void TMainForm::CreateMenus() {
   QMenu* units = DataMenu->addMenu(QStringLiteral("&Units"));
   OptionsUnits = units->menuAction();
   FUnitsGroup = new QActionGroup(this);
-  EnglishUnits = units->addAction(QStringLiteral("&English Units (lbs, slug, ft)"));
-  SIUnits = units->addAction(QStringLiteral("&SI Units (kN, Mg, m)"));
-  for (auto [action, system] : {std::pair{EnglishUnits, 1}, std::pair{SIUnits, 2}}) {
+  EnglishUnits = units->addAction(CodeCaption(TUnits::English));
+  SIUnits = units->addAction(CodeCaption(TUnits::SI));
+  for (auto [action, system] : {std::pair{EnglishUnits, TUnits::English}, std::pair{SIUnits, TUnits::SI}}) {
     action->setCheckable(true);
     FUnitsGroup->addAction(action);
     connect(action, &QAction::triggered, this, [this, system] { Guarded(this, [this, system] { UnitsClick(system); }); });
@@ -192,11 +193,12 @@ void TMainForm::CreateMenus() {
   QMenu* loading = DataMenu->addMenu(QStringLiteral("Option of Loading"));
   OptionofLoading1 = loading->menuAction();
   FLoadingGroup = new QActionGroup(this);
-  HarmonicLoading1 = loading->addAction(QStringLiteral("Harmonic Loading"));
-  TransientLoading1 = loading->addAction(QStringLiteral("Transient Loading"));
-  RandomLoading1 = loading->addAction(QStringLiteral("Random Loading"));
-  for (auto [action, type] : {std::pair{HarmonicLoading1, 1}, std::pair{TransientLoading1, 2},
-                              std::pair{RandomLoading1, 3}}) {
+  HarmonicLoading1 = loading->addAction(CodeCaption(TLoadType::Harmonic));
+  TransientLoading1 = loading->addAction(CodeCaption(TLoadType::Transient));
+  RandomLoading1 = loading->addAction(CodeCaption(TLoadType::Random));
+  for (auto [action, type] : {std::pair{HarmonicLoading1, TLoadType::Harmonic},
+                              std::pair{TransientLoading1, TLoadType::Transient},
+                              std::pair{RandomLoading1, TLoadType::Random}}) {
     action->setCheckable(true);
     FLoadingGroup->addAction(action);
     connect(action, &QAction::triggered, this, [this, type] { Guarded(this, [this, type] { LoadingClick(type); }); });
@@ -230,8 +232,8 @@ void TMainForm::CreateMenus() {
   Quadratic1->setCheckable(true);
   NonQuadratic1->setCheckable(true);
   connect(harmonic, &QMenu::aboutToShow, this, [this] {
-    NonQuadratic1->setChecked(FProject->Quadratic == 0);
-    Quadratic1->setChecked(FProject->Quadratic == 1);
+    NonQuadratic1->setChecked(!FProject->Quadratic);
+    Quadratic1->setChecked(FProject->Quadratic);
   });
   TransientLoadingData1 =
       Item(DataMenu, QStringLiteral("Transient Loading Data"), &TMainForm::TransientLoadingData1Click);
@@ -460,7 +462,7 @@ void TMainForm::OpenDroppedFiles(const QStringList& Paths) {
 
 void TMainForm::UpdatePrevFile(const QString& Path) { FSettings.UpdatePrevFile(Path); }
 
-bool TMainForm::LoadPlotFile(const QString& FileName) { return FPlots.LoadPlotFile(FileName, FProject->Units); }
+bool TMainForm::LoadPlotFile(const QString& FileName) { return FPlots.LoadPlotFile(FileName, Code(FProject->Units)); }
 
 // Child windows ----------------------------------------------------------
 
@@ -602,7 +604,7 @@ void TMainForm::DataMenuClick() {
   DataTitle->setEnabled(Wired(Title));
   OptionsControl->setEnabled(Wired(Options));
   OptionofFoundationSystem1->setEnabled(Wired(Layout));
-  if (const auto s = DataMenuState(FProject->FoundationType)) {
+  if (const auto s = DataMenuState(FProject->FoundationKind)) {
     const bool dimension = DimensionWindow(FProject->FoundationKind) == TDimensionWindow::Multimat
                                ? Wired(Multimat)
                                : Wired(Foundations);
@@ -626,7 +628,7 @@ void TMainForm::DataMenuClick() {
 }
 
 void TMainForm::UpdatePileMenus() {
-  const bool pile = PileItemsEnabled(FProject->FoundationType);
+  const bool pile = PileItemsEnabled(FProject->FoundationKind);
   PileProperties1->setEnabled(pile && Wired(CPileProperties));
   PileGroupArrangement1->setEnabled(pile);
   PileCoordinates1->setEnabled(pile);
@@ -640,9 +642,9 @@ void TMainForm::ApplyLoadingMenus() {
   NonQuadratic1->setEnabled(Wired(Harmonic));
   TransientLoadingData1->setEnabled(s->TransientData && Wired(Transient));
   RandomLoadingData1->setEnabled(s->RandomData && Wired(Random));
-  HarmonicLoading1->setChecked(s->Checked == 1);
-  TransientLoading1->setChecked(s->Checked == 2);
-  RandomLoading1->setChecked(s->Checked == 3);
+  HarmonicLoading1->setChecked(s->Checked == TLoadType::Harmonic);
+  TransientLoading1->setChecked(s->Checked == TLoadType::Transient);
+  RandomLoading1->setChecked(s->Checked == TLoadType::Random);
 }
 
 void TMainForm::UpdateLoadingMenus(bool FromLoadName) {
@@ -657,9 +659,9 @@ void TMainForm::CloseOtherLoadingWindows() {
   // The loading-data window that edits the present load, if any, stays.
   TChildKind keep = ChildKinds;
   switch (FProject->LoadType) {
-    case 1: keep = FProject->Quadratic == 1 ? Quad : Harmonic; break;
-    case 2: keep = Transient; break;
-    case 3: keep = Random; break;
+    case TLoadType::Harmonic: keep = FProject->Quadratic ? Quad : Harmonic; break;
+    case TLoadType::Transient: keep = Transient; break;
+    case TLoadType::Random: keep = Random; break;
   }
   for (TChildKind kind : {Quad, Harmonic, Transient, Random})
     if (TChildForm* form = ChildWindow(kind); form && kind != keep) form->parentWidget()->close();
@@ -669,7 +671,7 @@ void TMainForm::DataTitleClick() { OpenChild(Title); }
 
 void TMainForm::OptionsControlClick() { OpenChild(Options); }
 
-void TMainForm::UnitsClick(int Units) {
+void TMainForm::UnitsClick(TUnits Units) {
   // Every entry is in the project before its values are converted, once.
   if (!CommitEdits()) {
     ApplyUnitsChecks();
@@ -681,11 +683,11 @@ void TMainForm::UnitsClick(int Units) {
 }
 
 void TMainForm::ApplyUnitsChecks() {
-  EnglishUnits->setChecked(FProject->Units == 1);
-  SIUnits->setChecked(FProject->Units == 2);
+  EnglishUnits->setChecked(FProject->Units == TUnits::English);
+  SIUnits->setChecked(FProject->Units == TUnits::SI);
 }
 
-void TMainForm::LoadingClick(int LoadType) {
+void TMainForm::LoadingClick(TLoadType LoadType) {
   if (!CommitEdits()) {
     ApplyLoadingMenus();
     return;
@@ -721,7 +723,7 @@ void TMainForm::PileProperties1Click() { OpenChild(CPileProperties); }
 void TMainForm::PileGroupArrangement1Click() { FTables.PileData->Show(); }
 
 void TMainForm::SoilLayerCoordinates1Click() {
-  if (FProject->FoundationKind == 2) FTables.D->Show();
+  if (FProject->System().PileGroup) FTables.D->Show();
 }
 
 void TMainForm::SoilDataBelowFoundationTip1Click() { OpenChild(Tipsoil); }
@@ -732,16 +734,16 @@ void TMainForm::Sidesoilpilecap1Click() {
 
 void TMainForm::SoilLayerBelowFoundation1Click() { FTables.Multisoil->Show(); }
 
-void TMainForm::Quadratic1Click() { ChooseHarmonicLoad(1); }
+void TMainForm::Quadratic1Click() { ChooseHarmonicLoad(true); }
 
-void TMainForm::NonQuadratic1Click() { ChooseHarmonicLoad(0); }
+void TMainForm::NonQuadratic1Click() { ChooseHarmonicLoad(false); }
 
-void TMainForm::ChooseHarmonicLoad(int Quadratic) {
+void TMainForm::ChooseHarmonicLoad(bool Quadratic) {
   if (!CommitEdits()) return;
-  OpenChild(Quadratic == 1 ? Quad : Harmonic);
+  OpenChild(Quadratic ? Quad : Harmonic);
   if (FProject->Quadratic != Quadratic) SetModified(true);
   FProject->Quadratic = Quadratic;
-  (Quadratic == 1 ? NonQuadratic1 : Quadratic1)->setChecked(false);
+  (Quadratic ? NonQuadratic1 : Quadratic1)->setChecked(false);
   CloseOtherLoadingWindows();
 }
 
@@ -792,7 +794,7 @@ void TMainForm::CompOutputClick() { OpenInEditor(ChangeFileExt(FProject->FileNam
 // Graphics and views --------------------------------------------------------
 
 void TMainForm::GraphicsMenuClick() {
-  const TGraphicsMenuState s = GraphicsMenuState(*FProject, FPlotDataLoaded, FPlots);
+  const TGraphicsMenuState s = GraphicsMenuState(*FProject, FPlotDataLoaded, {FPlots.HasImpedances(), FPlots.HasResponse()});
   for (QAction* a : {mrealKxx, mRealKppx, mdampCXX, mDampCppx}) a->setEnabled(s.Impedances);
   for (QAction* a : {ForceResponseAmplitude1, MomentResponseAmplitude1, FootingResponseAmplitudeDisplacement1})
     a->setEnabled(s.Response);

@@ -13,9 +13,9 @@
 
 #include "app/AnalysisRun.h"
 #include "app/MainSettings.h"
-#include "app/ProgramData.h"
+#include "app/project/ProgramData.h"
 #include "app/ProjectCommands.h"
-#include "app/ProjectTables.h"
+#include "app/project/ProjectTables.h"
 #include "app/TextEditor.h"
 #include "controls/CommitMode.h"
 #include "plots/ResultPlots.h"
@@ -191,9 +191,9 @@ public slots:
   void PrintPageClick();
 
   void DataTitleClick();
-  void UnitsClick(int Units);
+  void UnitsClick(TUnits Units);
   void OptionofFoundationSystem1Click();
-  void LoadingClick(int LoadType);
+  void LoadingClick(TLoadType LoadType);
   void OptionofFoundationShape1Click();
   void FootingMassParameters1Click();
   void FoundationDimensionandConstants1Click();
@@ -247,8 +247,8 @@ private:
   void WindowMenuClick();
   void ApplyLoadingMenus();
   void ApplyUnitsChecks();
-  // Quadratic 1: amplitudes proportional to the frequency squared.
-  void ChooseHarmonicLoad(int Quadratic);
+  // Quadratic: amplitudes proportional to the frequency squared.
+  void ChooseHarmonicLoad(bool Quadratic);
   void CloseOtherLoadingWindows();
   bool Wired(TChildKind Kind) const { return bool(FChildren[Kind].Make); }
   void SetCaption();

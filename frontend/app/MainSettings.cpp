@@ -1,6 +1,6 @@
 #include "app/MainSettings.h"
 
-#include "app/ProjectNames.h"
+#include "app/project/ProjectNames.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #include "app/MassForms.h"
 
 #include "app/FoundationPictures.h"
-#include "app/MassProperties.h"
-#include "app/ProgramData.h"
+#include "app/project/MassProperties.h"
+#include "app/project/ProgramData.h"
 #include "controls/Messages.h"
 
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #include "app/OptionsWindow.h"
 
 #include "app/MainSettings.h"
-#include "app/ProgramData.h"
+#include "app/project/ProgramData.h"
 #include "controls/Messages.h"
 
 #include <QCheckBox>
@@ -40,12 +40,12 @@ TDlgOptions::TDlgOptions(std::function<TProgramData&()> Project, TMainSettings& 
 
 void TDlgOptions::FormActivate() {
   EdtWord->setText(FSettings.WordProcessor);
-  CheckBox1->setChecked(FProject().StiffnessMatrix == 1);
+  CheckBox1->setChecked(FProject().StiffnessMatrix);
 }
 
 void TDlgOptions::StoreValues() {
   FSettings.WordProcessor = EdtWord->text();
-  FProject().StiffnessMatrix = CheckBox1->isChecked() ? 1 : 0;
+  FProject().StiffnessMatrix = CheckBox1->isChecked();
 }
 
 void TDlgOptions::BtnBrowseClick() {
@@ -55,7 +55,7 @@ void TDlgOptions::BtnBrowseClick() {
 
 void TDlgOptions::CheckBox1Click() {
   // Asking for the matrix holds at once; giving it up when the window is left.
-  if (CheckBox1->isChecked()) FProject().StiffnessMatrix = 1;
+  if (CheckBox1->isChecked()) FProject().StiffnessMatrix = true;
 }
 
 }  // namespace zavik

@@ -1,6 +1,6 @@
 #include "app/ProgramDialogs.h"
 
-#include "app/ProjectNames.h"
+#include "app/project/ProjectNames.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

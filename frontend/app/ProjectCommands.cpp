@@ -1,8 +1,8 @@
 #include "app/ProjectCommands.h"
 
 #include "app/AnalysisRun.h"
-#include "app/ProgramData.h"
-#include "app/ProjectNames.h"
+#include "app/project/ProgramData.h"
+#include "app/project/ProjectNames.h"
 
 #include <QFileInfo>
 

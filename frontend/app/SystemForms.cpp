@@ -1,8 +1,7 @@
 #include "app/SystemForms.h"
 
 #include "app/FoundationPictures.h"
-#include "app/FoundationSystem.h"
-#include "app/ProgramData.h"
+#include "app/project/ProgramData.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -21,8 +20,7 @@ using P = TProgramData;
 // ---------------------------------------------------------------------------
 // TfrmLayout
 
-const QStringList TfrmLayout::FoundationTypes = {QStringLiteral("HALF-SPACE"), QStringLiteral("PILE"),
-                                                 QStringLiteral("STRATUM"), QStringLiteral("MULTILAYER")};
+const QStringList TfrmLayout::FoundationTypes = DeckWords<TFoundationKind>();
 
 TfrmLayout::TfrmLayout(TProjectAccessor Project, QWidget* Parent)
     : TChildForm(Parent), PictureFolder(QCoreApplication::applicationDirPath()), FProject(std::move(Project)) {
@@ -45,7 +43,7 @@ TfrmLayout::TfrmLayout(TProjectAccessor Project, QWidget* Parent)
   connect(ComboBox1, &QComboBox::activated, this, &TfrmLayout::ComboBox1Change);
 }
 
-void TfrmLayout::ShowPicture(int FoundationKind) {
+void TfrmLayout::ShowPicture(TFoundationKind FoundationKind) {
   // Read by its full name: the process's current folder belongs to the
   // analysis run. A missing file shows no picture.
   const QString file = FoundationPictureFile(FoundationKind);
@@ -54,18 +52,16 @@ void TfrmLayout::ShowPicture(int FoundationKind) {
 }
 
 void TfrmLayout::TakeSystem(TProgramData& Project) {
-  if (ComboBox1->currentIndex() >= 0) Project.FoundationType = ComboBox1->currentText();
-  if (const int kind = TFoundationSystem(Project.FoundationType).Kind(); kind != 0) {
-    Project.FoundationKind = kind;
-    ShowPicture(kind);
-  }
+  if (const std::optional<TFoundationKind> kind = FromDeckWord<TFoundationKind>(ComboBox1->currentText()))
+    Project.FoundationKind = *kind;
+  ShowPicture(Project.FoundationKind);
 }
 
 void TfrmLayout::FormActivate() {
   TProgramData* p = FProject ? FProject() : nullptr;
   if (!p) return;
-  ComboBox1->setCurrentIndex(FoundationTypes.indexOf(p->FoundationType));
-  FActivationType = p->FoundationType;
+  ComboBox1->setCurrentIndex(FoundationTypes.indexOf(p->FoundationType()));
+  FActivationType = p->FoundationKind;
   TakeSystem(*p);
 }
 
@@ -77,8 +73,8 @@ void TfrmLayout::StoreValues() {
   TProgramData* p = FProject ? FProject() : nullptr;
   if (!p) return;
   TakeSystem(*p);
-  if (p->FoundationType != FActivationType) {
-    FActivationType = p->FoundationType;
+  if (p->FoundationKind != FActivationType) {
+    FActivationType = p->FoundationKind;
     emit Modified();
   }
   emit UpdatePileMenus();
@@ -92,8 +88,8 @@ TfrmShape::TfrmShape(TProjectAccessor Project, QWidget* Parent)
   auto* layout = new QVBoxLayout(this);
   auto* shape = new QGroupBox(QStringLiteral("Shape"), this);
   auto* buttons = new QHBoxLayout(shape);
-  RadioButton1 = new QRadioButton(QStringLiteral("Rectangular"), shape);
-  RadioButton2 = new QRadioButton(QStringLiteral("Circular"), shape);
+  RadioButton1 = new QRadioButton(CodeCaption(TFootingShape::Rectangular), shape);
+  RadioButton2 = new QRadioButton(CodeCaption(TFootingShape::Circular), shape);
   buttons->addWidget(RadioButton1);
   buttons->addWidget(RadioButton2);
   layout->addWidget(shape);
@@ -108,8 +104,8 @@ TfrmShape::TfrmShape(TProjectAccessor Project, QWidget* Parent)
   connect(RadioButton2, &QRadioButton::clicked, this, &TfrmShape::RadioButton2Click);
 }
 
-void TfrmShape::ShowShape(int Shape) {
-  const bool circular = Shape == 1;
+void TfrmShape::ShowShape(TFootingShape Shape) {
+  const bool circular = Shape == TFootingShape::Circular;
   ShowBox(DataEdit1, circular);
   ShowBox(DataEdit2, !circular);
   ShowBox(DataEdit3, !circular);
@@ -119,13 +115,13 @@ void TfrmShape::ShowShape(int Shape) {
 void TfrmShape::FormActivate() {
   TProgramData* p = Project();
   if (!p) return;
-  RadioButton1->setChecked(p->FootingShape == 0);
-  RadioButton2->setChecked(p->FootingShape == 1);
+  RadioButton1->setChecked(p->FootingShape == TFootingShape::Rectangular);
+  RadioButton2->setChecked(p->FootingShape == TFootingShape::Circular);
   ShowShape(p->FootingShape);
   LoadBoxes(*p);
 }
 
-void TfrmShape::ChooseShape(int Shape) {
+void TfrmShape::ChooseShape(TFootingShape Shape) {
   TProgramData* p = Project();
   if (!p) return;
   ShowShape(Shape);
@@ -136,8 +132,8 @@ void TfrmShape::ChooseShape(int Shape) {
   }
 }
 
-void TfrmShape::RadioButton1Click() { ChooseShape(0); }
-void TfrmShape::RadioButton2Click() { ChooseShape(1); }
+void TfrmShape::RadioButton1Click() { ChooseShape(TFootingShape::Rectangular); }
+void TfrmShape::RadioButton2Click() { ChooseShape(TFootingShape::Circular); }
 
 // ---------------------------------------------------------------------------
 // TfrmCPileProperties
@@ -159,32 +155,36 @@ TfrmCPileProperties::TfrmCPileProperties(TProjectAccessor Project, QWidget* Pare
   DataEdit4 = pile[0], DataEdit5 = pile[1], DataEdit6 = pile[2], DataEdit7 = pile[3];
   DataEdit8 = pile[4], DataEdit9 = pile[5], DataEdit10 = pile[6];
   ComboBox1 = AddChoice(grid, 8, QStringLiteral("The connection between the pile cap and pile head"),
-                        {QStringLiteral("FIXED"), QStringLiteral("PINNED")}, {1, 0}, &P::PileHead, &P::PileHeadText);
+                        {CodeCaption(TPileHead::Fixed), CodeCaption(TPileHead::Pinned)},
+                        QList{TPileHead::Fixed, TPileHead::Pinned}, &P::PileHead, &P::PileHeadText);
   ComboBox2 = AddChoice(grid, 9, QStringLiteral("Select either floating piles or  end-bearing piles"),
-                        {QStringLiteral("Floating Piles"), QStringLiteral("End-Bearing Piles")}, {0, 1}, &P::PileTip,
-                        &P::PileTipText);
+                        {CodeCaption(TPileTip::Floating), CodeCaption(TPileTip::EndBearing)},
+                        QList{TPileTip::Floating, TPileTip::EndBearing}, &P::PileTip, &P::PileTipText);
   ComboBox3 = AddChoice(grid, 10, QStringLiteral("Consider the interaction of pile-soil-pile "),
-                        {QStringLiteral("Yes"), QStringLiteral("No")}, {1, 0}, &P::Interaction, &P::InteractionText);
+                        {QStringLiteral("Yes"), QStringLiteral("No")}, QList{true, false}, &P::Interaction,
+                        &P::InteractionText);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 QComboBox* TfrmCPileProperties::AddChoice(QGridLayout* Grid, int Row, const QString& Caption,
                                           const QStringList& Items, const QList<int>& Codes,
-                                          int TProgramData::* Code, QString TProgramData::* Text) {
+                                          std::function<int(const TProgramData&)> Code,
+                                          std::function<void(TProgramData&, int)> SetCode,
+                                          QString TProgramData::* Text) {
   auto* label = new QLabel(Caption, this);
   auto* box = new QComboBox(this);
   box->addItems(Items);
   label->setBuddy(box);
   Grid->addWidget(label, Row, 0);
   Grid->addWidget(box, Row, 1);
-  FChoices.append({box, Items, Codes, Code, Text});
+  FChoices.append({box, Items, Codes, std::move(Code), std::move(SetCode), Text});
   const TChoice choice = FChoices.last();
   connect(box, &QComboBox::activated, this, [this, choice] {
     TProgramData* p = Project();
     if (!p) return;
-    const int before = p->*choice.Code;
+    const int before = choice.Code(*p);
     TakeChoice(choice, *p);
-    if (p->*choice.Code != before) UserChanged();
+    if (choice.Code(*p) != before) UserChanged();
   });
   return box;
 }
@@ -193,14 +193,14 @@ void TfrmCPileProperties::TakeChoice(const TChoice& C, TProgramData& Project) {
   const int index = C.Box->currentIndex();
   if (index < 0) return;
   Project.*C.Text = C.Items[index];
-  Project.*C.Code = C.Codes[index];
+  C.SetCode(Project, C.Codes[index]);
 }
 
 void TfrmCPileProperties::FormActivate() {
   TProgramData* p = Project();
   if (!p) return;
   for (const TChoice& c : FChoices) {
-    const int index = c.Codes.indexOf(p->*c.Code);
+    const int index = c.Codes.indexOf(c.Code(*p));
     if (index >= 0) p->*c.Text = c.Items[index];
     c.Box->setCurrentIndex(c.Items.indexOf(p->*c.Text));
   }

@@ -6,6 +6,9 @@
 // items, so the stored text and its code always agree.
 
 #include "app/FoundationForms.h"
+#include "app/project/ProjectCodes.h"
+
+#include <functional>
 
 class QComboBox;
 class QRadioButton;
@@ -17,7 +20,7 @@ class TfrmLayout : public TChildForm {
 public:
   explicit TfrmLayout(TProjectAccessor Project, QWidget* Parent = nullptr);
 
-  // The four systems, in the order of the list.
+  // The four systems' names, in the order of the list.
   static const QStringList FoundationTypes;
   // The folder the pictures are read from: the program's folder.
   QString PictureFolder;
@@ -39,10 +42,10 @@ protected:
 
 private:
   void TakeSystem(TProgramData& Project);
-  void ShowPicture(int FoundationKind);
+  void ShowPicture(TFoundationKind FoundationKind);
 
   TProjectAccessor FProject;
-  QString FActivationType;  // the system at the last activation
+  TFoundationKind FActivationType = TFoundationKind::HalfSpace;  // the system at the last activation
 };
 
 class TfrmShape : public TInputForm {
@@ -60,8 +63,8 @@ public:
   TDataEdit* DataEdit3;  // width
 
 private:
-  void ShowShape(int Shape);
-  void ChooseShape(int Shape);
+  void ShowShape(TFootingShape Shape);
+  void ChooseShape(TFootingShape Shape);
 };
 
 class TfrmCPileProperties : public TPileConstantsForm {
@@ -82,16 +85,29 @@ protected:
   void StoreValues() override;
 
 private:
-  // A choice box: its items and the code each stands for.
+  // A choice box: its items and the code each stands for, and the project's
+  // field of that code read and set as its number.
   struct TChoice {
     QComboBox* Box;
     QStringList Items;
     QList<int> Codes;
-    int TProgramData::* Code;
+    std::function<int(const TProgramData&)> Code;
+    std::function<void(TProgramData&, int)> SetCode;
     QString TProgramData::* Text;
   };
+  // A choice of the values Codes of the field Code, each shown by its item.
+  template <class V>
   QComboBox* AddChoice(QGridLayout* Grid, int Row, const QString& Caption, const QStringList& Items,
-                       const QList<int>& Codes, int TProgramData::* Code, QString TProgramData::* Text);
+                       const QList<V>& Codes, V TProgramData::* Code, QString TProgramData::* Text) {
+    QList<int> numbers;
+    for (V c : Codes) numbers << int(c);
+    return AddChoice(
+        Grid, Row, Caption, Items, numbers, [Code](const TProgramData& P) { return int(P.*Code); },
+        [Code](TProgramData& P, int Number) { P.*Code = V(Number); }, Text);
+  }
+  QComboBox* AddChoice(QGridLayout* Grid, int Row, const QString& Caption, const QStringList& Items,
+                       const QList<int>& Codes, std::function<int(const TProgramData&)> Code,
+                       std::function<void(TProgramData&, int)> SetCode, QString TProgramData::* Text);
   void TakeChoice(const TChoice& Choice, TProgramData& Project);
 
   QList<TChoice> FChoices;

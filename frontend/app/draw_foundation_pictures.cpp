@@ -19,7 +19,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   const QDir folder(QString::fromLocal8Bit(argv[1]));
-  for (int kind = 1; kind <= 4; ++kind) {
+  for (const auto& system : zavik::CodeNames(zavik::TFoundationKind{})) {
+    const zavik::TFoundationKind kind = system.Value;
     QImage picture(320, 200, QImage::Format_RGB32);
     QPainter painter(&picture);
     zavik::DrawFoundationSection(painter, picture.rect(), kind);

@@ -2,6 +2,7 @@
 
 #include "controls/Exceptions.h"
 #include "controls/StringHelpers.h"
+#include "controls/UnitFactors.h"
 
 #include <algorithm>
 #include <cmath>
@@ -30,9 +31,10 @@ const char* const UnitNames[3][UnitCodeCount] = {
     {"F", "F", "F", "M", "T", "F", "L", "L", "L", "L"},
 };
 
+// Seconds and radians are the same in both systems.
 const long double UnitFactors[UnitCodeCount] = {
-    224.8089237L, 0.2248089237L, 0.1124044745L, 5.7101483L,   1.0L,
-    68.364249L,   39.37007874L,  0.03937007874L, 3.280839895L, 1.0L,
+    PoundsPerKilonewton, KipsPerKilonewton,   TonsPerKilonewton, PoundSecondsSquaredPerInchPerMegagram, 1.0L,
+    SlugFactor,          InchesPerMetre,      InchesPerMillimetre, FeetPerMetre,                       1.0L,
 };
 
 QString TranslateUnitText(const QString& Template, int System) {

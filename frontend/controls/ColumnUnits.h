@@ -10,6 +10,11 @@
 
 namespace zavik {
 
+// The unit systems by their codes, as tables, entries and plots take them.
+inline constexpr int EnglishSystem = 1;
+inline constexpr int SISystem = 2;
+inline constexpr int LetterSystem = 3;  // the templates' own letters
+
 constexpr int UnitCodeCount = 10;
 // Codes in table order: F F1 F2 F4 F5 F6 L L1 L2 L3.
 extern const char* const UnitCodes[UnitCodeCount];

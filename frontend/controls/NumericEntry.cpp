@@ -27,15 +27,15 @@ QString FormatNumber(bool Hex, long double Value) {
 }
 
 QString EditUnitsText(const QString& Template, int Units) {
-  if (Units == 3) return Template;
+  if (Units == LetterSystem) return Template;
   return NameFirstUnitCodes(Template, Units, {"F6", "F5", "F4", "F2", "F1", "F"}, {"L2", "L1", "L3", "L"});
 }
 
 QString ComboUnitsText(const QString& Template, int Units) {
-  if (Units == 3) return Template;
+  if (Units == LetterSystem) return Template;
   QString text = Template;
-  text.replace(QLatin1Char('F'), Units == 1 ? QStringLiteral("lbs") : QStringLiteral("kN"));
-  text.replace(QLatin1Char('L'), Units == 1 ? QStringLiteral("in") : QStringLiteral("m"));
+  text.replace(QLatin1Char('F'), Units == EnglishSystem ? QStringLiteral("lbs") : QStringLiteral("kN"));
+  text.replace(QLatin1Char('L'), Units == EnglishSystem ? QStringLiteral("in") : QStringLiteral("m"));
   return text;
 }
 

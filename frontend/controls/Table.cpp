@@ -8,8 +8,6 @@
 namespace zavik {
 
 namespace {
-TTableWindows* Windows = nullptr;
-
 // Every live table, in creation order; tables look one another up in it by
 // scope and Identifier, never by position.
 QList<TGridTable*>& LiveTables() {
@@ -24,8 +22,11 @@ TGridTable* FindTable(const QObject* Scope, int Identifier, const TGridTable* Ex
 }
 }  // namespace
 
-void SetTableWindows(TTableWindows* Value) { Windows = Value; }
-TTableWindows* TableWindows() { return Windows; }
+TTableWindows::~TTableWindows() {
+  // The tables outlive their layer only in the order of a program's ending.
+  const QList<TGridTable*> served = FServed;
+  for (TGridTable* t : served) t->SetWindows(nullptr);
+}
 
 // Row insertions and deletions run inside one: the columns' cell changes are
 // not told one by one, TableChanged follows.
@@ -211,6 +212,7 @@ TGridTable* TGridTable::CreateCopy(QObject* Owner, int AOwnerRow, const TGridTab
 }
 
 TGridTable::~TGridTable() {
+  SetWindows(nullptr);
   emit Destroying();
   FDestroying = true;  // nothing more is told while the rows go
   SetRowCount(0);
@@ -404,21 +406,34 @@ void TGridTable::ResetChanged() {
   for (TColumn* c : FColumns) c->ResetChanged();
 }
 
+void TGridTable::SetWindows(TTableWindows* Value) {
+  if (FWindows) FWindows->FServed.removeOne(this);
+  FWindows = Value;
+  if (FWindows) FWindows->FServed.append(this);
+}
+
+TTableWindows* TGridTable::Windows() const {
+  for (const TGridTable* t = this; t; t = qobject_cast<const TGridTable*>(t->parent()))
+    if (t->FWindows) return t->FWindows;
+  return nullptr;
+}
+
 namespace {
-TTableWindows& WindowLayer() {
-  RaiseIf(!Windows, QStringLiteral("No table editor window available"));
-  return *Windows;
+TTableWindows& WindowLayer(const TGridTable& Table) {
+  TTableWindows* windows = Table.Windows();
+  RaiseIf(!windows, QStringLiteral("No table editor window available"));
+  return *windows;
 }
 }  // namespace
 
 void TGridTable::Show() {
   if (VisibleColumnCount() < 1) return;
-  WindowLayer().ShowTable(this);
+  WindowLayer(*this).ShowTable(this);
 }
 
 int TGridTable::ShowModal() {
   if (VisibleColumnCount() < 1) return VisibleColumnCount();
-  return WindowLayer().ShowTableModal(this);
+  return WindowLayer(*this).ShowTableModal(this);
 }
 
 void TGridTable::Reshow() {
@@ -428,13 +443,19 @@ void TGridTable::Reshow() {
 }
 
 void TGridTable::FreeForm() {
-  if (Windows) Windows->FreeTableForm(this);
+  if (TTableWindows* windows = Windows()) windows->FreeTableForm(this);
   for (TColumn* c : FColumns) c->FreeForms();
 }
 
-bool TGridTable::HasForm() const { return Windows && Windows->HasTableForm(this); }
+bool TGridTable::HasForm() const {
+  const TTableWindows* windows = Windows();
+  return windows && windows->HasTableForm(this);
+}
 
-bool TGridTable::FormIsModal() const { return Windows && Windows->TableFormIsModal(this); }
+bool TGridTable::FormIsModal() const {
+  const TTableWindows* windows = Windows();
+  return windows && windows->TableFormIsModal(this);
+}
 
 void TGridTable::NotifyTableChanged() {
   if (!FDestroying && FUpdating == 0) emit TableChanged();

@@ -50,20 +50,22 @@ private:
 
 // What a table asks of the window layer: its editor window opened, freed and
 // looked at. The layer keeps the windows; a window goes when its table says
-// Destroying.
+// Destroying. The owner of a set of tables gives them their layer
+// (TGridTable::SetWindows); a table nested in another reaches it through the
+// table that holds it.
 class TTableWindows {
 public:
-  virtual ~TTableWindows() = default;
+  virtual ~TTableWindows();
   virtual void ShowTable(TGridTable* Table) = 0;      // modeless, visible and in front
   virtual int ShowTableModal(TGridTable* Table) = 0;  // runs modally; the modal result
   virtual void FreeTableForm(TGridTable* Table) = 0;  // closes and frees the window if any
   virtual bool HasTableForm(const TGridTable* Table) const = 0;
   virtual bool TableFormIsModal(const TGridTable* Table) const = 0;
+
+private:
+  friend class TGridTable;
+  QList<TGridTable*> FServed;  // the tables given this layer, which forget it when it goes
 };
-// The window layer installs itself (nullptr when it goes). Without one a
-// table cannot be shown.
-void SetTableWindows(TTableWindows* Windows);
-TTableWindows* TableWindows();
 
 // A column class as the registry knows it: its name and its two constructors.
 struct TColumnClass {
@@ -194,7 +196,10 @@ public:
   void SetChanged(bool Value);
   void ResetChanged();
 
-  // Editor window, through the window layer.
+  // Editor window, through the window layer: the one its owner gave it, or
+  // that of the table it is nested in; without one a table cannot be shown.
+  void SetWindows(TTableWindows* Windows);
+  TTableWindows* Windows() const;
   void Show();
   int ShowModal();
   void Reshow();
@@ -297,6 +302,7 @@ private:
   QString FTopLeft;
   int FUnits = 1;
   QPointer<QObject> FFormParent;
+  TTableWindows* FWindows = nullptr;
   QImage FHelpPicture;
   TObjectList<TColumn> FColumns;
   QPointer<const TGridTable> FCopiedFrom;

@@ -8,10 +8,9 @@
 
 namespace zavik {
 
-TTableWindowHost::TTableWindowHost(QObject* Parent) : QObject(Parent) { SetTableWindows(this); }
+TTableWindowHost::TTableWindowHost(QObject* Parent) : QObject(Parent) {}
 
 TTableWindowHost::~TTableWindowHost() {
-  if (TableWindows() == this) SetTableWindows(nullptr);
   const QList<QPointer<TTableForm>> forms = FForms.values();
   FForms.clear();
   for (const QPointer<TTableForm>& form : forms) delete form.data();

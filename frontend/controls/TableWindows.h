@@ -3,8 +3,8 @@
 // editor window (TTableForm) on request, modeless or modal, embedded in the
 // table's FormParent when that is a widget, as a child window of the MDI area
 // when one is given, else as a window of its own; it frees the window when
-// asked and when its table goes. One host serves the whole program; it
-// installs itself while it lives.
+// asked and when its table goes. The owner of the tables gives them the host
+// (TGridTable::SetWindows); the tables nested in them reach it through them.
 
 #include "controls/CommitMode.h"
 #include "controls/Table.h"

@@ -1,6 +1,6 @@
 #include "plots/AmpPlotDialog.h"
 
-#include "app/ProgramData.h"
+#include "app/project/ProgramData.h"
 #include "controls/DataEdit.h"
 #include "controls/Messages.h"
 #include "controls/NumberFormat.h"
@@ -253,7 +253,7 @@ int TDlgAmpPlot::ShowModalFor(const TAmplitudeProject& Project) {
 }
 
 int TDlgAmpPlot::ShowModalFor(const TProgramData& Project) {
-  return ShowModalFor(TAmplitudeProject{Project.Units, {Project.CGX, Project.CGY, Project.CGZ}});
+  return ShowModalFor(TAmplitudeProject{Code(Project.Units), {Project.CGX, Project.CGY, Project.CGZ}});
 }
 
 void TDlgAmpPlot::showEvent(QShowEvent* Event) {
@@ -265,8 +265,8 @@ void TDlgAmpPlot::FormShow() {
   // A point clicked in an earlier showing, perhaps of another project, is
   // not on this chart.
   lblReadout->clear();
-  DisplayUnits = FProject.Units == 1 ? 1 : 2;
-  (DisplayUnits == 1 ? rbEnglish : rbSI)->setChecked(true);
+  DisplayUnits = FProject.Units == EnglishSystem ? EnglishSystem : SISystem;
+  (DisplayUnits == EnglishSystem ? rbEnglish : rbSI)->setChecked(true);
   SetEntryUnits(DisplayUnits);
   DataEdit1->SetNumber(FProject.CG.X);
   DataEdit2->SetNumber(FProject.CG.Y);
@@ -274,7 +274,7 @@ void TDlgAmpPlot::FormShow() {
   BuildPlot();
 }
 
-int TDlgAmpPlot::ShownUnits() const { return rbEnglish->isChecked() ? 1 : 2; }
+int TDlgAmpPlot::ShownUnits() const { return rbEnglish->isChecked() ? EnglishSystem : SISystem; }
 
 long double TDlgAmpPlot::UnitFactor() const { return AmplitudeUnitFactor(ShownUnits(), FProject.Units); }
 

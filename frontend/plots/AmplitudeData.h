@@ -4,6 +4,7 @@
 // carried to a reference point by the rigid-body rule, and their export as a
 // comma-separated text file.
 
+#include "controls/UnitFactors.h"
 #include "plots/GraphPlot.h"
 
 #include <QString>
@@ -18,8 +19,6 @@ struct TPoint3 {
   long double X = 0, Y = 0, Z = 0;
 };
 
-// Feet per metre conversions of the dialog.
-constexpr long double MetresPerFoot = 0.3048L;
 
 // The factor from the project's length unit to the shown one: 1 when Shown
 // (1 feet, 2 metres) is the project's system, else feet to metres or back.

@@ -127,7 +127,7 @@ int BaseFontHeight(int PPIy) { return int(std::lround(BaseFontPoints * PPIy / Po
 int ScaledTextHeight(int FontHeight, int Scale) { return std::abs(FontHeight * Scale / 10); }
 
 QString ExpandUnits(const QString& Template, int Units) {
-  if (Units != 1 && Units != 2) return Template;
+  if (Units != EnglishSystem && Units != SISystem) return Template;
   return NameFirstUnitCodes(Template, Units, {"F2", "F1", "F"}, {"L2", "L1", "L"});
 }
 

@@ -9,9 +9,12 @@ namespace zavik {
 
 namespace {
 
-// The plots divide the circular frequency by this constant, not by 2 pi, to
-// give hertz.
-constexpr long double HertzDivisor = 6.2832L;
+// The plots' 2 pi, to five digits: the circular frequency of the plot data
+// divided by it is the hertz plotted. It is not the deck's 6.28 (the
+// frequencies the project gives in hertz go to the deck times 6.28, and the
+// engine's report divides them out again with 0.5 / 3.14), so a plotted
+// frequency lies a little off the one entered; the plots have always read so.
+constexpr long double PlotRadiansPerHertz = 6.2832L;
 
 // Words of one record: omega and eight impedance terms; omega and six
 // response amplitudes.
@@ -167,7 +170,7 @@ void TResultPlots::ReadRecords(TWordReader& Reader, int N) {
       for (auto plots : {StiffnessPlots, DampingPlots}) {
         const auto record = ReadRecord<ImpedanceRecordWords>(Reader);
         for (int term = 0; term < 8; ++term)
-          (this->*plots[term]).Point(0, p) = {record[0] / HertzDivisor, record[std::size_t(term) + 1]};
+          (this->*plots[term]).Point(0, p) = {record[0] / PlotRadiansPerHertz, record[std::size_t(term) + 1]};
       }
     }
     for (const TDisplayPlot& d : DisplayPlots) {
@@ -186,7 +189,7 @@ void TResultPlots::ReadRecords(TWordReader& Reader, int N) {
     pltMxyzR.SetPointCount(N);
     for (int p = 0; p < N; ++p) {
       const auto record = ReadRecord<ResponseRecordWords>(Reader);
-      const long double x = record[0] / HertzDivisor;
+      const long double x = record[0] / PlotRadiansPerHertz;
       for (int k = 0; k < 3; ++k) {
         pltDxyzR.Point(k, p) = {x, record[std::size_t(k) + 1]};
         pltMxyzR.Point(k, p) = {x, record[std::size_t(k) + 4]};

@@ -47,7 +47,7 @@ public:
   // numbers each, two per line) when the run wrote them, then the response
   // records (seven numbers each) when the run had a harmonic load. Plots whose
   // records the file does not hold stay empty, as they do when N is 1 or less.
-  // Frequencies are plotted in Hz (omega / 6.2832). Every plot then takes the
+  // Frequencies are plotted in Hz (omega over the plots' 2 pi). Every plot then takes the
   // unit system Units. A file that cannot be opened or read, or whose words are
   // not the numbers the records hold, gives false: the plots keep what was read
   // so far and their units are left alone.

@@ -1,6 +1,6 @@
 #include "views/BlockView.h"
 
-#include "app/ProgramData.h"
+#include "app/project/ProgramData.h"
 #include "controls/Messages.h"
 #include "controls/PageSetupDialog.h"
 #include "controls/Printing.h"
@@ -46,7 +46,7 @@ GLenum GLMode(TDrawMode Mode) {
 
 }  // namespace
 
-TDlgBlock::TDlgBlock(TProjectAccessor Project, QWidget* Parent)
+TDlgBlock::TDlgBlock(TProjectReader Project, QWidget* Parent)
     : QWidget(Parent), FProject(std::move(Project)) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(Caption);
@@ -188,7 +188,7 @@ void TDlgBlock::FormActivate() {
 }
 
 void TDlgBlock::Activate() {
-  TProgramData* project = FProject ? FProject() : nullptr;
+  const TProgramData* project = FProject ? FProject() : nullptr;
   if (!project) return;
   FScene = BuildScene(*project, FOptions);
   const auto list = [](const std::vector<TScenePrimitive>& Primitives) {

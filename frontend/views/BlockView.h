@@ -30,14 +30,15 @@ namespace zavik {
 class TProgramData;
 class TglWindow;
 
-// The current project, or nullptr while there is none.
-using TProjectAccessor = std::function<TProgramData*()>;
+// The current project, or nullptr while there is none. The views read it and
+// never change it.
+using TProjectReader = std::function<const TProgramData*()>;
 
 class TDlgBlock : public QWidget {
   Q_OBJECT
 
 public:
-  explicit TDlgBlock(TProjectAccessor Project, QWidget* Parent = nullptr);
+  explicit TDlgBlock(TProjectReader Project, QWidget* Parent = nullptr);
   ~TDlgBlock() override;
 
   TglWindow* GL = nullptr;
@@ -114,7 +115,7 @@ private:
   void Activate();
   QString ProjectFile() const;
 
-  TProjectAccessor FProject;
+  TProjectReader FProject;
   TViewOptions FOptions;
   TViewCamera FCamera;
   TScene FScene;

@@ -1,7 +1,6 @@
 #include "views/PlanLayout.h"
 
-#include "app/FoundationSystem.h"
-#include "app/ProgramData.h"
+#include "app/project/ProgramData.h"
 #include "views/ProjectCells.h"
 
 #include <QPainter>
@@ -23,7 +22,7 @@ constexpr double PileRoom = 2;
 TPlanLayout BuildPlanLayout(const TProgramData& Project) {
   TPlanLayout plan;
   const TProjectTables& t = Project.Tables();
-  if (TFoundationSystem(Project.FoundationType).Pile && t.Pilecoord->RowCount() > 0) {
+  if (Project.System().PileGroup && t.Pilecoord->RowCount() > 0) {
     const TPileSection first = PileSection(t, 0);
     for (int r = 0; r < t.Pilecoord->RowCount(); ++r) {
       const TPileCoordinate c = PileCoordinate(t, r);
@@ -32,7 +31,7 @@ TPlanLayout BuildPlanLayout(const TProgramData& Project) {
   }
   const double radius = double(Project.FootingRadius);
   const double length = double(Project.FootingLength), width = double(Project.FootingWidth);
-  const bool circle = Project.FootingShape != 0;
+  const bool circle = Project.FootingShape == TFootingShape::Circular;
   if (circle ? radius > 0 : length > 0 || width > 0) {
     plan.Circle = circle;
     plan.XMax = circle ? radius : length / 2;

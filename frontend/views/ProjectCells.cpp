@@ -4,7 +4,7 @@
 
 namespace zavik {
 
-double ColumnSum(const TGridTable* Table, int Col, int Rows) {
+double ColumnSum(const TGridTable* Table, TColumnIndex Col, int Rows) {
   double sum = 0;
   const int n = std::min(Rows, Table->RowCount());
   for (int r = 0; r < n; ++r) sum += Cell(Table, Col, r);
@@ -13,12 +13,14 @@ double ColumnSum(const TGridTable* Table, int Col, int Rows) {
 
 TPileCoordinate PileCoordinate(const TProjectTables& Tables, int Row) {
   const TGridTable* t = Tables.Pilecoord;
-  return {Cell(t, 0, Row), Cell(t, 1, Row), Cell(t, 2, Row), t->Cells(3, Row)->AsInteger()};
+  using C = TPilecoordColumn;
+  return {Cell(t, C::X, Row), Cell(t, C::Y, Row), Cell(t, C::BatterAngle, Row), int(BatterPlane(t, Row))};
 }
 
 TPileSection PileSection(const TProjectTables& Tables, int Row) {
   const TGridTable* t = Tables.PileData;
-  TPileSection s{Cell(t, 0, Row), Cell(t, 1, Row), Cell(t, 2, Row)};
+  using C = TPileDataColumn;
+  TPileSection s{Cell(t, C::Length, Row), Cell(t, C::RadiusX, Row), Cell(t, C::RadiusY, Row)};
   if (s.RadiusX <= 0) s.RadiusX = s.RadiusY;
   if (s.RadiusY <= 0) s.RadiusY = s.RadiusX;
   return s;

@@ -1,24 +1,22 @@
 #pragma once
 // The cells of the project tables that the foundation views read: pile
-// coordinates and batter, pile sections, layer thicknesses. Column numbers
-// count from 0. A row outside a table raises EListError.
+// coordinates and batter, pile sections, layer thicknesses, by the columns'
+// names. A row outside a table raises EListError.
 
-#include "app/ProjectTables.h"
+#include "app/project/ProjectTables.h"
 
 #include <limits>
 
 namespace zavik {
 
-inline double Cell(const TGridTable* Table, int Col, int Row) {
-  return double(Table->Cells(Col, Row)->AsFloat());
-}
+inline double Cell(const TGridTable* Table, TColumnIndex Col, int Row) { return double(CellOf(Table, Col, Row)->AsFloat()); }
 
 // Sum of a column over the first Rows rows (all rows when the table has fewer).
-double ColumnSum(const TGridTable* Table, int Col, int Rows = std::numeric_limits<int>::max());
+double ColumnSum(const TGridTable* Table, TColumnIndex Col, int Rows = std::numeric_limits<int>::max());
 
 // Batter planes as the pile table numbers its choices.
-inline constexpr int BatterPlaneXZ = 1;
-inline constexpr int BatterPlaneYZ = 2;
+inline constexpr int BatterPlaneXZ = int(TBatterPlane::XZ);
+inline constexpr int BatterPlaneYZ = int(TBatterPlane::YZ);
 
 struct TPileCoordinate {
   double X = 0, Y = 0;

@@ -1,7 +1,7 @@
 #include "views/SceneGeometry.h"
 
-#include "app/FoundationSystem.h"
-#include "app/ProgramData.h"
+#include "app/project/FoundationSystem.h"
+#include "app/project/ProgramData.h"
 #include "controls/NumberFormat.h"
 #include "views/ProjectCells.h"
 
@@ -44,12 +44,11 @@ constexpr double DefaultRectangleCap = 0.15;
 // is embedded to the depth of its base.
 double SideSoilThickness(const TProgramData& P, const TFoundationSystem& S) {
   const TProjectTables& T = P.Tables();
-  if (S.Pile) return ColumnSum(T.pilecapsoil, 0);
+  if (!S.SideLayersInDeck) return 0;
   // The side column's layers are the first rows of the element table, one per
   // row of the side-soil table; a short element table ends the sum.
-  if (S.Multi) return ColumnSum(T.MultiElement, 0, T.D->RowCount());
-  if (S.Half) return ColumnSum(T.D1, 0);
-  return 0;
+  if (S.SideLayersFromElements) return ColumnSum(T.MultiElement, TMultiElementColumn::Length, T.D->RowCount());
+  return ColumnSum(T.*S.SideLayers, TLayerColumn::Thickness);
 }
 
 // Placement of a pile: its head at (X, Y, HeadZ), its axis running down -Z,
@@ -76,7 +75,7 @@ struct TPileGroup {
 
 TPileGroup ReadPileGroup(const TProgramData& P, const TFoundationSystem& S) {
   TPileGroup g;
-  if (!S.Pile) return g;
+  if (!S.PileGroup) return g;
   const TProjectTables& T = P.Tables();
   for (int s = 0; s < T.PileData->RowCount(); ++s) {
     g.Sections.push_back(PileSection(T, s));
@@ -105,15 +104,15 @@ struct TLayerBox {
 double LayerThickness(const TProgramData& P, const TFoundationSystem& S, double PlanHalfSize, int Group, int Row,
                       int ElementRow) {
   const TProjectTables& T = P.Tables();
-  if (S.Pile && Group == 0) return Cell(T.pilecapsoil, 0, Row);
-  if (S.Pile && Group == 1) return Cell(T.PileData, 0, Row);
-  if (S.Half && Group == 0) return Cell(T.D1, 0, Row);
-  if (S.Stratum && Group == 1) return double(P.BedrockDepth);
-  if (S.Multi && Group < 2) {
+  if (S.PileGroup && Group == 0) return Cell(T.pilecapsoil, TPilecapsoilColumn::Thickness, Row);
+  if (S.PileGroup && Group == 1) return Cell(T.PileData, TPileDataColumn::Length, Row);
+  if (S.Kind == TFoundationKind::HalfSpace && Group == 0) return Cell(T.D1, TD1Column::Thickness, Row);
+  if (S.Kind == TFoundationKind::Stratum && Group == 1) return double(P.BedrockDepth);
+  if (S.Kind == TFoundationKind::Multilayer && Group < 2) {
     // The element table holds the side column's rows first, then the soil
     // column's; rows it does not have draw nothing.
     if (ElementRow >= T.MultiElement->RowCount()) return 0;
-    return Cell(T.MultiElement, 0, ElementRow);
+    return Cell(T.MultiElement, TMultiElementColumn::Length, ElementRow);
   }
   return PlanHalfSize;
 }
@@ -124,10 +123,10 @@ double LayerThickness(const TProgramData& P, const TFoundationSystem& S, double 
 std::vector<TLayerBox> LayerStack(const TProgramData& P, const TFoundationSystem& S, double PlanHalfSize) {
   const TProjectTables& T = P.Tables();
   std::array<int, LayerGroups> rows{0, 0, 1};
-  if (S.Pile) rows = {T.pilecapsoil->RowCount(), T.PileData->RowCount(), 1};
-  if (S.Half) rows = {T.D1->RowCount(), 0, 1};
-  if (S.Stratum) rows = {0, 1, 1};
-  if (S.Multi) rows = {T.D->RowCount(), T.Multisoil->RowCount(), 1};
+  if (S.PileGroup) rows = {T.pilecapsoil->RowCount(), T.PileData->RowCount(), 1};
+  if (S.Kind == TFoundationKind::HalfSpace) rows = {T.D1->RowCount(), 0, 1};
+  if (S.Kind == TFoundationKind::Stratum) rows = {0, 1, 1};
+  if (S.Kind == TFoundationKind::Multilayer) rows = {T.D->RowCount(), T.Multisoil->RowCount(), 1};
 
   std::vector<TLayerBox> boxes;
   double top = 0;
@@ -172,7 +171,7 @@ private:
 class TSceneBuilder {
 public:
   TSceneBuilder(const TProgramData& P, const TViewOptions& O, const TPileGroup& Group, TScene& Scene)
-      : FP(P), FO(O), FSystem(P.FoundationType), FGroup(Group), FScene(Scene), FX(Scene.Extents) {}
+      : FP(P), FO(O), FSystem(P.System()), FGroup(Group), FScene(Scene), FX(Scene.Extents) {}
 
   void DrawPileCap();
   void DrawAllPiles();
@@ -191,7 +190,7 @@ private:
 
   const TProgramData& FP;
   const TViewOptions& FO;
-  TFoundationSystem FSystem;
+  const TFoundationSystem& FSystem;
   const TPileGroup& FGroup;
   TScene& FScene;
   const TSceneExtents& FX;
@@ -203,7 +202,7 @@ void TSceneBuilder::DrawPileCap() {
   const double h = FX.CapTop - FX.CapBase;
   FPlace.Push();
   FPlace.Translate(0, 0, (FX.CapTop + FX.CapBase) / 2);
-  if (FP.FootingShape != 0) {
+  if (FP.FootingShape == TFootingShape::Circular) {
     const auto r = float(FP.FootingRadius);
     Add(FScene.Cap, TPrimitiveKind::SolidCylinder, {r, r, float(h)}, SceneColours::CapGrey);
     Add(FScene.Cap, TPrimitiveKind::CylinderOutline, {r, r, float(h)}, SceneColours::Edge);
@@ -216,7 +215,7 @@ void TSceneBuilder::DrawPileCap() {
 }
 
 void TSceneBuilder::DrawAllPiles() {
-  if (!FO.ShowAllPiles || !FSystem.Pile) return;
+  if (!FO.ShowAllPiles || !FSystem.PileGroup) return;
   const int sections = int(FGroup.Sections.size());
   for (const TPileCoordinate& pile : FGroup.Piles) {
     FPlace.Push();
@@ -265,8 +264,8 @@ QString TSceneBuilder::LayerName(int Group, int Row) const {
   const QString number = QString::number(Row + 1);
   if (Group == 0) return QStringLiteral("Side Cap ") + number;
   if (Group == 1) {
-    if (FSystem.Stratum) return QStringLiteral("Stratum");
-    if (FSystem.Multi) return QStringLiteral("Side Column ") + number;
+    if (FSystem.Kind == TFoundationKind::Stratum) return QStringLiteral("Stratum");
+    if (FSystem.Kind == TFoundationKind::Multilayer) return QStringLiteral("Side Column ") + number;
     return QStringLiteral("Side Pile ") + number;
   }
   return QStringLiteral("Bottom");
@@ -301,7 +300,7 @@ TSceneExtents MaxDims(const TProgramData& P, const TFoundationSystem& system, co
   TSceneExtents x;
   x.SoilDepth = SideSoilThickness(P, system);
   x.LayersGiven = x.SoilDepth >= NoThickness;
-  if (P.FootingShape != 0) {
+  if (P.FootingShape == TFootingShape::Circular) {
     const auto r = double(P.FootingRadius);
     x.XMax = x.YMax = r;
     x.XMin = x.YMin = -r;
@@ -322,7 +321,7 @@ TSceneExtents MaxDims(const TProgramData& P, const TFoundationSystem& system, co
   // base; one of the default thickness stands on the ground. A stratum's
   // footing has its base at the foundation depth, and is at least the
   // default thickness.
-  if (system.Stratum) {
+  if (system.Kind == TFoundationKind::Stratum) {
     const double depth = std::max(double(P.FoundationDepth), 0.0);
     x.SoilDepth = std::max(x.SoilDepth, depth);
     x.CapBase = -depth;
@@ -374,12 +373,12 @@ TSceneExtents MaxDims(const TProgramData& P, const TFoundationSystem& system, co
 }  // namespace
 
 TSceneExtents GetMaxDims(const TProgramData& P) {
-  const TFoundationSystem system(P.FoundationType);
+  const TFoundationSystem& system = P.System();
   return MaxDims(P, system, ReadPileGroup(P, system));
 }
 
 TScene BuildScene(const TProgramData& Project, const TViewOptions& Options) {
-  const TFoundationSystem system(Project.FoundationType);
+  const TFoundationSystem& system = Project.System();
   const TPileGroup group = ReadPileGroup(Project, system);
   TScene scene;
   scene.Extents = MaxDims(Project, system, group);

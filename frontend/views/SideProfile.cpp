@@ -1,7 +1,7 @@
 #include "views/SideProfile.h"
 
-#include "app/FoundationSystem.h"
-#include "app/ProgramData.h"
+#include "app/project/FoundationSystem.h"
+#include "app/project/ProgramData.h"
 #include "controls/NumberFormat.h"
 #include "views/ProjectCells.h"
 #include "views/SceneGeometry.h"
@@ -47,29 +47,13 @@ QString ValuesLine(double ShearVelocity, double Poisson) {
          QStringLiteral("; Poissons Ratio= ") + Number(Poisson);
 }
 
-int FoundationKindOf(const TFoundationSystem& S, int Current) {
-  if (S.Half) return 1;
-  if (S.Pile) return 2;
-  if (S.Stratum) return 3;
-  if (S.Multi) return 4;
-  return Current;
-}
-
-// The table whose rows are the profile's layers; a foundation whose table
-// is empty shows only the default window.
-const TGridTable* LayerTable(const TProjectTables& T, const TFoundationSystem& S) {
-  if (S.Pile) return T.D;
-  if (S.Half) return T.D1;
-  if (S.Multi) return T.MultiElement;
-  return nullptr;
-}
 
 class TProfileBuilder {
 public:
   TProfileBuilder(const TProgramData& P, TProfilePlane Plane, TSideProfile& Out)
-      : FP(P), FT(P.Tables()), FS(P.FoundationType), FPlane(Plane), FOut(Out) {
+      : FP(P), FT(P.Tables()), FS(P.System()), FPlane(Plane), FOut(Out) {
     // The cap or footing stands where the 3-D view draws it.
-    if (FS.Pile || FS.Half || FS.Stratum) FScene = GetMaxDims(P);
+    if (FS.PileGroup || FS.Kind == TFoundationKind::HalfSpace || FS.Kind == TFoundationKind::Stratum) FScene = GetMaxDims(P);
   }
 
   void Outlines();
@@ -99,7 +83,7 @@ private:
 
   const TProgramData& FP;
   const TProjectTables& FT;
-  TFoundationSystem FS;
+  const TFoundationSystem& FS;
   TProfilePlane FPlane;
   TSideProfile& FOut;
   TSceneExtents FScene;
@@ -117,14 +101,14 @@ void TProfileBuilder::Record(double X, double Width, double Head, double D1, dou
 void TProfileBuilder::Cap() {
   // A rectangle is FootingLength along x and FootingWidth along y.
   const bool xz = FPlane == TProfilePlane::XZ;
-  const double width = FP.FootingShape != 0 ? 2 * double(FP.FootingRadius)
+  const double width = FP.FootingShape == TFootingShape::Circular ? 2 * double(FP.FootingRadius)
                                             : double(xz ? FP.FootingLength : FP.FootingWidth);
   Record(0, width, CapTop(), 0, CapBase() - CapTop(), 0);
 }
 
 void TProfileBuilder::Outlines() {
   const bool xz = FPlane == TProfilePlane::XZ;
-  if (FS.Pile) {
+  if (FS.PileGroup) {
     // The piles hang from the bottom of the cap.
     const TPileSection first = PileSection(FT, 0);
     const double width = 2 * (xz ? first.RadiusX : first.RadiusY);
@@ -135,49 +119,50 @@ void TProfileBuilder::Outlines() {
       Record(xz ? pile.X : pile.Y, width, CapBase(), 0, FOut.TotalPileLength, batter);
     }
     Cap();
-  } else if (FS.Multi) {
-    const double width = 2 * Cell(FT.MultiElement, xz ? 1 : 2, 0);
-    Record(0, width, 0, 0, ColumnSum(FT.MultiElement, 0, FT.D->RowCount()), 0);
-  } else if (FS.Half || FS.Stratum) {
+  } else if (FS.Kind == TFoundationKind::Multilayer) {
+    const double width = 2 * Cell(FT.MultiElement, xz ? TMultiElementColumn::RadiusX : TMultiElementColumn::RadiusY, 0);
+    Record(0, width, 0, 0, ColumnSum(FT.MultiElement, TMultiElementColumn::Length, FT.D->RowCount()), 0);
+  } else if (FS.Kind == TFoundationKind::HalfSpace || FS.Kind == TFoundationKind::Stratum) {
     Cap();
   }
 }
 
 void TProfileBuilder::Layers() {
-  if (FS.Pile) {
+  if (FS.PileGroup) {
     // The side soil of an embedded cap, then the soil along the piles from
     // the cap's base.
     double top = 0;
     if (FScene.LayersGiven) {
       for (int r = 0; r < FT.pilecapsoil->RowCount(); ++r) {
-        const double t = Cell(FT.pilecapsoil, 0, r);
+        const double t = Cell(FT.pilecapsoil, TPilecapsoilColumn::Thickness, r);
         if (t == 0) continue;
         Layer(top, top + t, QStringLiteral("Side Cap ") + QString::number(r + 1),
-              ValuesLine(Cell(FT.pilecapsoil, 1, r), Cell(FT.pilecapsoil, 3, r)));
+              ValuesLine(Cell(FT.pilecapsoil, TPilecapsoilColumn::ShearVelocity, r),
+                         Cell(FT.pilecapsoil, TPilecapsoilColumn::Poisson, r)));
         top += t;
       }
     }
     FOut.Ground = 0;
     for (int r = 0; r < FT.D->RowCount(); ++r) {
-      const double bottom = top + Cell(FT.PileData, 0, r);
-      Layer(top, bottom, LayerName(r + 1), ValuesLine(Cell(FT.D, 0, r), Cell(FT.D, 2, r)));
+      const double bottom = top + Cell(FT.PileData, TPileDataColumn::Length, r);
+      Layer(top, bottom, LayerName(r + 1), ValuesLine(Cell(FT.D, TDColumn::ShearVelocity, r), Cell(FT.D, TDColumn::Poisson, r)));
       top = bottom;
     }
-  } else if (FS.Half) {
+  } else if (FS.Kind == TFoundationKind::HalfSpace) {
     // The side layers of an embedded footing from the ground surface down
     // to its base; a row without thickness draws nothing.
     FOut.Ground = 0;
     double top = 0;
     for (int r = 0; r < FT.D1->RowCount(); ++r) {
-      const double t = Cell(FT.D1, 0, r);
+      const double t = Cell(FT.D1, TD1Column::Thickness, r);
       if (t == 0) continue;
-      Layer(top, top + t, LayerName(r + 1), ValuesLine(Cell(FT.D1, 1, r), Cell(FT.D1, 3, r)));
+      Layer(top, top + t, LayerName(r + 1), ValuesLine(Cell(FT.D1, TD1Column::ShearVelocity, r), Cell(FT.D1, TD1Column::Poisson, r)));
       top += t;
     }
     // The soil below is labelled under the footing.
     Text(std::max(top, CapBase()), LabelGap, 0, QStringLiteral("Soil below the tip "));
     Text(std::max(top, CapBase()), LabelGap, 1, ValuesLine(double(FP.TipShearVelocity), double(FP.TipPoisson)));
-  } else if (FS.Stratum) {
+  } else if (FS.Kind == TFoundationKind::Stratum) {
     // The stratum from the ground surface down to the bed rock.
     const double rock = double(FP.BedrockDepth);
     FOut.Ground = 0;
@@ -186,18 +171,19 @@ void TProfileBuilder::Layers() {
          QStringLiteral("Layer thickness= ") + Number(double(FP.BedrockDepth)) + QStringLiteral("; Layer 1"));
     Text(0, LabelGap, 1, ValuesLine(double(FP.TipShearVelocity), double(FP.TipPoisson)));
     Text(rock, LabelGap, 0, QStringLiteral("Rock Layer "));
-  } else if (FS.Multi) {
+  } else if (FS.Kind == TFoundationKind::Multilayer) {
     // The side column's layers take their soil from the side-soil table, the
     // soil column's from its own table; a row that table lacks shows none.
     const int side = FT.D->RowCount();
     double top = 0;
     for (int r = 0; r < FT.MultiElement->RowCount(); ++r) {
-      const double bottom = top + Cell(FT.MultiElement, 0, r);
+      const double bottom = top + Cell(FT.MultiElement, TMultiElementColumn::Length, r);
       QString values;
       if (r < side) {
-        values = ValuesLine(Cell(FT.D, 0, r), Cell(FT.D, 2, r));
+        values = ValuesLine(Cell(FT.D, TDColumn::ShearVelocity, r), Cell(FT.D, TDColumn::Poisson, r));
       } else if (r - side < FT.Multisoil->RowCount()) {
-        values = ValuesLine(Cell(FT.Multisoil, 0, r - side), Cell(FT.Multisoil, 2, r - side));
+        values = ValuesLine(Cell(FT.Multisoil, TMultisoilColumn::ShearVelocity, r - side),
+                            Cell(FT.Multisoil, TMultisoilColumn::Poisson, r - side));
       }
       Layer(top, bottom, LayerName(r + 1), values);
       top = bottom;
@@ -225,11 +211,11 @@ void TProfileBuilder::BaseWindow() {
   w.Bottom *= BaseMargin;
   // A footing and a column leave room beside them; a footing shows the soil
   // below as deep as the 3-D view's soil block reaches, a column its length.
-  if (FS.Half || FS.Stratum) {
+  if (FS.Kind == TFoundationKind::HalfSpace || FS.Kind == TFoundationKind::Stratum) {
     w.XMin *= 2;
     w.XMax *= 2;
     w.Bottom = std::max(w.Bottom, -FScene.ZMin * BaseMargin);
-  } else if (FS.Multi) {
+  } else if (FS.Kind == TFoundationKind::Multilayer) {
     w.XMin *= 2;
     w.XMax *= 2;
     w.Bottom = FOut.TotalPileLength * BaseMargin;
@@ -240,16 +226,13 @@ void TProfileBuilder::BaseWindow() {
 
 }  // namespace
 
-TSideProfile BuildSideProfile(TProgramData& Project, TProfilePlane Plane) {
+TSideProfile BuildSideProfile(const TProgramData& Project, TProfilePlane Plane) {
   TSideProfile profile;
-  const TFoundationSystem system(Project.FoundationType);
-  const TProjectTables& tables = Project.Tables();
-  Project.FoundationKind = FoundationKindOf(system, Project.FoundationKind);
-  if (system.Pile) profile.TotalPileLength = ColumnSum(tables.PileData, 0);
-  if (system.Multi) profile.TotalPileLength = ColumnSum(tables.MultiElement, 0);
-  Project.TotalPileLength = profile.TotalPileLength;
+  const TFoundationSystem& system = Project.System();
+  profile.TotalPileLength = TotalPileLength(Project);
 
-  const TGridTable* layers = LayerTable(tables, system);
+  // A foundation whose table of layers is empty shows only the default window.
+  const TGridTable* layers = system.ProfileLayers ? Project.Tables().*system.ProfileLayers : nullptr;
   if (layers && layers->RowCount() == 0) return profile;
   TProfileBuilder builder(Project, Plane, profile);
   builder.Outlines();

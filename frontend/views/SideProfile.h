@@ -44,10 +44,9 @@ struct TSideProfile {
   double TotalPileLength = 0;  // the piles' or the column's length
 };
 
-// The profile of the project in one plane. Also writes the project's
-// FoundationKind (from its FoundationType) and TotalPileLength, which other
-// windows read. Raises EListError when a pile has no section to read.
-TSideProfile BuildSideProfile(TProgramData& Project, TProfilePlane Plane);
+// The profile of the project in one plane. Raises EListError when a pile has
+// no section to read.
+TSideProfile BuildSideProfile(const TProgramData& Project, TProfilePlane Plane);
 
 // The top, in device pixels, of each text of the profile drawn through
 // Mapping in lines LineHeight high: at its own depth and offset, or lower

@@ -4,14 +4,14 @@
 
 namespace zavik {
 
-TDlgSideView::TDlgSideView(TProjectAccessor Project, TProfilePlane Plane, QWidget* Parent)
+TDlgSideView::TDlgSideView(TProjectReader Project, TProfilePlane Plane, QWidget* Parent)
     : TViewWindow(std::move(Project),
                   Plane == TProfilePlane::XZ ? QStringLiteral("Side View (XZ-Plane)")
                                              : QStringLiteral("Side View (YZ-Plane)"),
                   Plane == TProfilePlane::XZ ? QStringLiteral("side-xz") : QStringLiteral("side-yz"), Parent),
       FPlane(Plane) {}
 
-void TDlgSideView::Rebuild(TProgramData& Project) { FProfile = BuildSideProfile(Project, FPlane); }
+void TDlgSideView::Rebuild(const TProgramData& Project) { FProfile = BuildSideProfile(Project, FPlane); }
 
 void TDlgSideView::Draw(QPainter& Painter, const TWorldMapping& Mapping, const TPaintStyle& Style) const {
   DrawSideProfile(Painter, FProfile, Mapping, Style);

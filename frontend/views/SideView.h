@@ -1,8 +1,7 @@
 #pragma once
 // The soil-pile profile windows: a vertical section through the soil layers
 // and the foundation in the XZ plane (TDlgSideViewXZ, "Side View (XZ-Plane)")
-// and in the YZ plane (TDlgSideViewYZ, "Side View (YZ-Plane)"). Activation
-// also writes the project's FoundationKind and TotalPileLength.
+// and in the YZ plane (TDlgSideViewYZ, "Side View (YZ-Plane)").
 
 #include "views/SideProfile.h"
 #include "views/ViewWindow.h"
@@ -13,13 +12,13 @@ class TDlgSideView : public TViewWindow {
   Q_OBJECT
 
 public:
-  TDlgSideView(TProjectAccessor Project, TProfilePlane Plane, QWidget* Parent = nullptr);
+  TDlgSideView(TProjectReader Project, TProfilePlane Plane, QWidget* Parent = nullptr);
 
   const TSideProfile& Profile() const { return FProfile; }
   TWorldWindow BaseWindow() const override { return FProfile.Base; }
 
 protected:
-  void Rebuild(TProgramData& Project) override;
+  void Rebuild(const TProgramData& Project) override;
   void Draw(QPainter& Painter, const TWorldMapping& Mapping, const TPaintStyle& Style) const override;
   QString MouseCaption(const QPointF& World) const override;
   TWorldWindow::TAnchor Anchor() const override { return TWorldWindow::AboutOrigin; }
@@ -33,7 +32,7 @@ class TDlgSideViewXZ : public TDlgSideView {
   Q_OBJECT
 
 public:
-  explicit TDlgSideViewXZ(TProjectAccessor Project, QWidget* Parent = nullptr)
+  explicit TDlgSideViewXZ(TProjectReader Project, QWidget* Parent = nullptr)
       : TDlgSideView(std::move(Project), TProfilePlane::XZ, Parent) {}
 };
 
@@ -41,7 +40,7 @@ class TDlgSideViewYZ : public TDlgSideView {
   Q_OBJECT
 
 public:
-  explicit TDlgSideViewYZ(TProjectAccessor Project, QWidget* Parent = nullptr)
+  explicit TDlgSideViewYZ(TProjectReader Project, QWidget* Parent = nullptr)
       : TDlgSideView(std::move(Project), TProfilePlane::YZ, Parent) {}
 };
 

@@ -4,10 +4,10 @@
 
 namespace zavik {
 
-TDlgTopView::TDlgTopView(TProjectAccessor Project, QWidget* Parent)
+TDlgTopView::TDlgTopView(TProjectReader Project, QWidget* Parent)
     : TViewWindow(std::move(Project), QStringLiteral("Top View"), QStringLiteral("plan"), Parent) {}
 
-void TDlgTopView::Rebuild(TProgramData& Project) { FLayout = BuildPlanLayout(Project); }
+void TDlgTopView::Rebuild(const TProgramData& Project) { FLayout = BuildPlanLayout(Project); }
 
 void TDlgTopView::Draw(QPainter& Painter, const TWorldMapping& Mapping, const TPaintStyle& Style) const {
   DrawPlanLayout(Painter, FLayout, Mapping, Style);

@@ -11,13 +11,13 @@ class TDlgTopView : public TViewWindow {
   Q_OBJECT
 
 public:
-  explicit TDlgTopView(TProjectAccessor Project, QWidget* Parent = nullptr);
+  explicit TDlgTopView(TProjectReader Project, QWidget* Parent = nullptr);
 
   const TPlanLayout& Layout() const { return FLayout; }
   TWorldWindow BaseWindow() const override { return FLayout.Base; }
 
 protected:
-  void Rebuild(TProgramData& Project) override;
+  void Rebuild(const TProgramData& Project) override;
   void Draw(QPainter& Painter, const TWorldMapping& Mapping, const TPaintStyle& Style) const override;
   QString MouseCaption(const QPointF& World) const override;
   TWorldWindow::TAnchor Anchor() const override { return TWorldWindow::AboutCentre; }

@@ -1,6 +1,6 @@
 #include "views/ViewWindow.h"
 
-#include "app/ProgramData.h"
+#include "app/project/ProgramData.h"
 #include "controls/Messages.h"
 #include "controls/Printing.h"
 #include "views/ViewHandlers.h"
@@ -28,7 +28,7 @@ constexpr int ButtonGap = 4;
 
 }  // namespace
 
-TViewWindow::TViewWindow(TProjectAccessor Project, const QString& Caption, const QString& FileTag,
+TViewWindow::TViewWindow(TProjectReader Project, const QString& Caption, const QString& FileTag,
                          QWidget* Parent)
     : QWidget(Parent), FProject(std::move(Project)) {
   AskFileName = SaveDialogBeside(
@@ -71,7 +71,7 @@ bool TViewWindow::event(QEvent* Event) {
 
 void TViewWindow::FormActivate() {
   ReadOrClose(this, FCannotDraw, [this] {
-    TProgramData* project = FProject ? FProject() : nullptr;
+    const TProgramData* project = FProject ? FProject() : nullptr;
     if (!project) return;
     Rebuild(*project);
     FActivated = true;

@@ -26,7 +26,7 @@ class TViewWindow : public QWidget {
 public:
   // FileTag names the PDF file offered beside the project when no printer is
   // installed ("<project stem>-<FileTag>.pdf").
-  TViewWindow(TProjectAccessor Project, const QString& Caption, const QString& FileTag, QWidget* Parent);
+  TViewWindow(TProjectReader Project, const QString& Caption, const QString& FileTag, QWidget* Parent);
   ~TViewWindow() override;
 
   QPushButton* PrintButton = nullptr;
@@ -64,7 +64,7 @@ protected:
   static constexpr int ReadoutPrecision = 6;
 
   // Reads the project into the drawing; may raise.
-  virtual void Rebuild(TProgramData& Project) = 0;
+  virtual void Rebuild(const TProgramData& Project) = 0;
   // The one drawing path for window and printer.
   virtual void Draw(QPainter& Painter, const TWorldMapping& Mapping, const TPaintStyle& Style) const = 0;
   // The caption for the world point under the mouse.
@@ -78,7 +78,7 @@ protected:
   void closeEvent(QCloseEvent* Event) override;
 
 private:
-  TProjectAccessor FProject;
+  TProjectReader FProject;
   bool FActivated = false;
   bool FCannotDraw = false;  // the project cannot be drawn: the window is closing
   QMetaObject::Connection FSubWindowActivation;

@@ -6,7 +6,7 @@
 #include "MessageCatcher.h"
 #include "app/ChildForm.h"
 #include "app/InputForm.h"
-#include "app/ProgramData.h"
+#include "app/project/ProgramData.h"
 #include "controls/DataEdit.h"
 #include "controls/TableWindows.h"
 
@@ -27,6 +27,7 @@ public:
   InputWindowsTest() : Project(std::make_unique<TProgramData>(Tables)), Area(new QMdiArea) {
     Activation = new TChildActivation(Area.get());
     Windows.SetMdiArea(Area.get());
+    Tables.SetTableWindows(&Windows);
     Area->resize(1250, 950);
     Area->show();
     Area->activateWindow();

@@ -2,7 +2,7 @@
 // Sample projects of every foundation system and load type, and small file
 // helpers, for the tests of the project layer.
 
-#include "app/ProgramData.h"
+#include "app/project/ProgramData.h"
 #include "controls/ColumnTypes.h"
 
 #include <QByteArray>
@@ -72,7 +72,7 @@ inline void SetRow(TGridTable* T, int Row, std::initializer_list<long double> Va
 // switches to English first, so the values stand in English units.
 inline void FillProject(TProgramData& P, TSystem S, TLoad L, int Units) {
   TProjectTables& T = P.Tables();
-  if (Units == 1) P.ConvertUnits(1);
+  if (Units == 1) P.ConvertUnits(TUnits::English);
   P.Title = QStringLiteral("Compressor block %1 / %2").arg(Name(S), Name(L));
   P.TotalMass = 123.45678L;
   P.InertiaX = 1987.6543L;
@@ -101,29 +101,26 @@ inline void FillProject(TProgramData& P, TSystem S, TLoad L, int Units) {
   SetRow(T.MassCal, 0, {100, 0, 0, 0.5L, 4, 3, 1});
   SetRow(T.MassCal, 1, {23.45678L, 0.25L, -0.5L, 1.25L, 1.5L, 1, 0.75L});
 
-  P.FootingShape = 0;
+  P.FootingShape = TFootingShape::Rectangular;
   P.FootingLength = 4;
   P.FootingWidth = 3;
   switch (S) {
     case TSystem::HalfSpace:
-      P.FoundationType = QStringLiteral("HALF-SPACE");
-      P.FoundationKind = 1;
-      P.FootingShape = 1;
+      P.FoundationKind = TFoundationKind::HalfSpace;
+      P.FootingShape = TFootingShape::Circular;
       P.FootingRadius = 2.5L;
       T.D1->SetRowCount(2);
       SetRow(T.D1, 0, {0.5L, 150, 17.5L, 0.35L, 0.05L, 0.5L});
       SetRow(T.D1, 1, {0.25L, 180, 18, 0.3L, 0.04L, 1});
       break;
     case TSystem::HalfSpacePlain:
-      P.FoundationType = QStringLiteral("HALF-SPACE");
-      P.FoundationKind = 1;
+      P.FoundationKind = TFoundationKind::HalfSpace;
       P.WeakZone = false;
       T.D1->SetRowCount(1);
       SetRow(T.D1, 0, {0.6L, 160, 17, 0.32L, 0.045L, 0});
       break;
     case TSystem::Stratum:
-      P.FoundationType = QStringLiteral("STRATUM");
-      P.FoundationKind = 3;
+      P.FoundationKind = TFoundationKind::Stratum;
       P.FoundationDepth = 1;
       P.BedrockDepth = 8;
       T.D1->SetRowCount(1);
@@ -132,8 +129,7 @@ inline void FillProject(TProgramData& P, TSystem S, TLoad L, int Units) {
     case TSystem::Pile:
     case TSystem::PileBattered:
     case TSystem::PileEmbedded: {
-      P.FoundationType = QStringLiteral("PILE");
-      P.FoundationKind = 2;
+      P.FoundationKind = TFoundationKind::Pile;
       P.PileLength = 12;
       P.PileUnitWeight = 24;
       P.StaticLoad = 1500;
@@ -150,8 +146,8 @@ inline void FillProject(TProgramData& P, TSystem S, TLoad L, int Units) {
         SetRow(T.PileData, r, {4, 0.2L, 0.2L, 0.12566371L, 1.2566371e-3L, 1.2566371e-3L, 2.5132741e-3L});
         SetRow(T.D, r, {120.0L + 40 * r, 17 + r * 0.5L, 0.4L, 0.05L, r == 0 ? 0.3L : 1});
       }
-      P.PileHead = S == TSystem::PileBattered ? 0 : 1;
-      P.PileTip = S == TSystem::PileEmbedded ? 1 : 0;
+      P.PileHead = S == TSystem::PileBattered ? TPileHead::Pinned : TPileHead::Fixed;
+      P.PileTip = S == TSystem::PileEmbedded ? TPileTip::EndBearing : TPileTip::Floating;
       P.Interaction = S == TSystem::Pile ? 0 : 1;
       if (S == TSystem::PileBattered) {
         for (int r = 0; r < piles; ++r) {
@@ -171,9 +167,8 @@ inline void FillProject(TProgramData& P, TSystem S, TLoad L, int Units) {
       break;
     }
     case TSystem::Multilayer:
-      P.FoundationType = QStringLiteral("MULTILAYER");
-      P.FoundationKind = 4;
-      P.FootingShape = 1;
+      P.FoundationKind = TFoundationKind::Multilayer;
+      P.FootingShape = TFootingShape::Circular;
       P.FootingRadius = 1.5L;
       P.PileLength = 6;
       P.PileUnitWeight = 24;
@@ -196,7 +191,7 @@ inline void FillProject(TProgramData& P, TSystem S, TLoad L, int Units) {
   switch (L) {
     case TLoad::Harmonic:
     case TLoad::Quadratic:
-      P.LoadType = 1;
+      P.LoadType = TLoadType::Harmonic;
       P.Quadratic = L == TLoad::Quadratic ? 1 : 0;
       P.MaxFrequency = 50;
       P.MinFrequency = 1;
@@ -210,10 +205,11 @@ inline void FillProject(TProgramData& P, TSystem S, TLoad L, int Units) {
       P.LoadPointX = 0.5L;
       P.LoadPointY = 0;
       P.LoadPointZ = 1.25L;
-      P.LoadPointReference = L == TLoad::Harmonic ? 1 : 0;
+      P.LoadPointReference =
+          L == TLoad::Harmonic ? TLoadPointReference::CentreOfBase : TLoadPointReference::CentreOfGravity;
       break;
     case TLoad::Transient:
-      P.LoadType = 2;
+      P.LoadType = TLoadType::Transient;
       P.NumberOfPoints = 8;
       P.TimeInterval = 0.01L;
       T.TLoadtype->SetRowCount(2);
@@ -225,7 +221,7 @@ inline void FillProject(TProgramData& P, TSystem S, TLoad L, int Units) {
       }
       break;
     case TLoad::Random:
-      P.LoadType = 3;
+      P.LoadType = TLoadType::Random;
       P.RandomMaxFrequency = 50;
       P.RandomMinFrequency = 1;
       P.NumberOfPoints = 6;
@@ -249,8 +245,7 @@ inline void PumpOnTwoPiles(TProgramData& p) {
   TProjectTables& t = p.Tables();
   p.Title = QStringLiteral("Pump on two piles");
   p.StiffnessMatrix = 0;
-  p.FoundationType = QStringLiteral("PILE");
-  p.FoundationKind = 2;
+  p.FoundationKind = TFoundationKind::Pile;
   p.FootingLength = 3;
   p.FootingWidth = 1.5L;
   p.TotalMass = 12.5L;
@@ -291,11 +286,10 @@ inline void PumpOnTwoPiles(TProgramData& p) {
 // below; a random load; two mass components.
 inline void TurbineMat(TProgramData& p) {
   TProjectTables& t = p.Tables();
-  p.ConvertUnits(1);
+  p.ConvertUnits(TUnits::English);
   p.Title = QStringLiteral("Turbine mat");
-  p.FoundationType = QStringLiteral("MULTILAYER");
-  p.FoundationKind = 4;
-  p.FootingShape = 1;
+  p.FoundationKind = TFoundationKind::Multilayer;
+  p.FootingShape = TFootingShape::Circular;
   p.FootingRadius = 10;
   p.TotalMass = 100;
   p.InertiaX = 2000;
@@ -319,7 +313,7 @@ inline void TurbineMat(TProgramData& p) {
   p.TipUnitWeight = 125;
   p.TipPoisson = 0.3L;
   p.TipDamping = 0.03L;
-  p.LoadType = 3;
+  p.LoadType = TLoadType::Random;
   p.RandomMaxFrequency = 40;
   p.RandomMinFrequency = 2;
   p.NumberOfPoints = 3;
@@ -341,8 +335,7 @@ inline void PressOnStratum(TProgramData& p) {
   TProjectTables& t = p.Tables();
   p.Title = QStringLiteral("Press on stratum");
   p.StiffnessMatrix = 0;
-  p.FoundationType = QStringLiteral("STRATUM");
-  p.FoundationKind = 3;
+  p.FoundationKind = TFoundationKind::Stratum;
   p.FootingLength = 2;
   p.FootingWidth = 1;
   p.TotalMass = 2;
@@ -356,7 +349,7 @@ inline void PressOnStratum(TProgramData& p) {
   p.TipUnitWeight = 18;
   p.TipPoisson = 0.35L;
   p.TipDamping = 0.05L;
-  p.LoadType = 2;
+  p.LoadType = TLoadType::Transient;
   p.NumberOfPoints = 4;
   p.TimeInterval = 0.005L;
   t.TLoadtype->Cells(0, 0)->SetInteger(3);
@@ -384,11 +377,11 @@ inline void AppendCells(const TGridTable* T, QStringList& Out) {
 inline QStringList CarriedCells(const TProgramData& P) {
   const TProjectTables& T = P.Tables();
   QList<const TGridTable*> tables{T.MassCal};
-  if (P.FoundationType == QLatin1String("HALF-SPACE")) tables << T.D1;
-  if (P.FoundationType == QLatin1String("PILE")) tables << T.Pilecoord << T.PileData << T.D << T.pilecapsoil;
-  if (P.FoundationType == QLatin1String("MULTILAYER")) tables << T.MultiElement << T.D << T.Multisoil;
-  if (P.LoadType == 2) tables << T.TLoadtype;
-  if (P.LoadType == 3) tables << T.Trandom;
+  if (P.FoundationKind == TFoundationKind::HalfSpace) tables << T.D1;
+  if (P.FoundationKind == TFoundationKind::Pile) tables << T.Pilecoord << T.PileData << T.D << T.pilecapsoil;
+  if (P.FoundationKind == TFoundationKind::Multilayer) tables << T.MultiElement << T.D << T.Multisoil;
+  if (P.LoadType == TLoadType::Transient) tables << T.TLoadtype;
+  if (P.LoadType == TLoadType::Random) tables << T.Trandom;
   QStringList cells;
   for (const TGridTable* t : tables) AppendCells(t, cells);
   return cells;

@@ -4,7 +4,7 @@
 #include "SampleProjects.h"
 
 #include "app/AnalysisRun.h"
-#include "app/ProjectNames.h"
+#include "app/project/ProjectNames.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -12,13 +12,14 @@
 // the project. ZAV_DECK_SEED=<seed> runs that one seed for every project.
 #include "EngineRun.h"
 
-#include "app/FoundationSystem.h"
-#include "app/MenuRules.h"
-#include "app/ProjectNames.h"
+#include "app/project/FoundationSystem.h"
+#include "app/project/MenuRules.h"
+#include "app/project/ProjectNames.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 #include <initializer_list>
 #include <random>
 #include <string>
@@ -38,13 +39,12 @@ public:
       : P(Project), T(Project.Tables()), G(Seed), FCheckpoint(Checkpoint) {}
 
   void Edit() {
-    const TFoundationSystem system(P.FoundationType);
     switch (Pick(10)) {
       case 0:
       case 1: RowsOfAnyTable(); break;
       case 2:
-        if (system.Pile) PileRows();
-        else if (system.Multi) MultilayerRows();
+        if (P.FoundationKind == TFoundationKind::Pile) PileRows();
+        else if (P.FoundationKind == TFoundationKind::Multilayer) MultilayerRows();
         else RowsOfAnyTable();
         break;
       case 3: LoadValueRows(); break;
@@ -53,7 +53,7 @@ public:
       case 6: Cell(); break;
       case 7:
       case 8: Field(); break;
-      case 9: P.ConvertUnits(3 - P.Units); break;
+      case 9: P.ConvertUnits(P.Units == TUnits::English ? TUnits::SI : TUnits::English); break;
     }
   }
 
@@ -143,13 +143,13 @@ private:
 
   // The values of a transient load or of a random spectrum: one per point.
   void LoadValueRows() {
-    if (P.LoadType == 1) return Field();
-    TGridTable* loads = P.LoadType == 2 ? T.TLoadtype : T.Trandom;
+    if (P.LoadType == TLoadType::Harmonic) return Field();
+    TGridTable* loads = P.LoadType == TLoadType::Transient ? T.TLoadtype : T.Trandom;
     if (Pick(2)) {
       TGridTable* values = loads->Cells(1, Pick(loads->RowCount()))->AsTable();
       AnyRowOperation(values);
       if (values->RowCount() != P.NumberOfPoints)
-        ExpectRefused({P.LoadType == 2 ? "Number of points" : "Number of points to be read"});
+        ExpectRefused({P.LoadType == TLoadType::Transient ? "Number of points" : "Number of points to be read"});
       P.NumberOfPoints = values->RowCount();
     } else {
       P.NumberOfPoints = std::uniform_int_distribution<int>(1, 12)(G);
@@ -185,7 +185,7 @@ private:
     TGridTable* loads = Pick(2) ? T.TLoadtype : T.Trandom;
     const int row = Pick(loads->RowCount());
     loads->Cells(0, row)->SetInteger(1 + Pick(6));
-    if (P.LoadType == (loads == T.TLoadtype ? 2 : 3) &&
+    if (P.LoadType == (loads == T.TLoadtype ? TLoadType::Transient : TLoadType::Random) &&
         loads->Cells(1, row)->AsTable()->RowCount() != P.NumberOfPoints)
       ExpectRefused({"Number of points"});
     MatchLoadValues();
@@ -204,14 +204,21 @@ private:
         &P.LoadPointX, &P.LoadPointY, &P.LoadPointZ,
         &P.TipShearVelocity, &P.TipUnitWeight, &P.TipPoisson, &P.TipDamping,
         &P.FootingRadius, &P.FootingLength, &P.FootingWidth, &P.TimeInterval, &P.ObservationPeriod};
-    int* const switches[] = {&P.PileHead, &P.PileTip, &P.Interaction, &P.FootingShape, &P.LoadPointReference,
-                             &P.StiffnessMatrix, &P.Quadratic};
+    // Each switch to its other value.
+    const std::function<void()> switches[] = {
+        [this] { P.PileHead = TPileHead(Code(P.PileHead) ^ 1); },
+        [this] { P.PileTip = TPileTip(Code(P.PileTip) ^ 1); },
+        [this] { P.Interaction = !P.Interaction; },
+        [this] { P.FootingShape = TFootingShape(Code(P.FootingShape) ^ 1); },
+        [this] { P.LoadPointReference = TLoadPointReference(Code(P.LoadPointReference) ^ 1); },
+        [this] { P.StiffnessMatrix = !P.StiffnessMatrix; },
+        [this] { P.Quadratic = !P.Quadratic; }};
     // clang-format on
     switch (Pick(7)) {
       case 0:
       case 1:
       case 2: *values[Pick(int(std::size(values)))] = Number(); break;
-      case 3: *switches[Pick(int(std::size(switches)))] ^= 1; break;
+      case 3: switches[Pick(int(std::size(switches)))](); break;
       case 4: Direction(); break;
       case 5: Title(); break;
       case 6: Straighten(); break;

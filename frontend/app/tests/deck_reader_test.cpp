@@ -90,9 +90,9 @@ const char* const Incomplete = "This file either invalid or incomplete.";
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Decks, DeckReadTest, ::testing::Values(
   ReadCase{"Complete", 0, "", 0, "", [](const TProgramData& p, const TProjectTables& t) {
-    EXPECT_EQ(p.Units, 1);
+    EXPECT_EQ(Code(p.Units), 1);
     EXPECT_EQ(p.StiffnessMatrix, 1);
-    EXPECT_EQ(p.FootingShape, 1);
+    EXPECT_EQ(Code(p.FootingShape), 1);
     EXPECT_EQ(p.FootingRadius, 2.5L);
     EXPECT_EQ(p.InertiaZ, 40);
     EXPECT_EQ(p.Zc, 1);
@@ -110,14 +110,14 @@ INSTANTIATE_TEST_SUITE_P(Decks, DeckReadTest, ::testing::Values(
   }},
   ReadCase{"HarmonicWithoutTrailingBlankAndGravityTen", 17, "HARMONIC", 0, "",
            [](const TProgramData& p, const TProjectTables&) {
-    EXPECT_EQ(p.LoadType, 1);
+    EXPECT_EQ(Code(p.LoadType), 1);
     EXPECT_NEAR(p.MaxFrequency, 10, 1e-15);
   }},
   ReadCase{"GravityOfTenIsEnglish", 3, "GRAVITY=10", 0, "",
-           [](const TProgramData& p, const TProjectTables&) { EXPECT_EQ(p.Units, 1); }},
+           [](const TProgramData& p, const TProjectTables&) { EXPECT_EQ(Code(p.Units), 1); }},
   ReadCase{"EndsInTheMassLine", 7, "10 20 30", 7, Incomplete,
            [](const TProgramData& p, const TProjectTables&) {
-    EXPECT_EQ(p.Units, 1);
+    EXPECT_EQ(Code(p.Units), 1);
     EXPECT_EQ(p.InertiaY, 30);
     EXPECT_EQ(p.InertiaZ, 0);
   }},
@@ -141,7 +141,7 @@ INSTANTIATE_TEST_SUITE_P(Decks, DeckReadTest, ::testing::Values(
   }},
   ReadCase{"CommaInTheGravity", 3, "GRAVITY=9,8", 0,
            "Error on Line 3 Item 1\rA floating point number was expected but not found.",
-           [](const TProgramData& p, const TProjectTables&) { EXPECT_EQ(p.Units, 2); }},
+           [](const TProgramData& p, const TProjectTables&) { EXPECT_EQ(Code(p.Units), 2); }},
   ReadCase{"FractionalRowCount", 12, "CONSTANTS=2.5", 0,
            "Error on Line 12 Item 1\rAn integer was expected but not found.",
            [](const TProgramData& p, const TProjectTables&) { EXPECT_EQ(p.Zc, 1); }},
@@ -158,15 +158,15 @@ INSTANTIATE_TEST_SUITE_P(Decks, DeckReadTest, ::testing::Values(
            "Error on Line 4 Item 1\rThe foundation system must be HALF-SPACE, PILE, STRATUM or "
            "MULTILAYER.",
            [](const TProgramData& p, const TProjectTables&) {
-    EXPECT_EQ(p.FoundationType, QStringLiteral("HALF-SPACE"));
-    EXPECT_EQ(p.FoundationKind, 1);
+    EXPECT_EQ(p.FoundationType(), QStringLiteral("HALF-SPACE"));
+    EXPECT_EQ(Code(p.FoundationKind), 1);
   }},
   ReadCase{"BlankLineAmongTheLoadNumbers", 21, "", 0,
            "Error on Line 21 Item 1\rThis file either invalid or incomplete.",
            [](const TProgramData& p, const TProjectTables&) { EXPECT_EQ(p.StepFrequency, 0.5L); }},
   ReadCase{"LetterForTheLoadPointReference", 23, "0 0 0 x", 0,
            "Error on Line 23 Item 4\rAn integer was expected but not found.",
-           [](const TProgramData& p, const TProjectTables&) { EXPECT_EQ(p.LoadPointReference, 0); }},
+           [](const TProgramData& p, const TProjectTables&) { EXPECT_EQ(Code(p.LoadPointReference), 0); }},
   // The mass count after RUN one too high takes the centre of gravity for a
   // mass row, one too low the mass row for the centre.
   ReadCase{"MassCountOneTooHigh", 25, "2", 0,
@@ -188,7 +188,7 @@ INSTANTIATE_TEST_SUITE_P(Decks, DeckReadTest, ::testing::Values(
   ReadCase{"CentreOfBaseOtherThanTheLoads", 23, "0 0 0 1 0.5 0 0 ", 0,
            "Error on Line 28 Item 1\rThe local centre of base differs from the one given with the load point on "
            "line 23.",
-           [](const TProgramData& p, const TProjectTables&) { EXPECT_EQ(p.LoadPointReference, 1); }}),
+           [](const TProgramData& p, const TProjectTables&) { EXPECT_EQ(Code(p.LoadPointReference), 1); }}),
   [](const auto& Info) { return std::string(Info.param.Name); });
 // clang-format on
 
@@ -282,7 +282,7 @@ INSTANTIATE_TEST_SUITE_P(Examples, DamagedDeckTest, ::testing::Values(
   DamageCase{"NeitherFixedNorPinned", "pile-group", {{Edit::Replace, 9, "FIXES=4"}},
              "Error on Line 9 Item 1\rThe keyword FIXED= or PINNED= was expected but not found.",
              [](const TProgramData& p, const TProjectTables& t) {
-    EXPECT_EQ(p.FoundationType, QStringLiteral("PILE"));
+    EXPECT_EQ(p.FoundationType(), QStringLiteral("PILE"));
     EXPECT_EQ(t.PileData->RowCount(), 3);
   }},
   DamageCase{"PileNumberOutOfStep", "pile-group", {{Edit::Replace, 11, "3 1.5 -1.5 "}},
@@ -344,7 +344,7 @@ INSTANTIATE_TEST_SUITE_P(Examples, DamagedDeckTest, ::testing::Values(
   DamageCase{"LoadDirectionOutOfRange", "half-space-transient", {{Edit::Replace, 19, "7 "}},
              "Error on Line 19 Item 1\rA load direction from 1 to 6 was expected but not found.",
              [](const TProgramData& p, const TProjectTables&) {
-    EXPECT_EQ(p.LoadType, 2);
+    EXPECT_EQ(Code(p.LoadType), 2);
     EXPECT_EQ(p.NumberOfPoints, 128);
   }},
   DamageCase{"AmplitudeLineWithTwoNumbers", "half-space-transient", {{Edit::Replace, 21, "70.7 1 "}},
@@ -406,7 +406,7 @@ TEST(DeckRead, AnEmptyFileGivesANewProjectAndTheMessage) {
   QString message;
   auto p = TProgramData::CreateFromFile(tables, file, message);
   EXPECT_EQ(message, QString::fromLatin1(Incomplete));
-  EXPECT_EQ(p->FoundationType, QStringLiteral("HALF-SPACE"));
+  EXPECT_EQ(p->FoundationType(), QStringLiteral("HALF-SPACE"));
   for (const TGridTable* t : tables.Tables()) EXPECT_EQ(t->RowCount(), 1);
 }
 
@@ -462,8 +462,8 @@ TEST(DeckRead, InteractionFollowsItsLine) {
     auto p = TProgramData::CreateFromFile(tables, dir.filePath(QStringLiteral("i.kqd")), message);
     EXPECT_TRUE(message.isEmpty()) << message.toStdString();
     EXPECT_EQ(p->Interaction, system == TSystem::Pile ? 0 : 1);
-    EXPECT_EQ(p->FoundationKind, 2);
-    EXPECT_EQ(p->LoadType, 3);
+    EXPECT_EQ(Code(p->FoundationKind), 2);
+    EXPECT_EQ(Code(p->LoadType), 3);
   }
 }
 

@@ -143,7 +143,7 @@ TEST_P(RoundTripTest, SavedReadAndSavedAgainGivesTheSameFiles) {
   auto second = TProgramData::CreateFromFile(Tables, Path("first.kqd"), message);
   EXPECT_TRUE(message.isEmpty()) << message.toStdString();
   EXPECT_FALSE(Tables.Modified());
-  EXPECT_EQ(second->Units, units);
+  EXPECT_EQ(Code(second->Units), units);
   second->FileName = Path("second.kqd");
   second->SaveToFile();
 
@@ -444,12 +444,12 @@ TEST_F(DeckTest, DesignLayoutWithLongLinesReadsBack) {
   EXPECT_EQ(Tables.PileData->Cells(6, 0)->AsFloat(), -7.8912345e-16L);
   EXPECT_EQ(Tables.D->Cells(4, 0)->AsFloat(), -5.6789123e-14L);
   EXPECT_EQ(Tables.pilecapsoil->Cells(5, 0)->AsFloat(), 6.7891234e15L);
-  EXPECT_EQ(p->PileTip, 1);
+  EXPECT_EQ(Code(p->PileTip), 1);
   EXPECT_EQ(p->Interaction, 0);
   EXPECT_EQ(p->Quadratic, 1);
   EXPECT_EQ(p->StepFrequency, 0.25L);
   EXPECT_EQ(p->LoadPointZ, 3.4567891e-200L);
-  EXPECT_EQ(p->LoadPointReference, 1);
+  EXPECT_EQ(Code(p->LoadPointReference), 1);
   EXPECT_EQ(Tables.MassCal->Cells(6, 0)->AsFloat(), -4.5678912e-20L);
   EXPECT_EQ(p->CBGlobalZ, 15);
 

@@ -177,7 +177,7 @@ TEST_F(ExampleProjectTest, HalfSpace) {
   Close(Enter<F>({{&F::DataEdit3, "1.2"}}));
   FillTable(Tables.D1, {{"0.8", "160", "17", "0.35", "0.05", "0.6"}});
   Close(Enter<T>({{&T::DataEdit1, "220"}, {&T::DataEdit2, "18"}, {&T::DataEdit3, "0.33"}, {&T::DataEdit4, "0.05"}}));
-  Project->LoadType = 3;  // the Random Loading item of the Data menu
+  Project->LoadType = TLoadType::Random;  // the Random Loading item of the Data menu
   using R = Tfrmrandom;
   auto* random = Enter<R>({{&R::DataEdit1, "125.6"}, {&R::DataEdit2, "6.28"}, {&R::DataEdit3, "20"},
                            {&R::DataEdit4, "600"}, {&R::DataEdit5, "2"}});

@@ -1,8 +1,8 @@
 // The harmonic load's point of application in the two reference systems,
 // the loads moved to the centre of gravity with their message, and the
 // frequency lines of a range.
-#include "app/HarmonicLoad.h"
-#include "app/ProgramData.h"
+#include "app/project/HarmonicLoad.h"
+#include "app/project/ProgramData.h"
 
 #include <gtest/gtest.h>
 
@@ -28,16 +28,16 @@ TEST(EquivalentLoads, AForceAboveTheCentreOfGravityAddsItsMoment) {
 }
 
 TEST(EquivalentLoads, TheMessageNamesEachValueWithItsUnit) {
-  EXPECT_EQ(EquivalentLoadsText({10, 0, 0, 0, -20, 0}, false, 2),
+  EXPECT_EQ(EquivalentLoadsText({10, 0, 0, 0, -20, 0}, false, TUnits::SI),
             QStringLiteral("Equivalent Loads.\r\rFx: 10 kN\rFy: 0 kN\rFz: 0 kN\r"
                            "Mx: 0 kN-m\rMy: -20 kN-m\rMz: 0 kN-m\r"));
-  EXPECT_EQ(EquivalentLoadsText({1.0L / 3, 0, 0, 0, 0, 2.5L}, false, 1),
+  EXPECT_EQ(EquivalentLoadsText({1.0L / 3, 0, 0, 0, 0, 2.5L}, false, TUnits::English),
             QStringLiteral("Equivalent Loads.\r\rFx: 0.333333333333333 lbs\rFy: 0 lbs\rFz: 0 lbs\r"
                            "Mx: 0 lbs-ft\rMy: 0 lbs-ft\rMz: 2.5 lbs-ft\r"));
-  EXPECT_EQ(EquivalentLoadsText({0.5L, 0, 0, 0, 0, -1}, true, 1),
+  EXPECT_EQ(EquivalentLoadsText({0.5L, 0, 0, 0, 0, -1}, true, TUnits::English),
             QStringLiteral("Equivalent Coeffs.\r\rFcx: 0.5 slug-ft\rFcy: 0 slug-ft\rFcz: 0 slug-ft\r"
                            "Mcx: 0 slug-ft^2\rMcy: 0 slug-ft^2\rMcz: -1 slug-ft^2\r"));
-  EXPECT_TRUE(EquivalentLoadsText({}, true, 2).contains(QStringLiteral("Fcz: 0 Mg-m\rMcx: 0 Mg-m^2\r")));
+  EXPECT_TRUE(EquivalentLoadsText({}, true, TUnits::SI).contains(QStringLiteral("Fcz: 0 Mg-m\rMcx: 0 Mg-m^2\r")));
 }
 
 TEST(LoadPoint, ConvertsBetweenTheCentreOfGravityAndTheCentreOfBase) {

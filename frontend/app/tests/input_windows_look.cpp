@@ -8,7 +8,7 @@
 #include "app/FoundationForms.h"
 #include "app/LoadingForms.h"
 #include "app/MassForms.h"
-#include "app/ProgramData.h"
+#include "app/project/ProgramData.h"
 #include "app/SystemForms.h"
 #include "controls/TableWindows.h"
 
@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
   TTableWindowHost windows;
   windows.SetMdiArea(area);
   TProjectTables tables;
+  tables.SetTableWindows(&windows);
   std::unique_ptr<TProgramData> project = std::make_unique<TProgramData>(tables);
   const QStringList args = app.arguments();
   for (const QString& a : args)
@@ -41,7 +42,7 @@ int main(int argc, char** argv) {
       project = TProgramData::CreateFromFile(tables, a.mid(5), message);
       if (!message.isEmpty()) qWarning("%s", qPrintable(message));
     }
-  if (args.contains(QStringLiteral("english"))) project->ConvertUnits(1);
+  if (args.contains(QStringLiteral("english"))) project->ConvertUnits(TUnits::English);
   TProjectAccessor accessor = [&] { return project.get(); };
 
   const std::map<QString, std::function<TChildForm*()>> kinds{

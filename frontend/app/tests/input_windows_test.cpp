@@ -5,7 +5,7 @@
 #include "InputWindows.h"
 
 #include "app/FoundationForms.h"
-#include "app/HarmonicLoad.h"
+#include "app/project/HarmonicLoad.h"
 #include "app/LoadingForms.h"
 #include "app/MassForms.h"
 #include "app/SystemForms.h"
@@ -58,11 +58,11 @@ void PrintTo(const LabelRow& R, std::ostream* Os) { *Os << R.Name; }
 class LabelTest : public InputWindowsTest, public ::testing::WithParamInterface<LabelRow> {};
 
 TEST_P(LabelTest, ReadInTheProjectsUnits) {
-  Project->ConvertUnits(1);
+  Project->ConvertUnits(TUnits::English);
   const TBoxOf b = GetParam().Open(*this);
   EXPECT_EQ(LabelText(b.Box), QString::fromUtf8(GetParam().English));
   // After a change of the unit system the main window reloads its windows.
-  Project->ConvertUnits(2);
+  Project->ConvertUnits(TUnits::SI);
   b.Form->FormActivate();
   EXPECT_EQ(LabelText(b.Box), QString::fromUtf8(GetParam().SI));
 }
@@ -155,7 +155,7 @@ INSTANTIATE_TEST_SUITE_P(Boxes, LimitTest, ::testing::Values(
   LimitRow{"RandomPoints", BoxOf<Tfrmrandom>(&Tfrmrandom::DataEdit3), "abc", "Entry must be a valid integer.", "abc"},
   LimitRow{"Spectra",     BoxOf<Tfrmrandom>(&Tfrmrandom::DataEdit5), "0", "Entry must be greater than or equal to 1", "1"},
   LimitRow{"Radius",      [](InputWindowsTest& T) {
-                             T.Project->FootingShape = 1;
+                             T.Project->FootingShape = TFootingShape::Circular;
                              auto* form = T.Open<TfrmShape>();
                              return TBoxOf{form, form->DataEdit1};
                            }, "1e10", Above32, "2147483647"},
@@ -219,7 +219,7 @@ TEST_F(ValuesTest, Foundations) {
   ExpectRoundTrip<F>(*this,
                      {{&F::DataEdit1, &P::Xc}, {&F::DataEdit2, &P::Yc}, {&F::DataEdit3, &P::Zc},
                       {&F::DataEdit4, &P::FoundationDepth}, {&F::DataEdit5, &P::BedrockDepth}},
-                     [](TProgramData& p) { p.FoundationKind = 3; });
+                     [](TProgramData& p) { p.FoundationKind = TFoundationKind::Stratum; });
 }
 
 TEST_F(ValuesTest, Tipsoil) {
@@ -288,7 +288,7 @@ TEST_F(ValuesTest, Random) {
 TEST_F(ValuesTest, Shape) {
   using F = TfrmShape;
   ExpectRoundTrip<F>(*this, {{&F::DataEdit2, &P::FootingLength}, {&F::DataEdit3, &P::FootingWidth}});
-  Project->FootingShape = 1;
+  Project->FootingShape = TFootingShape::Circular;
   ExpectRoundTrip<F>(*this, {{&F::DataEdit1, &P::FootingRadius}});
 }
 
@@ -331,7 +331,7 @@ TEST_P(ModifiedTest, OnlyByTheUser) {
   Project->ShearCoefficient = -5e9L;
   Project->TipShearVelocity = 150;
   Project->MaxFrequency = 40;
-  Project->PileHead = 0;
+  Project->PileHead = TPileHead::Pinned;
   ASSERT_FALSE(IsModified());
   TChildForm* form = GetParam().Open(*this);
   Tab();
@@ -376,7 +376,7 @@ TEST_F(WindowTest, TheFoundationWindowShowsTheDepthsForAStratumOnly) {
   auto* layout = Open<TfrmLayout>();
   QTest::keyClick(layout->ComboBox1, Qt::Key_End);  // MULTILAYER
   QTest::keyClick(layout->ComboBox1, Qt::Key_Up);   // STRATUM
-  EXPECT_EQ(Project->FoundationType, QStringLiteral("STRATUM"));
+  EXPECT_EQ(Project->FoundationType(), QStringLiteral("STRATUM"));
   ClickInto(foundation->DataEdit1);
   ASSERT_TRUE(IsActive(foundation));
   EXPECT_TRUE(foundation->DataEdit4->isVisible());
@@ -585,19 +585,19 @@ TYPED_TEST(HarmonicTest, TheLoadPointFollowsTheReferenceTheUserChooses) {
   QTest::mouseClick(form->RadioButton2, Qt::LeftButton);
   EXPECT_EQ(form->DataEdit10->text(), QStringLiteral("2.75"));
   EXPECT_TRUE(this->Activation->CommitActiveChild());
-  EXPECT_EQ(p.LoadPointReference, 1);
+  EXPECT_EQ(Code(p.LoadPointReference), 1);
   EXPECT_EQ(p.LoadPointX, 2.75L);
   QTest::mouseClick(form->RadioButton1, Qt::LeftButton);
   EXPECT_EQ(form->DataEdit10->text(), QStringLiteral("2"));
   EXPECT_EQ(form->DataEdit12->text(), QStringLiteral("0.25"));
   EXPECT_EQ(PointCaptions(form), GlobalCaptions);
   EXPECT_TRUE(this->Activation->CommitActiveChild());
-  EXPECT_EQ(p.LoadPointReference, 0);
+  EXPECT_EQ(Code(p.LoadPointReference), 0);
 }
 
 TYPED_TEST(HarmonicTest, OpensOnAPointReferredToTheCentreOfBaseWithoutConvertingIt) {
   TProgramData& p = *this->Project;
-  p.LoadPointReference = 1;
+  p.LoadPointReference = TLoadPointReference::CentreOfBase;
   p.LoadPointX = 3;
   p.CBLocalX = 1;
   auto* form = this->template Open<TypeParam>();
@@ -697,8 +697,8 @@ TEST_F(WindowTest, ChoosingAnotherSystemTakesItWhenTheWindowIsLeft) {
   layout->ComboBox1->setFocus();
   QTest::keyClick(layout->ComboBox1, Qt::Key_Down);
   QTest::keyClick(layout->ComboBox1, Qt::Key_Down);
-  EXPECT_EQ(Project->FoundationType, QStringLiteral("STRATUM"));
-  EXPECT_EQ(Project->FoundationKind, 3);
+  EXPECT_EQ(Project->FoundationType(), QStringLiteral("STRATUM"));
+  EXPECT_EQ(Code(Project->FoundationKind), 3);
   EXPECT_EQ(layout->Image1->pixmap().toImage(),
             QImage(layout->PictureFolder + QStringLiteral("/stratum.bmp")).convertToFormat(
                 layout->Image1->pixmap().toImage().format()));
@@ -717,7 +717,7 @@ TEST_F(WindowTest, ChoosingAnotherSystemTakesItWhenTheWindowIsLeft) {
   EXPECT_TRUE(Activation->CommitActiveChild());
   EXPECT_FALSE(IsModified());
   EXPECT_EQ(menus.count(), 2);
-  EXPECT_EQ(Project->FoundationKind, 3);
+  EXPECT_EQ(Code(Project->FoundationKind), 3);
 }
 
 TEST_F(WindowTest, AMissingPictureShowsNothing) {
@@ -729,12 +729,12 @@ TEST_F(WindowTest, AMissingPictureShowsNothing) {
   EXPECT_TRUE(layout->Image1->pixmap().isNull());
   QTest::keyClick(layout->ComboBox1, Qt::Key_Down);
   EXPECT_TRUE(layout->Image1->pixmap().isNull());
-  EXPECT_EQ(Project->FoundationKind, 2);
+  EXPECT_EQ(Code(Project->FoundationKind), 2);
   EXPECT_TRUE(catcher.Messages.isEmpty());
 }
 
 TEST_F(WindowTest, TheShapeWindowShowsTheBoxesOfTheShape) {
-  Project->FootingShape = 1;
+  Project->FootingShape = TFootingShape::Circular;
   Project->FootingRadius = 2.5L;
   Project->FootingLength = 4;
   Project->FootingWidth = 3;
@@ -744,7 +744,7 @@ TEST_F(WindowTest, TheShapeWindowShowsTheBoxesOfTheShape) {
   EXPECT_FALSE(shape->DataEdit2->isVisible());
   EXPECT_FALSE(LabelOfVisible(shape->DataEdit3));
   QTest::mouseClick(shape->RadioButton1, Qt::LeftButton);
-  EXPECT_EQ(Project->FootingShape, 0);
+  EXPECT_EQ(Code(Project->FootingShape), 0);
   EXPECT_FALSE(shape->DataEdit1->isVisible());
   EXPECT_TRUE(LabelOfVisible(shape->DataEdit2));
   EXPECT_EQ(shape->DataEdit2->text(), QStringLiteral("4"));
@@ -759,8 +759,8 @@ TEST_F(WindowTest, TheShapeWindowShowsTheBoxesOfTheShape) {
 }
 
 TEST_F(WindowTest, ThePileChoicesTakeOnlyTheirItemsAndFollowTheCodes) {
-  Project->PileHead = 0;
-  Project->PileTip = 1;
+  Project->PileHead = TPileHead::Pinned;
+  Project->PileTip = TPileTip::EndBearing;
   Project->Interaction = 0;
   Project->PileLength = 1e10L;
   auto* pile = Open<TfrmCPileProperties>();
@@ -775,7 +775,7 @@ TEST_F(WindowTest, ThePileChoicesTakeOnlyTheirItemsAndFollowTheCodes) {
   for (QComboBox* box : {pile->ComboBox1, pile->ComboBox2, pile->ComboBox3}) EXPECT_FALSE(box->isEditable());
   pile->ComboBox1->setFocus();
   QTest::keyClicks(pile->ComboBox1, QStringLiteral("Fixed"));  // picks the item
-  EXPECT_EQ(Project->PileHead, 1);
+  EXPECT_EQ(Code(Project->PileHead), 1);
   EXPECT_EQ(Project->PileHeadText, QStringLiteral("FIXED"));
   EXPECT_TRUE(IsModified());
   QTest::keyClick(pile->ComboBox3, Qt::Key_Up);

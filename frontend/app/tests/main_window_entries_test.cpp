@@ -245,8 +245,8 @@ TEST_P(RefusedEntryTest, StopsTheCommandOnceWithTheFocusBack) {
   EXPECT_FALSE(W->Run().Busy());
   EXPECT_TRUE(W->isVisible());
   EXPECT_EQ(W->Project().FileName, deck);
-  EXPECT_EQ(W->Project().Units, 2);
-  EXPECT_EQ(W->Project().LoadType, 1);
+  EXPECT_EQ(Code(W->Project().Units), 2);
+  EXPECT_EQ(Code(W->Project().LoadType), 1);
   EXPECT_EQ(W->Project().Title, QStringLiteral("Not saved yet"));
   EXPECT_EQ(Read(deck), shipped);
   EXPECT_EQ(Focused(), box);

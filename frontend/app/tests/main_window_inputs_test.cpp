@@ -29,8 +29,7 @@ class DataItemTest : public MainWindowTest, public ::testing::WithParamInterface
 
 TEST_P(DataItemTest, OpensItsInputWindow) {
   const ItemCase& c = GetParam();
-  W->Project().FoundationType = QLatin1String(c.Type);
-  W->Project().FoundationKind = c.Kind;
+  W->Project().FoundationKind = TFoundationKind(c.Kind);
   Open(W->DataMenu);
   QAction* item = W.get()->*c.Item;
   ASSERT_TRUE(item->isEnabled());
@@ -85,7 +84,7 @@ TEST_F(MainWindowTest, ChoosingAPileGroupInTheSystemWindowEnablesThePileItems) {
   layout->ComboBox1->setFocus();
   QTest::keyClick(layout->ComboBox1, Qt::Key_P);
   EXPECT_TRUE(W->CommitEdits());
-  EXPECT_EQ(W->Project().FoundationKind, 2);
+  EXPECT_EQ(Code(W->Project().FoundationKind), 2);
   EXPECT_TRUE(W->PileProperties1->isEnabled());
   EXPECT_TRUE(W->PileGroupArrangement1->isEnabled());
   EXPECT_TRUE(W->IsModified());

@@ -5,7 +5,7 @@
 // its seed (ZAV_ROUND_TRIP_SEED repeats one).
 #include "MainWindowFixture.h"
 
-#include "app/FoundationSystem.h"
+#include "app/project/FoundationSystem.h"
 #include "app/InputForm.h"
 
 #include <QLineEdit>
@@ -226,15 +226,15 @@ TEST_P(EditedRoundTripTest, EditedInTheWindowsSavesReadsBackAndSavesTheSameBytes
     W->OpenFileName(deck);
     TMessageCatcher messages;
     TProjectTables& T = W->Tables();
-    const TFoundationSystem system(W->Project().FoundationType);
-    if (system.Pile) {
+    const TFoundationKind system = W->Project().FoundationKind;
+    if (system == TFoundationKind::Pile) {
       EditTable(W->PileGroupArrangement1, T.PileData, T.D, W->SoilLayerCoordinates1, random);
       EditTable(W->PileCoordinates1, T.Pilecoord, nullptr, nullptr, random);
       EditTable(W->Sidesoilpilecap1, T.pilecapsoil, nullptr, nullptr, random);
-    } else if (system.Multi) {
+    } else if (system == TFoundationKind::Multilayer) {
       EditTable(W->FoundationLayer1, T.MultiElement, T.Multisoil, W->SoilLayerBelowFoundation1, random);
       EditTable(W->Sidesoilpilecap1, T.D, nullptr, nullptr, random);
-    } else if (system.Half) {
+    } else if (system == TFoundationKind::HalfSpace) {
       EditTable(W->Sidesoilpilecap1, T.D1, nullptr, nullptr, random);
     }
     for (QAction* item : WindowItems()) {

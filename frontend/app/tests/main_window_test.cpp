@@ -8,10 +8,10 @@
 
 #include "app/ChildForm.h"
 #include "app/MainForm.h"
-#include "app/MenuRules.h"
+#include "app/project/MenuRules.h"
 #include "app/OptionsWindow.h"
 #include "app/ProgramDialogs.h"
-#include "app/ProjectNames.h"
+#include "app/project/ProjectNames.h"
 #include "app/TitleWindow.h"
 #include "controls/TableForm.h"
 #include "plots/AmpPlotDialog.h"
@@ -124,9 +124,8 @@ class DataMenuWindowTest : public MainWindowTest, public ::testing::WithParamInt
 TEST_P(DataMenuWindowTest, ItemsFollowTheSystemAndTheLoad) {
   const MenuCase& c = GetParam();
   WireAllInputWindows();
-  W->Project().FoundationType = QLatin1String(c.Type);
-  W->Project().FoundationKind = c.Kind;
-  W->Project().LoadType = c.LoadType;
+  W->Project().FoundationKind = TFoundationKind(c.Kind);
+  W->Project().LoadType = TLoadType(c.LoadType);
   Open(W->DataMenu);
   const TDataMenuState s = *DataMenuState(QLatin1String(c.Type));
   EXPECT_EQ(W->OptionofFoundationShape1->isEnabled(), s.FoundationShape);
@@ -197,13 +196,11 @@ TEST_F(MainWindowTest, AnInputWindowOpensOnceAndComesToTheFront) {
 }
 
 TEST_F(MainWindowTest, SideSoilOfAStratumThenOfAPileGroup) {
-  W->Project().FoundationType = QStringLiteral("STRATUM");
-  W->Project().FoundationKind = 3;
+  W->Project().FoundationKind = TFoundationKind::Stratum;
   Open(W->DataMenu);
   EXPECT_EQ(W->Sidesoilpilecap1->text(), QStringLiteral("Side Soil"));
   EXPECT_FALSE(W->Sidesoilpilecap1->isEnabled());
-  W->Project().FoundationType = QStringLiteral("PILE");
-  W->Project().FoundationKind = 2;
+  W->Project().FoundationKind = TFoundationKind::Pile;
   Open(W->DataMenu);
   EXPECT_EQ(W->Sidesoilpilecap1->text(), QStringLiteral("Side Soil of Pile Cap"));
   ASSERT_TRUE(W->Sidesoilpilecap1->isEnabled());
@@ -228,8 +225,7 @@ TEST_F(MainWindowTest, TableItemsOpenTheProjectTablesAsChildWindows) {
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.Type);
-    W->Project().FoundationType = QLatin1String(r.Type);
-    W->Project().FoundationKind = r.Kind;
+    W->Project().FoundationKind = TFoundationKind(r.Kind);
     Open(W->DataMenu);
     ((*W).*r.Item)->trigger();
     EXPECT_EQ(ShownTable(), W->Tables().*r.Table);
@@ -257,14 +253,14 @@ TEST_F(MainWindowTest, TheChosenLoadTypeHoldsAgainstTheStoredLoadName) {
   const QString file = Write("hand-edited.kqd", deck.replace("HARMONIC \r\n", "HARMONIC\r\n"));
   W->OpenFileName(file);
   ASSERT_EQ(W->Project().LoadTypeName, QStringLiteral("HARMONIC"));
-  EXPECT_EQ(W->Project().LoadType, 1);
+  EXPECT_EQ(Code(W->Project().LoadType), 1);
   EXPECT_FALSE(W->IsModified());
   W->TransientLoading1->trigger();
-  EXPECT_EQ(W->Project().LoadType, 2);
+  EXPECT_EQ(Code(W->Project().LoadType), 2);
   EXPECT_TRUE(W->TransientLoading1->isChecked());
   EXPECT_FALSE(W->HarmonicLoading1->isChecked());
   Open(W->DataMenu);
-  EXPECT_EQ(W->Project().LoadType, 2);
+  EXPECT_EQ(Code(W->Project().LoadType), 2);
   EXPECT_FALSE(W->HarmonicLoadingData1->isEnabled());
   // A change of the deck: the user is asked before it is lost.
   EXPECT_TRUE(W->IsModified());
@@ -294,7 +290,7 @@ TEST_F(MainWindowTest, UnitsMenuShowsAndConvertsTheUnitSystem) {
   EXPECT_TRUE(W->SIUnits->isChecked());
   EXPECT_FALSE(W->EnglishUnits->isChecked());
   W->EnglishUnits->trigger();
-  EXPECT_EQ(W->Project().Units, 1);
+  EXPECT_EQ(Code(W->Project().Units), 1);
   EXPECT_NEAR(double(W->Project().FootingRadius), 3.280839895, 1e-9);
   EXPECT_TRUE(W->IsModified());
   Open(units);

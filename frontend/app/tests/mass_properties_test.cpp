@@ -1,6 +1,6 @@
 // The mass properties of a set of rectangular blocks, against hand-worked
 // cases, and the centre of base in the global system.
-#include "app/MassProperties.h"
+#include "app/project/MassProperties.h"
 
 #include "app/FoundationPictures.h"
 

@@ -1,8 +1,8 @@
 // What the main window's menus offer: the Data menu by foundation system,
 // the loading items by load type, the Graphics menu by the plot data loaded
 // and the project's options, the editor items by the files beside the deck.
-#include "app/MenuRules.h"
-#include "app/ProgramData.h"
+#include "app/project/MenuRules.h"
+#include "app/project/ProgramData.h"
 #include "plots/ResultPlots.h"
 
 #include <QFile>
@@ -69,15 +69,15 @@ TEST(DataMenu, AnUnknownSystemChangesNothing) {
 
 TEST(DataMenu, SideSoilAndDimensionWindowsByFoundationKind) {
   TProjectTables t;
-  EXPECT_EQ(SideSoilTable(t, 1), t.D1);
-  EXPECT_EQ(SideSoilTable(t, 2), t.pilecapsoil);
-  EXPECT_EQ(SideSoilTable(t, 3), t.D);
-  EXPECT_EQ(SideSoilTable(t, 4), t.D);
-  EXPECT_EQ(SideSoilTable(t, 0), nullptr);
-  EXPECT_EQ(DimensionWindow(1), TDimensionWindow::Foundations);
-  EXPECT_EQ(DimensionWindow(2), TDimensionWindow::None);
-  EXPECT_EQ(DimensionWindow(3), TDimensionWindow::Foundations);
-  EXPECT_EQ(DimensionWindow(4), TDimensionWindow::Multimat);
+  EXPECT_EQ(SideSoilTable(t, TFoundationKind::HalfSpace), t.D1);
+  EXPECT_EQ(SideSoilTable(t, TFoundationKind::Pile), t.pilecapsoil);
+  EXPECT_EQ(SideSoilTable(t, TFoundationKind::Stratum), t.D);
+  EXPECT_EQ(SideSoilTable(t, TFoundationKind::Multilayer), t.D);
+  EXPECT_EQ(SideSoilTable(t, TFoundationKind(0)), nullptr);
+  EXPECT_EQ(DimensionWindow(TFoundationKind::HalfSpace), TDimensionWindow::Foundations);
+  EXPECT_EQ(DimensionWindow(TFoundationKind::Pile), TDimensionWindow::None);
+  EXPECT_EQ(DimensionWindow(TFoundationKind::Stratum), TDimensionWindow::Foundations);
+  EXPECT_EQ(DimensionWindow(TFoundationKind::Multilayer), TDimensionWindow::Multimat);
 }
 
 TEST(DataMenu, TheSoilColumnHoldsTheFoundationLayersBelowTheSideSoil) {
@@ -107,12 +107,12 @@ class LoadingMenuTest : public ::testing::TestWithParam<LoadingRow> {};
 
 TEST_P(LoadingMenuTest, OnlyTheDataOfTheLoadType) {
   const LoadingRow& r = GetParam();
-  const auto s = LoadingMenuState(r.LoadType);
+  const auto s = LoadingMenuState(TLoadType(r.LoadType));
   ASSERT_TRUE(s);
   EXPECT_EQ(s->HarmonicData, r.Harmonic);
   EXPECT_EQ(s->TransientData, r.Transient);
   EXPECT_EQ(s->RandomData, r.Random);
-  EXPECT_EQ(s->Checked, r.LoadType);
+  EXPECT_EQ(Code(s->Checked), r.LoadType);
 }
 
 // clang-format off
@@ -123,8 +123,8 @@ INSTANTIATE_TEST_SUITE_P(LoadTypes, LoadingMenuTest, ::testing::Values(
 // clang-format on
 
 TEST(LoadingMenu, NoOtherLoadType) {
-  EXPECT_FALSE(LoadingMenuState(0));
-  EXPECT_FALSE(LoadingMenuState(4));
+  EXPECT_FALSE(LoadingMenuState(TLoadType(0)));
+  EXPECT_FALSE(LoadingMenuState(TLoadType(4)));
 }
 
 TEST(LoadingMenu, TheStoredLoadNameComparedExactly) {
@@ -136,7 +136,7 @@ TEST(LoadingMenu, TheStoredLoadNameComparedExactly) {
                     {"HARMONIC ", 2}, {"RANDOM ", 2}, {"random", 2}, {"", 2}};
   for (const auto& r : rows) {
     SCOPED_TRACE(r.Name);
-    EXPECT_EQ(LoadTypeFromName(QString::fromLatin1(r.Name), 2), r.Expected);
+    EXPECT_EQ(Code(LoadTypeFromName(QString::fromLatin1(r.Name), TLoadType::Transient)), r.Expected);
   }
 }
 
@@ -186,8 +186,8 @@ TEST_P(GraphicsMenuTest, PlotsOfferedByTheDataAndTheProject) {
   TProgramData project(tables);
   project.FileName = dir.filePath(QStringLiteral("pump.kqd"));
   project.StiffnessMatrix = r.StiffnessMatrix;
-  project.LoadType = r.LoadType;
-  const TGraphicsMenuState s = GraphicsMenuState(project, r.Loaded, plots);
+  project.LoadType = TLoadType(r.LoadType);
+  const TGraphicsMenuState s = GraphicsMenuState(project, r.Loaded, {plots.HasImpedances(), plots.HasResponse()});
   EXPECT_EQ(s.Impedances, r.Impedances);
   EXPECT_EQ(s.Response, r.Response);
 }

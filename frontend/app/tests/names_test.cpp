@@ -2,8 +2,8 @@
 // the project named on the command line, and the run's names file.
 #include "SampleProjects.h"
 
-#include "app/ProjectNames.h"
-#include "app/RunNamesFile.h"
+#include "app/project/ProjectNames.h"
+#include "app/project/RunNamesFile.h"
 
 #include <QDir>
 

@@ -4,7 +4,7 @@
 
 #include "app/AnalysisRun.h"
 #include "app/ProjectCommands.h"
-#include "app/ProjectNames.h"
+#include "app/project/ProjectNames.h"
 
 #include <QFileInfo>
 #include <QSignalSpy>

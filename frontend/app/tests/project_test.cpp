@@ -27,16 +27,16 @@ TEST(NewProject, IsSiWithOneDefaultRowInEveryTableAndNotModified) {
   EXPECT_EQ(calls.last(), QStringLiteral("clean"));
   EXPECT_FALSE(tables.Modified());
 
-  EXPECT_EQ(p.Units, 2);
+  EXPECT_EQ(Code(p.Units), 2);
   EXPECT_EQ(p.Title, QStringLiteral("New Pile"));
   EXPECT_EQ(p.FileName, QStringLiteral("NewData.kqd"));
-  EXPECT_EQ(p.FoundationType, QStringLiteral("HALF-SPACE"));
-  EXPECT_EQ(p.FoundationKind, 1);
-  EXPECT_EQ(p.LoadType, 1);
-  EXPECT_EQ(p.PileHead, 1);
+  EXPECT_EQ(p.FoundationType(), QStringLiteral("HALF-SPACE"));
+  EXPECT_EQ(Code(p.FoundationKind), 1);
+  EXPECT_EQ(Code(p.LoadType), 1);
+  EXPECT_EQ(Code(p.PileHead), 1);
   EXPECT_EQ(p.StiffnessMatrix, 1);
   EXPECT_EQ(p.Interaction, 1);
-  EXPECT_EQ(p.PileTip, 0);
+  EXPECT_EQ(Code(p.PileTip), 0);
   EXPECT_FALSE(p.Battered);
   EXPECT_FALSE(p.SideCap);
   EXPECT_TRUE(p.WeakZone);
@@ -155,15 +155,15 @@ TEST_P(ConvertUnitsTest, ScalesEachFieldByItsDimensionOnce) {
   TProgramData p(tables);
   p.Quadratic = row.Quadratic;
   p.*row.Field = 2.5L;
-  p.ConvertUnits(2);  // the system in force: nothing changes
+  p.ConvertUnits(TUnits::SI);  // the system in force: nothing changes
   EXPECT_EQ(p.*row.Field, 2.5L);
-  p.ConvertUnits(1);
-  EXPECT_EQ(p.Units, 1);
+  p.ConvertUnits(TUnits::English);
+  EXPECT_EQ(Code(p.Units), 1);
   EXPECT_NEAR(p.*row.Field / (2.5L * row.ToEnglish), 1, 1e-15);
-  p.ConvertUnits(1);
+  p.ConvertUnits(TUnits::English);
   EXPECT_NEAR(p.*row.Field / (2.5L * row.ToEnglish), 1, 1e-15);
-  p.ConvertUnits(7);  // clamped to SI
-  EXPECT_EQ(p.Units, 2);
+  p.ConvertUnits(TUnits(7));  // clamped to SI
+  EXPECT_EQ(Code(p.Units), 2);
   EXPECT_NEAR(p.*row.Field / 2.5L, 1, 1e-15);
 }
 
@@ -200,13 +200,13 @@ TEST(ConvertUnits, SwitchesEveryTableAndRefreshesTheWindows) {
   tables.D->Cells(0, 0)->SetFloat(200);    // m/s
   tables.MassCal->Cells(0, 0)->SetFloat(2);  // Mg
   tables.TLoadtype->Cells(1, 0)->AsTable()->Cells(0, 0)->SetFloat(10);  // kN
-  p.ConvertUnits(1);
+  p.ConvertUnits(TUnits::English);
   EXPECT_EQ(refreshed, QList<int>{1});
   for (TGridTable* t : tables.Tables()) EXPECT_EQ(t->Units(), 1);
   EXPECT_NEAR(tables.D->Cells(0, 0)->AsFloat() / (200 * ft), 1, 1e-15);
   EXPECT_NEAR(tables.MassCal->Cells(0, 0)->AsFloat() / (2 * slug), 1, 1e-15);
   EXPECT_NEAR(tables.TLoadtype->Cells(1, 0)->AsTable()->Cells(0, 0)->AsFloat() / (10 * lb), 1, 1e-15);
-  p.ConvertUnits(2);
+  p.ConvertUnits(TUnits::SI);
   EXPECT_NEAR(tables.D->Cells(0, 0)->AsFloat() / 200, 1, 1e-15);
 }
 

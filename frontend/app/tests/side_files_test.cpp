@@ -46,7 +46,7 @@ void RectangleWithoutSideLayers(TProgramData& p) {
 }
 
 void CircleWithTwoSideLayers(TProgramData& p) {
-  p.FootingShape = 1;
+  p.FootingShape = TFootingShape::Circular;
   p.FootingRadius = 1.5L;
   p.Tables().D1->SetRowCount(2);
   SetRow(p.Tables().D1, 0, {0.4L});

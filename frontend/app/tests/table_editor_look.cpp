@@ -4,7 +4,7 @@
 // open from their buttons ("nested" opens the second one), "comments" gives
 // the table a comment and a picture. Not a test: it runs until its windows
 // close.
-#include "app/ProgramData.h"
+#include "app/project/ProgramData.h"
 #include "controls/TableForm.h"
 #include "controls/TableWindows.h"
 
@@ -20,8 +20,9 @@ int main(int argc, char** argv) {
   TTableWindowHost windows;
   TProjectTables tables;
   TProgramData project(tables);
+  tables.SetTableWindows(&windows);
   const QStringList args = app.arguments();
-  if (args.contains(QStringLiteral("english"))) project.ConvertUnits(1);
+  if (args.contains(QStringLiteral("english"))) project.ConvertUnits(TUnits::English);
 
   tables.D->SetRowCount(25);
   for (int r = 0; r < 25; ++r) {

@@ -10,8 +10,7 @@ namespace zavik::testing {
 
 class TFakeWindows : public TTableWindows {
 public:
-  explicit TFakeWindows(bool AModal = false) : Modal(AModal) { SetTableWindows(this); }
-  ~TFakeWindows() override { SetTableWindows(nullptr); }
+  explicit TFakeWindows(bool AModal = false) : Modal(AModal) {}
 
   void ShowTable(TGridTable* Table) override {
     Open(Table, false);

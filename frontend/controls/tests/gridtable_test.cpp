@@ -437,6 +437,7 @@ TEST(GridTable, EditorWindowThroughTheWindowLayer) {
   Add<TIntColumn>(table);
   EXPECT_THROW(table.Show(), Exception);  // no window layer installed
   TFakeWindows windows(/*Modal=*/true);
+  table.SetWindows(&windows);
   EXPECT_EQ(table.ShowModal(), 1);
   EXPECT_TRUE(table.HasForm());
   EXPECT_TRUE(table.FormIsModal());

@@ -42,6 +42,7 @@ QWidget* Focused() { return QApplication::focusWidget(); }
 class TableFormTest : public ::testing::Test {
 protected:
   TTableForm* Open(TGridTable& Table) {
+    Table.SetWindows(&windows);
     Table.Show();
     TTableForm* form = windows.FormOf(&Table);
     EXPECT_NE(form, nullptr);
@@ -255,6 +256,7 @@ TEST_F(TableFormTest, ATableChangedElsewhereTakesNoFocus) {
   TGridTable soil;
   Define(soil, "Soil Properties", SoilColumns, 20);
   soil.SetRowCount(3);
+  soil.SetWindows(&windows);
   soil.Show();
   area.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&area));
@@ -353,6 +355,7 @@ protected:
          "Force in Z-direction"),
       3, ("Load amplitude"), True, False, "FLEXCOLUMN2", (8, -1, 8))");
     loads.SetRowCount(3);
+    loads.SetWindows(&windows);
   }
   QPushButton* Button(TTableForm* Form, int Row) {
     return qobject_cast<QPushButton*>(Form->Grid()->indexWidget(Cell(Form, Row, 1)));
@@ -453,6 +456,8 @@ TEST_F(TableFormTest, EmbeddedInItsFormParentOrAChildOfTheMdiArea) {
   Define(inside, "Mass Components", SoilColumns, 100);
   Define(child, "Soil Layer Data", SoilColumns, 20);
   inside.SetFormParent(&host);
+  inside.SetWindows(&windows);
+  child.SetWindows(&windows);
   inside.Show();
   TTableForm* embedded = windows.FormOf(&inside);
   ASSERT_NE(embedded, nullptr);

@@ -2,7 +2,7 @@
 // Projects for the view tests: the example decks read as the program reads
 // them, and small hand-made projects whose pictures are worked out by hand.
 
-#include "app/ProgramData.h"
+#include "app/project/ProgramData.h"
 
 #include <gtest/gtest.h>
 
@@ -67,9 +67,8 @@ inline void MakePileProject(TProgramData& P, double CapLength, double CapWidth,
                             std::initializer_list<std::initializer_list<double>> Piles,
                             std::initializer_list<std::initializer_list<double>> Sections) {
   TProjectTables& T = P.Tables();
-  P.FoundationType = QStringLiteral("PILE");
-  P.FoundationKind = 2;
-  P.FootingShape = 0;
+  P.FoundationKind = TFoundationKind::Pile;
+  P.FootingShape = TFootingShape::Rectangular;
   P.FootingLength = CapLength;
   P.FootingWidth = CapWidth;
   T.Pilecoord->SetRowCount(int(Piles.size()));

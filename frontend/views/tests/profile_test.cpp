@@ -162,13 +162,12 @@ INSTANTIATE_TEST_SUITE_P(Examples, ProfileTest, ::testing::Values(
 TEST_P(ProfileTest, ShowsTheFoundationAndEveryLayerWithItsNumber) {
   const TProfileCase& row = GetParam();
   auto v = Example(row.Example);
-  v->P().FoundationKind = 0;
   const TSideProfile profile = BuildSideProfile(v->P(), row.Plane);
   EXPECT_EQ(int(profile.Outlines.size()), row.Records);
   EXPECT_NEAR(profile.TotalPileLength, row.TotalPileLength, 1e-9);
-  // The view keeps the project's scratch values up to date.
-  EXPECT_NEAR(double(v->P().TotalPileLength), row.TotalPileLength, 1e-9);
-  EXPECT_EQ(v->P().FoundationKind, row.Kind);
+  // The length is the project's own, whoever asks for it.
+  EXPECT_NEAR(TotalPileLength(v->P()), row.TotalPileLength, 1e-9);
+  EXPECT_EQ(Code(v->P().FoundationKind), row.Kind);
   ExpectWindow(profile.Base, row.Base, 1e-3);
   EXPECT_EQ(Texts(profile), row.Texts);
 }

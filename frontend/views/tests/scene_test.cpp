@@ -82,7 +82,7 @@ TEST_P(ExampleSceneTest, DrawsCapPilesAndStackedLayers) {
   // The cap or footing: one solid and its outline, centred at its height.
   ASSERT_EQ(scene.Cap.size(), 2u);
   const TScenePrimitive& cap = scene.Cap[0];
-  EXPECT_EQ(cap.Kind, v->P().FootingShape ? TPrimitiveKind::SolidCylinder : TPrimitiveKind::SolidBox);
+  EXPECT_EQ(cap.Kind, v->P().FootingShape == TFootingShape::Circular ? TPrimitiveKind::SolidCylinder : TPrimitiveKind::SolidBox);
   EXPECT_NEAR(Centre(cap).z(), row.CapCentreZ, 1e-6);
   EXPECT_NEAR(cap.Size.z(), row.SoilDepth, 1e-6);
   EXPECT_EQ(cap.Colour, SceneColours::CapGrey);
@@ -244,7 +244,7 @@ TEST(Scene, CapOfNoLayerThicknessStandsOnTheGroundWithNumbersOnTop) {
   EXPECT_EQ(scene.Labels[1].Colour, SceneColours::PileNumber);
 
   // A circle's default thickness is three tenths of its radius.
-  v->P().FootingShape = 1;
+  v->P().FootingShape = TFootingShape::Circular;
   v->P().FootingRadius = 2;
   scene = BuildScene(v->P(), options);
   EXPECT_NEAR(scene.Extents.SoilDepth, 0.6, 1e-9);

@@ -38,7 +38,7 @@ using testing::Example;
 
 struct ViewWindowTest : ::testing::Test {
   std::unique_ptr<testing::TViewProject> Project = Example("pile-group-battered");
-  TProjectAccessor Current = [this] { return &Project->P(); };
+  TProjectReader Current = [this] { return &Project->P(); };
 
   template <class View>
   std::unique_ptr<View> Shown() {

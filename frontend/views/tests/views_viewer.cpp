@@ -9,7 +9,7 @@
 // --bitmap saves the 3-D view, --pdf prints each view to PREFIX-<view>.pdf,
 // --quit ends the program once that is done; --option toggles a "Show 3D
 // View" item by its caption.
-#include "app/ProgramData.h"
+#include "app/project/ProgramData.h"
 #include "views/BlockView.h"
 #include "views/SideView.h"
 #include "views/TopView.h"
@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   if (!message.isEmpty()) std::fprintf(stderr, "%s\n", qPrintable(message));
-  const TProjectAccessor current = [&project] { return project.get(); };
+  const TProjectReader current = [&project] { return project.get(); };
 
   QMainWindow window;
   window.setWindowTitle(QStringLiteral("ZAVIK 3.0.15 - ") + project->FileName);

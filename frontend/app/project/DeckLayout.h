@@ -4,7 +4,7 @@
 // written, the values derived from a soil row with a weakened zone, and the
 // table that stands for "no rows" in the deck.
 
-#include "app/ProgramData.h"
+#include "app/project/ProgramData.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,6 +15,12 @@ namespace zavik {
 // longer record between items; the reader lets a record go on to the next
 // line only where the line is full.
 inline constexpr int DeckWidth = 80;
+
+// The deck gives harmonic frequencies in radians per second: the project's
+// hertz times 6.28, the program's rounding of 2 pi, which the engine's report
+// undoes with 0.5 / 3.14 and the reader with the same 6.28. Not the plots'
+// 2 pi (6.2832): the deck and the reports have always used this one.
+inline constexpr long double DeckRadiansPerHertz = 6.28L;
 
 // The value as the deck holds it (8 significant digits).
 long double WrittenValue(long double Value);

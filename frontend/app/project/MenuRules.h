@@ -4,6 +4,9 @@
 // project's files and the plot data loaded. Plain rules, so that the window
 // only applies them when a menu opens.
 
+#include "app/project/FoundationSystem.h"
+#include "app/project/ProjectCodes.h"
+
 #include <QString>
 
 #include <optional>
@@ -13,7 +16,6 @@ namespace zavik {
 class TGridTable;
 class TProgramData;
 class TProjectTables;
-class TResultPlots;
 
 // The Data menu's items that depend on the foundation system.
 struct TDataMenuState {
@@ -33,40 +35,43 @@ struct TDataMenuState {
   bool SoilColumnLayer = false;      // "Soil Column Layer"
 };
 
-// For "HALF-SPACE", "PILE", "STRATUM" and "MULTILAYER"; nothing for any other
-// name (the menu then stays as it is).
+// By the foundation system; nothing for a value that is none (the menu then
+// stays as it is). The system may be given by its name ("HALF-SPACE", "PILE",
+// "STRATUM", "MULTILAYER"), compared exactly.
+std::optional<TDataMenuState> DataMenuState(TFoundationKind FoundationKind);
 std::optional<TDataMenuState> DataMenuState(const QString& FoundationType);
 
 // "&Pile Properties", "Pile Elements" and "Pile Coordinates": a pile group only.
+bool PileItemsEnabled(TFoundationKind FoundationKind);
 bool PileItemsEnabled(const QString& FoundationType);
 
-// The table that the side-soil item opens by FoundationKind (1 HALF-SPACE,
-// 2 PILE, 3 STRATUM, 4 MULTILAYER); nullptr for any other kind.
-TGridTable* SideSoilTable(TProjectTables& Tables, int FoundationKind);
+// The table that the side-soil item opens by the foundation system; nullptr
+// for a value that is none.
+TGridTable* SideSoilTable(TProjectTables& Tables, TFoundationKind FoundationKind);
 
 // A multilayer foundation's soil column is the foundation's layers below the
 // side soil: its row count follows theirs whenever the foundation has more
 // than one layer (never below none).
 void MatchSoilColumnRows(TProjectTables& Tables);
 
-// Which window "Foundation Dimension and Constants" opens by FoundationKind.
-enum class TDimensionWindow { None, Foundations, Multimat };
-TDimensionWindow DimensionWindow(int FoundationKind);
+// Which window "Foundation Dimension and Constants" opens by the foundation
+// system; none for a value that is none.
+TDimensionWindow DimensionWindow(TFoundationKind FoundationKind);
 
-// The loading items of the Data menu by LoadType (1 harmonic, 2 transient,
-// 3 random); nothing for any other value.
+// The loading items of the Data menu by the load type; nothing for a value
+// that is none.
 struct TLoadingMenuState {
   bool HarmonicData = false;   // "Harmonic Loading Data"
   bool TransientData = false;  // "Transient Loading Data"
   bool RandomData = false;     // "Random Loading Data"
-  int Checked = 0;             // the "Option of Loading" item checked: 1, 2 or 3
+  TLoadType Checked = TLoadType::Harmonic;  // the "Option of Loading" item checked
 };
-std::optional<TLoadingMenuState> LoadingMenuState(int LoadType);
+std::optional<TLoadingMenuState> LoadingMenuState(TLoadType LoadType);
 
 // The load type that a project's stored load name stands for, compared
 // exactly ("HARMONIC", "TRANSIENT", "RANDOM"); Current for any other text,
 // a trailing blank included.
-int LoadTypeFromName(const QString& LoadTypeName, int Current);
+TLoadType LoadTypeFromName(const QString& LoadTypeName, TLoadType Current);
 
 // The Graphics menu. Plots are offered only when the plot data of the
 // project's own ".kqp" file is loaded; the impedance plots when the project
@@ -77,7 +82,13 @@ struct TGraphicsMenuState {
   bool Impedances = false;
   bool Response = false;
 };
-TGraphicsMenuState GraphicsMenuState(const TProgramData& Project, bool PlotDataLoaded, const TResultPlots& Plots);
+// What the loaded plot data hold (the plots' HasImpedances and HasResponse).
+struct TPlotDataContents {
+  bool Impedances = false;
+  bool Response = false;
+};
+TGraphicsMenuState GraphicsMenuState(const TProgramData& Project, bool PlotDataLoaded,
+                                     const TPlotDataContents& Plots);
 
 // The Computation menu's editor items: enabled while the project file, its
 // run notes (".kqr") and its report (".kqo") exist.

@@ -7,9 +7,11 @@
 // its ".kqm" and ".kqt" side files, CreateFromFile reads it back.
 //
 // Lengths, forces and masses are held in the unit system named by Units
-// (1 English: ft, lb, slug; 2 SI: m, kN, Mg), and so are the tables.
+// (English: ft, lb, slug; SI: m, kN, Mg), and so are the tables.
 
-#include "app/ProjectTables.h"
+#include "app/project/FoundationSystem.h"
+#include "app/project/ProjectCodes.h"
+#include "app/project/ProjectTables.h"
 #include "controls/Exceptions.h"
 
 #include <QString>
@@ -71,23 +73,24 @@ public:
   // what to do; empty when it can be saved.
   QString SaveRefusal() const;
 
-  // Rescales the fields and every table to unit system 1 (English) or 2 (SI);
-  // other values are clamped to that range. Choosing the system in force
-  // changes no value. Ends by telling the tables' UnitsConverted, on which
-  // the owner refreshes its open windows.
-  void ConvertUnits(int Target);
+  // Rescales the fields and every table to the unit system Target. Choosing
+  // the system in force changes no value. Ends by telling the tables'
+  // UnitsConverted, on which the owner refreshes its open windows.
+  void ConvertUnits(TUnits Target);
 
   TProjectTables& Tables() const { return *FTables; }
 
-  int Units = 1;  // 1 English, 2 SI
+  TUnits Units = TUnits::English;
   QString FileName = QStringLiteral("NewData.kqd");
   QString GeometryFileName;  // FileName with ".kqt", set while saving
   QString MassFileName;      // FileName with ".kqm", set while saving
-  QString FoundationType = QStringLiteral("HALF-SPACE");  // or "PILE", "STRATUM", "MULTILAYER"
   QString LoadTypeName;  // the load line of a deck as read, unchanged
-  int FoundationKind = 1;  // 1 HALF-SPACE, 2 PILE, 3 STRATUM, 4 MULTILAYER
+  TFoundationKind FoundationKind = TFoundationKind::HalfSpace;
+  // The foundation system's name as the deck and the windows give it.
+  QString FoundationType() const { return DeckWord(FoundationKind); }
+  // What the foundation system has.
+  const TFoundationSystem& System() const { return FoundationSystem(FoundationKind); }
   QString Title = QStringLiteral("New Pile");
-  long double TotalPileLength = 0;  // scratch of the side views
 
   int MassCount = 0;
   long double TotalMass = 0;
@@ -112,24 +115,24 @@ public:
 
   // Harmonic load. Frequencies in Hz; forces and moments, or their
   // coefficients (mass times length, mass times length squared) when
-  // Quadratic is 1.
+  // Quadratic (amplitudes that grow with the frequency squared).
   long double MaxFrequency = 0, MinFrequency = 0, StepFrequency = 0;
   long double ForceX = 0, ForceY = 0, ForceZ = 0;
   long double MomentX = 0, MomentY = 0, MomentZ = 0;
   long double LoadPointX = 0, LoadPointY = 0, LoadPointZ = 0;
-  int LoadPointReference = 0;  // 0 centre of gravity (global), 1 centre of base (local)
-  int Quadratic = 0;
+  TLoadPointReference LoadPointReference = TLoadPointReference::CentreOfGravity;
+  bool Quadratic = false;
 
   long double TipShearVelocity = 0, TipUnitWeight = 0, TipPoisson = 0, TipDamping = 0;
-  int PileHead = 1;      // 1 FIXED, 0 PINNED
-  int FootingShape = 0;  // 0 rectangular, 1 circular
-  int PileTip = 0;       // 0 floating, 1 end-bearing
+  TPileHead PileHead = TPileHead::Fixed;
+  TFootingShape FootingShape = TFootingShape::Rectangular;
+  TPileTip PileTip = TPileTip::Floating;
   QString PileHeadText, PileTipText, InteractionText;  // kept by the pile-properties window
   long double FootingRadius = 0, FootingLength = 0, FootingWidth = 0;
   long double CapThickness = 0;  // embedded depth for the geometry file, set while saving
-  int StiffnessMatrix = 1;
-  int LoadType = 1;  // 1 harmonic, 2 transient, 3 random
-  int Interaction = 1;
+  bool StiffnessMatrix = true;  // the deck asks for the impedances ("MATRIX")
+  TLoadType LoadType = TLoadType::Harmonic;
+  bool Interaction = true;  // pile-soil-pile interaction in the group
 
   long double TimeInterval = 0;  // transient, s
   long double RandomMaxFrequency = 0, RandomMinFrequency = 0;
@@ -149,5 +152,9 @@ private:
 
   TProjectTables* FTables;
 };
+
+// The length of the piles (their elements' lengths summed) or of a multilayer
+// foundation's column (its layers' depths summed); 0 for a footing.
+double TotalPileLength(const TProgramData& Project);
 
 }  // namespace zavik

@@ -1,4 +1,6 @@
-#include "app/MassProperties.h"
+#include "app/project/MassProperties.h"
+
+#include "app/project/ProjectColumns.h"
 
 #include "controls/Table.h"
 
@@ -7,8 +9,10 @@ namespace zavik {
 QList<TMassComponent> MassComponents(const TGridTable& MassCal) {
   QList<TMassComponent> out;
   for (int r = 0; r < MassCal.RowCount(); ++r) {
-    auto cell = [&](int c) { return MassCal.Cells(c, r)->AsFloat(); };
-    out.append({cell(0), cell(1), cell(2), cell(3), cell(4), cell(5), cell(6)});
+    auto cell = [&](TMassCalColumn c) { return CellOf(&MassCal, c, r)->AsFloat(); };
+    using C = TMassCalColumn;
+    out.append({cell(C::Mass), cell(C::X), cell(C::Y), cell(C::Z), cell(C::Length), cell(C::Width),
+                cell(C::Thickness)});
   }
   return out;
 }

@@ -1,4 +1,4 @@
-#include "app/ProjectNames.h"
+#include "app/project/ProjectNames.h"
 
 #include <QFileInfo>
 

@@ -4,7 +4,8 @@
 // moved to the centre of gravity, and the number of frequency lines a range
 // gives the analysis.
 
-#include "app/MassProperties.h"
+#include "app/project/MassProperties.h"
+#include "app/project/ProjectCodes.h"
 
 #include <QString>
 
@@ -33,13 +34,13 @@ TLoadVector EquivalentLoads(const TLoadVector& Loads, const TPoint3& Point);
 // The message that shows them: "Equivalent Loads." (Quadratic: "Equivalent
 // Coeffs."), then one line per component with its value (15 significant
 // digits) and unit in the unit system Units; lines end with a carriage return.
-QString EquivalentLoadsText(const TLoadVector& Loads, bool Quadratic, int Units);
+QString EquivalentLoadsText(const TLoadVector& Loads, bool Quadratic, TUnits Units);
 
 // The most frequency lines one analysis takes.
 inline constexpr int MaxHarmonicLines = 500;
 
 // The frequency lines of a harmonic range in hertz as the analysis counts
-// them from the deck (hertz times 6.28 in single precision): the nearest
+// them from the deck (hertz times DeckRadiansPerHertz in single precision): the nearest
 // whole number to (max - min) / step + 1, a step of 0 read as 1 rad/s.
 long long HarmonicFrequencyLines(long double MaxHz, long double MinHz, long double StepHz);
 

@@ -4,9 +4,8 @@
 // line is full (as the writer breaks them), so a line of any length is read.
 // A deck that is not so stops the reading where it goes wrong, with the line
 // and item in the message.
-#include "app/ProgramData.h"
-#include "app/DeckLayout.h"
-#include "app/FoundationSystem.h"
+#include "app/project/ProgramData.h"
+#include "app/project/DeckLayout.h"
 
 #include "controls/ColumnTypes.h"
 #include "controls/NumberHelpers.h"
@@ -112,8 +111,8 @@ public:
     Next();
     return R.ReadWord();
   }
-  void Floats(TGridTable* T, int Row, int First, int Last) {
-    for (int c = First; c <= Last; ++c) T->Cells(c, Row)->SetFloat(Float());
+  void Floats(TGridTable* T, int Row, TColumnIndex First, TColumnIndex Last) {
+    for (int c = First.Index; c <= Last.Index; ++c) T->Cells(c, Row)->SetFloat(Float());
   }
   // The row's own number, which must be Number.
   void RowNumber(int Number) {
@@ -235,25 +234,24 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
   Title = CopyFrom(first, 7);
   if (Title == QLatin1String(" ")) Title.clear();  // how the writer gives an empty title
   QString line = d.Line();
-  StiffnessMatrix = line.trimmed() == QLatin1String("MATRIX") ? 1 : 0;
-  if (StiffnessMatrix == 1) line = d.Line();
+  StiffnessMatrix = line.trimmed() == QLatin1String("MATRIX");
+  if (StiffnessMatrix) line = d.Line();
   if (!Starts(line.trimmed(), "GRAVITY=")) d.Fail(1, KeywordNotFound("GRAVITY="));
   // The gravitational constant chooses the unit system: 9.8 SI, 32.2 English.
-  ConvertUnits(LineFloat(CopyFrom(line.trimmed(), 9), d.LineNo, 1) < 10 ? 2 : 1);
+  ConvertUnits(LineFloat(CopyFrom(line.trimmed(), 9), d.LineNo, 1) < 10 ? TUnits::SI : TUnits::English);
 
-  const QString type = d.After("FOUNDATION=");
-  const TFoundationSystem system(type);
-  if (!system.Known())
+  const std::optional<TFoundationKind> kind = FromDeckWord<TFoundationKind>(d.After("FOUNDATION="));
+  if (!kind)
     d.Fail(1, QStringLiteral("The foundation system must be HALF-SPACE, PILE, STRATUM or MULTILAYER."));
-  FoundationType = type;
-  const bool pile = system.Pile, multi = system.Multi, half = system.Half, stratum = system.Stratum;
+  FoundationKind = *kind;
+  const TFoundationSystem& S = System();
 
   line = d.Line().trimmed();
   if (Starts(line, "CIRCULAR=")) {
     FootingRadius = LineFloat(CopyFrom(line, 10), d.LineNo, 1);
-    FootingShape = 1;
+    FootingShape = TFootingShape::Circular;
   } else if (Starts(line, "RECTANGULAR=")) {
-    FootingShape = 0;
+    FootingShape = TFootingShape::Rectangular;
     const QString sides = CopyFrom(line, 13);
     const int comma = PosOrEnd(QStringLiteral(","), sides);
     FootingLength = LineFloat(sides.left(comma - 1), d.LineNo, 1);
@@ -268,30 +266,25 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
     *v = d.Float();
   d.End();
 
-  if (pile) {
-    FoundationKind = 2;
-    T.PileData->SetRowCount(d.TableRowsAfter("LAYERS="));
+  if (S.Elements) (T.*S.Elements)->SetRowCount(d.TableRowsAfter(S.ElementsKeyword));
+  if (S.PileGroup) {
     line = d.Line().trimmed();
     if (!Starts(line, "FIXED=") && !Starts(line, "PINNED=")) d.Fail(1, KeywordNotFound("FIXED= or PINNED="));
-    PileHead = Starts(line, "FIXED=") ? 1 : 0;
+    PileHead = Starts(line, "FIXED=") ? TPileHead::Fixed : TPileHead::Pinned;
     T.Pilecoord->SetRowCount(
-        d.TableRows(LineInteger(CopyFrom(line, PileHead == 1 ? 7 : 8), d.LineNo, 1), d.LineNo, 1));
+        d.TableRows(LineInteger(CopyFrom(line, int(DeckWord(PileHead).size()) + 2), d.LineNo, 1), d.LineNo, 1));
     for (int r = 0; r < T.Pilecoord->RowCount(); ++r) {
       d.Begin(3, "pile row");
       d.RowNumber(r + 1);
-      d.Floats(T.Pilecoord, r, 0, 1);
+      d.Floats(T.Pilecoord, r, TPilecoordColumn::X, TPilecoordColumn::Y);
       d.End();
     }
   }
-  if (multi) {
-    FoundationKind = 4;
-    T.MultiElement->SetRowCount(d.TableRowsAfter("LAYER="));
-  }
 
   d.Keyword("CONSTANTS");
-  d.Begin(stratum || pile || multi ? 5 : 3, "foundation constants line");
+  d.Begin(S.StratumDepths || S.PileConstants ? 5 : 3, "foundation constants line");
   for (long double* v : {&Xc, &Yc, &Zc}) *v = d.Float();
-  if (pile || multi) {
+  if (S.PileConstants) {
     PileLength = d.Float();
     PileUnitWeight = d.Float();
     d.End();
@@ -299,43 +292,41 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
     for (long double* v : {&StaticLoad, &PilePoisson, &PileDamping, &ShearCoefficient, &PileModulus})
       *v = d.Float();
   }
-  if (half) FoundationKind = 1;
-  if (stratum) {
+  if (S.StratumDepths) {
     FoundationDepth = d.Float();
     BedrockDepth = d.Float();
-    FoundationKind = 3;
   }
   d.End();
 
-  if (pile || multi) {
+  if (S.Elements) {
     d.Keyword("ELEMENT");
-    TGridTable* elements = pile ? T.PileData : T.MultiElement;
+    TGridTable* elements = T.*S.Elements;
     for (int r = 0; r < elements->RowCount(); ++r) {
       d.Begin(8, "element row");
       d.RowNumber(r + 1);
-      d.Floats(elements, r, 0, 6);
+      d.Floats(elements, r, TPileDataColumn::Length, TPileDataColumn::PolarInertia);
       d.End();
     }
   }
 
-  // A soil row: its number, the cells 0..Last, and with a weakened zone the
-  // values derived from the Poisson's ratio, the damping and the ratio.
-  auto soilRow = [&](TGridTable* Table, int Row, int Number, int Last, int PoissonCol,
-                     const TWeakZoneRule* Rule, const char* What) {
-    d.Begin(Last + 2 + (Rule ? 3 : 0), What);
+  // A soil row: its number, the cells First..Last, and with a weakened zone
+  // the values derived from the Poisson's ratio, the damping and the ratio.
+  auto soilRow = [&]<class C>(TGridTable* Table, int Row, int Number, C First, C Last, const TWeakZoneRule* Rule,
+                              const char* What) {
+    d.Begin(Column(Last) - Column(First) + 2 + (Rule ? 3 : 0), What);
     d.RowNumber(Number);
-    d.Floats(Table, Row, 0, Last);
+    d.Floats(Table, Row, First, Last);
     if (Rule)
-      d.Derived(*Rule, Table->Cells(PoissonCol, Row)->AsFloat(), Table->Cells(PoissonCol + 1, Row)->AsFloat(),
-                Table->Cells(PoissonCol + 2, Row)->AsFloat());
+      d.Derived(*Rule, CellOf(Table, C::Poisson, Row)->AsFloat(), CellOf(Table, C::Damping, Row)->AsFloat(),
+                CellOf(Table, C::WeakZoneModulusRatio, Row)->AsFloat());
     d.End();
   };
 
-  if (pile) {
+  if (S.PileGroup) {
     line = d.Line().trimmed();
-    if (line != QLatin1String("FLOATING") && line != QLatin1String("END-BEARING"))
-      d.Fail(1, KeywordNotFound("FLOATING or END-BEARING"));
-    PileTip = line == QLatin1String("END-BEARING") ? 1 : 0;
+    const std::optional<TPileTip> tip = FromDeckWord<TPileTip>(line);
+    if (!tip) d.Fail(1, KeywordNotFound("FLOATING or END-BEARING"));
+    PileTip = *tip;
     line = d.Line().trimmed();
     Battered = line == QLatin1String("BATTERED");
     if (Battered) {
@@ -348,18 +339,19 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
         if (plane != QLatin1String("XZ") && plane != QLatin1String("YZ"))
           throw EInOutError(TWordReader::ItemErrorText(
               R.LineIndex() + 1, R.WordIndex(), NotFound(QStringLiteral("The batter plane XZ or YZ"))));
-        T.Pilecoord->Cells(3, r)->SetInteger(plane == QLatin1String("XZ") ? 1 : 2);
+        CellOf(T.Pilecoord, TPilecoordColumn::BatterPlane, r)
+            ->SetInteger(int(plane == QLatin1String("XZ") ? TBatterPlane::XZ : TBatterPlane::YZ));
         d.End();
         d.Begin(1, "batter angle line");
-        d.Floats(T.Pilecoord, r, 2, 2);
+        d.Floats(T.Pilecoord, r, TPilecoordColumn::BatterAngle, TPilecoordColumn::BatterAngle);
         d.End();
       }
       line = d.Line().trimmed();
     }
-    Interaction = line == QLatin1String("INTERACTION") ? 1 : 0;
-    if (Interaction == 1) line = d.Line().trimmed();
+    Interaction = line == QLatin1String("INTERACTION");
+    if (Interaction) line = d.Line().trimmed();
     if (line != QLatin1String("SOIL"))
-      d.Fail(1, KeywordNotFound(Interaction == 1 ? "SOIL"
+      d.Fail(1, KeywordNotFound(Interaction ? "SOIL"
                                 : Battered       ? "INTERACTION or SOIL"
                                                  : "BATTERED, INTERACTION or SOIL"));
     d.Keyword("WEAK");
@@ -367,10 +359,11 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
     // One soil layer along each pile element.
     T.D->SetRowCount(T.PileData->RowCount());
     for (int r = 0; r < T.D->RowCount(); ++r)
-      soilRow(T.D, r, r + 1, 4, 2, &PileSoilWeakZone, "soil layer row");
+      soilRow(T.D, r, r + 1, TDColumn::ShearVelocity, TDColumn::WeakZoneModulusRatio, &PileSoilWeakZone,
+              "soil layer row");
   }
 
-  if (multi) {
+  if (S.DeckSoil == TDeckSoil::SideLayersColumn) {
     // The side layers, always with their weakened zones.
     d.Keyword("SOIL");
     d.Keyword("WEAK");
@@ -378,12 +371,14 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
     // The soil column: the foundation's layers below the side layers.
     T.Multisoil->SetRowCount(std::max(T.MultiElement->RowCount() - T.D->RowCount(), 0));
     for (int r = 0; r < T.D->RowCount(); ++r)
-      soilRow(T.D, r, r + 1, 4, 2, &MultilayerSoilWeakZone, "soil layer row");
+      soilRow(T.D, r, r + 1, TDColumn::ShearVelocity, TDColumn::WeakZoneModulusRatio, &MultilayerSoilWeakZone,
+              "soil layer row");
     for (int r = 0; r < T.Multisoil->RowCount(); ++r)
-      soilRow(T.Multisoil, r, T.D->RowCount() + r + 1, 5, 0, nullptr, "soil column row");
+      soilRow(T.Multisoil, r, T.D->RowCount() + r + 1, TMultisoilColumn::ShearVelocity,
+              TMultisoilColumn::DampingRatio, nullptr, "soil column row");
   }
 
-  if (half) {
+  if (S.DeckSoil == TDeckSoil::Layers) {
     d.Keyword("SOIL");
     line = d.Line().trimmed();
     WeakZone = line == QLatin1String("WEAK");
@@ -392,11 +387,12 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
       d.Fail(1, KeywordNotFound(WeakZone ? "CONSTANTS=" : "WEAK or CONSTANTS="));
     T.D1->SetRowCount(d.TableRows(LineInteger(CopyFrom(line, 11), d.LineNo, 1), d.LineNo, 1));
     for (int r = 0; r < T.D1->RowCount(); ++r)
-      soilRow(T.D1, r, r + 1, WeakZone ? 5 : 4, 3, WeakZone ? &SideSoilWeakZone : nullptr, "soil layer row");
+      soilRow(T.D1, r, r + 1, TD1Column::Thickness, WeakZone ? TD1Column::WeakZoneModulusRatio : TD1Column::Damping,
+              WeakZone ? &SideSoilWeakZone : nullptr, "soil layer row");
   }
 
   long double* below[] = {&TipShearVelocity, &TipUnitWeight, &TipPoisson, &TipDamping};
-  if (stratum) {
+  if (S.DeckSoil == TDeckSoil::StratumConstants) {
     d.Keyword("SOIL");
     d.Keyword("CONSTANTS");
     d.Begin(4, "soil constants line");
@@ -412,7 +408,7 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
     if (values.size() > 4) d.Fail(5, QStringLiteral("The line holds more than the soil below of 4 items."));
   }
 
-  if (pile) {
+  if (S.PileGroup) {
     SideCap = R.PeekLine().trimmed() == QLatin1String("SIDE-CAP");
     if (SideCap) d.Keyword("SIDE-CAP");
     if (SideCap || R.PeekLine().trimmed() == QLatin1String("EMBEDDED")) {
@@ -422,21 +418,20 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
       T.pilecapsoil->SetRowCount(d.TableRows(count, R.LineIndex() + 1, R.WordIndex()));
       d.End();
       for (int r = 0; r < T.pilecapsoil->RowCount(); ++r)
-        soilRow(T.pilecapsoil, r, r + 1, SideCap ? 5 : 4, 3, SideCap ? &SideSoilWeakZone : nullptr,
-                "side layer row");
+        soilRow(T.pilecapsoil, r, r + 1, TPilecapsoilColumn::Thickness,
+                SideCap ? TPilecapsoilColumn::WeakZoneModulusRatio : TPilecapsoilColumn::Damping,
+                SideCap ? &SideSoilWeakZone : nullptr, "side layer row");
     }
   }
 
   d.Keyword("LOAD");
   LoadTypeName = d.Line();
-  const QString load = LoadTypeName.trimmed();
-  if (load != QLatin1String("HARMONIC") && load != QLatin1String("TRANSIENT") &&
-      load != QLatin1String("RANDOM"))
-    d.Fail(1, KeywordNotFound("HARMONIC, TRANSIENT or RANDOM"));
+  const std::optional<TLoadType> load = FromDeckWord<TLoadType>(LoadTypeName.trimmed());
+  if (!load) d.Fail(1, KeywordNotFound("HARMONIC, TRANSIENT or RANDOM"));
   d.Keyword("CONSTANTS");
-  if (load != QLatin1String("HARMONIC")) {
-    const bool transient = load == QLatin1String("TRANSIENT");
-    LoadType = transient ? 2 : 3;
+  if (*load != TLoadType::Harmonic) {
+    const bool transient = *load == TLoadType::Transient;
+    LoadType = *load;
     if (!transient) {
       RandomMaxFrequency = d.FloatRecord("maximum frequency");
       RandomMinFrequency = d.FloatRecord("minimum frequency");
@@ -460,13 +455,13 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
             R.LineIndex() + 1, R.WordIndex(),
             QStringLiteral("The location code %1 was expected again but not found.").arg(code)));
       d.End();
-      loads->Cells(0, r)->SetInteger(code);
-      TGridTable* values = loads->Cells(1, r)->AsTable();
+      CellOf(loads, TTLoadtypeColumn::Direction, r)->SetInteger(code);
+      TGridTable* values = LoadValues(loads, r);
       RaiseIf(!values, QStringLiteral("Load table without its value table"));
       values->SetRowCount(std::min(points, R.WordsLeft()));
       for (int k = 0; k < values->RowCount(); ++k) {
         d.Begin(1, transient ? "load amplitude line" : "spectrum value line");
-        d.Floats(values, k, 0, 0);
+        d.Floats(values, k, TDtransientColumn::Amplitude, TDtransientColumn::Amplitude);
         d.End();
       }
     }
@@ -474,9 +469,9 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
     line = d.Line().trimmed();
     if (line != QLatin1String("QUADRATIC") && line != QLatin1String("NONQUADRATIC"))
       d.Fail(1, KeywordNotFound("QUADRATIC or NONQUADRATIC"));
-    Quadratic = line == QLatin1String("QUADRATIC") ? 1 : 0;
+    Quadratic = line == QLatin1String("QUADRATIC");
     d.Begin(3, "frequency line");
-    for (long double* v : {&MaxFrequency, &MinFrequency, &StepFrequency}) *v = d.Float() / 6.28L;
+    for (long double* v : {&MaxFrequency, &MinFrequency, &StepFrequency}) *v = d.Float() / DeckRadiansPerHertz;
     d.End();
     d.Begin(3, "force line");
     for (long double* v : {&ForceX, &ForceY, &ForceZ}) *v = d.Float();
@@ -487,12 +482,13 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
     // The point of the load, its reference and, referred to the centre of
     // base, that centre, which the front end's block holds as well.
     LoadPointX = LoadPointY = LoadPointZ = 0;
-    LoadPointReference = 0;
+    LoadPointReference = TLoadPointReference::CentreOfGravity;
     const bool referenced = !R.Eof() && R.LineAt(R.LineIndex()).Count() > 3;
     d.Begin(referenced ? 4 : 3, "load point line");
     for (long double* v : {&LoadPointX, &LoadPointY, &LoadPointZ}) *v = d.Float();
-    if (referenced) LoadPointReference = d.Integer();
-    if (LoadPointReference == 1) {
+    // Another number is kept as read, and written back so.
+    if (referenced) LoadPointReference = TLoadPointReference(d.Integer());
+    if (LoadPointReference == TLoadPointReference::CentreOfBase) {
       d.More(3);
       for (long double* v : {&CBLocalX, &CBLocalY, &CBLocalZ}) *v = d.Float();
     }
@@ -512,7 +508,7 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
     T.MassCal->SetRowCount(d.Rows(MassCount, d.LineNo, 1));
     for (int r = 0; r < T.MassCal->RowCount(); ++r) {
       d.Begin(7, "mass row");
-      d.Floats(T.MassCal, r, 0, 6);
+      d.Floats(T.MassCal, r, TMassCalColumn::Mass, TMassCalColumn::Thickness);
       d.End();
     }
   } else if (MassCount < 0) {
@@ -530,7 +526,7 @@ void TProgramData::ReadDeck(TWordReader& Reader) {
     d.Begin(3, names[i]);
     for (long double* v : centres[i]) *v = d.Float();
     d.End();
-    if (i == 1 && LoadPointReference == 1 && std::array{CBLocalX, CBLocalY, CBLocalZ} != loadBase)
+    if (i == 1 && LoadPointReference == TLoadPointReference::CentreOfBase && std::array{CBLocalX, CBLocalY, CBLocalZ} != loadBase)
       d.Fail(1, QStringLiteral("The local centre of base differs from the one given with the load point on "
                                "line %1.")
                     .arg(loadEnd));

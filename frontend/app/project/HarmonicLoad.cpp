@@ -1,6 +1,7 @@
-#include "app/HarmonicLoad.h"
+#include "app/project/HarmonicLoad.h"
 
-#include "app/ProgramData.h"
+#include "app/project/DeckLayout.h"
+#include "app/project/ProgramData.h"
 #include "controls/NumberFormat.h"
 
 #include <cmath>
@@ -25,8 +26,8 @@ TLoadVector EquivalentLoads(const TLoadVector& L, const TPoint3& P) {
           L.Mz - P.X * L.Fy + P.Y * L.Fx};
 }
 
-QString EquivalentLoadsText(const TLoadVector& L, bool Quadratic, int Units) {
-  const bool si = Units == 2;
+QString EquivalentLoadsText(const TLoadVector& L, bool Quadratic, TUnits Units) {
+  const bool si = Units == TUnits::SI;
   const QString force = Quadratic ? (si ? QStringLiteral(" Mg-m") : QStringLiteral(" slug-ft"))
                                   : (si ? QStringLiteral(" kN") : QStringLiteral(" lbs"));
   const QString moment = Quadratic ? (si ? QStringLiteral(" Mg-m^2") : QStringLiteral(" slug-ft^2"))
@@ -48,7 +49,7 @@ QString EquivalentLoadsText(const TLoadVector& L, bool Quadratic, int Units) {
 
 long long HarmonicFrequencyLines(long double MaxHz, long double MinHz, long double StepHz) {
   // The deck's numbers as the analysis reads them.
-  auto deck = [](long double Hz) { return DeckFloatToStr(Hz * 6.28L).toFloat(); };
+  auto deck = [](long double Hz) { return DeckFloatToStr(Hz * DeckRadiansPerHertz).toFloat(); };
   const float step = deck(StepHz);
   const double lines = double((deck(MaxHz) - deck(MinHz)) / (step == 0.0f ? 1.0f : step) + 1.0f);
   if (std::isnan(lines)) return 0;

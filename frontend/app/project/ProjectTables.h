@@ -1,10 +1,14 @@
 #pragma once
 // The thirteen tables that hold the row data of the open project: soil layers,
 // pile and foundation elements, pile coordinates, mass components, load
-// histories and spectra. Their columns come from stored column definitions.
+// histories and spectra. Their columns come from stored column definitions,
+// generated with the columns' names (ProjectColumns.h).
 // The window that owns the project keeps one TProjectTables and acts on its
 // signals; the object itself opens, closes and refreshes no window.
 
+#ifndef Q_MOC_RUN  // the column lists are no business of moc
+#include "app/project/ProjectColumns.h"
+#endif
 #include "controls/Table.h"
 
 #include <QList>
@@ -42,6 +46,9 @@ public:
   // A table by its component name ("D", "pilecapsoil", ...); nullptr if none.
   TGridTable* TableByName(const QString& Name) const;
 
+  // The window layer of every table (and of the tables nested in them).
+  void SetTableWindows(TTableWindows* Windows);
+
   // The project's modified flag; every setting is told through ModifiedChanged.
   bool Modified() const { return FModified; }
   void SetModified(bool Value);
@@ -62,5 +69,24 @@ private:
   QList<TGridTable*> FTables;
   bool FModified = false;
 };
+
+#ifndef Q_MOC_RUN
+// The transient loads and the random spectra have their columns alike: the
+// direction (location code 1 to 6) and the table of the values.
+static_assert(Column(TTLoadtypeColumn::Direction) == Column(TTrandomColumn::Location) &&
+              Column(TTLoadtypeColumn::Amplitudes) == Column(TTrandomColumn::Values));
+inline int LoadDirection(const TGridTable* Loads, int Row) {
+  return CellOf(Loads, TTLoadtypeColumn::Direction, Row)->AsInteger();
+}
+// The table of a load's amplitudes or of a spectrum's values; nullptr if none.
+inline TGridTable* LoadValues(const TGridTable* Loads, int Row) {
+  return CellOf(Loads, TTLoadtypeColumn::Amplitudes, Row)->AsTable();
+}
+
+// The batter plane of a pile of the Pilecoord table.
+inline TBatterPlane BatterPlane(const TGridTable* Pilecoord, int Row) {
+  return TBatterPlane(CellOf(Pilecoord, TPilecoordColumn::BatterPlane, Row)->AsInteger());
+}
+#endif
 
 }  // namespace zavik

@@ -1,6 +1,6 @@
-#include "app/RunNamesFile.h"
+#include "app/project/RunNamesFile.h"
 
-#include "app/ProjectNames.h"
+#include "app/project/ProjectNames.h"
 #include "controls/Exceptions.h"
 
 #include <QFile>

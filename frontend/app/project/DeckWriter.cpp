@@ -1,9 +1,8 @@
 // Writing the project: the input deck ".kqd" (the project file and the
 // engine's input at once), the mass file ".kqm" and the geometry file ".kqt".
-#include "app/ProgramData.h"
-#include "app/DeckLayout.h"
-#include "app/FoundationSystem.h"
-#include "app/ProjectNames.h"
+#include "app/project/ProgramData.h"
+#include "app/project/DeckLayout.h"
+#include "app/project/ProjectNames.h"
 
 #include "controls/ColumnTypes.h"
 #include "controls/Guards.h"
@@ -59,24 +58,24 @@ private:
 QString Real(long double Value) { return DeckFloatToStr(Value); }
 QString Num(int Value) { return QString::number(Value); }
 
-QString Cell(const TGridTable* T, int Col, int Row) { return T->Cells(Col, Row)->GetText(); }
+QString Cell(const TGridTable* T, TColumnIndex Col, int Row) { return CellOf(T, Col, Row)->GetText(); }
 // The value as the deck holds it. Derived values and the tests on cell values
 // are made from it, so that a deck read back writes the same text again.
-long double CellValue(const TGridTable* T, int Col, int Row) {
-  return WrittenValue(T->Cells(Col, Row)->AsFloat());
+long double CellValue(const TGridTable* T, TColumnIndex Col, int Row) {
+  return WrittenValue(CellOf(T, Col, Row)->AsFloat());
 }
 
 // Row number and the cells First..Last of a row.
-QStringList RowItems(int Number, const TGridTable* T, int Row, int First, int Last) {
+QStringList RowItems(int Number, const TGridTable* T, int Row, TColumnIndex First, TColumnIndex Last) {
   QStringList items{Num(Number)};
-  for (int c = First; c <= Last; ++c) items << Cell(T, c, Row);
+  for (int c = First.Index; c <= Last.Index; ++c) items << T->Cells(c, Row)->GetText();
   return items;
 }
 
 // True when some cell of the column is written other than 0. The deck leaves
 // such a column (a weakened zone's ratio, a batter angle) out only when none
 // is, so that no value is lost.
-bool AnyNonZero(const TGridTable* T, int Col) {
+bool AnyNonZero(const TGridTable* T, TColumnIndex Col) {
   for (int r = 0; r < T->RowCount(); ++r)
     if (CellValue(T, Col, r) != 0) return true;
   return false;
@@ -85,20 +84,20 @@ bool AnyNonZero(const TGridTable* T, int Col) {
 // Piles are battered when some pile has a batter angle or a plane other than
 // the XZ-plane: the deck keeps the planes only with the angles.
 bool BatterGiven(const TGridTable* Pilecoord) {
-  if (AnyNonZero(Pilecoord, 2)) return true;
+  if (AnyNonZero(Pilecoord, TPilecoordColumn::BatterAngle)) return true;
   for (int r = 0; r < Pilecoord->RowCount(); ++r)
-    if (Pilecoord->Cells(3, r)->AsInteger() != 1) return true;
+    if (BatterPlane(Pilecoord, r) != TBatterPlane::XZ) return true;
   return false;
 }
 
 // The soil row with its weakened zone: the row's cells (the Poisson's ratio,
 // the material damping and the shear-modulus ratio last), then the values
 // derived from them.
-QStringList WeakRowItems(int Number, const TGridTable* T, int Row, int First, int Last,
-                         int PoissonCol, const TWeakZoneRule& Rule) {
+template <class C>
+QStringList WeakRowItems(int Number, const TGridTable* T, int Row, C First, C Last, const TWeakZoneRule& Rule) {
   return RowItems(Number, T, Row, First, Last) +
-         Rule.DerivedItems(CellValue(T, PoissonCol, Row), CellValue(T, PoissonCol + 1, Row),
-                           CellValue(T, PoissonCol + 2, Row));
+         Rule.DerivedItems(CellValue(T, C::Poisson, Row), CellValue(T, C::Damping, Row),
+                           CellValue(T, C::WeakZoneModulusRatio, Row));
 }
 
 // The rows the deck writes of a table that should hold Expected rows: a table
@@ -172,20 +171,20 @@ QString DeckUnfitCharacters(const QString& Text) {
 
 QString TProgramData::SaveRefusal() const {
   const TProjectTables& T = *FTables;
-  const TFoundationSystem system(FoundationType);
+  const TFoundationSystem& system = System();
   const QString unfit = DeckUnfitCharacters(Title);
   if (!unfit.isEmpty())
     return QStringLiteral("The title holds characters that the project file cannot hold: %1. "
                           "Change them under Data > Title, then save again.")
         .arg(unfit);
-  if (system.Pile && T.D->RowCount() != T.PileData->RowCount())
+  if (system.DeckSoil == TDeckSoil::PileLayers && T.D->RowCount() != T.PileData->RowCount())
     return QStringLiteral("This pile project cannot be saved: Soil Layer Data (the table \"%1\") has %2 and "
                           "Pile Elements (the table \"%3\") has %4. Each pile element lies in one soil "
                           "layer, so the two need the same number of rows: add or delete rows under "
                           "Data > Soil Layer Data or Data > Pile Elements, then save again.")
         .arg(T.D->Caption(), RowsText(T.D->RowCount()), T.PileData->Caption(),
              RowsText(T.PileData->RowCount()));
-  if (system.Multi && RowsToWrite(T.Multisoil, SoilColumnRows(T)) != SoilColumnRows(T)) {
+  if (system.DeckSoil == TDeckSoil::SideLayersColumn && RowsToWrite(T.Multisoil, SoilColumnRows(T)) != SoilColumnRows(T)) {
     const QString layers =
         QStringLiteral("This multilayer project cannot be saved: Soil Column Layer holds the soil beside "
                        "each foundation layer below the side soil. Foundation Layer (the table \"%1\") has "
@@ -201,11 +200,11 @@ QString TProgramData::SaveRefusal() const {
                         .arg(RowsText(SoilColumnRows(T)), RowsText(T.Multisoil->RowCount()));
   }
   // Every load or spectrum has one value per point.
-  const bool transient = LoadType == 2;
-  if (transient || LoadType == 3) {
+  const bool transient = LoadType == TLoadType::Transient;
+  if (transient || LoadType == TLoadType::Random) {
     const TGridTable* loads = transient ? T.TLoadtype : T.Trandom;
     for (int r = 0; r < loads->RowCount(); ++r) {
-      const TGridTable* values = loads->Cells(1, r)->AsTable();
+      const TGridTable* values = LoadValues(loads, r);
       if (!values || RowsToWrite(values, NumberOfPoints) == NumberOfPoints) continue;
       const QString button = QStringLiteral("%1: %2").arg(r + 1).arg(values->Caption());
       if (transient)
@@ -233,27 +232,23 @@ QString TProgramData::SaveRefusal() const {
 void TProgramData::CheckCodes() const {
   // The windows set these from fixed choices; a deck with any other value
   // would read back as another project.
-  const TFoundationSystem system(FoundationType);
-  RaiseIf(!system.Known(), QStringLiteral("Unknown foundation system ") + FoundationType);
-  RaiseIfFmt(Units != 1 && Units != 2, "Invalid unit system %d", Units);
-  RaiseIfFmt(StiffnessMatrix != 0 && StiffnessMatrix != 1, "Invalid stiffness matrix switch %d",
-             StiffnessMatrix);
-  RaiseIfFmt(FootingShape != 0 && FootingShape != 1, "Invalid footing shape %d", FootingShape);
-  RaiseIfFmt(LoadType < 1 || LoadType > 3, "Invalid load type %d", LoadType);
-  RaiseIfFmt(LoadType == 1 && Quadratic != 0 && Quadratic != 1, "Invalid quadratic switch %d", Quadratic);
-  if (system.Pile) {
-    RaiseIfFmt(PileHead != 0 && PileHead != 1, "Invalid pile head condition %d", PileHead);
-    RaiseIfFmt(PileTip != 0 && PileTip != 1, "Invalid pile tip condition %d", PileTip);
-    RaiseIfFmt(Interaction != 0 && Interaction != 1, "Invalid interaction switch %d", Interaction);
+  RaiseIf(!IsKnown(FoundationKind), QStringLiteral("Unknown foundation system %1").arg(Code(FoundationKind)));
+  RaiseIfFmt(!IsKnown(Units), "Invalid unit system %d", Code(Units));
+  RaiseIfFmt(!IsKnown(FootingShape), "Invalid footing shape %d", Code(FootingShape));
+  RaiseIfFmt(!IsKnown(LoadType), "Invalid load type %d", Code(LoadType));
+  if (System().PileGroup) {
+    RaiseIfFmt(!IsKnown(PileHead), "Invalid pile head condition %d", Code(PileHead));
+    RaiseIfFmt(!IsKnown(PileTip), "Invalid pile tip condition %d", Code(PileTip));
     for (int r = 0; r < FTables->Pilecoord->RowCount(); ++r) {
-      const int plane = FTables->Pilecoord->Cells(3, r)->AsInteger();
-      RaiseIfFmt(plane != 1 && plane != 2, "Invalid batter plane %d of pile %d", plane, r + 1);
+      const TBatterPlane plane = BatterPlane(FTables->Pilecoord, r);
+      RaiseIfFmt(plane != TBatterPlane::XZ && plane != TBatterPlane::YZ, "Invalid batter plane %d of pile %d",
+                 int(plane), r + 1);
     }
   }
-  if (LoadType != 1) {
-    const TGridTable* loads = LoadType == 2 ? FTables->TLoadtype : FTables->Trandom;
+  if (LoadType != TLoadType::Harmonic) {
+    const TGridTable* loads = LoadType == TLoadType::Transient ? FTables->TLoadtype : FTables->Trandom;
     for (int r = 0; r < loads->RowCount(); ++r) {
-      const int code = loads->Cells(0, r)->AsInteger();
+      const int code = LoadDirection(loads, r);
       RaiseIfFmt(code < 1 || code > 6, "Invalid load direction %d of row %d", code, r + 1);
     }
   }
@@ -277,158 +272,165 @@ void TProgramData::SaveToFile() {
 
 QByteArray TProgramData::DeckText() {
   const TProjectTables& T = *FTables;
-  const TFoundationSystem system(FoundationType);
-  const bool pile = system.Pile, multi = system.Multi, half = system.Half, stratum = system.Stratum;
+  const TFoundationSystem& S = System();
   TDeckText deck;
 
   // The engine takes the text after "TITLE=" whole, and the next line when
   // nothing follows: an empty title is written as one blank.
   deck.Line(QStringLiteral("TITLE=") + (Title.isEmpty() ? QStringLiteral(" ") : Title));
-  if (StiffnessMatrix == 1) deck.Line(QStringLiteral("MATRIX"));
-  deck.Line(Units == 1 ? QStringLiteral("GRAVITY=32.2") : QStringLiteral("GRAVITY=9.8"));
-  deck.Line(QStringLiteral("FOUNDATION=") + FoundationType);
-  if (FootingShape == 0)
-    deck.Line(QStringLiteral("RECTANGULAR=") + Real(FootingLength) + QLatin1Char(',') +
+  if (StiffnessMatrix) deck.Line(QStringLiteral("MATRIX"));
+  deck.Line(QStringLiteral("GRAVITY=") + DeckWord(Units));
+  deck.Line(QStringLiteral("FOUNDATION=") + FoundationType());
+  if (FootingShape == TFootingShape::Rectangular)
+    deck.Line(DeckWord(FootingShape) + QLatin1Char('=') + Real(FootingLength) + QLatin1Char(',') +
               Real(FootingWidth));
   else
-    deck.Line(QStringLiteral("CIRCULAR=") + Real(FootingRadius));
+    deck.Line(DeckWord(FootingShape) + QLatin1Char('=') + Real(FootingRadius));
   deck.Line(QStringLiteral("MASS "));
   deck.Items({Real(TotalMass), Real(InertiaX), Real(InertiaY), Real(InertiaZ), Real(ProductXY),
               Real(ProductXZ), Real(ProductYZ)},
              false);
 
-  if (pile) {
-    deck.Line(QStringLiteral("LAYERS=") + Num(T.PileData->RowCount()));
-    if (PileHead == 1) deck.Line(QStringLiteral("FIXED=") + Num(T.Pilecoord->RowCount()));
-    if (PileHead == 0) deck.Line(QStringLiteral("PINNED=") + Num(T.Pilecoord->RowCount()));
+  const TGridTable* elements = S.Elements ? T.*S.Elements : nullptr;
+  if (elements) deck.Line(QLatin1String(S.ElementsKeyword) + Num(elements->RowCount()));
+  if (S.PileGroup) {
+    deck.Line(DeckWord(PileHead) + QLatin1Char('=') + Num(T.Pilecoord->RowCount()));
     for (int r = 0; r < T.Pilecoord->RowCount(); ++r)
-      deck.Items(RowItems(r + 1, T.Pilecoord, r, 0, 1), true);
+      deck.Items(RowItems(r + 1, T.Pilecoord, r, TPilecoordColumn::X, TPilecoordColumn::Y), true);
   }
-  if (multi) deck.Line(QStringLiteral("LAYER=") + Num(T.MultiElement->RowCount()));
 
   deck.Line(QStringLiteral("CONSTANTS "));
-  if (half) deck.Items({Real(Xc), Real(Yc), Real(Zc)}, true);
-  if (stratum)
-    deck.Items({Real(Xc), Real(Yc), Real(Zc), Real(FoundationDepth), Real(BedrockDepth)}, true);
-  if (pile || multi) {
-    deck.Items({Real(Xc), Real(Yc), Real(Zc), Real(PileLength), Real(PileUnitWeight)}, true);
+  QStringList constants{Real(Xc), Real(Yc), Real(Zc)};
+  if (S.StratumDepths) constants << Real(FoundationDepth) << Real(BedrockDepth);
+  if (S.PileConstants) constants << Real(PileLength) << Real(PileUnitWeight);
+  deck.Items(constants, true);
+  if (S.PileConstants)
     deck.Items({Real(StaticLoad), Real(PilePoisson), Real(PileDamping), Real(ShearCoefficient),
                 Real(PileModulus)},
                false);
-  }
-  if (multi) {
+  if (elements) {
     deck.Line(QStringLiteral("ELEMENT"));
-    for (int r = 0; r < T.MultiElement->RowCount(); ++r)
-      deck.Items(RowItems(r + 1, T.MultiElement, r, 0, 6), false);
+    // Pile elements and foundation layers have their columns alike.
+    static_assert(Column(TPileDataColumn::PolarInertia) == Column(TMultiElementColumn::TorsionalCoefficient));
+    for (int r = 0; r < elements->RowCount(); ++r)
+      deck.Items(RowItems(r + 1, elements, r, TPileDataColumn::Length, TPileDataColumn::PolarInertia), false);
   }
-  if (pile) {
-    deck.Line(QStringLiteral("ELEMENT"));
-    for (int r = 0; r < T.PileData->RowCount(); ++r)
-      deck.Items(RowItems(r + 1, T.PileData, r, 0, 6), false);
-    deck.Line(PileTip == 0 ? QStringLiteral("FLOATING") : QStringLiteral("END-BEARING"));
+  if (S.PileGroup) {
+    deck.Line(DeckWord(PileTip));
     if (BatterGiven(T.Pilecoord)) Battered = true;
     if (Battered) {
       deck.Line(QStringLiteral("BATTERED"));
       for (int r = 0; r < T.Pilecoord->RowCount(); ++r) {
-        const int plane = T.Pilecoord->Cells(3, r)->AsInteger();
-        deck.Line(Num(r + 1) + (plane == 1 ? QStringLiteral(" XZ  ") : QStringLiteral(" YZ  ")));
-        deck.Line(Cell(T.Pilecoord, 2, r) + QLatin1Char(' '));
+        const TBatterPlane plane = BatterPlane(T.Pilecoord, r);
+        deck.Line(Num(r + 1) + (plane == TBatterPlane::XZ ? QStringLiteral(" XZ  ") : QStringLiteral(" YZ  ")));
+        deck.Line(Cell(T.Pilecoord, TPilecoordColumn::BatterAngle, r) + QLatin1Char(' '));
       }
     }
-    if (Interaction == 1) deck.Line(QStringLiteral("INTERACTION "));
+    if (Interaction) deck.Line(QStringLiteral("INTERACTION "));
   }
 
   deck.Line(QStringLiteral("SOIL "));
-  if (stratum) deck.Line(QStringLiteral("CONSTANTS "));
-  if (multi) {
-    if (T.D->RowCount() > 0) deck.Line(QStringLiteral("WEAK "));
-    deck.Line(QStringLiteral("CONSTANTS=") + Num(T.D->RowCount()));
-  }
-  if (half) {
-    if (AnyNonZero(T.D1, 5)) WeakZone = true;
-    if (WeakZone) deck.Line(QStringLiteral("WEAK "));
-    deck.Line(QStringLiteral("CONSTANTS=") + Num(T.D1->RowCount()));
-    for (int r = 0; r < T.D1->RowCount(); ++r)
-      deck.Items(WeakZone ? WeakRowItems(r + 1, T.D1, r, 0, 5, 3, SideSoilWeakZone)
-                          : RowItems(r + 1, T.D1, r, 0, 4),
-                 false);
-  }
-  if (pile) {
-    deck.Line(QStringLiteral("WEAK"));
-    deck.Line(QStringLiteral("CONSTANTS"));
-    for (int r = 0; r < T.D->RowCount(); ++r)
-      deck.Items(WeakRowItems(r + 1, T.D, r, 0, 4, 2, PileSoilWeakZone), false);
-  }
-  if (multi) {
-    for (int r = 0; r < T.D->RowCount(); ++r)
-      deck.Items(WeakRowItems(r + 1, T.D, r, 0, 4, 2, MultilayerSoilWeakZone), false);
-    // The soil column below the side layers, one row per further element,
-    // numbered on from the side layers (the save is refused when the table
-    // is not in step).
-    for (int r = 0; r < SoilColumnRows(T); ++r)
-      deck.Items(RowItems(T.D->RowCount() + r + 1, T.Multisoil, r, 0, 5), false);
+  switch (S.DeckSoil) {
+    case TDeckSoil::StratumConstants: deck.Line(QStringLiteral("CONSTANTS ")); break;
+    case TDeckSoil::Layers:
+      if (AnyNonZero(T.D1, TD1Column::WeakZoneModulusRatio)) WeakZone = true;
+      if (WeakZone) deck.Line(QStringLiteral("WEAK "));
+      deck.Line(QStringLiteral("CONSTANTS=") + Num(T.D1->RowCount()));
+      for (int r = 0; r < T.D1->RowCount(); ++r)
+        deck.Items(WeakZone ? WeakRowItems(r + 1, T.D1, r, TD1Column::Thickness, TD1Column::WeakZoneModulusRatio,
+                                           SideSoilWeakZone)
+                            : RowItems(r + 1, T.D1, r, TD1Column::Thickness, TD1Column::Damping),
+                   false);
+      break;
+    case TDeckSoil::PileLayers:
+      deck.Line(QStringLiteral("WEAK"));
+      deck.Line(QStringLiteral("CONSTANTS"));
+      for (int r = 0; r < T.D->RowCount(); ++r)
+        deck.Items(WeakRowItems(r + 1, T.D, r, TDColumn::ShearVelocity, TDColumn::WeakZoneModulusRatio,
+                                PileSoilWeakZone),
+                   false);
+      break;
+    case TDeckSoil::SideLayersColumn:
+      if (T.D->RowCount() > 0) deck.Line(QStringLiteral("WEAK "));
+      deck.Line(QStringLiteral("CONSTANTS=") + Num(T.D->RowCount()));
+      for (int r = 0; r < T.D->RowCount(); ++r)
+        deck.Items(WeakRowItems(r + 1, T.D, r, TDColumn::ShearVelocity, TDColumn::WeakZoneModulusRatio,
+                                MultilayerSoilWeakZone),
+                   false);
+      // The soil column below the side layers, one row per further element,
+      // numbered on from the side layers (the save is refused when the table
+      // is not in step).
+      for (int r = 0; r < SoilColumnRows(T); ++r)
+        deck.Items(RowItems(T.D->RowCount() + r + 1, T.Multisoil, r, TMultisoilColumn::ShearVelocity,
+                            TMultisoilColumn::DampingRatio),
+                   false);
+      break;
   }
   const QString below = Real(TipShearVelocity) + QLatin1Char(' ') + Real(TipUnitWeight) +
                         QLatin1Char(' ') + Real(TipPoisson) + QLatin1Char(' ') + Real(TipDamping);
-  deck.Line(stratum ? below : QStringLiteral("BELOW=") + below);
+  // A stratum gives its own constants in place of the soil below.
+  deck.Line(S.DeckSoil == TDeckSoil::StratumConstants ? below : QStringLiteral("BELOW=") + below);
 
   // The side soil of the cap, unless the table holds only its row of zeros.
   const int sideRows = T.pilecapsoil->RowCount();
-  if (pile && sideRows > 0) {
-    if (AnyNonZero(T.pilecapsoil, 5)) SideCap = true;
+  if (S.PileGroup && sideRows > 0) {
+    if (AnyNonZero(T.pilecapsoil, TPilecapsoilColumn::WeakZoneModulusRatio)) SideCap = true;
     if (SideCap) {
       deck.Line(QStringLiteral("SIDE-CAP"));
       deck.Line(QStringLiteral("EMBEDDED"));
       deck.Line(Num(sideRows) + QLatin1Char(' '));
       for (int r = 0; r < sideRows; ++r)
-        deck.Items(WeakRowItems(r + 1, T.pilecapsoil, r, 0, 5, 3, SideSoilWeakZone), false);
+        deck.Items(WeakRowItems(r + 1, T.pilecapsoil, r, TPilecapsoilColumn::Thickness,
+                                TPilecapsoilColumn::WeakZoneModulusRatio, SideSoilWeakZone),
+                   false);
     } else if (!HoldsNoRows(T.pilecapsoil)) {
       deck.Line(QStringLiteral("EMBEDDED"));
       deck.Line(Num(sideRows) + QLatin1Char(' '));
-      for (int r = 0; r < sideRows; ++r) deck.Items(RowItems(r + 1, T.pilecapsoil, r, 0, 4), false);
+      for (int r = 0; r < sideRows; ++r)
+        deck.Items(RowItems(r + 1, T.pilecapsoil, r, TPilecapsoilColumn::Thickness, TPilecapsoilColumn::Damping),
+                   false);
     }
   }
 
   deck.Line(QStringLiteral("LOAD "));
-  if (LoadType == 1) deck.Line(QStringLiteral("HARMONIC "));
-  if (LoadType == 2) deck.Line(QStringLiteral("TRANSIENT "));
-  if (LoadType == 3) deck.Line(QStringLiteral("RANDOM "));
+  deck.Line(DeckWord(LoadType) + QLatin1Char(' '));
   deck.Line(QStringLiteral("CONSTANTS "));
-  if (LoadType == 1) {
-    deck.Line(Quadratic == 1 ? QStringLiteral("QUADRATIC ") : QStringLiteral("NONQUADRATIC "));
-    // Hertz to radians per second with the factor 6.28 that the engine's
-    // report divides out again.
-    deck.Items({Real(MaxFrequency * 6.28L), Real(MinFrequency * 6.28L), Real(StepFrequency * 6.28L)},
+  if (LoadType == TLoadType::Harmonic) {
+    deck.Line(Quadratic ? QStringLiteral("QUADRATIC ") : QStringLiteral("NONQUADRATIC "));
+    // Hertz to radians per second, as the engine's report divides them out again.
+    deck.Items({Real(MaxFrequency * DeckRadiansPerHertz), Real(MinFrequency * DeckRadiansPerHertz),
+                Real(StepFrequency * DeckRadiansPerHertz)},
                true);
     deck.Items({Real(ForceX), Real(ForceY), Real(ForceZ)}, true);
     deck.Items({Real(MomentX), Real(MomentY), Real(MomentZ)}, true);
-    QStringList point{Real(LoadPointX), Real(LoadPointY), Real(LoadPointZ), Real(LoadPointReference)};
-    if (LoadPointReference == 1) point << Real(CBLocalX) << Real(CBLocalY) << Real(CBLocalZ);
+    QStringList point{Real(LoadPointX), Real(LoadPointY), Real(LoadPointZ), Real(Code(LoadPointReference))};
+    if (LoadPointReference == TLoadPointReference::CentreOfBase)
+      point << Real(CBLocalX) << Real(CBLocalY) << Real(CBLocalZ);
     deck.Items(point, true);
   }
-  if (LoadType == 2) {
+  if (LoadType == TLoadType::Transient) {
     deck.Line(Num(NumberOfPoints) + QLatin1Char(' '));
     deck.Line(Real(TimeInterval) + QLatin1Char(' '));
     deck.Line(Num(T.TLoadtype->RowCount()) + QLatin1Char(' '));
     for (int r = 0; r < T.TLoadtype->RowCount(); ++r) {
-      deck.Line(Num(T.TLoadtype->Cells(0, r)->AsInteger()) + QLatin1Char(' '));
-      if (const TGridTable* amplitudes = T.TLoadtype->Cells(1, r)->AsTable())
+      deck.Line(Num(LoadDirection(T.TLoadtype, r)) + QLatin1Char(' '));
+      if (const TGridTable* amplitudes = LoadValues(T.TLoadtype, r))
         for (int k = 0; k < RowsToWrite(amplitudes, NumberOfPoints); ++k)
-          deck.Line(Cell(amplitudes, 0, k) + QLatin1Char(' '));
+          deck.Line(Cell(amplitudes, TDtransientColumn::Amplitude, k) + QLatin1Char(' '));
     }
   }
-  if (LoadType == 3) {
+  if (LoadType == TLoadType::Random) {
     deck.Line(Real(RandomMaxFrequency) + QLatin1Char(' '));
     deck.Line(Real(RandomMinFrequency) + QLatin1Char(' '));
     deck.Line(Num(NumberOfPoints) + QLatin1Char(' '));
     deck.Line(Real(ObservationPeriod) + QLatin1Char(' '));
     deck.Line(Num(T.Trandom->RowCount()) + QLatin1Char(' '));
     for (int r = 0; r < T.Trandom->RowCount(); ++r) {
-      const QString code = Num(T.Trandom->Cells(0, r)->AsInteger());
+      const QString code = Num(LoadDirection(T.Trandom, r));
       deck.Line(code + QLatin1Char(' ') + code);
-      if (const TGridTable* spectrum = T.Trandom->Cells(1, r)->AsTable())
+      if (const TGridTable* spectrum = LoadValues(T.Trandom, r))
         for (int k = 0; k < RowsToWrite(spectrum, NumberOfPoints); ++k)
-          deck.Line(Cell(spectrum, 0, k) + QLatin1Char(' '));
+          deck.Line(Cell(spectrum, TTspectrumColumn::Value, k) + QLatin1Char(' '));
     }
   }
   deck.Line(QStringLiteral("RUN "));
@@ -438,7 +440,8 @@ QByteArray TProgramData::DeckText() {
   deck.Line(Num(MassCount));
   for (int r = 0; r < MassCount; ++r) {
     QStringList cells;
-    for (int c = 0; c < 7; ++c) cells << Cell(T.MassCal, c, r);
+    for (int c = Column(TMassCalColumn::Mass); c <= Column(TMassCalColumn::Thickness); ++c)
+      cells << T.MassCal->Cells(c, r)->GetText();
     deck.Items(cells, true);
   }
   deck.Items({Real(CGX), Real(CGY), Real(CGZ)}, true);
@@ -455,7 +458,8 @@ QByteArray TProgramData::MassFileText() {
   if (MassCount > 0) {
     for (int r = 0; r < MassCount; ++r) {
       QString line;
-      for (int c = 0; c < 7; ++c) line += Cell(massCal, c, r) + QLatin1Char(' ');
+      for (int c = Column(TMassCalColumn::Mass); c <= Column(TMassCalColumn::Thickness); ++c)
+        line += massCal->Cells(c, r)->GetText() + QLatin1Char(' ');
       file.Line(line);
     }
     for (const auto& centre : {std::array{CGX, CGY, CGZ}, std::array{CBLocalX, CBLocalY, CBLocalZ},
@@ -471,36 +475,32 @@ QByteArray TProgramData::MassFileText() {
 
 QByteArray TProgramData::GeometryFileText() {
   const TProjectTables& T = *FTables;
-  const TFoundationSystem system(FoundationType);
-  const bool pile = system.Pile, multi = system.Multi, half = system.Half, stratum = system.Stratum;
-  const bool rectangle = FootingShape == 0;
-  const int sideRows = T.D->RowCount();
+  const TFoundationSystem& S = System();
+  const bool rectangle = FootingShape == TFootingShape::Rectangular;
+  // The layers beside the embedded cap or footing: a table of their own, or
+  // the foundation layers beside the rows of the side soil.
+  const TGridTable* side = S.SideLayers ? T.*S.SideLayers : nullptr;
+  const int sideRows = side ? side->RowCount() : T.D->RowCount();
   // Column 0 of the MultiElement row beside side layer r, 0 where there is none.
   auto elementDepth = [&](int r) {
-    return r < T.MultiElement->RowCount() ? CellValue(T.MultiElement, 0, r) : 0.0L;
+    return r < T.MultiElement->RowCount() ? CellValue(T.MultiElement, TMultiElementColumn::Length, r) : 0.0L;
   };
 
   // The embedded depth: the side layers' thicknesses.
   CapThickness = 0;
-  if (pile)
-    for (int r = 0; r < T.pilecapsoil->RowCount(); ++r) CapThickness += CellValue(T.pilecapsoil, 0, r);
-  if (multi)
-    for (int r = 0; r < sideRows; ++r) CapThickness += elementDepth(r);
-  if (half || stratum)
-    for (int r = 0; r < T.D1->RowCount(); ++r) CapThickness += CellValue(T.D1, 0, r);
+  for (int r = 0; r < sideRows; ++r)
+    CapThickness += side ? CellValue(side, TLayerColumn::Thickness, r) : elementDepth(r);
   if (CapThickness < 0.00001L) CapThickness = 0.15L * (rectangle ? FootingWidth : FootingRadius);
   if (PileLength < 0.00001L) PileLength = rectangle ? 2 * FootingLength : 3 * FootingRadius;
 
   TDeckText file;
-  if (rectangle) {
-    file.Line(QStringLiteral("RECTANGULAR "));
+  file.Line(DeckWord(FootingShape) + QLatin1Char(' '));
+  if (rectangle)
     file.Line(QLatin1Char(' ') + Real(FootingLength) + QLatin1Char(' ') + Real(FootingWidth) +
               QLatin1Char(' ') + Real(CapThickness));
-  } else {
-    file.Line(QStringLiteral("CIRCULAR "));
+  else
     file.Line(QLatin1Char(' ') + Real(FootingRadius) + QLatin1Char(' ') + Real(FootingRadius) +
               QLatin1Char(' ') + Real(CapThickness));
-  }
   // Soil levels: numbered layer thicknesses of the embedment, then the soil
   // column's depth and a fifth of it.
   auto levels = [&](int First, int Count, const std::function<QString(int)>& Thickness) {
@@ -510,55 +510,47 @@ QByteArray TProgramData::GeometryFileText() {
     file.Line(Num(First + 1) + QLatin1Char(' ') + Real(0.2L * PileLength));
   };
 
-  if (pile) {
+  if (S.PileGroup) {
     const TGridTable* piles = T.Pilecoord;
     file.Line(Num(piles->RowCount()));
     file.Line(Real(PileLength) + QLatin1Char(' '));
     for (int r = 0; r < piles->RowCount(); ++r)
-      file.Line(RowItems(r + 1, piles, r, 0, 1).join(QLatin1Char(' ')) + QLatin1Char(' '));
+      file.Line(RowItems(r + 1, piles, r, TPilecoordColumn::X, TPilecoordColumn::Y).join(QLatin1Char(' ')) +
+                QLatin1Char(' '));
     file.Line(QStringLiteral("ELEMENT"));
     file.Line(Num(T.PileData->RowCount()));
     for (int r = 0; r < T.PileData->RowCount(); ++r)
-      file.Line(RowItems(r + 1, T.PileData, r, 0, 6).join(QLatin1Char(' ')));
+      file.Line(RowItems(r + 1, T.PileData, r, TPileDataColumn::Length, TPileDataColumn::PolarInertia)
+                    .join(QLatin1Char(' ')));
     if (BatterGiven(piles)) Battered = true;
     if (Battered) {
       file.Line(QStringLiteral("BATTERED"));
       for (int r = 0; r < piles->RowCount(); ++r) {
-        const int plane = piles->Cells(3, r)->AsInteger();
-        const QString planeText = plane == 1 ? QStringLiteral("0 ")
-                                  : plane == 2 ? QStringLiteral("90 ")
-                                               : QString();
-        file.Line(Num(r + 1) + QLatin1Char(' ') + planeText + Cell(piles, 2, r) + QLatin1Char(' '));
+        // The plane as the angle of its normal from the X axis.
+        const TBatterPlane plane = BatterPlane(piles, r);
+        const QString planeText = plane == TBatterPlane::XZ   ? QStringLiteral("0 ")
+                                  : plane == TBatterPlane::YZ ? QStringLiteral("90 ")
+                                                              : QString();
+        file.Line(Num(r + 1) + QLatin1Char(' ') + planeText + Cell(piles, TPilecoordColumn::BatterAngle, r) +
+                  QLatin1Char(' '));
       }
     }
-    file.Line(QStringLiteral("SOIL"));
-    file.Line(FoundationType);
-    const int k = T.pilecapsoil->RowCount();
-    file.Line(Num(k));
-    file.Line(Num(k + 2));
-    levels(k + 1, k, [&](int r) { return Cell(T.pilecapsoil, 0, r); });
   } else {
     file.Line(QStringLiteral(" 0"));
-    file.Line(QStringLiteral("SOIL"));
   }
-  if (half || stratum) {
-    file.Line(FoundationType);
-    const int k = T.D1->RowCount();
-    if (k > 0 && CellValue(T.D1, 0, 0) > 0) {
-      file.Line(Num(k));
-      file.Line(Num(k + 2));
-      levels(k + 1, k, [&](int r) { return Cell(T.D1, 0, r); });
-    } else {
-      file.Line(QStringLiteral(" 0"));
-      file.Line(Num(k + 1));
-      levels(k, 0, nullptr);
-    }
-  }
-  if (multi) {
-    file.Line(QStringLiteral("MULTILAYER"));
+  file.Line(QStringLiteral("SOIL"));
+  file.Line(FoundationType());
+  // A footing whose first side layer has no thickness is given as not
+  // embedded.
+  if (!S.PileGroup && side && !(sideRows > 0 && CellValue(side, TLayerColumn::Thickness, 0) > 0)) {
+    file.Line(QStringLiteral(" 0"));
+    file.Line(Num(sideRows + 1));
+    levels(sideRows, 0, nullptr);
+  } else {
     file.Line(Num(sideRows));
     file.Line(Num(sideRows + 2));
-    levels(sideRows + 1, sideRows, [&](int r) { return Real(elementDepth(r)); });
+    levels(sideRows + 1, sideRows,
+           [&](int r) { return side ? Cell(side, TLayerColumn::Thickness, r) : Real(elementDepth(r)); });
   }
   return file.Bytes();
 }

@@ -1,6 +1,7 @@
-#include "app/ProgramData.h"
+#include "app/project/ProgramData.h"
 
 #include "controls/NumberFormat.h"
+#include "controls/UnitFactors.h"
 
 namespace zavik {
 
@@ -9,7 +10,7 @@ QString DeckFloatToStr(long double Value) { return FloatToStrGeneral(Value, 8, Q
 TProgramData::TProgramData(TProjectTables& Tables) : FTables(&Tables) {
   // No input window may keep values of the project this one replaces.
   emit FTables->NewProjectStarting();
-  ConvertUnits(2);
+  ConvertUnits(TUnits::SI);
   for (TGridTable* t : FTables->Tables()) {
     t->SetRowCount(0);
     t->SetRowCount(t->MinRows());
@@ -17,13 +18,23 @@ TProgramData::TProgramData(TProjectTables& Tables) : FTables(&Tables) {
   FTables->SetModified(false);
 }
 
-void TProgramData::ConvertUnits(int Target) {
-  Target = qBound(1, Target, 2);
+double TotalPileLength(const TProgramData& Project) {
+  const TFoundationSystem& system = Project.System();
+  if (!system.LengthLayers) return 0;
+  const TGridTable* layers = Project.Tables().*system.LengthLayers;
+  double length = 0;
+  for (int r = 0; r < layers->RowCount(); ++r) length += double(CellOf(layers, TLayerColumn::Thickness, r)->AsFloat());
+  return length;
+}
+
+void TProgramData::ConvertUnits(TUnits Target) {
+  // A number that is no unit system is taken as the nearer one.
+  if (!IsKnown(Target)) Target = Code(Target) < Code(TUnits::English) ? TUnits::English : TUnits::SI;
   // English units per SI unit: lb per kN, ft per m, slug per Mg.
-  long double force = 224.8089237L;
-  long double length = 3.280839895L;
-  long double mass = 68.364249L;
-  if (Target == 2) {
+  long double force = PoundsPerKilonewton;
+  long double length = FeetPerMetre;
+  long double mass = SlugFactor;
+  if (Target == TUnits::SI) {
     force = 1 / force;
     length = 1 / length;
     mass = 1 / mass;
@@ -44,14 +55,14 @@ void TProgramData::ConvertUnits(int Target) {
       *v *= mass * length * length;
     // Quadratic amplitudes are coefficients of the frequency squared: mass
     // times length for forces, mass times length squared for moments.
-    const long double forceFactor = Quadratic == 1 ? mass * length : force;
+    const long double forceFactor = Quadratic ? mass * length : force;
     const long double momentFactor = forceFactor * length;
     for (long double* v : {&ForceX, &ForceY, &ForceZ}) *v *= forceFactor;
     for (long double* v : {&MomentX, &MomentY, &MomentZ}) *v *= momentFactor;
   }
   Units = Target;
-  for (TGridTable* t : FTables->Tables()) t->SetUnits(Target);
-  emit FTables->UnitsConverted(Target);
+  for (TGridTable* t : FTables->Tables()) t->SetUnits(Code(Target));
+  emit FTables->UnitsConverted(Code(Target));
 }
 
 }  // namespace zavik

@@ -1,4 +1,4 @@
-#include "app/DeckLayout.h"
+#include "app/project/DeckLayout.h"
 
 #include "controls/ColumnTypes.h"
 #include "controls/NumberFormat.h"
