@@ -8,16 +8,33 @@
 namespace zavik {
 
 namespace {
-// Every live table, in creation order; tables look one another up in it by
-// scope and Identifier, never by position.
-QList<TGridTable*>& LiveTables() {
-  static QList<TGridTable*> tables;
-  return tables;
+// The live tables of one scope (the object that owns them, directly or
+// through the tables that hold them), in creation order. The scope keeps
+// the list as a child; every table of it shares the list, which so outlives
+// the last of them whatever order the scope's children go in. Tables with no
+// owner (a tool's, a test's) share one list of their own.
+class TTableScope : public QObject {
+public:
+  explicit TTableScope(QObject* Scope) : QObject(Scope) { setObjectName(Name); }
+  static constexpr const char* Name = "zavik-table-scope";
+  const std::shared_ptr<QList<TGridTable*>> Tables = std::make_shared<QList<TGridTable*>>();
+};
+
+std::shared_ptr<QList<TGridTable*>> TablesOfScope(const QObject* Scope) {
+  if (!Scope) {
+    static const auto ownerless = std::make_shared<QList<TGridTable*>>();
+    return ownerless;
+  }
+  // Found by its name: the class has no meta-object of its own.
+  auto* scope = dynamic_cast<TTableScope*>(
+      Scope->findChild<QObject*>(QLatin1String(TTableScope::Name), Qt::FindDirectChildrenOnly));
+  if (!scope) scope = new TTableScope(const_cast<QObject*>(Scope));
+  return scope->Tables;
 }
 
-TGridTable* FindTable(const QObject* Scope, int Identifier, const TGridTable* Except = nullptr) {
-  for (TGridTable* t : LiveTables())
-    if (t != Except && t->Identifier() == Identifier && t->Scope() == Scope) return t;
+TGridTable* FindTable(const QList<TGridTable*>& Tables, int Identifier, const TGridTable* Except = nullptr) {
+  for (TGridTable* t : Tables)
+    if (t != Except && t->Identifier() == Identifier) return t;
   return nullptr;
 }
 }  // namespace
@@ -46,12 +63,7 @@ private:
 
 int NextIdentifier = 0;
 
-QList<TGridTable*> GridTables(const QObject* Scope) {
-  QList<TGridTable*> out;
-  for (TGridTable* t : LiveTables())
-    if (t->Scope() == Scope) out.append(t);
-  return out;
-}
+QList<TGridTable*> GridTables(const QObject* Scope) { return *TablesOfScope(Scope); }
 
 // ---------------------------------------------------------------------------
 // Column type registry
@@ -187,11 +199,11 @@ void TColumn::DoChange(int Row) {
 TGridTable::TGridTable(QObject* Owner) : QObject(Owner) {
   // Identifiers stay unique within the scope: a value that a stored table
   // has already taken is skipped.
-  const QObject* scope = Scope();
+  FScopeTables = TablesOfScope(Scope());
   do FIdentifier = NextIdentifier++;
-  while (FindTable(scope, FIdentifier));
+  while (FindTable(*FScopeTables, FIdentifier));
   if (auto owner = qobject_cast<TGridTable*>(Owner)) FUnits = owner->Units();
-  LiveTables().append(this);
+  FScopeTables->append(this);
 }
 
 TGridTable* TGridTable::CreateCopy(QObject* Owner, int AOwnerRow, const TGridTable* Source) {
@@ -217,7 +229,7 @@ TGridTable::~TGridTable() {
   FDestroying = true;  // nothing more is told while the rows go
   SetRowCount(0);
   FColumns.Clear();
-  LiveTables().removeOne(this);
+  FScopeTables->removeOne(this);
 }
 
 TData* TGridTable::Cells(int ACol, int ARow) const { return Columns(ACol)->Cell(ARow); }
@@ -540,7 +552,7 @@ void TGridTable::SetCol(const QString& Data) {
 
 void TGridTable::SetIdentifier(int Value) {
   if (Value < 0) return;
-  if (TGridTable* other = FindTable(Scope(), Value, this)) other->FIdentifier = FIdentifier;
+  if (TGridTable* other = FindTable(*FScopeTables, Value, this)) other->FIdentifier = FIdentifier;
   FIdentifier = Value;
 }
 
@@ -551,7 +563,7 @@ QObject* TGridTable::Scope() const {
 }
 
 TGridTable* TGridTable::TableOfIdentifier(int Identifier) const {
-  return FindTable(Scope(), Identifier);
+  return FindTable(*FScopeTables, Identifier);
 }
 
 void TGridTable::SetCaption(const QString& Value) {

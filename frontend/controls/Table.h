@@ -309,6 +309,7 @@ private:
   bool FLoading = false;
   bool FDestroying = false;
   int FUpdating = 0;  // rows are being inserted or deleted
+  std::shared_ptr<QList<TGridTable*>> FScopeTables;  // the live tables of its scope, itself among them
 };
 
 // The live tables of a scope, in creation order.
