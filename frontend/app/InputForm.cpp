@@ -61,7 +61,10 @@ void TInputForm::ShowBox(TDataEdit* Box, bool Visible) {
 void TInputForm::FitWindow() {
   if (QLayout* l = layout()) l->activate();
   adjustSize();
-  if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->adjustSize();
+  if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+    frame->adjustSize();
+    KeepInsideArea(frame);
+  }
 }
 
 QGroupBox* TInputForm::Group(const QString& Caption, QGridLayout*& Grid) {

@@ -12,6 +12,7 @@
 // converted it stores nothing until it has been loaded again.
 
 #include "app/ChildForm.h"
+#include "controls/AreaPlacement.h"
 #include "controls/DataEdit.h"
 
 #include <QList>
@@ -39,13 +40,6 @@ struct TBoxLimits {
 inline constexpr TBoxLimits NoLimits{};
 inline constexpr TBoxLimits Limits32{-2147483648.0L, 2147483647.0L, false};
 inline constexpr TBoxLimits WholeNumbers32{-2147483648.0L, 2147483647.0L, true};
-
-// The frame of an input window in the main window's MDI area: a title, the
-// system menu and the minimise button, no resizing.
-inline constexpr Qt::WindowFlags InputWindowFlags = Qt::SubWindow | Qt::CustomizeWindowHint |
-                                                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                                    Qt::WindowMinimizeButtonHint |
-                                                    Qt::WindowCloseButtonHint;
 
 class TInputForm : public TChildForm {
   Q_OBJECT

@@ -10,6 +10,7 @@
 #include "app/project/ProjectNames.h"
 #include "app/SystemForms.h"
 #include "app/TitleWindow.h"
+#include "controls/AreaPlacement.h"
 #include "controls/DataEdit.h"
 #include "controls/Messages.h"
 #include "controls/TableForm.h"
@@ -509,7 +510,7 @@ TChildForm* TMainForm::OpenChild(TChildKind Kind) {
     child.Form = child.Make();
     connect(child.Form, &TChildForm::Modified, this, [this] { SetModified(true); });
     QMdiSubWindow* frame = AddChild(child.Form, QSize());
-    if (Kind >= Layout) frame->setWindowFlags(InputWindowFlags);
+    frame->setWindowFlags(ChildWindowFlags);
   }
   BringToFront(child.Form);
   return child.Form;
@@ -521,6 +522,7 @@ QMdiSubWindow* TMainForm::AddChild(QWidget* Form, const QSize& Size) {
   // A window that closes itself takes its frame along.
   connect(Form, &QObject::destroyed, sub, &QObject::deleteLater);
   if (Size.isValid()) sub->resize(Size);
+  WatchChildWindow(sub);
   return sub;
 }
 

@@ -1,5 +1,6 @@
 #include "controls/TableForm.h"
 
+#include "controls/AreaPlacement.h"
 #include "controls/ColumnTypes.h"
 #include "controls/Messages.h"
 
@@ -503,7 +504,12 @@ TTableForm::TTableForm(TGridTable* Table, bool Modal, QWidget* Parent)
   // corner text, the comments and the picture, ten rows at most.
   Table->SetRowCount(std::max(Table->RowCount(), Table->MinRows()));
   setWindowTitle(Table->FormCaption());
-  FComments->setText(Table->Comments());
+  // The comments break their lines where the table's text does, at a
+  // carriage return as at a line feed.
+  QString comments = Table->Comments();
+  comments.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  FComments->setTextFormat(Qt::PlainText);
+  FComments->setText(comments);
   FComments->setVisible(!Table->Comments().isEmpty());
   FComments->adjustSize();
   HelpPictureChanged();
@@ -601,7 +607,9 @@ TTableMetrics TTableForm::Metrics() const {
   m.Margin = Margin();
   const int M = m.Margin;
   const bool buttons = FTable && FTable->MinRows() != FTable->MaxRows();
-  m.ButtonRowWidth = buttons ? FBtnDel->width() + FBtnIns->width() + FBtnAdd->width() + 2 * M : 0;
+  m.BelowGridWidth = buttons ? FBtnDel->width() + FBtnIns->width() + FBtnAdd->width() + 2 * M : 0;
+  if (FComments->isVisibleTo(this)) m.BelowGridWidth = std::max(m.BelowGridWidth, FComments->width());
+  if (!FPicture->pixmap().isNull()) m.BelowGridWidth = std::max(m.BelowGridWidth, FPicture->width());
   const int a = buttons ? M + FBtnAdd->height() : 0;
   const int c = FComments->isVisibleTo(this) ? M + FComments->height() : 0;
   const int p = FPicture->height() >= 1 && !FPicture->pixmap().isNull() ? M + FPicture->height() : 0;
@@ -614,6 +622,12 @@ void TTableForm::ArrangeControls() {
   FArranging = true;
   const TTableMetrics m = Metrics();
   const int M = m.Margin;
+  // In the main window's area the window fits the room it has there: the
+  // rows, then the columns scroll rather than the buttons falling out of
+  // sight.
+  auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
+  if (frame) FArrangement = FitArrangement(m, FArrangement, RoomInArea(frame), FRowInView);
+  FRowInView = -1;
   FGrid->setHorizontalScrollBarPolicy(ColumnsScroll(m, FArrangement) ? Qt::ScrollBarAlwaysOn
                                                                      : Qt::ScrollBarAlwaysOff);
   FGrid->setVerticalScrollBarPolicy(RowsScroll(m, FArrangement) ? Qt::ScrollBarAlwaysOn
@@ -632,10 +646,12 @@ void TTableForm::ArrangeControls() {
   FPicture->move(M, buttonsTop + a + c);
 
   FArrangedSize = ArrangedSize(m, FArrangement);
-  if (auto frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+  if (frame) {
     frame->resize(frame->size() - size() + FArrangedSize);
-  else
+    KeepInsideArea(frame);
+  } else {
     resize(FArrangedSize);
+  }
   FArranging = false;
   if (FTable->OnResize) FTable->OnResize(FTable);
 }
@@ -694,6 +710,7 @@ void TTableForm::BtnAddClick() {
     // The new rows are shown.
     if (FArrangement.TopRowOffset + FArrangement.ShownRows < FTable->RowCount())
       FArrangement.TopRowOffset = FTable->RowCount() - FArrangement.ShownRows;
+    FRowInView = FTable->RowCount() - 1;
     FTable->SetChanged(true);
     RebuildGrid();
   });

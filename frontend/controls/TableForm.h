@@ -239,6 +239,7 @@ private:
   QSize FResizeStart;     // the client size before the user began to resize
   QTimer FResizeTimer;    // the arrangement is chosen once the resizing stops
   bool FArranging = false;
+  int FRowInView = -1;  // the data row the next arrangement keeps shown (-1: its top row)
 };
 
 }  // namespace zavik

@@ -25,8 +25,9 @@ QSize GridSize(const TTableMetrics& M, const TTableArrangement& A) {
 
 QSize ArrangedSize(const TTableMetrics& M, const TTableArrangement& A) {
   const QSize grid = GridSize(M, A);
-  // The window is never narrower than its row of buttons.
-  const int width = std::max(M.Margin + grid.width(), M.Margin + M.ButtonRowWidth) + M.Margin;
+  // The window is never narrower than its row of buttons, its comments or
+  // its picture.
+  const int width = std::max(M.Margin + grid.width(), M.Margin + M.BelowGridWidth) + M.Margin;
   return {width, M.Margin + grid.height() + M.BelowGrid};
 }
 
@@ -43,7 +44,7 @@ TTableArrangement ComputeLayout(int Mode, const TTableMetrics& M, const TTableAr
   } else if (Edges != TResizedEdges::Height && n > 0) {
     // As many columns as fit the asked width, from the present left column
     // on, then back towards the first.
-    const int minimum = 2 * M.Margin + M.ButtonRowWidth;
+    const int minimum = 2 * M.Margin + M.BelowGridWidth;
     int w = 2 * M.Margin + M.GridFrame + M.FixedWidth + (rowsScroll ? M.ScrollBarWidth : 0);
     a.LeftColOffset = std::clamp(Current.LeftColOffset, 0, n - 1);
     a.ShownColumns = 0;
@@ -97,6 +98,26 @@ TTableArrangement ChooseLayout(const TTableMetrics& M, const TTableArrangement& 
     }
   }
   return best;
+}
+
+TTableArrangement FitArrangement(const TTableMetrics& M, const TTableArrangement& Wanted,
+                                 QSize Room, int RowInView) {
+  TTableArrangement a = Wanted;
+  if (!Room.isValid()) return a;
+  // A scroll bar that appears takes room of the other direction: fit again
+  // until both hold.
+  for (int pass = 0; pass < 3; ++pass) {
+    const TTableArrangement before = a;
+    while (a.ShownRows > 1 && ArrangedSize(M, a).height() > Room.height()) --a.ShownRows;
+    while (a.ShownColumns > 1 && ArrangedSize(M, a).width() > Room.width()) --a.ShownColumns;
+    if (a == before) break;
+  }
+  const int row = RowInView >= 0 ? std::min(RowInView, M.RowCount - 1) : Wanted.TopRowOffset;
+  a.TopRowOffset = std::clamp(a.TopRowOffset, row - std::max(a.ShownRows, 1) + 1, row);
+  a.TopRowOffset = std::clamp(a.TopRowOffset, 0, std::max(M.RowCount - a.ShownRows, 0));
+  a.LeftColOffset =
+      std::clamp(a.LeftColOffset, 0, std::max(int(M.ColumnWidths.size()) - a.ShownColumns, 0));
+  return a;
 }
 
 }  // namespace zavik

@@ -25,7 +25,7 @@ struct TTableMetrics {
   int ScrollBarWidth = 0;   // of a vertical scroll bar
   int ScrollBarHeight = 0;  // of a horizontal scroll bar
   int Margin = 0;           // the spacing unit around and between the parts
-  int ButtonRowWidth = 0;   // from the left of the first row button to the right of the last
+  int BelowGridWidth = 0;   // the widest part below the grid: the row of buttons, the comments, the picture
   int BelowGrid = 0;        // the buttons, comments and picture below the grid, with their spacing
 };
 
@@ -55,5 +55,11 @@ long long UncoveredArea(QSize Arranged, QSize Asked);
 // The arrangement of least waste; ties go to the first of 0, 2, 1, 3.
 TTableArrangement ChooseLayout(const TTableMetrics& M, const TTableArrangement& Current,
                                QSize Asked, TResizedEdges Edges);
+// The arrangement Wanted, made to fit Room (the client size the window can
+// have where it is shown): first the rows scroll, then the columns, down to
+// one of each; an arrangement that fits is kept as it is. The data row
+// RowInView stays shown (the top row of Wanted when it is -1).
+TTableArrangement FitArrangement(const TTableMetrics& M, const TTableArrangement& Wanted,
+                                 QSize Room, int RowInView = -1);
 
 }  // namespace zavik

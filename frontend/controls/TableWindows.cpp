@@ -1,5 +1,6 @@
 #include "controls/TableWindows.h"
 
+#include "controls/AreaPlacement.h"
 #include "controls/TableForm.h"
 
 #include <QApplication>
@@ -51,9 +52,11 @@ void TTableWindowHost::ShowTable(TGridTable* Table) {
     form = Create(Table, false);
     form->setAttribute(Qt::WA_DeleteOnClose);
     if (FMdiArea && !Table->FormParent()) {
-      QMdiSubWindow* frame = FMdiArea->addSubWindow(form);
+      QMdiSubWindow* frame = FMdiArea->addSubWindow(form, ChildWindowFlags);
       frame->setAttribute(Qt::WA_DeleteOnClose);
-      frame->resize(frame->sizeHint());
+      // The window arranges itself in the room the area gives it.
+      form->ArrangeControls();
+      WatchChildWindow(frame);
     }
   }
   QWidget* window = form->parentWidget() && qobject_cast<QMdiSubWindow*>(form->parentWidget())

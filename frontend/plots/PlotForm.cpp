@@ -1,5 +1,6 @@
 #include "plots/PlotForm.h"
 
+#include "controls/AreaPlacement.h"
 #include "controls/Messages.h"
 #include "controls/NumberFormat.h"
 #include "controls/PageSetupDialog.h"
@@ -523,6 +524,7 @@ TPlotForm* ShowPlot(TGraphPlot& Plot, QMdiArea* Area) {
     sub->setAttribute(Qt::WA_DeleteOnClose);
     Area->addSubWindow(sub);
     sub->resize(sub->sizeHint());
+    WatchChildWindow(sub);
     Plot.PlotWindow = sub;
     sub->showMaximized();
   } else {

@@ -57,7 +57,7 @@ public:
   template <class F>
   F* Show(F* Form) {
     QObject::connect(Form, &TChildForm::Modified, &Tables, [this] { Tables.SetModified(true); });
-    QMdiSubWindow* sub = Area->addSubWindow(Form, InputWindowFlags);
+    QMdiSubWindow* sub = Area->addSubWindow(Form, ChildWindowFlags);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->show();
     Area->setActiveSubWindow(sub);

@@ -26,10 +26,21 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace zavik {
 
 inline const QString Examples = QStringLiteral(ZAV_EXAMPLES_DIR);
+// The shipped example decks, one of each foundation system and load.
+inline const char* const ExampleDecks[] = {"half-space-harmonic", "half-space-transient", "half-space-random",
+                                    "stratum-rectangular", "single-pile",          "pile-group",
+                                    "pile-group-interaction", "pile-group-battered", "multilayer-column"};
+
+// A test's name after its example deck, without the hyphens.
+inline std::string DeckTestName(const ::testing::TestParamInfo<const char*>& Info) {
+  return QString::fromLatin1(Info.param).remove(QLatin1Char('-')).toStdString();
+}
 
 // Chooses File in a file dialog and confirms it, as a click on its button does.
 inline void Choose(QWidget* Dialog, const QString& File) {
@@ -101,6 +112,22 @@ protected:
     auto* form = qobject_cast<TTableForm*>(W->MdiArea()->activeSubWindow() ? W->MdiArea()->activeSubWindow()->widget()
                                                                           : nullptr);
     return form ? form->Table() : nullptr;
+  }
+  // The Data menu's items that open a window of this project: its input
+  // windows and its tables, as the menu's rules offer them.
+  std::vector<QAction*> WindowItems() {
+    Open(W->DataMenu);
+    std::vector<QAction*> items;
+    const TProgramData& p = W->Project();
+    QAction* harmonic = p.Quadratic == 1 ? W->Quadratic1 : W->NonQuadratic1;
+    for (QAction* a : {W->DataTitle, W->OptionofFoundationSystem1, W->OptionofFoundationShape1,
+                       W->PileCapShapeDimension1, W->FootingMassParameters1, W->FoundationDimensionandConstants1,
+                       W->FoundationLayer1, W->PilecapDimension1, W->PileCoordinates1, W->PileProperties1,
+                       W->PileGroupArrangement1, W->SoilLayerCoordinates1, W->SoilDataBelowFoundationTip1,
+                       W->Sidesoilpilecap1, W->SoilLayerBelowFoundation1, harmonic, W->TransientLoadingData1,
+                       W->RandomLoadingData1, W->OptionsControl})
+      if (a->isEnabled() && (a != harmonic || W->HarmonicLoadingData1->isEnabled())) items.push_back(a);
+    return items;
   }
   void WireAllInputWindows() {
     for (int k = TMainForm::Layout; k < TMainForm::ChildKinds; ++k)

@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
   for (const QString& a : args.mid(1)) {
     const auto kind = kinds.find(a);
     if (kind == kinds.end()) continue;
-    QMdiSubWindow* sub = area->addSubWindow(kind->second(), InputWindowFlags);
+    QMdiSubWindow* sub = area->addSubWindow(kind->second(), ChildWindowFlags);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->show();
     sub->adjustSize();

@@ -20,10 +20,6 @@ namespace {
 
 using testing::TMessageCatcher;
 
-const char* const ExampleDecks[] = {"half-space-harmonic", "half-space-transient", "half-space-random",
-                                    "stratum-rectangular", "single-pile",          "pile-group",
-                                    "pile-group-interaction", "pile-group-battered", "multilayer-column"};
-
 unsigned SeedOf(unsigned Default) {
   const QByteArray given = qgetenv("ZAV_ROUND_TRIP_SEED");
   return given.isEmpty() ? Default : given.toUInt();
@@ -35,22 +31,6 @@ protected:
     MainWindowTest::SetUp();
     W->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(W.get()));
-  }
-  // The Data menu's items that open a window of this project: its input
-  // windows and its tables, as the menu's rules offer them.
-  std::vector<QAction*> WindowItems() {
-    Open(W->DataMenu);
-    std::vector<QAction*> items;
-    const TProgramData& p = W->Project();
-    QAction* harmonic = p.Quadratic == 1 ? W->Quadratic1 : W->NonQuadratic1;
-    for (QAction* a : {W->DataTitle, W->OptionofFoundationSystem1, W->OptionofFoundationShape1,
-                       W->PileCapShapeDimension1, W->FootingMassParameters1, W->FoundationDimensionandConstants1,
-                       W->FoundationLayer1, W->PilecapDimension1, W->PileCoordinates1, W->PileProperties1,
-                       W->PileGroupArrangement1, W->SoilLayerCoordinates1, W->SoilDataBelowFoundationTip1,
-                       W->Sidesoilpilecap1, W->SoilLayerBelowFoundation1, harmonic, W->TransientLoadingData1,
-                       W->RandomLoadingData1, W->OptionsControl})
-      if (a->isEnabled() && (a != harmonic || W->HarmonicLoadingData1->isEnabled())) items.push_back(a);
-    return items;
   }
   void OpenWindows(const std::vector<QAction*>& Items, std::mt19937& Random) {
     for (QAction* item : Items) {
@@ -136,10 +116,7 @@ TEST_P(WindowsRoundTripTest, UnitsThereAndBackWithAnyWindowsOpenSaveTheShippedDe
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, WindowsRoundTripTest, ::testing::ValuesIn(ExampleDecks),
-                         [](const auto& Info) {
-                           QString name = QLatin1String(Info.param);
-                           return name.remove(QLatin1Char('-')).toStdString();
-                         });
+                         DeckTestName);
 
 class EditedRoundTripTest : public RoundTripTest, public ::testing::WithParamInterface<const char*> {
 protected:
@@ -256,10 +233,7 @@ TEST_P(EditedRoundTripTest, EditedInTheWindowsSavesReadsBackAndSavesTheSameBytes
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, EditedRoundTripTest, ::testing::ValuesIn(ExampleDecks),
-                         [](const auto& Info) {
-                           QString name = QLatin1String(Info.param);
-                           return name.remove(QLatin1Char('-')).toStdString();
-                         });
+                         DeckTestName);
 
 }  // namespace
 }  // namespace zavik

@@ -10,12 +10,14 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace zavik {
@@ -50,6 +52,17 @@ protected:
     form->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(form));
     return form;
+  }
+  // A soil table of Rows rows opened as a child window of Area; its frame.
+  QMdiSubWindow* OpenInArea(QMdiArea& Area, TGridTable& Soil, const char* Caption, int Rows,
+                            int MaxRows = 20) {
+    windows.SetMdiArea(&Area);
+    Define(Soil, Caption, SoilColumns, MaxRows);
+    Soil.SetRowCount(Rows);
+    Soil.SetWindows(&windows);
+    Soil.Show();
+    TTableForm* form = windows.FormOf(&Soil);
+    return form ? qobject_cast<QMdiSubWindow*>(form->parentWidget()) : nullptr;
   }
   static QModelIndex Cell(TTableForm* Form, int Row, int Column) {
     return Form->Grid()->model()->index(Row, Column);
@@ -252,12 +265,8 @@ TEST_F(TableFormTest, ATableChangedElsewhereTakesNoFocus) {
   auto* elsewhere = new QLineEdit;
   area.addSubWindow(elsewhere);
   area.show();
-  windows.SetMdiArea(&area);
   TGridTable soil;
-  Define(soil, "Soil Properties", SoilColumns, 20);
-  soil.SetRowCount(3);
-  soil.SetWindows(&windows);
-  soil.Show();
+  OpenInArea(area, soil, "Soil Properties", 3);
   area.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&area));
   area.setActiveSubWindow(area.subWindowList().constFirst());
@@ -479,6 +488,68 @@ TEST_F(TableFormTest, EmbeddedInItsFormParentOrAChildOfTheMdiArea) {
   EXPECT_FALSE(child.HasForm());
 }
 
+// In a small area (a main window at 1024x768 and less) a long table's
+// window lies inside the area with its buttons in view, however many rows
+// are added; it has no maximise button and cannot be maximised.
+TEST_F(TableFormTest, AChildOfASmallAreaStaysInsideItWithItsButtonsInView) {
+  QMdiArea area;
+  area.resize(520, 300);
+  area.show();
+  TGridTable soil;
+  QMdiSubWindow* frame = OpenInArea(area, soil, "Soil Layer Data", 25, 0);
+  ASSERT_NE(frame, nullptr);
+  auto* form = qobject_cast<TTableForm*>(frame->widget());
+  const QRect inside(QPoint(0, 0), area.viewport()->size());
+  auto buttonsShown = [&] {
+    const QRect button(form->BtnDel()->mapTo(area.viewport(), QPoint(0, 0)), form->BtnDel()->size());
+    return inside.contains(button);
+  };
+  EXPECT_TRUE(QTest::qWaitFor([&] { return inside.contains(frame->geometry()); }, 2000))
+      << frame->geometry().x() << "," << frame->geometry().y() << " " << frame->width() << "x"
+      << frame->height();
+  EXPECT_TRUE(buttonsShown());
+  EXPECT_LT(form->Arrangement().ShownRows, 10);
+  EXPECT_GE(form->Arrangement().ShownRows, 1);
+
+  // Moved to the bottom right and grown: back inside, the new row shown.
+  frame->move(inside.bottomRight() - QPoint(60, 60));
+  QTest::mouseClick(form->BtnAdd(), Qt::LeftButton);
+  EXPECT_EQ(soil.RowCount(), 26);
+  EXPECT_TRUE(inside.contains(frame->geometry()));
+  EXPECT_TRUE(buttonsShown());
+  const TTableArrangement& a = form->Arrangement();
+  EXPECT_EQ(a.TopRowOffset + a.ShownRows, 26);
+
+  EXPECT_FALSE(frame->windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_TRUE(frame->windowFlags() & Qt::WindowMinimizeButtonHint);
+  EXPECT_TRUE(frame->windowFlags() & Qt::WindowSystemMenuHint);
+  const QList<QAction*> menu = frame->systemMenu()->actions();
+  EXPECT_TRUE(std::none_of(menu.begin(), menu.end(), [](QAction* item) {
+    return item->isVisible() && item->text().contains(QStringLiteral("Ma"), Qt::CaseInsensitive) &&
+           item->text().contains(QStringLiteral("imize"));
+  }));
+}
+
+// A table opened while a maximised window (a plot) is active stays at its
+// own size: the area would maximise it as it does every window it
+// activates then.
+TEST_F(TableFormTest, OpenedBesideAMaximisedWindowItKeepsItsOwnSize) {
+  QMdiArea area;
+  area.resize(900, 600);
+  QMdiSubWindow* plot = area.addSubWindow(new QLabel(QStringLiteral("plot")));
+  area.show();
+  plot->showMaximized();
+  ASSERT_TRUE(plot->isMaximized());
+  TGridTable soil;
+  QMdiSubWindow* frame = OpenInArea(area, soil, "Soil Layer Data", 3);
+  ASSERT_NE(frame, nullptr);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !frame->isMaximized(); }, 2000));
+  QTest::qWait(50);
+  EXPECT_FALSE(frame->isMaximized());
+  EXPECT_EQ(area.activeSubWindow(), frame);
+  EXPECT_EQ(frame->widget()->size(), windows.FormOf(&soil)->sizeHint());
+}
+
 TEST_F(TableFormTest, AfterTheUserResizesTheWindowTakesTheArrangementOfLeastWaste) {
   TGridTable soil;
   Define(soil, "Soil Properties", SoilColumns, 0);
@@ -501,8 +572,11 @@ TEST_F(TableFormTest, AfterTheUserResizesTheWindowTakesTheArrangementOfLeastWast
 TEST_F(TableFormTest, CommentsAndPictureStandBelowTheButtons) {
   TGridTable soil;
   Define(soil, "Soil Properties", SoilColumns, 20);
-  soil.SetComments(QStringLiteral("Weak Zone Shear Moduli Ratio is suggested to be:\n"
-                                  "0.25 to 0.50 for machine foundations"));
+  // Lines broken by carriage returns, one of them wider than the grid.
+  soil.SetComments(QStringLiteral("Weak Zone Shear Moduli Ratio is suggested to be:\r"
+                                  "0.25 to 0.50 for machine foundations,\r"
+                                  "a value of 1 indicates that no reduction will be considered, and a value of 0 "
+                                  "may generate numerical errors in the analysis"));
   QImage picture(160, 60, QImage::Format_RGB32);
   picture.fill(Qt::darkCyan);
   soil.SetHelpPicture(picture);
@@ -517,6 +591,9 @@ TEST_F(TableFormTest, CommentsAndPictureStandBelowTheButtons) {
   EXPECT_TRUE(comments->isVisible());
   EXPECT_TRUE(comments->text().startsWith(QStringLiteral("Weak Zone")));
   EXPECT_GT(comments->y(), form->BtnAdd()->geometry().bottom());
+  EXPECT_GE(comments->height(), 3 * comments->fontMetrics().height());
+  EXPECT_LT(comments->geometry().right(), form->width());
+  EXPECT_GT(comments->width(), form->Grid()->width());
   EXPECT_GT(shown->y(), comments->geometry().bottom());
   EXPECT_EQ(shown->size(), QSize(160, 60));
   EXPECT_GT(form->height(), shown->geometry().bottom());

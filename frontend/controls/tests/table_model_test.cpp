@@ -159,7 +159,7 @@ TTableMetrics Metrics(int Columns, int Rows) {
   m.ScrollBarWidth = 15;
   m.ScrollBarHeight = 15;
   m.Margin = 4;
-  m.ButtonRowWidth = 250;
+  m.BelowGridWidth = 250;
   m.BelowGrid = 4 + 4 + 24;
   return m;
 }
@@ -216,8 +216,45 @@ TEST(TableLayout, DraggingTheRightEdgeInScrollsTheColumnsButKeepsTheButtons) {
   // Far narrower than the row of buttons: the buttons still fit.
   const TTableArrangement narrow =
       ChooseLayout(m, All(m), QSize(100, asked.height()), TResizedEdges::Width);
-  EXPECT_GE(ArrangedSize(m, narrow).width(), 2 * m.Margin + m.ButtonRowWidth);
+  EXPECT_GE(ArrangedSize(m, narrow).width(), 2 * m.Margin + m.BelowGridWidth);
   EXPECT_GE(narrow.ShownColumns, 1);
+}
+
+// A window with room for less than it would show: the rows scroll first,
+// then the columns, and what it keeps in view stays shown.
+TEST(TableLayout, AnArrangementFitsTheRoomItHas) {
+  const TTableMetrics m = Metrics(5, 25);
+  const TTableArrangement opened{0, 0, 5, 10};
+  const QSize full = ArrangedSize(m, opened);
+  EXPECT_EQ(FitArrangement(m, opened, full), opened);
+  EXPECT_EQ(FitArrangement(m, opened, QSize()), opened);
+
+  const QSize lower(full.width(), full.height() - 3 * m.RowHeight);
+  const TTableArrangement fewer = FitArrangement(m, opened, lower);
+  EXPECT_EQ(fewer.ShownRows, 7);
+  EXPECT_EQ(fewer.ShownColumns, 5);
+  EXPECT_EQ(fewer.TopRowOffset, 0);
+  EXPECT_LE(ArrangedSize(m, fewer).height(), lower.height());
+
+  // After rows were added at the end, the last row stays shown.
+  const TTableArrangement added = FitArrangement(m, {0, 15, 5, 10}, lower, 24);
+  EXPECT_EQ(added.TopRowOffset + added.ShownRows, 25);
+
+  // Narrower too: the columns scroll, and both scroll bars are allowed for.
+  const TTableMetrics wide = Metrics(8, 25);
+  const TTableArrangement wideOpened{0, 0, 8, 10};
+  const QSize small(ArrangedSize(wide, wideOpened).width() - 2 * 60 - 10, lower.height());
+  const TTableArrangement both = FitArrangement(wide, wideOpened, small);
+  EXPECT_EQ(both.ShownColumns, 5);
+  EXPECT_LE(ArrangedSize(wide, both).width(), small.width());
+  EXPECT_LE(ArrangedSize(wide, both).height(), small.height());
+  EXPECT_EQ(both.ShownRows, 6);  // the horizontal scroll bar took most of a row
+
+  // No room at all: one row and one column, never none.
+  const TTableArrangement least = FitArrangement(m, opened, QSize(10, 10));
+  EXPECT_EQ(least.ShownRows, 1);
+  EXPECT_EQ(least.ShownColumns, 1);
+  EXPECT_EQ(FitArrangement(m, {0, 0, 5, 0}, QSize(10, 10)).TopRowOffset, 0);
 }
 
 struct WasteRow {
