@@ -14,6 +14,10 @@ packages=(
   libopenblas-dev liblapack-dev
   xvfb xauth
   fonts-liberation2
+  # The sans-serif face of the windows: with the Liberation fonts alone,
+  # sans-serif falls back to Liberation Mono, and the input windows grow past
+  # a 1024x768 screen.
+  fonts-dejavu-core
   locales
 )
 
