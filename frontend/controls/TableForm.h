@@ -5,7 +5,8 @@
 // every row of a nested-table column; "&Add Row", "&Insert Row" and
 // "&Delete Row" below it, then the table's comments and its picture. The
 // window sizes itself to what it shows: ten rows at most before the rows
-// scroll; after the user has resized it, the arrangement of least waste.
+// scroll; after the user has resized it, the arrangement of least waste; in
+// an MDI area, never more than the area has room for.
 //
 // A cell's text is written into its column when the user leaves the cell;
 // when the column refuses it, the reason is shown, the cell stays current
