@@ -25,8 +25,7 @@ void Settle(QMdiSubWindow* Window) {
 // has placed or restored it.
 class TChildWatch : public QObject {
 public:
-  explicit TChildWatch(QMdiSubWindow* Window) : QObject(Window) { setObjectName(Name); }
-  static inline const QString Name = QStringLiteral("zavik child watch");
+  explicit TChildWatch(QMdiSubWindow* Window) : QObject(Window) {}
 
 protected:
   bool eventFilter(QObject* Watched, QEvent* Event) override {
@@ -48,7 +47,6 @@ void KeepInsideArea(QMdiSubWindow* Window) {
 }
 
 void WatchChildWindow(QMdiSubWindow* Window) {
-  if (!Window || Window->findChild<QObject*>(TChildWatch::Name, Qt::FindDirectChildrenOnly)) return;
   Window->installEventFilter(new TChildWatch(Window));
   // The area may have shown or maximised it as it was added.
   QTimer::singleShot(0, Window, [Window] { Settle(Window); });

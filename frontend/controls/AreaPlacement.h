@@ -35,7 +35,7 @@ inline QPoint PositionInside(const QRect& Window, const QSize& Area) {
 void KeepInsideArea(QMdiSubWindow* Window);
 // From now on, Window is kept inside its area whenever it is shown or
 // restored to its normal size, and, when its frame has no maximise button,
-// at its normal size.
+// at its normal size. Called once, as the window is added to the area.
 void WatchChildWindow(QMdiSubWindow* Window);
 // The client size (the frame excluded) that Window can take inside its area;
 // an invalid size when it is in none.
