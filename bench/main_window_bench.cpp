@@ -8,8 +8,8 @@
 #include <benchmark/benchmark.h>
 
 #include "app/MainForm.h"
-#include "app/project/ProgramData.h"
-#include "app/project/ProjectNames.h"
+#include "core/ProgramData.h"
+#include "core/ProjectNames.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

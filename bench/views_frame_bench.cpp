@@ -5,7 +5,7 @@
 // display: run it under Xvfb to time Mesa's software renderer.
 #include <benchmark/benchmark.h>
 
-#include "app/project/ProgramData.h"
+#include "core/ProgramData.h"
 #include "views/BlockView.h"
 #include "views/GLWindow.h"
 #include "views/SceneGeometry.h"

@@ -1,6 +1,6 @@
 #include "app/FoundationForms.h"
 
-#include "app/project/ProgramData.h"
+#include "core/ProgramData.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #include "app/InputForm.h"
 
-#include "app/project/ProgramData.h"
+#include "core/ProgramData.h"
 #include "controls/NumberHelpers.h"
 
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #include "app/LoadingForms.h"
 
-#include "app/project/HarmonicLoad.h"
-#include "app/project/ProgramData.h"
+#include "core/HarmonicLoad.h"
+#include "core/ProgramData.h"
 #include "controls/Messages.h"
 
 #include <QGridLayout>

@@ -7,7 +7,7 @@
 // gravity, and refuse a frequency range of more lines than one analysis takes.
 
 #include "app/InputForm.h"
-#include "app/project/ProjectCodes.h"
+#include "core/ProjectCodes.h"
 
 class QPushButton;
 class QRadioButton;

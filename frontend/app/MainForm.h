@@ -11,12 +11,12 @@
 // frees itself when closed. Replacing the project first closes every child
 // window, so that they store their values into the project they belong to.
 
-#include "app/AnalysisRun.h"
-#include "app/MainSettings.h"
-#include "app/project/ProgramData.h"
-#include "app/ProjectCommands.h"
-#include "app/project/ProjectTables.h"
-#include "app/TextEditor.h"
+#include "core/AnalysisRun.h"
+#include "core/MainSettings.h"
+#include "core/ProgramData.h"
+#include "core/ProjectCommands.h"
+#include "core/ProjectTables.h"
+#include "core/TextEditor.h"
 #include "controls/CommitMode.h"
 #include "plots/ResultPlots.h"
 

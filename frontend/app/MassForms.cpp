@@ -1,8 +1,8 @@
 #include "app/MassForms.h"
 
-#include "app/FoundationPictures.h"
-#include "app/project/MassProperties.h"
-#include "app/project/ProgramData.h"
+#include "core/FoundationPictures.h"
+#include "core/MassProperties.h"
+#include "core/ProgramData.h"
 #include "controls/Messages.h"
 
 #include <QGridLayout>

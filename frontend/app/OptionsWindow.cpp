@@ -1,7 +1,7 @@
 #include "app/OptionsWindow.h"
 
-#include "app/MainSettings.h"
-#include "app/project/ProgramData.h"
+#include "core/MainSettings.h"
+#include "core/ProgramData.h"
 #include "controls/Messages.h"
 
 #include <QCheckBox>

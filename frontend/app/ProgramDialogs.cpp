@@ -1,6 +1,6 @@
 #include "app/ProgramDialogs.h"
 
-#include "app/project/ProjectNames.h"
+#include "core/ProjectNames.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 #include "app/SystemForms.h"
 
-#include "app/FoundationPictures.h"
-#include "app/project/ProgramData.h"
+#include "core/FoundationPictures.h"
+#include "core/ProgramData.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -6,7 +6,7 @@
 // items, so the stored text and its code always agree.
 
 #include "app/FoundationForms.h"
-#include "app/project/ProjectCodes.h"
+#include "core/ProjectCodes.h"
 
 #include <functional>
 

@@ -1,6 +1,6 @@
 #include "app/TitleWindow.h"
 
-#include "app/project/ProgramData.h"
+#include "core/ProgramData.h"
 
 #include <QLabel>
 #include <QLineEdit>

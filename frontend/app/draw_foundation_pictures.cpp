@@ -1,7 +1,7 @@
 // Draws the pictures of the four foundation systems into bitmap files:
 //   zav_foundation_pictures <folder>
 // Run by the build, which puts the files beside the program.
-#include "app/FoundationPictures.h"
+#include "core/FoundationPictures.h"
 
 #include <QDir>
 #include <QGuiApplication>

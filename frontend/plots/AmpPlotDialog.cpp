@@ -1,6 +1,6 @@
 #include "plots/AmpPlotDialog.h"
 
-#include "app/project/ProgramData.h"
+#include "core/ProgramData.h"
 #include "controls/DataEdit.h"
 #include "controls/Messages.h"
 #include "controls/NumberFormat.h"

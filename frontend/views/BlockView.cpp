@@ -1,6 +1,6 @@
 #include "views/BlockView.h"
 
-#include "app/project/ProgramData.h"
+#include "core/ProgramData.h"
 #include "controls/Messages.h"
 #include "controls/PageSetupDialog.h"
 #include "controls/Printing.h"

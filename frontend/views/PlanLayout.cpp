@@ -1,6 +1,6 @@
 #include "views/PlanLayout.h"
 
-#include "app/project/ProgramData.h"
+#include "core/ProgramData.h"
 #include "views/ProjectCells.h"
 
 #include <QPainter>

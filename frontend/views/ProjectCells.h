@@ -3,7 +3,7 @@
 // coordinates and batter, pile sections, layer thicknesses, by the columns'
 // names. A row outside a table raises EListError.
 
-#include "app/project/ProjectTables.h"
+#include "core/ProjectTables.h"
 
 #include <limits>
 

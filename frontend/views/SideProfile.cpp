@@ -1,7 +1,7 @@
 #include "views/SideProfile.h"
 
-#include "app/project/FoundationSystem.h"
-#include "app/project/ProgramData.h"
+#include "core/FoundationSystem.h"
+#include "core/ProgramData.h"
 #include "controls/NumberFormat.h"
 #include "views/ProjectCells.h"
 #include "views/SceneGeometry.h"

@@ -1,6 +1,6 @@
 #include "views/ViewWindow.h"
 
-#include "app/project/ProgramData.h"
+#include "core/ProgramData.h"
 #include "controls/Messages.h"
 #include "controls/Printing.h"
 #include "views/ViewHandlers.h"

@@ -6,7 +6,7 @@
 #include "MessageCatcher.h"
 #include "app/ChildForm.h"
 #include "app/InputForm.h"
-#include "app/project/ProgramData.h"
+#include "core/ProgramData.h"
 #include "controls/DataEdit.h"
 #include "controls/TableWindows.h"
 

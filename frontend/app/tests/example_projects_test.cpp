@@ -4,7 +4,7 @@
 // writes for the example deck.
 #include "InputWindows.h"
 
-#include "app/AnalysisRun.h"
+#include "core/AnalysisRun.h"
 #include "app/FoundationForms.h"
 #include "app/LoadingForms.h"
 #include "app/MassForms.h"

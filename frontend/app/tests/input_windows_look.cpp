@@ -8,7 +8,7 @@
 #include "app/FoundationForms.h"
 #include "app/LoadingForms.h"
 #include "app/MassForms.h"
-#include "app/project/ProgramData.h"
+#include "core/ProgramData.h"
 #include "app/SystemForms.h"
 #include "controls/TableWindows.h"
 

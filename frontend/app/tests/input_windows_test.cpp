@@ -5,7 +5,7 @@
 #include "InputWindows.h"
 
 #include "app/FoundationForms.h"
-#include "app/project/HarmonicLoad.h"
+#include "core/HarmonicLoad.h"
 #include "app/LoadingForms.h"
 #include "app/MassForms.h"
 #include "app/SystemForms.h"

@@ -5,7 +5,7 @@
 // its seed (ZAV_ROUND_TRIP_SEED repeats one).
 #include "MainWindowFixture.h"
 
-#include "app/project/FoundationSystem.h"
+#include "core/FoundationSystem.h"
 #include "app/InputForm.h"
 
 #include <QLineEdit>

@@ -8,10 +8,10 @@
 
 #include "app/ChildForm.h"
 #include "app/MainForm.h"
-#include "app/project/MenuRules.h"
+#include "core/MenuRules.h"
 #include "app/OptionsWindow.h"
 #include "app/ProgramDialogs.h"
-#include "app/project/ProjectNames.h"
+#include "core/ProjectNames.h"
 #include "app/TitleWindow.h"
 #include "controls/TableForm.h"
 #include "plots/AmpPlotDialog.h"

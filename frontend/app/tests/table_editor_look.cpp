@@ -4,7 +4,7 @@
 // open from their buttons ("nested" opens the second one), "comments" gives
 // the table a comment and a picture. Not a test: it runs until its windows
 // close.
-#include "app/project/ProgramData.h"
+#include "core/ProgramData.h"
 #include "controls/TableForm.h"
 #include "controls/TableWindows.h"
 

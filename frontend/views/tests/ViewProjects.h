@@ -2,7 +2,7 @@
 // Projects for the view tests: the example decks read as the program reads
 // them, and small hand-made projects whose pictures are worked out by hand.
 
-#include "app/project/ProgramData.h"
+#include "core/ProgramData.h"
 
 #include <gtest/gtest.h>
 

@@ -9,7 +9,7 @@
 // --bitmap saves the 3-D view, --pdf prints each view to PREFIX-<view>.pdf,
 // --quit ends the program once that is done; --option toggles a "Show 3D
 // View" item by its caption.
-#include "app/project/ProgramData.h"
+#include "core/ProgramData.h"
 #include "views/BlockView.h"
 #include "views/SideView.h"
 #include "views/TopView.h"
