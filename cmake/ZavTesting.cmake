@@ -1,7 +1,16 @@
-# zav_add_gtest(<name> SOURCES <files...> LIBS <targets...> [ENV <VAR=value...>])
+# zav_add_gtest(<name> SOURCES <files...> LIBS <targets...> [ENV <VAR=value...>]
+#               [TIMEOUT <seconds>])
 # Builds one GoogleTest program and registers each of its tests with CTest.
+# Every test ends on its own: one that runs past its TIMEOUT (by default
+# ZAV_TEST_TIMEOUT, several times the slowest test of the sanitizer build on a
+# loaded machine) is stopped and fails, so that a test waiting for ever cannot
+# hold up the whole run.
+set(ZAV_TEST_TIMEOUT 180 CACHE STRING "Seconds after which CTest stops a test and fails it")
 function(zav_add_gtest name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;ENV" ${ARGN})
+  cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS;ENV" ${ARGN})
+  if(NOT ARG_TIMEOUT)
+    set(ARG_TIMEOUT ${ZAV_TEST_TIMEOUT})
+  endif()
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
   # GCC 12 warns of overlapping copies in "text" + std::string temporaries when
@@ -11,7 +20,7 @@ function(zav_add_gtest name)
   endif()
   gtest_discover_tests(${name}
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-    PROPERTIES ENVIRONMENT "${ARG_ENV}"
+    PROPERTIES ENVIRONMENT "${ARG_ENV}" TIMEOUT ${ARG_TIMEOUT}
     DISCOVERY_TIMEOUT 60)
 endfunction()
 

@@ -11,11 +11,13 @@
 #include "app/ProgramDialogs.h"
 #include "controls/TableForm.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -42,11 +44,21 @@ inline std::string DeckTestName(const ::testing::TestParamInfo<const char*>& Inf
   return QString::fromLatin1(Info.param).remove(QLatin1Char('-')).toStdString();
 }
 
-// Chooses File in a file dialog and confirms it, as a click on its button does.
+// Chooses File in a file dialog and confirms it, as a user does who types the
+// whole path into the file name box and presses its button. The dialog takes
+// a file selected in its lists before the typed name, and what its lists
+// hold depends on how far its file model has read the folder (a typed name
+// replaces their selection only while the box has the focus): the lists'
+// selections are cleared first, so that what is confirmed is the typed path
+// whatever the model has read by now.
 inline void Choose(QWidget* Dialog, const QString& File) {
   auto* d = qobject_cast<QFileDialog*>(Dialog);
   ASSERT_TRUE(d) << "no file dialog";
-  d->selectFile(File);
+  auto* name = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+  ASSERT_TRUE(name) << "no file name box in the file dialog";
+  for (QAbstractItemView* view : d->findChildren<QAbstractItemView*>()) view->clearSelection();
+  name->setText(File);
+  if (QFileInfo(File).isAbsolute()) EXPECT_EQ(d->selectedFiles(), QStringList{File});
   static_cast<QDialog*>(d)->accept();
 }
 
