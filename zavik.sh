@@ -37,7 +37,7 @@ install_missing() {
 case "${1:-}" in
   run)
     install_missing
-    cmake -S "$here" -B "$here/build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+    cmake -S "$here" -B "$here/build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DZAV_BUILD_BENCH=OFF >/dev/null
     cmake --build "$here/build" -j "$jobs"
     deck=${2:-"$here/examples/half-space-harmonic.kqd"}
     work="$here/out"
@@ -67,7 +67,7 @@ case "${1:-}" in
     ;;
   test)
     install_missing
-    cmake -S "$here" -B "$here/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZAV_SANITIZE=ON >/dev/null
+    cmake -S "$here" -B "$here/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZAV_SANITIZE=ON -DZAV_BUILD_BENCH=ON >/dev/null
     cmake --build "$here/build-test" -j "$jobs"
     ctest --test-dir "$here/build-test" --output-on-failure -j "$jobs"
     ;;
