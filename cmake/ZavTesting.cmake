@@ -18,9 +18,14 @@ function(zav_add_gtest name)
   if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
     target_compile_options(${name} PRIVATE -Wno-restrict)
   endif()
+  # An empty ENVIRONMENT would take the next property's name as its value.
+  set(properties TIMEOUT ${ARG_TIMEOUT})
+  if(ARG_ENV)
+    list(APPEND properties ENVIRONMENT "${ARG_ENV}")
+  endif()
   gtest_discover_tests(${name}
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-    PROPERTIES ENVIRONMENT "${ARG_ENV}" TIMEOUT ${ARG_TIMEOUT}
+    PROPERTIES ${properties}
     DISCOVERY_TIMEOUT 60)
 endfunction()
 

@@ -58,7 +58,9 @@ inline void Choose(QWidget* Dialog, const QString& File) {
   ASSERT_TRUE(name) << "no file name box in the file dialog";
   for (QAbstractItemView* view : d->findChildren<QAbstractItemView*>()) view->clearSelection();
   name->setText(File);
-  if (QFileInfo(File).isAbsolute()) EXPECT_EQ(d->selectedFiles(), QStringList{File});
+  if (QFileInfo(File).isAbsolute()) {
+    EXPECT_EQ(d->selectedFiles(), QStringList{File});
+  }
   static_cast<QDialog*>(d)->accept();
 }
 
