@@ -19,6 +19,8 @@ void csytrf_(const char* uplo, const int* n, zav::cplx* a, const int* lda, int* 
              int* info, std::size_t uplo_len);
 void csytrs_(const char* uplo, const int* n, const int* nrhs, const zav::cplx* a, const int* lda, const int* ipiv,
              zav::cplx* b, const int* ldb, int* info, std::size_t uplo_len);
+void zgesv_(const int* n, const int* nrhs, std::complex<double>* a, const int* lda, int* ipiv, std::complex<double>* b,
+            const int* ldb, int* info);
 }
 
 namespace zav {
@@ -185,7 +187,8 @@ struct GroupSystemData {
         pivots(st.pivots.data()),
         factor_work(st.factor_work.data()),
         factor_work_size(static_cast<int>(st.factor_work.size())),
-        n_weights(weights) {}
+        n_weights(weights),
+        in_double(st.in_double) {}
   cplx* A;
   int m;
   int ld;  // m and the three weight rows of the tiled factorisation, padded
@@ -195,7 +198,12 @@ struct GroupSystemData {
   cplx* factor_work;
   int factor_work_size;
   int n_weights;
+  std::vector<std::complex<double>>& in_double;
   Mat<cplx> a() const { return {A, ld}; }
+  // The double-precision solution of weight k.
+  const std::complex<double>& x(int i, int k) const {
+    return in_double[static_cast<std::size_t>(m) * m + (i - 1) + static_cast<std::size_t>(k - 1) * m];
+  }
   cplx& w(int i, int k) const { return W[(i - 1) + static_cast<std::size_t>(k - 1) * m]; }
   cplx& y(int i, int k) const { return W[(i - 1) + static_cast<std::size_t>(k + 2) * m]; }
 };
@@ -227,9 +235,14 @@ void put_diagonal(const GroupSystemData& g, int i, const cplx& v) { g.a()(i, i) 
 // Pivoted: w~_a . (A~^-1 w~_b) with the scaled weights. Tiled:
 // (C^-1 w~_a) . (C^-1 w~_b), from the weight rows the factorisation left.
 // In place: over the inverse itself, accumulated in single precision pile by
-// pile.
+// pile. In double precision: w_a . (A^-1 w_b) in double.
 cplx weighted_sum(const GroupSystemData& g, int a, int b, GroupSolver solver) {
   cplx sum(0.0f);
+  if (solver == GroupSolver::double_precision) {
+    std::complex<double> d(0.0);
+    for (int i = 1; i <= g.m; ++i) d += std::complex<double>(g.w(i, a)) * g.x(i, b);
+    return cplx(static_cast<real>(d.real()), static_cast<real>(d.imag()));
+  }
   if (solver == GroupSolver::pivoted) {
     for (int i = 1; i <= g.m; ++i) sum += g.w(i, a) * g.y(i, b);
   } else if (solver == GroupSolver::tiled) {
@@ -296,6 +309,25 @@ bool solve_pivoted(const GroupSystemData& g) {
   }
   csytrs_("L", &m, &g.n_weights, g.A, &g.ld, g.pivots, &g.y(1, 1), &m, &info, 1);
   return info == 0;
+}
+
+// Solves one unscaled system for its weights by LU with partial pivoting in
+// double precision; false when it is singular there.
+bool solve_in_double(const GroupSystemData& g) {
+  const int m = g.m;
+  const auto mm = static_cast<std::size_t>(m) * m;
+  g.in_double.assign(mm + static_cast<std::size_t>(m) * g.n_weights, 0.0);
+  const Mat<cplx> a = g.a();
+  for (int j = 1; j <= m; ++j) {
+    for (int i = 1; i <= m; ++i) g.in_double[(i - 1) + static_cast<std::size_t>(j - 1) * m] = a(i, j);
+  }
+  for (int k = 1; k <= g.n_weights; ++k) {
+    for (int i = 1; i <= m; ++i) g.in_double[mm + (i - 1) + static_cast<std::size_t>(k - 1) * m] = g.w(i, k);
+  }
+  int info = 0;
+  zgesv_(&m, &g.n_weights, g.in_double.data(), &m, g.pivots, g.in_double.data() + mm, &m, &info);
+  return info == 0 && std::all_of(g.in_double.begin() + static_cast<long>(mm), g.in_double.end(),
+                                  [](const std::complex<double>& v) { return std::isfinite(std::abs(v)); });
 }
 
 // Where a system's entries come from: one unknown a pile (the vertical
@@ -386,8 +418,9 @@ struct Stop {
 // How a line's three systems are filled and solved, chosen once from the
 // context: the solver, whether the systems are scaled to a unit diagonal
 // (the factorisations) or left as they are with both triangles written (the
-// in-place inversion), the team that shares the work of a large group, and
-// the pair classes whose factors serve all pairs alike.
+// in-place inversion and the double-precision solve), the team that shares
+// the work of a large group, and the pair classes whose factors serve all
+// pairs alike.
 struct SolvePlan {
   GroupSolver solver;
   bool scaled;
@@ -400,7 +433,7 @@ SolvePlan plan_of(const GroupImpedanceContext& ctx) {
   const GroupSolver solver = ctx.solver != GroupSolver::factor_and_solve ? ctx.solver
                              : n >= kThreadedPiles                       ? GroupSolver::tiled
                                                                          : GroupSolver::pivoted;
-  const bool scaled = solver != GroupSolver::in_place_inversion;
+  const bool scaled = solver != GroupSolver::in_place_inversion && solver != GroupSolver::double_precision;
   ThreadTeam* team = n >= kThreadedPiles ? ctx.work.team.get() : nullptr;
   const GroupPairClasses* classes = scaled && ctx.classes && ctx.classes->n_piles == n ? ctx.classes : nullptr;
   return {solver, scaled, team, classes};
@@ -522,7 +555,7 @@ bool fill_from_pair_classes(const SolvePlan& plan, const Cmat6& f, real omega, r
 // Without classes: the piles' own blocks on the diagonal and every pair's
 // blocks, its factors formed once for the three systems; column by column
 // of the lower triangle, where the factorisations read, and the upper one as
-// well for the in-place inversion.
+// well for the unscaled solves.
 bool fill_pair_by_pair(const SolvePlan& plan, const Cmat6& f, real omega, real a0, const GroupImpedanceContext& ctx,
                        GroupSystems& g) {
   const GroupImpedanceWork& work = ctx.work;
@@ -626,7 +659,7 @@ void set_weights(const GroupImpedanceContext& ctx, GroupSystems& g) {
 // Tiled, they are factored at once with the weights as rows below them, the
 // library single-threaded inside the team (its own threads synchronise by
 // waiting actively, which stalls whenever the machine's cores are shared).
-// Pivoted or in place, they are solved in turn.
+// Pivoted, in place or in double precision, they are solved in turn.
 Stop solve_systems(const SolvePlan& plan, const GroupImpedanceContext& ctx, GroupSystems& g, GroupSums& s) {
   GroupImpedanceWork& work = ctx.work;
   const GroupSolver solver = plan.solver;
@@ -646,6 +679,8 @@ Stop solve_systems(const SolvePlan& plan, const GroupImpedanceContext& ctx, Grou
     const ClassTileFill fill(g.all, g.entries, plan.classes, work);
     FACTOR_SYMMETRIC(factored, work.tiles, plan.team, plan.classes ? &fill : nullptr);
     for (int k = 0; k < 3; ++k) solved[k] = factored[k].regular;
+  } else if (solver == GroupSolver::double_precision) {
+    for (int k = 0; k < 3; ++k) solved[k] = solve_in_double(*g.all[k]);
   } else {
     for (int k = 0; k < 3; ++k)
       solved[k] = COMPLEX_GAUSS_JORDAN(g.all[k]->a(), g.all[k]->m, work.inversion) == SolveStatus::ok;
