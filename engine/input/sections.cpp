@@ -82,6 +82,10 @@ namespace {
 constexpr real si_gravity_low = 9.5f, si_gravity_high = 10.0f;
 constexpr real english_gravity_low = 31.0f, english_gravity_high = 33.0f;
 
+// A material damping ratio of 1 is critical damping: a material that dissipates
+// as much loses its stiffness in one cycle.
+constexpr real critical_damping = 1.0f;
+
 // An angle from the vertical: a pile at 90 degrees lies flat.
 constexpr real horizontal_degrees = 90.0f;
 
@@ -102,6 +106,10 @@ ValueCheck& ValueCheck::operator()(real value, Bound bound, std::string_view wha
     case Bound::poisson_ratio:
       within = value >= 0.0f && value <= 0.5f;
       rule = "MUST LIE FROM 0 TO 0.5";
+      break;
+    case Bound::damping_ratio:
+      within = value >= 0.0f && value < critical_damping;
+      rule = "MUST LIE FROM 0 TO BELOW 1 (CRITICAL DAMPING)";
       break;
     case Bound::short_of_horizontal:
       within = value > -horizontal_degrees && value < horizontal_degrees;

@@ -53,7 +53,8 @@ struct SoilValue {
 // stiffness. Only the column's soil below its adjacent layers has the ratios
 // (in/out) of the column to the soil.
 constexpr Bound any = Bound::any, none = Bound::none, positive = Bound::positive,
-                not_negative = Bound::not_negative, poisson_ratio = Bound::poisson_ratio;
+                not_negative = Bound::not_negative, poisson_ratio = Bound::poisson_ratio,
+                damping_ratio = Bound::damping_ratio;
 // clang-format off
 constexpr SoilValue soil_values[] = {
   //                                                           side          beside elements column        below          stratum
@@ -62,7 +63,7 @@ constexpr SoilValue soil_values[] = {
   {&SoilLayer::Vs,          "SHEAR WAVE VELOCITY",            {positive,     not_negative,   positive,     positive,      positive}},
   {&SoilLayer::unit_weight, "UNIT WEIGHT",                    {positive,     positive,       positive,     positive,      positive}},
   {&SoilLayer::nu,          "POISSONS RATIO",                 {poisson_ratio, poisson_ratio, poisson_ratio, poisson_ratio, poisson_ratio}},
-  {&SoilLayer::damping,     "MATERIAL DAMPING",               {not_negative, not_negative,   not_negative, not_negative,  not_negative}},
+  {&SoilLayer::damping,     "MATERIAL DAMPING",               {damping_ratio, damping_ratio, damping_ratio, damping_ratio, damping_ratio}},
   {&SoilLayer::G_ratio,     "SHEAR MODULUS RATIO (IN/OUT)",   {none,         none,           positive,     none,          none}},
   {&SoilLayer::D_ratio,     "DAMPING RATIO (IN/OUT)",         {none,         none,           not_negative, none,          none}},
 };
@@ -71,7 +72,7 @@ constexpr SoilValue soil_values[] = {
 constexpr Admissible<SoilLayer> weak_zone_values[] = {
   {&SoilLayer::weak_ratio,     "SHEAR MODULUS RATIO",         Bound::not_negative},
   {&SoilLayer::weak_nu,        "POISSONS RATIO",              Bound::poisson_ratio},
-  {&SoilLayer::weak_damping,   "MATERIAL DAMPING",            Bound::not_negative},
+  {&SoilLayer::weak_damping,   "MATERIAL DAMPING",            Bound::damping_ratio},
   {&SoilLayer::weak_thickness, "THICKNESS RATIO",             Bound::not_negative},
 };
 // clang-format on

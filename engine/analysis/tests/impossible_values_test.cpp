@@ -119,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(Decks, ImpossibleValue, ::testing::Values(
   ValueRow{"HalfSpacePoissonBelow",   footing([](Footing& f) { f.nu = -0.1; }),
            error("POISSONS RATIO OF THE HALF-SPACE (-1.000E-01) MUST LIE FROM 0 TO 0.5") + bad_soil_below},
   ValueRow{"HalfSpaceDamping",        footing([](Footing& f) { f.D = -0.05; }),
-           error("MATERIAL DAMPING OF THE HALF-SPACE (-5.000E-02) CANNOT BE NEGATIVE") + bad_soil_below},
+           error("MATERIAL DAMPING OF THE HALF-SPACE (-5.000E-02) MUST LIE FROM 0 TO BELOW 1 (CRITICAL DAMPING)") + bad_soil_below},
   ValueRow{"HalfSpaceUnitWeight",     footing([](Footing& f) { f.gamma = 0; }),
            error("UNIT WEIGHT OF THE HALF-SPACE ( 0.000E+00) MUST BE GREATER THAN 0") + bad_soil_below},
   ValueRow{"SideLayerThickness",      footing([](Footing& f) { f.sides = {{-1, 150, 17, 0.35, 0.05}}; }),
@@ -162,7 +162,7 @@ INSTANTIATE_TEST_SUITE_P(Decks, ImpossibleValue, ::testing::Values(
   ValueRow{"PileSoilUnitWeight",      piles([](PileDeck& p) { p.soil[0].gamma = -17; }),
            error("UNIT WEIGHT OF SOIL LAYER 1 (-1.700E+01) MUST BE GREATER THAN 0") + will_not_execute},
   ValueRow{"PileSoilDamping",         piles([](PileDeck& p) { p.soil[2].D = -0.05; }),
-           error("MATERIAL DAMPING OF SOIL LAYER 3 (-5.000E-02) CANNOT BE NEGATIVE") + will_not_execute},
+           error("MATERIAL DAMPING OF SOIL LAYER 3 (-5.000E-02) MUST LIE FROM 0 TO BELOW 1 (CRITICAL DAMPING)") + will_not_execute},
   ValueRow{"PileSoilWeakZone",        piles([](PileDeck& p) { p.soil[0].weak_ratio = 0.6;
                                                                 p.soil[0].weak_thickness = -0.5; }),
            error("THICKNESS RATIO OF THE WEAKENED ZONE OF SOIL LAYER 1 (-5.000E-01) CANNOT BE NEGATIVE") +
@@ -174,7 +174,7 @@ INSTANTIATE_TEST_SUITE_P(Decks, ImpossibleValue, ::testing::Values(
   ValueRow{"PilePoisson",             piles([](PileDeck& p) { p.nu_p = 0.6; }),
            error("POISSONS RATIO OF THE PILES ( 6.000E-01) MUST LIE FROM 0 TO 0.5") + will_not_execute},
   ValueRow{"PileDamping",             piles([](PileDeck& p) { p.D_p = -0.01; }),
-           error("MATERIAL DAMPING OF THE PILES (-1.000E-02) CANNOT BE NEGATIVE") + will_not_execute},
+           error("MATERIAL DAMPING OF THE PILES (-1.000E-02) MUST LIE FROM 0 TO BELOW 1 (CRITICAL DAMPING)") + will_not_execute},
   ValueRow{"PileUnitWeight",          piles([](PileDeck& p) { p.gamma_p = 0; }),
            error("UNIT WEIGHT OF THE PILES ( 0.000E+00) MUST BE GREATER THAN 0") + will_not_execute},
   ValueRow{"PileModulus",             piles([](PileDeck& p) { p.E_p = 0; }),
@@ -233,6 +233,31 @@ INSTANTIATE_TEST_SUITE_P(Decks, ImpossibleValue, ::testing::Values(
            will_not_execute},
   ValueRow{"ColumnDampingRatioNegative", columns([](PileDeck& p) { p.column_soil[2][5] = -0.8; }),
            error("DAMPING RATIO (IN/OUT) OF SOIL LAYER 5 (-8.000E-01) CANNOT BE NEGATIVE") + will_not_execute},
+  // A material damping ratio of 1 is critical damping, which no soil, pile
+  // or column has, in every table that holds one.
+  ValueRow{"HalfSpaceCriticalDamping", footing([](Footing& f) { f.D = 10000; }),
+           error("MATERIAL DAMPING OF THE HALF-SPACE ( 1.000E+04) MUST LIE FROM 0 TO BELOW 1 (CRITICAL DAMPING)") + bad_soil_below},
+  ValueRow{"SideLayerCriticalDamping", footing([](Footing& f) { f.sides = {{1, 200, 18, 0.35, 5}}; }),
+           error("MATERIAL DAMPING OF SIDE LAYER 1 ( 5.000E+00) MUST LIE FROM 0 TO BELOW 1 (CRITICAL DAMPING)") + will_not_execute},
+  ValueRow{"StratumCriticalDamping",  stratum([](Footing& f) { f.D = 1; }),
+           error("MATERIAL DAMPING OF THE SOIL ( 1.000E+00) MUST LIE FROM 0 TO BELOW 1 (CRITICAL DAMPING)") + will_not_execute},
+  ValueRow{"PileSoilCriticalDamping", piles([](PileDeck& p) { p.soil[0].D = 5; }),
+           error("MATERIAL DAMPING OF SOIL LAYER 1 ( 5.000E+00) MUST LIE FROM 0 TO BELOW 1 (CRITICAL DAMPING)") + will_not_execute},
+  ValueRow{"WeakZoneCriticalDamping", piles([](PileDeck& p) { p.soil[1].D = 0.6; p.soil[1].weak_ratio = 0.5; }),
+           error("MATERIAL DAMPING OF THE WEAKENED ZONE OF SOIL LAYER 2 ( 1.200E+00) MUST LIE FROM 0 TO BELOW 1 (CRITICAL DAMPING)") +
+           will_not_execute},
+  ValueRow{"SoilBelowCriticalDamping", piles([](PileDeck& p) { p.below.D = 1.5; }),
+           error("MATERIAL DAMPING OF THE SOIL BELOW ( 1.500E+00) MUST LIE FROM 0 TO BELOW 1 (CRITICAL DAMPING)") + bad_soil_below},
+  ValueRow{"CapSideCriticalDamping",  piles([](PileDeck& p) { p.cap_sides = {{0.5, 110, 16.5, 0.35, 2}}; }),
+           error("MATERIAL DAMPING OF SIDE LAYER 1 ( 2.000E+00) MUST LIE FROM 0 TO BELOW 1 (CRITICAL DAMPING)") + will_not_execute},
+  ValueRow{"ColumnSoilCriticalDamping", columns([](PileDeck& p) { p.column_soil[0][3] = 1; }),
+           error("MATERIAL DAMPING OF SOIL LAYER 3 ( 1.000E+00) MUST LIE FROM 0 TO BELOW 1 (CRITICAL DAMPING)") + will_not_execute},
+  ValueRow{"ColumnAdjacentCriticalDamping", columns([](PileDeck& p) { p.soil[1].D = 3; }),
+           error("MATERIAL DAMPING OF SOIL LAYER 2 ( 3.000E+00) MUST LIE FROM 0 TO BELOW 1 (CRITICAL DAMPING)") + will_not_execute},
+  ValueRow{"PileCriticalDamping",     piles([](PileDeck& p) { p.D_p = 1; }),
+           error("MATERIAL DAMPING OF THE PILES ( 1.000E+00) MUST LIE FROM 0 TO BELOW 1 (CRITICAL DAMPING)") + will_not_execute},
+  ValueRow{"ColumnCriticalDamping",   columns([](PileDeck& p) { p.D_p = 7; }),
+           error("MATERIAL DAMPING OF THE FOUNDATION ( 7.000E+00) MUST LIE FROM 0 TO BELOW 1 (CRITICAL DAMPING)") + will_not_execute},
   ValueRow{"ElementTorsionZero",      piles([](PileDeck& p) { p.elements[1].J = 0; }),
            error("TORSIONAL STIFFNESS OF ELEMENT 2 ( 0.000E+00) MUST BE GREATER THAN 0") + will_not_execute},
   ValueRow{"ColumnTorsionNegative",   columns([](PileDeck& p) { p.elements[0].J = -7.95; }),
@@ -319,6 +344,14 @@ INSTANTIATE_TEST_SUITE_P(Decks, AdmissibleEdge, ::testing::Values(
   EdgeRow{"BatteredFromOnePlace", piles([](PileDeck& p) { p.piles = {{0, 0}, {0, 0}};
                                                           p.batter = {{"XZ", 10}, {"XZ", -10}}; })},
   EdgeRow{"BatteredSteeply",      piles([](PileDeck& p) { p.batter = {{"YZ", 60}}; })},
+  // Damping short of critical, along the piles, in their weakened zones and
+  // below them, in the piles.
+  EdgeRow{"DampingShortOfCritical", piles([](PileDeck& p) {
+                                    for (auto& l : p.soil) l.D = 0.45;
+                                    p.soil[0].weak_ratio = 0.5;
+                                    p.below.D = 0.99;
+                                    p.D_p = 0.99;
+                                  })},
   EdgeRow{"GravityAtTheEnds",     footing([](Footing& f) { f.gravity = "9.5"; })},
   EdgeRow{"GravityEnglish",       footing([](Footing& f) { f.gravity = "33"; })},
   EdgeRow{"ColumnUndrained",      columns([](PileDeck& p) {
