@@ -181,8 +181,14 @@ int computed_lines(const EngineState& s) {
 }  // namespace analysis
 
 void RUN_ANALYSIS(EngineState& s) {
-  // The readers refuse what no soil and no gravity can be.
-  assert(s.report.GRAVITY > 0.0f);
+  // No gravity, and no soil under a footing on the half-space, admit no
+  // analysis: the run has no result (the readers refuse every other value no
+  // soil and no gravity can have).
+  if (!(s.report.GRAVITY > 0.0f)) {
+    write_inadmissible_gravity(s, s.report.GRAVITY);
+    s.input.FATAL_INPUT_FLAG = 1;
+    return;
+  }
   s.analysis.reset(new AnalysisWork());
   const FoundationType type = foundation_type(s);
   prepare_side_layers(s);
@@ -190,6 +196,11 @@ void RUN_ANALYSIS(EngineState& s) {
   frequency_lines(s);
   if ((type == FoundationType::PILE || type == FoundationType::MULT) && !prepare_piles(s)) {
     // A fault of the input that the readers could not see: no analysis.
+    s.input.FATAL_INPUT_FLAG = 1;
+    return;
+  }
+  if (type == FoundationType::HALF && !(s.soil.BELOW.Vs > 0.0f)) {
+    write_inadmissible_half_space_velocity(s, s.soil.BELOW.Vs);
     s.input.FATAL_INPUT_FLAG = 1;
     return;
   }

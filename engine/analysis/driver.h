@@ -71,6 +71,10 @@ void write_no_result_message(EngineState& s);
 // A transient response whose time history passes single precision: the
 // reason its time steps are left out, and that the run has no result.
 void write_time_history_failure(EngineState& s);
+// The analysis's refusals as it starts: a gravitational constant of 0 or
+// less, a half-space without shear-wave velocity.
+void write_inadmissible_gravity(EngineState& s, real g);
+void write_inadmissible_half_space_velocity(EngineState& s, real Vs);
 // A group with interaction whose first pile element has no radius, and two
 // piles (by their numbers) whose axes lie closer than a pile diameter.
 void write_no_pile_radius_message(EngineState& s);

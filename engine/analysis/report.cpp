@@ -175,6 +175,20 @@ void write_spectrum_curve(EngineState& s, int dof) {
   }
 }
 
+void write_inadmissible_gravity(EngineState& s, real g) {
+  write(s, s.run.OUTPUT_UNIT,
+        "(/,/,1X,'*** INADMISSABLE VALUE FOR GRAVITATIONAL ','CONSTANT (',1PE10.3,') ***',/,"
+        "1X,'***PROGRAM WILL NOT EXECUTE***')",
+        g);
+}
+
+void write_inadmissible_half_space_velocity(EngineState& s, real Vs) {
+  write(s, s.run.OUTPUT_UNIT,
+        "(/,/,1X,'***INADMISSABLE VALUE FOR SHEAR WAVE ','VELOCITY OF HALF-SPACE (',1PE9.2,') ***',/,"
+        "1X,'***PROGRAM WILL NOT EXECUTE***')",
+        Vs);
+}
+
 void write_no_pile_radius_message(EngineState& s) {
   write(s, s.run.OUTPUT_UNIT,
         "(/,/,1X,'*** THE FIRST PILE ELEMENT HAS NO RADIUS: THE PILE SPACINGS OF THE INTERACTION ',"

@@ -116,7 +116,9 @@ ValueCheck& ValueCheck::operator()(real value, Bound bound, std::string_view wha
       rule = "MUST LIE BETWEEN -90 AND 90 DEGREES";
       break;
     case Bound::gravity:
-      within = (value >= si_gravity_low && value <= si_gravity_high) ||
+      // A constant of 0 or less is no gravity at all: the analysis refuses it
+      // as it starts, with the report's own text.
+      within = value <= 0.0f || (value >= si_gravity_low && value <= si_gravity_high) ||
                (value >= english_gravity_low && value <= english_gravity_high);
       rule = "MUST LIE FROM 9.5 TO 10 (m/s**2) OR FROM 31 TO 33 (ft/s**2)";
       break;

@@ -54,7 +54,8 @@ void reject_word(EngineState& s, Keyword k);
 // from 0 to 0.5 (0.5 the undrained soil); a material damping ratio from 0 to
 // below 1, critical damping, which no soil, pile or column has; the angle of
 // a pile against the vertical short of the horizontal either way; a
-// gravitational constant of the SI or of the English units; any number (a
+// gravitational constant of the SI or of the English units (one of 0 or
+// less is the analysis's to refuse); any number (a
 // coordinate, a load, a cross product, a row label); none: the table has no
 // such value.
 enum class Bound { positive, not_negative, poisson_ratio, damping_ratio, short_of_horizontal, gravity, any, none };
