@@ -856,7 +856,8 @@ struct Files::Unit {
     struct stat st {};
     const bool old_exists = ::stat(path.c_str(), &st) == 0;
     for (int k = 0; k < 100 && fd < 0; ++k) {
-      new_path = path + ".part" + std::to_string(::getpid()) + (k == 0 ? "" : "-" + std::to_string(k));
+      new_path = path + ".part" + std::to_string(::getpid());
+      if (k > 0) new_path += '-' + std::to_string(k);
       fd = ::open(new_path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
       if (fd < 0 && errno != EEXIST) break;
     }
@@ -938,14 +939,25 @@ bool Files::open(int unit, std::string_view name, Access access, std::string& wh
   } else {
     // Opened without truncation: a file is left as it was until the first
     // write. A unit that replaces its file checks here that the file can be
-    // written, and writes a new one only when it is written itself.
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    // written, or where there is none that it can be created, which leaves
+    // no file behind; it writes a new one only when it is written itself.
+    bool make_and_remove = access == Access::replace && !exists;
+    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | (make_and_remove ? O_EXCL : 0), 0666);
+    if (fd < 0 && make_and_remove && errno == EEXIST) {
+      // Made by someone else meanwhile: theirs to keep.
+      make_and_remove = false;
+      fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    }
     if (fd < 0) {
       why = exists ? "not writable" : "cannot be created";
       return false;
     }
-    if (access == Access::write) u->fd = fd;
-    else ::close(fd);
+    if (access == Access::write) {
+      u->fd = fd;
+    } else {
+      ::close(fd);
+      if (make_and_remove) ::unlink(path.c_str());
+    }
   }
   if (u->fd >= 0) {
     struct stat now {};

@@ -480,6 +480,33 @@ TEST_F(FilesTest, AReplacingUnitTakesTheFilesPlaceOnlyWhenClosed) {
   EXPECT_EQ(files, std::vector<std::string>{"job.kqp"});
 }
 
+// Where there is no file, a replacing unit makes none until it is closed
+// after a write: a run that writes no plot data leaves none in a fresh
+// folder.
+TEST_F(FilesTest, AReplacingUnitMakesNoFileUntilItIsClosedWritten) {
+  {
+    Files f;
+    ASSERT_TRUE(f.open(6, "job.kqp", Access::replace, why));
+    EXPECT_FALSE(std::filesystem::exists("job.kqp"));
+    EXPECT_TRUE(f.close(6));
+  }
+  {
+    Files f;
+    ASSERT_TRUE(f.open(6, "job.kqp", Access::replace, why));
+    f.put(6, "dropped");
+    f.discard(6);
+  }
+  EXPECT_TRUE(std::filesystem::is_empty("."));
+  {
+    Files f;
+    ASSERT_TRUE(f.open(6, "job.kqp", Access::replace, why));
+    f.put(6, " 1");
+    EXPECT_FALSE(std::filesystem::exists("job.kqp"));
+    EXPECT_TRUE(f.close(6));
+  }
+  EXPECT_EQ(file_text("job.kqp"), " 1\n");
+}
+
 struct OpenRow {
   const char* name;
   Access access;
