@@ -807,29 +807,32 @@ struct Files::Unit {
     return false;
   }
 
-  Io get(std::string& record) {
+  // The next record, of which at most `most` characters are kept; the rest
+  // is passed over block by block.
+  Io get(std::string& record, std::size_t most) {
     if (offset >= size) {
       past_end = true;
       return Io::end;
     }
     record.clear();
+    std::size_t length = 0;  // of the whole record
     off_t p = offset;
     while (p < size) {
       if (!fill(p, 0)) break;
       const char* b = rbuf.data() + (p - read_at);
       const std::size_t n = rbuf.size() - static_cast<std::size_t>(p - read_at);
-      if (const void* nl = std::memchr(b, '\n', n)) {
-        const auto len = static_cast<std::size_t>(static_cast<const char*>(nl) - b);
-        record.append(b, len);
-        p += static_cast<off_t>(len) + 1;
-        break;
-      }
-      record.append(b, n);
-      p += static_cast<off_t>(n);
+      const void* nl = std::memchr(b, '\n', n);
+      const std::size_t len = nl ? static_cast<std::size_t>(static_cast<const char*>(nl) - b) : n;
+      if (record.size() < most) record.append(b, std::min(len, most - record.size()));
+      length += len;
+      p += static_cast<off_t>(len) + (nl ? 1 : 0);
+      if (nl) break;
     }
     // A file the unit reads may come with CR LF line ends; what a unit wrote
     // reads back as it was written.
-    if (access == Access::read && !record.empty() && record.back() == '\r') record.pop_back();
+    if (access == Access::read && record.size() == length && !record.empty() && record.back() == '\r') {
+      record.pop_back();
+    }
     offset = p;
     return Io::ok;
   }
@@ -1014,15 +1017,18 @@ void Files::backspace(int unit) {
   if (Unit* u = find(unit)) u->backspace();
 }
 
-Io Files::get(int unit, std::string& record) {
+Io Files::get(int unit, std::string& record) { return get(unit, record, std::string::npos); }
+
+Io Files::get(int unit, std::string& record, std::size_t most) {
   if (unit == console) {
     if (!console_in || !std::getline(*console_in, record)) return Io::end;
     if (!record.empty() && record.back() == '\r') record.pop_back();
+    if (record.size() > most) record.resize(most);
     return Io::ok;
   }
   Unit* u = find(unit);
   if (!u) return Io::end;
-  return u->get(record);
+  return u->get(record, most);
 }
 
 void Files::put(int unit, std::string record) {

@@ -133,6 +133,10 @@ class Files {
   // Whole records. Reading an unconnected unit meets the end of file; writing one
   // is a programming error (std::logic_error).
   Io get(int unit, std::string& record);
+  // The first `most` characters of the next record (all of a shorter one):
+  // the rest of the record is passed over without being held, however long
+  // it is.
+  Io get(int unit, std::string& record, std::size_t most);
   void put(int unit, std::string record);
 
   // The console unit's streams; console_in is null (every read meets the end of
