@@ -145,6 +145,9 @@ void frequency_loop(EngineState& s, int pass) {
     reduce_damping(w.B);
     // Constants beyond single precision (a damping over the lowest frequency,
     // an embedment over a vanishing radius) are no results.
+    // Constants no passive foundation has are reported as they are, each
+    // with its warning, in the line's table, or without MATR where the
+    // table would stand.
     if (pass == 1) {
       line_constants(w.B, omega, r.K, r.C);
       if (!finite(r.K, r.C)) {
@@ -153,6 +156,8 @@ void frequency_loop(EngineState& s, int pass) {
         continue;
       }
       if (matrix) write_constants(s, omega, r);
+      const Passivity p = passivity_of(s, omega, r.K, r.C);
+      if (p.any()) write_passivity_warnings(s, L, omega, p);
       r.computed = line_response(s, L, omega);
     } else {
       Array1<real, 8> K, C;
@@ -163,6 +168,8 @@ void frequency_loop(EngineState& s, int pass) {
         continue;
       }
       write_special_constants(s, omega, K, C);
+      const Passivity p = passivity_of(s, omega, K, C);
+      if (p.any()) write_passivity_warnings(s, L, omega, p);
     }
   }
 }
@@ -193,6 +200,7 @@ void RUN_ANALYSIS(EngineState& s) {
   const FoundationType type = foundation_type(s);
   prepare_side_layers(s);
   prepare_embedment_radius(s);
+  prepare_passivity_check(s);
   frequency_lines(s);
   if ((type == FoundationType::PILE || type == FoundationType::MULT) && !prepare_piles(s)) {
     // A fault of the input that the readers could not see: no analysis.
@@ -222,7 +230,11 @@ void RUN_ANALYSIS(EngineState& s) {
     case LoadKind::RANDOM: random_response(s); break;
     default: assert(false && "the input check lets no run without a load kind through");
   }
-  if (!result) s.input.FATAL_INPUT_FLAG = 1;
+  if (!result) {
+    s.input.FATAL_INPUT_FLAG = 1;
+    return;
+  }
+  write_passivity_summary(s);
 }
 
 }  // namespace zav

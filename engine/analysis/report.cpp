@@ -74,6 +74,42 @@ void write_special_constants(EngineState& s, real omega, const Array1<real, 8>& 
         C(6), l.rot_damping);
 }
 
+void write_passivity_warnings(EngineState& s, int L, real omega, const Passivity& p) {
+  static constexpr std::string_view stiffness[6] = {"KXX", "KYY", "KWW", "KPPX", "KPPY", "KZT"};
+  static constexpr std::string_view damping[6] = {"CXX", "CYY", "CWW", "CPPX", "CPPY", "CZT"};
+  s.analysis->RESULTS(L).warned = true;
+  const int out = s.run.OUTPUT_UNIT;
+  if (s.switches.MATRIX_PRINT_FLAG == 1) {
+    write(s, out, "()");
+  } else {
+    write(s, out, "(/,1X,'*** FREQUENCY  -  ',F12.4,' Hz ','(',F12.4,' rad./sec.)',' ***')", hertz(omega), omega);
+  }
+  for (std::size_t k = 0; k < 6; ++k) {
+    if (!p.stiffness[k]) continue;
+    write(s, out,
+          "(1X,'*** WARNING - ',A,' IS NEGATIVE (',1PE10.3,') AT A0 = ',0PF5.3,', NEAR ZERO FREQUENCY: ',"
+          "'NO PASSIVE FOUNDATION HAS THIS; THE METHOD OR THE INPUT IS OUT OF RANGE HERE ***')",
+          stiffness[k], p.K[k], p.a0);
+  }
+  for (std::size_t k = 0; k < 6; ++k) {
+    if (!p.damping[k]) continue;
+    write(s, out,
+          "(1X,'*** WARNING - ',A,' IS NEGATIVE (',1PE10.3,'): ',"
+          "'NO PASSIVE FOUNDATION HAS THIS; THE METHOD OR THE INPUT IS OUT OF RANGE HERE ***')",
+          damping[k], p.C[k]);
+  }
+}
+
+void write_passivity_summary(EngineState& s) {
+  const AnalysisWork& w = *s.analysis;
+  int warned = 0;
+  for (int L = 1; L <= w.LINES; ++L) warned += w.RESULTS(L).warned ? 1 : 0;
+  if (warned == 0) return;
+  write(s, s.run.OUTPUT_UNIT,
+        "(/,1X,'*** WARNING - ',I5,' OF ',I5,' FREQUENCY LINES HOLD CONSTANTS NO PASSIVE FOUNDATION HAS ***')", warned,
+        w.LINES);
+}
+
 void write_line_failure(EngineState& s, real omega, std::string_view reason) {
   AnalysisWork& w = *s.analysis;
   if (w.FAILURES++ == 0) w.FIRST_FAILURE = reason;
