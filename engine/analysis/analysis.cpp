@@ -144,10 +144,9 @@ void frequency_loop(EngineState& s, int pass) {
     }
     reduce_damping(w.B);
     // Constants beyond single precision (a damping over the lowest frequency,
-    // an embedment over a vanishing radius) are no results.
-    // Constants no passive foundation has are reported as they are, each
-    // with its warning, in the line's table, or without MATR where the
-    // table would stand.
+    // an embedment over a vanishing radius) are no results. Constants no
+    // passive foundation has are reported as they are, each with its warning
+    // in the line's table (without MATR where the table would stand).
     if (pass == 1) {
       line_constants(w.B, omega, r.K, r.C);
       if (!finite(r.K, r.C)) {

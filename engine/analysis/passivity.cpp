@@ -28,6 +28,19 @@ namespace {
 // scale, such as a pile's inertia that no cross-section has.
 constexpr real near_static_a0 = 0.25f;
 
+// Piles or a column that stand free along a layer without soil (in water, in
+// air) bend over their free length with resonances of their own, which the
+// soil's a0 does not bound: past them a dynamic stiffness below zero at a low
+// frequency is true, and the stiffness of such a foundation is not checked.
+bool stands_free(const EngineState& s) {
+  const FoundationType type = foundation_type(s);
+  if (type != FoundationType::PILE && type != FoundationType::MULT) return false;
+  for (int j = 1; j <= s.soil.LAYER_COUNT; ++j) {
+    if (!(s.soil.LAYERS(j).Vs > 0.0f)) return true;
+  }
+  return false;
+}
+
 // Half the extent of a plan: the radius of a circle, half the diagonal of a
 // rectangle.
 real plan_half_extent(const EngineState& s) {
@@ -80,13 +93,14 @@ void prepare_passivity_check(EngineState& s) {
   const bool piles = type == FoundationType::PILE || type == FoundationType::MULT;
   w.HALF_EXTENT = std::max(plan_half_extent(s), piles ? piles_half_extent(s) : 0.0f);
   w.SLOWEST_VS = slowest_soil(s);
+  w.STIFFNESS_CHECKED = !stands_free(s);
 }
 
 Passivity passivity_of(const EngineState& s, real omega, const Array1<real, 8>& K, const Array1<real, 8>& C) {
   const AnalysisWork& w = *s.analysis;
   Passivity p;
   p.a0 = omega * w.HALF_EXTENT / w.SLOWEST_VS;
-  const bool near_static = p.a0 <= near_static_a0;
+  const bool near_static = w.STIFFNESS_CHECKED && p.a0 <= near_static_a0;
   for (int k = 1; k <= 6; ++k) {
     p.K[k - 1] = K(k);
     p.C[k - 1] = C(k);

@@ -46,6 +46,9 @@ struct AnalysisWork {
   // the foundation's half-extent in plan over the slowest soil that bears it.
   real HALF_EXTENT = 0.0f;
   real SLOWEST_VS = 0.0f;
+  // False for piles or a column standing free along a layer: no line of
+  // theirs is taken as near zero frequency.
+  bool STIFFNESS_CHECKED = true;
   real omega1 = 0.0f;  // shear and compression frequencies of the stratum
   real omegac = 0.0f;  // over the soil below (PILE, MULT)
   // K at the base, B at the centre of gravity (then the dynamic matrix), A a

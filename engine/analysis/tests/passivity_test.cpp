@@ -6,8 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
-#include <regex>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -25,9 +26,22 @@ struct Warning {
   double value;
 };
 
-const std::regex warning_line(R"( \*\*\* WARNING - (\w+) IS NEGATIVE \(([-+.0-9E]+)\)(?: AT A0 = [.0-9]+, NEAR ZERO )"
-                              R"(FREQUENCY)?: NO PASSIVE FOUNDATION HAS THIS; THE METHOD OR THE INPUT IS OUT OF RANGE )"
-                              R"(HERE \*\*\*)");
+// The constant and the value of a warning line, or false for a line that is
+// none.
+bool parse_warning(const std::string& l, Warning& w) {
+  const std::string head = " *** WARNING - ", negative = " IS NEGATIVE (";
+  const std::string tail = ": NO PASSIVE FOUNDATION HAS THIS; THE METHOD OR THE INPUT IS OUT OF RANGE HERE ***";
+  const std::size_t name_end = l.find(negative);
+  if (!l.starts_with(head) || !l.ends_with(tail) || name_end == std::string::npos) return false;
+  const std::size_t value = name_end + negative.size();
+  const std::size_t value_end = l.find(')', value);
+  if (value_end == std::string::npos || value_end + 1 + tail.size() > l.size()) return false;
+  const std::string rest = l.substr(value_end + 1, l.size() - tail.size() - value_end - 1);
+  // A stiffness near zero frequency says at which a0.
+  if (!rest.empty() && !(rest.starts_with(" AT A0 = ") && rest.ends_with(", NEAR ZERO FREQUENCY"))) return false;
+  w = {l.substr(head.size(), name_end - head.size()), std::stod(l.substr(value, value_end - value))};
+  return true;
+}
 
 // The warnings of each constants table of a pass (as constants_tables counts
 // them).
@@ -38,10 +52,10 @@ std::vector<std::vector<Warning>> table_warnings(const Lines& report, int pass) 
     if (l == "************** SPECIAL OUTPUT OPTION **************") second = true;
     if (second != (pass == 2)) continue;
     if (l.starts_with(" FREQUENCY  -  ")) out.emplace_back();
-    std::smatch m;
-    if (std::regex_match(l, m, warning_line)) {
+    Warning w;
+    if (parse_warning(l, w)) {
       EXPECT_FALSE(out.empty()) << l;
-      if (!out.empty()) out.back().push_back({m[1], std::stod(m[2])});
+      if (!out.empty()) out.back().push_back(w);
     }
   }
   return out;
@@ -49,8 +63,12 @@ std::vector<std::vector<Warning>> table_warnings(const Lines& report, int pass) 
 
 // The foundation's half-extent in plan over the slowest soil that bears it,
 // from the deck's own numbers: a line's dimensionless frequency is omega
-// times it.
+// times it. Piles standing free along a layer have resonances of their own,
+// and no line of theirs is near zero frequency.
 double extent_over_velocity(const PileDeck& p) {
+  for (const PileSoil& l : p.soil) {
+    if (l.Vs == 0) return INFINITY;
+  }
   double x0 = 1e300, x1 = -1e300, y0 = 1e300, y1 = -1e300, radius = 0;
   for (const auto& xy : p.piles) {
     x0 = std::min(x0, xy[0]);
@@ -92,8 +110,34 @@ void expect_warnings(const std::vector<Warning>& got, const std::vector<Warning>
   }
 }
 
-const std::string summary_format = R"( \*\*\* WARNING - ( {0,4}\d+) OF ( {0,4}\d+) FREQUENCY LINES HOLD CONSTANTS NO )"
-                                   R"(PASSIVE FOUNDATION HAS \*\*\*)";
+// The report's last record with the count of warned lines of a run's lines.
+std::string summary(int warned, int lines) {
+  char b[128];
+  std::snprintf(b, sizeof b, " *** WARNING - %5d OF %5d FREQUENCY LINES HOLD CONSTANTS NO PASSIVE FOUNDATION HAS ***",
+                warned, lines);
+  return b;
+}
+
+// What the front end looks for, \*\*\* WARNING -\s+(\d+) OF\s+(\d+) FREQUENCY
+// LINES: the two numbers, or false.
+bool front_end_reads(const std::string& l, int& warned, int& lines) {
+  std::size_t at = l.find("*** WARNING -");
+  if (at == std::string::npos) return false;
+  at += 13;
+  const auto number = [&](int& n) {
+    const std::size_t blanks = l.find_first_not_of(' ', at);
+    if (blanks == at || blanks == std::string::npos) return false;
+    std::size_t digits = blanks;
+    while (digits < l.size() && std::isdigit(static_cast<unsigned char>(l[digits]))) ++digits;
+    if (digits == blanks) return false;
+    n = std::stoi(l.substr(blanks, digits - blanks));
+    at = digits;
+    return true;
+  };
+  if (!number(warned) || l.compare(at, 3, " OF") != 0) return false;
+  at += 3;
+  return number(lines) && l.compare(at, 17, " FREQUENCY LINES ") == 0;
+}
 
 // A 3 by 3 group with interaction whose top layer holds no soil: the
 // interaction factors, which know nothing of a free length, give the group a
@@ -135,6 +179,17 @@ PileDeck swapped_column() {
   return p;
 }
 
+// Three piles standing free through all their layers on the soil below, 12
+// m high: past their bending resonance, near 2 Hz, their dynamic stiffness is
+// below zero at a frequency the soil's a0 takes as low. True of such a
+// foundation, so no warning.
+PileDeck piles_standing_free() {
+  PileDeck p;
+  p.piles = {{-0.9, 0}, {0.9, 0}, {0, 1.8}};
+  for (PileSoil& l : p.soil) l.Vs = 0;
+  return p;
+}
+
 struct PassivityRow {
   const char* name;
   PileDeck deck;
@@ -170,11 +225,12 @@ TEST_P(Passivity, WarnsOfEveryConstantNoPassiveFoundationHas) {
     }
   }
   EXPECT_EQ(std::count(warned.begin(), warned.end(), true), row.warned);
-  std::smatch m;
-  ASSERT_TRUE(std::regex_match(report.back(), m, std::regex(summary_format))) << report.back();
-  EXPECT_EQ(std::stoi(m[1]), row.warned);
-  EXPECT_EQ(std::stoi(m[2]), row.lines);
   EXPECT_EQ(plot_records("job.kqp").size(), 1u + 3u * static_cast<std::size_t>(row.lines));
+  if (row.warned == 0) {
+    for (const std::string& l : report) EXPECT_EQ(l.find("FREQUENCY LINES HOLD"), std::string::npos) << l;
+  } else {
+    EXPECT_EQ(report.back(), summary(row.warned, row.lines));
+  }
 }
 
 // clang-format off
@@ -182,7 +238,8 @@ INSTANTIATE_TEST_SUITE_P(Decks, Passivity, ::testing::Values(
   PassivityRow{"FreeLengthWithInteraction", free_length_group(),     40,  1},
   PassivityRow{"TorsionOutOfScale",         torsion_out_of_scale(),  10,  4},
   PassivityRow{"ModulusOutOfScale",         modulus_out_of_scale(),  10,  7},
-  PassivityRow{"SwappedColumnConstants",    swapped_column(),        10,  3}
+  PassivityRow{"SwappedColumnConstants",    swapped_column(),        10,  3},
+  PassivityRow{"PilesStandingFree",         piles_standing_free(),   10,  0}
 ), [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
@@ -191,7 +248,10 @@ TEST_F(DeckRun, TheLastRecordIsTheOneTheFrontEndReads) {
   ASSERT_EQ(run(pile_deck(free_length_group(), harmonic_load(251.2, 6.28, 6.28, {10, 0, 40, 0, 0, 0}))), 0);
   EXPECT_EQ(report.back(),
             " *** WARNING -     1 OF    40 FREQUENCY LINES HOLD CONSTANTS NO PASSIVE FOUNDATION HAS ***");
-  EXPECT_TRUE(std::regex_search(report.back(), std::regex(R"(\*\*\* WARNING -\s+(\d+) OF\s+(\d+) FREQUENCY LINES)")));
+  int warned = 0, lines = 0;
+  EXPECT_TRUE(front_end_reads(report.back(), warned, lines));
+  EXPECT_EQ(warned, 1);
+  EXPECT_EQ(lines, 40);
 }
 
 // Without MATR no table is printed: a warned line's warnings stand where its
@@ -223,9 +283,9 @@ TEST_F(DeckRun, WithoutMatrixTheWarningsNameTheirLine) {
     const auto at = std::find(report.begin(), report.end(), std::string(head));
     ASSERT_NE(at, report.end()) << head;
     for (std::size_t k = 0; k < warnings[L].size(); ++k) {
-      std::smatch m;
-      ASSERT_TRUE(std::regex_match(*(at + 1 + static_cast<long>(k)), m, warning_line));
-      EXPECT_EQ(m[1], warnings[L][k].name);
+      Warning w;
+      ASSERT_TRUE(parse_warning(*(at + 1 + static_cast<long>(k)), w));
+      EXPECT_EQ(w.name, warnings[L][k].name);
     }
     ++found;
   }
