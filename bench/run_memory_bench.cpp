@@ -7,7 +7,8 @@
 //
 // The decks: a shipped example as it stands; the same deck with 200,000
 // lines of words and numbers that are no keywords before its RUN (every one
-// answered in the report); the same with 600,000 such lines; a half-space
+// answered in the report); the same with 600,000 such lines; the same with
+// one line of 5, 20 and 50 MB of such words before its RUN; a half-space
 // deck under a random load of 999 spectra of 200 points; a group of 500
 // piles with interaction over 100 lines.
 //
@@ -22,6 +23,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -79,6 +81,16 @@ std::string with_words_before_run(const std::string& deck, int lines) {
   return deck.substr(0, run) + words + deck.substr(run);
 }
 
+// The deck with one line of `bytes` characters before its RUN line, words
+// and numbers that are no keywords: only its first columns are read.
+std::string with_long_line_before_run(const std::string& deck, std::size_t bytes) {
+  std::string line = "NOTE";
+  while (line.size() < bytes) line += " QQ 12";
+  line.resize(bytes);
+  const std::size_t run = deck.find("RUN ");
+  return deck.substr(0, run) + line + "\r\n" + deck.substr(run);
+}
+
 // A footing under a random load of 999 spectra of 200 points each.
 std::string random_spectra(const std::string& footing) {
   std::string d = footing.substr(0, footing.find("LOAD "));
@@ -116,22 +128,37 @@ int main(int argc, char** argv) {
   const fs::path examples = ZAV_EXAMPLES_DIR;
   const std::string footing = file_text((examples / "half-space-harmonic.kqd").string());
   const std::string mass = file_text((examples / "half-space-harmonic.kqm").string());
-  const std::vector<std::pair<std::string, std::string>> decks = {
-      {"example", footing},
-      {"words-200000", with_words_before_run(footing, 200000)},
-      {"words-600000", with_words_before_run(footing, 600000)},
-      {"random-999-spectra", random_spectra(footing)},
-      {"group-500-piles", five_hundred_piles()},
+  const std::vector<std::pair<std::string, std::function<std::string()>>> decks = {
+      {"example", [&] { return footing; }},
+      {"words-200000", [&] { return with_words_before_run(footing, 200000); }},
+      {"words-600000", [&] { return with_words_before_run(footing, 600000); }},
+      {"line-of-5MB", [&] { return with_long_line_before_run(footing, 5000000); }},
+      {"line-of-20MB", [&] { return with_long_line_before_run(footing, 20000000); }},
+      {"line-of-50MB", [&] { return with_long_line_before_run(footing, 50000000); }},
+      {"random-999-spectra", [&] { return random_spectra(footing); }},
+      {"group-500-piles", [] { return five_hundred_piles(); }},
   };
+  // The decks are written by a child of their own: a run's child starts with
+  // the memory of this process, which must not have held them.
+  std::fflush(stdout);
+  const pid_t writer = fork();
+  if (writer == 0) {
+    for (const auto& [stem, make] : decks) {
+      put_file(stem + ".kqd", make());
+      put_file(stem + ".kqm", mass);
+    }
+    _exit(0);
+  }
+  if (writer < 0 || waitpid(writer, nullptr, 0) != writer) return 1;
   std::printf("%s\n", runner.c_str());
   std::printf("%-22s %12s %12s %12s %8s %8s\n", "deck", "deck (MB)", "report (MB)", "peak (MB)", "status", "wall (s)");
-  for (const auto& [stem, text] : decks) {
-    put_file(stem + ".kqd", text);
-    put_file(stem + ".kqm", mass);
-    const Run r = run_child(runner.c_str(), stem + ".kqd");
+  for (const auto& deck : decks) {
+    const std::string& stem = deck.first;
     std::error_code ec;
+    const auto size = fs::file_size(stem + ".kqd", ec);
+    const Run r = run_child(runner.c_str(), stem + ".kqd");
     const auto report = fs::file_size(stem + ".kqo", ec);
-    std::printf("%-22s %12.2f %12.2f %12.1f %8d %8.2f\n", stem.c_str(), static_cast<double>(text.size()) / 1e6,
+    std::printf("%-22s %12.2f %12.2f %12.1f %8d %8.2f\n", stem.c_str(), static_cast<double>(size) / 1e6,
                 ec ? 0.0 : static_cast<double>(report) / 1e6, static_cast<double>(r.peak_kb) / 1024.0, r.status,
                 r.wall);
   }

@@ -144,7 +144,9 @@ void frequency_loop(EngineState& s, int pass) {
     }
     reduce_damping(w.B);
     // Constants beyond single precision (a damping over the lowest frequency,
-    // an embedment over a vanishing radius) are no results.
+    // an embedment over a vanishing radius) are no results. Constants no
+    // passive foundation has are reported as they are, each with its warning
+    // in the line's table (without MATR where the table would stand).
     if (pass == 1) {
       line_constants(w.B, omega, r.K, r.C);
       if (!finite(r.K, r.C)) {
@@ -153,6 +155,8 @@ void frequency_loop(EngineState& s, int pass) {
         continue;
       }
       if (matrix) write_constants(s, omega, r);
+      const Passivity p = passivity_of(s, omega, r.K, r.C);
+      if (p.any()) write_passivity_warnings(s, L, omega, p);
       r.computed = line_response(s, L, omega);
     } else {
       Array1<real, 8> K, C;
@@ -163,6 +167,8 @@ void frequency_loop(EngineState& s, int pass) {
         continue;
       }
       write_special_constants(s, omega, K, C);
+      const Passivity p = passivity_of(s, omega, K, C);
+      if (p.any()) write_passivity_warnings(s, L, omega, p);
     }
   }
 }
@@ -181,15 +187,27 @@ int computed_lines(const EngineState& s) {
 }  // namespace analysis
 
 void RUN_ANALYSIS(EngineState& s) {
-  // The readers refuse what no soil and no gravity can be.
-  assert(s.report.GRAVITY > 0.0f);
+  // No gravity, and no soil under a footing on the half-space, admit no
+  // analysis: the run has no result (the readers refuse every other value no
+  // soil and no gravity can have).
+  if (!(s.report.GRAVITY > 0.0f)) {
+    write_inadmissible_gravity(s, s.report.GRAVITY);
+    s.input.FATAL_INPUT_FLAG = 1;
+    return;
+  }
   s.analysis.reset(new AnalysisWork());
   const FoundationType type = foundation_type(s);
   prepare_side_layers(s);
   prepare_embedment_radius(s);
+  prepare_passivity_check(s);
   frequency_lines(s);
   if ((type == FoundationType::PILE || type == FoundationType::MULT) && !prepare_piles(s)) {
     // A fault of the input that the readers could not see: no analysis.
+    s.input.FATAL_INPUT_FLAG = 1;
+    return;
+  }
+  if (type == FoundationType::HALF && !(s.soil.BELOW.Vs > 0.0f)) {
+    write_inadmissible_half_space_velocity(s, s.soil.BELOW.Vs);
     s.input.FATAL_INPUT_FLAG = 1;
     return;
   }
@@ -211,7 +229,11 @@ void RUN_ANALYSIS(EngineState& s) {
     case LoadKind::RANDOM: random_response(s); break;
     default: assert(false && "the input check lets no run without a load kind through");
   }
-  if (!result) s.input.FATAL_INPUT_FLAG = 1;
+  if (!result) {
+    s.input.FATAL_INPUT_FLAG = 1;
+    return;
+  }
+  write_passivity_summary(s);
 }
 
 }  // namespace zav

@@ -3,6 +3,8 @@
 // records that the driver writes.
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <string_view>
 
 #include "analysis/work.h"
@@ -40,6 +42,29 @@ bool pile_impedance(EngineState& s, real omega);
 // The transfer matrix from the base to the centre of gravity.
 void transfer_matrix(const Foundation& f, Real6& T);
 
+// --- Passivity (passivity.cpp) ---
+
+// What the passivity check found on a line: which of its diagonal constants,
+// 1 to 6 for XX, YY, WW, PPX, PPY, ZT, as the report gives them, no passive
+// foundation has (a negative damping constant; a negative stiffness near
+// zero frequency), their values and the line's dimensionless frequency.
+struct Passivity {
+  std::array<bool, 6> stiffness{}, damping{};
+  std::array<real, 6> K{}, C{};
+  real a0 = 0.0f;
+  bool any() const {
+    return std::find(stiffness.begin(), stiffness.end(), true) != stiffness.end() ||
+           std::find(damping.begin(), damping.end(), true) != damping.end();
+  }
+};
+
+// Once per run before the loop: the length and the velocity of a line's
+// dimensionless frequency.
+void prepare_passivity_check(EngineState& s);
+// The check of a line's constants at omega, as the report gives them (the
+// rocking damping constants as absolute values).
+Passivity passivity_of(const EngineState& s, real omega, const Array1<real, 8>& K, const Array1<real, 8>& C);
+
 // --- Response (response.cpp) ---
 
 // The dynamic matrix of the line from B and the mass, and the footing's
@@ -62,6 +87,12 @@ void write_constants(EngineState& s, real omega, const LineResult& r);
 // The block at the start of the second pass, and its constants of a line.
 void write_special_block(EngineState& s);
 void write_special_constants(EngineState& s, real omega, const Array1<real, 8>& K, const Array1<real, 8>& C);
+// The warnings of a line whose constants no passive foundation has, one a
+// constant; without MATRIX, where no constants table is printed, under a line
+// that names the line's frequency. The line is counted for the report's end.
+void write_passivity_warnings(EngineState& s, int L, real omega, const Passivity& p);
+// The report's last record when lines were warned: how many of the run's.
+void write_passivity_summary(EngineState& s);
 // A line whose results are left out: the reason, then its frequency. The
 // reasons of the first pass are kept for the message of a run without result.
 void write_line_failure(EngineState& s, real omega, std::string_view reason);
@@ -71,6 +102,10 @@ void write_no_result_message(EngineState& s);
 // A transient response whose time history passes single precision: the
 // reason its time steps are left out, and that the run has no result.
 void write_time_history_failure(EngineState& s);
+// The analysis's refusals as it starts: a gravitational constant of 0 or
+// less, a half-space without shear-wave velocity.
+void write_inadmissible_gravity(EngineState& s, real g);
+void write_inadmissible_half_space_velocity(EngineState& s, real Vs);
 // A group with interaction whose first pile element has no radius, and two
 // piles (by their numbers) whose axes lie closer than a pile diameter.
 void write_no_pile_radius_message(EngineState& s);

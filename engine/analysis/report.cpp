@@ -74,6 +74,42 @@ void write_special_constants(EngineState& s, real omega, const Array1<real, 8>& 
         C(6), l.rot_damping);
 }
 
+void write_passivity_warnings(EngineState& s, int L, real omega, const Passivity& p) {
+  static constexpr std::string_view stiffness[6] = {"KXX", "KYY", "KWW", "KPPX", "KPPY", "KZT"};
+  static constexpr std::string_view damping[6] = {"CXX", "CYY", "CWW", "CPPX", "CPPY", "CZT"};
+  s.analysis->RESULTS(L).warned = true;
+  const int out = s.run.OUTPUT_UNIT;
+  if (s.switches.MATRIX_PRINT_FLAG == 1) {
+    write(s, out, "()");
+  } else {
+    write(s, out, "(/,1X,'*** FREQUENCY  -  ',F12.4,' Hz ','(',F12.4,' rad./sec.)',' ***')", hertz(omega), omega);
+  }
+  for (std::size_t k = 0; k < 6; ++k) {
+    if (!p.stiffness[k]) continue;
+    write(s, out,
+          "(1X,'*** WARNING - ',A,' IS NEGATIVE (',1PE10.3,') AT A0 = ',0PF5.3,', NEAR ZERO FREQUENCY: ',"
+          "'NO PASSIVE FOUNDATION HAS THIS; THE METHOD OR THE INPUT IS OUT OF RANGE HERE ***')",
+          stiffness[k], p.K[k], p.a0);
+  }
+  for (std::size_t k = 0; k < 6; ++k) {
+    if (!p.damping[k]) continue;
+    write(s, out,
+          "(1X,'*** WARNING - ',A,' IS NEGATIVE (',1PE10.3,'): ',"
+          "'NO PASSIVE FOUNDATION HAS THIS; THE METHOD OR THE INPUT IS OUT OF RANGE HERE ***')",
+          damping[k], p.C[k]);
+  }
+}
+
+void write_passivity_summary(EngineState& s) {
+  const AnalysisWork& w = *s.analysis;
+  int warned = 0;
+  for (int L = 1; L <= w.LINES; ++L) warned += w.RESULTS(L).warned ? 1 : 0;
+  if (warned == 0) return;
+  write(s, s.run.OUTPUT_UNIT,
+        "(/,1X,'*** WARNING - ',I5,' OF ',I5,' FREQUENCY LINES HOLD CONSTANTS NO PASSIVE FOUNDATION HAS ***')", warned,
+        w.LINES);
+}
+
 void write_line_failure(EngineState& s, real omega, std::string_view reason) {
   AnalysisWork& w = *s.analysis;
   if (w.FAILURES++ == 0) w.FIRST_FAILURE = reason;
@@ -173,6 +209,20 @@ void write_spectrum_curve(EngineState& s, int dof) {
     if (!w.RESULTS(L).computed) continue;
     write(s, s.run.OUTPUT_UNIT, "(15X,F7.2,15X,1PE12.6)", w.FREQUENCIES(L), w.RESULTS(L).RESPONSE(dof));
   }
+}
+
+void write_inadmissible_gravity(EngineState& s, real g) {
+  write(s, s.run.OUTPUT_UNIT,
+        "(/,/,1X,'*** INADMISSABLE VALUE FOR GRAVITATIONAL ','CONSTANT (',1PE10.3,') ***',/,"
+        "1X,'***PROGRAM WILL NOT EXECUTE***')",
+        g);
+}
+
+void write_inadmissible_half_space_velocity(EngineState& s, real Vs) {
+  write(s, s.run.OUTPUT_UNIT,
+        "(/,/,1X,'***INADMISSABLE VALUE FOR SHEAR WAVE ','VELOCITY OF HALF-SPACE (',1PE9.2,') ***',/,"
+        "1X,'***PROGRAM WILL NOT EXECUTE***')",
+        Vs);
 }
 
 void write_no_pile_radius_message(EngineState& s) {

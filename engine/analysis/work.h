@@ -21,6 +21,7 @@ struct LineResult {
   Array1<real, 8> C;         // CXX, CYY, CWW, CPPX, CPPY, CZT, CXP, CYP
   Array1<real, 6> RESPONSE;  // harmonic moduli, or random response spectra
   bool computed = false;     // false when the line's impedance or response failed
+  bool warned = false;       // its constants, of either pass, no passive foundation has
 };
 
 // Work data of the analysis, sized by the limits of a run; nothing of it is
@@ -41,6 +42,13 @@ struct AnalysisWork {
   // R0, or where it is 0 the radius of a circle or the mean rocking radius
   // of a rectangle.
   real EMBEDMENT_RADIUS = 0.0f;
+  // The passivity check's dimensionless frequency of a line is omega times
+  // the foundation's half-extent in plan over the slowest soil that bears it.
+  real HALF_EXTENT = 0.0f;
+  real SLOWEST_VS = 0.0f;
+  // False for piles or a column standing free along a layer: no line of
+  // theirs is taken as near zero frequency.
+  bool STIFFNESS_CHECKED = true;
   real omega1 = 0.0f;  // shear and compression frequencies of the stratum
   real omegac = 0.0f;  // over the soil below (PILE, MULT)
   // K at the base, B at the centre of gravity (then the dynamic matrix), A a

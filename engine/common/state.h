@@ -322,6 +322,10 @@ template <class... A>
 io::Io read(EngineState& s, int unit, std::string_view format, A&&... targets) {
   return io::read(s.files, unit, format, std::forward<A>(targets)...);
 }
+// A record of which only its first `most` characters are used.
+inline io::Io read_record(EngineState& s, int unit, std::string& record, std::size_t most) {
+  return s.files.get(unit, record, most);
+}
 inline void rewind(EngineState& s, int unit) { s.files.rewind(unit); }
 inline void backspace(EngineState& s, int unit) { s.files.backspace(unit); }
 

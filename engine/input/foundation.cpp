@@ -58,7 +58,7 @@ constexpr Admissible<Foundation> column_values[] = {
   {&Foundation::unit_weight,    "UNIT WEIGHT",              Bound::positive},
   {&Foundation::static_load,    "STATIC LOAD ON BODY",      Bound::any},
   {&Foundation::poisson,        "POISSONS RATIO",           Bound::poisson_ratio},
-  {&Foundation::damping,        "MATERIAL DAMPING",         Bound::not_negative},
+  {&Foundation::damping,        "MATERIAL DAMPING",         Bound::damping_ratio},
   {&Foundation::rigidity,       "COEFFICIENT OF RIGIDITY",  Bound::not_negative},
   {&Foundation::youngs_modulus, "YOUNGS MODULUS",           Bound::positive},
 };

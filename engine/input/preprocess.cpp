@@ -11,6 +11,10 @@ namespace {
 
 constexpr std::size_t line_width = 80;
 constexpr std::size_t buffer_size = 500;
+// How much of a deck line is read: its 80 columns, and on a title keyword
+// line the title's 80 characters after the "=" within them. The rest of a
+// longer line is passed over unread, however long it is.
+constexpr std::size_t used_width = 2 * line_width + 1;
 
 using Line = std::array<char, line_width>;
 
@@ -110,7 +114,7 @@ void deck_to_tape8(EngineState& s) {
   std::string buf;
   buf.reserve(buffer_size);
   bool title_follows = false;  // the line after a bare title line is the title
-  while (read(s, in, "(A)", whole) == io::Io::ok) {
+  while (read_record(s, in, whole, used_width) == io::Io::ok) {
     if (title_follows) {
       if (whole.find_first_not_of(' ') == std::string::npos) continue;
       write_title(s, whole);

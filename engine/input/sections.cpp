@@ -82,6 +82,10 @@ namespace {
 constexpr real si_gravity_low = 9.5f, si_gravity_high = 10.0f;
 constexpr real english_gravity_low = 31.0f, english_gravity_high = 33.0f;
 
+// A material damping ratio of 1 is critical damping: a material that dissipates
+// as much loses its stiffness in one cycle.
+constexpr real critical_damping = 1.0f;
+
 // An angle from the vertical: a pile at 90 degrees lies flat.
 constexpr real horizontal_degrees = 90.0f;
 
@@ -103,12 +107,18 @@ ValueCheck& ValueCheck::operator()(real value, Bound bound, std::string_view wha
       within = value >= 0.0f && value <= 0.5f;
       rule = "MUST LIE FROM 0 TO 0.5";
       break;
+    case Bound::damping_ratio:
+      within = value >= 0.0f && value < critical_damping;
+      rule = "MUST LIE FROM 0 TO BELOW 1 (CRITICAL DAMPING)";
+      break;
     case Bound::short_of_horizontal:
       within = value > -horizontal_degrees && value < horizontal_degrees;
       rule = "MUST LIE BETWEEN -90 AND 90 DEGREES";
       break;
     case Bound::gravity:
-      within = (value >= si_gravity_low && value <= si_gravity_high) ||
+      // A constant of 0 or less is no gravity at all: the analysis refuses it
+      // as it starts, with the report's own text.
+      within = value <= 0.0f || (value >= si_gravity_low && value <= si_gravity_high) ||
                (value >= english_gravity_low && value <= english_gravity_high);
       rule = "MUST LIE FROM 9.5 TO 10 (m/s**2) OR FROM 31 TO 33 (ft/s**2)";
       break;

@@ -51,11 +51,14 @@ void reject_word(EngineState& s, Keyword k);
 
 // What a value of the deck can be: a length, a weight or a modulus above 0; a
 // mass, a damping, a thickness or a frequency not below 0; a Poisson's ratio
-// from 0 to 0.5 (0.5 the undrained soil); the angle of a pile against the
-// vertical short of the horizontal either way; a gravitational constant of
-// the SI or of the English units; any number (a coordinate, a load, a cross
-// product, a row label); none: the table has no such value.
-enum class Bound { positive, not_negative, poisson_ratio, short_of_horizontal, gravity, any, none };
+// from 0 to 0.5 (0.5 the undrained soil); a material damping ratio from 0 to
+// below 1, critical damping, which no soil, pile or column has; the angle of
+// a pile against the vertical short of the horizontal either way; a
+// gravitational constant of the SI or of the English units (one of 0 or
+// less is the analysis's to refuse); any number (a
+// coordinate, a load, a cross product, a row label); none: the table has no
+// such value.
+enum class Bound { positive, not_negative, poisson_ratio, damping_ratio, short_of_horizontal, gravity, any, none };
 
 // One value of the rows of a table: where a row holds it, its name in the
 // report and what it can be. A section keeps the values of each of its

@@ -37,41 +37,43 @@ bool read_weak_zone(EngineState& s, SoilLayer& l, bool weak) {
 // layers of an embedded footing or pile cap; the layers beside the elements
 // of a pile or of a multilayer column (and the single set of soil constants
 // of a parabolic medium); the column's own soil below its adjacent layers;
-// the soil below the footing, the pile tips or the column; the stratum.
-enum class SoilTable : std::size_t { side, beside_elements, column, below, stratum };
+// the soil below the pile tips or the column; the half-space below a
+// footing; the stratum.
+enum class SoilTable : std::size_t { side, beside_elements, column, below, half_space, stratum };
 
 // One value of the soil rows and what it can be in each of the tables.
 struct SoilValue {
   real SoilLayer::*value;
   std::string_view name;
-  std::array<Bound, 5> bound;  // by SoilTable
+  std::array<Bound, 6> bound;  // by SoilTable
 };
 
 // What the values of the section can be. A layer beside an element may hold
 // no soil, a shear-wave velocity of 0: the pile or column stands free there
 // (in water, in air, where the soil was scoured away). Every other soil has
-// stiffness. Only the column's soil below its adjacent layers has the ratios
-// (in/out) of the column to the soil.
-constexpr Bound any = Bound::any, none = Bound::none, positive = Bound::positive,
-                not_negative = Bound::not_negative, poisson_ratio = Bound::poisson_ratio;
+// stiffness; a half-space without it the analysis refuses as it starts, with
+// the report's own text. Only the column's soil below its adjacent layers has
+// the ratios (in/out) of the column to the soil.
+constexpr Bound any = Bound::any, none = Bound::none, positive = Bound::positive, not_negative = Bound::not_negative,
+                poisson_ratio = Bound::poisson_ratio, damping_ratio = Bound::damping_ratio;
 // clang-format off
 constexpr SoilValue soil_values[] = {
-  //                                                           side          beside elements column        below          stratum
-  {&SoilLayer::number,      "NUMBER",                         {any,          any,            any,          none,          none}},
-  {&SoilLayer::thickness,   "THICKNESS",                      {not_negative, none,           none,         none,          none}},
-  {&SoilLayer::Vs,          "SHEAR WAVE VELOCITY",            {positive,     not_negative,   positive,     positive,      positive}},
-  {&SoilLayer::unit_weight, "UNIT WEIGHT",                    {positive,     positive,       positive,     positive,      positive}},
-  {&SoilLayer::nu,          "POISSONS RATIO",                 {poisson_ratio, poisson_ratio, poisson_ratio, poisson_ratio, poisson_ratio}},
-  {&SoilLayer::damping,     "MATERIAL DAMPING",               {not_negative, not_negative,   not_negative, not_negative,  not_negative}},
-  {&SoilLayer::G_ratio,     "SHEAR MODULUS RATIO (IN/OUT)",   {none,         none,           positive,     none,          none}},
-  {&SoilLayer::D_ratio,     "DAMPING RATIO (IN/OUT)",         {none,         none,           not_negative, none,          none}},
+  //                                                           side           beside elements column         below          half-space     stratum
+  {&SoilLayer::number,      "NUMBER",                         {any,           any,            any,           none,          none,          none}},
+  {&SoilLayer::thickness,   "THICKNESS",                      {not_negative,  none,           none,          none,          none,          none}},
+  {&SoilLayer::Vs,          "SHEAR WAVE VELOCITY",            {positive,      not_negative,   positive,      positive,      any,           positive}},
+  {&SoilLayer::unit_weight, "UNIT WEIGHT",                    {positive,      positive,       positive,      positive,      positive,      positive}},
+  {&SoilLayer::nu,          "POISSONS RATIO",                 {poisson_ratio, poisson_ratio,  poisson_ratio, poisson_ratio, poisson_ratio, poisson_ratio}},
+  {&SoilLayer::damping,     "MATERIAL DAMPING",               {damping_ratio, damping_ratio,  damping_ratio, damping_ratio, damping_ratio, damping_ratio}},
+  {&SoilLayer::G_ratio,     "SHEAR MODULUS RATIO (IN/OUT)",   {none,          none,           positive,      none,          none,          none}},
+  {&SoilLayer::D_ratio,     "DAMPING RATIO (IN/OUT)",         {none,          none,           not_negative,  none,          none,          none}},
 };
 // The weakened zone at the end of a row, in the tables that have one, where
 // the zone is one.
 constexpr Admissible<SoilLayer> weak_zone_values[] = {
   {&SoilLayer::weak_ratio,     "SHEAR MODULUS RATIO",         Bound::not_negative},
   {&SoilLayer::weak_nu,        "POISSONS RATIO",              Bound::poisson_ratio},
-  {&SoilLayer::weak_damping,   "MATERIAL DAMPING",            Bound::not_negative},
+  {&SoilLayer::weak_damping,   "MATERIAL DAMPING",            Bound::damping_ratio},
   {&SoilLayer::weak_thickness, "THICKNESS RATIO",             Bound::not_negative},
 };
 // clang-format on
@@ -355,20 +357,18 @@ void SOLCST(EngineState& s) {
 void READ_SOIL_BELOW(EngineState& s) {
   SoilLayer& b = s.soil.BELOW;
   const FoundationType type = s.input.foundation_type();
-  bool ok = section::numbers(s, b.Vs, b.unit_weight, b.nu, b.damping);
-  if (ok) {
-    section::ValueCheck check(s);
-    check_soil(check, b, SoilTable::below, type == FoundationType::HALF ? "THE HALF-SPACE" : "THE SOIL BELOW", 0,
-               false);
-    ok = check.ok();
-  }
-  if (!ok) {
+  if (!section::numbers(s, b.Vs, b.unit_weight, b.nu, b.damping)) {
     write(s, out(s),
           "(/,/,' *** BAD DATA IN SOIL DESCRIPTION BELOW PILE ***',/,'     - WILL CONTINUE TO PROCESS DATA',/,"
           "'     - CANNOT    EXECUTE THIS PROBLEM SET')");
     section::fatal(s);
     return;
   }
+  const bool half_space = type == FoundationType::HALF;
+  section::ValueCheck check(s);
+  check_soil(check, b, half_space ? SoilTable::half_space : SoilTable::below,
+             half_space ? "THE HALF-SPACE" : "THE SOIL BELOW", 0, false);
+  if (!check.ok()) return section::will_not_execute(s);
   if (!echo(s)) return;
   const char* heading = type == FoundationType::PILE   ? "SOIL BELOW PILE"
                         : type == FoundationType::HALF ? "HALF-SPACE SOIL"

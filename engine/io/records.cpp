@@ -807,29 +807,32 @@ struct Files::Unit {
     return false;
   }
 
-  Io get(std::string& record) {
+  // The next record, of which at most `most` characters are kept; the rest
+  // is passed over block by block.
+  Io get(std::string& record, std::size_t most) {
     if (offset >= size) {
       past_end = true;
       return Io::end;
     }
     record.clear();
+    std::size_t length = 0;  // of the whole record
     off_t p = offset;
     while (p < size) {
       if (!fill(p, 0)) break;
       const char* b = rbuf.data() + (p - read_at);
       const std::size_t n = rbuf.size() - static_cast<std::size_t>(p - read_at);
-      if (const void* nl = std::memchr(b, '\n', n)) {
-        const auto len = static_cast<std::size_t>(static_cast<const char*>(nl) - b);
-        record.append(b, len);
-        p += static_cast<off_t>(len) + 1;
-        break;
-      }
-      record.append(b, n);
-      p += static_cast<off_t>(n);
+      const void* nl = std::memchr(b, '\n', n);
+      const std::size_t len = nl ? static_cast<std::size_t>(static_cast<const char*>(nl) - b) : n;
+      if (record.size() < most) record.append(b, std::min(len, most - record.size()));
+      length += len;
+      p += static_cast<off_t>(len) + (nl ? 1 : 0);
+      if (nl) break;
     }
     // A file the unit reads may come with CR LF line ends; what a unit wrote
     // reads back as it was written.
-    if (access == Access::read && !record.empty() && record.back() == '\r') record.pop_back();
+    if (access == Access::read && record.size() == length && !record.empty() && record.back() == '\r') {
+      record.pop_back();
+    }
     offset = p;
     return Io::ok;
   }
@@ -856,7 +859,8 @@ struct Files::Unit {
     struct stat st {};
     const bool old_exists = ::stat(path.c_str(), &st) == 0;
     for (int k = 0; k < 100 && fd < 0; ++k) {
-      new_path = path + ".part" + std::to_string(::getpid()) + (k == 0 ? "" : "-" + std::to_string(k));
+      new_path = path + ".part" + std::to_string(::getpid());
+      if (k > 0) new_path += '-' + std::to_string(k);
       fd = ::open(new_path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
       if (fd < 0 && errno != EEXIST) break;
     }
@@ -938,14 +942,25 @@ bool Files::open(int unit, std::string_view name, Access access, std::string& wh
   } else {
     // Opened without truncation: a file is left as it was until the first
     // write. A unit that replaces its file checks here that the file can be
-    // written, and writes a new one only when it is written itself.
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    // written, or where there is none that it can be created, which leaves
+    // no file behind; it writes a new one only when it is written itself.
+    bool make_and_remove = access == Access::replace && !exists;
+    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | (make_and_remove ? O_EXCL : 0), 0666);
+    if (fd < 0 && make_and_remove && errno == EEXIST) {
+      // Made by someone else meanwhile: theirs to keep.
+      make_and_remove = false;
+      fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    }
     if (fd < 0) {
       why = exists ? "not writable" : "cannot be created";
       return false;
     }
-    if (access == Access::write) u->fd = fd;
-    else ::close(fd);
+    if (access == Access::write) {
+      u->fd = fd;
+    } else {
+      ::close(fd);
+      if (make_and_remove) ::unlink(path.c_str());
+    }
   }
   if (u->fd >= 0) {
     struct stat now {};
@@ -1002,15 +1017,18 @@ void Files::backspace(int unit) {
   if (Unit* u = find(unit)) u->backspace();
 }
 
-Io Files::get(int unit, std::string& record) {
+Io Files::get(int unit, std::string& record) { return get(unit, record, std::string::npos); }
+
+Io Files::get(int unit, std::string& record, std::size_t most) {
   if (unit == console) {
     if (!console_in || !std::getline(*console_in, record)) return Io::end;
     if (!record.empty() && record.back() == '\r') record.pop_back();
+    if (record.size() > most) record.resize(most);
     return Io::ok;
   }
   Unit* u = find(unit);
   if (!u) return Io::end;
-  return u->get(record);
+  return u->get(record, most);
 }
 
 void Files::put(int unit, std::string record) {

@@ -78,7 +78,7 @@ enum class Io { ok, end, err };
 
 // read: an existing file; write: the file itself, created when missing;
 // replace: a new file that takes the place of the named one when the unit is
-// closed (created when missing, as for write).
+// closed after it was written (where there was none, there is none before).
 enum class Access { read, write, replace };
 
 struct FormatError : std::logic_error {
@@ -112,10 +112,12 @@ class Files {
   Files& operator=(const Files&) = delete;
 
   // Connects `unit` to the file `name` (trailing blanks ignored). For reading the
-  // file must exist; for writing or replacing it is created when missing and
-  // otherwise left untouched until the first write. Only regular files are
-  // accepted. On failure the unit stays unconnected and `why` says what went
-  // wrong.
+  // file must exist; for writing it is created when missing and otherwise left
+  // untouched until the first write; for replacing it must be writable, or
+  // where it is missing its folder must let it be created, and it is left as
+  // it is (or missing) until the unit is closed after a write. Only regular
+  // files are accepted. On failure the unit stays unconnected and `why` says
+  // what went wrong.
   bool open(int unit, std::string_view name, Access access, std::string& why);
   // Writes what the unit still holds and disconnects it; a unit that replaces
   // its file and was written puts the new file in the old one's place. False
@@ -131,6 +133,10 @@ class Files {
   // Whole records. Reading an unconnected unit meets the end of file; writing one
   // is a programming error (std::logic_error).
   Io get(int unit, std::string& record);
+  // The first `most` characters of the next record (all of a shorter one):
+  // the rest of the record is passed over without being held, however long
+  // it is.
+  Io get(int unit, std::string& record, std::size_t most);
   void put(int unit, std::string record);
 
   // The console unit's streams; console_in is null (every read meets the end of

@@ -19,6 +19,8 @@ void csytrf_(const char* uplo, const int* n, zav::cplx* a, const int* lda, int* 
              int* info, std::size_t uplo_len);
 void csytrs_(const char* uplo, const int* n, const int* nrhs, const zav::cplx* a, const int* lda, const int* ipiv,
              zav::cplx* b, const int* ldb, int* info, std::size_t uplo_len);
+void zgesv_(const int* n, const int* nrhs, std::complex<double>* a, const int* lda, int* ipiv, std::complex<double>* b,
+            const int* ldb, int* info);
 }
 
 namespace zav {
@@ -185,7 +187,8 @@ struct GroupSystemData {
         pivots(st.pivots.data()),
         factor_work(st.factor_work.data()),
         factor_work_size(static_cast<int>(st.factor_work.size())),
-        n_weights(weights) {}
+        n_weights(weights),
+        in_double(st.in_double) {}
   cplx* A;
   int m;
   int ld;  // m and the three weight rows of the tiled factorisation, padded
@@ -195,7 +198,12 @@ struct GroupSystemData {
   cplx* factor_work;
   int factor_work_size;
   int n_weights;
+  std::vector<std::complex<double>>& in_double;
   Mat<cplx> a() const { return {A, ld}; }
+  // The double-precision solution of weight k.
+  const std::complex<double>& x(int i, int k) const {
+    return in_double[static_cast<std::size_t>(m) * m + (i - 1) + static_cast<std::size_t>(k - 1) * m];
+  }
   cplx& w(int i, int k) const { return W[(i - 1) + static_cast<std::size_t>(k - 1) * m]; }
   cplx& y(int i, int k) const { return W[(i - 1) + static_cast<std::size_t>(k + 2) * m]; }
 };
@@ -227,9 +235,14 @@ void put_diagonal(const GroupSystemData& g, int i, const cplx& v) { g.a()(i, i) 
 // Pivoted: w~_a . (A~^-1 w~_b) with the scaled weights. Tiled:
 // (C^-1 w~_a) . (C^-1 w~_b), from the weight rows the factorisation left.
 // In place: over the inverse itself, accumulated in single precision pile by
-// pile.
+// pile. In double precision: w_a . (A^-1 w_b) in double.
 cplx weighted_sum(const GroupSystemData& g, int a, int b, GroupSolver solver) {
   cplx sum(0.0f);
+  if (solver == GroupSolver::double_precision) {
+    std::complex<double> d(0.0);
+    for (int i = 1; i <= g.m; ++i) d += std::complex<double>(g.w(i, a)) * g.x(i, b);
+    return cplx(static_cast<real>(d.real()), static_cast<real>(d.imag()));
+  }
   if (solver == GroupSolver::pivoted) {
     for (int i = 1; i <= g.m; ++i) sum += g.w(i, a) * g.y(i, b);
   } else if (solver == GroupSolver::tiled) {
@@ -296,6 +309,25 @@ bool solve_pivoted(const GroupSystemData& g) {
   }
   csytrs_("L", &m, &g.n_weights, g.A, &g.ld, g.pivots, &g.y(1, 1), &m, &info, 1);
   return info == 0;
+}
+
+// Solves one unscaled system for its weights by LU with partial pivoting in
+// double precision; false when it is singular there.
+bool solve_in_double(const GroupSystemData& g) {
+  const int m = g.m;
+  const auto mm = static_cast<std::size_t>(m) * m;
+  g.in_double.assign(mm + static_cast<std::size_t>(m) * g.n_weights, 0.0);
+  const Mat<cplx> a = g.a();
+  for (int j = 1; j <= m; ++j) {
+    for (int i = 1; i <= m; ++i) g.in_double[(i - 1) + static_cast<std::size_t>(j - 1) * m] = a(i, j);
+  }
+  for (int k = 1; k <= g.n_weights; ++k) {
+    for (int i = 1; i <= m; ++i) g.in_double[mm + (i - 1) + static_cast<std::size_t>(k - 1) * m] = g.w(i, k);
+  }
+  int info = 0;
+  zgesv_(&m, &g.n_weights, g.in_double.data(), &m, g.pivots, g.in_double.data() + mm, &m, &info);
+  return info == 0 && std::all_of(g.in_double.begin() + static_cast<long>(mm), g.in_double.end(),
+                                  [](const std::complex<double>& v) { return std::isfinite(std::abs(v)); });
 }
 
 // Where a system's entries come from: one unknown a pile (the vertical
@@ -374,212 +406,315 @@ GroupImpedanceStatus fail(const GroupImpedanceContext& ctx, Cmat6& Kg, GroupImpe
   return status;
 }
 
-GroupImpedanceStatus sum_with_interaction(const Cmat6& K1, real omega, const GroupImpedanceContext& ctx, GroupSums& s,
-                                          Cmat6& Kg) {
-  GroupImpedanceWork& work = ctx.work;
-  const GroupInteraction& t = ctx.pairs;
+// Why a step of the interaction path stopped: the status, the system it
+// names and, for a battered pile's head matrix, the pile.
+struct Stop {
+  GroupImpedanceStatus status = GroupImpedanceStatus::ok;
+  GroupSystem system = GroupSystem::none;
+  int pile = 0;
+  bool stopped() const { return status != GroupImpedanceStatus::ok; }
+};
+
+// How a line's three systems are filled and solved, chosen once from the
+// context: the solver, whether the systems are scaled to a unit diagonal
+// (the factorisations) or left as they are with both triangles written (the
+// in-place inversion and the double-precision solve), the team that shares
+// the work of a large group, and the pair classes whose factors serve all
+// pairs alike.
+struct SolvePlan {
+  GroupSolver solver;
+  bool scaled;
+  ThreadTeam* team;
+  const GroupPairClasses* classes;
+};
+
+SolvePlan plan_of(const GroupImpedanceContext& ctx) {
   const int n = ctx.n_piles;
-  const bool fixed = ctx.head == 1;
   const GroupSolver solver = ctx.solver != GroupSolver::factor_and_solve ? ctx.solver
                              : n >= kThreadedPiles                       ? GroupSolver::tiled
                                                                          : GroupSolver::pivoted;
-  const bool scaled = solver != GroupSolver::in_place_inversion;
+  const bool scaled = solver != GroupSolver::in_place_inversion && solver != GroupSolver::double_precision;
+  ThreadTeam* team = n >= kThreadedPiles ? ctx.work.team.get() : nullptr;
+  const GroupPairClasses* classes = scaled && ctx.classes && ctx.classes->n_piles == n ? ctx.classes : nullptr;
+  return {solver, scaled, team, classes};
+}
 
-  // The vertical pile's flexibility, and each pile's own.
-  Cmat6 F = K1;
-  if (!invert6(F)) return fail(ctx, Kg, GroupImpedanceStatus::singular_pile, GroupSystem::pile_head);
+// The body on every member of the plan's team, or on the caller alone.
+template <class Body>
+void on_team(const SolvePlan& plan, const Body& body) {
+  if (plan.team) {
+    plan.team->run(body);
+  } else {
+    body(0);
+  }
+}
+
+// The vertical, x and y systems of a group: one unknown a pile in the
+// vertical system and, with a pinned head, in the horizontal ones; with a
+// fixed head two, the translation u and the rotation th of the pile. Their
+// weights: 1, x, y for the vertical; for x (y) the translations, the
+// rotations and the translations weighted by y (x) with a fixed head, 1 and
+// y (x) with a pinned one.
+struct GroupSystems {
+  GroupSystems(GroupImpedanceWork& work, int piles, bool fixed_head)
+      : n(piles),
+        fixed(fixed_head),
+        m(fixed_head ? 2 * piles : piles),
+        V(work.vertical, piles, 3),
+        X(work.along_x, m, fixed_head ? 3 : 2),
+        Y(work.along_y, m, fixed_head ? 3 : 2),
+        entries{fixed_head ? kAlongXFixed : kAlongXPinned, fixed_head ? kAlongYFixed : kAlongYPinned, kVertical} {}
+  GroupSystems(const GroupSystems&) = delete;
+  GroupSystems& operator=(const GroupSystems&) = delete;
+
+  int u(int p) const { return fixed ? 2 * p - 1 : p; }
+  static int th(int p) { return 2 * p; }
+
+  int n;
+  bool fixed;
+  int m;  // unknowns of the x and y systems
+  GroupSystemData V, X, Y;
+  // In the order the tiled factorisation takes them, with where their
+  // entries come from.
+  GroupSystemData* all[3] = {&X, &Y, &V};
+  std::array<SystemEntries, 3> entries;
+};
+
+// F := the vertical pile's flexibility K1^-1, and each pile's own record,
+// from F or from the inverse of its turned head matrix; T, the sum of the
+// piles' torsional stiffnesses.
+Stop pile_flexibilities(const Cmat6& K1, const GroupImpedanceContext& ctx, Cmat6& F, GroupSums& s) {
+  GroupImpedanceWork& work = ctx.work;
+  F = K1;
+  if (!invert6(F)) return {GroupImpedanceStatus::singular_pile, GroupSystem::pile_head};
   const std::array<cplx, 8> vertical_record = record_of(F);
-  for (int p = 1; p <= n; ++p) {
+  for (int p = 1; p <= ctx.n_piles; ++p) {
     if (ctx.battered && ctx.batter_angles(p, 9) != 0.0f) {
       Cmat6 Kp;
       BATTER_TRANSFORM(K1, p, Kp, ctx.batter_angles);
       s.T += Kp(6, 6);
-      if (!invert6(Kp)) return fail(ctx, Kg, GroupImpedanceStatus::singular_pile, GroupSystem::pile_head, p);
+      if (!invert6(Kp)) return {GroupImpedanceStatus::singular_pile, GroupSystem::pile_head, p};
       work.records[p - 1] = record_of(Kp);
     } else {
       s.T += K1(6, 6);
       work.records[p - 1] = vertical_record;
     }
   }
+  return {};
+}
 
-  const real r_mean = (ctx.radius_x + ctx.radius_y) / 2.0f;
-  const real a0 = omega * (2.0f * r_mean) / ctx.Vl;
-
-  // The three systems and their weights: 1, x, y for the vertical; for x
-  // (y) the translations, the rotations and the translations weighted by y
-  // (x) with a fixed head, 1 and y (x) with a pinned one.
-  const int m = fixed ? 2 * n : n;
-  GroupSystemData V(work.vertical, n, 3);
-  GroupSystemData X(work.along_x, m, fixed ? 3 : 2);
-  GroupSystemData Y(work.along_y, m, fixed ? 3 : 2);
-  const auto u = [fixed](int p) { return fixed ? 2 * p - 1 : p; };
-  const auto th = [](int p) { return 2 * p; };
-
-  for (int p = 1; p <= n; ++p) {
+// The scale of every unknown from its pile's own flexibility.
+Stop scale_systems(const SolvePlan& plan, const GroupImpedanceWork& work, GroupSystems& g) {
+  const bool scaled = plan.scaled;
+  for (int p = 1; p <= g.n; ++p) {
     const std::array<cplx, 8>& r = work.records[p - 1];
-    if (!set_scale(V, p, r[F33], scaled))
-      return fail(ctx, Kg, GroupImpedanceStatus::singular_group, GroupSystem::vertical);
-    if (!set_scale(X, u(p), r[F11], scaled))
-      return fail(ctx, Kg, GroupImpedanceStatus::singular_group, GroupSystem::horizontal_x);
-    if (!set_scale(Y, u(p), r[F22], scaled))
-      return fail(ctx, Kg, GroupImpedanceStatus::singular_group, GroupSystem::horizontal_y);
-    if (fixed) {
-      if (!set_scale(X, th(p), r[F55], scaled))
-        return fail(ctx, Kg, GroupImpedanceStatus::singular_group, GroupSystem::horizontal_x);
-      if (!set_scale(Y, th(p), r[F44], scaled))
-        return fail(ctx, Kg, GroupImpedanceStatus::singular_group, GroupSystem::horizontal_y);
+    if (!set_scale(g.V, p, r[F33], scaled)) return {GroupImpedanceStatus::singular_group, GroupSystem::vertical};
+    if (!set_scale(g.X, g.u(p), r[F11], scaled))
+      return {GroupImpedanceStatus::singular_group, GroupSystem::horizontal_x};
+    if (!set_scale(g.Y, g.u(p), r[F22], scaled))
+      return {GroupImpedanceStatus::singular_group, GroupSystem::horizontal_y};
+    if (g.fixed) {
+      if (!set_scale(g.X, g.th(p), r[F55], scaled))
+        return {GroupImpedanceStatus::singular_group, GroupSystem::horizontal_x};
+      if (!set_scale(g.Y, g.th(p), r[F44], scaled))
+        return {GroupImpedanceStatus::singular_group, GroupSystem::horizontal_y};
     }
   }
+  return {};
+}
 
-  // Own blocks on the diagonal, and pair blocks with the vertical pile's
-  // flexibility; the factors of each pair are formed once and serve the
-  // three systems, and with classes once for all pairs of a class. Large
-  // groups share the work out over the team.
-  ThreadTeam* team = n >= kThreadedPiles ? work.team.get() : nullptr;
-  const auto on_team = [team](const auto& body) {
-    if (team) {
-      team->run(body);
-    } else {
-      body(0);
-    }
-  };
-  const GroupPairClasses* classes = scaled && ctx.classes && ctx.classes->n_piles == n ? ctx.classes : nullptr;
-  const Cmat6& f = F;
+// With classes: the blocks of every class of pairs at this line, then (but
+// for the tiled solve, which fills each tile as its factoring reaches it)
+// the systems from the piles' records and the classes' blocks.
+bool fill_from_pair_classes(const SolvePlan& plan, const Cmat6& f, real omega, real a0, GroupImpedanceWork& work,
+                            GroupSystems& g) {
+  const GroupPairClasses& classes = *plan.classes;
+  const int count = static_cast<int>(classes.keys.size());
+  assert(classes.keys.size() <= work.class_blocks.size());
   std::atomic<bool> factors_finite{true};
   std::atomic<int> next{0};
-  GroupSystemData* systems[3] = {&X, &Y, &V};
-  const std::array<SystemEntries, 3> entries = {fixed ? kAlongXFixed : kAlongXPinned,
-                                                fixed ? kAlongYFixed : kAlongYPinned, kVertical};
-  if (classes) {
-    const int count = static_cast<int>(classes->keys.size());
-    assert(classes->keys.size() <= work.class_blocks.size());
-    on_team([&](int) {
-      constexpr int chunk = 64;
-      bool finite_here = true;
-      for (int c0 = next.fetch_add(chunk); c0 < count; c0 = next.fetch_add(chunk)) {
-        for (int c = c0; c < std::min(c0 + chunk, count); ++c) {
-          const PairFactors a = pair_factors(classes->keys[static_cast<std::size_t>(c)], omega, a0);
+  on_team(plan, [&](int) {
+    constexpr int chunk = 64;
+    bool finite_here = true;
+    for (int c0 = next.fetch_add(chunk); c0 < count; c0 = next.fetch_add(chunk)) {
+      for (int c = c0; c < std::min(c0 + chunk, count); ++c) {
+        const PairFactors a = pair_factors(classes.keys[static_cast<std::size_t>(c)], omega, a0);
+        finite_here = finite_here && finite(a);
+        work.class_blocks[static_cast<std::size_t>(c)] = blocks_of(a, f);
+      }
+    }
+    if (!finite_here) factors_finite = false;
+  });
+  if (plan.solver != GroupSolver::tiled) {
+    for (int k = 0; k < 3; ++k)
+      fill_from_classes(*g.all[k], g.entries[k], classes, work, 0, g.all[k]->m, 0, g.all[k]->m);
+  }
+  return factors_finite;
+}
+
+// Without classes: the piles' own blocks on the diagonal and every pair's
+// blocks, its factors formed once for the three systems; column by column
+// of the lower triangle, where the factorisations read, and the upper one as
+// well for the unscaled solves.
+bool fill_pair_by_pair(const SolvePlan& plan, const Cmat6& f, real omega, real a0, const GroupImpedanceContext& ctx,
+                       GroupSystems& g) {
+  const GroupImpedanceWork& work = ctx.work;
+  const GroupInteraction& t = ctx.pairs;
+  const int n = g.n;
+  const bool fixed = g.fixed;
+  GroupSystemData &V = g.V, &X = g.X, &Y = g.Y;
+  for (int p = 1; p <= n; ++p) {
+    const std::array<cplx, 8>& r = work.records[p - 1];
+    put_diagonal(V, p, r[F33]);
+    put_diagonal(X, g.u(p), r[F11]);
+    put_diagonal(Y, g.u(p), r[F22]);
+    if (fixed) {
+      put(X, g.u(p), g.th(p), r[F15]);
+      put_diagonal(X, g.th(p), r[F55]);
+      put(Y, g.u(p), g.th(p), r[F24]);
+      put_diagonal(Y, g.th(p), r[F44]);
+    }
+  }
+  const bool both = !plan.scaled;
+  const auto set = [both](const GroupSystemData& s, int i, int j, const cplx& v) {
+    if (both) {
+      put(s, i, j, v);
+    } else {
+      s.a()(i, j) = times(v, s.s[i - 1] * s.s[j - 1]);
+    }
+  };
+  std::atomic<bool> factors_finite{true};
+  std::atomic<int> next{1};
+  on_team(plan, [&](int) {
+    constexpr int chunk = 4;
+    bool finite_here = true;
+    for (int p0 = next.fetch_add(chunk); p0 < n; p0 = next.fetch_add(chunk)) {
+      for (int p = p0; p < std::min(p0 + chunk, n); ++p) {
+        for (int q = p + 1; q <= n; ++q) {
+          const PairFactors a = pair_factors(pair_key(t, p, q), omega, a0);
           finite_here = finite_here && finite(a);
-          work.class_blocks[static_cast<std::size_t>(c)] = blocks_of(a, f);
-        }
-      }
-      if (!finite_here) factors_finite = false;
-    });
-    // Tiled, each tile is filled as its factoring reaches it.
-    if (solver != GroupSolver::tiled) {
-      for (int k = 0; k < 3; ++k)
-        fill_from_classes(*systems[k], entries[k], *classes, work, 0, systems[k]->m, 0, systems[k]->m);
-    }
-  } else {
-    for (int p = 1; p <= n; ++p) {
-      const std::array<cplx, 8>& r = work.records[p - 1];
-      put_diagonal(V, p, r[F33]);
-      put_diagonal(X, u(p), r[F11]);
-      put_diagonal(Y, u(p), r[F22]);
-      if (fixed) {
-        put(X, u(p), th(p), r[F15]);
-        put_diagonal(X, th(p), r[F55]);
-        put(Y, u(p), th(p), r[F24]);
-        put_diagonal(Y, th(p), r[F44]);
-      }
-    }
-    // Column by column of the lower triangle, where the factorisations read;
-    // the in-place inversion wants the upper one as well.
-    const bool both = solver == GroupSolver::in_place_inversion;
-    const auto set = [both](const GroupSystemData& g, int i, int j, const cplx& v) {
-      if (both) {
-        put(g, i, j, v);
-      } else {
-        g.a()(i, j) = times(v, g.s[i - 1] * g.s[j - 1]);
-      }
-    };
-    next = 1;
-    on_team([&](int) {
-      constexpr int chunk = 4;
-      bool finite_here = true;
-      for (int p0 = next.fetch_add(chunk); p0 < n; p0 = next.fetch_add(chunk)) {
-        for (int p = p0; p < std::min(p0 + chunk, n); ++p) {
-          for (int q = p + 1; q <= n; ++q) {
-            const PairFactors a = pair_factors(pair_key(t, p, q), omega, a0);
-            finite_here = finite_here && finite(a);
-            const PairBlocks b = blocks_of(a, f);
-            set(V, q, p, b.v);
-            set(X, u(q), u(p), b.x11);
-            set(Y, u(q), u(p), b.y22);
-            if (fixed) {
-              set(X, th(q), u(p), b.x15);
-              set(X, u(q), th(p), b.x51);
-              set(X, th(q), th(p), b.x55);
-              set(Y, th(q), u(p), b.y24);
-              set(Y, u(q), th(p), b.y42);
-              set(Y, th(q), th(p), b.y44);
-            }
+          const PairBlocks b = blocks_of(a, f);
+          set(V, q, p, b.v);
+          set(X, g.u(q), g.u(p), b.x11);
+          set(Y, g.u(q), g.u(p), b.y22);
+          if (fixed) {
+            set(X, g.th(q), g.u(p), b.x15);
+            set(X, g.u(q), g.th(p), b.x51);
+            set(X, g.th(q), g.th(p), b.x55);
+            set(Y, g.th(q), g.u(p), b.y24);
+            set(Y, g.u(q), g.th(p), b.y42);
+            set(Y, g.th(q), g.th(p), b.y44);
           }
         }
       }
-      if (!finite_here) factors_finite = false;
-    });
-  }
-  if (!factors_finite) return fail(ctx, Kg, GroupImpedanceStatus::non_finite, GroupSystem::none);
-  for (int p = 1; p <= n; ++p) {
+    }
+    if (!finite_here) factors_finite = false;
+  });
+  return factors_finite;
+}
+
+// The three systems at omega: scales, the piles' own blocks on the diagonal
+// and the pairs' blocks, the vertical pile's flexibility f times the pairs'
+// interaction factors. Large groups share the work out over the team.
+Stop fill_systems(const SolvePlan& plan, const Cmat6& f, real omega, const GroupImpedanceContext& ctx,
+                  GroupSystems& g) {
+  if (const Stop stop = scale_systems(plan, ctx.work, g); stop.stopped()) return stop;
+  const real r_mean = (ctx.radius_x + ctx.radius_y) / 2.0f;
+  const real a0 = omega * (2.0f * r_mean) / ctx.Vl;
+  const bool factors_finite = plan.classes ? fill_from_pair_classes(plan, f, omega, a0, ctx.work, g)
+                                           : fill_pair_by_pair(plan, f, omega, a0, ctx, g);
+  if (!factors_finite) return {GroupImpedanceStatus::non_finite, GroupSystem::none};
+  return {};
+}
+
+// The weight vectors of the three systems, scaled as their unknowns.
+void set_weights(const GroupImpedanceContext& ctx, GroupSystems& g) {
+  GroupSystemData& V = g.V;
+  for (int p = 1; p <= g.n; ++p) {
     const real xp = ctx.pile_x[p - 1];
     const real yp = ctx.pile_y[p - 1];
     V.w(p, 1) = V.s[p - 1];
     V.w(p, 2) = xp * V.s[p - 1];
     V.w(p, 3) = yp * V.s[p - 1];
   }
-  for (GroupSystemData* g : {&X, &Y}) {
-    for (int i = 1; i <= m; ++i) {
-      for (int k = 1; k <= g->n_weights; ++k) g->w(i, k) = 0.0f;
+  for (GroupSystemData* s : {&g.X, &g.Y}) {
+    for (int i = 1; i <= g.m; ++i) {
+      for (int k = 1; k <= s->n_weights; ++k) s->w(i, k) = 0.0f;
     }
-    const std::span<const real> weight = g == &X ? ctx.pile_y : ctx.pile_x;
-    for (int p = 1; p <= n; ++p) {
-      const real su = g->s[u(p) - 1];
-      g->w(u(p), 1) = su;
-      if (fixed) {
-        g->w(th(p), 2) = g->s[th(p) - 1];
-        g->w(u(p), 3) = weight[p - 1] * su;
+    const std::span<const real> weight = s == &g.X ? ctx.pile_y : ctx.pile_x;
+    for (int p = 1; p <= g.n; ++p) {
+      const real su = s->s[g.u(p) - 1];
+      s->w(g.u(p), 1) = su;
+      if (g.fixed) {
+        s->w(g.th(p), 2) = s->s[g.th(p) - 1];
+        s->w(g.u(p), 3) = weight[p - 1] * su;
       } else {
-        g->w(u(p), 2) = weight[p - 1] * su;
+        s->w(g.u(p), 2) = weight[p - 1] * su;
       }
     }
   }
+}
 
-  // Tiled, the three systems are factored at once with the weights as rows
-  // below them, the library single-threaded inside the team (its own threads
-  // synchronise by waiting actively, which stalls whenever the machine's
-  // cores are shared). Pivoted or in place, they are solved in turn.
+// Solves the three systems for their weights and forms the group terms.
+// Tiled, they are factored at once with the weights as rows below them, the
+// library single-threaded inside the team (its own threads synchronise by
+// waiting actively, which stalls whenever the machine's cores are shared).
+// Pivoted, in place or in double precision, they are solved in turn.
+Stop solve_systems(const SolvePlan& plan, const GroupImpedanceContext& ctx, GroupSystems& g, GroupSums& s) {
+  GroupImpedanceWork& work = ctx.work;
+  const GroupSolver solver = plan.solver;
   bool solved[3] = {false, false, false};
   if (solver != GroupSolver::in_place_inversion) MATRIX_LIBRARY_ON_CALLER();
   if (solver == GroupSolver::pivoted) {
-    for (int k = 0; k < 3; ++k) solved[k] = solve_pivoted(*systems[k]);
+    for (int k = 0; k < 3; ++k) solved[k] = solve_pivoted(*g.all[k]);
   } else if (solver == GroupSolver::tiled) {
     std::array<SymmetricSystem, 3> factored;
     for (int k = 0; k < 3; ++k) {
-      GroupSystemData& g = *systems[k];
-      for (int w = 1; w <= g.n_weights; ++w) {
-        for (int i = 1; i <= g.m; ++i) g.a()(g.m + w, i) = g.w(i, w);
+      GroupSystemData& d = *g.all[k];
+      for (int w = 1; w <= d.n_weights; ++w) {
+        for (int i = 1; i <= d.m; ++i) d.a()(d.m + w, i) = d.w(i, w);
       }
-      factored[k] = SymmetricSystem{g.A, g.m, g.n_weights, g.ld, false};
+      factored[k] = SymmetricSystem{d.A, d.m, d.n_weights, d.ld, false};
     }
-    const ClassTileFill fill(systems, entries, classes, work);
-    FACTOR_SYMMETRIC(factored, work.tiles, team, classes ? &fill : nullptr);
+    const ClassTileFill fill(g.all, g.entries, plan.classes, work);
+    FACTOR_SYMMETRIC(factored, work.tiles, plan.team, plan.classes ? &fill : nullptr);
     for (int k = 0; k < 3; ++k) solved[k] = factored[k].regular;
+  } else if (solver == GroupSolver::double_precision) {
+    for (int k = 0; k < 3; ++k) solved[k] = solve_in_double(*g.all[k]);
   } else {
     for (int k = 0; k < 3; ++k)
-      solved[k] = COMPLEX_GAUSS_JORDAN(systems[k]->a(), systems[k]->m, work.inversion) == SolveStatus::ok;
+      solved[k] = COMPLEX_GAUSS_JORDAN(g.all[k]->a(), g.all[k]->m, work.inversion) == SolveStatus::ok;
   }
-  if (!solved[2]) return fail(ctx, Kg, GroupImpedanceStatus::singular_group, GroupSystem::vertical);
-  if (!solved[0]) return fail(ctx, Kg, GroupImpedanceStatus::singular_group, GroupSystem::horizontal_x);
-  if (!solved[1]) return fail(ctx, Kg, GroupImpedanceStatus::singular_group, GroupSystem::horizontal_y);
+  if (!solved[2]) return {GroupImpedanceStatus::singular_group, GroupSystem::vertical};
+  if (!solved[0]) return {GroupImpedanceStatus::singular_group, GroupSystem::horizontal_x};
+  if (!solved[1]) return {GroupImpedanceStatus::singular_group, GroupSystem::horizontal_y};
+  const GroupSystemData& V = g.V;
   s.Vz = weighted_sum(V, 1, 1, solver);
   s.Vx = weighted_sum(V, 2, 1, solver);
   s.Vy = weighted_sum(V, 3, 1, solver);
   s.Vxx = weighted_sum(V, 2, 2, solver);
   s.Vyy = weighted_sum(V, 3, 3, solver);
   s.Vxy = weighted_sum(V, 3, 2, solver);
-  direction_sums(X, fixed, solver, s.Hx, s.Hxy, s.Hxyy, s.Cx, s.Cxy, s.Rx);
-  direction_sums(Y, fixed, solver, s.Hy, s.Hyx, s.Hyxx, s.Cy, s.Cyx, s.Ry);
+  direction_sums(g.X, g.fixed, solver, s.Hx, s.Hxy, s.Hxyy, s.Cx, s.Cxy, s.Rx);
+  direction_sums(g.Y, g.fixed, solver, s.Hy, s.Hyx, s.Hyxx, s.Cy, s.Cyx, s.Ry);
+  return {};
+}
+
+// The group terms with interaction: the piles' flexibilities, the three
+// systems filled with them and the pairs' factors, their weights, and the
+// solve.
+GroupImpedanceStatus sum_with_interaction(const Cmat6& K1, real omega, const GroupImpedanceContext& ctx, GroupSums& s,
+                                          Cmat6& Kg) {
+  const SolvePlan plan = plan_of(ctx);
+  Cmat6 F;
+  Stop stop = pile_flexibilities(K1, ctx, F, s);
+  GroupSystems g(ctx.work, ctx.n_piles, ctx.head == 1);
+  if (!stop.stopped()) stop = fill_systems(plan, F, omega, ctx, g);
+  if (!stop.stopped()) {
+    set_weights(ctx, g);
+    stop = solve_systems(plan, ctx, g, s);
+  }
+  if (stop.stopped()) return fail(ctx, Kg, stop.status, stop.system, stop.pile);
   return GroupImpedanceStatus::ok;
 }
 

@@ -36,8 +36,13 @@ namespace zav {
 // through as rows below them. factor_and_solve takes the pivoted one for
 // groups that one core solves in a few milliseconds, the tiled one from 200
 // piles on. The in-place inversion stays as the reference the factorised
-// paths are checked and measured against.
-enum class GroupSolver { factor_and_solve, pivoted, tiled, in_place_inversion };
+// paths are checked and measured against. Double precision: the unscaled
+// systems in single precision as the in-place inversion has them, solved by
+// LAPACK's LU with partial pivoting in double precision, the group terms
+// summed in double: what a single-precision solve is measured against where
+// a system is near singular (a group's resonance). It allocates its work
+// when it solves and is no solve of a run.
+enum class GroupSolver { factor_and_solve, pivoted, tiled, in_place_inversion, double_precision };
 
 enum class GroupImpedanceStatus {
   ok,
@@ -69,6 +74,9 @@ struct GroupSystemStorage {
   // Pivots and work of the pivoted factorisation.
   std::vector<int> pivots;
   std::vector<cplx> factor_work;
+  // The double-precision solve: the matrix, then the solutions of the
+  // weights; empty until that solve is used.
+  std::vector<std::complex<double>> in_double;
 };
 
 // The flexibility entries of a pair at one frequency: the vertical pile's

@@ -47,6 +47,18 @@ struct PileDeck {
   bool matrix = true;
 };
 
+// A column of five elements: two adjacent layers, three of soil below it.
+inline PileDeck multilayer_column() {
+  PileDeck p;
+  p.multilayer = true;
+  p.elements.assign(5, {1.2, 1.5, 1.5, 7.0685835, 3.9760782, 3.9760782, 7.9521564});
+  p.soil = {{150, 17, 0.35, 0.05}, {170, 17.5, 0.35, 0.05}};
+  p.column_soil = {{200, 18, 0.33, 0.04, 1.5, 0.8}, {220, 18, 0.33, 0.04, 1.5, 0.8}, {240, 18.5, 0.33, 0.04, 1.5, 0.8}};
+  p.cap_radius = 1.5;
+  p.L = 6;
+  return p;
+}
+
 inline Lines pile_deck(const PileDeck& p, const Lines& load) {
   Lines d = {"TITLE=Piles"};
   if (p.matrix) d.push_back("MATRIX");

@@ -59,6 +59,14 @@ INSTANTIATE_TEST_SUITE_P(Decks, Preprocess, ::testing::Values(
   PreprocessRow{"minus inside",        {"1-2"},                 {text80("1-2")}},
   PreprocessRow{"lower-case exponent", {"1.5e3"},               {text80("1.5e3")}},
   PreprocessRow{"beyond column 80",    {std::string(78, ' ') + "12345"}, {"12."}},
+  // A line far longer than its used columns (beyond several blocks of the
+  // file's reading): they are read, the rest passed over, the next line read.
+  PreprocessRow{"long line",           {"1.5 2.5" + std::string(73, ' ') + std::string(300000, '9'), "7"},
+                                       {"1.5", "2.5", "7."}},
+  PreprocessRow{"long title line",     {"TITLE=" + std::string(79, 'x') + "yz" + std::string(300000, 'w'), "7"},
+                                       {text80("TITLE"), std::string(79, 'x') + "y", "7."}},
+  PreprocessRow{"long line of a title", {"TITLE", std::string(81, 'x') + std::string(300000, 'w'), "7"},
+                                       {text80("TITLE"), std::string(80, 'x'), "7."}},
   PreprocessRow{"keywords stay text",  {"RUN ", "  MASS"},      {text80("RUN"), text80("  MASS")}}
 ), row_name);
 // clang-format on

@@ -52,8 +52,10 @@ TEST_F(RunFiles, SevenLinesNameTheDeckReportPlotDataAndMassFile) {
   EXPECT_EQ(console_out.str(), "");
   EXPECT_TRUE(CLOSE_RUN_FILES(s));
   for (int unit : {2, 4, 6, 7, 8, 9, 16}) EXPECT_FALSE(s.files.is_open(unit)) << unit;
-  // The files of the run exist; the report and plot data were created empty.
-  for (const char* f : {"TAPE7", "TAPE8", "job.kqo", "job.kqp"}) EXPECT_TRUE(file_exists(f)) << f;
+  // The files of the run exist, the report created empty; the plot data are
+  // made only by a run that writes them.
+  for (const char* f : {"TAPE7", "TAPE8", "job.kqo"}) EXPECT_TRUE(file_exists(f)) << f;
+  EXPECT_FALSE(file_exists("job.kqp"));
   EXPECT_EQ(file_text("job.kqd"), "RUN\r\n");
 }
 
@@ -67,7 +69,7 @@ TEST_F(RunFiles, AShortNamesFileAsksForTheThreeNamesOnTheConsole) {
   EXPECT_EQ(trimmed(s.run.RUN_FILE_NAMES.fourth), "");
   EXPECT_FALSE(s.files.is_open(9));
   EXPECT_TRUE(CLOSE_RUN_FILES(s));
-  EXPECT_TRUE(file_exists("answer.kqp"));
+  EXPECT_TRUE(file_exists("answer.kqo"));
   EXPECT_FALSE(file_exists("old.kqo"));
 }
 

@@ -480,6 +480,58 @@ TEST_F(FilesTest, AReplacingUnitTakesTheFilesPlaceOnlyWhenClosed) {
   EXPECT_EQ(files, std::vector<std::string>{"job.kqp"});
 }
 
+// A record read for its first characters: the rest of it, however long, is
+// passed over and the next record read whole; a CR before the LF is no part
+// of a record read to its end.
+TEST_F(FilesTest, ARecordReadForItsFirstCharactersPassesOverTheRest) {
+  put_file("d.kqd", "ab" + std::string(200000, 'x') + "\r\nnext\r\nabc\r\nabc\r\n" + std::string(70000, 'y'));
+  Files f;
+  ASSERT_TRUE(f.open(4, "d.kqd", Access::read, why));
+  std::string r;
+  ASSERT_EQ(f.get(4, r, 2), Io::ok);
+  EXPECT_EQ(r, "ab");
+  ASSERT_EQ(f.get(4, r, 10), Io::ok);
+  EXPECT_EQ(r, "next");
+  ASSERT_EQ(f.get(4, r, 3), Io::ok);
+  EXPECT_EQ(r, "abc");
+  ASSERT_EQ(f.get(4, r, 4), Io::ok);
+  EXPECT_EQ(r, "abc");
+  ASSERT_EQ(f.get(4, r, 5), Io::ok);
+  EXPECT_EQ(r, "yyyyy");
+  EXPECT_EQ(f.get(4, r, 5), Io::end);
+  f.backspace(4);
+  f.backspace(4);
+  ASSERT_EQ(f.get(4, r), Io::ok);
+  EXPECT_EQ(r, std::string(70000, 'y'));
+}
+
+// Where there is no file, a replacing unit makes none until it is closed
+// after a write: a run that writes no plot data leaves none in a fresh
+// folder.
+TEST_F(FilesTest, AReplacingUnitMakesNoFileUntilItIsClosedWritten) {
+  {
+    Files f;
+    ASSERT_TRUE(f.open(6, "job.kqp", Access::replace, why));
+    EXPECT_FALSE(std::filesystem::exists("job.kqp"));
+    EXPECT_TRUE(f.close(6));
+  }
+  {
+    Files f;
+    ASSERT_TRUE(f.open(6, "job.kqp", Access::replace, why));
+    f.put(6, "dropped");
+    f.discard(6);
+  }
+  EXPECT_TRUE(std::filesystem::is_empty("."));
+  {
+    Files f;
+    ASSERT_TRUE(f.open(6, "job.kqp", Access::replace, why));
+    f.put(6, " 1");
+    EXPECT_FALSE(std::filesystem::exists("job.kqp"));
+    EXPECT_TRUE(f.close(6));
+  }
+  EXPECT_EQ(file_text("job.kqp"), " 1\n");
+}
+
 struct OpenRow {
   const char* name;
   Access access;
