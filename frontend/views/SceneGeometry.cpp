@@ -86,9 +86,6 @@ TPileGroup ReadPileGroup(const TProgramData& P, const TFoundationSystem& S) {
   return g;
 }
 
-// The layer groups of each foundation: the side soil of the cap or footing,
-// the soil along the piles or the column, and the soil below.
-constexpr int LayerGroups = 3;
 // Colours of the layer table, after which they start again.
 constexpr int LayerColours = 12;
 
@@ -99,20 +96,19 @@ struct TLayerBox {
   TRgba Colour;
 };
 
-// Thickness of a row of a layer group; the soil below is as thick as half
-// the cap's larger plan dimension.
-double LayerThickness(const TProgramData& P, const TFoundationSystem& S, double PlanHalfSize, int Group, int Row,
+// Thickness of a row of a layer group.
+double LayerThickness(const TProgramData& P, const TLayerGroup& Group, double PlanHalfSize, int Row,
                       int ElementRow) {
   const TProjectTables& T = P.Tables();
-  if (S.PileGroup && Group == 0) return Cell(T.pilecapsoil, TPilecapsoilColumn::Thickness, Row);
-  if (S.PileGroup && Group == 1) return Cell(T.PileData, TPileDataColumn::Length, Row);
-  if (S.Kind == TFoundationKind::HalfSpace && Group == 0) return Cell(T.D1, TD1Column::Thickness, Row);
-  if (S.Kind == TFoundationKind::Stratum && Group == 1) return double(P.BedrockDepth);
-  if (S.Kind == TFoundationKind::Multilayer && Group < 2) {
-    // The element table holds the side column's rows first, then the soil
-    // column's; rows it does not have draw nothing.
-    if (ElementRow >= T.MultiElement->RowCount()) return 0;
-    return Cell(T.MultiElement, TMultiElementColumn::Length, ElementRow);
+  switch (Group.Thickness) {
+    case TLayerThickness::Rows: return Cell(T.*Group.Rows, TLayerColumn::Thickness, Row);
+    case TLayerThickness::Elements: {
+      const TGridTable* elements = T.*P.System().Elements;
+      if (ElementRow >= elements->RowCount()) return 0;
+      return Cell(elements, TLayerColumn::Thickness, ElementRow);
+    }
+    case TLayerThickness::BedrockDepth: return double(P.BedrockDepth);
+    case TLayerThickness::PlanHalfSize: break;
   }
   return PlanHalfSize;
 }
@@ -122,23 +118,19 @@ double LayerThickness(const TProgramData& P, const TFoundationSystem& S, double 
 // takes the colour it would have had.
 std::vector<TLayerBox> LayerStack(const TProgramData& P, const TFoundationSystem& S, double PlanHalfSize) {
   const TProjectTables& T = P.Tables();
-  std::array<int, LayerGroups> rows{0, 0, 1};
-  if (S.PileGroup) rows = {T.pilecapsoil->RowCount(), T.PileData->RowCount(), 1};
-  if (S.Kind == TFoundationKind::HalfSpace) rows = {T.D1->RowCount(), 0, 1};
-  if (S.Kind == TFoundationKind::Stratum) rows = {0, 1, 1};
-  if (S.Kind == TFoundationKind::Multilayer) rows = {T.D->RowCount(), T.Multisoil->RowCount(), 1};
-
   std::vector<TLayerBox> boxes;
   double top = 0;
   int colour = 0;
   int elementRow = 0;
-  for (int g = 0; g < LayerGroups; ++g) {
-    for (int r = 0; r < rows[size_t(g)]; ++r) {
+  for (int g = 0; g < LayerGroupCount; ++g) {
+    const TLayerGroup& group = S.SceneLayers[g];
+    const int rows = group.Rows ? (T.*group.Rows)->RowCount() : group.Count;
+    for (int r = 0; r < rows; ++r) {
       const int element = elementRow++;
       if (colour >= LayerColours) colour = 0;
-      const double t = LayerThickness(P, S, PlanHalfSize, g, r, element);
+      const double t = LayerThickness(P, group, PlanHalfSize, r, element);
       if (t == 0) continue;
-      const TRgba rgba = g == LayerGroups - 1 ? LayerColour(colour == 5 ? 5 : 4) : LayerColour(colour);
+      const TRgba rgba = g == LayerGroupCount - 1 ? LayerColour(colour == 5 ? 5 : 4) : LayerColour(colour);
       boxes.push_back({g, r, top, top - t, rgba});
       top -= t;
       ++colour;
@@ -261,14 +253,9 @@ void TSceneBuilder::DrawAllPiles() {
 }
 
 QString TSceneBuilder::LayerName(int Group, int Row) const {
-  const QString number = QString::number(Row + 1);
-  if (Group == 0) return QStringLiteral("Side Cap ") + number;
-  if (Group == 1) {
-    if (FSystem.Kind == TFoundationKind::Stratum) return QStringLiteral("Stratum");
-    if (FSystem.Kind == TFoundationKind::Multilayer) return QStringLiteral("Side Column ") + number;
-    return QStringLiteral("Side Pile ") + number;
-  }
-  return QStringLiteral("Bottom");
+  const TLayerGroup& group = FSystem.SceneLayers[Group];
+  const QString name = QString::fromLatin1(group.Name);
+  return group.Numbered ? name + QString::number(Row + 1) : name;
 }
 
 void TSceneBuilder::DrawSoilLayers() {
@@ -321,7 +308,7 @@ TSceneExtents MaxDims(const TProgramData& P, const TFoundationSystem& system, co
   // base; one of the default thickness stands on the ground. A stratum's
   // footing has its base at the foundation depth, and is at least the
   // default thickness.
-  if (system.Kind == TFoundationKind::Stratum) {
+  if (system.StratumDepths) {
     const double depth = std::max(double(P.FoundationDepth), 0.0);
     x.SoilDepth = std::max(x.SoilDepth, depth);
     x.CapBase = -depth;

@@ -40,7 +40,6 @@ QString LayerLabel(double Top, double Bottom, const QString& Name) {
          Name;
 }
 
-QString LayerName(int Number) { return QStringLiteral("Layer ") + QString::number(Number); }
 
 QString ValuesLine(double ShearVelocity, double Poisson) {
   return QStringLiteral("Shear Wave Velocity= ") + Number(ShearVelocity) +
@@ -53,7 +52,7 @@ public:
   TProfileBuilder(const TProgramData& P, TProfilePlane Plane, TSideProfile& Out)
       : FP(P), FT(P.Tables()), FS(P.System()), FPlane(Plane), FOut(Out) {
     // The cap or footing stands where the 3-D view draws it.
-    if (FS.PileGroup || FS.Kind == TFoundationKind::HalfSpace || FS.Kind == TFoundationKind::Stratum) FScene = GetMaxDims(P);
+    if (FS.ProfileCap) FScene = GetMaxDims(P);
   }
 
   void Outlines();
@@ -80,6 +79,10 @@ private:
   double CapTop() const { return -FScene.CapTop; }
   double CapBase() const { return -FScene.CapBase; }
   void Cap();
+  // The layers of a group, with their soil values.
+  void Group(const TProfileGroup& G, double& Top);
+  QString SoilValues(const TProfileGroup& G, int Row) const;
+  void StratumOverRock();
 
   const TProgramData& FP;
   const TProjectTables& FT;
@@ -118,76 +121,62 @@ void TProfileBuilder::Outlines() {
       const double batter = pile.BatterPlane == plane ? pile.BatterAngle * BatterRadiansPerDegree : 0;
       Record(xz ? pile.X : pile.Y, width, CapBase(), 0, FOut.TotalPileLength, batter);
     }
-    Cap();
-  } else if (FS.Kind == TFoundationKind::Multilayer) {
+  }
+  if (FS.ProfileCap) Cap();
+  if (FS.ProfileColumn) {
+    // The column beside the side layers.
     const double width = 2 * Cell(FT.MultiElement, xz ? TMultiElementColumn::RadiusX : TMultiElementColumn::RadiusY, 0);
     Record(0, width, 0, 0, ColumnSum(FT.MultiElement, TMultiElementColumn::Length, FT.D->RowCount()), 0);
-  } else if (FS.Kind == TFoundationKind::HalfSpace || FS.Kind == TFoundationKind::Stratum) {
-    Cap();
   }
 }
 
+QString TProfileBuilder::SoilValues(const TProfileGroup& G, int Row) const {
+  for (const TSoilColumns& soil : G.Soil) {
+    if (!soil.Table) break;
+    const TGridTable* table = FT.*soil.Table;
+    if (Row < table->RowCount()) {
+      return ValuesLine(double(table->Cells(soil.Velocity, Row)->AsFloat()),
+                        double(table->Cells(soil.Poisson, Row)->AsFloat()));
+    }
+    Row -= table->RowCount();
+  }
+  return QString();
+}
+
+void TProfileBuilder::Group(const TProfileGroup& G, double& Top) {
+  if (!G.Rows || (G.OnlyEmbedded && !FScene.LayersGiven)) return;
+  for (int r = 0; r < (FT.*G.Rows)->RowCount(); ++r) {
+    const double t = Cell(FT.*G.Thickness, TLayerColumn::Thickness, r);
+    if (G.SkipEmpty && t == 0) continue;
+    Layer(Top, Top + t, QString::fromLatin1(G.Name) + QString::number(r + 1), SoilValues(G, r));
+    Top += t;
+  }
+}
+
+void TProfileBuilder::StratumOverRock() {
+  // The stratum from the ground surface down to the bed rock.
+  const double rock = double(FP.BedrockDepth);
+  FOut.Lines = {rock};
+  Text(0, LabelGap, 0,
+       QStringLiteral("Layer thickness= ") + Number(double(FP.BedrockDepth)) + QStringLiteral("; Layer 1"));
+  Text(0, LabelGap, 1, ValuesLine(double(FP.TipShearVelocity), double(FP.TipPoisson)));
+  Text(rock, LabelGap, 0, QStringLiteral("Rock Layer "));
+}
+
 void TProfileBuilder::Layers() {
-  if (FS.PileGroup) {
-    // The side soil of an embedded cap, then the soil along the piles from
-    // the cap's base.
-    double top = 0;
-    if (FScene.LayersGiven) {
-      for (int r = 0; r < FT.pilecapsoil->RowCount(); ++r) {
-        const double t = Cell(FT.pilecapsoil, TPilecapsoilColumn::Thickness, r);
-        if (t == 0) continue;
-        Layer(top, top + t, QStringLiteral("Side Cap ") + QString::number(r + 1),
-              ValuesLine(Cell(FT.pilecapsoil, TPilecapsoilColumn::ShearVelocity, r),
-                         Cell(FT.pilecapsoil, TPilecapsoilColumn::Poisson, r)));
-        top += t;
-      }
-    }
-    FOut.Ground = 0;
-    for (int r = 0; r < FT.D->RowCount(); ++r) {
-      const double bottom = top + Cell(FT.PileData, TPileDataColumn::Length, r);
-      Layer(top, bottom, LayerName(r + 1), ValuesLine(Cell(FT.D, TDColumn::ShearVelocity, r), Cell(FT.D, TDColumn::Poisson, r)));
-      top = bottom;
-    }
-  } else if (FS.Kind == TFoundationKind::HalfSpace) {
-    // The side layers of an embedded footing from the ground surface down
-    // to its base; a row without thickness draws nothing.
-    FOut.Ground = 0;
-    double top = 0;
-    for (int r = 0; r < FT.D1->RowCount(); ++r) {
-      const double t = Cell(FT.D1, TD1Column::Thickness, r);
-      if (t == 0) continue;
-      Layer(top, top + t, LayerName(r + 1), ValuesLine(Cell(FT.D1, TD1Column::ShearVelocity, r), Cell(FT.D1, TD1Column::Poisson, r)));
-      top += t;
-    }
-    // The soil below is labelled under the footing.
-    Text(std::max(top, CapBase()), LabelGap, 0, QStringLiteral("Soil below the tip "));
-    Text(std::max(top, CapBase()), LabelGap, 1, ValuesLine(double(FP.TipShearVelocity), double(FP.TipPoisson)));
-  } else if (FS.Kind == TFoundationKind::Stratum) {
-    // The stratum from the ground surface down to the bed rock.
-    const double rock = double(FP.BedrockDepth);
-    FOut.Ground = 0;
-    FOut.Lines = {rock};
-    Text(0, LabelGap, 0,
-         QStringLiteral("Layer thickness= ") + Number(double(FP.BedrockDepth)) + QStringLiteral("; Layer 1"));
-    Text(0, LabelGap, 1, ValuesLine(double(FP.TipShearVelocity), double(FP.TipPoisson)));
-    Text(rock, LabelGap, 0, QStringLiteral("Rock Layer "));
-  } else if (FS.Kind == TFoundationKind::Multilayer) {
-    // The side column's layers take their soil from the side-soil table, the
-    // soil column's from its own table; a row that table lacks shows none.
-    const int side = FT.D->RowCount();
-    double top = 0;
-    for (int r = 0; r < FT.MultiElement->RowCount(); ++r) {
-      const double bottom = top + Cell(FT.MultiElement, TMultiElementColumn::Length, r);
-      QString values;
-      if (r < side) {
-        values = ValuesLine(Cell(FT.D, TDColumn::ShearVelocity, r), Cell(FT.D, TDColumn::Poisson, r));
-      } else if (r - side < FT.Multisoil->RowCount()) {
-        values = ValuesLine(Cell(FT.Multisoil, TMultisoilColumn::ShearVelocity, r - side),
-                            Cell(FT.Multisoil, TMultisoilColumn::Poisson, r - side));
-      }
-      Layer(top, bottom, LayerName(r + 1), values);
-      top = bottom;
-    }
+  // The side soil of an embedded cap or footing, then the soil along the
+  // piles or the column; a foundation's layers start at the ground surface.
+  FOut.Ground = 0;
+  double top = 0;
+  for (const TProfileGroup& g : FS.ProfileGroups) Group(g, top);
+  switch (FS.ProfileBelow) {
+    case TProfileBelow::Nothing: break;
+    case TProfileBelow::SoilBelowFooting:
+      // The soil below is labelled under the footing.
+      Text(std::max(top, CapBase()), LabelGap, 0, QStringLiteral("Soil below the tip "));
+      Text(std::max(top, CapBase()), LabelGap, 1, ValuesLine(double(FP.TipShearVelocity), double(FP.TipPoisson)));
+      break;
+    case TProfileBelow::StratumOverRock: StratumOverRock(); break;
   }
 }
 
@@ -211,14 +200,12 @@ void TProfileBuilder::BaseWindow() {
   w.Bottom *= BaseMargin;
   // A footing and a column leave room beside them; a footing shows the soil
   // below as deep as the 3-D view's soil block reaches, a column its length.
-  if (FS.Kind == TFoundationKind::HalfSpace || FS.Kind == TFoundationKind::Stratum) {
-    w.XMin *= 2;
-    w.XMax *= 2;
-    w.Bottom = std::max(w.Bottom, -FScene.ZMin * BaseMargin);
-  } else if (FS.Kind == TFoundationKind::Multilayer) {
-    w.XMin *= 2;
-    w.XMax *= 2;
-    w.Bottom = FOut.TotalPileLength * BaseMargin;
+  w.XMin *= FS.ProfileWidening;
+  w.XMax *= FS.ProfileWidening;
+  switch (FS.ProfileDepth) {
+    case TProfileDepth::Foundation: break;
+    case TProfileDepth::SoilBlock: w.Bottom = std::max(w.Bottom, -FScene.ZMin * BaseMargin); break;
+    case TProfileDepth::Column: w.Bottom = FOut.TotalPileLength * BaseMargin; break;
   }
   w.Top -= RoomAboveGround * (w.Bottom - w.Top);
   FOut.Base = w;
