@@ -73,8 +73,10 @@ private:
     FOut.Texts.push_back({Depth, Pixels, Line, Text});
   }
   // A rectangle of the given width hanging from (X, Head), from D1 to D2
-  // along its axis, sheared by the batter.
-  void Record(double X, double Width, double Head, double D1, double D2, double Batter);
+  // along its axis, whose every unit of length moves Across sideways and
+  // Down in depth in the view's plane: sheared by a batter in that plane,
+  // shortened by one across it.
+  void Record(double X, double Width, double Head, double D1, double D2, double Across = 0, double Down = 1);
   // The cap or footing as the 3-D view has it: depths of its top and base.
   double CapTop() const { return -FScene.CapTop; }
   double CapBase() const { return -FScene.CapBase; }
@@ -92,13 +94,13 @@ private:
   TSceneExtents FScene;
 };
 
-void TProfileBuilder::Record(double X, double Width, double Head, double D1, double D2, double Batter) {
-  const double s = std::sin(Batter), c = std::cos(Batter), w = Width / 2;
-  const double z0 = Head;  // level of the top
-  FOut.Outlines.push_back({{s * D1 + X - w, c * D1 + z0},
-                           {s * D1 + X + w, c * D1 + z0},
-                           {s * D2 + X - w, c * D2 + z0},
-                           {s * D2 + X + w, c * D2 + z0}});
+void TProfileBuilder::Record(double X, double Width, double Head, double D1, double D2, double Across,
+                             double Down) {
+  const double w = Width / 2;
+  FOut.Outlines.push_back({{Across * D1 + X - w, Down * D1 + Head},
+                           {Across * D1 + X + w, Down * D1 + Head},
+                           {Across * D2 + X - w, Down * D2 + Head},
+                           {Across * D2 + X + w, Down * D2 + Head}});
 }
 
 void TProfileBuilder::Cap() {
@@ -106,7 +108,7 @@ void TProfileBuilder::Cap() {
   const bool xz = FPlane == TProfilePlane::XZ;
   const double width = FP.FootingShape == TFootingShape::Circular ? 2 * double(FP.FootingRadius)
                                             : double(xz ? FP.FootingLength : FP.FootingWidth);
-  Record(0, width, CapTop(), 0, CapBase() - CapTop(), 0);
+  Record(0, width, CapTop(), 0, CapBase() - CapTop());
 }
 
 void TProfileBuilder::Outlines() {
@@ -118,15 +120,18 @@ void TProfileBuilder::Outlines() {
     const int plane = xz ? BatterPlaneXZ : BatterPlaneYZ;
     for (int r = 0; r < FT.Pilecoord->RowCount(); ++r) {
       const TPileCoordinate pile = PileCoordinate(FT, r);
-      const double batter = pile.BatterPlane == plane ? pile.BatterAngle * BatterRadiansPerDegree : 0;
-      Record(xz ? pile.X : pile.Y, width, CapBase(), 0, FOut.TotalPileLength, batter);
+      // A pile battered across the view's plane stands upright in it, its
+      // tip as deep as its batter takes it.
+      const double batter = pile.BatterAngle * BatterRadiansPerDegree;
+      const double across = pile.BatterPlane == plane ? std::sin(batter) : 0;
+      Record(xz ? pile.X : pile.Y, width, CapBase(), 0, FOut.TotalPileLength, across, std::cos(batter));
     }
   }
   if (FS.ProfileCap) Cap();
   if (FS.ProfileColumn) {
     // The column beside the side layers.
     const double width = 2 * Cell(FT.MultiElement, xz ? TMultiElementColumn::RadiusX : TMultiElementColumn::RadiusY, 0);
-    Record(0, width, 0, 0, ColumnSum(FT.MultiElement, TMultiElementColumn::Length, FT.D->RowCount()), 0);
+    Record(0, width, 0, 0, ColumnSum(FT.MultiElement, TMultiElementColumn::Length, FT.D->RowCount()));
   }
 }
 

@@ -187,10 +187,71 @@ TEST(Profile, BatteredPileIsShearedInItsPlaneAndUprightInTheOther) {
   EXPECT_NEAR(p1.BottomLeft.y(), 0.8 + std::cos(a) * 12, 1e-3);
   EXPECT_NEAR(p1.BottomRight.x() - p1.BottomLeft.x(), 0.6, 1e-9);
   EXPECT_NEAR(p1.BottomRight.y(), p1.BottomLeft.y(), 1e-12);
-  // Pile 2 leans in the YZ plane: upright here.
+  // Pile 2 leans -8 degrees in the YZ plane: upright here, its tip as deep
+  // as the batter takes it.
   const TOutlineRecord& p2 = xz.Outlines[1];
   EXPECT_NEAR(p2.BottomLeft.x(), -0.3, 1e-12);
-  EXPECT_NEAR(p2.BottomLeft.y(), 12.8, 1e-12);
+  EXPECT_NEAR(p2.BottomLeft.y(), 0.8 + 12 * std::cos(8 * std::numbers::pi / 180), 1e-3);
+}
+
+struct TBatteredTip {
+  double Angle;  // degrees
+  int Plane;     // 1 XZ, 2 YZ
+};
+
+void PrintTo(const TBatteredTip& Row, std::ostream* Os) { *Os << Row.Angle << (Row.Plane == 1 ? " XZ" : " YZ"); }
+
+class BatteredTipTest : public ::testing::TestWithParam<TBatteredTip> {};
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Batters, BatteredTipTest, ::testing::Values(
+  TBatteredTip{10,  1},
+  TBatteredTip{-10, 1},
+  TBatteredTip{8,   2},
+  TBatteredTip{-8,  2},
+  TBatteredTip{30,  2},
+  TBatteredTip{45,  1},
+  TBatteredTip{0,   2}));
+// clang-format on
+
+// One pile 12 m long at (1, -0.5) under a cap embedded 0.8 m: its tip lies
+// 12 cos(batter) below its head and 12 sin(batter) out along its batter
+// plane in every view, the side view across that plane included.
+TEST_P(BatteredTipTest, EveryViewDrawsTheTipAtItsTrueDepth) {
+  const TBatteredTip& row = GetParam();
+  auto v = NewProject();
+  MakePileProject(v->P(), 4, 4, {{1, -0.5, row.Angle, double(row.Plane)}}, {{7, 0.3, 0.3}, {5, 0.3, 0.3}});
+  testing::SetRows(v->T().pilecapsoil, {{0.8, 110, 16.5, 0.35}});
+  const double a = row.Angle * std::numbers::pi / 180;
+  const double tip = 0.8 + 12 * std::cos(a), reach = 12 * std::sin(a);
+  const double tipX = 1 + (row.Plane == 1 ? reach : 0), tipY = -0.5 + (row.Plane == 2 ? reach : 0);
+
+  const TOutlineRecord xz = BuildSideProfile(v->P(), TProfilePlane::XZ).Outlines.front();
+  EXPECT_NEAR(xz.BottomLeft.y(), tip, 1e-3);
+  EXPECT_NEAR((xz.BottomLeft.x() + xz.BottomRight.x()) / 2, tipX, 1e-3);
+  const TOutlineRecord yz = BuildSideProfile(v->P(), TProfilePlane::YZ).Outlines.front();
+  EXPECT_NEAR(yz.BottomLeft.y(), tip, 1e-3);
+  EXPECT_NEAR((yz.BottomLeft.x() + yz.BottomRight.x()) / 2, tipY, 1e-3);
+
+  // The 3-D view's tip disc, the last of the pile's two.
+  TScene scene = BuildScene(v->P(), TViewOptions());
+  std::vector<QVector3D> discs;
+  for (const TScenePrimitive& p : scene.Piles)
+    if (p.Kind == TPrimitiveKind::Disc) discs.push_back(p.Place.map(QVector3D()));
+  ASSERT_EQ(discs.size(), 2u);
+  EXPECT_NEAR(-discs[1].z(), tip, 1e-4);
+  EXPECT_NEAR(discs[1].x(), tipX, 1e-4);
+  EXPECT_NEAR(discs[1].y(), tipY, 1e-4);
+
+  const TPlanLayout plan = BuildPlanLayout(v->P());
+  ASSERT_EQ(plan.Piles.size(), 1u);
+  EXPECT_NEAR(plan.Piles[0].TipX, tipX, 1e-9);
+  EXPECT_NEAR(plan.Piles[0].TipY, tipY, 1e-9);
+  // The plan holds the tip with two radii around it.
+  EXPECT_LE(plan.Base.XMin, tipX - 0.6 + 1e-9);
+  EXPECT_GE(plan.Base.XMax, tipX + 0.6 - 1e-9);
+  EXPECT_LE(plan.Base.Bottom, tipY - 0.6 + 1e-9);
+  EXPECT_GE(plan.Base.Top, tipY + 0.6 - 1e-9);
 }
 
 struct TEmbedment {
