@@ -30,6 +30,24 @@ constexpr double LabelHeightInLayer = 0.95;
 // Labels of a stratum and of the soil below stand this many pixels from their line.
 constexpr double LabelGap = 20;
 
+// The ground's hatching reaches this many screen pixels below it.
+constexpr double HatchDepth = 5;
+// Screen pixels a text keeps clear of a line, and stands from the left edge.
+constexpr double TextClearance = 2;
+constexpr double TextIndent = 2;
+// A label beside the layers below its own: its leader runs down this far
+// from the left edge, with a tick this long into the layer, and the text
+// stands this far in.
+constexpr double LeaderX = 6;
+constexpr double LeaderTick = 8;
+constexpr double LeaderIndent = 16;
+// Room below a label with a leader, in its lines.
+constexpr double LedLabelGap = 0.5;
+// A label in a thin layer steps its font down by this share of its size at
+// a time, to no less than this size.
+constexpr double FontStep = 0.125;
+constexpr double MinPointSize = 7;
+
 // Offsets, in screen pixels, of the background drawn around the letters of a text.
 constexpr QPointF TextRim[] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0}, {1, 0}, {-1, 1}, {0, 1}, {1, 1}};
 
@@ -66,11 +84,13 @@ private:
     if (!FOut.Ground) FOut.Ground = Top;
     FOut.Lines.push_back(Bottom);
     const double at = Bottom - LabelHeightInLayer * (Bottom - Top);
-    FOut.Texts.push_back({at, 0, 0, LayerLabel(Top, Bottom, Name)});
-    if (!Values.isEmpty()) FOut.Texts.push_back({at, 0, 1, Values});
+    FOut.Texts.push_back({at, 0, 0, LayerLabel(Top, Bottom, Name), Top, Bottom});
+    if (!Values.isEmpty()) FOut.Texts.push_back({at, 0, 1, Values, Top, Bottom});
   }
-  void Text(double Depth, double Pixels, int Line, const QString& Text) {
-    FOut.Texts.push_back({Depth, Pixels, Line, Text});
+  // A text of the soil from Depth down to BandBottom.
+  void Text(double Depth, double Pixels, int Line, const QString& Text,
+            double BandBottom = std::numeric_limits<double>::infinity()) {
+    FOut.Texts.push_back({Depth, Pixels, Line, Text, Depth, BandBottom});
   }
   // A rectangle of the given width hanging from (X, Head), from D1 to D2
   // along its axis, whose every unit of length moves Across sideways and
@@ -163,8 +183,8 @@ void TProfileBuilder::StratumOverRock() {
   const double rock = double(FP.BedrockDepth);
   FOut.Lines = {rock};
   Text(0, LabelGap, 0,
-       QStringLiteral("Layer thickness= ") + Number(double(FP.BedrockDepth)) + QStringLiteral("; Layer 1"));
-  Text(0, LabelGap, 1, ValuesLine(double(FP.TipShearVelocity), double(FP.TipPoisson)));
+       QStringLiteral("Layer thickness= ") + Number(double(FP.BedrockDepth)) + QStringLiteral("; Layer 1"), rock);
+  Text(0, LabelGap, 1, ValuesLine(double(FP.TipShearVelocity), double(FP.TipPoisson)), rock);
   Text(rock, LabelGap, 0, QStringLiteral("Rock Layer "));
 }
 
@@ -233,17 +253,104 @@ TSideProfile BuildSideProfile(const TProgramData& Project, TProfilePlane Plane) 
   return profile;
 }
 
-std::vector<double> ProfileTextTops(const TSideProfile& Profile, const TWorldMapping& Mapping, double LineHeight,
-                                    double PixelScale) {
-  std::vector<double> tops;
-  double free = Mapping.Area.top();  // below the texts placed so far
-  double labelTop = 0;
-  for (const TProfileText& t : Profile.Texts) {
-    if (t.Line == 0) labelTop = std::max(Mapping.ToDevice(0, t.Depth).y() + t.PixelOffset * PixelScale, free);
-    tops.push_back(labelTop + t.Line * LineHeight);
-    free = tops.back() + LineHeight;
+std::vector<QRectF> ProfileLineStrips(const TSideProfile& Profile, const TWorldMapping& Mapping, double PixelScale) {
+  const QRectF& area = Mapping.Area;
+  const double clear = TextClearance * PixelScale;
+  const auto strip = [&](double Y, double Below) {
+    return QRectF(area.left(), Y - clear, area.width(), 2 * clear + Below * PixelScale);
+  };
+  std::vector<QRectF> strips;
+  for (double depth : Profile.Lines) strips.push_back(strip(Mapping.ToDevice(0, depth).y(), 0));
+  if (Profile.Ground) strips.push_back(strip(Mapping.ToDevice(0, *Profile.Ground).y(), HatchDepth));
+  std::sort(strips.begin(), strips.end(), [](const QRectF& A, const QRectF& B) { return A.top() < B.top(); });
+  return strips;
+}
+
+namespace {
+
+// The first top at or below From where a text H high crosses no strip.
+double FreeTop(double From, double H, const std::vector<QRectF>& Strips) {
+  double top = From;
+  for (const QRectF& s : Strips)
+    if (s.top() < top + H && s.bottom() > top) top = s.bottom();
+  return top;
+}
+
+// The font of a text at a share of its size.
+QFont Scaled(const QFont& Font, double Scale) {
+  QFont f = Font;
+  if (Font.pointSizeF() > 0)
+    f.setPointSizeF(Font.pointSizeF() * Scale);
+  else
+    f.setPixelSize(std::max(1, int(std::lround(Font.pixelSize() * Scale))));
+  return f;
+}
+
+// The shares of the font's size a label in a thin layer may step down to,
+// none of them below a readable size.
+std::vector<double> FontScales(const QFont& Font) {
+  std::vector<double> scales{1};
+  const double size = Font.pointSizeF() > 0 ? Font.pointSizeF() : Font.pixelSize() * 0.75;
+  for (double s = 1 - FontStep; s > FontStep / 2 && size * s >= MinPointSize - 1e-9; s -= FontStep) scales.push_back(s);
+  return scales;
+}
+
+}  // namespace
+
+std::vector<TProfileTextPlace> PlaceProfileTexts(const TSideProfile& Profile, const TWorldMapping& Mapping,
+                                                 const QFont& Font, const QPaintDevice* Device, double PixelScale) {
+  std::vector<TProfileTextPlace> places(Profile.Texts.size());
+  const QRectF& area = Mapping.Area;
+  const std::vector<QRectF> strips = ProfileLineStrips(Profile, Mapping, PixelScale);
+  const auto y = [&](double Depth) {
+    return std::isinf(Depth) ? std::numeric_limits<double>::infinity() : Mapping.ToDevice(0, Depth).y();
+  };
+  const std::vector<double> scales = FontScales(Font);
+  double free = area.top();  // below the labels placed so far
+  for (size_t first = 0; first < Profile.Texts.size();) {
+    // A label: its first line and the lines under it.
+    size_t end = first + 1;
+    while (end < Profile.Texts.size() && Profile.Texts[end].Line > 0) ++end;
+    const TProfileText& label = Profile.Texts[first];
+    const double bandBottom = y(label.BandBottom);
+    const double wanted = std::max(y(label.Depth) + label.PixelOffset * PixelScale, free);
+    const auto height = [&](double Scale) {
+      return double(end - first) * QFontMetricsF(Scaled(Font, Scale), Device).height();
+    };
+    double top = 0, scale = 0;
+    for (double s : scales) {
+      const double t = FreeTop(wanted, height(s), strips);
+      if (t + height(s) <= bandBottom || t >= area.bottom()) {
+        top = t;
+        scale = s;
+        break;
+      }
+    }
+    double left = area.left() + TextIndent * PixelScale;
+    QPolygonF leader;
+    if (scale == 0) {
+      // Beside the layers below, with a leader from the middle of its own.
+      scale = 1;
+      top = FreeTop(std::max(free, bandBottom), height(scale), strips);
+      const double x = area.left() + LeaderX * PixelScale;
+      const double from = (y(label.BandTop) + bandBottom) / 2, to = top + height(scale) / (2 * double(end - first));
+      left = area.left() + LeaderIndent * PixelScale;
+      leader << QPointF(x + LeaderTick * PixelScale, from) << QPointF(x, from) << QPointF(x, to)
+             << QPointF(left - TextClearance * PixelScale, to);
+    }
+    const QFontMetricsF metrics(Scaled(Font, scale), Device);
+    for (size_t i = first; i < end; ++i) {
+      TProfileTextPlace& place = places[i];
+      place.Box = QRectF(left, top + double(i - first) * metrics.height(),
+                         metrics.horizontalAdvance(Profile.Texts[i].Text), metrics.height());
+      place.FontScale = scale;
+      if (i == first) place.Leader = leader;
+    }
+    // A label led to its layer stands apart from the next one.
+    free = top + (double(end - first) + (leader.isEmpty() ? 0 : LedLabelGap)) * metrics.height();
+    first = end;
   }
-  return tops;
+  return places;
 }
 
 void DrawSideProfile(QPainter& Painter, const TSideProfile& Profile, const TWorldMapping& Mapping,
@@ -255,7 +362,6 @@ void DrawSideProfile(QPainter& Painter, const TSideProfile& Profile, const TWorl
   Painter.setFont(Style.Font);
   Painter.setPen(QPen(Style.Foreground, 0));
   Painter.setClipRect(area);
-  const QFontMetricsF metrics(Style.Font, Painter.device());
   const auto y = [&](double Depth) { return Mapping.ToDevice(0, Depth).y(); };
 
   for (double depth : Profile.Lines)
@@ -266,7 +372,7 @@ void DrawSideProfile(QPainter& Painter, const TSideProfile& Profile, const TWorl
     // Hatching of the ground surface.
     for (int i = 1; i <= 20; ++i) {
       const double x = area.left() + (100 + 20 * i) * px;
-      Painter.drawLine(QPointF(x, g), QPointF(x + 15 * px, g + 5 * px));
+      Painter.drawLine(QPointF(x, g), QPointF(x + 15 * px, g + HatchDepth * px));
     }
   }
   Painter.setBrush(Style.Foreground);
@@ -278,12 +384,19 @@ void DrawSideProfile(QPainter& Painter, const TSideProfile& Profile, const TWorl
   }
 
   // The texts last, with a rim of the background around each letter, so
-  // that they read where they cross a pile or the footing and leave the
-  // lines visible.
-  const std::vector<double> tops = ProfileTextTops(Profile, Mapping, metrics.height(), px);
+  // that they read where they cross a pile or the footing.
+  const std::vector<TProfileTextPlace> places = PlaceProfileTexts(Profile, Mapping, Style.Font, Painter.device(), px);
+  Painter.setBrush(Qt::NoBrush);
   for (size_t i = 0; i < Profile.Texts.size(); ++i) {
+    const TProfileTextPlace& place = places[i];
     const QString& text = Profile.Texts[i].Text;
-    const QPointF at(area.left() + 2 * px, tops[i] + metrics.ascent());
+    const QFont font = Scaled(Style.Font, place.FontScale);
+    Painter.setFont(font);
+    const QPointF at(place.Box.left(), place.Box.top() + QFontMetricsF(font, Painter.device()).ascent());
+    if (!place.Leader.isEmpty()) {
+      Painter.setPen(QPen(Style.Foreground, 0));
+      Painter.drawPolyline(place.Leader);
+    }
     Painter.setPen(QPen(Style.Background, 0));
     for (const QPointF& d : TextRim) Painter.drawText(at + d * px, text);
     Painter.setPen(QPen(Style.Foreground, 0));
