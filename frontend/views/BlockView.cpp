@@ -324,27 +324,20 @@ void TDlgBlock::DrawFigure() {
       if (soil) GL->GLPolygonOffset(0, 0);
     }
   }
-  for (const TSceneLabel& l : FScene.Labels) {
-    GL->GLColor(l.Colour.R, l.Colour.G, l.Colour.B, l.Colour.A);
-    const QVector3D at = LabelAnchor(l, FScene.Extents, modelView);
-    if (l.Place == TLabelPlace::AtAnchor)
-      GL->TextOut3D(l.Text, at.x(), at.y(), at.z());
-    else
-      GL->TextOut3D(l.Text, at.x(), at.y(), at.z(),
-                    l.Place == TLabelPlace::BlockRight ? Qt::AlignLeft : Qt::AlignRight, LabelGap);
-  }
   GL->GLDisable(GL_DEPTH_TEST);
+  std::vector<TSceneLabel> labels;
   if (FOptions.ShowAxes) {
     std::vector<TScenePrimitive> lines;
-    std::vector<TSceneLabel> labels;
     AxesPrimitives(AxisPixels / (FCamera.Zoom * FCamera.FitScale), lines, labels);
     TDrawList axes;
     Tessellate(lines, axes);
     DrawList(axes);
-    for (const TSceneLabel& l : labels) {
-      GL->GLColor(l.Colour.R, l.Colour.G, l.Colour.B, l.Colour.A);
-      GL->TextOut3D(l.Text, l.Anchor.x(), l.Anchor.y(), l.Anchor.z());
-    }
+  }
+  // The axes' names first, then the scene's texts, none over another.
+  for (const TViewText& t : ViewTexts(labels, FScene.Labels, FScene.Extents, modelView, FCamera.Projection(),
+                                      GL->width(), GL->height(), LabelGap, QFontMetricsF(GL->font()))) {
+    GL->GLColor(t.Colour.R, t.Colour.G, t.Colour.B, t.Colour.A);
+    GL->TextOut(t.Text, t.Spot.BaseLine);
   }
   GL->GLDisable(GL_POLYGON_OFFSET_FILL);
   GL->GLDisable(GL_BLEND);

@@ -5,6 +5,8 @@
 #include "controls/NumberFormat.h"
 #include "views/ProjectCells.h"
 
+#include <QFontMetricsF>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -416,6 +418,51 @@ QVector3D LabelAnchor(const TSceneLabel& Label, const TSceneExtents& X, const QM
     }
   }
   return best;
+}
+
+TTextSpot TextSpot(const TWindowText& Text, const QFontMetricsF& Metrics) {
+  QPointF at = Text.At;
+  const double width = Metrics.horizontalAdvance(Text.Text);
+  if (Text.Side & (Qt::AlignLeft | Qt::AlignRight)) {
+    at.ry() += (Metrics.ascent() - Metrics.descent()) / 2;
+    at.rx() += Text.Side & Qt::AlignRight ? -Text.Gap - width : Text.Gap;
+  }
+  return {at, QRectF(at.x(), at.y() - Metrics.ascent(), width, Metrics.height())};
+}
+
+std::vector<std::optional<TTextSpot>> ArrangeTexts(const std::vector<TWindowText>& Texts,
+                                                   const QFontMetricsF& Metrics) {
+  // Points closer than this, in pixels, coincide.
+  constexpr double Coincide = 2;
+  std::vector<std::optional<TTextSpot>> spots;
+  std::vector<const TWindowText*> placed;
+  std::vector<QRectF> boxes;
+  for (const TWindowText& t : Texts) {
+    std::optional<TTextSpot> kept;
+    const bool coincides = std::any_of(placed.begin(), placed.end(), [&](const TWindowText* P) {
+      return P->Family == t.Family && std::abs(P->At.x() - t.At.x()) < Coincide &&
+             std::abs(P->At.y() - t.At.y()) < Coincide;
+    });
+    if (!coincides) {
+      const TTextSpot spot = TextSpot(t, Metrics);
+      const double w = spot.Box.width() + Coincide, h = spot.Box.height();
+      std::vector<QPointF> moves{{0, 0}};
+      if (!(t.Side & (Qt::AlignLeft | Qt::AlignRight))) moves.insert(moves.end(), {{0, -h}, {0, h}, {w, 0}, {-w, 0}});
+      for (const QPointF& m : moves) {
+        const QRectF box = spot.Box.translated(m);
+        if (std::none_of(boxes.begin(), boxes.end(), [&](const QRectF& B) { return B.intersects(box); })) {
+          kept = TTextSpot{spot.BaseLine + m, box};
+          break;
+        }
+      }
+    }
+    if (kept) {
+      placed.push_back(&t);
+      boxes.push_back(kept->Box);
+    }
+    spots.push_back(kept);
+  }
+  return spots;
 }
 
 QString GetValueLabel(double Value) {
