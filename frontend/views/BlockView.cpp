@@ -96,10 +96,18 @@ void TDlgBlock::CreateActions() {
     connect(a, &QAction::triggered, this, Slot);
     return a;
   };
+  // A tool button or a "Show 3D View" item: the view comes to the front
+  // before it acts, so that what it does is seen.
+  const auto command = [this](const QString& Text, auto Slot) {
+    auto* a = new QAction(Text, this);
+    connect(a, &QAction::triggered, this, &TDlgBlock::CommandStarts);
+    connect(a, &QAction::triggered, this, Slot);
+    return a;
+  };
   const char* const presets[] = {"Front View", "Side View", "Top View", "Oblique View"};
   for (int n = 1; n <= 4; ++n)
-    FToolBar << action(QString::fromLatin1(presets[n - 1]), [this, n] { SetView(n); });
-  FToolBar << action(QStringLiteral("Reverse View"), &TDlgBlock::ReverseView) << nullptr;
+    FToolBar << command(QString::fromLatin1(presets[n - 1]), [this, n] { SetView(n); });
+  FToolBar << command(QStringLiteral("Reverse View"), &TDlgBlock::ReverseView) << nullptr;
 
   FMouseModes = new QActionGroup(this);
   const struct {
@@ -110,7 +118,7 @@ void TDlgBlock::CreateActions() {
                {"Zoom Window", MouseZoomWindow},
                {"Rotating", MouseRotate}};
   for (const auto& m : modes) {
-    QAction* a = action(QString::fromLatin1(m.Hint), [this, mode = m.Mode] { SetMouseMode(mode); });
+    QAction* a = command(QString::fromLatin1(m.Hint), [this, mode = m.Mode] { SetMouseMode(mode); });
     a->setCheckable(true);
     a->setToolTip(a->text());
     FMouseModes->addAction(a);
@@ -118,12 +126,12 @@ void TDlgBlock::CreateActions() {
     if (m.Mode == MouseZoomWindow) FZoomWindowAction = a;
   }
   FToolBar << nullptr;
-  FToolBar << action(QStringLiteral("Zoom In"), [this] { Zooming(ZoomInFactor); })
-           << action(QStringLiteral("Zoom Out"), [this] { Zooming(ZoomOutFactor); })
-           << action(QStringLiteral("Restart View"), &TDlgBlock::RestartViewButtonClick);
+  FToolBar << command(QStringLiteral("Zoom In"), [this] { Zooming(ZoomInFactor); })
+           << command(QStringLiteral("Zoom Out"), [this] { Zooming(ZoomOutFactor); })
+           << command(QStringLiteral("Restart View"), &TDlgBlock::RestartViewButtonClick);
 
   const auto option = [&](const char* Text, void (TDlgBlock::*Slot)()) {
-    QAction* a = action(QString::fromLatin1(Text), Slot);
+    QAction* a = command(QString::fromLatin1(Text), Slot);
     a->setCheckable(true);
     return a;
   };
