@@ -72,6 +72,7 @@ TMainForm::TMainForm(QWidget* Parent)
   FArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   FArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setCentralWidget(FArea);
+  WatchArea(FArea);
   FActivation = new TChildActivation(FArea);
   FTableWindows = new TTableWindowHost(this);
   FTableWindows->SetMdiArea(FArea);
