@@ -72,6 +72,7 @@ TMainForm::TMainForm(QWidget* Parent)
   FArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   FArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setCentralWidget(FArea);
+  WatchArea(FArea);
   FActivation = new TChildActivation(FArea);
   FTableWindows = new TTableWindowHost(this);
   FTableWindows->SetMdiArea(FArea);
@@ -823,6 +824,15 @@ void TMainForm::Open3DView() {
   if (!Shown(FDlgBlock)) {
     FDlgBlock = new TDlgBlock(ProjectAccessor());
     connect(FDlgBlock, &TDlgBlock::ViewClosed, this, &TMainForm::Close3DView);
+    connect(FDlgBlock, &TDlgBlock::CommandStarts, this, [this] {
+      // Maximised where the area's windows are, as the Window menu's list
+      // brings a window.
+      const QMdiSubWindow* active = FArea->activeSubWindow();
+      const bool maximised = active && active->isMaximized();
+      BringToFront(FDlgBlock);
+      if (auto* sub = qobject_cast<QMdiSubWindow*>(FDlgBlock->parentWidget()); sub && maximised)
+        sub->showMaximized();
+    });
     // A view freed without its close (with its project) takes its tools along,
     // unless another one has been opened meanwhile.
     connect(FDlgBlock, &QObject::destroyed, this, [this, serial = ++F3DViewSerial] {

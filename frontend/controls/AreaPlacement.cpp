@@ -4,6 +4,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QObject>
+#include <QResizeEvent>
 #include <QTimer>
 
 namespace zavik {
@@ -37,7 +38,42 @@ protected:
   }
 };
 
+// Fits every child window back inside its area when the area's viewport
+// shrinks, once the area has laid out its scroll bars.
+class TAreaWatch : public QObject {
+public:
+  explicit TAreaWatch(QMdiArea* Area) : QObject(Area), FArea(Area) {}
+
+protected:
+  bool eventFilter(QObject*, QEvent* Event) override {
+    if (Event->type() == QEvent::Resize) {
+      const auto* resize = static_cast<QResizeEvent*>(Event);
+      const QSize old = resize->oldSize(), now = resize->size();
+      if (old.isValid() && (now.width() < old.width() || now.height() < old.height())) {
+        QTimer::singleShot(0, FArea, [area = FArea] {
+          for (QMdiSubWindow* window : area->subWindowList()) FitInsideArea(window, area->viewport()->size());
+        });
+      }
+    }
+    return false;
+  }
+
+private:
+  QMdiArea* FArea;
+};
+
 }  // namespace
+
+void FitInsideArea(QMdiSubWindow* Window, const QSize& Area) {
+  if (Window->isMaximized() || Window->isMinimized() || Window->isHidden()) return;
+  const QSize least = Window->minimumSize().expandedTo(Window->minimumSizeHint());
+  const QSize size = Window->size().boundedTo(Area).expandedTo(least);
+  if (size != Window->size()) Window->resize(size);
+  const QPoint inside = PositionInside(Window->geometry(), Area);
+  if (inside != Window->pos()) Window->move(inside);
+}
+
+void WatchArea(QMdiArea* Area) { Area->viewport()->installEventFilter(new TAreaWatch(Area)); }
 
 void KeepInsideArea(QMdiSubWindow* Window) {
   QMdiArea* area = AreaOf(Window);

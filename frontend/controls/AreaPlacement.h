@@ -1,7 +1,8 @@
 #pragma once
 // Child windows of the main window's MDI area lie inside the area: a window
 // that opens, or grows, past the area's right or bottom edge moves back in,
-// as far as its size allows (its title bar and left edge stay in view), and
+// as far as its size allows (its title bar and left edge stay in view); when
+// the area shrinks, every window moves back in, shrunk where it must be; and
 // a window that can size itself asks the area how much room it has.
 
 #include <QRect>
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 
+class QMdiArea;
 class QMdiSubWindow;
 
 namespace zavik {
@@ -37,6 +39,13 @@ void KeepInsideArea(QMdiSubWindow* Window);
 // restored to its normal size, and, when its frame has no maximise button,
 // at its normal size. Called once, as the window is added to the area.
 void WatchChildWindow(QMdiSubWindow* Window);
+// Moves a child window shown at its normal size inside an area of size Area,
+// shrunk first, no smaller than its minimum, where it is larger than the area.
+void FitInsideArea(QMdiSubWindow* Window, const QSize& Area);
+// From now on, whenever Area's viewport shrinks (a tool bar appears, the
+// main window is made smaller), every child window shown at its normal size
+// is fitted back inside it. Called once, for the main window's area.
+void WatchArea(QMdiArea* Area);
 // The client size (the frame excluded) that Window can take inside its area;
 // an invalid size when it is in none.
 QSize RoomInArea(const QMdiSubWindow* Window);

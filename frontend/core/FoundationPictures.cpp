@@ -1,5 +1,7 @@
 #include "core/FoundationPictures.h"
 
+#include "core/FoundationSystem.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QRect>
@@ -9,13 +11,8 @@
 namespace zavik {
 
 QString FoundationPictureFile(TFoundationKind FoundationKind) {
-  switch (FoundationKind) {
-    case TFoundationKind::HalfSpace: return QStringLiteral("halfspace.bmp");
-    case TFoundationKind::Pile: return QStringLiteral("pile.bmp");
-    case TFoundationKind::Stratum: return QStringLiteral("stratum.bmp");
-    case TFoundationKind::Multilayer: return QStringLiteral("multilayer.bmp");
-  }
-  return QString();
+  const TFoundationSystem* system = FindFoundationSystem(FoundationKind);
+  return system ? QString::fromLatin1(system->Picture.File) : QString();
 }
 
 namespace {
@@ -120,11 +117,8 @@ struct TSection {
   }
 };
 
-void DrawHalfSpace(TSection& S) {
-  S.SoilBelow(S.Ground, S.A.bottom(), Soil);
-  S.GroundSurface(S.A.left(), S.A.right());
-  S.Footing(S.X(0.33), S.X(0.67), S.Y(0.27), S.Ground + S.A.height() * 0.06);
-  // Waves spread into the soil without end.
+// Waves spread into the soil without end.
+void Waves(TSection& S) {
   S.P.setPen(QPen(SoilLine, 1, Qt::DotLine));
   S.P.setBrush(Qt::NoBrush);
   const QPointF centre(S.X(0.5), S.Ground);
@@ -132,51 +126,53 @@ void DrawHalfSpace(TSection& S) {
     const qreal rx = r * S.A.width(), ry = r * S.A.height() * 1.3;
     S.P.drawArc(QRectF(centre.x() - rx, centre.y() - ry, 2 * rx, 2 * ry), 200 * 16, 140 * 16);
   }
-  S.Label(0.5, 0.83, QStringLiteral("Elastic half-space"));
-  S.Label(0.5, 0.93, QStringLiteral("Vs, \u03b3, \u03bd, D"));
 }
 
-void DrawStratum(TSection& S) {
-  const qreal rock = S.Y(0.80);
-  S.SoilBelow(S.Ground, rock, Soil);
-  S.BedRock(rock);
-  S.GroundSurface(S.A.left(), S.A.right());
-  S.Footing(S.X(0.33), S.X(0.67), S.Y(0.27), S.Ground + S.A.height() * 0.08);
-  S.Dimension(0.83, S.Ground, rock, QStringLiteral("H"));
-  S.Label(0.5, 0.64, QStringLiteral("Stratum"));
-  S.Label(0.5, 0.90, QStringLiteral("Bed rock"), Qt::white);
-}
+// Level of the bed rock's surface.
+constexpr qreal RockLevel = 0.80;
 
-void DrawPileGroup(TSection& S) {
+void Piles(TSection& S, qreal CapBase) {
   const qreal tips = S.Y(LayersFoot);
-  S.LayeredSoil();
-  const qreal capBase = S.Ground + S.A.height() * 0.07;
   S.P.setPen(QPen(Ink, 1.2));
   S.P.setBrush(Concrete.darker(108));
-  for (qreal f : {0.37, 0.46, 0.54, 0.63}) S.P.drawRect(QRectF(S.X(f) - 3, capBase, 6, tips - capBase));
-  S.Footing(S.X(0.30), S.X(0.70), S.Y(0.28), capBase);
-  S.Label(0.15, 0.465, QStringLiteral("Layer 1"));
-  S.Label(0.15, 0.615, QStringLiteral("Layer 2"));
-  S.Label(0.15, 0.775, QStringLiteral("Layer 3"));
-  S.Label(0.86, 0.615, QStringLiteral("Piles"));
-  S.Label(0.5, 0.93, QStringLiteral("Soil below the pile tips"));
+  for (qreal f : {0.37, 0.46, 0.54, 0.63}) S.P.drawRect(QRectF(S.X(f) - 3, CapBase, 6, tips - CapBase));
 }
 
-void DrawMultilayer(TSection& S) {
-  const qreal columnBottom = S.Y(LayersFoot);
-  S.LayeredSoil();
-  const qreal base = S.Ground + S.A.height() * 0.07;
-  // The stiffened column of soil under the footing, layer by layer.
-  const QRectF column(QPointF(S.X(0.40), base), QPointF(S.X(0.60), columnBottom));
+// The stiffened column of soil under the footing, layer by layer.
+void SoilColumn(TSection& S, qreal Base) {
+  const QRectF column(QPointF(S.X(0.40), Base), QPointF(S.X(0.60), S.Y(LayersFoot)));
   S.P.setPen(QPen(Ink, 1.2));
   S.P.setBrush(Column);
   S.P.drawRect(column);
   S.P.setPen(QPen(Ink, 1, Qt::DotLine));
   for (qreal f : LayerLevels) S.P.drawLine(QPointF(column.left(), S.Y(f)), QPointF(column.right(), S.Y(f)));
-  S.Footing(S.X(0.34), S.X(0.66), S.Y(0.28), base);
-  S.Label(0.17, 0.60, QStringLiteral("Side layers"));
-  S.Label(0.84, 0.60, QStringLiteral("Soil column"));
-  S.Label(0.5, 0.93, QStringLiteral("Soil below the column"));
+}
+
+// The soil, what stands in it under the footing or cap, the footing or cap,
+// what lies over or beside it, and the labels.
+void DrawSection(TSection& S, const TSectionPicture& Picture) {
+  switch (Picture.Soil) {
+    case TPictureSoil::Uniform:
+      S.SoilBelow(S.Ground, S.A.bottom(), Soil);
+      S.GroundSurface(S.A.left(), S.A.right());
+      break;
+    case TPictureSoil::OverRock:
+      S.SoilBelow(S.Ground, S.Y(RockLevel), Soil);
+      S.BedRock(S.Y(RockLevel));
+      S.GroundSurface(S.A.left(), S.A.right());
+      break;
+    case TPictureSoil::Layered: S.LayeredSoil(); break;
+  }
+  const qreal base = S.Ground + S.A.height() * Picture.Embedment;
+  if (Picture.Body == TPictureBody::Piles) Piles(S, base);
+  if (Picture.Body == TPictureBody::Column) SoilColumn(S, base);
+  S.Footing(S.X(Picture.Left), S.X(Picture.Right), S.Y(Picture.Top), base);
+  if (Picture.Body == TPictureBody::Waves) Waves(S);
+  if (Picture.Body == TPictureBody::RockDepth) S.Dimension(0.83, S.Ground, S.Y(RockLevel), QStringLiteral("H"));
+  for (const TPictureLabel& l : Picture.Labels) {
+    if (!l.Text) break;
+    S.Label(l.X, l.Y, QString::fromUtf8(l.Text), l.OnRock ? QColor(Qt::white) : Ink);
+  }
 }
 
 // An axis from Origin along Direction (pixels) with its arrow head and name.
@@ -256,12 +252,7 @@ void DrawFoundationSection(QPainter& Painter, const QRect& Area, TFoundationKind
   Painter.setRenderHint(QPainter::Antialiasing);
   Painter.fillRect(Area, Qt::white);
   TSection s{Painter, QRectF(Area), Area.top() + 0.40 * Area.height()};
-  switch (FoundationKind) {
-    case TFoundationKind::HalfSpace: DrawHalfSpace(s); break;
-    case TFoundationKind::Pile: DrawPileGroup(s); break;
-    case TFoundationKind::Stratum: DrawStratum(s); break;
-    case TFoundationKind::Multilayer: DrawMultilayer(s); break;
-  }
+  if (const TFoundationSystem* system = FindFoundationSystem(FoundationKind)) DrawSection(s, system->Picture);
   Painter.setPen(QPen(Ink, 1));
   Painter.setBrush(Qt::NoBrush);
   Painter.drawRect(QRectF(Area).adjusted(0.5, 0.5, -0.5, -0.5));

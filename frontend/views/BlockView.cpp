@@ -96,10 +96,18 @@ void TDlgBlock::CreateActions() {
     connect(a, &QAction::triggered, this, Slot);
     return a;
   };
+  // A tool button or a "Show 3D View" item: the view comes to the front
+  // before it acts, so that what it does is seen.
+  const auto command = [this](const QString& Text, auto Slot) {
+    auto* a = new QAction(Text, this);
+    connect(a, &QAction::triggered, this, &TDlgBlock::CommandStarts);
+    connect(a, &QAction::triggered, this, Slot);
+    return a;
+  };
   const char* const presets[] = {"Front View", "Side View", "Top View", "Oblique View"};
   for (int n = 1; n <= 4; ++n)
-    FToolBar << action(QString::fromLatin1(presets[n - 1]), [this, n] { SetView(n); });
-  FToolBar << action(QStringLiteral("Reverse View"), &TDlgBlock::ReverseView) << nullptr;
+    FToolBar << command(QString::fromLatin1(presets[n - 1]), [this, n] { SetView(n); });
+  FToolBar << command(QStringLiteral("Reverse View"), &TDlgBlock::ReverseView) << nullptr;
 
   FMouseModes = new QActionGroup(this);
   const struct {
@@ -110,7 +118,7 @@ void TDlgBlock::CreateActions() {
                {"Zoom Window", MouseZoomWindow},
                {"Rotating", MouseRotate}};
   for (const auto& m : modes) {
-    QAction* a = action(QString::fromLatin1(m.Hint), [this, mode = m.Mode] { SetMouseMode(mode); });
+    QAction* a = command(QString::fromLatin1(m.Hint), [this, mode = m.Mode] { SetMouseMode(mode); });
     a->setCheckable(true);
     a->setToolTip(a->text());
     FMouseModes->addAction(a);
@@ -118,12 +126,12 @@ void TDlgBlock::CreateActions() {
     if (m.Mode == MouseZoomWindow) FZoomWindowAction = a;
   }
   FToolBar << nullptr;
-  FToolBar << action(QStringLiteral("Zoom In"), [this] { Zooming(ZoomInFactor); })
-           << action(QStringLiteral("Zoom Out"), [this] { Zooming(ZoomOutFactor); })
-           << action(QStringLiteral("Restart View"), &TDlgBlock::RestartViewButtonClick);
+  FToolBar << command(QStringLiteral("Zoom In"), [this] { Zooming(ZoomInFactor); })
+           << command(QStringLiteral("Zoom Out"), [this] { Zooming(ZoomOutFactor); })
+           << command(QStringLiteral("Restart View"), &TDlgBlock::RestartViewButtonClick);
 
   const auto option = [&](const char* Text, void (TDlgBlock::*Slot)()) {
-    QAction* a = action(QString::fromLatin1(Text), Slot);
+    QAction* a = command(QString::fromLatin1(Text), Slot);
     a->setCheckable(true);
     return a;
   };
@@ -324,27 +332,20 @@ void TDlgBlock::DrawFigure() {
       if (soil) GL->GLPolygonOffset(0, 0);
     }
   }
-  for (const TSceneLabel& l : FScene.Labels) {
-    GL->GLColor(l.Colour.R, l.Colour.G, l.Colour.B, l.Colour.A);
-    const QVector3D at = LabelAnchor(l, FScene.Extents, modelView);
-    if (l.Place == TLabelPlace::AtAnchor)
-      GL->TextOut3D(l.Text, at.x(), at.y(), at.z());
-    else
-      GL->TextOut3D(l.Text, at.x(), at.y(), at.z(),
-                    l.Place == TLabelPlace::BlockRight ? Qt::AlignLeft : Qt::AlignRight, LabelGap);
-  }
   GL->GLDisable(GL_DEPTH_TEST);
+  std::vector<TSceneLabel> labels;
   if (FOptions.ShowAxes) {
     std::vector<TScenePrimitive> lines;
-    std::vector<TSceneLabel> labels;
     AxesPrimitives(AxisPixels / (FCamera.Zoom * FCamera.FitScale), lines, labels);
     TDrawList axes;
     Tessellate(lines, axes);
     DrawList(axes);
-    for (const TSceneLabel& l : labels) {
-      GL->GLColor(l.Colour.R, l.Colour.G, l.Colour.B, l.Colour.A);
-      GL->TextOut3D(l.Text, l.Anchor.x(), l.Anchor.y(), l.Anchor.z());
-    }
+  }
+  // The axes' names first, then the scene's texts, none over another.
+  for (const TViewText& t : ViewTexts(labels, FScene.Labels, FScene.Extents, modelView, FCamera.Projection(),
+                                      GL->width(), GL->height(), LabelGap, QFontMetricsF(GL->font()))) {
+    GL->GLColor(t.Colour.R, t.Colour.G, t.Colour.B, t.Colour.A);
+    GL->TextOut(t.Text, t.Spot.BaseLine);
   }
   GL->GLDisable(GL_POLYGON_OFFSET_FILL);
   GL->GLDisable(GL_BLEND);

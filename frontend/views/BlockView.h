@@ -96,6 +96,9 @@ public slots:
 signals:
   // The window closes (and is freed): the main window clears its flag.
   void ViewClosed();
+  // A tool-bar or "Show 3D View" command is about to act on the view: the
+  // window that holds it comes to the front first.
+  void CommandStarts();
 
 protected:
   bool event(QEvent* Event) override;

@@ -121,10 +121,6 @@ void TglWindow::GetMatrix(GLenum Name, std::array<double, 16>& Values) { glGetDo
 void TglWindow::GetViewport(std::array<int, 4>& Values) { glGetIntegerv(GL_VIEWPORT, Values.data()); }
 
 void TglWindow::TextOut3D(const QString& Text, double X, double Y, double Z) {
-  TextOut3D(Text, X, Y, Z, Qt::Alignment(), 0);
-}
-
-void TglWindow::TextOut3D(const QString& Text, double X, double Y, double Z, Qt::Alignment Side, int Gap) {
   std::array<double, 16> mv{}, pr{};
   GetMatrix(GL_MODELVIEW_MATRIX, mv);
   GetMatrix(GL_PROJECTION_MATRIX, pr);
@@ -136,10 +132,13 @@ void TglWindow::TextOut3D(const QString& Text, double X, double Y, double Z, Qt:
   };
   const auto at =
       ProjectToWindow(matrix(mv), matrix(pr), width(), height(), QVector3D(float(X), float(Y), float(Z)));
-  if (!at) return;
+  if (at) TextOut(Text, *at);
+}
+
+void TglWindow::TextOut(const QString& Text, const QPointF& At) {
   std::array<float, 4> colour{};
   glGetFloatv(GL_CURRENT_COLOR, colour.data());
-  FTexts.push_back({Text, *at, QColor::fromRgbF(colour[0], colour[1], colour[2], colour[3]), Side, Gap});
+  FTexts.push_back({Text, At, QColor::fromRgbF(colour[0], colour[1], colour[2], colour[3])});
 }
 
 void TglWindow::initializeGL() {
@@ -178,15 +177,9 @@ void TglWindow::paintGL() {
   glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
   glClearColor(clear[0], clear[1], clear[2], clear[3]);
   painter.endNativePainting();
-  const QFontMetricsF metrics(font());
   for (const TText& t : FTexts) {
     painter.setPen(t.Colour);
-    QPointF at = t.At;
-    if (t.Side & (Qt::AlignLeft | Qt::AlignRight)) {
-      at.ry() += (metrics.ascent() - metrics.descent()) / 2;
-      at.rx() += t.Side & Qt::AlignRight ? -t.Gap - metrics.horizontalAdvance(t.Text) : t.Gap;
-    }
-    painter.drawText(at, t.Text);
+    painter.drawText(t.At, t.Text);
   }
   if (OnOverlay) OnOverlay(painter);
   painter.end();

@@ -12,8 +12,8 @@
 // 3-D text: TextOut3D projects the anchor through the current matrices and
 // the text is drawn over the GL picture when the paint ends, with the window's
 // font and the current GL colour; an anchor outside the view drops the text.
-// The text's base line starts at the anchor, or the text stands beside it,
-// centred on its level.
+// The text's base line starts at the anchor; TextOut places a text at a
+// window pixel of the owner's choice.
 
 #include "controls/Exceptions.h"
 
@@ -153,9 +153,9 @@ public:
 
   // Text at a model point, in the current GL colour, drawn over the picture.
   void TextOut3D(const QString& Text, double X, double Y, double Z);
-  // The same text beside the point, centred on its level: Gap pixels to its
-  // right (Qt::AlignLeft) or ending Gap pixels to its left (Qt::AlignRight).
-  void TextOut3D(const QString& Text, double X, double Y, double Z, Qt::Alignment Side, int Gap);
+  // Text whose base line starts at a window pixel (y down), in the current
+  // GL colour, drawn over the picture.
+  void TextOut(const QString& Text, const QPointF& At);
 
 signals:
   void MouseDown(QMouseEvent* Event);
@@ -182,10 +182,8 @@ private:
 
   struct TText {
     QString Text;
-    QPointF At;
+    QPointF At;  // start of its base line
     QColor Colour;
-    Qt::Alignment Side;  // none: the base line starts at At
-    int Gap = 0;
   };
 
   bool FInPaint = false;

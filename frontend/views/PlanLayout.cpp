@@ -6,6 +6,9 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <utility>
 
 namespace zavik {
 
@@ -24,9 +27,14 @@ TPlanLayout BuildPlanLayout(const TProgramData& Project) {
   const TProjectTables& t = Project.Tables();
   if (Project.System().PileGroup && t.Pilecoord->RowCount() > 0) {
     const TPileSection first = PileSection(t, 0);
+    const double length = TotalPileLength(Project);
     for (int r = 0; r < t.Pilecoord->RowCount(); ++r) {
       const TPileCoordinate c = PileCoordinate(t, r);
-      plan.Piles.push_back({c.X, c.Y, first.RadiusX, first.RadiusY});
+      TPilePlan pile{c.X, c.Y, first.RadiusX, first.RadiusY, c.X, c.Y};
+      const double reach = length * std::sin(c.BatterAngle * std::numbers::pi / 180);
+      if (c.BatterPlane == BatterPlaneXZ) pile.TipX += reach;
+      if (c.BatterPlane == BatterPlaneYZ) pile.TipY += reach;
+      plan.Piles.push_back(pile);
     }
   }
   const double radius = double(Project.FootingRadius);
@@ -60,10 +68,12 @@ TPlanLayout BuildPlanLayout(const TProgramData& Project) {
   w.Top = cy + sizeY / HalfSizeDivisor;
   w.Bottom = cy - sizeY / HalfSizeDivisor;
   for (const TPilePlan& p : plan.Piles) {
-    w.XMin = std::min(w.XMin, p.X - PileRoom * p.RadiusX);
-    w.XMax = std::max(w.XMax, p.X + PileRoom * p.RadiusX);
-    w.Bottom = std::min(w.Bottom, p.Y - PileRoom * p.RadiusY);
-    w.Top = std::max(w.Top, p.Y + PileRoom * p.RadiusY);
+    for (const auto& [x, y] : {std::pair(p.X, p.Y), std::pair(p.TipX, p.TipY)}) {
+      w.XMin = std::min(w.XMin, x - PileRoom * p.RadiusX);
+      w.XMax = std::max(w.XMax, x + PileRoom * p.RadiusX);
+      w.Bottom = std::min(w.Bottom, y - PileRoom * p.RadiusY);
+      w.Top = std::max(w.Top, y + PileRoom * p.RadiusY);
+    }
   }
   if (!w.Empty()) plan.Base = w;
   return plan;
@@ -85,12 +95,20 @@ void DrawPlanLayout(QPainter& Painter, const TPlanLayout& Layout, const TWorldMa
     for (int i = 0; i < 4; ++i) Painter.drawLine(corners[i], corners[(i + 1) % 4]);
   }
 
-  Painter.setBrush(Style.Foreground);
-  for (const TPilePlan& p : Layout.Piles) {
-    const QPointF a = Mapping.ToDevice(p.X - p.RadiusX, p.Y + p.RadiusY);
-    const QPointF b = Mapping.ToDevice(p.X + p.RadiusX, p.Y - p.RadiusY);
+  const auto circle = [&](double X, double Y, const TPilePlan& P) {
+    const QPointF a = Mapping.ToDevice(X - P.RadiusX, Y + P.RadiusY);
+    const QPointF b = Mapping.ToDevice(X + P.RadiusX, Y - P.RadiusY);
     Painter.drawEllipse(QRectF(a, b).normalized());
+  };
+  // A battered pile's axis and the outline of its tip below the heads.
+  Painter.setBrush(Qt::NoBrush);
+  for (const TPilePlan& p : Layout.Piles) {
+    if (!p.Battered()) continue;
+    Painter.drawLine(Mapping.ToDevice(p.X, p.Y), Mapping.ToDevice(p.TipX, p.TipY));
+    circle(p.TipX, p.TipY, p);
   }
+  Painter.setBrush(Style.Foreground);
+  for (const TPilePlan& p : Layout.Piles) circle(p.X, p.Y, p);
   Painter.restore();
 }
 

@@ -5,6 +5,8 @@
 #include "controls/NumberFormat.h"
 #include "views/ProjectCells.h"
 
+#include <QFontMetricsF>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -86,9 +88,6 @@ TPileGroup ReadPileGroup(const TProgramData& P, const TFoundationSystem& S) {
   return g;
 }
 
-// The layer groups of each foundation: the side soil of the cap or footing,
-// the soil along the piles or the column, and the soil below.
-constexpr int LayerGroups = 3;
 // Colours of the layer table, after which they start again.
 constexpr int LayerColours = 12;
 
@@ -99,20 +98,19 @@ struct TLayerBox {
   TRgba Colour;
 };
 
-// Thickness of a row of a layer group; the soil below is as thick as half
-// the cap's larger plan dimension.
-double LayerThickness(const TProgramData& P, const TFoundationSystem& S, double PlanHalfSize, int Group, int Row,
+// Thickness of a row of a layer group.
+double LayerThickness(const TProgramData& P, const TLayerGroup& Group, double PlanHalfSize, int Row,
                       int ElementRow) {
   const TProjectTables& T = P.Tables();
-  if (S.PileGroup && Group == 0) return Cell(T.pilecapsoil, TPilecapsoilColumn::Thickness, Row);
-  if (S.PileGroup && Group == 1) return Cell(T.PileData, TPileDataColumn::Length, Row);
-  if (S.Kind == TFoundationKind::HalfSpace && Group == 0) return Cell(T.D1, TD1Column::Thickness, Row);
-  if (S.Kind == TFoundationKind::Stratum && Group == 1) return double(P.BedrockDepth);
-  if (S.Kind == TFoundationKind::Multilayer && Group < 2) {
-    // The element table holds the side column's rows first, then the soil
-    // column's; rows it does not have draw nothing.
-    if (ElementRow >= T.MultiElement->RowCount()) return 0;
-    return Cell(T.MultiElement, TMultiElementColumn::Length, ElementRow);
+  switch (Group.Thickness) {
+    case TLayerThickness::Rows: return Cell(T.*Group.Rows, TLayerColumn::Thickness, Row);
+    case TLayerThickness::Elements: {
+      const TGridTable* elements = T.*P.System().Elements;
+      if (ElementRow >= elements->RowCount()) return 0;
+      return Cell(elements, TLayerColumn::Thickness, ElementRow);
+    }
+    case TLayerThickness::BedrockDepth: return double(P.BedrockDepth);
+    case TLayerThickness::PlanHalfSize: break;
   }
   return PlanHalfSize;
 }
@@ -122,23 +120,19 @@ double LayerThickness(const TProgramData& P, const TFoundationSystem& S, double 
 // takes the colour it would have had.
 std::vector<TLayerBox> LayerStack(const TProgramData& P, const TFoundationSystem& S, double PlanHalfSize) {
   const TProjectTables& T = P.Tables();
-  std::array<int, LayerGroups> rows{0, 0, 1};
-  if (S.PileGroup) rows = {T.pilecapsoil->RowCount(), T.PileData->RowCount(), 1};
-  if (S.Kind == TFoundationKind::HalfSpace) rows = {T.D1->RowCount(), 0, 1};
-  if (S.Kind == TFoundationKind::Stratum) rows = {0, 1, 1};
-  if (S.Kind == TFoundationKind::Multilayer) rows = {T.D->RowCount(), T.Multisoil->RowCount(), 1};
-
   std::vector<TLayerBox> boxes;
   double top = 0;
   int colour = 0;
   int elementRow = 0;
-  for (int g = 0; g < LayerGroups; ++g) {
-    for (int r = 0; r < rows[size_t(g)]; ++r) {
+  for (int g = 0; g < LayerGroupCount; ++g) {
+    const TLayerGroup& group = S.SceneLayers[g];
+    const int rows = group.Rows ? (T.*group.Rows)->RowCount() : group.Count;
+    for (int r = 0; r < rows; ++r) {
       const int element = elementRow++;
       if (colour >= LayerColours) colour = 0;
-      const double t = LayerThickness(P, S, PlanHalfSize, g, r, element);
+      const double t = LayerThickness(P, group, PlanHalfSize, r, element);
       if (t == 0) continue;
-      const TRgba rgba = g == LayerGroups - 1 ? LayerColour(colour == 5 ? 5 : 4) : LayerColour(colour);
+      const TRgba rgba = g == LayerGroupCount - 1 ? LayerColour(colour == 5 ? 5 : 4) : LayerColour(colour);
       boxes.push_back({g, r, top, top - t, rgba});
       top -= t;
       ++colour;
@@ -261,14 +255,9 @@ void TSceneBuilder::DrawAllPiles() {
 }
 
 QString TSceneBuilder::LayerName(int Group, int Row) const {
-  const QString number = QString::number(Row + 1);
-  if (Group == 0) return QStringLiteral("Side Cap ") + number;
-  if (Group == 1) {
-    if (FSystem.Kind == TFoundationKind::Stratum) return QStringLiteral("Stratum");
-    if (FSystem.Kind == TFoundationKind::Multilayer) return QStringLiteral("Side Column ") + number;
-    return QStringLiteral("Side Pile ") + number;
-  }
-  return QStringLiteral("Bottom");
+  const TLayerGroup& group = FSystem.SceneLayers[Group];
+  const QString name = QString::fromLatin1(group.Name);
+  return group.Numbered ? name + QString::number(Row + 1) : name;
 }
 
 void TSceneBuilder::DrawSoilLayers() {
@@ -321,7 +310,7 @@ TSceneExtents MaxDims(const TProgramData& P, const TFoundationSystem& system, co
   // base; one of the default thickness stands on the ground. A stratum's
   // footing has its base at the foundation depth, and is at least the
   // default thickness.
-  if (system.Kind == TFoundationKind::Stratum) {
+  if (system.StratumDepths) {
     const double depth = std::max(double(P.FoundationDepth), 0.0);
     x.SoilDepth = std::max(x.SoilDepth, depth);
     x.CapBase = -depth;
@@ -429,6 +418,51 @@ QVector3D LabelAnchor(const TSceneLabel& Label, const TSceneExtents& X, const QM
     }
   }
   return best;
+}
+
+TTextSpot TextSpot(const TWindowText& Text, const QFontMetricsF& Metrics) {
+  QPointF at = Text.At;
+  const double width = Metrics.horizontalAdvance(Text.Text);
+  if (Text.Side & (Qt::AlignLeft | Qt::AlignRight)) {
+    at.ry() += (Metrics.ascent() - Metrics.descent()) / 2;
+    at.rx() += Text.Side & Qt::AlignRight ? -Text.Gap - width : Text.Gap;
+  }
+  return {at, QRectF(at.x(), at.y() - Metrics.ascent(), width, Metrics.height())};
+}
+
+std::vector<std::optional<TTextSpot>> ArrangeTexts(const std::vector<TWindowText>& Texts,
+                                                   const QFontMetricsF& Metrics) {
+  // Points closer than this, in pixels, coincide.
+  constexpr double Coincide = 2;
+  std::vector<std::optional<TTextSpot>> spots;
+  std::vector<const TWindowText*> placed;
+  std::vector<QRectF> boxes;
+  for (const TWindowText& t : Texts) {
+    std::optional<TTextSpot> kept;
+    const bool coincides = std::any_of(placed.begin(), placed.end(), [&](const TWindowText* P) {
+      return P->Family == t.Family && std::abs(P->At.x() - t.At.x()) < Coincide &&
+             std::abs(P->At.y() - t.At.y()) < Coincide;
+    });
+    if (!coincides) {
+      const TTextSpot spot = TextSpot(t, Metrics);
+      const double w = spot.Box.width() + Coincide, h = spot.Box.height();
+      std::vector<QPointF> moves{{0, 0}};
+      if (!(t.Side & (Qt::AlignLeft | Qt::AlignRight))) moves.insert(moves.end(), {{0, -h}, {0, h}, {w, 0}, {-w, 0}});
+      for (const QPointF& m : moves) {
+        const QRectF box = spot.Box.translated(m);
+        if (std::none_of(boxes.begin(), boxes.end(), [&](const QRectF& B) { return B.intersects(box); })) {
+          kept = TTextSpot{spot.BaseLine + m, box};
+          break;
+        }
+      }
+    }
+    if (kept) {
+      placed.push_back(&t);
+      boxes.push_back(kept->Box);
+    }
+    spots.push_back(kept);
+  }
+  return spots;
 }
 
 QString GetValueLabel(double Value) {

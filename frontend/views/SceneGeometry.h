@@ -10,10 +10,16 @@
 // at Z = 0.
 
 #include <QMatrix4x4>
+#include <QPointF>
+#include <QRectF>
 #include <QString>
 #include <QVector3D>
+#include <Qt>
 
+#include <optional>
 #include <vector>
+
+class QFontMetricsF;
 
 namespace zavik {
 
@@ -137,6 +143,37 @@ TScene BuildScene(const TProgramData& Project, const TViewOptions& Options);
 // the block at the anchor's level that the view shows furthest to the right
 // or to the left (of two equally far, the nearer one).
 QVector3D LabelAnchor(const TSceneLabel& Label, const TSceneExtents& Extents, const QMatrix4x4& ModelView);
+
+// A text drawn over the picture at a window pixel (y down): its base line
+// starts there, or it stands beside it, centred on its level, Gap pixels to
+// its right (Qt::AlignLeft) or ending Gap pixels to its left
+// (Qt::AlignRight).
+struct TWindowText {
+  QString Text;
+  QPointF At;
+  Qt::Alignment Side;
+  double Gap = 0;
+  int Family = 0;  // texts of one kind: pile numbers, depths, layer names, the axes' names
+};
+
+// The box a text takes in the window and the start of its base line.
+struct TTextSpot {
+  QPointF BaseLine;
+  QRectF Box;
+};
+TTextSpot TextSpot(const TWindowText& Text, const QFontMetricsF& Metrics);
+
+// Where the texts of a view are drawn so that none lies over another, in
+// the order given (the first keep their places): a text whose point
+// coincides with that of a text of its family placed before it is left out
+// (its pile stands behind the other, its layer's level is the other's in
+// this view);
+// a text at a point of its own that would run into one placed before it
+// moves just above, below, right or left of its place, and is left out when
+// none of those is free. A text beside the soil block keeps its level or is
+// left out. None for a text left out.
+std::vector<std::optional<TTextSpot>> ArrangeTexts(const std::vector<TWindowText>& Texts,
+                                                   const QFontMetricsF& Metrics);
 
 // Axes from the origin, each Length model units long: blue X, green Y and red
 // Z pointing down, each labelled at its far end.

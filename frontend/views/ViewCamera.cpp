@@ -147,6 +147,31 @@ std::optional<QPointF> ProjectToWindow(const QMatrix4x4& ModelView, const QMatri
   return QPointF((ndc.x() + 1) / 2 * W, (1 - ndc.y()) / 2 * H);
 }
 
+std::vector<TViewText> ViewTexts(const std::vector<TSceneLabel>& Axes, const std::vector<TSceneLabel>& Labels,
+                                 const TSceneExtents& Extents, const QMatrix4x4& ModelView,
+                                 const QMatrix4x4& Projection, int W, int H, double Gap, const QFontMetricsF& Metrics) {
+  // The axes' names are a family of their own, after those of the places.
+  constexpr int AxesFamily = int(TLabelPlace::BlockLeft) + 1;
+  std::vector<TWindowText> texts;
+  std::vector<const TSceneLabel*> labels;
+  const auto add = [&](const TSceneLabel& L, int Family) {
+    const auto at = ProjectToWindow(ModelView, Projection, W, H, LabelAnchor(L, Extents, ModelView));
+    if (!at) return;
+    const Qt::Alignment side = L.Place == TLabelPlace::BlockRight  ? Qt::AlignLeft
+                               : L.Place == TLabelPlace::BlockLeft ? Qt::AlignRight
+                                                                   : Qt::Alignment();
+    texts.push_back({L.Text, *at, side, Gap, Family});
+    labels.push_back(&L);
+  };
+  for (const TSceneLabel& l : Axes) add(l, AxesFamily);
+  for (const TSceneLabel& l : Labels) add(l, int(l.Place));
+  const std::vector<std::optional<TTextSpot>> spots = ArrangeTexts(texts, Metrics);
+  std::vector<TViewText> shown;
+  for (size_t i = 0; i < spots.size(); ++i)
+    if (spots[i]) shown.push_back({labels[i]->Text, labels[i]->Colour, *spots[i]});
+  return shown;
+}
+
 void TViewCamera::SetView(int N) {
   if (N < 1 || N > int(std::size(Presets))) return;
   const TAngles& a = Presets[N - 1];

@@ -12,6 +12,7 @@
 #include <QVector3D>
 
 #include <optional>
+#include <vector>
 
 namespace zavik {
 
@@ -121,5 +122,21 @@ private:
 // viewport of W × H pixels (y from the top); none outside the viewport.
 std::optional<QPointF> ProjectToWindow(const QMatrix4x4& ModelView, const QMatrix4x4& Projection, int W,
                                        int H, const QVector3D& Model);
+
+// A text of the picture where the window shows it.
+struct TViewText {
+  QString Text;
+  TRgba Colour;
+  TTextSpot Spot;
+};
+
+// The texts of a frame whose model-view is ModelView through Projection onto
+// a viewport of W × H pixels: the axes' names, then the scene's labels in
+// their order, each at its anchor or Gap pixels off the soil block's edge,
+// none over another (ArrangeTexts, each place of label a family); labels
+// outside the window are left out.
+std::vector<TViewText> ViewTexts(const std::vector<TSceneLabel>& Axes, const std::vector<TSceneLabel>& Labels,
+                                 const TSceneExtents& Extents, const QMatrix4x4& ModelView,
+                                 const QMatrix4x4& Projection, int W, int H, double Gap, const QFontMetricsF& Metrics);
 
 }  // namespace zavik

@@ -59,5 +59,54 @@ TEST_F(MainWindowTest, TheToolsOfThe3DViewComeAndGoWithIt) {
   EXPECT_FALSE(W->DlgBlock());
 }
 
+// Every tool button and "Show 3D View" item brings the 3-D view to the
+// front before it acts: over a maximised Top View it comes maximised, from
+// its icon it comes back at its normal size.
+TEST_F(MainWindowTest, EachCommandOfThe3DViewBringsItToTheFrontFirst) {
+  W->OpenFileName(Example("pile-group-battered"));
+  TMessageCatcher messages;
+  W->N3DView2->trigger();
+  ASSERT_TRUE(W->DlgBlock());
+  auto* view = qobject_cast<QMdiSubWindow*>(W->DlgBlock()->parentWidget());
+  ASSERT_TRUE(view);
+  QList<QAction*> commands = W->ToolBar->actions();
+  commands << W->Show3DMenu->actions();
+  int tried = 0;
+  for (QAction* command : commands) {
+    if (command->isSeparator()) continue;
+    SCOPED_TRACE(command->text().toStdString());
+    W->TopViewItem->trigger();
+    QApplication::processEvents();
+    QMdiSubWindow* top = W->MdiArea()->activeSubWindow();
+    ASSERT_NE(top, view);
+    top->showMaximized();
+    QApplication::processEvents();
+    ASSERT_TRUE(top->isMaximized());
+    const double zoom = W->DlgBlock()->Camera().Zoom;
+    command->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(W->MdiArea()->activeSubWindow(), view);
+    EXPECT_TRUE(view->isMaximized());
+    if (command->text() == QStringLiteral("Zoom In")) {
+      EXPECT_NEAR(W->DlgBlock()->Camera().Zoom, zoom * 1.4142, 1e-9);
+    }
+    ++tried;
+  }
+  EXPECT_EQ(tried, 12 + 6);
+  // Minimised, with the others at their normal size.
+  for (QMdiSubWindow* sub : W->MdiArea()->subWindowList()) sub->showNormal();
+  view->showMinimized();
+  W->TopViewItem->trigger();
+  QApplication::processEvents();
+  const double zoom = W->DlgBlock()->Camera().Zoom;
+  W->ToolBar->actions()[W->ToolBar->actions().size() - 3]->trigger();  // Zoom In
+  QApplication::processEvents();
+  EXPECT_FALSE(view->isMinimized());
+  EXPECT_FALSE(view->isMaximized());
+  EXPECT_EQ(W->MdiArea()->activeSubWindow(), view);
+  EXPECT_NEAR(W->DlgBlock()->Camera().Zoom, zoom * 1.4142, 1e-9);
+  W->SetModified(false);
+}
+
 }  // namespace
 }  // namespace zavik

@@ -6,6 +6,7 @@
 #include "MainWindowFixture.h"
 
 #include <QPushButton>
+#include <QToolBar>
 
 namespace zavik {
 namespace {
@@ -68,6 +69,46 @@ TEST_P(WindowsInsideTest, EveryWindowOpensInsideTheAreaAndTablesKeepTheirButtons
 
 INSTANTIATE_TEST_SUITE_P(Examples, WindowsInsideTest, ::testing::ValuesIn(ExampleDecks),
                          DeckTestName);
+
+class ShrunkenAreaTest : public WindowsInsideTest {};
+
+// The pile coordinates of a 3 × 3 group, opened as it fits at 1024x768,
+// and the views beside it: when the 3-D view's tool bar takes its room at
+// the top, and when the main window is made smaller, each window moves back
+// inside the area, shrunk where it must be, and the table keeps its buttons
+// in view.
+TEST_F(ShrunkenAreaTest, EveryWindowMovesBackInsideTheArea) {
+  W->showNormal();
+  W->resize(1024, 768);
+  QApplication::processEvents();
+  W->OpenFileName(Example("pile-group-interaction"));
+  testing::TMessageCatcher messages;
+  for (QAction* view : {W->TopViewItem, W->SideViewItem, W->sideviewYZ}) view->trigger();
+  Open(W->DataMenu);
+  W->PileCoordinates1->trigger();
+  QTest::qWait(5);
+  auto* form = qobject_cast<TTableForm*>(W->MdiArea()->activeSubWindow()->widget());
+  ASSERT_TRUE(form);
+  // The table at the foot of the area.
+  QMdiSubWindow* table = W->MdiArea()->activeSubWindow();
+  table->move(table->x(), W->MdiArea()->viewport()->height() - table->height());
+  QTest::qWait(5);
+  ASSERT_TRUE(Outside().isEmpty());
+  const auto inside = [&](const char* Step) {
+    SCOPED_TRACE(Step);
+    QTest::qWait(5);
+    EXPECT_TRUE(Outside().isEmpty()) << Outside().join(QStringLiteral(", ")).toStdString();
+    EXPECT_TRUE(Inside(form->BtnDel(), Area(), W->MdiArea()->viewport()));
+    EXPECT_TRUE(Inside(form->Grid(), Area(), W->MdiArea()->viewport()));
+  };
+  W->ToolBar->setVisible(true);
+  inside("tool bar");
+  W->resize(800, 600);
+  inside("800x600");
+  W->resize(700, 500);
+  inside("700x500");
+  W->SetModified(false);
+}
 
 }  // namespace
 }  // namespace zavik

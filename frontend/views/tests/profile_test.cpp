@@ -187,10 +187,71 @@ TEST(Profile, BatteredPileIsShearedInItsPlaneAndUprightInTheOther) {
   EXPECT_NEAR(p1.BottomLeft.y(), 0.8 + std::cos(a) * 12, 1e-3);
   EXPECT_NEAR(p1.BottomRight.x() - p1.BottomLeft.x(), 0.6, 1e-9);
   EXPECT_NEAR(p1.BottomRight.y(), p1.BottomLeft.y(), 1e-12);
-  // Pile 2 leans in the YZ plane: upright here.
+  // Pile 2 leans -8 degrees in the YZ plane: upright here, its tip as deep
+  // as the batter takes it.
   const TOutlineRecord& p2 = xz.Outlines[1];
   EXPECT_NEAR(p2.BottomLeft.x(), -0.3, 1e-12);
-  EXPECT_NEAR(p2.BottomLeft.y(), 12.8, 1e-12);
+  EXPECT_NEAR(p2.BottomLeft.y(), 0.8 + 12 * std::cos(8 * std::numbers::pi / 180), 1e-3);
+}
+
+struct TBatteredTip {
+  double Angle;  // degrees
+  int Plane;     // 1 XZ, 2 YZ
+};
+
+void PrintTo(const TBatteredTip& Row, std::ostream* Os) { *Os << Row.Angle << (Row.Plane == 1 ? " XZ" : " YZ"); }
+
+class BatteredTipTest : public ::testing::TestWithParam<TBatteredTip> {};
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Batters, BatteredTipTest, ::testing::Values(
+  TBatteredTip{10,  1},
+  TBatteredTip{-10, 1},
+  TBatteredTip{8,   2},
+  TBatteredTip{-8,  2},
+  TBatteredTip{30,  2},
+  TBatteredTip{45,  1},
+  TBatteredTip{0,   2}));
+// clang-format on
+
+// One pile 12 m long at (1, -0.5) under a cap embedded 0.8 m: its tip lies
+// 12 cos(batter) below its head and 12 sin(batter) out along its batter
+// plane in every view, the side view across that plane included.
+TEST_P(BatteredTipTest, EveryViewDrawsTheTipAtItsTrueDepth) {
+  const TBatteredTip& row = GetParam();
+  auto v = NewProject();
+  MakePileProject(v->P(), 4, 4, {{1, -0.5, row.Angle, double(row.Plane)}}, {{7, 0.3, 0.3}, {5, 0.3, 0.3}});
+  testing::SetRows(v->T().pilecapsoil, {{0.8, 110, 16.5, 0.35}});
+  const double a = row.Angle * std::numbers::pi / 180;
+  const double tip = 0.8 + 12 * std::cos(a), reach = 12 * std::sin(a);
+  const double tipX = 1 + (row.Plane == 1 ? reach : 0), tipY = -0.5 + (row.Plane == 2 ? reach : 0);
+
+  const TOutlineRecord xz = BuildSideProfile(v->P(), TProfilePlane::XZ).Outlines.front();
+  EXPECT_NEAR(xz.BottomLeft.y(), tip, 1e-3);
+  EXPECT_NEAR((xz.BottomLeft.x() + xz.BottomRight.x()) / 2, tipX, 1e-3);
+  const TOutlineRecord yz = BuildSideProfile(v->P(), TProfilePlane::YZ).Outlines.front();
+  EXPECT_NEAR(yz.BottomLeft.y(), tip, 1e-3);
+  EXPECT_NEAR((yz.BottomLeft.x() + yz.BottomRight.x()) / 2, tipY, 1e-3);
+
+  // The 3-D view's tip disc, the last of the pile's two.
+  TScene scene = BuildScene(v->P(), TViewOptions());
+  std::vector<QVector3D> discs;
+  for (const TScenePrimitive& p : scene.Piles)
+    if (p.Kind == TPrimitiveKind::Disc) discs.push_back(p.Place.map(QVector3D()));
+  ASSERT_EQ(discs.size(), 2u);
+  EXPECT_NEAR(-discs[1].z(), tip, 1e-4);
+  EXPECT_NEAR(discs[1].x(), tipX, 1e-4);
+  EXPECT_NEAR(discs[1].y(), tipY, 1e-4);
+
+  const TPlanLayout plan = BuildPlanLayout(v->P());
+  ASSERT_EQ(plan.Piles.size(), 1u);
+  EXPECT_NEAR(plan.Piles[0].TipX, tipX, 1e-9);
+  EXPECT_NEAR(plan.Piles[0].TipY, tipY, 1e-9);
+  // The plan holds the tip with two radii around it.
+  EXPECT_LE(plan.Base.XMin, tipX - 0.6 + 1e-9);
+  EXPECT_GE(plan.Base.XMax, tipX + 0.6 - 1e-9);
+  EXPECT_LE(plan.Base.Bottom, tipY - 0.6 + 1e-9);
+  EXPECT_GE(plan.Base.Top, tipY + 0.6 - 1e-9);
 }
 
 struct TEmbedment {
@@ -332,39 +393,124 @@ TEST(Profile, TextsReadOverTheFootingThatCrossesThem) {
   const TWorldMapping m{{-1, 1, -0.1, 1.5}, QRectF(0, 0, 300, 240)};
   TPaintStyle style;
   const QImage image = Drawn(300, 240, [&](QPainter& P) { DrawSideProfile(P, profile, m, style); });
-  const QFontMetricsF metrics(style.Font, &image);
-  const std::vector<double> tops = ProfileTextTops(profile, m, metrics.height(), 1);
+  const QRectF box = PlaceProfileTexts(profile, m, style.Font, &image, 1)[0].Box;
   // Along the first label's middle, over the black footing, the letters
   // stand on light rims.
-  const int y = int(tops[0] + metrics.height() / 2);
-  const int end = int(2 + metrics.horizontalAdvance(profile.Texts[0].Text));
+  const int y = int(box.center().y());
   int light = 0, dark = 0;
-  for (int x = 2; x < end; ++x) (image.pixelColor(x, y).lightness() > 200 ? light : dark)++;
+  for (int x = int(box.left()); x < int(box.right()); ++x) (image.pixelColor(x, y).lightness() > 200 ? light : dark)++;
   EXPECT_GT(light, 5);
   EXPECT_GT(dark, 5);
   // Beyond the texts, the footing.
   EXPECT_TRUE(IsBlack(image, QPointF(290, y)));
 }
 
-TEST(Profile, LabelsOfThinLayersMoveDownRatherThanRunIntoEachOther) {
-  // The pile group's 0.8 m cap layer on a short window: its two lines reach
-  // below the next layer's own place.
-  auto v = Example("pile-group");
-  const TSideProfile profile = BuildSideProfile(v->P(), TProfilePlane::XZ);
-  const TWorldMapping m{profile.Base, QRectF(0, 10, 400, 200)};
-  constexpr double Line = 15;
-  const std::vector<double> tops = ProfileTextTops(profile, m, Line, 1);
-  ASSERT_EQ(tops.size(), profile.Texts.size());
-  // The first label at its own place, just under the ground line.
-  EXPECT_NEAR(tops[0], m.ToDevice(0, 0.04).y(), 1e-9);
-  for (size_t i = 1; i < tops.size(); ++i) {
-    SCOPED_TRACE(i);
-    EXPECT_GE(tops[i], tops[i - 1] + Line - 1e-9);
-    // None higher than its own place.
-    EXPECT_GE(tops[i], m.ToDevice(0, profile.Texts[i].Depth).y() + profile.Texts[i].Line * Line - 1e-9);
+struct TLabelCase {
+  const char* Example;
+  TProfilePlane Plane;
+  double W, H;  // of the drawing area, in screen pixels
+  bool Printed;  // on a landscape letter page at 600 dpi, in 9 pt Arial
+};
+
+void PrintTo(const TLabelCase& Row, std::ostream* Os) {
+  *Os << Row.Example << (Row.Plane == TProfilePlane::XZ ? " XZ " : " YZ ") << Row.W << "x" << Row.H
+      << (Row.Printed ? " printed" : "");
+}
+
+class ProfileLabelTest : public ::testing::TestWithParam<TLabelCase> {};
+
+// The views at the size they open with (their drawing area below the
+// "Print" button), a short window and the printed page: thin layers at the
+// top (0.3 m beside a footing, 0.8 m beside a pile cap) and the layers
+// under them.
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Views, ProfileLabelTest, ::testing::Values(
+  //         example                   plane              W     H    printed
+  TLabelCase{"half-space-transient",   TProfilePlane::XZ, 560,  385, false},
+  TLabelCase{"half-space-transient",   TProfilePlane::XZ, 560,  385, true},
+  TLabelCase{"pile-group-battered",    TProfilePlane::XZ, 560,  385, false},
+  TLabelCase{"pile-group-battered",    TProfilePlane::YZ, 560,  385, false},
+  TLabelCase{"pile-group-battered",    TProfilePlane::XZ, 560,  385, true},
+  TLabelCase{"pile-group-battered",    TProfilePlane::XZ, 1000, 700, false},
+  TLabelCase{"pile-group",             TProfilePlane::XZ, 400,  200, false},
+  TLabelCase{"half-space-random",      TProfilePlane::YZ, 560,  385, false},
+  TLabelCase{"half-space-harmonic",    TProfilePlane::XZ, 560,  385, true},
+  TLabelCase{"stratum-rectangular",    TProfilePlane::XZ, 560,  385, false},
+  TLabelCase{"multilayer-column",      TProfilePlane::XZ, 560,  385, false},
+  TLabelCase{"multilayer-column",      TProfilePlane::XZ, 560,  385, true},
+  TLabelCase{"single-pile",            TProfilePlane::YZ, 560,  385, false}),
+  [](const auto& Info) {
+    const TLabelCase& r = Info.param;
+    return testing::ExampleTestName(r.Example) + (r.Plane == TProfilePlane::XZ ? "_XZ_" : "_YZ_") +
+           std::to_string(int(r.W)) + (r.Printed ? "_printed" : "");
+  });
+// clang-format on
+
+TEST_P(ProfileLabelTest, LabelsCrossNoLineAndNoOtherLabel) {
+  const TLabelCase& row = GetParam();
+  auto v = Example(row.Example);
+  const TSideProfile profile = BuildSideProfile(v->P(), row.Plane);
+  // The printed page's device: its resolution, and its drawing area a tenth
+  // in from each side of an 11 × 8.5 inch page.
+  QImage device(8, 8, QImage::Format_RGB32);
+  double scale = 1;
+  QFont font;
+  QRectF area(0, 30, row.W, row.H);
+  if (row.Printed) {
+    device.setDotsPerMeterX(int(600 / 0.0254));
+    device.setDotsPerMeterY(int(600 / 0.0254));
+    scale = 600 / 96.0;
+    font = QFont(QStringLiteral("Arial"), 9);
+    area = QRectF(660, 510, 5280, 4080);
   }
-  // The second label (the first pile layer's) was pushed down.
-  EXPECT_GT(tops[2], m.ToDevice(0, profile.Texts[2].Depth).y() + 1);
+  const TWorldMapping m{profile.Base.Widened(area.width(), area.height(), TWorldWindow::AboutOrigin), area};
+  const std::vector<TProfileTextPlace> places = PlaceProfileTexts(profile, m, font, &device, scale);
+  const std::vector<QRectF> lines = ProfileLineStrips(profile, m, scale);
+  ASSERT_EQ(places.size(), profile.Texts.size());
+  ASSERT_FALSE(lines.empty());
+  const double y0 = QFontMetricsF(font, &device).height();
+  for (size_t i = 0; i < places.size(); ++i) {
+    SCOPED_TRACE(profile.Texts[i].Text.toStdString());
+    const QRectF& box = places[i].Box;
+    EXPECT_GT(box.width(), 0);
+    for (const QRectF& line : lines) EXPECT_FALSE(box.intersects(line)) << box.top() << " " << line.top();
+    for (size_t j = 0; j < i; ++j) EXPECT_FALSE(box.intersects(places[j].Box)) << profile.Texts[j].Text.toStdString();
+    // Never above its own place; in its own band, or led to it.
+    const TProfileText& t = profile.Texts[i];
+    EXPECT_GE(box.top() + 1e-9, m.ToDevice(0, t.Depth).y() + t.PixelOffset * scale);
+    const size_t first = i - size_t(t.Line);
+    const bool inBand = box.top() >= m.ToDevice(0, t.BandTop).y() &&
+                        (std::isinf(t.BandBottom) || box.bottom() <= m.ToDevice(0, t.BandBottom).y());
+    EXPECT_TRUE(inBand || !places[first].Leader.isEmpty());
+    // Readable: no smaller than 7 pt, the lines of a label in one size.
+    EXPECT_GE(places[i].FontScale * (font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 0.75), 7 - 1e-9);
+    EXPECT_EQ(places[i].FontScale, places[first].FontScale);
+    EXPECT_GE(box.height(), 0.7 * y0);
+  }
+}
+
+TEST(Profile, ThinLayersLabelIsLedToItFromTheRoomBelow) {
+  // A 0.05 m side layer of the pile group's cap: no font is small enough
+  // for its label, which stands below the line at its base, beside the next
+  // layer's label, with a leader from the thin layer.
+  auto v = Example("pile-group");
+  v->T().pilecapsoil->Cells(0, 0)->SetFloat(0.05);
+  const TSideProfile profile = BuildSideProfile(v->P(), TProfilePlane::XZ);
+  const TWorldMapping m{profile.Base.Widened(560, 385, TWorldWindow::AboutOrigin), QRectF(0, 30, 560, 385)};
+  const std::vector<TProfileTextPlace> places = PlaceProfileTexts(profile, m, QFont(), nullptr, 1);
+  ASSERT_GE(places.size(), 4u);
+  const double base = m.ToDevice(0, 0.05).y();
+  ASSERT_EQ(places[0].Leader.size(), 4);
+  EXPECT_GT(places[0].Box.top(), base);
+  // The leader starts inside the thin layer and ends at the label.
+  EXPECT_GT(places[0].Leader.front().y(), m.ToDevice(0, 0).y());
+  EXPECT_LT(places[0].Leader.front().y(), base);
+  EXPECT_NEAR(places[0].Leader.back().y(), places[0].Box.center().y(), 1e-9);
+  EXPECT_LT(places[0].Leader.back().x(), places[0].Box.left());
+  // The next layer's label follows half a line under it, at the left edge.
+  EXPECT_GE(places[2].Box.top(), places[1].Box.bottom() + places[1].Box.height() / 2 - 1e-9);
+  EXPECT_TRUE(places[2].Leader.isEmpty());
+  EXPECT_LT(places[2].Box.left(), places[0].Box.left());
 }
 
 TEST(Profile, DrawsNothingThroughAnEmptyMapping) {

@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QFont>
+#include <QFontMetricsF>
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -414,6 +417,92 @@ TEST(Axes, AreLengthLongAndLabelledAtTheirEnds) {
   ASSERT_EQ(labels.size(), 3u);
   EXPECT_EQ(labels[1].Text, QStringLiteral("Y"));
   EXPECT_EQ(labels[1].Anchor, QVector3D(0, 2.5f, 0));
+}
+
+
+struct TTextView {
+  const char* Example;
+  int Preset;  // 1 front, 2 side, 3 top, 4 oblique
+  int W, H;
+  int PileNumbers;  // shown, at the least
+};
+
+void PrintTo(const TTextView& Row, std::ostream* Os) { *Os << Row.Example << " view " << Row.Preset; }
+
+class ViewTextTest : public ::testing::TestWithParam<TTextView> {};
+
+// Every label the menu offers, in each preset view, at the sizes a view
+// opens with and maximised: the front view of a 3 × 2 group shows the
+// numbers of its front row, whose piles hide the others; the top view shows
+// one depth and one layer name where all layers stand on one spot; the
+// side view one number of each row along X.
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Views, ViewTextTest, ::testing::Values(
+  //        example                   view W     H    numbers
+  TTextView{"pile-group-battered",    1,   560,  420, 3},
+  TTextView{"pile-group-battered",    2,   560,  420, 2},
+  TTextView{"pile-group-battered",    3,   560,  420, 6},
+  TTextView{"pile-group-battered",    4,   560,  420, 6},
+  TTextView{"pile-group-battered",    1,   1024, 700, 3},
+  TTextView{"pile-group-interaction", 1,   560,  420, 3},
+  TTextView{"pile-group-interaction", 3,   1024, 700, 9},
+  TTextView{"pile-group",             4,   560,  420, 4},
+  TTextView{"half-space-random",      3,   560,  420, 0},
+  TTextView{"multilayer-column",      1,   560,  420, 0}),
+  [](const auto& Info) {
+    return testing::ExampleTestName(Info.param.Example) + "_" + std::to_string(Info.param.Preset) + "_" +
+           std::to_string(Info.param.W);
+  });
+// clang-format on
+
+TEST_P(ViewTextTest, NoTextLiesOverAnother) {
+  const TTextView& row = GetParam();
+  auto v = Example(row.Example);
+  TViewOptions o;
+  o.ShowPileNumbers = o.ShowSoilLayerLabels = o.ShowSoilLayerDepthLabels = true;
+  const TScene scene = BuildScene(v->P(), o);
+  const QFont font;
+  const QFontMetricsF metrics(font);
+  constexpr double Gap = 6;
+  // The room the view leaves for the texts beside the block.
+  double room = 0;
+  for (const TSceneLabel& l : scene.Labels)
+    if (l.Place != TLabelPlace::AtAnchor) room = std::max(room, metrics.horizontalAdvance(l.Text) + Gap);
+  TViewCamera camera;
+  camera.SetView(row.Preset);
+  camera.SetupProjection(row.W, row.H, scene.Extents, room);
+  camera.CentreOn(scene.Extents);
+  const QMatrix4x4 modelView = camera.FrameModelView();
+  std::vector<TScenePrimitive> axes;
+  std::vector<TSceneLabel> labels;
+  AxesPrimitives(80 / (camera.Zoom * camera.FitScale), axes, labels);
+  const std::vector<TViewText> texts =
+      ViewTexts(labels, scene.Labels, scene.Extents, modelView, camera.Projection(), row.W, row.H, Gap, metrics);
+  std::vector<std::string> shown;
+  for (size_t i = 0; i < texts.size(); ++i) {
+    shown.push_back(texts[i].Text.toStdString());
+    for (size_t j = 0; j < i; ++j) {
+      EXPECT_FALSE(texts[i].Spot.Box.intersects(texts[j].Spot.Box))
+          << texts[i].Text.toStdString() << " over " << texts[j].Text.toStdString();
+    }
+  }
+  // The axes keep their names; numbers as many as the view can show apart.
+  for (const char* axis : {"X", "Y", "Z"}) {
+    EXPECT_NE(std::find(shown.begin(), shown.end(), axis), shown.end()) << axis;
+  }
+  const auto numbers = std::count_if(shown.begin(), shown.end(), [](const std::string& T) {
+    return !T.empty() && std::all_of(T.begin(), T.end(), [](char C) { return C >= '0' && C <= '9'; });
+  });
+  EXPECT_GE(numbers, row.PileNumbers);
+  // A view along the layers shows each layer's name; one across them, one.
+  const auto names = std::count_if(shown.begin(), shown.end(), [](const std::string& T) {
+    return T.rfind("Side ", 0) == 0 || T == "Stratum";
+  });
+  if (row.Preset == 3) {
+    EXPECT_EQ(names, 1);
+  } else if (row.Preset != 4) {
+    EXPECT_GE(names, 2);
+  }
 }
 
 }  // namespace
