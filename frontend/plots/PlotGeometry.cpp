@@ -1,9 +1,11 @@
 #include "plots/PlotGeometry.h"
 
 #include "controls/ColumnUnits.h"
+#include "plots/PlotText.h"
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace zavik {
 
@@ -299,6 +301,47 @@ std::vector<TTickLabel> PlaceTickLabels(const std::vector<TTickLabel>& Labels, i
       if (l.Step % stride == 0) kept.push_back(l);
     if (kept.size() <= 1 || LabelsApart(kept, Gap)) return kept;
   }
+}
+
+namespace {
+
+// The labelled ticks of an axis from tick First to Last with their pixels
+// along the axis; Pixel gives the pixel of a value, or nothing when it lies
+// off the graph.
+template <class TPixel>
+std::vector<TAxisLabel> AxisLabels(long long First, long long Last, long double Step, TPixel Pixel) {
+  std::vector<TAxisLabel> labels;
+  if (First == Last) return labels;
+  std::vector<long double> values;
+  for (long long i = First; i <= Last; ++i) {
+    if (i % TicksPerLabel != 0) continue;
+    const long double value = i * Step;
+    const std::optional<int> at = Pixel(value);
+    if (!at) continue;
+    labels.push_back({i / TicksPerLabel, *at, {}});
+    values.push_back(value);
+  }
+  const QStringList texts = TickLabelTexts(values);
+  for (std::size_t k = 0; k < labels.size(); ++k) labels[k].Text = texts[qsizetype(k)];
+  return labels;
+}
+
+}  // namespace
+
+std::vector<TAxisLabel> XAxisLabels(const TPlotRect& R, const TPlotRange& Range, bool XOnTop, const TTickRecord& T) {
+  return AxisLabels(T.XFirst, T.XLast, T.XStep, [&](long double X) -> std::optional<int> {
+    const int x = WorldToScreen(R, Range, XOnTop, X, Range.Ymin).x();
+    if (x < R.Left || x > R.Right) return std::nullopt;
+    return x;
+  });
+}
+
+std::vector<TAxisLabel> YAxisLabels(const TPlotRect& R, const TPlotRange& Range, bool XOnTop, const TTickRecord& T) {
+  return AxisLabels(T.YFirst, T.YLast, T.YStep, [&](long double Y) -> std::optional<int> {
+    const int y = WorldToScreen(R, Range, XOnTop, Range.Xmin, Y).y();
+    if (y < std::min(R.Top, R.Bottom) || y > std::max(R.Top, R.Bottom)) return std::nullopt;
+    return y;
+  });
 }
 
 namespace {

@@ -124,6 +124,18 @@ struct TTickLabel {
 // 1, 2, 5, 10, 20, 50, ... with which none do: the labels keep a regular step.
 std::vector<TTickLabel> PlaceTickLabels(const std::vector<TTickLabel>& Labels, int Lo, int Hi, int Gap);
 
+// The labelled ticks of one axis of graph R that lie on the graph: the
+// labelled step (tick index / TicksPerLabel), the tick's pixel along the
+// axis and the label's text, every text of the axis in one form
+// (TickLabelTexts).
+struct TAxisLabel {
+  long long Step = 0;
+  int Pixel = 0;
+  QString Text;
+};
+std::vector<TAxisLabel> XAxisLabels(const TPlotRect& R, const TPlotRange& Range, bool XOnTop, const TTickRecord& T);
+std::vector<TAxisLabel> YAxisLabels(const TPlotRect& R, const TPlotRange& Range, bool XOnTop, const TTickRecord& T);
+
 // Where the on-screen legend stands: its offset from the corner of the graph
 // nearest to it. It opens on the bottom-right corner; wherever the user puts
 // it, it keeps its distance from that corner while the window changes size.

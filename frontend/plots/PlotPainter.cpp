@@ -1,8 +1,5 @@
 #include "plots/PlotPainter.h"
 
-#include "controls/NumberFormat.h"
-
-
 #include <QBrush>
 #include <QFontMetrics>
 #include <QImage>
@@ -138,6 +135,16 @@ void DrawAxes3(QPainter& P, const TGraphPlot& Plot, const TPlotLayout& L) {
 
 bool IsMajor(long long Index) { return Index % TicksPerLabel == 0; }
 
+// Writes an axis's labels where PlaceTickLabels puts them, each by Write(its
+// start along the axis, its text).
+template <class TWrite>
+void WriteTickLabels(const QPainter& P, const std::vector<TAxisLabel>& Labels, int Lo, int Hi, int Gap, TWrite Write) {
+  std::vector<TTickLabel> extents;
+  for (const TAxisLabel& l : Labels) extents.push_back({l.Step, l.Pixel, TextWidth(P, l.Text), 0});
+  for (const TTickLabel& e : PlaceTickLabels(extents, Lo, Hi, Gap))
+    Write(e, Labels[std::size_t(e.Step - Labels.front().Step)].Text);
+}
+
 void DrawTicks(QPainter& P, const TGraphPlot& Plot, const TPlotLayout& L, const TPlotRect& R,
                const TPlotRange& Range, const TTickRecord& T) {
   P.save();
@@ -151,47 +158,41 @@ void DrawTicks(QPainter& P, const TGraphPlot& Plot, const TPlotLayout& L, const 
   const int tickY = L.PPIx / 16;
   // Labels stand apart by at least a quarter text height.
   const int gap = std::max(1, th / 4);
-  // The label of tick i.
-  auto text = [](long long I, long double Step) { return FloatToStrF(I * Step, 4, 2); };
-  std::vector<TTickLabel> labels;
   if (T.XFirst != T.XLast) {
     for (long long i = T.XFirst; i <= T.XLast; ++i) {
-      const long double value = i * T.XStep;
-      const QPoint at = WorldToScreen(R, Range, Plot.XOnTop, value, Range.Ymin);
+      const QPoint at = WorldToScreen(R, Range, Plot.XOnTop, i * T.XStep, Range.Ymin);
       if (at.x() < R.Left || at.x() > R.Right) continue;
       P.setPen(tickPen);
       P.drawLine(at.x(), axisY, at.x(), Plot.XOnTop ? axisY + tickX : axisY - tickX);
       if (!IsMajor(i)) continue;
       P.setPen(gridPen);
       P.drawLine(at.x(), R.Top, at.x(), R.Bottom);
-      labels.push_back({i / TicksPerLabel, at.x(), TextWidth(P, text(i, T.XStep)), 0});
     }
     // X labels horizontal, centred under (or above) their ticks, inside the page.
     P.setPen(Qt::black);
     const int y = Plot.XOnTop ? R.Top - (th + L.PPIy / 32) : R.Bottom + L.PPIy / 16;
-    for (const TTickLabel& l : PlaceTickLabels(labels, L.Page.Left, L.Page.Right, gap))
-      TextOut(P, l.Start, y, text(l.Step * TicksPerLabel, T.XStep));
+    WriteTickLabels(P, XAxisLabels(R, Range, Plot.XOnTop, T), L.Page.Left, L.Page.Right, gap,
+                    [&](const TTickLabel& At, const QString& Text) { TextOut(P, At.Start, y, Text); });
   }
-  labels.clear();
   if (T.YFirst != T.YLast) {
     for (long long i = T.YFirst; i <= T.YLast; ++i) {
-      const long double value = i * T.YStep;
-      const QPoint at = WorldToScreen(R, Range, Plot.XOnTop, Range.Xmin, value);
+      const QPoint at = WorldToScreen(R, Range, Plot.XOnTop, Range.Xmin, i * T.YStep);
       if (at.y() < std::min(R.Top, R.Bottom) || at.y() > std::max(R.Top, R.Bottom)) continue;
       P.setPen(tickPen);
       P.drawLine(R.Left, at.y(), R.Left + tickY, at.y());
       if (!IsMajor(i)) continue;
       P.setPen(gridPen);
       P.drawLine(R.Left, at.y(), R.Right, at.y());
-      labels.push_back({i / TicksPerLabel, at.y(), TextWidth(P, text(i, T.YStep)), 0});
     }
     // Y labels read upward, centred on their ticks, left of the graph; none
     // runs past the X axis into its labels, nor off the page.
     P.setPen(Qt::black);
     const int lo = Plot.XOnTop ? R.Top : L.Page.Top;
     const int hi = Plot.XOnTop ? L.Page.Bottom : R.Bottom;
-    for (const TTickLabel& l : PlaceTickLabels(labels, lo, hi, gap))
-      TextOutUp(P, R.Left - L.PPIx / 32 - th, l.Start + l.Length, text(l.Step * TicksPerLabel, T.YStep));
+    WriteTickLabels(P, YAxisLabels(R, Range, Plot.XOnTop, T), lo, hi, gap,
+                    [&](const TTickLabel& At, const QString& Text) {
+                      TextOutUp(P, R.Left - L.PPIx / 32 - th, At.Start + At.Length, Text);
+                    });
   }
   P.restore();
 }

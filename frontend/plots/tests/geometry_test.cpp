@@ -391,6 +391,38 @@ INSTANTIATE_TEST_SUITE_P(Cases, NormalSizeRows, ::testing::Values(
 ));
 // clang-format on
 
+// The labels of one axis, all in the form its largest label takes.
+struct TLabelFormRow {
+  const char* What;
+  std::vector<long double> Values;
+  std::vector<const char*> Texts;
+};
+
+void PrintTo(const TLabelFormRow& Row, std::ostream* Os) { *Os << Row.What; }
+
+class LabelFormRows : public ::testing::TestWithParam<TLabelFormRow> {};
+
+TEST_P(LabelFormRows, EveryLabelOfAnAxisInTheFormOfItsLargest) {
+  const TLabelFormRow& row = GetParam();
+  QStringList expected;
+  for (const char* t : row.Texts) expected << QLatin1String(t);
+  EXPECT_EQ(TickLabelTexts(row.Values), expected);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, LabelFormRows, ::testing::Values(
+  TLabelFormRow{"rotations: fixed down from 0.000016",   {0, 2e-6L, 8e-6L, 1e-5L, 1.6e-5L}, {"0", "0.000002", "0.000008", "0.00001", "0.000016"}},
+  TLabelFormRow{"all below 0.00001: exponents",          {-2e-6L, 0, 5e-7L, 4.5e-6L},         {"-2E-06", "0", "5E-07", "4.5E-06"}},
+  TLabelFormRow{"dampings: exponents up to 1.2E04",      {0, 2000, 8000, 10000, 12000},       {"0", "2E03", "8E03", "1E04", "1.2E04"}},
+  TLabelFormRow{"the largest below zero decides",        {-10000, -5000, 0, 500},             {"-1E04", "-5E03", "0", "5E02"}},
+  TLabelFormRow{"frequencies: fixed",                    {0, 2.5L, 10, 40},                   {"0", "2.5", "10", "40"}},
+  TLabelFormRow{"up to 9999: fixed",                     {0, 4000, 9999},                     {"0", "4000", "9999"}},
+  TLabelFormRow{"9999.6 rounds to 1E04: exponents",      {5000, 9999.6L},                     {"5E03", "1E04"}},
+  TLabelFormRow{"four digits of each label",             {0.1L * 3, 0.1L * 7, 1.2345678L},    {"0.3", "0.7", "1.235"}},
+  TLabelFormRow{"none",                                  {},                                  {}}
+));
+// clang-format on
+
 TEST(ExponentTextTest, TwentyThreeCharactersWithFourExponentDigits) {
   EXPECT_EQ(ExponentText(1.5L), QStringLiteral(" 1.50000000000000E+0000"));
   EXPECT_EQ(ExponentText(-2.5e-7L), QStringLiteral("-2.50000000000000E-0007"));
