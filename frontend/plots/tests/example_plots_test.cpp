@@ -1,6 +1,6 @@
 // The plots of the example decks as an engineer opens them: maximised at
-// 1024 x 768 and 1280 x 1024, and in a window of about 410 x 335. Every axis
-// writes its labels in one form.
+// 1024 x 768 and 1280 x 1024, and in a window of about 410 x 335. The legend
+// hides no curve, and every axis writes its labels in one form.
 #include "ExampleRuns.h"
 
 #include "controls/NumberFormat.h"
@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <set>
 #include <vector>
 
@@ -22,7 +24,42 @@ const char* const MenuPlots[] = {"pltRealKXX", "pltRealKPPX", "pltDampCXX", "plt
 // 1280 x 1024, and a window of 410 x 335 with its frame and menu bar.
 const QSize Canvases[] = {{1024, 730}, {1280, 986}, {400, 290}};
 
+// About the size of the window's legend: its names with " *" in the 11-point
+// face, a quarter of an inch more, and three entries of 17 pixels.
+QSize LegendSize(const TGraphPlot& Plot) {
+  qsizetype longest = 0;
+  for (int i = 0; i < Plot.LineCount(); ++i) longest = std::max(longest, Plot.Line(i).GetName().size());
+  return {24 + 8 * int(longest + 2), 3 * 17 + 3};
+}
+
 TPlotRange RangeOf(const TGraphPlot& Plot) { return AutoScale(Plot.Curves); }
+
+// The curves (indices) that Box hides pixels of: every pixel of every segment
+// between successive points, walked one pixel at a time, and every point's
+// marker, 3 pixels either way at 96 pixels per inch; the pen reaches a pixel
+// beyond its line. Only what lies on the graph is drawn.
+std::set<int> CurvesUnder(const TGraphPlot& Plot, const TPlotLayout& L, const QRect& Box) {
+  const TPlotRange range = RangeOf(Plot);
+  const QRect graph(L.Plot.Left, L.Plot.Top, L.Plot.Width() + 1, L.Plot.Height() + 1);
+  const QRect near = Box.adjusted(-1, -1, 1, 1) & graph;
+  std::set<int> hidden;
+  for (int i = 0; i < Plot.LineCount(); ++i) {
+    for (int j = 0; j < Plot.PointCount(); ++j) {
+      const TFloatPoint& p = Plot.Point(i, j);
+      const QPoint a = WorldToScreen(L.Plot, range, false, p.X, p.Y);
+      if (QRect(a - QPoint(3, 3), a + QPoint(3, 3)).intersects(near)) hidden.insert(i);
+      if (j + 1 == Plot.PointCount()) continue;
+      const TFloatPoint& q = Plot.Point(i, j + 1);
+      const QPoint b = WorldToScreen(L.Plot, range, false, q.X, q.Y);
+      const int n = std::max({std::abs(b.x() - a.x()), std::abs(b.y() - a.y()), 1});
+      for (int s = 0; s <= n; ++s) {
+        const QPoint at = WorldToScreen(L.Plot, range, false, p.X + (q.X - p.X) * s / n, p.Y + (q.Y - p.Y) * s / n);
+        if (near.contains(at)) hidden.insert(i);
+      }
+    }
+  }
+  return hidden;
+}
 
 // The plots of the example's run, in SI units.
 void LoadExample(TResultPlots& Plots, const char* Deck) {
@@ -53,6 +90,52 @@ void ForEveryShownPlot(TCheck Check) {
   }
   EXPECT_GT(looked, 100);
 }
+
+TEST(ExamplePlotsTest, TheLegendHidesNoCurveOfAnyExample) {
+  ForEveryShownPlot([](const TGraphPlot& Plot, const TPlotLayout& Base) {
+    const QSize legend = LegendSize(Plot);
+    const TPlotLayout L = ArrangeLegend(Base, Plot, {RangeOf(Plot), {}, {}}, legend);
+    ASSERT_EQ(L.Legend.size(), legend);
+    EXPECT_TRUE(CurvesUnder(Plot, L, L.Legend).empty());
+    EXPECT_TRUE(L.Page.Left <= L.Legend.left() && L.Legend.right() <= L.Page.Right);
+    EXPECT_GE(2 * L.Plot.Width(), Base.Plot.Width());
+  });
+}
+
+// The plots the issue names: where the legend stood, on the bottom-right
+// corner of the graph, it hid these curves.
+struct TNamedRow {
+  const char* Deck;
+  const char* Plot;
+  QSize Canvas;
+  std::set<int> HiddenByTheCorner;
+};
+
+void PrintTo(const TNamedRow& Row, std::ostream* Os) { *Os << Row.Deck << " " << Row.Plot; }
+
+class NamedLegendRows : public ::testing::TestWithParam<TNamedRow> {};
+
+TEST_P(NamedLegendRows, TheCornerHidCurvesAndTheLegendNowHidesNone) {
+  const TNamedRow& row = GetParam();
+  TResultPlots plots;
+  LoadExample(plots, row.Deck);
+  const TGraphPlot& plot = *plots.ByName(QLatin1String(row.Plot));
+  const TPlotLayout base = ScreenLayout(plot, row.Canvas.width(), row.Canvas.height(), 96, 96);
+  const QSize legend = LegendSize(plot);
+  const QRect corner(QPoint(base.Plot.Right - legend.width(), base.Plot.Bottom - legend.height()), legend);
+  EXPECT_EQ(CurvesUnder(plot, base, corner), row.HiddenByTheCorner);
+  const TPlotLayout L = ArrangeLegend(base, plot, {RangeOf(plot), {}, {}}, legend);
+  EXPECT_TRUE(CurvesUnder(plot, L, L.Legend).empty());
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, NamedLegendRows, ::testing::Values(
+  TNamedRow{"pile-group-interaction.kqd", "pltRealKXX", {1024, 730}, {0, 1}},
+  TNamedRow{"pile-group-battered.kqd",    "pltRealKXX", {1024, 730}, {0, 1}},
+  TNamedRow{"pile-group-battered.kqd",    "pltDxyzR",   {1024, 730}, {0, 1, 2}},
+  TNamedRow{"pile-group-interaction.kqd", "pltRealKXX", {400, 290},  {0, 1, 2}}
+));
+// clang-format on
 
 bool ExponentForm(const QString& Label) { return Label.contains(QLatin1Char('E')); }
 
