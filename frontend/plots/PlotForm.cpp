@@ -119,7 +119,9 @@ TPlotForm::TPlotForm(TGraphPlot& Plot, QWidget* Parent) : QMainWindow(Parent), F
   FLegend->setFocusPolicy(Qt::NoFocus);
   FLegend->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   FLegend->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // A single line, so that in a corner it lies on the graph's frame.
   FLegend->setFrameShape(QFrame::Box);
+  FLegend->setFrameShadow(QFrame::Plain);
   FLegend->setUniformItemSizes(true);
   FLegend->viewport()->installEventFilter(this);
 
@@ -143,6 +145,7 @@ TPlotView TPlotForm::View() const {
     v.Legend.push_back({FLegend->item(i)->data(CurveRole).toInt(), FLegend->item(i)->text()});
   v.LegendRect = FLegend->geometry();
   v.WindowSize = FCanvas->size();
+  v.LegendMoved = FLegendMoved;
   return v;
 }
 
@@ -162,6 +165,8 @@ void TPlotForm::BuildMenu() {
   connect(ShowLegend1, &QAction::triggered, this, [this] {
     FPlot->ShowLegend = !FPlot->ShowLegend;
     FLegend->setVisible(FPlot->ShowLegend && FPlot->LineCount() > 0);
+    PlaceLegend();
+    FCanvas->update();
   });
   ShowSoilLayer1 = checkable(QStringLiteral("Show &Soil Layer"));
   connect(ShowSoilLayer1, &QAction::triggered, this, [this] {
@@ -189,6 +194,7 @@ void TPlotForm::BuildMenu() {
     FMarkerGroup->addAction(a);
     connect(a, &QAction::triggered, this, [this, n = every] {
       FPlot->Markers = n;
+      PlaceLegend();
       FCanvas->update();
     });
     if (every == 0) ShowMarkers1->addSeparator();
@@ -217,6 +223,7 @@ void TPlotForm::BuildMenu() {
     QAction* a = LineWidth1->addAction(QLatin1String(caption));
     connect(a, &QAction::triggered, this, [this, n = width] {
       FPlot->WidthLine = n;
+      PlaceLegend();
       FCanvas->update();
     });
     if (width == 1) LineWidth1->addSeparator();
@@ -304,17 +311,30 @@ void TPlotForm::ToggleShown(int Curve) {
   for (QAction* a : FCurveItems)
     if (a->data().toInt() == Curve) a->setChecked(line.Shown);
   FLegend->viewport()->update();
+  PlaceLegend();
   FCanvas->update();
 }
 
+bool TPlotForm::LegendShown() const { return FPlot->ShowLegend && FPlot->LineCount() > 0 && FLegend->count() > 0; }
+
+TPlotLayout TPlotForm::BaseLayout() const {
+  return ScreenLayout(*FPlot, FCanvas->width(), FCanvas->height(), FCanvas->logicalDpiX(), FCanvas->logicalDpiY());
+}
+
 void TPlotForm::PlaceLegend() {
-  FLegend->move(LegendTopLeft(FLayout.Plot, FCanvas->size(), FLegend->size(), FLegendPlace));
+  TPlotLayout L = BaseLayout();
+  const QSize legend = LegendShown() ? FLegend->size() : QSize();
+  if (!FLegendMoved) L = ArrangeLegend(L, *FPlot, FRange, legend);
+  else if (!legend.isEmpty()) L.Legend = QRect(LegendTopLeft(L.Plot, FCanvas->size(), legend, FLegendPlace), legend);
+  if (!L.Legend.isEmpty()) {
+    L.Legend.moveTopLeft(PushedInside(L.Legend.topLeft(), legend, FCanvas->size()));
+    FLegend->move(L.Legend.topLeft());
+  }
+  FLayout = L;
 }
 
 void TPlotForm::FormResize(bool AtCreation) {
-  FLayout = ScreenLayout(*FPlot, FCanvas->width(), FCanvas->height(), FCanvas->logicalDpiX(),
-                         FCanvas->logicalDpiY());
-  if (AtCreation) FLegendPlace = TLegendPlace();
+  if (AtCreation) FLegendMoved = false;
   PlaceLegend();
   FDragging = false;
   FBand->hide();
@@ -340,6 +360,7 @@ void TPlotForm::MouseDown(QPoint At, Qt::MouseButton Button) {
     } else {
       FRange[0] = Recentre(FRange[0], FHome[0], ScreenToWorld(FLayout.Plot, FRange[0], FPlot->XOnTop, At));
     }
+    PlaceLegend();
     FCanvas->update();
   }
 }
@@ -362,6 +383,7 @@ void TPlotForm::MouseUp(QPoint At, Qt::MouseButton Button) {
   const TFloatPoint a = ScreenToWorld(FLayout.Plot, FRange[0], FPlot->XOnTop, FBandStart);
   const TFloatPoint b = ScreenToWorld(FLayout.Plot, FRange[0], FPlot->XOnTop, end);
   FRange[0] = ZoomToBand(FHome[0], a, b);
+  PlaceLegend();
   FCanvas->update();
 }
 
@@ -386,7 +408,8 @@ bool TPlotForm::LegendEvent(QEvent* Event) {
       auto* e = static_cast<QMouseEvent*>(Event);
       const QPoint inCanvas = FLegend->viewport()->mapTo(FCanvas, e->position().toPoint());
       const QPoint at = PushedInside(inCanvas - FGrabOffset, FLegend->size(), FCanvas->size());
-      FLegendPlace = LegendPlaceOf(FLayout.Plot, QRect(at, FLegend->size()));
+      FLegendMoved = true;
+      FLegendPlace = LegendPlaceOf(BaseLayout().Plot, QRect(at, FLegend->size()));
       PlaceLegend();
       FCanvas->update();
       return true;

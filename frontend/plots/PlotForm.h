@@ -80,10 +80,11 @@ public:
   // file (WriteBitmapFile).
   bool SaveBitmap(const QString& FileName, QImage& Bitmap, int PPI);
 
-  // Recomputes the screen layout; at creation (and after the font size, soil
-  // and wall items) the legend goes back to the plot's bottom-right corner,
-  // otherwise it keeps its distance from the corner of the graph it stands
-  // by.
+  // Recomputes the screen layout. The legend stands where it hides no data
+  // (ArrangeLegend), placed again whenever what the graph shows changes; once
+  // the user has dragged it, it keeps its distance from the corner of the
+  // graph it stands by, until the layout is made as at creation (at creation
+  // and by the font size, soil and wall items).
   void FormResize(bool AtCreation);
   void SetupLegend(int Scale);
 
@@ -96,8 +97,13 @@ private:
   void FillLegend();
   void ToggleShown(int Curve);
   void CurvesReloaded();
-  // Puts the legend at its place by the graph, inside the window.
+  // Lays the window out: the graph and the legend at its place, inside the
+  // window.
   void PlaceLegend();
+  // The legend is on the screen: wanted and with entries.
+  bool LegendShown() const;
+  // The layout of the window without the legend.
+  TPlotLayout BaseLayout() const;
 
   void FormPaint(QPainter& P);
   void MouseDown(QPoint At, Qt::MouseButton Button);
@@ -122,6 +128,7 @@ private:
   QPoint FGrabOffset;
   int FLegendItemHeight = 16;
   TLegendPlace FLegendPlace;
+  bool FLegendMoved = false;  // dragged by the user: FLegendPlace holds it
 };
 
 // Opens the plot's window, or shows the one it has: inside Area as a

@@ -1,9 +1,12 @@
 #include "plots/PlotGeometry.h"
 
 #include "controls/ColumnUnits.h"
+#include "plots/PlotText.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
+#include <optional>
 
 namespace zavik {
 
@@ -299,6 +302,196 @@ std::vector<TTickLabel> PlaceTickLabels(const std::vector<TTickLabel>& Labels, i
       if (l.Step % stride == 0) kept.push_back(l);
     if (kept.size() <= 1 || LabelsApart(kept, Gap)) return kept;
   }
+}
+
+int CurvePenWidth(const TGraphPlot& Plot, int PPIx) {
+  return Plot.WidthLine * (int(std::lround(PPIx / 300.0)) + 1);
+}
+
+namespace {
+
+const TPlotRect& GraphRect(const TGraphPlot& Plot, const TPlotLayout& L, int Graph) {
+  return Plot.ShowThree ? L.Graph[std::size_t(Graph)] : L.Plot;
+}
+
+// The traces of the shown curves of one set in graph R.
+void AddTraces(std::vector<TCurveTrace>& Traces, const TGraphPlot& Plot, int Graph, const TPlotRect& R,
+               const TPlotRange& Range, const TLineSet& Set, bool LeaveOutLast) {
+  if (Set.Count() < 1 || Set.PointCount() < 2) return;
+  int colour = 0;
+  for (int i = 0; i < Set.Count() && i < Plot.LineCount(); ++i) {
+    const TLine& flags = Plot.Line(i);
+    if (!flags.Active) continue;
+    if (flags.Shown) {
+      TCurveTrace trace{Graph, i, colour, {}, {}};
+      const TLine& line = Set.Line(i);
+      const int n = LeaveOutLast ? line.PointCount() - 1 : line.PointCount();
+      QPolygon run;
+      auto endRun = [&] {
+        if (run.size() > 1) trace.Runs.push_back(run);
+        run.clear();
+      };
+      for (int j = 0; j < n; ++j) {
+        const TFloatPoint& p = line.GetPoint(j);
+        if (!std::isfinite(p.X) || !std::isfinite(p.Y)) {
+          endRun();
+          continue;
+        }
+        const QPoint at = WorldToScreen(R, Range, Plot.XOnTop, p.X, p.Y);
+        run.append(at);
+        if (Plot.Markers > 0 && j % Plot.Markers == 0) trace.Markers.push_back(at);
+      }
+      endRun();
+      Traces.push_back(std::move(trace));
+    }
+    ++colour;
+  }
+}
+
+// A closed box in device pixels, in fractions where a pen's half width
+// reaches.
+struct TBox {
+  double Left, Top, Right, Bottom;
+  TBox Grown(double D) const { return {Left - D, Top - D, Right + D, Bottom + D}; }
+  bool Empty() const { return Left > Right || Top > Bottom; }
+  bool Meets(const TBox& B) const { return Left <= B.Right && B.Left <= Right && Top <= B.Bottom && B.Top <= Bottom; }
+};
+
+TBox Intersection(const TBox& A, const TBox& B) {
+  return {std::max(A.Left, B.Left), std::max(A.Top, B.Top), std::min(A.Right, B.Right), std::min(A.Bottom, B.Bottom)};
+}
+
+// Whether the segment from A to B meets box Box (Liang and Barsky's clipping).
+bool SegmentMeets(QPoint A, QPoint B, const TBox& Box) {
+  double t0 = 0, t1 = 1;
+  const double dx = B.x() - A.x(), dy = B.y() - A.y();
+  // The part of the segment on the inner side of one edge: P t <= Q.
+  auto inside = [&](double P, double Q) {
+    if (P == 0) return Q >= 0;
+    const double t = Q / P;
+    if (P < 0) t0 = std::max(t0, t);
+    else t1 = std::min(t1, t);
+    return t0 <= t1;
+  };
+  return inside(-dx, A.x() - Box.Left) && inside(dx, Box.Right - A.x()) && inside(-dy, A.y() - Box.Top) &&
+         inside(dy, Box.Bottom - A.y());
+}
+
+}  // namespace
+
+std::vector<TCurveTrace> CurveTraces(const TGraphPlot& Plot, const TPlotLayout& L,
+                                     const std::array<TPlotRange, 3>& Ranges) {
+  std::vector<TCurveTrace> traces;
+  if (!Plot.ShowThree) {
+    AddTraces(traces, Plot, 0, L.Plot, Ranges[0], Plot.Curves, false);
+    return traces;
+  }
+  const TLineSet* sets[3] = {&Plot.Curves, &Plot.Curves2, &Plot.Curves3};
+  for (int g = 0; g < 3; ++g)
+    AddTraces(traces, Plot, g, L.Graph[std::size_t(g)], Ranges[std::size_t(g)], *sets[g], sets[g]->Count() > 1);
+  return traces;
+}
+
+int InkUnder(const std::vector<TCurveTrace>& Traces, const TGraphPlot& Plot, const TPlotLayout& L,
+             const QRect& Box) {
+  // A curve that passes this near the box seems to run into it.
+  const double clearance = std::max(1, L.PPIx / 32);
+  const double halfPen = CurvePenWidth(Plot, L.PPIx) / 2.0;
+  const TBox box = TBox{double(Box.left()), double(Box.top()), double(Box.right()), double(Box.bottom())}.Grown(clearance);
+  const double rx = MarkerRadius(L.PPIx) + halfPen, ry = MarkerRadius(L.PPIy) + halfPen;
+  int hidden = 0;
+  for (const TCurveTrace& t : Traces) {
+    const TPlotRect& G = GraphRect(Plot, L, t.Graph);
+    // What the curve's clipping leaves of the box.
+    const TBox seen = Intersection(box, {double(G.Left), double(G.Top), double(G.Right), double(G.Bottom)});
+    if (seen.Empty()) continue;
+    const TBox reach = seen.Grown(halfPen);
+    for (const QPolygon& run : t.Runs)
+      for (qsizetype j = 1; j < run.size(); ++j) hidden += SegmentMeets(run[j - 1], run[j], reach);
+    for (QPoint m : t.Markers) hidden += seen.Meets({m.x() - rx, m.y() - ry, m.x() + rx, m.y() + ry});
+  }
+  return hidden;
+}
+
+TPlotLayout ArrangeLegend(TPlotLayout L, const TGraphPlot& Plot, const std::array<TPlotRange, 3>& Ranges,
+                          QSize Legend) {
+  L.Legend = QRect();
+  if (Legend.isEmpty()) return L;
+  const std::vector<TCurveTrace> traces = CurveTraces(Plot, L, Ranges);
+  // The legend's frame on the graph's frame.
+  const TPlotRect& P = L.Plot;
+  const int left = P.Left, right = P.Right - Legend.width() + 1;
+  const int top = P.Top, bottom = P.Bottom - Legend.height() + 1;
+  const QPoint corners[] = {{right, bottom}, {right, top}, {left, top}, {left, bottom}};
+  QRect fewest;
+  int least = INT_MAX;
+  for (QPoint corner : corners) {
+    const QRect box(corner, Legend);
+    const int hidden = InkUnder(traces, Plot, L, box);
+    if (hidden == 0) {
+      L.Legend = box;
+      return L;
+    }
+    if (hidden < least) {
+      least = hidden;
+      fewest = box;
+    }
+  }
+  const int room = Legend.width() + L.PPIx / 8;
+  if (2 * room > P.Width()) {
+    L.Legend = fewest;
+    return L;
+  }
+  const int outerRight = Plot.ShowLayers ? L.Soil.Right : L.Plot.Right;
+  L.Plot.Right -= room;
+  if (Plot.ShowLayers) {
+    L.Soil.Left -= room;
+    L.Soil.Right -= room;
+  }
+  SplitThree(L, L.TextHeight);
+  L.Legend = QRect(QPoint(outerRight - Legend.width() + 1, L.Plot.Top), Legend);
+  return L;
+}
+
+namespace {
+
+// The labelled ticks of an axis from tick First to Last with their pixels
+// along the axis; Pixel gives the pixel of a value, or nothing when it lies
+// off the graph.
+template <class TPixel>
+std::vector<TAxisLabel> AxisLabels(long long First, long long Last, long double Step, TPixel Pixel) {
+  std::vector<TAxisLabel> labels;
+  if (First == Last) return labels;
+  std::vector<long double> values;
+  for (long long i = First; i <= Last; ++i) {
+    if (i % TicksPerLabel != 0) continue;
+    const long double value = i * Step;
+    const std::optional<int> at = Pixel(value);
+    if (!at) continue;
+    labels.push_back({i / TicksPerLabel, *at, {}});
+    values.push_back(value);
+  }
+  const QStringList texts = TickLabelTexts(values);
+  for (std::size_t k = 0; k < labels.size(); ++k) labels[k].Text = texts[qsizetype(k)];
+  return labels;
+}
+
+}  // namespace
+
+std::vector<TAxisLabel> XAxisLabels(const TPlotRect& R, const TPlotRange& Range, bool XOnTop, const TTickRecord& T) {
+  return AxisLabels(T.XFirst, T.XLast, T.XStep, [&](long double X) -> std::optional<int> {
+    const int x = WorldToScreen(R, Range, XOnTop, X, Range.Ymin).x();
+    if (x < R.Left || x > R.Right) return std::nullopt;
+    return x;
+  });
+}
+
+std::vector<TAxisLabel> YAxisLabels(const TPlotRect& R, const TPlotRange& Range, bool XOnTop, const TTickRecord& T) {
+  return AxisLabels(T.YFirst, T.YLast, T.YStep, [&](long double Y) -> std::optional<int> {
+    const int y = WorldToScreen(R, Range, XOnTop, Range.Xmin, Y).y();
+    if (y < std::min(R.Top, R.Bottom) || y > std::max(R.Top, R.Bottom)) return std::nullopt;
+    return y;
+  });
 }
 
 namespace {

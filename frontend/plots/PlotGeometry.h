@@ -1,13 +1,15 @@
 #pragma once
 // The geometry of a plot picture, the same for the window, the printed page
 // and the saved bitmap: layout rectangles, data ranges and their autoscale,
-// world-to-device transforms, tick steps, zoom and re-centring, and the unit
-// names in axis captions. Plain arithmetic on device pixels; no drawing.
+// world-to-device transforms, tick steps and labels, zoom and re-centring,
+// the pixels the curves cover and the legend's place, and the unit names in
+// axis captions. Plain arithmetic on device pixels; no drawing.
 
 #include "controls/AxisMap.h"
 #include "plots/GraphPlot.h"
 
 #include <QPoint>
+#include <QPolygon>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -59,6 +61,9 @@ struct TPlotLayout {
   int TextHeight = 14;             // h: the scaled text height in pixels
   bool Bitmap = false;             // drawing a saved picture
   bool LegendBox = false;          // draw the legend box (printed and saved pictures)
+  // Where the legend stands, its frame on the rectangle's edges; empty when
+  // there is none.
+  QRect Legend;
 };
 
 // Floor for x <= 0, ceiling for x > 0.
@@ -124,9 +129,62 @@ struct TTickLabel {
 // 1, 2, 5, 10, 20, 50, ... with which none do: the labels keep a regular step.
 std::vector<TTickLabel> PlaceTickLabels(const std::vector<TTickLabel>& Labels, int Lo, int Hi, int Gap);
 
-// Where the on-screen legend stands: its offset from the corner of the graph
-// nearest to it. It opens on the bottom-right corner; wherever the user puts
-// it, it keeps its distance from that corner while the window changes size.
+// Width of the curves' pen: WidthLine times one pixel per 300 pixels per inch,
+// plus one.
+int CurvePenWidth(const TGraphPlot& Plot, int PPIx);
+// A marker reaches this far from its point (a sixteenth of an inch across).
+inline int MarkerRadius(int PPI) { return PPI / 32; }
+
+// What one curve puts on its graph: runs of joined pixels (a point that is
+// not finite breaks the curve) and the pixels that carry a marker.
+struct TCurveTrace {
+  int Graph = 0;   // 0 for the single graph; 0, 1, 2 in the three-graph layout
+  int Curve = 0;   // its index in its set: the marker's shape
+  int Colour = 0;  // its place among the active curves, which gives its colour
+  std::vector<QPolygon> Runs;
+  std::vector<QPoint> Markers;
+};
+
+// The traces of every shown curve of a picture, in drawing order: line set 1
+// in the single graph, or sets 1, 3 and 4 in the three graphs (each curve
+// then without its last point when its set has more than one). The Active
+// and Shown flags are those of line set 1; inactive curves take no colour,
+// hidden ones keep theirs. A set with fewer than two points has none.
+std::vector<TCurveTrace> CurveTraces(const TGraphPlot& Plot, const TPlotLayout& L,
+                                     const std::array<TPlotRange, 3>& Ranges);
+
+// What of the traces a box would hide: the number of drawn segments and
+// markers that come within a thirty-second of an inch of it, the curves' pen
+// width and the markers' size counted, inside the graph each is clipped to.
+int InkUnder(const std::vector<TCurveTrace>& Traces, const TGraphPlot& Plot, const TPlotLayout& L,
+             const QRect& Box);
+
+// The layout with a legend of size Legend placed where it hides no data: in
+// the first corner of the graph (bottom right, top right, top left, bottom
+// left) where it hides no segment or marker of the curves; when every corner
+// would, outside the graph on its right, at the graph's top, the graph (and
+// the soil strip) giving up the room; where that would leave the graph less
+// than half its width, in the corner where it hides the fewest. In the
+// three-graph layout the corners are those of the whole plot. An empty
+// size leaves the layout without a legend.
+TPlotLayout ArrangeLegend(TPlotLayout L, const TGraphPlot& Plot, const std::array<TPlotRange, 3>& Ranges,
+                          QSize Legend);
+
+// The labelled ticks of one axis of graph R that lie on the graph: the
+// labelled step (tick index / TicksPerLabel), the tick's pixel along the
+// axis and the label's text, every text of the axis in one form
+// (TickLabelTexts).
+struct TAxisLabel {
+  long long Step = 0;
+  int Pixel = 0;
+  QString Text;
+};
+std::vector<TAxisLabel> XAxisLabels(const TPlotRect& R, const TPlotRange& Range, bool XOnTop, const TTickRecord& T);
+std::vector<TAxisLabel> YAxisLabels(const TPlotRect& R, const TPlotRange& Range, bool XOnTop, const TTickRecord& T);
+
+// Where the on-screen legend stands when the user has put it somewhere: its
+// offset from the corner of the graph nearest to it; it keeps its distance
+// from that corner while the window changes size.
 struct TLegendPlace {
   bool Right = true;
   bool Bottom = true;

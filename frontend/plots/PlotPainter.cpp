@@ -52,10 +52,6 @@ std::vector<TLegendEntry> LegendEntries(const TGraphPlot& Plot) {
   return entries;
 }
 
-int CurvePenWidth(const TGraphPlot& Plot, int PPIx) {
-  return Plot.WidthLine * (int(std::lround(PPIx / 300.0)) + 1);
-}
-
 int HairlineWidth(int PPI) { return std::max(1, PPI / 96); }
 
 namespace {
@@ -138,6 +134,16 @@ void DrawAxes3(QPainter& P, const TGraphPlot& Plot, const TPlotLayout& L) {
 
 bool IsMajor(long long Index) { return Index % TicksPerLabel == 0; }
 
+// Writes an axis's labels where PlaceTickLabels puts them, each by Write(its
+// start along the axis, its text).
+template <class TWrite>
+void WriteTickLabels(const QPainter& P, const std::vector<TAxisLabel>& Labels, int Lo, int Hi, int Gap, TWrite Write) {
+  std::vector<TTickLabel> extents;
+  for (const TAxisLabel& l : Labels) extents.push_back({l.Step, l.Pixel, TextWidth(P, l.Text), 0});
+  for (const TTickLabel& e : PlaceTickLabels(extents, Lo, Hi, Gap))
+    Write(e, Labels[std::size_t(e.Step - Labels.front().Step)].Text);
+}
+
 void DrawTicks(QPainter& P, const TGraphPlot& Plot, const TPlotLayout& L, const TPlotRect& R,
                const TPlotRange& Range, const TTickRecord& T) {
   P.save();
@@ -151,143 +157,101 @@ void DrawTicks(QPainter& P, const TGraphPlot& Plot, const TPlotLayout& L, const 
   const int tickY = L.PPIx / 16;
   // Labels stand apart by at least a quarter text height.
   const int gap = std::max(1, th / 4);
-  // The label of tick i.
-  auto text = [](long long I, long double Step) { return FloatToStrF(I * Step, 4, 2); };
-  std::vector<TTickLabel> labels;
   if (T.XFirst != T.XLast) {
     for (long long i = T.XFirst; i <= T.XLast; ++i) {
-      const long double value = i * T.XStep;
-      const QPoint at = WorldToScreen(R, Range, Plot.XOnTop, value, Range.Ymin);
+      const QPoint at = WorldToScreen(R, Range, Plot.XOnTop, i * T.XStep, Range.Ymin);
       if (at.x() < R.Left || at.x() > R.Right) continue;
       P.setPen(tickPen);
       P.drawLine(at.x(), axisY, at.x(), Plot.XOnTop ? axisY + tickX : axisY - tickX);
       if (!IsMajor(i)) continue;
       P.setPen(gridPen);
       P.drawLine(at.x(), R.Top, at.x(), R.Bottom);
-      labels.push_back({i / TicksPerLabel, at.x(), TextWidth(P, text(i, T.XStep)), 0});
     }
     // X labels horizontal, centred under (or above) their ticks, inside the page.
     P.setPen(Qt::black);
     const int y = Plot.XOnTop ? R.Top - (th + L.PPIy / 32) : R.Bottom + L.PPIy / 16;
-    for (const TTickLabel& l : PlaceTickLabels(labels, L.Page.Left, L.Page.Right, gap))
-      TextOut(P, l.Start, y, text(l.Step * TicksPerLabel, T.XStep));
+    WriteTickLabels(P, XAxisLabels(R, Range, Plot.XOnTop, T), L.Page.Left, L.Page.Right, gap,
+                    [&](const TTickLabel& At, const QString& Text) { TextOut(P, At.Start, y, Text); });
   }
-  labels.clear();
   if (T.YFirst != T.YLast) {
     for (long long i = T.YFirst; i <= T.YLast; ++i) {
-      const long double value = i * T.YStep;
-      const QPoint at = WorldToScreen(R, Range, Plot.XOnTop, Range.Xmin, value);
+      const QPoint at = WorldToScreen(R, Range, Plot.XOnTop, Range.Xmin, i * T.YStep);
       if (at.y() < std::min(R.Top, R.Bottom) || at.y() > std::max(R.Top, R.Bottom)) continue;
       P.setPen(tickPen);
       P.drawLine(R.Left, at.y(), R.Left + tickY, at.y());
       if (!IsMajor(i)) continue;
       P.setPen(gridPen);
       P.drawLine(R.Left, at.y(), R.Right, at.y());
-      labels.push_back({i / TicksPerLabel, at.y(), TextWidth(P, text(i, T.YStep)), 0});
     }
     // Y labels read upward, centred on their ticks, left of the graph; none
     // runs past the X axis into its labels, nor off the page.
     P.setPen(Qt::black);
     const int lo = Plot.XOnTop ? R.Top : L.Page.Top;
     const int hi = Plot.XOnTop ? L.Page.Bottom : R.Bottom;
-    for (const TTickLabel& l : PlaceTickLabels(labels, lo, hi, gap))
-      TextOutUp(P, R.Left - L.PPIx / 32 - th, l.Start + l.Length, text(l.Step * TicksPerLabel, T.YStep));
+    WriteTickLabels(P, YAxisLabels(R, Range, Plot.XOnTop, T), lo, hi, gap,
+                    [&](const TTickLabel& At, const QString& Text) {
+                      TextOutUp(P, R.Left - L.PPIx / 32 - th, At.Start + At.Length, Text);
+                    });
   }
   P.restore();
 }
 
-// The curves of one set in rectangle R. Flags come from line set 1, so the
-// legend controls every graph; a point that is not finite breaks the curve.
-// LeaveOutLast drops each curve's last point (the three-graph layout with
-// more than one curve in the set).
-void DrawCurveSet(QPainter& P, const TGraphPlot& Plot, const TPlotLayout& L, const TPlotRect& R,
-                  const TPlotRange& Range, const TLineSet& Set, bool LeaveOutLast) {
-  if (Set.Count() < 1 || Set.PointCount() < 2) return;
-  P.save();
-  P.setClipRect(ClipRect(R));
-  const int width = CurvePenWidth(Plot, L.PPIx);
-  int k = 0;
-  QPolygon run;
-  for (int i = 0; i < Set.Count() && i < Plot.LineCount(); ++i) {
-    const TLine& flags = Plot.Line(i);
-    if (!flags.Active) continue;
-    if (flags.Shown) {
-      const QColor colour = PlotColor(k);
-      P.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-      P.setBrush(Qt::NoBrush);
-      const TLine& line = Set.Line(i);
-      const int n = LeaveOutLast ? line.PointCount() - 1 : line.PointCount();
-      run.clear();
-      auto flush = [&] {
-        if (run.size() > 1) P.drawPolyline(run);
-        run.clear();
-      };
-      for (int j = 0; j < n; ++j) {
-        const TFloatPoint& p = line.GetPoint(j);
-        if (!std::isfinite(p.X) || !std::isfinite(p.Y)) {
-          flush();
-          continue;
-        }
-        const QPoint at = WorldToScreen(R, Range, Plot.XOnTop, p.X, p.Y);
-        run.append(at);
-        if (Plot.Markers > 0 && j % Plot.Markers == 0) DrawMarker(P, at, i, L.PPIx, L.PPIy);
-      }
-      flush();
-    }
-    ++k;
-  }
-  P.restore();
-}
-
+// The traces of the shown curves, each clipped to its graph and drawn in its
+// colour with its markers.
 void DrawCurves(QPainter& P, const TGraphPlot& Plot, const TPlotLayout& L, const TPlotView& V) {
-  if (!Plot.ShowThree) {
-    DrawCurveSet(P, Plot, L, L.Plot, V.Range[0], Plot.Curves, false);
-    return;
+  P.save();
+  const int width = CurvePenWidth(Plot, L.PPIx);
+  for (const TCurveTrace& t : CurveTraces(Plot, L, V.Range)) {
+    P.setClipRect(ClipRect(Plot.ShowThree ? L.Graph[std::size_t(t.Graph)] : L.Plot));
+    P.setPen(QPen(PlotColor(t.Colour), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    P.setBrush(Qt::NoBrush);
+    for (const QPolygon& run : t.Runs) P.drawPolyline(run);
+    for (QPoint m : t.Markers) DrawMarker(P, m, t.Curve, L.PPIx, L.PPIy);
   }
-  const TLineSet* sets[3] = {&Plot.Curves, &Plot.Curves2, &Plot.Curves3};
-  for (std::size_t g = 0; g < 3; ++g)
-    DrawCurveSet(P, Plot, L, L.Graph[g], V.Range[g], *sets[g], sets[g]->Count() > 1);
+  P.restore();
 }
 
-void DrawLegendBox(QPainter& P, const TGraphPlot& Plot, const TPlotLayout& L, const TPlotView& V) {
-  if (V.WindowSize.width() <= 0 || V.WindowSize.height() <= 0) return;
-  P.save();
-  P.setFont(PlotFont(L.TextHeight, NormalWeight));
-  struct TShown {
-    int Position;
-    const TLegendEntry* Entry;
-  };
-  std::vector<TShown> shown;
-  int widest = 0;
+// The entries of the legend box: the shown curves of the legend list, each
+// with its place in the list, which gives its colour.
+struct TBoxEntry {
+  int Position;
+  const TLegendEntry* Entry;
+};
+
+std::vector<TBoxEntry> BoxEntries(const TGraphPlot& Plot, const TPlotView& V) {
+  std::vector<TBoxEntry> shown;
   for (std::size_t j = 0; j < V.Legend.size(); ++j) {
     const TLegendEntry& e = V.Legend[j];
     // The window's list can be older than the curves (data reloaded).
-    if (e.Curve >= Plot.LineCount() || !Plot.Line(e.Curve).Shown) continue;
-    shown.push_back({int(j), &e});
-    widest = std::max(widest, TextWidth(P, e.Name));
+    if (e.Curve < Plot.LineCount() && Plot.Line(e.Curve).Shown) shown.push_back({int(j), &e});
   }
-  if (shown.empty()) {
-    P.restore();
-    return;
-  }
-  const int th = TextHeight(P);
-  const int step = th + L.PPIy / 32;
-  const int width = widest + 3 * L.PPIx / 16;
-  const int height = L.PPIy / 32 + int(shown.size()) * step;
-  // Where the legend stands in the window, scaled to the page; pushed left
-  // and up into the graph where the page's text makes the box reach out of it.
-  int left = L.Page.Left + int(qint64(V.LegendRect.left()) * L.Page.Width() / V.WindowSize.width());
-  int top = L.Page.Top + int(qint64(V.LegendRect.top()) * L.Page.Height() / V.WindowSize.height());
-  const int inset = HairlineWidth(L.PPIx);
-  left = std::max(L.Page.Left, std::min(left, L.Plot.Right - inset - width));
-  top = std::max(L.Page.Top, std::min(top, L.Plot.Bottom - inset - height));
-  const QRect box(left, top, width, height);
+  return shown;
+}
+
+// Entries follow each other by a text height and a thirty-second of an inch.
+int BoxEntryStep(const QPainter& P, const TPlotLayout& L) { return TextHeight(P) + L.PPIy / 32; }
+
+// The box's outer size, its frame included: the widest name and three
+// sixteenths of an inch across, a thirty-second of an inch above the entries.
+QSize LegendBoxSize(const QPainter& P, const TPlotLayout& L, const std::vector<TBoxEntry>& Entries) {
+  if (Entries.empty()) return {};
+  int widest = 0;
+  for (const TBoxEntry& e : Entries) widest = std::max(widest, TextWidth(P, e.Entry->Name));
+  return {widest + 3 * L.PPIx / 16 + 1, L.PPIy / 32 + int(Entries.size()) * BoxEntryStep(P, L) + 1};
+}
+
+void DrawLegendBox(QPainter& P, const TGraphPlot& Plot, const TPlotLayout& L, const TPlotView& V) {
+  if (L.Legend.isEmpty()) return;
+  P.save();
+  P.setFont(PlotFont(L.TextHeight, NormalWeight));
   P.setPen(QPen(Qt::black, HairlineWidth(L.PPIx)));
   P.setBrush(Qt::white);
-  P.drawRect(box);
+  P.drawRect(L.Legend.adjusted(0, 0, -1, -1));
   const int pen = CurvePenWidth(Plot, L.PPIx);
-  int y = top + L.PPIy / 32;
-  for (const TShown& s : shown) {
+  const int th = TextHeight(P);
+  const int left = L.Legend.left();
+  int y = L.Legend.top() + L.PPIy / 32;
+  for (const TBoxEntry& s : BoxEntries(Plot, V)) {
     const QColor colour = PlotColor(s.Position);
     P.setPen(QPen(colour, pen));
     P.setBrush(Qt::NoBrush);
@@ -295,7 +259,7 @@ void DrawLegendBox(QPainter& P, const TGraphPlot& Plot, const TPlotLayout& L, co
     DrawMarker(P, QPoint(left + L.PPIx / 16, y + th / 2), s.Entry->Curve, L.PPIx, L.PPIy);
     P.setPen(colour);
     TextOut(P, left + 2 * (L.PPIx / 16), y, s.Entry->Name);
-    y += step;
+    y += BoxEntryStep(P, L);
   }
   P.restore();
 }
@@ -422,8 +386,8 @@ void DrawFrames(QPainter& P, const TGraphPlot& Plot, const TPlotLayout& L) {
 
 void DrawMarker(QPainter& P, QPoint At, int Curve, int PPIx, int PPIy) {
   const int s = Curve % MarkerShapes + 1;
-  const long double rx = PPIx / 32;
-  const long double ry = PPIy / 32;
+  const long double rx = MarkerRadius(PPIx);
+  const long double ry = MarkerRadius(PPIy);
   constexpr long double pi = std::numbers::pi_v<long double>;
   QPolygon outline;
   auto vertex = [&](long double a) {
@@ -439,9 +403,30 @@ void DrawMarker(QPainter& P, QPoint At, int Curve, int PPIx, int PPIy) {
   P.drawPolyline(outline);
 }
 
-void DrawPlot(QPainter& P, const TGraphPlot& Plot, const TPlotLayout& L, const TPlotView& V) {
+TPlotLayout WithLegendBox(QPainter& P, const TGraphPlot& Plot, const TPlotLayout& L, const TPlotView& V) {
+  P.save();
+  P.setFont(PlotFont(L.TextHeight, NormalWeight));
+  const QSize size = LegendBoxSize(P, L, BoxEntries(Plot, V));
+  P.restore();
+  if (!V.LegendMoved) return ArrangeLegend(L, Plot, V.Range, size);
+  TPlotLayout placed = L;
+  placed.Legend = QRect();
+  if (size.isEmpty() || V.WindowSize.width() <= 0 || V.WindowSize.height() <= 0) return placed;
+  int left = L.Page.Left + int(qint64(V.LegendRect.left()) * L.Page.Width() / V.WindowSize.width());
+  int top = L.Page.Top + int(qint64(V.LegendRect.top()) * L.Page.Height() / V.WindowSize.height());
+  // Pushed left and up into the graph where the page's text makes the box
+  // reach out of it.
+  const int inset = HairlineWidth(L.PPIx);
+  left = std::max(L.Page.Left, std::min(left, L.Plot.Right - inset - size.width() + 1));
+  top = std::max(L.Page.Top, std::min(top, L.Plot.Bottom - inset - size.height() + 1));
+  placed.Legend = QRect(QPoint(left, top), size);
+  return placed;
+}
+
+void DrawPlot(QPainter& P, const TGraphPlot& Plot, const TPlotLayout& Given, const TPlotView& V) {
   P.save();
   P.setRenderHint(QPainter::Antialiasing, false);
+  const TPlotLayout L = Given.LegendBox ? WithLegendBox(P, Plot, Given, V) : Given;
   P.fillRect(ToQRect(L.Page), Qt::white);
   if (L.Page.Width() >= L.PPIx && L.Page.Height() >= L.PPIy) {
     if (Plot.ShowThree) DrawAxes3(P, Plot, L);

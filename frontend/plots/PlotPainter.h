@@ -49,19 +49,28 @@ struct TPlotView {
   std::vector<TLegendEntry> Legend;  // the window's legend list
   QRect LegendRect;                  // where the on-screen legend stands in the window
   QSize WindowSize;                  // the window's size, to place the legend box on a page
+  // The user has put the on-screen legend where it stands: the legend box
+  // stands at the same place on the page. Otherwise each picture places its
+  // box where it hides no data (ArrangeLegend).
+  bool LegendMoved = false;
 };
 
 // The whole picture: white page, captions, ticks and grid, curves, the legend
-// box on printed and saved pictures, the soil strip, the graph frames.
+// box on printed and saved pictures, the soil strip, the graph frames. A
+// layout with LegendBox set is first given its legend box (WithLegendBox).
 void DrawPlot(QPainter& P, const TGraphPlot& Plot, const TPlotLayout& L, const TPlotView& V);
+
+// The layout of a printed or saved picture with its legend box placed: the
+// box measured with the painter's device, listing the shown curves of the
+// legend list, placed by ArrangeLegend, or where the user put the on-screen
+// legend, scaled from the window to the page and kept inside the graph's
+// right and bottom edges.
+TPlotLayout WithLegendBox(QPainter& P, const TGraphPlot& Plot, const TPlotLayout& L, const TPlotView& V);
 
 // The marker of the curve with index Curve in its set, centred on At, drawn
 // with the painter's pen: ten shapes in turn, a sixteenth of an inch across.
 void DrawMarker(QPainter& P, QPoint At, int Curve, int PPIx, int PPIy);
 
-// Width of the curves' pen: WidthLine times one pixel per 300 pixels per inch,
-// plus one.
-int CurvePenWidth(const TGraphPlot& Plot, int PPIx);
 // Width of frames, ticks and grid lines: one pixel on a screen, the same
 // share of an inch on finer devices.
 int HairlineWidth(int PPI);

@@ -391,6 +391,178 @@ INSTANTIATE_TEST_SUITE_P(Cases, NormalSizeRows, ::testing::Values(
 ));
 // clang-format on
 
+// Where a legend of 100 x 60 pixels goes on the graph of an 800 x 600
+// window, (41, 31) to (769, 559), showing X and Y from 0 to 10: a corner box
+// reaches 1.37 into X (100 of 728 pixels) and 1.14 into Y (60 of 528), and a
+// curve within a thirty-second of an inch (3 pixels) of it counts as hidden.
+enum class TLegendAt { BottomRight, TopRight, TopLeft, BottomLeft, Outside };
+
+struct TLegendRow {
+  const char* What;
+  std::vector<std::vector<std::pair<long double, long double>>> Curves;
+  int Markers;
+  QSize Window;
+  TLegendAt At;
+};
+
+void PrintTo(const TLegendRow& Row, std::ostream* Os) { *Os << Row.What; }
+
+class LegendRows : public ::testing::TestWithParam<TLegendRow> {};
+
+TEST_P(LegendRows, TheLegendTakesTheFirstCornerWhereItHidesNoCurve) {
+  const TLegendRow& row = GetParam();
+  TGraphPlot plot;
+  plot.XOnTop = false;
+  plot.Markers = row.Markers;
+  plot.SetLineCount(int(row.Curves.size()));
+  for (std::size_t i = 0; i < row.Curves.size(); ++i) {
+    plot.Line(int(i)).SetPointCount(int(row.Curves[i].size()));
+    for (std::size_t j = 0; j < row.Curves[i].size(); ++j)
+      plot.Point(int(i), int(j)) = {row.Curves[i][j].first, row.Curves[i][j].second};
+  }
+  const std::array<TPlotRange, 3> ranges{TPlotRange{0, 10, 0, 10}, {}, {}};
+  const QSize legend(100, 60);
+  const TPlotLayout base = ScreenLayout(plot, row.Window.width(), row.Window.height(), 96, 96);
+  const TPlotLayout L = ArrangeLegend(base, plot, ranges, legend);
+  const TPlotRect& P = base.Plot;
+  const int left = P.Left, right = P.Right - 99, top = P.Top, bottom = P.Bottom - 59;
+  switch (row.At) {
+    case TLegendAt::BottomRight: EXPECT_EQ(L.Legend, QRect(right, bottom, 100, 60)); break;
+    case TLegendAt::TopRight: EXPECT_EQ(L.Legend, QRect(right, top, 100, 60)); break;
+    case TLegendAt::TopLeft: EXPECT_EQ(L.Legend, QRect(left, top, 100, 60)); break;
+    case TLegendAt::BottomLeft: EXPECT_EQ(L.Legend, QRect(left, bottom, 100, 60)); break;
+    case TLegendAt::Outside:
+      // The legend ends where the graph ended; the graph gives up its width
+      // and an eighth of an inch.
+      EXPECT_EQ(L.Legend, QRect(right, top, 100, 60));
+      EXPECT_EQ(L.Plot.Right, P.Right - 112);
+      break;
+  }
+  if (row.At != TLegendAt::Outside) {
+    EXPECT_EQ(L.Plot, P);
+  }
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, LegendRows, ::testing::Values(
+  TLegendRow{"a curve through the middle: bottom right",      {{{0, 5}, {10, 5}}},                                 1, {800, 600}, TLegendAt::BottomRight},
+  TLegendRow{"a low curve: top right",                        {{{0, 0.5L}, {10, 0.5L}}},                           1, {800, 600}, TLegendAt::TopRight},
+  TLegendRow{"low, and high on the right: top left",          {{{0, 0.5L}, {10, 0.5L}}, {{0, 5}, {8, 5}, {10, 9.9L}}}, 1, {800, 600}, TLegendAt::TopLeft},
+  TLegendRow{"high, and low on the right half: bottom left",  {{{0, 9.5L}, {10, 9.5L}}, {{5, 0.5L}, {10, 0.5L}}},   1, {800, 600}, TLegendAt::BottomLeft},
+  TLegendRow{"a segment through the corner, no point in it",  {{{0, 5}, {7, 0}, {10, 1.5L}}},                      0, {800, 600}, TLegendAt::TopRight},
+  TLegendRow{"a marker 5 pixels off the corner reaches it",   {{{0, 5}, {8.5714L, 0.5492L}}},                      1, {800, 600}, TLegendAt::TopRight},
+  TLegendRow{"the same point without markers is clear of it", {{{0, 5}, {8.5714L, 0.5492L}}},                      0, {800, 600}, TLegendAt::BottomRight},
+  TLegendRow{"every corner taken: outside, right of the graph", {{{0, 0.5L}, {10, 0.5L}}, {{0, 9.5L}, {10, 9.5L}}}, 1, {800, 600}, TLegendAt::Outside},
+  // The graph is 178 pixels wide: the legend's room would take more than
+  // half of it. Top right and top left hide one segment each, the bottom
+  // corners several.
+  TLegendRow{"no room outside: the corner hiding the fewest", {{{0, 0.5L}, {1, 0.5L}, {2, 0.5L}, {3, 0.5L}, {4, 0.5L}, {5, 0.5L}, {6, 0.5L}, {7, 0.5L}, {8, 0.5L}, {9, 0.5L}, {10, 0.5L}}, {{0, 9.5L}, {10, 9.5L}}}, 0, {250, 200}, TLegendAt::TopRight}
+));
+// clang-format on
+
+TEST(LegendTest, HiddenAndInactiveCurvesHideNothingAndNoLegendNeedsNoPlace) {
+  TGraphPlot plot;
+  plot.XOnTop = false;
+  plot.SetLineCount(2);
+  plot.SetPointCount(2);
+  plot.Point(0, 0) = {0, 0.5L};
+  plot.Point(0, 1) = {10, 0.5L};
+  plot.Point(1, 0) = {0, 0.3L};
+  plot.Point(1, 1) = {10, 0.3L};
+  const std::array<TPlotRange, 3> ranges{TPlotRange{0, 10, 0, 10}, {}, {}};
+  const TPlotLayout base = ScreenLayout(plot, 800, 600, 96, 96);
+  EXPECT_EQ(ArrangeLegend(base, plot, ranges, {100, 60}).Legend.top(), base.Plot.Top);
+  plot.Line(0).Shown = false;
+  plot.Line(1).Active = false;
+  EXPECT_EQ(ArrangeLegend(base, plot, ranges, {100, 60}).Legend.bottom(), base.Plot.Bottom);
+  const TPlotLayout none = ArrangeLegend(base, plot, ranges, QSize());
+  EXPECT_TRUE(none.Legend.isEmpty());
+  EXPECT_EQ(none.Plot, base.Plot);
+}
+
+// Curves along the bottom and the top of X and Y from 0 to 10: every corner
+// of the graph is taken.
+void FillLowAndHigh(TGraphPlot& Plot) {
+  Plot.SetLineCount(2);
+  Plot.SetPointCount(2);
+  for (int i = 0; i < 2; ++i) {
+    Plot.Point(i, 0) = {0, i == 0 ? 0.5L : 9.5L};
+    Plot.Point(i, 1) = {10, i == 0 ? 0.5L : 9.5L};
+  }
+}
+
+// Outside the graph the legend stands right of the soil strip, which moves
+// left with the graph.
+TEST(LegendTest, OutsideTheSoilStripMovesWithTheGraph) {
+  TGraphPlot plot;
+  plot.XOnTop = false;
+  plot.ShowLayers = true;
+  FillLowAndHigh(plot);
+  const std::array<TPlotRange, 3> ranges{TPlotRange{0, 10, 0, 10}, {}, {}};
+  const TPlotLayout base = ScreenLayout(plot, 800, 600, 96, 96);
+  const TPlotLayout L = ArrangeLegend(base, plot, ranges, {100, 60});
+  EXPECT_EQ(L.Legend.right(), base.Soil.Right);
+  EXPECT_EQ(L.Soil.Width(), base.Soil.Width());
+  EXPECT_EQ(L.Soil.Left - L.Plot.Right, base.Soil.Left - base.Plot.Right);
+  EXPECT_LT(L.Soil.Right, L.Legend.left());
+}
+
+// In the three-graph layout the corners are those of the whole plot: the
+// third graph's empty corner takes the legend though the first graph has
+// curves in all of its own.
+TEST(LegendTest, ThreeGraphsShareThePlotsCorners) {
+  TGraphPlot plot;
+  plot.XOnTop = false;
+  plot.ShowThree = true;
+  FillLowAndHigh(plot);
+  const std::array<TPlotRange, 3> ranges{TPlotRange{0, 10, 0, 10}, TPlotRange{0, 10, 0, 10},
+                                         TPlotRange{0, 10, 0, 10}};
+  const TPlotLayout base = ScreenLayout(plot, 1000, 600, 96, 96);
+  const TPlotLayout L = ArrangeLegend(base, plot, ranges, {100, 60});
+  EXPECT_EQ(L.Legend, QRect(base.Plot.Right - 99, base.Plot.Bottom - 59, 100, 60));
+  // The same curves in the third graph fill that corner too (with their
+  // last point left out, as this layout draws two curves of a set).
+  plot.Curves3.SetLineCount(2);
+  plot.Curves3.SetPointCount(3);
+  for (int i = 0; i < 2; ++i)
+    for (int j = 0; j < 3; ++j) plot.Curves3.Point(i, j) = plot.Point(i, std::min(j, 1));
+  const TPlotLayout full = ArrangeLegend(base, plot, ranges, {100, 60});
+  EXPECT_LT(full.Graph[2].Right, full.Legend.left());
+  EXPECT_LT(full.Graph[2].Right, base.Graph[2].Right);
+}
+
+// The labels of one axis, all in the form its largest label takes.
+struct TLabelFormRow {
+  const char* What;
+  std::vector<long double> Values;
+  std::vector<const char*> Texts;
+};
+
+void PrintTo(const TLabelFormRow& Row, std::ostream* Os) { *Os << Row.What; }
+
+class LabelFormRows : public ::testing::TestWithParam<TLabelFormRow> {};
+
+TEST_P(LabelFormRows, EveryLabelOfAnAxisInTheFormOfItsLargest) {
+  const TLabelFormRow& row = GetParam();
+  QStringList expected;
+  for (const char* t : row.Texts) expected << QLatin1String(t);
+  EXPECT_EQ(TickLabelTexts(row.Values), expected);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, LabelFormRows, ::testing::Values(
+  TLabelFormRow{"rotations: fixed down from 0.000016",   {0, 2e-6L, 8e-6L, 1e-5L, 1.6e-5L}, {"0", "0.000002", "0.000008", "0.00001", "0.000016"}},
+  TLabelFormRow{"all below 0.00001: exponents",          {-2e-6L, 0, 5e-7L, 4.5e-6L},         {"-2E-06", "0", "5E-07", "4.5E-06"}},
+  TLabelFormRow{"dampings: exponents up to 1.2E04",      {0, 2000, 8000, 10000, 12000},       {"0", "2E03", "8E03", "1E04", "1.2E04"}},
+  TLabelFormRow{"the largest below zero decides",        {-10000, -5000, 0, 500},             {"-1E04", "-5E03", "0", "5E02"}},
+  TLabelFormRow{"frequencies: fixed",                    {0, 2.5L, 10, 40},                   {"0", "2.5", "10", "40"}},
+  TLabelFormRow{"up to 9999: fixed",                     {0, 4000, 9999},                     {"0", "4000", "9999"}},
+  TLabelFormRow{"9999.6 rounds to 1E04: exponents",      {5000, 9999.6L},                     {"5E03", "1E04"}},
+  TLabelFormRow{"four digits of each label",             {0.1L * 3, 0.1L * 7, 1.2345678L},    {"0.3", "0.7", "1.235"}},
+  TLabelFormRow{"none",                                  {},                                  {}}
+));
+// clang-format on
+
 TEST(ExponentTextTest, TwentyThreeCharactersWithFourExponentDigits) {
   EXPECT_EQ(ExponentText(1.5L), QStringLiteral(" 1.50000000000000E+0000"));
   EXPECT_EQ(ExponentText(-2.5e-7L), QStringLiteral("-2.50000000000000E-0007"));

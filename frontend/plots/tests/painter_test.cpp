@@ -35,7 +35,9 @@ TPicture Draw(const TGraphPlot& Plot, int Width = 800, int Height = 600, bool Le
               QRect LegendRect = {}) {
   TPicture p{QImage(Width, Height, QImage::Format_RGB32), ScreenLayout(Plot, Width, Height, 96, 96), ViewOf(Plot)};
   p.Layout.LegendBox = LegendBox;
+  // A legend standing somewhere was put there by the user.
   p.View.LegendRect = LegendRect;
+  p.View.LegendMoved = !LegendRect.isNull();
   p.View.WindowSize = QSize(Width, Height);
   p.Image.fill(Qt::darkCyan);  // so that the white page shows
   QPainter painter(&p.Image);
@@ -248,6 +250,45 @@ TEST(PainterTest, LegendBoxEntriesCarryTheirCurvesMarker) {
   EXPECT_EQ(agree, 81);
 }
 
+// The saved picture places its own legend box where it hides no data: drawn
+// without the box, the picture has no pixel of the Kyy (blue) or Kww (red)
+// curve where the box goes, while the bottom-right corner has some.
+TEST(PainterTest, ASavedPicturesLegendBoxHidesNoCurve) {
+  const TExampleRuns& runs = TExampleRuns::Get();
+  ASSERT_TRUE(runs.Error.isEmpty()) << runs.Error.toStdString();
+  TResultPlots plots;
+  ASSERT_TRUE(plots.LoadPlotFile(runs.PlotFile(QStringLiteral("pile-group-interaction.kqd")), 2));
+  const TGraphPlot& kxx = plots.pltRealKXX;
+  QImage image(432, 288, QImage::Format_RGB32);  // 6 x 4 inches at 72 pixels per inch
+  TPlotView view = ViewOf(kxx);
+  TPlotLayout L = BitmapLayout(kxx, image.width(), image.height(), 72, 72);
+  QPainter painter(&image);
+  const TPlotLayout placed = WithLegendBox(painter, kxx, L, view);
+  ASSERT_FALSE(placed.Legend.isEmpty());
+  TPlotLayout bare = placed;
+  bare.LegendBox = false;
+  DrawPlot(painter, kxx, bare, view);
+  auto curvePixels = [&](const QRect& Box) {
+    int n = 0;
+    for (int x = Box.left(); x <= Box.right(); ++x)
+      for (int y = Box.top(); y <= Box.bottom(); ++y) {
+        const QColor c = image.pixelColor(x, y);
+        n += c == QColor(Qt::blue) || c == QColor(Qt::red);
+      }
+    return n;
+  };
+  EXPECT_EQ(curvePixels(placed.Legend), 0);
+  const QRect corner(QPoint(placed.Plot.Right, placed.Plot.Bottom) - QPoint(placed.Legend.width(), placed.Legend.height()) +
+                         QPoint(1, 1),
+                     placed.Legend.size());
+  EXPECT_GT(curvePixels(corner), 0);
+  // Drawn with its box, the picture shows the box there.
+  DrawPlot(painter, kxx, L, view);
+  const QPoint frame(placed.Legend.left(), placed.Legend.center().y());
+  EXPECT_EQ(image.pixelColor(frame), QColor(Qt::black));
+  EXPECT_EQ(image.pixelColor(frame + QPoint(2, 0)), QColor(Qt::white));
+}
+
 TEST(PainterTest, ABoxEntryForACurveNoLongerThereIsLeftOut) {
   TGraphPlot plot;
   FillLevels(plot, {1, 2, 3}, 10);
@@ -256,6 +297,7 @@ TEST(PainterTest, ABoxEntryForACurveNoLongerThereIsLeftOut) {
   plot.SetLineCount(1);  // reloaded with fewer curves
   p.Layout.LegendBox = true;
   p.View.LegendRect = QRect(500, 300, 80, 40);
+  p.View.LegendMoved = true;
   QPainter painter(&p.Image);
   DrawPlot(painter, plot, p.Layout, p.View);
 }

@@ -44,6 +44,9 @@ class PlotFormTest : public ::testing::Test {
 protected:
   void Open(int Curves = 3) {
     Fill(Plot, Curves);
+    Show();
+  }
+  void Show() {
     Form = new TPlotForm(Plot);
     Form->setAttribute(Qt::WA_DeleteOnClose);
     Plot.PlotWindow = Form;
@@ -76,8 +79,8 @@ TEST_F(PlotFormTest, OpensOnTheAutoscaledRangesWithTheLegendInTheCorner) {
   ASSERT_EQ(Form->Legend()->count(), 3);
   EXPECT_EQ(Form->Legend()->item(2)->text(), QStringLiteral("Curve #3"));
   const QRect legend = Form->Legend()->geometry();
-  EXPECT_EQ(legend.right() + 1, Form->Layout().Plot.Right);
-  EXPECT_EQ(legend.bottom() + 1, Form->Layout().Plot.Bottom);
+  EXPECT_EQ(legend.right(), Form->Layout().Plot.Right);
+  EXPECT_EQ(legend.bottom(), Form->Layout().Plot.Bottom);
   EXPECT_EQ(Form->CurveItems().size(), 3);
 }
 
@@ -179,8 +182,8 @@ TEST_F(PlotFormTest, TheLegendKeepsItsCornerWhenTheWindowChangesSize) {
   const QSize full = Form->size();
   expectInside(resized(120, 45));
   QRect legend = resized(full.width(), full.height());
-  EXPECT_EQ(legend.right() + 1, Form->Layout().Plot.Right);
-  EXPECT_EQ(legend.bottom() + 1, Form->Layout().Plot.Bottom);
+  EXPECT_EQ(legend.right(), Form->Layout().Plot.Right);
+  EXPECT_EQ(legend.bottom(), Form->Layout().Plot.Bottom);
 
   // Dragged to 20 right of and 10 below the graph's top-left corner, it
   // keeps that place; when the window grows, the bottom-right corner moves
@@ -199,8 +202,42 @@ TEST_F(PlotFormTest, TheLegendKeepsItsCornerWhenTheWindowChangesSize) {
   // The font size lays the window out as it opened: the corner again.
   MenuItem(Form->FontSize1, QStringLiteral("&Default"))->trigger();
   legend = Form->Legend()->geometry();
-  EXPECT_EQ(legend.right() + 1, Form->Layout().Plot.Right);
-  EXPECT_EQ(legend.bottom() + 1, Form->Layout().Plot.Bottom);
+  EXPECT_EQ(legend.right(), Form->Layout().Plot.Right);
+  EXPECT_EQ(legend.bottom(), Form->Layout().Plot.Bottom);
+}
+
+// Curves along the bottom of the graph: the legend opens in the top-right
+// corner, where it hides none, goes back to the bottom-right one when they
+// are hidden, and, once the user has put it somewhere, stays there.
+TEST_F(PlotFormTest, TheLegendStandsWhereItHidesNoCurve) {
+  Fill(Plot, 3);
+  for (int i = 0; i < 3; ++i)
+    for (int j = 0; j <= 40; ++j) Plot.Point(i, j).Y = 0.1L * (i + 1);
+  Plot.Point(2, 20).Y = 4;  // Y from 0 to 4
+  Show();
+  const TPlotRect& R = Form->Layout().Plot;
+  QRect legend = Form->Legend()->geometry();
+  EXPECT_EQ(legend.right(), R.Right);
+  EXPECT_EQ(legend.top(), R.Top);
+  for (QAction* item : Form->CurveItems()) item->trigger();
+  legend = Form->Legend()->geometry();
+  EXPECT_EQ(legend.right(), R.Right);
+  EXPECT_EQ(legend.bottom(), R.Bottom);
+  for (QAction* item : Form->CurveItems()) item->trigger();
+  EXPECT_EQ(Form->Legend()->geometry().top(), R.Top);
+
+  QWidget* viewport = Form->Legend()->viewport();
+  const QPoint before = Form->Legend()->pos();
+  QTest::mousePress(viewport, Qt::LeftButton, {}, QPoint(5, 5));
+  QTest::mouseMove(viewport, QPoint(-295, 105));
+  QTest::mouseRelease(viewport, Qt::LeftButton, {}, QPoint(-295, 105));
+  const QPoint put = Form->Legend()->pos();
+  EXPECT_EQ(put, before + QPoint(-300, 100));
+  Form->CurveItems()[0]->trigger();
+  EXPECT_EQ(Form->Legend()->pos(), put);
+  // Laid out as it opened, it finds its own place again.
+  MenuItem(Form->FontSize1, QStringLiteral("&Default"))->trigger();
+  EXPECT_EQ(Form->Legend()->geometry().top(), R.Top);
 }
 
 TEST_F(PlotFormTest, ShowLegendAndShowMarkersItems) {
@@ -513,8 +550,8 @@ TEST(ShowPlotTest, RestoredAndCascadedPlotsTakeTheirNormalSize) {
     TTickRecord ticks;
     EXPECT_TRUE(ComputeTicks(L.Plot, Form->Ranges()[0], L.TextHeight, ticks));
     const QRect legend = Form->Legend()->geometry();
-    EXPECT_EQ(legend.right() + 1, L.Plot.Right);
-    EXPECT_EQ(legend.bottom() + 1, L.Plot.Bottom);
+    EXPECT_EQ(legend.right(), L.Plot.Right);
+    EXPECT_EQ(legend.bottom(), L.Plot.Bottom);
   };
   frame(b)->showMinimized();
   ShowPlot(second, &area);
