@@ -119,8 +119,11 @@ TResultPlots::TResultPlots() {
   pltDampCWW.CurveName = QStringLiteral("#");
 }
 
-std::array<TGraphPlot*, 18> TResultPlots::All() {
-  std::array<TGraphPlot*, 18> all{};
+static_assert(std::size(PlotDefinitions) == TResultPlots::PlotCount,
+              "every plot has its definition, and the count counts them");
+
+std::array<TGraphPlot*, TResultPlots::PlotCount> TResultPlots::All() {
+  std::array<TGraphPlot*, PlotCount> all{};
   for (std::size_t i = 0; i < all.size(); ++i) all[i] = &(this->*PlotDefinitions[i].Plot);
   return all;
 }

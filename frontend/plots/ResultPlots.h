@@ -36,8 +36,11 @@ public:
   // Translation and rotation amplitudes at the centre of gravity.
   TGraphPlot pltDxyzR, pltMxyzR;
 
-  // All eighteen, in the order above.
-  std::array<TGraphPlot*, 18> All();
+  // How many there are: a new plot is one more member, and one more row of
+  // the plots' definitions, which must match this count.
+  static constexpr std::size_t PlotCount = 18;
+  // All of them, in the order above.
+  std::array<TGraphPlot*, PlotCount> All();
   // The plot of that component name ("pltRealKXX"), or nullptr.
   TGraphPlot* ByName(const QString& Name);
 
