@@ -24,9 +24,8 @@ const QString NegativeCount = QStringLiteral("A number of rows cannot be negativ
 const QString NoRows = QStringLiteral("At least one row was expected.");
 
 QString NotFound(const QString& What) { return What + QStringLiteral(" was expected but not found."); }
-QString KeywordNotFound(const char* Keywords) {
-  return NotFound(QStringLiteral("The keyword ") + QLatin1String(Keywords));
-}
+QString KeywordNotFound(const QString& Keywords) { return NotFound(QStringLiteral("The keyword ") + Keywords); }
+QString KeywordNotFound(const char* Keywords) { return KeywordNotFound(QString::fromLatin1(Keywords)); }
 QString ItemsText(int Count) {
   return Count == 1 ? QStringLiteral("1 item") : QStringLiteral("%1 items").arg(Count);
 }
@@ -73,6 +72,11 @@ public:
     LineNo = R.LineIndex() + 1;
     return R.ReadLine();
   }
+  // The line that Line() would return, without moving.
+  QString Peek() const {
+    if (R.WordsLeft() == 0) throw EInOutError(TWordReader::Incomplete);
+    return R.PeekLine();
+  }
   [[noreturn]] void Fail(int Item, const QString& Text) const {
     throw EInOutError(TWordReader::ItemErrorText(LineNo, Item, Text));
   }
@@ -80,12 +84,17 @@ public:
   void Keyword(const char* Word) {
     if (Line().trimmed() != QLatin1String(Word)) Fail(1, KeywordNotFound(Word));
   }
-  // The next line, which must begin with the keyword; the text after it.
-  QString After(const char* Keyword) {
-    const QString line = Line().trimmed();
-    if (!Starts(line, Keyword)) Fail(1, KeywordNotFound(Keyword));
-    return line.mid(qsizetype(qstrlen(Keyword)));
+  // The text after the keyword that Line (the line read last) must begin with.
+  QString After(const QString& Line, const QString& Keyword) const {
+    if (!Line.startsWith(Keyword)) Fail(1, KeywordNotFound(Keyword));
+    return Line.mid(Keyword.size());
   }
+  QString After(const QString& Line, const char* Keyword) const {
+    return After(Line, QString::fromLatin1(Keyword));
+  }
+  // The next line, blanks aside, which must begin with the keyword; the text
+  // after it.
+  QString After(const char* Keyword) { return After(Line().trimmed(), Keyword); }
   // A count of a table's rows that stands on a line after its keyword.
   int TableRowsAfter(const char* Keyword) {
     const int count = LineInteger(After(Keyword), LineNo, 1);
@@ -111,8 +120,8 @@ public:
     Next();
     return R.ReadWord();
   }
-  void Floats(TGridTable* T, int Row, TColumnIndex First, TColumnIndex Last) {
-    for (int c = First.Index; c <= Last.Index; ++c) T->Cells(c, Row)->SetFloat(Float());
+  void Floats(TGridTable* T, int Row, const QList<int>& Columns) {
+    for (int c : Columns) T->Cells(c, Row)->SetFloat(Float());
   }
   // The row's own number, which must be Number.
   void RowNumber(int Number) {
@@ -223,319 +232,376 @@ std::unique_ptr<TProgramData> TProgramData::CreateFromFile(TProjectTables& Table
   return project;
 }
 
-void TProgramData::ReadDeck(TWordReader& Reader) {
-  TProjectTables& T = *FTables;
-  TDeckCursor d(Reader);
-  TWordReader& R = Reader;
+namespace {
 
-  // The title as it stands, blanks and all.
-  const QString first = d.Line();
-  if (!Starts(first, "TITLE=")) d.Fail(1, KeywordNotFound("TITLE="));
-  Title = CopyFrom(first, 7);
-  if (Title == QLatin1String(" ")) Title.clear();  // how the writer gives an empty title
-  QString line = d.Line();
-  StiffnessMatrix = line.trimmed() == QLatin1String("MATRIX");
-  if (StiffnessMatrix) line = d.Line();
-  if (!Starts(line.trimmed(), "GRAVITY=")) d.Fail(1, KeywordNotFound("GRAVITY="));
-  // The gravitational constant chooses the unit system: 9.8 SI, 32.2 English.
-  ConvertUnits(LineFloat(CopyFrom(line.trimmed(), 9), d.LineNo, 1) < 10 ? TUnits::SI : TUnits::English);
+// The deck, section by section (EveryDeckSection), as DeckWriter.cpp writes
+// it in sections of the same names.
+class TDeckReader {
+public:
+  TDeckReader(TProgramData& Project, TWordReader& Reader)
+      : P(Project), T(Project.Tables()), R(Reader), Deck(Reader) {}
 
-  const std::optional<TFoundationKind> kind = FromDeckWord<TFoundationKind>(d.After("FOUNDATION="));
-  if (!kind)
-    d.Fail(1, QStringLiteral("The foundation system must be HALF-SPACE, PILE, STRATUM or MULTILAYER."));
-  FoundationKind = *kind;
-  const TFoundationSystem& S = System();
+  // TITLE, MATRIX, GRAVITY, FOUNDATION and the footing's shape.
+  void Heading() {
+    // The title as it stands, blanks and all.
+    P.Title = Deck.After(Deck.Line(), "TITLE=");
+    if (P.Title == QLatin1String(" ")) P.Title.clear();  // how the writer gives an empty title
+    QString line = Deck.Line();
+    P.StiffnessMatrix = line.trimmed() == QLatin1String("MATRIX");
+    if (P.StiffnessMatrix) line = Deck.Line();
+    // The gravitational constant chooses the unit system: 9.8 SI, 32.2 English.
+    P.ConvertUnits(LineFloat(Deck.After(line.trimmed(), "GRAVITY="), Deck.LineNo, 1) < 10 ? TUnits::SI
+                                                                                           : TUnits::English);
 
-  line = d.Line().trimmed();
-  if (Starts(line, "CIRCULAR=")) {
-    FootingRadius = LineFloat(CopyFrom(line, 10), d.LineNo, 1);
-    FootingShape = TFootingShape::Circular;
-  } else if (Starts(line, "RECTANGULAR=")) {
-    FootingShape = TFootingShape::Rectangular;
-    const QString sides = CopyFrom(line, 13);
-    const int comma = PosOrEnd(QStringLiteral(","), sides);
-    FootingLength = LineFloat(sides.left(comma - 1), d.LineNo, 1);
-    FootingWidth = LineFloat(CopyFrom(sides, comma + 1), d.LineNo, 1);
-  } else {
-    d.Fail(1, KeywordNotFound("CIRCULAR= or RECTANGULAR="));
-  }
+    const std::optional<TFoundationKind> kind = FromDeckWord<TFoundationKind>(Deck.After("FOUNDATION="));
+    if (!kind)
+      Deck.Fail(1, QStringLiteral("The foundation system must be HALF-SPACE, PILE, STRATUM or MULTILAYER."));
+    P.FoundationKind = *kind;
 
-  d.Keyword("MASS");
-  d.Begin(7, "mass line");
-  for (long double* v : {&TotalMass, &InertiaX, &InertiaY, &InertiaZ, &ProductXY, &ProductXZ, &ProductYZ})
-    *v = d.Float();
-  d.End();
-
-  if (S.Elements) (T.*S.Elements)->SetRowCount(d.TableRowsAfter(S.ElementsKeyword));
-  if (S.PileGroup) {
-    line = d.Line().trimmed();
-    if (!Starts(line, "FIXED=") && !Starts(line, "PINNED=")) d.Fail(1, KeywordNotFound("FIXED= or PINNED="));
-    PileHead = Starts(line, "FIXED=") ? TPileHead::Fixed : TPileHead::Pinned;
-    T.Pilecoord->SetRowCount(
-        d.TableRows(LineInteger(CopyFrom(line, int(DeckWord(PileHead).size()) + 2), d.LineNo, 1), d.LineNo, 1));
-    for (int r = 0; r < T.Pilecoord->RowCount(); ++r) {
-      d.Begin(3, "pile row");
-      d.RowNumber(r + 1);
-      d.Floats(T.Pilecoord, r, TPilecoordColumn::X, TPilecoordColumn::Y);
-      d.End();
+    line = Deck.Line().trimmed();
+    if (Starts(line, "CIRCULAR=")) {
+      P.FootingRadius = LineFloat(Deck.After(line, "CIRCULAR="), Deck.LineNo, 1);
+      P.FootingShape = TFootingShape::Circular;
+    } else if (Starts(line, "RECTANGULAR=")) {
+      P.FootingShape = TFootingShape::Rectangular;
+      const QString sides = Deck.After(line, "RECTANGULAR=");
+      const int comma = PosOrEnd(QStringLiteral(","), sides);
+      P.FootingLength = LineFloat(sides.left(comma - 1), Deck.LineNo, 1);
+      P.FootingWidth = LineFloat(CopyFrom(sides, comma + 1), Deck.LineNo, 1);
+    } else {
+      Deck.Fail(1, KeywordNotFound("CIRCULAR= or RECTANGULAR="));
     }
   }
 
-  d.Keyword("CONSTANTS");
-  d.Begin(S.StratumDepths || S.PileConstants ? 5 : 3, "foundation constants line");
-  for (long double* v : {&Xc, &Yc, &Zc}) *v = d.Float();
-  if (S.PileConstants) {
-    PileLength = d.Float();
-    PileUnitWeight = d.Float();
-    d.End();
-    d.Begin(5, "pile constants line");
-    for (long double* v : {&StaticLoad, &PilePoisson, &PileDamping, &ShearCoefficient, &PileModulus})
-      *v = d.Float();
+  void Mass() {
+    Deck.Keyword("MASS");
+    Deck.Begin(7, "mass line");
+    for (long double* v : {&P.TotalMass, &P.InertiaX, &P.InertiaY, &P.InertiaZ, &P.ProductXY, &P.ProductXZ,
+                           &P.ProductYZ})
+      *v = Deck.Float();
+    Deck.End();
   }
-  if (S.StratumDepths) {
-    FoundationDepth = d.Float();
-    BedrockDepth = d.Float();
-  }
-  d.End();
 
-  if (S.Elements) {
-    d.Keyword("ELEMENT");
+  // The count of the pile elements or foundation layers; the piles and
+  // where they stand.
+  void Piles() {
+    const TFoundationSystem& S = P.System();
+    if (S.Elements) (T.*S.Elements)->SetRowCount(Deck.TableRowsAfter(S.ElementsKeyword));
+    if (!S.PileGroup) return;
+    const QString line = Deck.Line().trimmed();
+    if (!Starts(line, "FIXED=") && !Starts(line, "PINNED=")) Deck.Fail(1, KeywordNotFound("FIXED= or PINNED="));
+    P.PileHead = Starts(line, "FIXED=") ? TPileHead::Fixed : TPileHead::Pinned;
+    const int count = LineInteger(Deck.After(line, DeckWord(P.PileHead) + QLatin1Char('=')), Deck.LineNo, 1);
+    T.Pilecoord->SetRowCount(Deck.TableRows(count, Deck.LineNo, 1));
+    for (int r = 0; r < T.Pilecoord->RowCount(); ++r) RowLine(T.Pilecoord, r, r + 1, PilecoordDeckLayout, "pile row");
+  }
+
+  void Constants() {
+    const TFoundationSystem& S = P.System();
+    Deck.Keyword("CONSTANTS");
+    Deck.Begin(S.StratumDepths || S.PileConstants ? 5 : 3, "foundation constants line");
+    for (long double* v : {&P.Xc, &P.Yc, &P.Zc}) *v = Deck.Float();
+    if (S.PileConstants) {
+      P.PileLength = Deck.Float();
+      P.PileUnitWeight = Deck.Float();
+      Deck.End();
+      Deck.Begin(5, "pile constants line");
+      for (long double* v : {&P.StaticLoad, &P.PilePoisson, &P.PileDamping, &P.ShearCoefficient, &P.PileModulus})
+        *v = Deck.Float();
+    }
+    if (S.StratumDepths) {
+      P.FoundationDepth = Deck.Float();
+      P.BedrockDepth = Deck.Float();
+    }
+    Deck.End();
+  }
+
+  void Elements() {
+    const TFoundationSystem& S = P.System();
+    if (!S.Elements) return;
+    Deck.Keyword("ELEMENT");
     TGridTable* elements = T.*S.Elements;
-    for (int r = 0; r < elements->RowCount(); ++r) {
-      d.Begin(8, "element row");
-      d.RowNumber(r + 1);
-      d.Floats(elements, r, TPileDataColumn::Length, TPileDataColumn::PolarInertia);
-      d.End();
-    }
+    const TDeckLayout layout = DeckLayoutOf(S.Elements);
+    for (int r = 0; r < elements->RowCount(); ++r) RowLine(elements, r, r + 1, layout, "element row");
   }
 
-  // A soil row: its number, the cells First..Last, and with a weakened zone
-  // the values derived from the Poisson's ratio, the damping and the ratio.
-  auto soilRow = [&]<class C>(TGridTable* Table, int Row, int Number, C First, C Last, const TWeakZoneRule* Rule,
-                              const char* What) {
-    d.Begin(Column(Last) - Column(First) + 2 + (Rule ? 3 : 0), What);
-    d.RowNumber(Number);
-    d.Floats(Table, Row, First, Last);
-    if (Rule)
-      d.Derived(*Rule, CellOf(Table, C::Poisson, Row)->AsFloat(), CellOf(Table, C::Damping, Row)->AsFloat(),
-                CellOf(Table, C::WeakZoneModulusRatio, Row)->AsFloat());
-    d.End();
-  };
-
-  if (S.PileGroup) {
-    line = d.Line().trimmed();
-    const std::optional<TPileTip> tip = FromDeckWord<TPileTip>(line);
-    if (!tip) d.Fail(1, KeywordNotFound("FLOATING or END-BEARING"));
-    PileTip = *tip;
-    line = d.Line().trimmed();
-    Battered = line == QLatin1String("BATTERED");
-    if (Battered) {
+  // The piles' tip, their batter and their interaction.
+  void PileEnds() {
+    if (!P.System().PileGroup) return;
+    const std::optional<TPileTip> tip = FromDeckWord<TPileTip>(Deck.Line().trimmed());
+    if (!tip) Deck.Fail(1, KeywordNotFound("FLOATING or END-BEARING"));
+    P.PileTip = *tip;
+    P.Battered = Deck.Peek().trimmed() == QLatin1String("BATTERED");
+    if (P.Battered) {
+      Deck.Line();
       // Per pile a line with its number and plane, then a line with the
       // angle.
       for (int r = 0; r < T.Pilecoord->RowCount(); ++r) {
-        d.Begin(2, "batter plane line");
-        d.RowNumber(r + 1);
-        const QString plane = d.Word();
+        Deck.Begin(2, "batter plane line");
+        Deck.RowNumber(r + 1);
+        const QString plane = Deck.Word();
         if (plane != QLatin1String("XZ") && plane != QLatin1String("YZ"))
           throw EInOutError(TWordReader::ItemErrorText(
               R.LineIndex() + 1, R.WordIndex(), NotFound(QStringLiteral("The batter plane XZ or YZ"))));
         CellOf(T.Pilecoord, TPilecoordColumn::BatterPlane, r)
             ->SetInteger(int(plane == QLatin1String("XZ") ? TBatterPlane::XZ : TBatterPlane::YZ));
-        d.End();
-        d.Begin(1, "batter angle line");
-        d.Floats(T.Pilecoord, r, TPilecoordColumn::BatterAngle, TPilecoordColumn::BatterAngle);
-        d.End();
+        Deck.End();
+        Deck.Begin(1, "batter angle line");
+        CellOf(T.Pilecoord, TPilecoordColumn::BatterAngle, r)->SetFloat(Deck.Float());
+        Deck.End();
       }
-      line = d.Line().trimmed();
     }
-    Interaction = line == QLatin1String("INTERACTION");
-    if (Interaction) line = d.Line().trimmed();
-    if (line != QLatin1String("SOIL"))
-      d.Fail(1, KeywordNotFound(Interaction ? "SOIL"
-                                : Battered       ? "INTERACTION or SOIL"
-                                                 : "BATTERED, INTERACTION or SOIL"));
-    d.Keyword("WEAK");
-    d.Keyword("CONSTANTS");
-    // One soil layer along each pile element.
-    T.D->SetRowCount(T.PileData->RowCount());
-    for (int r = 0; r < T.D->RowCount(); ++r)
-      soilRow(T.D, r, r + 1, TDColumn::ShearVelocity, TDColumn::WeakZoneModulusRatio, &PileSoilWeakZone,
-              "soil layer row");
+    P.Interaction = Deck.Peek().trimmed() == QLatin1String("INTERACTION");
+    if (P.Interaction) Deck.Line();
   }
 
-  if (S.DeckSoil == TDeckSoil::SideLayersColumn) {
-    // The side layers, always with their weakened zones.
-    d.Keyword("SOIL");
-    d.Keyword("WEAK");
-    T.D->SetRowCount(d.TableRowsAfter("CONSTANTS="));
-    // The soil column: the foundation's layers below the side layers.
-    T.Multisoil->SetRowCount(std::max(T.MultiElement->RowCount() - T.D->RowCount(), 0));
-    for (int r = 0; r < T.D->RowCount(); ++r)
-      soilRow(T.D, r, r + 1, TDColumn::ShearVelocity, TDColumn::WeakZoneModulusRatio, &MultilayerSoilWeakZone,
-              "soil layer row");
-    for (int r = 0; r < T.Multisoil->RowCount(); ++r)
-      soilRow(T.Multisoil, r, T.D->RowCount() + r + 1, TMultisoilColumn::ShearVelocity,
-              TMultisoilColumn::DampingRatio, nullptr, "soil column row");
+  void Soil() {
+    const TFoundationSystem& S = P.System();
+    // What a pile group's deck may give before it.
+    if (Deck.Line().trimmed() != QLatin1String("SOIL"))
+      Deck.Fail(1, KeywordNotFound(!S.PileGroup || P.Interaction ? "SOIL"
+                                   : P.Battered                  ? "INTERACTION or SOIL"
+                                                                 : "BATTERED, INTERACTION or SOIL"));
+    switch (S.DeckSoil) {
+      case TDeckSoil::StratumConstants: Deck.Keyword("CONSTANTS"); break;
+      case TDeckSoil::Layers: {
+        QString line = Deck.Line().trimmed();
+        P.WeakZone = line == QLatin1String("WEAK");
+        if (P.WeakZone) line = Deck.Line().trimmed();
+        if (!Starts(line, "CONSTANTS="))
+          Deck.Fail(1, KeywordNotFound(P.WeakZone ? "CONSTANTS=" : "WEAK or CONSTANTS="));
+        const int count = LineInteger(Deck.After(line, "CONSTANTS="), Deck.LineNo, 1);
+        T.D1->SetRowCount(Deck.TableRows(count, Deck.LineNo, 1));
+        for (int r = 0; r < T.D1->RowCount(); ++r) {
+          if (P.WeakZone) WeakRowLine<TD1Column>(T.D1, r, r + 1, D1DeckLayout, SideSoilWeakZone, "soil layer row");
+          else RowLine(T.D1, r, r + 1, D1DeckLayout, "soil layer row");
+        }
+        break;
+      }
+      case TDeckSoil::PileLayers:
+        Deck.Keyword("WEAK");
+        Deck.Keyword("CONSTANTS");
+        // One soil layer along each pile element.
+        T.D->SetRowCount(T.PileData->RowCount());
+        for (int r = 0; r < T.D->RowCount(); ++r)
+          WeakRowLine<TDColumn>(T.D, r, r + 1, DDeckLayout, PileSoilWeakZone, "soil layer row");
+        break;
+      case TDeckSoil::SideLayersColumn:
+        // The side layers, always with their weakened zones.
+        Deck.Keyword("WEAK");
+        T.D->SetRowCount(Deck.TableRowsAfter("CONSTANTS="));
+        // The soil column: the foundation's layers below the side layers.
+        T.Multisoil->SetRowCount(std::max(T.MultiElement->RowCount() - T.D->RowCount(), 0));
+        for (int r = 0; r < T.D->RowCount(); ++r)
+          WeakRowLine<TDColumn>(T.D, r, r + 1, DDeckLayout, MultilayerSoilWeakZone, "soil layer row");
+        for (int r = 0; r < T.Multisoil->RowCount(); ++r)
+          RowLine(T.Multisoil, r, T.D->RowCount() + r + 1, MultisoilDeckLayout, "soil column row");
+        break;
+    }
   }
 
-  if (S.DeckSoil == TDeckSoil::Layers) {
-    d.Keyword("SOIL");
-    line = d.Line().trimmed();
-    WeakZone = line == QLatin1String("WEAK");
-    if (WeakZone) line = d.Line().trimmed();
-    if (!Starts(line, "CONSTANTS="))
-      d.Fail(1, KeywordNotFound(WeakZone ? "CONSTANTS=" : "WEAK or CONSTANTS="));
-    T.D1->SetRowCount(d.TableRows(LineInteger(CopyFrom(line, 11), d.LineNo, 1), d.LineNo, 1));
-    for (int r = 0; r < T.D1->RowCount(); ++r)
-      soilRow(T.D1, r, r + 1, TD1Column::Thickness, WeakZone ? TD1Column::WeakZoneModulusRatio : TD1Column::Damping,
-              WeakZone ? &SideSoilWeakZone : nullptr, "soil layer row");
-  }
-
-  long double* below[] = {&TipShearVelocity, &TipUnitWeight, &TipPoisson, &TipDamping};
-  if (S.DeckSoil == TDeckSoil::StratumConstants) {
-    d.Keyword("SOIL");
-    d.Keyword("CONSTANTS");
-    d.Begin(4, "soil constants line");
-    for (long double* v : below) *v = d.Float();
-    d.End();
-  } else {
-    const QStringList values = d.After("BELOW=").split(QLatin1Char(' '), Qt::SkipEmptyParts);
+  void SoilBelow() {
+    long double* below[] = {&P.TipShearVelocity, &P.TipUnitWeight, &P.TipPoisson, &P.TipDamping};
+    if (P.System().DeckSoil == TDeckSoil::StratumConstants) {
+      Deck.Begin(4, "soil constants line");
+      for (long double* v : below) *v = Deck.Float();
+      Deck.End();
+      return;
+    }
+    const QStringList values = Deck.After("BELOW=").split(QLatin1Char(' '), Qt::SkipEmptyParts);
     for (int i = 0; i < 4; ++i) {
       if (i >= values.size())
-        d.Fail(i + 1, QStringLiteral("The line ends before the soil below of 4 items is complete."));
-      *below[i] = LineFloat(values[i], d.LineNo, i + 1);
+        Deck.Fail(i + 1, QStringLiteral("The line ends before the soil below of 4 items is complete."));
+      *below[i] = LineFloat(values[i], Deck.LineNo, i + 1);
     }
-    if (values.size() > 4) d.Fail(5, QStringLiteral("The line holds more than the soil below of 4 items."));
+    if (values.size() > 4) Deck.Fail(5, QStringLiteral("The line holds more than the soil below of 4 items."));
   }
 
-  if (S.PileGroup) {
-    SideCap = R.PeekLine().trimmed() == QLatin1String("SIDE-CAP");
-    if (SideCap) d.Keyword("SIDE-CAP");
-    if (SideCap || R.PeekLine().trimmed() == QLatin1String("EMBEDDED")) {
-      d.Keyword("EMBEDDED");
-      d.Begin(1, "side layer count");
-      const int count = d.Integer();
-      T.pilecapsoil->SetRowCount(d.TableRows(count, R.LineIndex() + 1, R.WordIndex()));
-      d.End();
-      for (int r = 0; r < T.pilecapsoil->RowCount(); ++r)
-        soilRow(T.pilecapsoil, r, r + 1, TPilecapsoilColumn::Thickness,
-                SideCap ? TPilecapsoilColumn::WeakZoneModulusRatio : TPilecapsoilColumn::Damping,
-                SideCap ? &SideSoilWeakZone : nullptr, "side layer row");
+  void CapSideSoil() {
+    if (!P.System().PileGroup) return;
+    P.SideCap = R.PeekLine().trimmed() == QLatin1String("SIDE-CAP");
+    if (P.SideCap) Deck.Keyword("SIDE-CAP");
+    if (!P.SideCap && R.PeekLine().trimmed() != QLatin1String("EMBEDDED")) return;
+    Deck.Keyword("EMBEDDED");
+    Deck.Begin(1, "side layer count");
+    const int count = Deck.Integer();
+    T.pilecapsoil->SetRowCount(Deck.TableRows(count, R.LineIndex() + 1, R.WordIndex()));
+    Deck.End();
+    for (int r = 0; r < T.pilecapsoil->RowCount(); ++r) {
+      if (P.SideCap)
+        WeakRowLine<TPilecapsoilColumn>(T.pilecapsoil, r, r + 1, PilecapsoilDeckLayout, SideSoilWeakZone,
+                                        "side layer row");
+      else
+        RowLine(T.pilecapsoil, r, r + 1, PilecapsoilDeckLayout, "side layer row");
     }
   }
 
-  d.Keyword("LOAD");
-  LoadTypeName = d.Line();
-  const std::optional<TLoadType> load = FromDeckWord<TLoadType>(LoadTypeName.trimmed());
-  if (!load) d.Fail(1, KeywordNotFound("HARMONIC, TRANSIENT or RANDOM"));
-  d.Keyword("CONSTANTS");
-  if (*load != TLoadType::Harmonic) {
-    const bool transient = *load == TLoadType::Transient;
-    LoadType = *load;
-    if (!transient) {
-      RandomMaxFrequency = d.FloatRecord("maximum frequency");
-      RandomMinFrequency = d.FloatRecord("minimum frequency");
+  void Load() {
+    Deck.Keyword("LOAD");
+    P.LoadTypeName = Deck.Line();
+    const std::optional<TLoadType> load = FromDeckWord<TLoadType>(P.LoadTypeName.trimmed());
+    if (!load) Deck.Fail(1, KeywordNotFound("HARMONIC, TRANSIENT or RANDOM"));
+    Deck.Keyword("CONSTANTS");
+    switch (*load) {
+      case TLoadType::Harmonic: HarmonicBlock(); break;
+      case TLoadType::Transient: TransientBlock(); break;
+      case TLoadType::Random: RandomBlock(); break;
     }
-    NumberOfPoints = d.IntegerRecord("number of points");
-    const int points = d.Rows(NumberOfPoints, d.LineNo, 1);
-    if (transient) TimeInterval = d.FloatRecord("time interval");
-    else ObservationPeriod = d.FloatRecord("observation period");
-    NumberOfLoadTypes = d.IntegerRecord(transient ? "number of loads" : "number of spectra");
-    TGridTable* loads = transient ? T.TLoadtype : T.Trandom;
-    loads->SetRowCount(d.TableRows(NumberOfLoadTypes, d.LineNo, 1));
-    for (int r = 0; r < loads->RowCount(); ++r) {
-      // The direction; a spectrum gives its location code twice.
-      d.Begin(transient ? 1 : 2, transient ? "load direction line" : "location code line");
-      const int code = d.Integer();
+  }
+
+  // "RUN", then the front end's own block: the mass components, then the
+  // centres of gravity and of the base. A deck may end before it, or between
+  // its lines (blank lines aside).
+  void FrontEndBlock() {
+    Deck.Keyword("RUN");
+    auto ended = [&] { return R.WordsLeft() == 0; };
+    P.MassCount = 0;
+    if (ended()) return;
+    P.MassCount = Deck.IntegerRecord("mass count");
+    if (P.MassCount > 0) {
+      T.MassCal->SetRowCount(Deck.Rows(P.MassCount, Deck.LineNo, 1));
+      for (int r = 0; r < T.MassCal->RowCount(); ++r) RowLine(T.MassCal, r, 0, MassCalDeckLayout, "mass row");
+    } else if (P.MassCount < 0) {
+      Deck.Fail(1, NegativeCount);
+    }
+    // The centres are read without masses too: the centre of base also places
+    // a harmonic load referred to it.
+    const std::array<long double, 3> loadBase{P.CBLocalX, P.CBLocalY, P.CBLocalZ};
+    const std::array<long double*, 3> centres[] = {{&P.CGX, &P.CGY, &P.CGZ},
+                                                   {&P.CBLocalX, &P.CBLocalY, &P.CBLocalZ},
+                                                   {&P.CBGlobalX, &P.CBGlobalY, &P.CBGlobalZ}};
+    const char* const names[] = {"centre of gravity line", "local centre of base line",
+                                 "global centre of base line"};
+    for (int i = 0; i < 3; ++i) {
+      if (ended()) return;
+      Deck.Begin(3, names[i]);
+      for (long double* v : centres[i]) *v = Deck.Float();
+      Deck.End();
+      if (i == 1 && P.LoadPointReference == TLoadPointReference::CentreOfBase &&
+          std::array{P.CBLocalX, P.CBLocalY, P.CBLocalZ} != loadBase)
+        Deck.Fail(1, QStringLiteral("The local centre of base differs from the one given with the load point on "
+                                    "line %1.")
+                         .arg(FLoadPointLine));
+    }
+    // Nothing more, blank lines aside.
+    while (!ended() && R.LineAt(R.LineIndex()).Count() == 0) R.ReadLine();
+    if (!ended())
+      throw EInOutError(
+          TWordReader::ItemErrorText(R.LineIndex() + 1, 1, QStringLiteral("The deck should end here.")));
+  }
+
+private:
+  void HarmonicBlock() {
+    const QString line = Deck.Line().trimmed();
+    if (line != QLatin1String("QUADRATIC") && line != QLatin1String("NONQUADRATIC"))
+      Deck.Fail(1, KeywordNotFound("QUADRATIC or NONQUADRATIC"));
+    P.Quadratic = line == QLatin1String("QUADRATIC");
+    Deck.Begin(3, "frequency line");
+    for (long double* v : {&P.MaxFrequency, &P.MinFrequency, &P.StepFrequency})
+      *v = Deck.Float() / DeckRadiansPerHertz;
+    Deck.End();
+    Deck.Begin(3, "force line");
+    for (long double* v : {&P.ForceX, &P.ForceY, &P.ForceZ}) *v = Deck.Float();
+    Deck.End();
+    Deck.Begin(3, "moment line");
+    for (long double* v : {&P.MomentX, &P.MomentY, &P.MomentZ}) *v = Deck.Float();
+    Deck.End();
+    // The point of the load, its reference and, referred to the centre of
+    // base, that centre, which the front end's block holds as well.
+    P.LoadPointX = P.LoadPointY = P.LoadPointZ = 0;
+    P.LoadPointReference = TLoadPointReference::CentreOfGravity;
+    const bool referenced = !R.Eof() && R.LineAt(R.LineIndex()).Count() > 3;
+    Deck.Begin(referenced ? 4 : 3, "load point line");
+    for (long double* v : {&P.LoadPointX, &P.LoadPointY, &P.LoadPointZ}) *v = Deck.Float();
+    // Another number is kept as read, and written back so.
+    if (referenced) P.LoadPointReference = TLoadPointReference(Deck.Integer());
+    if (P.LoadPointReference == TLoadPointReference::CentreOfBase) {
+      Deck.More(3);
+      for (long double* v : {&P.CBLocalX, &P.CBLocalY, &P.CBLocalZ}) *v = Deck.Float();
+    }
+    Deck.End();
+    FLoadPointLine = Deck.LineNo;
+  }
+
+  void TransientBlock() {
+    P.LoadType = TLoadType::Transient;
+    P.NumberOfPoints = Deck.IntegerRecord("number of points");
+    const int points = Deck.Rows(P.NumberOfPoints, Deck.LineNo, 1);
+    P.TimeInterval = Deck.FloatRecord("time interval");
+    P.NumberOfLoadTypes = Deck.IntegerRecord("number of loads");
+    LoadRows(T.TLoadtype, points, DtransientDeckLayout, false);
+  }
+
+  void RandomBlock() {
+    P.LoadType = TLoadType::Random;
+    P.RandomMaxFrequency = Deck.FloatRecord("maximum frequency");
+    P.RandomMinFrequency = Deck.FloatRecord("minimum frequency");
+    P.NumberOfPoints = Deck.IntegerRecord("number of points");
+    const int points = Deck.Rows(P.NumberOfPoints, Deck.LineNo, 1);
+    P.ObservationPeriod = Deck.FloatRecord("observation period");
+    P.NumberOfLoadTypes = Deck.IntegerRecord("number of spectra");
+    LoadRows(T.Trandom, points, TspectrumDeckLayout, true);
+  }
+
+  // Per load (NumberOfLoadTypes of them) its direction (a spectrum's
+  // location code twice) and Points values, one a line.
+  void LoadRows(TGridTable* Loads, int Points, TDeckLayout ValuesLayout, bool CodeTwice) {
+    Loads->SetRowCount(Deck.TableRows(P.NumberOfLoadTypes, Deck.LineNo, 1));
+    for (int r = 0; r < Loads->RowCount(); ++r) {
+      Deck.Begin(CodeTwice ? 2 : 1, CodeTwice ? "location code line" : "load direction line");
+      const int code = Deck.Integer();
       if (code < 1 || code > 6)
         throw EInOutError(TWordReader::ItemErrorText(
             R.LineIndex() + 1, R.WordIndex(), NotFound(QStringLiteral("A load direction from 1 to 6"))));
-      if (!transient && d.Integer() != code)
+      if (CodeTwice && Deck.Integer() != code)
         throw EInOutError(TWordReader::ItemErrorText(
             R.LineIndex() + 1, R.WordIndex(),
             QStringLiteral("The location code %1 was expected again but not found.").arg(code)));
-      d.End();
-      CellOf(loads, TTLoadtypeColumn::Direction, r)->SetInteger(code);
-      TGridTable* values = LoadValues(loads, r);
+      Deck.End();
+      CellOf(Loads, TTLoadtypeColumn::Direction, r)->SetInteger(code);
+      TGridTable* values = LoadValues(Loads, r);
       RaiseIf(!values, QStringLiteral("Load table without its value table"));
-      values->SetRowCount(std::min(points, R.WordsLeft()));
-      for (int k = 0; k < values->RowCount(); ++k) {
-        d.Begin(1, transient ? "load amplitude line" : "spectrum value line");
-        d.Floats(values, k, TDtransientColumn::Amplitude, TDtransientColumn::Amplitude);
-        d.End();
-      }
+      values->SetRowCount(std::min(Points, R.WordsLeft()));
+      for (int k = 0; k < values->RowCount(); ++k)
+        RowLine(values, k, 0, ValuesLayout, CodeTwice ? "spectrum value line" : "load amplitude line");
     }
-  } else {
-    line = d.Line().trimmed();
-    if (line != QLatin1String("QUADRATIC") && line != QLatin1String("NONQUADRATIC"))
-      d.Fail(1, KeywordNotFound("QUADRATIC or NONQUADRATIC"));
-    Quadratic = line == QLatin1String("QUADRATIC");
-    d.Begin(3, "frequency line");
-    for (long double* v : {&MaxFrequency, &MinFrequency, &StepFrequency}) *v = d.Float() / DeckRadiansPerHertz;
-    d.End();
-    d.Begin(3, "force line");
-    for (long double* v : {&ForceX, &ForceY, &ForceZ}) *v = d.Float();
-    d.End();
-    d.Begin(3, "moment line");
-    for (long double* v : {&MomentX, &MomentY, &MomentZ}) *v = d.Float();
-    d.End();
-    // The point of the load, its reference and, referred to the centre of
-    // base, that centre, which the front end's block holds as well.
-    LoadPointX = LoadPointY = LoadPointZ = 0;
-    LoadPointReference = TLoadPointReference::CentreOfGravity;
-    const bool referenced = !R.Eof() && R.LineAt(R.LineIndex()).Count() > 3;
-    d.Begin(referenced ? 4 : 3, "load point line");
-    for (long double* v : {&LoadPointX, &LoadPointY, &LoadPointZ}) *v = d.Float();
-    // Another number is kept as read, and written back so.
-    if (referenced) LoadPointReference = TLoadPointReference(d.Integer());
-    if (LoadPointReference == TLoadPointReference::CentreOfBase) {
-      d.More(3);
-      for (long double* v : {&CBLocalX, &CBLocalY, &CBLocalZ}) *v = d.Float();
-    }
-    d.End();
   }
-  const int loadEnd = d.LineNo;
-  d.Keyword("RUN");
 
-  // The front end's own block after "RUN": the mass components, then the
-  // centres of gravity and of the base. A deck may end before it, or between
-  // its lines (blank lines aside).
-  auto ended = [&] { return R.WordsLeft() == 0; };
-  MassCount = 0;
-  if (ended()) return;
-  MassCount = d.IntegerRecord("mass count");
-  if (MassCount > 0) {
-    T.MassCal->SetRowCount(d.Rows(MassCount, d.LineNo, 1));
-    for (int r = 0; r < T.MassCal->RowCount(); ++r) {
-      d.Begin(7, "mass row");
-      d.Floats(T.MassCal, r, TMassCalColumn::Mass, TMassCalColumn::Thickness);
-      d.End();
-    }
-  } else if (MassCount < 0) {
-    d.Fail(1, NegativeCount);
+  // A row's line: its number (none when Number is 0) and the cells that the
+  // layout gives it.
+  void RowLine(TGridTable* Table, int Row, int Number, TDeckLayout Layout, const char* What) {
+    const QList<int> columns = RowColumns(Layout, false);
+    Deck.Begin(int(columns.size()) + (Number > 0 ? 1 : 0), What);
+    if (Number > 0) Deck.RowNumber(Number);
+    Deck.Floats(Table, Row, columns);
+    Deck.End();
   }
-  // The centres are read without masses too: the centre of base also places
-  // a harmonic load referred to it.
-  const std::array<long double, 3> loadBase{CBLocalX, CBLocalY, CBLocalZ};
-  const std::array<long double*, 3> centres[] = {
-      {&CGX, &CGY, &CGZ}, {&CBLocalX, &CBLocalY, &CBLocalZ}, {&CBGlobalX, &CBGlobalY, &CBGlobalZ}};
-  const char* const names[] = {"centre of gravity line", "local centre of base line",
-                               "global centre of base line"};
-  for (int i = 0; i < 3; ++i) {
-    if (ended()) return;
-    d.Begin(3, names[i]);
-    for (long double* v : centres[i]) *v = d.Float();
-    d.End();
-    if (i == 1 && LoadPointReference == TLoadPointReference::CentreOfBase && std::array{CBLocalX, CBLocalY, CBLocalZ} != loadBase)
-      d.Fail(1, QStringLiteral("The local centre of base differs from the one given with the load point on "
-                               "line %1.")
-                    .arg(loadEnd));
+  // A soil row's line with its weakened zone: its number, its cells with the
+  // zone's shear-modulus ratio, and the values derived from them.
+  template <class C>
+  void WeakRowLine(TGridTable* Table, int Row, int Number, TDeckLayout Layout, const TWeakZoneRule& Rule,
+                   const char* What) {
+    const QList<int> columns = RowColumns(Layout, true);
+    Deck.Begin(int(columns.size()) + 4, What);
+    Deck.RowNumber(Number);
+    Deck.Floats(Table, Row, columns);
+    Deck.Derived(Rule, CellOf(Table, C::Poisson, Row)->AsFloat(), CellOf(Table, C::Damping, Row)->AsFloat(),
+                 CellOf(Table, C::WeakZoneModulusRatio, Row)->AsFloat());
+    Deck.End();
   }
-  // Nothing more, blank lines aside.
-  while (!ended() && R.LineAt(R.LineIndex()).Count() == 0) R.ReadLine();
-  if (!ended())
-    throw EInOutError(
-        TWordReader::ItemErrorText(R.LineIndex() + 1, 1, QStringLiteral("The deck should end here.")));
+
+  TProgramData& P;
+  TProjectTables& T;
+  TWordReader& R;
+  TDeckCursor Deck;
+  int FLoadPointLine = 0;  // the line of the harmonic load's point
+};
+
+}  // namespace
+
+void TProgramData::ReadDeck(TWordReader& Reader) {
+  TDeckReader deck(*this, Reader);
+  EveryDeckSection(deck);
 }
 
 }  // namespace zavik

@@ -65,8 +65,30 @@ long double CellValue(const TGridTable* T, TColumnIndex Col, int Row) {
   return WrittenValue(CellOf(T, Col, Row)->AsFloat());
 }
 
-// Row number and the cells First..Last of a row.
-QStringList RowItems(int Number, const TGridTable* T, int Row, TColumnIndex First, TColumnIndex Last) {
+// The cells of a row that its line in the deck gives, as the table's layout
+// orders them; with the weakened zones, theirs too.
+QStringList RowCells(const TGridTable* T, int Row, TDeckLayout Layout, bool WeakZones = false) {
+  QStringList items;
+  for (int c : RowColumns(Layout, WeakZones)) items << T->Cells(c, Row)->GetText();
+  return items;
+}
+// A row's line: its number and its cells.
+QStringList RowItems(int Number, const TGridTable* T, int Row, TDeckLayout Layout) {
+  return QStringList{Num(Number)} + RowCells(T, Row, Layout);
+}
+// A soil row's line with its weakened zone: its number, its cells with the
+// zone's shear-modulus ratio, then the values derived from the Poisson's
+// ratio, the material damping and that ratio.
+template <class C>
+QStringList WeakRowItems(int Number, const TGridTable* T, int Row, TDeckLayout Layout, const TWeakZoneRule& Rule) {
+  return QStringList{Num(Number)} + RowCells(T, Row, Layout, true) +
+         Rule.DerivedItems(CellValue(T, C::Poisson, Row), CellValue(T, C::Damping, Row),
+                           CellValue(T, C::WeakZoneModulusRatio, Row));
+}
+
+// Row number and the cells First..Last of a row, for the geometry file,
+// whose rows have columns of their own.
+QStringList RangeItems(int Number, const TGridTable* T, int Row, TColumnIndex First, TColumnIndex Last) {
   QStringList items{Num(Number)};
   for (int c = First.Index; c <= Last.Index; ++c) items << T->Cells(c, Row)->GetText();
   return items;
@@ -88,16 +110,6 @@ bool BatterGiven(const TGridTable* Pilecoord) {
   for (int r = 0; r < Pilecoord->RowCount(); ++r)
     if (BatterPlane(Pilecoord, r) != TBatterPlane::XZ) return true;
   return false;
-}
-
-// The soil row with its weakened zone: the row's cells (the Poisson's ratio,
-// the material damping and the shear-modulus ratio last), then the values
-// derived from them.
-template <class C>
-QStringList WeakRowItems(int Number, const TGridTable* T, int Row, C First, C Last, const TWeakZoneRule& Rule) {
-  return RowItems(Number, T, Row, First, Last) +
-         Rule.DerivedItems(CellValue(T, C::Poisson, Row), CellValue(T, C::Damping, Row),
-                           CellValue(T, C::WeakZoneModulusRatio, Row));
 }
 
 // The rows the deck writes of a table that should hold Expected rows: a table
@@ -261,199 +273,259 @@ void TProgramData::SaveToFile() {
   const TFileSeparatorScope separators;
   MassFileName = ChangeFileExt(FileName, QStringLiteral(".kqm"));
   GeometryFileName = ChangeFileExt(FileName, QStringLiteral(".kqt"));
-  // The geometry file may set PileLength, which the next deck writes: the
-  // deck comes first.
-  QByteArray deck = DeckText();
-  QByteArray mass = MassFileText();
-  QByteArray geometry = GeometryFileText();
+  DeriveDeckValues();
+  const QByteArray deck = DeckText();
+  const QByteArray mass = MassFileText();
+  // The geometry may set PileLength, which the next deck writes: the deck
+  // comes first.
+  DeriveGeometry();
+  const QByteArray geometry = GeometryFileText();
   WriteFiles({{FileName, deck}, {MassFileName, mass}, {GeometryFileName, geometry}});
   FTables->SetModified(false);
 }
 
-QByteArray TProgramData::DeckText() {
+void TProgramData::DeriveDeckValues() {
   const TProjectTables& T = *FTables;
   const TFoundationSystem& S = System();
-  TDeckText deck;
+  // Each flag is raised once its table gives what its block holds, and stays
+  // raised while the project lives, so that a deck read back gives the same
+  // blocks again.
+  if (S.PileGroup && BatterGiven(T.Pilecoord)) Battered = true;
+  if (S.DeckSoil == TDeckSoil::Layers && AnyNonZero(T.D1, TD1Column::WeakZoneModulusRatio)) WeakZone = true;
+  if (S.PileGroup && T.pilecapsoil->RowCount() > 0 &&
+      AnyNonZero(T.pilecapsoil, TPilecapsoilColumn::WeakZoneModulusRatio))
+    SideCap = true;
+  MassCount = MassCountOf(T.MassCal);
+}
 
-  // The engine takes the text after "TITLE=" whole, and the next line when
-  // nothing follows: an empty title is written as one blank.
-  deck.Line(QStringLiteral("TITLE=") + (Title.isEmpty() ? QStringLiteral(" ") : Title));
-  if (StiffnessMatrix) deck.Line(QStringLiteral("MATRIX"));
-  deck.Line(QStringLiteral("GRAVITY=") + DeckWord(Units));
-  deck.Line(QStringLiteral("FOUNDATION=") + FoundationType());
-  if (FootingShape == TFootingShape::Rectangular)
-    deck.Line(DeckWord(FootingShape) + QLatin1Char('=') + Real(FootingLength) + QLatin1Char(',') +
-              Real(FootingWidth));
-  else
-    deck.Line(DeckWord(FootingShape) + QLatin1Char('=') + Real(FootingRadius));
-  deck.Line(QStringLiteral("MASS "));
-  deck.Items({Real(TotalMass), Real(InertiaX), Real(InertiaY), Real(InertiaZ), Real(ProductXY),
-              Real(ProductXZ), Real(ProductYZ)},
-             false);
+namespace {
 
-  const TGridTable* elements = S.Elements ? T.*S.Elements : nullptr;
-  if (elements) deck.Line(QLatin1String(S.ElementsKeyword) + Num(elements->RowCount()));
-  if (S.PileGroup) {
-    deck.Line(DeckWord(PileHead) + QLatin1Char('=') + Num(T.Pilecoord->RowCount()));
-    for (int r = 0; r < T.Pilecoord->RowCount(); ++r)
-      deck.Items(RowItems(r + 1, T.Pilecoord, r, TPilecoordColumn::X, TPilecoordColumn::Y), true);
+// The deck, section by section (EveryDeckSection); DeckReader.cpp reads it
+// back in sections of the same names.
+class TDeckWriter {
+public:
+  explicit TDeckWriter(const TProgramData& Project)
+      : P(Project), T(Project.Tables()), S(Project.System()) {}
+
+  QByteArray Bytes() const { return Deck.Bytes(); }
+
+  // TITLE, MATRIX, GRAVITY, FOUNDATION and the footing's shape.
+  void Heading() {
+    // The engine takes the text after "TITLE=" whole, and the next line when
+    // nothing follows: an empty title is written as one blank.
+    Deck.Line(QStringLiteral("TITLE=") + (P.Title.isEmpty() ? QStringLiteral(" ") : P.Title));
+    if (P.StiffnessMatrix) Deck.Line(QStringLiteral("MATRIX"));
+    Deck.Line(QStringLiteral("GRAVITY=") + DeckWord(P.Units));
+    Deck.Line(QStringLiteral("FOUNDATION=") + P.FoundationType());
+    if (P.FootingShape == TFootingShape::Rectangular)
+      Deck.Line(DeckWord(P.FootingShape) + QLatin1Char('=') + Real(P.FootingLength) + QLatin1Char(',') +
+                Real(P.FootingWidth));
+    else
+      Deck.Line(DeckWord(P.FootingShape) + QLatin1Char('=') + Real(P.FootingRadius));
   }
 
-  deck.Line(QStringLiteral("CONSTANTS "));
-  QStringList constants{Real(Xc), Real(Yc), Real(Zc)};
-  if (S.StratumDepths) constants << Real(FoundationDepth) << Real(BedrockDepth);
-  if (S.PileConstants) constants << Real(PileLength) << Real(PileUnitWeight);
-  deck.Items(constants, true);
-  if (S.PileConstants)
-    deck.Items({Real(StaticLoad), Real(PilePoisson), Real(PileDamping), Real(ShearCoefficient),
-                Real(PileModulus)},
+  void Mass() {
+    Deck.Line(QStringLiteral("MASS "));
+    Deck.Items({Real(P.TotalMass), Real(P.InertiaX), Real(P.InertiaY), Real(P.InertiaZ), Real(P.ProductXY),
+                Real(P.ProductXZ), Real(P.ProductYZ)},
                false);
-  if (elements) {
-    deck.Line(QStringLiteral("ELEMENT"));
-    // Pile elements and foundation layers have their columns alike.
-    static_assert(Column(TPileDataColumn::PolarInertia) == Column(TMultiElementColumn::TorsionalCoefficient));
-    for (int r = 0; r < elements->RowCount(); ++r)
-      deck.Items(RowItems(r + 1, elements, r, TPileDataColumn::Length, TPileDataColumn::PolarInertia), false);
   }
-  if (S.PileGroup) {
-    deck.Line(DeckWord(PileTip));
-    if (BatterGiven(T.Pilecoord)) Battered = true;
-    if (Battered) {
-      deck.Line(QStringLiteral("BATTERED"));
+
+  // The count of the pile elements or foundation layers; the piles and
+  // where they stand.
+  void Piles() {
+    if (S.Elements) Deck.Line(QLatin1String(S.ElementsKeyword) + Num((T.*S.Elements)->RowCount()));
+    if (!S.PileGroup) return;
+    Deck.Line(DeckWord(P.PileHead) + QLatin1Char('=') + Num(T.Pilecoord->RowCount()));
+    for (int r = 0; r < T.Pilecoord->RowCount(); ++r)
+      Deck.Items(RowItems(r + 1, T.Pilecoord, r, PilecoordDeckLayout), true);
+  }
+
+  void Constants() {
+    Deck.Line(QStringLiteral("CONSTANTS "));
+    QStringList constants{Real(P.Xc), Real(P.Yc), Real(P.Zc)};
+    if (S.StratumDepths) constants << Real(P.FoundationDepth) << Real(P.BedrockDepth);
+    if (S.PileConstants) constants << Real(P.PileLength) << Real(P.PileUnitWeight);
+    Deck.Items(constants, true);
+    if (S.PileConstants)
+      Deck.Items({Real(P.StaticLoad), Real(P.PilePoisson), Real(P.PileDamping), Real(P.ShearCoefficient),
+                  Real(P.PileModulus)},
+                 false);
+  }
+
+  void Elements() {
+    if (!S.Elements) return;
+    const TGridTable* elements = T.*S.Elements;
+    const TDeckLayout layout = DeckLayoutOf(S.Elements);
+    Deck.Line(QStringLiteral("ELEMENT"));
+    for (int r = 0; r < elements->RowCount(); ++r) Deck.Items(RowItems(r + 1, elements, r, layout), false);
+  }
+
+  // The piles' tip, their batter and their interaction.
+  void PileEnds() {
+    if (!S.PileGroup) return;
+    Deck.Line(DeckWord(P.PileTip));
+    if (P.Battered) {
+      Deck.Line(QStringLiteral("BATTERED"));
       for (int r = 0; r < T.Pilecoord->RowCount(); ++r) {
         const TBatterPlane plane = BatterPlane(T.Pilecoord, r);
-        deck.Line(Num(r + 1) + (plane == TBatterPlane::XZ ? QStringLiteral(" XZ  ") : QStringLiteral(" YZ  ")));
-        deck.Line(Cell(T.Pilecoord, TPilecoordColumn::BatterAngle, r) + QLatin1Char(' '));
+        Deck.Line(Num(r + 1) + (plane == TBatterPlane::XZ ? QStringLiteral(" XZ  ") : QStringLiteral(" YZ  ")));
+        Deck.Line(Cell(T.Pilecoord, TPilecoordColumn::BatterAngle, r) + QLatin1Char(' '));
       }
     }
-    if (Interaction) deck.Line(QStringLiteral("INTERACTION "));
+    if (P.Interaction) Deck.Line(QStringLiteral("INTERACTION "));
   }
 
-  deck.Line(QStringLiteral("SOIL "));
-  switch (S.DeckSoil) {
-    case TDeckSoil::StratumConstants: deck.Line(QStringLiteral("CONSTANTS ")); break;
-    case TDeckSoil::Layers:
-      if (AnyNonZero(T.D1, TD1Column::WeakZoneModulusRatio)) WeakZone = true;
-      if (WeakZone) deck.Line(QStringLiteral("WEAK "));
-      deck.Line(QStringLiteral("CONSTANTS=") + Num(T.D1->RowCount()));
-      for (int r = 0; r < T.D1->RowCount(); ++r)
-        deck.Items(WeakZone ? WeakRowItems(r + 1, T.D1, r, TD1Column::Thickness, TD1Column::WeakZoneModulusRatio,
-                                           SideSoilWeakZone)
-                            : RowItems(r + 1, T.D1, r, TD1Column::Thickness, TD1Column::Damping),
-                   false);
-      break;
-    case TDeckSoil::PileLayers:
-      deck.Line(QStringLiteral("WEAK"));
-      deck.Line(QStringLiteral("CONSTANTS"));
-      for (int r = 0; r < T.D->RowCount(); ++r)
-        deck.Items(WeakRowItems(r + 1, T.D, r, TDColumn::ShearVelocity, TDColumn::WeakZoneModulusRatio,
-                                PileSoilWeakZone),
-                   false);
-      break;
-    case TDeckSoil::SideLayersColumn:
-      if (T.D->RowCount() > 0) deck.Line(QStringLiteral("WEAK "));
-      deck.Line(QStringLiteral("CONSTANTS=") + Num(T.D->RowCount()));
-      for (int r = 0; r < T.D->RowCount(); ++r)
-        deck.Items(WeakRowItems(r + 1, T.D, r, TDColumn::ShearVelocity, TDColumn::WeakZoneModulusRatio,
-                                MultilayerSoilWeakZone),
-                   false);
-      // The soil column below the side layers, one row per further element,
-      // numbered on from the side layers (the save is refused when the table
-      // is not in step).
-      for (int r = 0; r < SoilColumnRows(T); ++r)
-        deck.Items(RowItems(T.D->RowCount() + r + 1, T.Multisoil, r, TMultisoilColumn::ShearVelocity,
-                            TMultisoilColumn::DampingRatio),
-                   false);
-      break;
+  void Soil() {
+    Deck.Line(QStringLiteral("SOIL "));
+    switch (S.DeckSoil) {
+      case TDeckSoil::StratumConstants: Deck.Line(QStringLiteral("CONSTANTS ")); break;
+      case TDeckSoil::Layers:
+        if (P.WeakZone) Deck.Line(QStringLiteral("WEAK "));
+        Deck.Line(QStringLiteral("CONSTANTS=") + Num(T.D1->RowCount()));
+        for (int r = 0; r < T.D1->RowCount(); ++r)
+          Deck.Items(P.WeakZone ? WeakRowItems<TD1Column>(r + 1, T.D1, r, D1DeckLayout, SideSoilWeakZone)
+                                : RowItems(r + 1, T.D1, r, D1DeckLayout),
+                     false);
+        break;
+      case TDeckSoil::PileLayers:
+        Deck.Line(QStringLiteral("WEAK"));
+        Deck.Line(QStringLiteral("CONSTANTS"));
+        for (int r = 0; r < T.D->RowCount(); ++r)
+          Deck.Items(WeakRowItems<TDColumn>(r + 1, T.D, r, DDeckLayout, PileSoilWeakZone), false);
+        break;
+      case TDeckSoil::SideLayersColumn:
+        if (T.D->RowCount() > 0) Deck.Line(QStringLiteral("WEAK "));
+        Deck.Line(QStringLiteral("CONSTANTS=") + Num(T.D->RowCount()));
+        for (int r = 0; r < T.D->RowCount(); ++r)
+          Deck.Items(WeakRowItems<TDColumn>(r + 1, T.D, r, DDeckLayout, MultilayerSoilWeakZone), false);
+        // The soil column below the side layers, one row per further element,
+        // numbered on from the side layers (the save is refused when the table
+        // is not in step).
+        for (int r = 0; r < SoilColumnRows(T); ++r)
+          Deck.Items(RowItems(T.D->RowCount() + r + 1, T.Multisoil, r, MultisoilDeckLayout), false);
+        break;
+    }
   }
-  const QString below = Real(TipShearVelocity) + QLatin1Char(' ') + Real(TipUnitWeight) +
-                        QLatin1Char(' ') + Real(TipPoisson) + QLatin1Char(' ') + Real(TipDamping);
-  // A stratum gives its own constants in place of the soil below.
-  deck.Line(S.DeckSoil == TDeckSoil::StratumConstants ? below : QStringLiteral("BELOW=") + below);
+
+  void SoilBelow() {
+    const QString below = Real(P.TipShearVelocity) + QLatin1Char(' ') + Real(P.TipUnitWeight) +
+                          QLatin1Char(' ') + Real(P.TipPoisson) + QLatin1Char(' ') + Real(P.TipDamping);
+    // A stratum gives its own constants in place of the soil below.
+    Deck.Line(S.DeckSoil == TDeckSoil::StratumConstants ? below : QStringLiteral("BELOW=") + below);
+  }
 
   // The side soil of the cap, unless the table holds only its row of zeros.
-  const int sideRows = T.pilecapsoil->RowCount();
-  if (S.PileGroup && sideRows > 0) {
-    if (AnyNonZero(T.pilecapsoil, TPilecapsoilColumn::WeakZoneModulusRatio)) SideCap = true;
-    if (SideCap) {
-      deck.Line(QStringLiteral("SIDE-CAP"));
-      deck.Line(QStringLiteral("EMBEDDED"));
-      deck.Line(Num(sideRows) + QLatin1Char(' '));
-      for (int r = 0; r < sideRows; ++r)
-        deck.Items(WeakRowItems(r + 1, T.pilecapsoil, r, TPilecapsoilColumn::Thickness,
-                                TPilecapsoilColumn::WeakZoneModulusRatio, SideSoilWeakZone),
-                   false);
-    } else if (!HoldsNoRows(T.pilecapsoil)) {
-      deck.Line(QStringLiteral("EMBEDDED"));
-      deck.Line(Num(sideRows) + QLatin1Char(' '));
-      for (int r = 0; r < sideRows; ++r)
-        deck.Items(RowItems(r + 1, T.pilecapsoil, r, TPilecapsoilColumn::Thickness, TPilecapsoilColumn::Damping),
-                   false);
+  void CapSideSoil() {
+    const int rows = T.pilecapsoil->RowCount();
+    if (!S.PileGroup || rows == 0 || (!P.SideCap && HoldsNoRows(T.pilecapsoil))) return;
+    if (P.SideCap) Deck.Line(QStringLiteral("SIDE-CAP"));
+    Deck.Line(QStringLiteral("EMBEDDED"));
+    Deck.Line(Num(rows) + QLatin1Char(' '));
+    for (int r = 0; r < rows; ++r)
+      Deck.Items(P.SideCap ? WeakRowItems<TPilecapsoilColumn>(r + 1, T.pilecapsoil, r, PilecapsoilDeckLayout,
+                                                              SideSoilWeakZone)
+                           : RowItems(r + 1, T.pilecapsoil, r, PilecapsoilDeckLayout),
+                 false);
+  }
+
+  void Load() {
+    Deck.Line(QStringLiteral("LOAD "));
+    Deck.Line(DeckWord(P.LoadType) + QLatin1Char(' '));
+    Deck.Line(QStringLiteral("CONSTANTS "));
+    switch (P.LoadType) {
+      case TLoadType::Harmonic: HarmonicBlock(); break;
+      case TLoadType::Transient: TransientBlock(); break;
+      case TLoadType::Random: RandomBlock(); break;
     }
   }
 
-  deck.Line(QStringLiteral("LOAD "));
-  deck.Line(DeckWord(LoadType) + QLatin1Char(' '));
-  deck.Line(QStringLiteral("CONSTANTS "));
-  if (LoadType == TLoadType::Harmonic) {
-    deck.Line(Quadratic ? QStringLiteral("QUADRATIC ") : QStringLiteral("NONQUADRATIC "));
+  // "RUN", then what only the front end reads: the mass components and the
+  // centres.
+  void FrontEndBlock() {
+    Deck.Line(QStringLiteral("RUN "));
+    Deck.Line(Num(P.MassCount));
+    for (int r = 0; r < P.MassCount; ++r) Deck.Items(RowCells(T.MassCal, r, MassCalDeckLayout), true);
+    Deck.Items({Real(P.CGX), Real(P.CGY), Real(P.CGZ)}, true);
+    Deck.Items({Real(P.CBLocalX), Real(P.CBLocalY), Real(P.CBLocalZ)}, true);
+    Deck.Items({Real(P.CBGlobalX), Real(P.CBGlobalY), Real(P.CBGlobalZ)}, true);
+  }
+
+private:
+  void HarmonicBlock() {
+    Deck.Line(P.Quadratic ? QStringLiteral("QUADRATIC ") : QStringLiteral("NONQUADRATIC "));
     // Hertz to radians per second, as the engine's report divides them out again.
-    deck.Items({Real(MaxFrequency * DeckRadiansPerHertz), Real(MinFrequency * DeckRadiansPerHertz),
-                Real(StepFrequency * DeckRadiansPerHertz)},
+    Deck.Items({Real(P.MaxFrequency * DeckRadiansPerHertz), Real(P.MinFrequency * DeckRadiansPerHertz),
+                Real(P.StepFrequency * DeckRadiansPerHertz)},
                true);
-    deck.Items({Real(ForceX), Real(ForceY), Real(ForceZ)}, true);
-    deck.Items({Real(MomentX), Real(MomentY), Real(MomentZ)}, true);
-    QStringList point{Real(LoadPointX), Real(LoadPointY), Real(LoadPointZ), Real(Code(LoadPointReference))};
-    if (LoadPointReference == TLoadPointReference::CentreOfBase)
-      point << Real(CBLocalX) << Real(CBLocalY) << Real(CBLocalZ);
-    deck.Items(point, true);
+    Deck.Items({Real(P.ForceX), Real(P.ForceY), Real(P.ForceZ)}, true);
+    Deck.Items({Real(P.MomentX), Real(P.MomentY), Real(P.MomentZ)}, true);
+    QStringList point{Real(P.LoadPointX), Real(P.LoadPointY), Real(P.LoadPointZ),
+                      Real(Code(P.LoadPointReference))};
+    if (P.LoadPointReference == TLoadPointReference::CentreOfBase)
+      point << Real(P.CBLocalX) << Real(P.CBLocalY) << Real(P.CBLocalZ);
+    Deck.Items(point, true);
   }
-  if (LoadType == TLoadType::Transient) {
-    deck.Line(Num(NumberOfPoints) + QLatin1Char(' '));
-    deck.Line(Real(TimeInterval) + QLatin1Char(' '));
-    deck.Line(Num(T.TLoadtype->RowCount()) + QLatin1Char(' '));
-    for (int r = 0; r < T.TLoadtype->RowCount(); ++r) {
-      deck.Line(Num(LoadDirection(T.TLoadtype, r)) + QLatin1Char(' '));
-      if (const TGridTable* amplitudes = LoadValues(T.TLoadtype, r))
-        for (int k = 0; k < RowsToWrite(amplitudes, NumberOfPoints); ++k)
-          deck.Line(Cell(amplitudes, TDtransientColumn::Amplitude, k) + QLatin1Char(' '));
-    }
-  }
-  if (LoadType == TLoadType::Random) {
-    deck.Line(Real(RandomMaxFrequency) + QLatin1Char(' '));
-    deck.Line(Real(RandomMinFrequency) + QLatin1Char(' '));
-    deck.Line(Num(NumberOfPoints) + QLatin1Char(' '));
-    deck.Line(Real(ObservationPeriod) + QLatin1Char(' '));
-    deck.Line(Num(T.Trandom->RowCount()) + QLatin1Char(' '));
-    for (int r = 0; r < T.Trandom->RowCount(); ++r) {
-      const QString code = Num(LoadDirection(T.Trandom, r));
-      deck.Line(code + QLatin1Char(' ') + code);
-      if (const TGridTable* spectrum = LoadValues(T.Trandom, r))
-        for (int k = 0; k < RowsToWrite(spectrum, NumberOfPoints); ++k)
-          deck.Line(Cell(spectrum, TTspectrumColumn::Value, k) + QLatin1Char(' '));
-    }
-  }
-  deck.Line(QStringLiteral("RUN "));
 
-  // Only the front end reads on from here.
-  MassCount = MassCountOf(T.MassCal);
-  deck.Line(Num(MassCount));
-  for (int r = 0; r < MassCount; ++r) {
-    QStringList cells;
-    for (int c = Column(TMassCalColumn::Mass); c <= Column(TMassCalColumn::Thickness); ++c)
-      cells << T.MassCal->Cells(c, r)->GetText();
-    deck.Items(cells, true);
+  void TransientBlock() {
+    Deck.Line(Num(P.NumberOfPoints) + QLatin1Char(' '));
+    Deck.Line(Real(P.TimeInterval) + QLatin1Char(' '));
+    LoadRows(T.TLoadtype, DtransientDeckLayout, false);
   }
-  deck.Items({Real(CGX), Real(CGY), Real(CGZ)}, true);
-  deck.Items({Real(CBLocalX), Real(CBLocalY), Real(CBLocalZ)}, true);
-  deck.Items({Real(CBGlobalX), Real(CBGlobalY), Real(CBGlobalZ)}, true);
+
+  void RandomBlock() {
+    Deck.Line(Real(P.RandomMaxFrequency) + QLatin1Char(' '));
+    Deck.Line(Real(P.RandomMinFrequency) + QLatin1Char(' '));
+    Deck.Line(Num(P.NumberOfPoints) + QLatin1Char(' '));
+    Deck.Line(Real(P.ObservationPeriod) + QLatin1Char(' '));
+    LoadRows(T.Trandom, TspectrumDeckLayout, true);
+  }
+
+  // The count of the loads (or spectra); per load its direction (a
+  // spectrum's location code twice) and its values, one a line.
+  void LoadRows(const TGridTable* Loads, TDeckLayout ValuesLayout, bool CodeTwice) {
+    Deck.Line(Num(Loads->RowCount()) + QLatin1Char(' '));
+    for (int r = 0; r < Loads->RowCount(); ++r) {
+      const QString code = Num(LoadDirection(Loads, r));
+      Deck.Line(CodeTwice ? code + QLatin1Char(' ') + code : code + QLatin1Char(' '));
+      if (const TGridTable* values = LoadValues(Loads, r))
+        for (int k = 0; k < RowsToWrite(values, P.NumberOfPoints); ++k)
+          Deck.Items(RowCells(values, k, ValuesLayout), true);
+    }
+  }
+
+  const TProgramData& P;
+  const TProjectTables& T;
+  const TFoundationSystem& S;
+  TDeckText Deck;
+};
+
+// The layers beside the embedded cap or footing: a table of their own, or
+// the foundation layers beside the rows of the side soil (Table nullptr).
+struct TSideLayers {
+  const TGridTable* Table;
+  int Rows;
+};
+TSideLayers SideLayersOf(const TProjectTables& T, const TFoundationSystem& S) {
+  const TGridTable* side = S.SideLayers ? T.*S.SideLayers : nullptr;
+  return {side, side ? side->RowCount() : T.D->RowCount()};
+}
+// Column 0 of the MultiElement row beside side layer r, 0 where there is none.
+long double ElementDepth(const TProjectTables& T, int r) {
+  return r < T.MultiElement->RowCount() ? CellValue(T.MultiElement, TMultiElementColumn::Length, r) : 0.0L;
+}
+
+}  // namespace
+
+QByteArray TProgramData::DeckText() const {
+  TDeckWriter deck(*this);
+  EveryDeckSection(deck);
   return deck.Bytes();
 }
 
-QByteArray TProgramData::MassFileText() {
+QByteArray TProgramData::MassFileText() const {
   const TGridTable* massCal = FTables->MassCal;
   TDeckText file;
-  MassCount = MassCountOf(massCal);
   file.Line(Num(MassCount));
   if (MassCount > 0) {
     for (int r = 0; r < MassCount; ++r) {
@@ -473,29 +545,26 @@ QByteArray TProgramData::MassFileText() {
   return file.Bytes();
 }
 
-QByteArray TProgramData::GeometryFileText() {
+void TProgramData::DeriveGeometry() {
   const TProjectTables& T = *FTables;
-  const TFoundationSystem& S = System();
   const bool rectangle = FootingShape == TFootingShape::Rectangular;
-  // The layers beside the embedded cap or footing: a table of their own, or
-  // the foundation layers beside the rows of the side soil.
-  const TGridTable* side = S.SideLayers ? T.*S.SideLayers : nullptr;
-  const int sideRows = side ? side->RowCount() : T.D->RowCount();
-  // Column 0 of the MultiElement row beside side layer r, 0 where there is none.
-  auto elementDepth = [&](int r) {
-    return r < T.MultiElement->RowCount() ? CellValue(T.MultiElement, TMultiElementColumn::Length, r) : 0.0L;
-  };
-
   // The embedded depth: the side layers' thicknesses.
+  const TSideLayers side = SideLayersOf(T, System());
   CapThickness = 0;
-  for (int r = 0; r < sideRows; ++r)
-    CapThickness += side ? CellValue(side, TLayerColumn::Thickness, r) : elementDepth(r);
+  for (int r = 0; r < side.Rows; ++r)
+    CapThickness += side.Table ? CellValue(side.Table, TLayerColumn::Thickness, r) : ElementDepth(T, r);
   if (CapThickness < 0.00001L) CapThickness = 0.15L * (rectangle ? FootingWidth : FootingRadius);
   if (PileLength < 0.00001L) PileLength = rectangle ? 2 * FootingLength : 3 * FootingRadius;
+}
+
+QByteArray TProgramData::GeometryFileText() const {
+  const TProjectTables& T = *FTables;
+  const TFoundationSystem& S = System();
+  const TSideLayers side = SideLayersOf(T, S);
 
   TDeckText file;
   file.Line(DeckWord(FootingShape) + QLatin1Char(' '));
-  if (rectangle)
+  if (FootingShape == TFootingShape::Rectangular)
     file.Line(QLatin1Char(' ') + Real(FootingLength) + QLatin1Char(' ') + Real(FootingWidth) +
               QLatin1Char(' ') + Real(CapThickness));
   else
@@ -515,14 +584,13 @@ QByteArray TProgramData::GeometryFileText() {
     file.Line(Num(piles->RowCount()));
     file.Line(Real(PileLength) + QLatin1Char(' '));
     for (int r = 0; r < piles->RowCount(); ++r)
-      file.Line(RowItems(r + 1, piles, r, TPilecoordColumn::X, TPilecoordColumn::Y).join(QLatin1Char(' ')) +
+      file.Line(RangeItems(r + 1, piles, r, TPilecoordColumn::X, TPilecoordColumn::Y).join(QLatin1Char(' ')) +
                 QLatin1Char(' '));
     file.Line(QStringLiteral("ELEMENT"));
     file.Line(Num(T.PileData->RowCount()));
     for (int r = 0; r < T.PileData->RowCount(); ++r)
-      file.Line(RowItems(r + 1, T.PileData, r, TPileDataColumn::Length, TPileDataColumn::PolarInertia)
+      file.Line(RangeItems(r + 1, T.PileData, r, TPileDataColumn::Length, TPileDataColumn::PolarInertia)
                     .join(QLatin1Char(' ')));
-    if (BatterGiven(piles)) Battered = true;
     if (Battered) {
       file.Line(QStringLiteral("BATTERED"));
       for (int r = 0; r < piles->RowCount(); ++r) {
@@ -542,15 +610,16 @@ QByteArray TProgramData::GeometryFileText() {
   file.Line(FoundationType());
   // A footing whose first side layer has no thickness is given as not
   // embedded.
-  if (!S.PileGroup && side && !(sideRows > 0 && CellValue(side, TLayerColumn::Thickness, 0) > 0)) {
+  if (!S.PileGroup && side.Table && !(side.Rows > 0 && CellValue(side.Table, TLayerColumn::Thickness, 0) > 0)) {
     file.Line(QStringLiteral(" 0"));
-    file.Line(Num(sideRows + 1));
-    levels(sideRows, 0, nullptr);
+    file.Line(Num(side.Rows + 1));
+    levels(side.Rows, 0, nullptr);
   } else {
-    file.Line(Num(sideRows));
-    file.Line(Num(sideRows + 2));
-    levels(sideRows + 1, sideRows,
-           [&](int r) { return side ? Cell(side, TLayerColumn::Thickness, r) : Real(elementDepth(r)); });
+    file.Line(Num(side.Rows));
+    file.Line(Num(side.Rows + 2));
+    levels(side.Rows + 1, side.Rows, [&](int r) {
+      return side.Table ? Cell(side.Table, TLayerColumn::Thickness, r) : Real(ElementDepth(T, r));
+    });
   }
   return file.Bytes();
 }

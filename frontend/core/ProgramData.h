@@ -146,9 +146,15 @@ public:
 private:
   void CheckCodes() const;
   void ReadDeck(TWordReader& Reader);
-  QByteArray DeckText();
-  QByteArray MassFileText();
-  QByteArray GeometryFileText();
+  // What a save derives from the project before it writes the files, which
+  // take the project as it is then: Battered, WeakZone and SideCap raised
+  // where the tables give what their blocks hold, and MassCount; for the
+  // geometry file (after the deck) CapThickness and, when zero, PileLength.
+  void DeriveDeckValues();
+  void DeriveGeometry();
+  QByteArray DeckText() const;
+  QByteArray MassFileText() const;
+  QByteArray GeometryFileText() const;
 
   TProjectTables* FTables;
 };
