@@ -2,6 +2,7 @@
 
 #include "controls/AreaPlacement.h"
 #include "controls/ColumnTypes.h"
+#include "controls/KeyChords.h"
 #include "controls/Messages.h"
 
 #include <QApplication>
@@ -364,16 +365,6 @@ void TTableGrid::ShowEditor() {
     if (open == current) return;
   edit(current, AllEditTriggers, nullptr);
 }
-
-namespace {
-// Alt and a key, without Ctrl (AltGr may come as Ctrl+Alt and types a
-// character).
-bool IsAltChord(const QKeyEvent* Event) {
-  const Qt::KeyboardModifiers m = Event->modifiers();
-  return (m & Qt::AltModifier) && !(m & (Qt::ControlModifier | Qt::GroupSwitchModifier)) &&
-         Event->key() >= Qt::Key_A && Event->key() <= Qt::Key_Z;
-}
-}  // namespace
 
 bool TTableGrid::AltChordEvent(QEvent* Event) {
   if (!IsKeyEvent(Event)) return false;
