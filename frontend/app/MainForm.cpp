@@ -31,11 +31,13 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <QToolBar>
@@ -45,8 +47,32 @@
 namespace zavik {
 namespace {
 
-const QString ProjectFilter = QStringLiteral("ZAVIK 3.0.15 (*.kqd);;All Files (*)");
+const QString DeckFilter = QStringLiteral("ZAVIK 3.0.15 (*.kqd)");
+const QString ProjectFilter = DeckFilter + QStringLiteral(";;All Files (*)");
 const QString ProjectSuffix = QStringLiteral("kqd");
+
+// The save dialog of a project. With the program's filter the name saved
+// ends in ".kqd", whatever dots the typed name holds ("job v1.2" is saved as
+// "job v1.2.kqd"), and the question whether to replace a file is asked of
+// that name; with All Files the name is taken as typed.
+class TProjectSaveDialog : public QFileDialog {
+public:
+  using QFileDialog::QFileDialog;
+
+  // The name to save under.
+  QString Chosen() const {
+    const QString file = selectedFiles().value(0);
+    return file.isEmpty() || selectedNameFilter() != DeckFilter ? file : WithDeckExtension(file);
+  }
+
+  void accept() override {
+    const QStringList files = selectedFiles();
+    // The dialog checks what its name box holds; a folder it opens instead.
+    auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (name && files.size() == 1 && !QFileInfo(files[0]).isDir() && Chosen() != files[0]) name->setText(Chosen());
+    QFileDialog::accept();
+  }
+};
 
 // The local files a drag carries, in order.
 QStringList DroppedFiles(const QMimeData* Data) {
@@ -385,11 +411,11 @@ TSaveAnswer TMainForm::AskSaveChanges() {
 }
 
 QString TMainForm::AskSaveFileName(const QString& Title, const QString& FileName) {
-  QFileDialog dialog(this, Title, QString(), ProjectFilter);
+  TProjectSaveDialog dialog(this, Title, QString(), ProjectFilter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(ProjectSuffix);
   dialog.selectFile(FileName);
-  return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+  return dialog.exec() == QDialog::Accepted ? dialog.Chosen() : QString();
 }
 
 QString TMainForm::AskOpenFileName() {
@@ -445,7 +471,7 @@ bool TMainForm::LoadProject(const QString& Path) {
   }
   InstallProject(std::move(project), !message.isEmpty());
   if (!message.isEmpty()) ShowInformation(this, message);
-  const QString plot = ChangeFileExt(FProject->FileName, QStringLiteral(".kqp"));
+  const QString plot = SideFileName(FProject->FileName, QStringLiteral(".kqp"));
   if (QFileInfo::exists(plot)) FPlotDataLoaded = LoadPlotFile(plot);
   return true;
 }
@@ -789,9 +815,9 @@ void TMainForm::OpenInEditor(const QString& File) {
 
 void TMainForm::CompInputClick() { OpenInEditor(FProject->FileName); }
 
-void TMainForm::CompKernelClick() { OpenInEditor(ChangeFileExt(FProject->FileName, QStringLiteral(".kqr"))); }
+void TMainForm::CompKernelClick() { OpenInEditor(SideFileName(FProject->FileName, QStringLiteral(".kqr"))); }
 
-void TMainForm::CompOutputClick() { OpenInEditor(ChangeFileExt(FProject->FileName, QStringLiteral(".kqo"))); }
+void TMainForm::CompOutputClick() { OpenInEditor(SideFileName(FProject->FileName, QStringLiteral(".kqo"))); }
 
 // Graphics and views --------------------------------------------------------
 

@@ -259,8 +259,8 @@ void TProgramData::SaveToFile() {
   const QString refusal = SaveRefusal();
   if (!refusal.isEmpty()) throw ESaveRefused(refusal);
   const TFileSeparatorScope separators;
-  MassFileName = ChangeFileExt(FileName, QStringLiteral(".kqm"));
-  GeometryFileName = ChangeFileExt(FileName, QStringLiteral(".kqt"));
+  MassFileName = SideFileName(FileName, QStringLiteral(".kqm"));
+  GeometryFileName = SideFileName(FileName, QStringLiteral(".kqt"));
   // The geometry file may set PileLength, which the next deck writes: the
   // deck comes first.
   QByteArray deck = DeckText();

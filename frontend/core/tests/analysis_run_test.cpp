@@ -167,8 +167,8 @@ TEST_F(AnalysisRunTest, RunsInARowEachGiveTheirOwnResult) {
     const TOutcome out = RunAndWait(run, deck);
     EXPECT_EQ(out.Status, 0);
     EXPECT_TRUE(out.PlotWritten);
-    const QByteArray result = WithoutRunTime(FileBytes(ChangeFileExt(deck, QStringLiteral(".kqo")))) + "\n" +
-                              FileBytes(ChangeFileExt(deck, QStringLiteral(".kqp")));
+    const QByteArray result = WithoutRunTime(FileBytes(SideFileName(deck, QStringLiteral(".kqo")))) + "\n" +
+                              FileBytes(SideFileName(deck, QStringLiteral(".kqp")));
     auto [at, isFirst] = first.emplace(deck, result);
     if (!isFirst) {
       EXPECT_EQ(result, at->second);
@@ -322,7 +322,7 @@ TEST_P(RunRefusalTest, NothingIsCalledAndNothingRemains) {
     ASSERT_TRUE(QFile::rename(deck, folder + QStringLiteral("/job.kqd")));
     deck = folder + QStringLiteral("/job.kqd");
   }
-  const QString plot = ChangeFileExt(deck, QStringLiteral(".kqp"));
+  const QString plot = SideFileName(deck, QStringLiteral(".kqp"));
   ASSERT_TRUE(PutFile(plot, " 1\n"));
   const QStringList before = Entries(folder);
 
@@ -409,7 +409,7 @@ TEST_F(AnalysisRunTest, AGermanLocaleWritesTheSameBytesAsC) {
   const std::map<QString, QByteArray> inC = OpenSaveAndRun(deck);
 
   CopyExample("pile-group", QStringLiteral("job"));
-  for (const char* ext : {".kqo", ".kqp", ".kqt"}) QFile::remove(ChangeFileExt(deck, QLatin1String(ext)));
+  for (const char* ext : {".kqo", ".kqp", ".kqt"}) QFile::remove(SideFileName(deck, QLatin1String(ext)));
   TLocaleScope german("de_DE.UTF-8", Root.path());
   if (!german.Active()) GTEST_SKIP() << "no German locale on this system: " << german.Why.toStdString();
   char decimal[16];
