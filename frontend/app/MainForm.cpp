@@ -8,6 +8,7 @@
 #include "app/OptionsWindow.h"
 #include "app/ProgramDialogs.h"
 #include "core/ProjectNames.h"
+#include "core/RunResult.h"
 #include "app/SystemForms.h"
 #include "app/TitleWindow.h"
 #include "controls/AreaPlacement.h"
@@ -798,14 +799,28 @@ void TMainForm::RunStarted() {
   FDlgRunAnalysis->ShowRunning();
 }
 
-void TMainForm::RunFinished(int, const QString& PlotFile, bool PlotFileWritten) {
+void TMainForm::RunFinished(int Status, const QString& PlotFile, bool PlotFileWritten) {
   FDlgRunAnalysis->HideRunning();
   QApplication::restoreOverrideCursor();
   Guarded(this, [&] {
-    ShowInformation(this, TAnalysisRun::CompletedMessage);
+    const QString report = FRun->ReportFile();
+    const TRunResult result = RunResult(Status, report);
+    if (!result.OfferReport)
+      ShowInformation(this, result.Message);
+    else if (AskOpenReport(result))
+      OpenInEditor(report);
     // Only plot data of this run are its result.
     FPlotDataLoaded = PlotFileWritten && LoadPlotFile(PlotFile);
   });
+}
+
+bool TMainForm::AskOpenReport(const TRunResult& Result) {
+  QMessageBox box(Result.Completed ? QMessageBox::Information : QMessageBox::Warning,
+                  QApplication::applicationDisplayName(), MessageText(Result.Message), QMessageBox::Ok, this);
+  QPushButton* open = box.addButton(QStringLiteral("&Open Report"), QMessageBox::ActionRole);
+  box.setDefaultButton(QMessageBox::Ok);
+  box.exec();
+  return box.clickedButton() == open;
 }
 
 void TMainForm::OpenInEditor(const QString& File) {
