@@ -1,12 +1,15 @@
 #include "app/ChildForm.h"
 
 #include "controls/DataEdit.h"
+#include "controls/KeyChords.h"
 #include "controls/Messages.h"
 #include "controls/TableForm.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QTimer>
 
 namespace zavik {
@@ -14,6 +17,10 @@ namespace zavik {
 TChildForm::TChildForm(QWidget* Parent) : QWidget(Parent) {}
 
 void TChildForm::WatchEntries() {
+  // A filter installed again stays one.
+  for (QWidget* entry : findChildren<QWidget*>())
+    if (qobject_cast<QLineEdit*>(entry) || qobject_cast<QPlainTextEdit*>(entry) || qobject_cast<QTextEdit*>(entry))
+      entry->installEventFilter(this);
   for (TDataEdit* box : findChildren<TDataEdit*>()) {
     if (box->property("zavWatched").toBool()) continue;
     box->setProperty("zavWatched", true);
@@ -34,6 +41,13 @@ void TChildForm::EntryChecked(TDataEdit* Box) {
 void TChildForm::showEvent(QShowEvent* Event) {
   WatchEntries();
   QWidget::showEvent(Event);
+}
+
+bool TChildForm::eventFilter(QObject* Watched, QEvent* Event) {
+  // A mnemonic of the window (a label's, a button's) or a menu's has been
+  // taken before the key press comes; what comes is no character.
+  if (Event->type() == QEvent::KeyPress && IsAltChord(static_cast<QKeyEvent*>(Event))) return true;
+  return QWidget::eventFilter(Watched, Event);
 }
 
 bool TChildForm::LeaveForWindow() {

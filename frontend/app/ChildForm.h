@@ -62,6 +62,9 @@ protected:
   // Closing runs the deactivation; a refused entry keeps the window open.
   void closeEvent(QCloseEvent* Event) override;
   void showEvent(QShowEvent* Event) override;
+  // An Alt chord that no control of the window took types nothing into its
+  // entries.
+  bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:
   friend class TChildActivation;
@@ -69,7 +72,7 @@ private:
   // there has already run the active box's own check, with its message, so
   // an entry that check refused is not checked and told a second time.
   bool LeaveForWindow();
-  // Follows the numeric boxes' own checks.
+  // Follows the numeric boxes' own checks, and the keys of every entry.
   void WatchEntries();
   void EntryChecked(TDataEdit* Box);
 

@@ -53,6 +53,23 @@ TDataEdit* TInputForm::AddBox(QGridLayout* Grid, int Row, const QString& Caption
   return box;
 }
 
+void TInputForm::ShowRowCount(TDataEdit* Box, TGridTable* TProjectTables::* Table) {
+  Box->setEnabled(false);
+  FRowCounts.append({Box, Table, {}});
+}
+
+void TInputForm::ShowRowCounts(TProgramData& P) {
+  for (TRowCount& count : FRowCounts) {
+    TGridTable* table = P.Tables().*count.Table;
+    if (count.Followed != table) {
+      count.Followed = table;
+      connect(table, &TGridTable::TableChanged, count.Box,
+              [box = count.Box, table] { box->SetNumber(table->RowCount()); });
+    }
+    count.Box->SetNumber(table->RowCount());
+  }
+}
+
 void TInputForm::ShowBox(TDataEdit* Box, bool Visible) {
   Box->setVisible(Visible);
   if (QLabel* label = LabelOf(Box)) label->setVisible(Visible);
@@ -115,7 +132,10 @@ void TInputForm::StoreClamped(TProgramData& P) {
 }
 
 void TInputForm::FormActivate() {
-  if (TProgramData* p = Project()) LoadBoxes(*p);
+  if (TProgramData* p = Project()) {
+    LoadBoxes(*p);
+    ShowRowCounts(*p);
+  }
 }
 
 void TInputForm::StoreValues() {

@@ -16,6 +16,7 @@
 #include "controls/DataEdit.h"
 
 #include <QList>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
@@ -26,7 +27,9 @@ class QLabel;
 
 namespace zavik {
 
+class TGridTable;
 class TProgramData;
+class TProjectTables;
 
 // The current project, or nullptr while there is none.
 using TProjectAccessor = std::function<TProgramData*()>;
@@ -59,6 +62,11 @@ protected:
                     const TBoxLimits& Limits, long double TProgramData::* Field);
   TDataEdit* AddBox(QGridLayout* Grid, int Row, const QString& Caption, const QString& Template,
                     const TBoxLimits& Limits, int TProgramData::* Field);
+  // A box that shows the number of rows of a project table, in step with
+  // the table whenever it changes. The table's rows are the count (its
+  // window adds and deletes them): the box takes no typing, and stores the
+  // count into its field.
+  void ShowRowCount(TDataEdit* Box, TGridTable* TProjectTables::* Table);
   static QLabel* LabelOf(TDataEdit* Box) { return Box->EditLabel(); }
   static void ShowBox(TDataEdit* Box, bool Visible);
   // After boxes were shown or hidden: the window takes the size of what it
@@ -91,8 +99,17 @@ private:
   TDataEdit* NewBox(QGridLayout* Grid, int Row, const QString& Caption, const QString& Template,
                     const TBoxLimits& Limits);
 
+  struct TRowCount {
+    TDataEdit* Box;
+    TGridTable* TProjectTables::* Table;
+    QPointer<TGridTable> Followed;  // the table whose changes the box follows
+  };
+  // Every count box shows its table's rows, and follows its changes.
+  void ShowRowCounts(TProgramData& Project);
+
   TProjectAccessor FProject;
   QList<TBinding> FBindings;
+  QList<TRowCount> FRowCounts;
   int FLoadedUnits = 0;  // the unit system the boxes show; 0 before their first load
 };
 

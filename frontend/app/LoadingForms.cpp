@@ -139,6 +139,7 @@ Tfrmtransient::Tfrmtransient(TProjectAccessor Project, QWidget* Parent)
   DataEdit2 = AddBox(grid, 1, QStringLiteral("Time interval between points"), QString(), NoLimits, &P::TimeInterval);
   DataEdit3 = AddBox(grid, 2, QStringLiteral("Number of load type to be input"), QString(), WholeNumbers32,
                      &P::NumberOfLoadTypes);
+  ShowRowCount(DataEdit3, &TProjectTables::TLoadtype);
   Button1 = new QPushButton(QStringLiteral("Data Button"), this);
   layout->addWidget(Button1, 0, Qt::AlignHCenter);
   connect(Button1, &QPushButton::clicked, this, &Tfrmtransient::Button1Click);
@@ -164,6 +165,7 @@ Tfrmrandom::Tfrmrandom(TProjectAccessor Project, QWidget* Parent)
   DataEdit4 = AddBox(grid, 3, QStringLiteral("Observation period"), QString(), NoLimits, &P::ObservationPeriod);
   DataEdit5 = AddBox(grid, 4, QStringLiteral("Number of spectrum"), QString(), {1, 2147483647.0L, true},
                      &P::NumberOfLoadTypes);
+  ShowRowCount(DataEdit5, &TProjectTables::Trandom);
   Button1 = new QPushButton(QStringLiteral("Data Button"), this);
   layout->addWidget(Button1, 0, Qt::AlignHCenter);
   connect(Button1, &QPushButton::clicked, this, &Tfrmrandom::Button1Click);

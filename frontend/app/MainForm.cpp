@@ -8,6 +8,7 @@
 #include "app/OptionsWindow.h"
 #include "app/ProgramDialogs.h"
 #include "core/ProjectNames.h"
+#include "core/RunResult.h"
 #include "app/SystemForms.h"
 #include "app/TitleWindow.h"
 #include "controls/AreaPlacement.h"
@@ -31,11 +32,13 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <QToolBar>
@@ -45,8 +48,32 @@
 namespace zavik {
 namespace {
 
-const QString ProjectFilter = QStringLiteral("ZAVIK 3.0.15 (*.kqd);;All Files (*)");
+const QString DeckFilter = QStringLiteral("ZAVIK 3.0.15 (*.kqd)");
+const QString ProjectFilter = DeckFilter + QStringLiteral(";;All Files (*)");
 const QString ProjectSuffix = QStringLiteral("kqd");
+
+// The save dialog of a project. With the program's filter the name saved
+// ends in ".kqd", whatever dots the typed name holds ("job v1.2" is saved as
+// "job v1.2.kqd"), and the question whether to replace a file is asked of
+// that name; with All Files the name is taken as typed.
+class TProjectSaveDialog : public QFileDialog {
+public:
+  using QFileDialog::QFileDialog;
+
+  // The name to save under.
+  QString Chosen() const {
+    const QString file = selectedFiles().value(0);
+    return file.isEmpty() || selectedNameFilter() != DeckFilter ? file : WithDeckExtension(file);
+  }
+
+  void accept() override {
+    const QStringList files = selectedFiles();
+    // The dialog checks what its name box holds; a folder it opens instead.
+    auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (name && files.size() == 1 && !QFileInfo(files[0]).isDir() && Chosen() != files[0]) name->setText(Chosen());
+    QFileDialog::accept();
+  }
+};
 
 // The local files a drag carries, in order.
 QStringList DroppedFiles(const QMimeData* Data) {
@@ -386,11 +413,11 @@ TSaveAnswer TMainForm::AskSaveChanges() {
 }
 
 QString TMainForm::AskSaveFileName(const QString& Title, const QString& FileName) {
-  QFileDialog dialog(this, Title, QString(), ProjectFilter);
+  TProjectSaveDialog dialog(this, Title, QString(), ProjectFilter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(ProjectSuffix);
   dialog.selectFile(FileName);
-  return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+  return dialog.exec() == QDialog::Accepted ? dialog.Chosen() : QString();
 }
 
 QString TMainForm::AskOpenFileName() {
@@ -446,7 +473,7 @@ bool TMainForm::LoadProject(const QString& Path) {
   }
   InstallProject(std::move(project), !message.isEmpty());
   if (!message.isEmpty()) ShowInformation(this, message);
-  const QString plot = ChangeFileExt(FProject->FileName, QStringLiteral(".kqp"));
+  const QString plot = SideFileName(FProject->FileName, QStringLiteral(".kqp"));
   if (QFileInfo::exists(plot)) FPlotDataLoaded = LoadPlotFile(plot);
   return true;
 }
@@ -773,14 +800,28 @@ void TMainForm::RunStarted() {
   FDlgRunAnalysis->ShowRunning();
 }
 
-void TMainForm::RunFinished(int, const QString& PlotFile, bool PlotFileWritten) {
+void TMainForm::RunFinished(int Status, const QString& PlotFile, bool PlotFileWritten) {
   FDlgRunAnalysis->HideRunning();
   QApplication::restoreOverrideCursor();
   Guarded(this, [&] {
-    ShowInformation(this, TAnalysisRun::CompletedMessage);
+    const QString report = FRun->ReportFile();
+    const TRunResult result = RunResult(Status, report);
+    if (!result.OfferReport)
+      ShowInformation(this, result.Message);
+    else if (AskOpenReport(result))
+      OpenInEditor(report);
     // Only plot data of this run are its result.
     FPlotDataLoaded = PlotFileWritten && LoadPlotFile(PlotFile);
   });
+}
+
+bool TMainForm::AskOpenReport(const TRunResult& Result) {
+  QMessageBox box(Result.Completed ? QMessageBox::Information : QMessageBox::Warning,
+                  QApplication::applicationDisplayName(), MessageText(Result.Message), QMessageBox::Ok, this);
+  QPushButton* open = box.addButton(QStringLiteral("&Open Report"), QMessageBox::ActionRole);
+  box.setDefaultButton(QMessageBox::Ok);
+  box.exec();
+  return box.clickedButton() == open;
 }
 
 void TMainForm::OpenInEditor(const QString& File) {
@@ -790,9 +831,9 @@ void TMainForm::OpenInEditor(const QString& File) {
 
 void TMainForm::CompInputClick() { OpenInEditor(FProject->FileName); }
 
-void TMainForm::CompKernelClick() { OpenInEditor(ChangeFileExt(FProject->FileName, QStringLiteral(".kqr"))); }
+void TMainForm::CompKernelClick() { OpenInEditor(SideFileName(FProject->FileName, QStringLiteral(".kqr"))); }
 
-void TMainForm::CompOutputClick() { OpenInEditor(ChangeFileExt(FProject->FileName, QStringLiteral(".kqo"))); }
+void TMainForm::CompOutputClick() { OpenInEditor(SideFileName(FProject->FileName, QStringLiteral(".kqo"))); }
 
 // Graphics and views --------------------------------------------------------
 

@@ -39,6 +39,7 @@ namespace zavik {
 class TAboutBox;
 class TChildActivation;
 class TChildForm;
+struct TRunResult;
 class TDlgAmpPlot;
 class TDlgBlock;
 class TDlgRunAnalysis;
@@ -269,6 +270,9 @@ private:
   void BringToFront(QWidget* Form);
   void RunStarted();
   void RunFinished(int Status, const QString& PlotFile, bool PlotFileWritten);
+  // What a run came to, with the offer to open its report: true when the
+  // user took it.
+  bool AskOpenReport(const TRunResult& Result);
 
   TProjectTables FTables;
   std::unique_ptr<TProgramData> FProject;

@@ -74,7 +74,7 @@ void TEnumColumn::SetInteger(int Row, int Value) {
 QString TEnumColumn::GetText(int Row) const { return QString::number(GetInteger(Row)); }
 
 void TEnumColumn::SetText(int Row, const QString& Text) {
-  const long double value = EvaluateExpression(Text);
+  const long double value = EvaluateEntry(Text);
   RaiseIfNot<EAssignError>(IsWholeNumber(value), QStringLiteral("Value must be an integer."));
   SetInteger(Row, RoundToInt(value));
 }
@@ -131,7 +131,7 @@ QString TIntColumn::GetText(int Row) const { return QString::number(GetInteger(R
 
 void TIntColumn::SetText(int Row, const QString& Text) {
   // The entry is checked whether or not an editor window is open.
-  const long double value = EvaluateExpression(Text);
+  const long double value = EvaluateEntry(Text);
   RaiseIf<EAssignError>(fabsl(FracPart(value)) > 1e-10L,
                         QStringLiteral("Entry must be an integer."));
   RaiseIfFmt<EAssignError>(value < MinValue || value > MaxValue,
@@ -260,7 +260,7 @@ void TFloatColumn::SetFloat(int Row, long double Value) {
 QString TFloatColumn::GetText(int Row) const { return FloatToStrGeneral(GetFloat(Row), 8); }
 
 void TFloatColumn::SetText(int Row, const QString& Text) {
-  const long double value = EvaluateExpression(Text);
+  const long double value = EvaluateEntry(Text);
   SetFloat(Row, value);
 }
 

@@ -136,6 +136,9 @@ long double TDataEdit::Number() { return EvaluateExpression(text()); }
 void TDataEdit::SetNumber(long double Value) {
   if (!FLoading) Value = FLimits.Clamp(Value);
   setText(FormatNumber(FHex, Value));
+  // A value loaded into the box is what Escape takes an entry back to; the
+  // limit a refused entry is brought to is not.
+  if (!Checking()) FEntered = text();
 }
 
 QString TDataEdit::UnitsText() const { return EditUnitsText(FUnitsString, Units()); }
@@ -152,6 +155,14 @@ void TDataEdit::Accept(long double Value) {
 
 QString TDataEdit::LimitText(long double Value) const { return FormatNumber(false, Value); }
 
+void TDataEdit::focusInEvent(QFocusEvent* Event) {
+  QLineEdit::focusInEvent(Event);
+  // The user comes into the box; coming back from another window or a
+  // menu, or after the box's own refusal, is no new entry.
+  const Qt::FocusReason reason = Event->reason();
+  if (!Checking() && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) FEntered = text();
+}
+
 void TDataEdit::focusOutEvent(QFocusEvent* Event) {
   QLineEdit::focusOutEvent(Event);
   if (LeavesTheBox(Event)) DoExit();
@@ -161,6 +172,16 @@ void TDataEdit::keyPressEvent(QKeyEvent* Event) {
   if (Event->key() == Qt::Key_Return || Event->key() == Qt::Key_Enter) {
     // Enter checks the entry and selects it; the key goes no further.
     DoExit();
+    selectAll();
+    Event->accept();
+    return;
+  }
+  if (Event->key() == Qt::Key_Escape && Event->modifiers() == Qt::NoModifier && text() != FEntered) {
+    // The entry is taken back, as the user's own edit (it is no longer the
+    // entry that was refused); with nothing to take back, Escape goes on to
+    // the window.
+    selectAll();
+    insert(FEntered);
     selectAll();
     Event->accept();
     return;

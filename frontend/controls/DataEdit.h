@@ -3,7 +3,8 @@
 // typed. It takes a number or an expression; when the user leaves the box or
 // presses Enter the entry is evaluated, checked against MinVal, MaxVal and
 // IntegerOnly and rewritten as a plain number, or the user is told what is
-// wrong and the focus comes back to the box. Its label shows
+// wrong and the focus comes back to the box. Escape puts back the value the
+// box had when the user came into it. Its label shows
 // "Caption (unit)" in the current unit system. The box converts no values:
 // the window that owns it loads and stores them.
 
@@ -62,6 +63,8 @@ public:
 
 protected:
   explicit TEntryBox(QWidget* Box) : FBox(Box) {}
+  // The exit check is under way (its message box, the focus it puts back).
+  bool Checking() const { return FChecking; }
   virtual void EmitExited() = 0;
   // The text to check (a combo box first puts a chosen item's value there).
   virtual QString CheckedText() = 0;
@@ -108,6 +111,7 @@ signals:
   void Exited();
 
 protected:
+  void focusInEvent(QFocusEvent* Event) override;
   void focusOutEvent(QFocusEvent* Event) override;
   void keyPressEvent(QKeyEvent* Event) override;
   void changeEvent(QEvent* Event) override;
@@ -119,6 +123,9 @@ protected:
 
 private:
   bool FHex = false;
+  // What Escape puts back: the text when the user came into the box, or the
+  // value loaded into it since.
+  QString FEntered = QStringLiteral("0");
 };
 
 }  // namespace zavik

@@ -300,4 +300,15 @@ long double EvaluateExpression(const QString& S) {
   return EvaluateTerm(operands.first());
 }
 
+long double EvaluateEntry(const QString& S) {
+  const long double value = Checked(EvaluateExpression(S));
+  // The engine's reals are single precision.
+  constexpr long double kLargest = std::numeric_limits<float>::max();
+  constexpr long double kSmallest = std::numeric_limits<float>::min();
+  const long double magnitude = fabsl(value);
+  if (magnitude > kLargest || (value != 0 && magnitude < kSmallest))
+    Fail("value beyond the range of the analysis (0, or a magnitude between about 1.2E-38 and 3.4E38)");
+  return value;
+}
+
 }  // namespace zavik

@@ -15,6 +15,15 @@ namespace zavik {
 // outside its domain).
 long double EvaluateExpression(const QString& S);
 
+// The value of a numeric entry of the program, a box's or a table cell's:
+// EvaluateExpression, refused with EAssignError ("Entry could not be
+// evaluated:" and why) when the value lies beyond what the analysis, which
+// reads every number in single precision, can hold: a magnitude above the
+// largest single-precision value, or one of a value other than 0 below the
+// smallest normal one (the engine would read 1E400 as no number and 1E-400
+// as 0). An arithmetic fault is EMathError, as in the evaluation.
+long double EvaluateEntry(const QString& S);
+
 // Value of one operand: constant, function application, factorial,
 // hexadecimal or plain number.
 long double EvaluateTerm(const QString& T);

@@ -64,7 +64,7 @@ TEntryCheck CheckEntry(const QString& Text, const TEntryLimits& Limits,
                        const std::function<QString(long double)>& LimitText) {
   TEntryCheck check;
   try {
-    check.Value = EvaluateExpression(Text);
+    check.Value = EvaluateEntry(Text);
   } catch (const EAssignError& e) {
     check.Message =
         Limits.IntegerOnly ? QStringLiteral("Entry must be a valid integer.") : e.Message();
@@ -72,11 +72,6 @@ TEntryCheck CheckEntry(const QString& Text, const TEntryLimits& Limits,
   } catch (const Exception& e) {
     // An arithmetic fault (1/0, ln 0, overflow) refuses the entry as well.
     check.Message = e.Message();
-    return check;
-  }
-  if (!std::isfinite(check.Value)) {
-    check.Message = std::isnan(check.Value) ? QStringLiteral("Invalid floating point operation")
-                                            : QStringLiteral("Floating point overflow");
     return check;
   }
   if (Limits.IntegerOnly && FracPart(check.Value) != 0) {

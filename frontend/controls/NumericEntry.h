@@ -55,7 +55,8 @@ struct TEntryCheck {
   QString Message;
 };
 
-// Evaluates the text and checks it: an expression that cannot be evaluated
+// Evaluates the text as an entry (EvaluateEntry) and checks it: an
+// expression that cannot be evaluated or whose value the analysis cannot hold
 // (a whole-number box says "Entry must be a valid integer."), an arithmetic
 // fault such as 1/0 or ln 0, a fractional value in a whole-number box, a
 // value below MinVal or above MaxVal. The limits in the messages are written

@@ -2,6 +2,7 @@
 
 #include "controls/AreaPlacement.h"
 #include "controls/ColumnTypes.h"
+#include "controls/KeyChords.h"
 #include "controls/Messages.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScrollBar>
@@ -189,6 +191,34 @@ protected:
 };
 }  // namespace
 
+namespace {
+// The row numbers: a click on a row's number makes that row current, and the
+// current row's number stands out, wherever the keys are.
+class TRowNumbers : public QHeaderView {
+public:
+  explicit TRowNumbers(TTableGrid* Grid) : QHeaderView(Qt::Vertical, Grid), FGrid(Grid) {}
+
+protected:
+  void initStyleOptionForIndex(QStyleOptionHeader* Option, int LogicalIndex) const override {
+    QHeaderView::initStyleOptionForIndex(Option, LogicalIndex);
+    if (LogicalIndex != FGrid->currentIndex().row()) return;
+    Option->state |= QStyle::State_On | QStyle::State_Sunken;
+    const QBrush highlight = Option->palette.brush(QPalette::Highlight);
+    Option->palette.setBrush(QPalette::Button, highlight);
+    Option->palette.setBrush(QPalette::Window, highlight);
+    Option->palette.setBrush(QPalette::ButtonText, Option->palette.brush(QPalette::HighlightedText));
+  }
+  void mousePressEvent(QMouseEvent* Event) override {
+    if (Event->button() == Qt::LeftButton) FGrid->RowNumberClicked(logicalIndexAt(Event->position().toPoint()));
+    Event->accept();
+  }
+  void mouseDoubleClickEvent(QMouseEvent* Event) override { mousePressEvent(Event); }
+
+private:
+  TTableGrid* FGrid;
+};
+}  // namespace
+
 void TTableGrid::SetCornerText(const QString& Text) {
   auto* corner = findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
   if (!corner) return;
@@ -206,6 +236,7 @@ TTableGrid::TTableGrid(QWidget* Parent)
       FTextDelegate(new TTextCellDelegate(this)),
       FChoiceDelegate(new TChoiceCellDelegate(this)),
       FTableDelegate(new TTableCellDelegate(this)) {
+  setVerticalHeader(new TRowNumbers(this));
   setItemDelegate(FTextDelegate);
   // The cell being edited always shows its editor; typing starts an entry.
   setEditTriggers(CurrentChanged | DoubleClicked | SelectedClicked | EditKeyPressed |
@@ -365,16 +396,6 @@ void TTableGrid::ShowEditor() {
   edit(current, AllEditTriggers, nullptr);
 }
 
-namespace {
-// Alt and a key, without Ctrl (AltGr may come as Ctrl+Alt and types a
-// character).
-bool IsAltChord(const QKeyEvent* Event) {
-  const Qt::KeyboardModifiers m = Event->modifiers();
-  return (m & Qt::AltModifier) && !(m & (Qt::ControlModifier | Qt::GroupSwitchModifier)) &&
-         Event->key() >= Qt::Key_A && Event->key() <= Qt::Key_Z;
-}
-}  // namespace
-
 bool TTableGrid::AltChordEvent(QEvent* Event) {
   if (!IsKeyEvent(Event)) return false;
   auto* key = static_cast<QKeyEvent*>(Event);
@@ -410,6 +431,18 @@ void TTableGrid::MoveByEnter() {
   });
 }
 
+void TTableGrid::RowNumberClicked(int Row) {
+  Guarded(this, [&] {
+    if (!FModel || Row < 0 || Row >= FModel->rowCount() || FModel->columnCount() == 0) return;
+    // The row, in the column the user works in; the keys come to the grid
+    // as with a click on a cell.
+    const QModelIndex current = currentIndex();
+    const QModelIndex target = FModel->index(Row, current.isValid() ? current.column() : 0);
+    if (!HasKeys()) setFocus(Qt::MouseFocusReason);
+    selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect);
+  });
+}
+
 void TTableGrid::ControlFocused(const QModelIndex& Index) {
   if (Index == currentIndex()) return;
   selectionModel()->setCurrentIndex(Index, QItemSelectionModel::ClearAndSelect);
@@ -438,6 +471,7 @@ void TTableGrid::keyPressEvent(QKeyEvent* Event) {
 
 void TTableGrid::currentChanged(const QModelIndex& Current, const QModelIndex& Previous) {
   QTableView::currentChanged(Current, Previous);
+  verticalHeader()->viewport()->update();  // the current row's number
   // On a cell of a control, the control takes the keys, when the keys are
   // in the grid at all.
   const bool keysHere = hasFocus() || isAncestorOf(QApplication::focusWidget());

@@ -15,9 +15,11 @@
 // is written: a cell whose editor merely showed its value keeps the value
 // it holds, to the last bit. The current cell follows the control that has
 // the focus, so that a table of choices and buttons only still has a
-// current row for Insert Row and Delete Row. The current cell shows its
-// editor while the grid has the keys; a table that changes under a window
-// the user works in elsewhere takes no focus from it.
+// current row for Insert Row and Delete Row; a click on a row's number makes
+// that row current, and the current row's number stands out, so that the
+// user sees the row those buttons act on. The current cell shows its editor
+// while the grid has the keys; a table that changes under a window the user
+// works in elsewhere takes no focus from it.
 //
 // Alt with the letter of a button (Alt+A, Alt+I, Alt+D) presses that button
 // wherever the keys are in the window; an Alt chord of no button reaches no
@@ -123,6 +125,9 @@ public:
   void MoveByEnter();
   // A nested-table button was clicked.
   void OpenRowTable(const QModelIndex& Index);
+  // The user clicked the number of a row (-1: below the rows): the row
+  // becomes current, in the column of the current cell.
+  void RowNumberClicked(int Row);
   // The control of a choice or nested-table cell received the focus: the
   // current cell follows it.
   void ControlFocused(const QModelIndex& Index);

@@ -14,8 +14,8 @@
 // the run's and must stay so: nothing else may change it.
 //
 // The window: Started shows the modal run window; Finished hides it, tells
-// CompletedMessage and loads PlotFile when this run wrote it; Failed tells
-// its message.
+// what RunResult says of the run and loads PlotFile when this run wrote it;
+// Failed tells its message.
 
 #include "core/DynamicLibrary.h"
 
@@ -45,7 +45,7 @@ public:
   // What the user is told.
   static const QString ReinitializeMessage;  // a run is still in progress
   static const QString InitFailedMessage;    // the engine library cannot be loaded or bound
-  static const QString CompletedMessage;     // after every run, whatever the engine returned
+  static const QString CompletedMessage;     // after a run the engine completed (RunResult)
 
   // The engine library of this program: "Zav3-comp.so" in the folder of the
   // running program.
@@ -70,8 +70,8 @@ public:
 
 signals:
   void Started();
-  // The engine returned Status (0 analysis completed, 2 stopped before RUN,
-  // 3 input error). PlotFileWritten: this run wrote PlotFile; an older file
+  // The engine returned Status (TEngineStatus: 0 analysis completed, 2
+  // stopped before the analysis, 3 fatal error). PlotFileWritten: this run wrote PlotFile; an older file
   // that it left untouched is no result of this run and is not to be loaded.
   void Finished(int Status, const QString& PlotFile, bool PlotFileWritten);
   // The run did not start; Message is for the user.

@@ -271,8 +271,8 @@ void TProgramData::SaveToFile() {
   const QString refusal = SaveRefusal();
   if (!refusal.isEmpty()) throw ESaveRefused(refusal);
   const TFileSeparatorScope separators;
-  MassFileName = ChangeFileExt(FileName, QStringLiteral(".kqm"));
-  GeometryFileName = ChangeFileExt(FileName, QStringLiteral(".kqt"));
+  MassFileName = SideFileName(FileName, QStringLiteral(".kqm"));
+  GeometryFileName = SideFileName(FileName, QStringLiteral(".kqt"));
   DeriveDeckValues();
   const QByteArray deck = DeckText();
   const QByteArray mass = MassFileText();

@@ -80,7 +80,7 @@ TLoadType LoadTypeFromName(const QString& LoadTypeName, TLoadType Current) {
 TGraphicsMenuState GraphicsMenuState(const TProgramData& Project, bool PlotDataLoaded,
                                      const TPlotDataContents& Plots) {
   TGraphicsMenuState s;
-  if (!PlotDataLoaded || !QFileInfo::exists(ChangeFileExt(Project.FileName, QStringLiteral(".kqp")))) return s;
+  if (!PlotDataLoaded || !QFileInfo::exists(SideFileName(Project.FileName, QStringLiteral(".kqp")))) return s;
   s.Impedances = Project.StiffnessMatrix && Plots.Impedances;
   s.Response = Project.LoadType == TLoadType::Harmonic && Plots.Response;
   return s;
@@ -89,8 +89,8 @@ TGraphicsMenuState GraphicsMenuState(const TProgramData& Project, bool PlotDataL
 TComputationMenuState ComputationMenuState(const QString& FileName) {
   TComputationMenuState s;
   s.Input = QFileInfo::exists(FileName);
-  s.RunNotes = QFileInfo::exists(ChangeFileExt(FileName, QStringLiteral(".kqr")));
-  s.Output = QFileInfo::exists(ChangeFileExt(FileName, QStringLiteral(".kqo")));
+  s.RunNotes = QFileInfo::exists(SideFileName(FileName, QStringLiteral(".kqr")));
+  s.Output = QFileInfo::exists(SideFileName(FileName, QStringLiteral(".kqo")));
   return s;
 }
 

@@ -15,9 +15,19 @@ QString GetVersionText();
 // The name of a project not yet saved under a name of the user's.
 inline constexpr char NewProjectFileName[] = "NewData.kqd";
 
-// FileName with the extension of its file name (from its last ".", never one
-// in a folder name) replaced by Ext; a name without one gets Ext appended.
-QString ChangeFileExt(const QString& FileName, const QString& Ext);
+// The extension of a deck saved with the program's filter.
+inline constexpr char DeckExtension[] = ".kqd";
+
+// The files beside a deck (its mass and geometry files, the report, the plot
+// data, the run notes) are named by the deck's stem: the deck's name without
+// its ".kqd" (in any case), else the whole name, so that two decks never
+// share them ("job v1.2" gives "job v1.2.kqo", "job.kqd" "job.kqo").
+QString DeckStem(const QString& DeckFileName);
+// The stem followed by Ext (".kqo", ".kqp", ".kqr", ".kqt", ".kqm").
+QString SideFileName(const QString& DeckFileName, const QString& Ext);
+// The name a deck saved with the program's filter gets: Name, with ".kqd"
+// appended unless it ends in it (in any case).
+QString WithDeckExtension(const QString& Name);
 
 // The file name without its folder; a ".kqd" project (in any case) loses
 // everything from its first "."; a name longer than one character starts with

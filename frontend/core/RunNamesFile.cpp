@@ -17,7 +17,7 @@ constexpr qsizetype MaxNameBytes = 256;
 QStringList ViewerNamesLines(const QString& DeckFileName) {
   QStringList lines{DeckFileName};
   for (const char* ext : {".kqo", ".kqp", ".kqr", ".kqt", ".kqm"})
-    lines << ChangeFileExt(DeckFileName, QLatin1String(ext));
+    lines << SideFileName(DeckFileName, QLatin1String(ext));
   return lines;
 }
 

@@ -7,14 +7,19 @@
 
 #include "app/FoundationForms.h"
 #include "app/LoadingForms.h"
+#include "app/MassForms.h"
 #include "app/SystemForms.h"
 #include "app/TitleWindow.h"
+#include "controls/ColumnTypes.h"
 
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 
 #include <functional>
+#include <string>
+#include <tuple>
 #include <ostream>
 
 namespace zavik {
@@ -70,6 +75,12 @@ protected:
     if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) return;
     W->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(W.get()));
+  }
+  // File > Save, which says nothing.
+  void SaveWithoutAWord() {
+    TMessageCatcher messages;
+    Choose(W->FileMenu, W->FileSave);
+    EXPECT_TRUE(messages.Messages.isEmpty()) << messages.Texts().join(QLatin1Char('|')).toStdString();
   }
   QString OpenExample(const char* Stem) {
     const QString deck = Example(Stem);
@@ -357,6 +368,281 @@ TEST_F(EntriesTest, ATitleWithCharactersTheDeckCannotHoldIsRefusedWithThem) {
     EXPECT_EQ(W->Project().Title, QStringLiteral("Circular footing on a half-space under a harmonic load"));
   }
   EXPECT_EQ(Read(deck), shipped);
+}
+
+// In an input window an Alt chord that no control of the window has types
+// nothing; the chord of a label still takes the keys to its box.
+TEST_F(EntriesTest, AnAltChordOfNoControlTypesNothingIntoABox) {
+  const QString deck = OpenExample("pile-group");
+  const QByteArray shipped = Read(deck);
+  Choose(W->DataMenu, W->PileProperties1);
+  auto* piles = qobject_cast<TfrmCPileProperties*>(W->ChildWindow(TMainForm::CPileProperties));
+  ASSERT_NE(piles, nullptr);
+  TMessageCatcher messages;  // a chord typed into the box would be refused when it is left
+  QTest::mouseClick(piles->DataEdit1, Qt::LeftButton);
+  QTest::keyClick(piles->DataEdit1, Qt::Key_End);
+  const QString before = piles->DataEdit1->text();
+  for (Qt::Key key : {Qt::Key_A, Qt::Key_Q, Qt::Key_1}) {
+    QTest::keyClick(Focused(), key, Qt::AltModifier);
+    Pause();
+  }
+  EXPECT_EQ(piles->DataEdit1->text(), before);
+  EXPECT_EQ(Focused(), piles->DataEdit1);
+  // "&Elastic modulus of the pile " is a label's.
+  QTest::keyClick(Focused(), Qt::Key_E, Qt::AltModifier);
+  Pause();
+  EXPECT_EQ(Focused(), piles->DataEdit7);
+  EXPECT_EQ(piles->DataEdit7->text(), QStringLiteral("30000000"));
+  EXPECT_TRUE(messages.Messages.isEmpty()) << messages.Texts().join(QLatin1Char('|')).toStdString();
+  SaveWithoutAWord();
+  EXPECT_EQ(Read(deck), shipped);
+}
+
+// Escape in a box puts back the value the box had when the user came into
+// it, and that is what is saved.
+TEST_F(EntriesTest, EscapeInABoxPutsBackItsValue) {
+  const QString deck = OpenExample("half-space-harmonic");
+  const QByteArray shipped = Read(deck);
+  Choose(W->DataMenu, W->FootingMassParameters1);
+  auto* mass = qobject_cast<TfrmMassdata*>(W->ChildWindow(TMainForm::Massdata));
+  ASSERT_NE(mass, nullptr);
+  QTest::mouseClick(mass->DataEdit1, Qt::LeftButton);
+  Type(QStringLiteral("130"));
+  QTest::keyClick(Focused(), Qt::Key_Escape);
+  EXPECT_EQ(mass->DataEdit1->text(), QStringLiteral("100"));
+  EXPECT_TRUE(mass->isVisible());
+  // Typed anew after a refused entry, Escape takes back to the value before
+  // the refusal, not to the limit the box showed.
+  Type(QStringLiteral("1e10"));
+  {
+    TMessageCatcher messages;
+    QTest::keyClick(Focused(), Qt::Key_Tab);
+    Pause();
+    EXPECT_EQ(messages.Texts(), QStringList{QStringLiteral("Entry must be less than or equal to 2147483647")});
+  }
+  EXPECT_EQ(Focused(), mass->DataEdit1);
+  QTest::keyClick(Focused(), Qt::Key_Escape);
+  EXPECT_EQ(mass->DataEdit1->text(), QStringLiteral("100"));
+  SaveWithoutAWord();
+  EXPECT_EQ(W->Project().TotalMass, 100);
+  EXPECT_EQ(Read(deck), shipped);
+}
+
+// A number the analysis cannot read in single precision is refused by the
+// box, with the focus back, and never saved.
+TEST_F(EntriesTest, AValueBeyondTheAnalysissRangeIsRefusedByItsBox) {
+  const QString deck = OpenExample("pile-group");
+  const QByteArray shipped = Read(deck);
+  Choose(W->DataMenu, W->PileProperties1);
+  auto* piles = qobject_cast<TfrmCPileProperties*>(W->ChildWindow(TMainForm::CPileProperties));
+  ASSERT_NE(piles, nullptr);
+  const QString refusal = QStringLiteral("Entry could not be evaluated:\nvalue beyond the range of the analysis "
+                                         "(0, or a magnitude between about 1.2E-38 and 3.4E38)");
+  for (const char* typed : {"1e400", "1e-400"}) {
+    SCOPED_TRACE(typed);
+    QTest::mouseClick(piles->DataEdit1, Qt::LeftButton);
+    Pause();
+    Type(QLatin1String(typed));
+    {
+      TMessageCatcher messages;
+      QTest::keyClick(Focused(), Qt::Key_Tab);
+      Pause();
+      EXPECT_EQ(messages.Texts(), QStringList{refusal});
+    }
+    EXPECT_EQ(Focused(), piles->DataEdit1);
+    EXPECT_EQ(piles->DataEdit1->text(), QLatin1String(typed));
+    TMessageCatcher messages;
+    Choose(W->FileMenu, W->FileSave);
+    EXPECT_EQ(messages.Texts(), QStringList{refusal});
+    EXPECT_EQ(Read(deck), shipped);
+    QTest::keyClick(Focused(), Qt::Key_Escape);
+  }
+  SaveWithoutAWord();
+  EXPECT_EQ(Read(deck), shipped);
+}
+
+// The count boxes of the loading windows show the rows of their tables,
+// whenever the tables change.
+TEST_F(EntriesTest, ACountBoxShowsTheRowsOfItsTable) {
+  OpenExample("half-space-transient");
+  Choose(W->DataMenu, W->TransientLoadingData1);
+  auto* transient = qobject_cast<Tfrmtransient*>(W->ChildWindow(TMainForm::Transient));
+  ASSERT_NE(transient, nullptr);
+  EXPECT_EQ(transient->DataEdit3->text(), QStringLiteral("1"));
+  EXPECT_FALSE(transient->DataEdit3->isEnabled());  // the table's rows are the count
+  QTest::mouseClick(transient->Button1, Qt::LeftButton);
+  Pause();
+  TTableForm* loads = FormOf(W->Tables().TLoadtype);
+  ASSERT_NE(loads, nullptr);
+  QTest::mouseClick(loads->BtnAdd(), Qt::LeftButton);
+  Pause();
+  EXPECT_EQ(transient->DataEdit3->text(), QStringLiteral("2"));
+  QTest::mouseClick(loads->BtnAdd(), Qt::LeftButton);
+  QTest::mouseClick(loads->BtnDel(), Qt::LeftButton);
+  Pause();
+  EXPECT_EQ(transient->DataEdit3->text(), QStringLiteral("2"));
+  W->MdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(transient->parentWidget()));
+  Pause();
+  EXPECT_EQ(transient->DataEdit3->text(), QStringLiteral("2"));
+
+  OpenExample("half-space-random");
+  Choose(W->DataMenu, W->RandomLoadingData1);
+  auto* random = qobject_cast<Tfrmrandom*>(W->ChildWindow(TMainForm::Random));
+  ASSERT_NE(random, nullptr);
+  const QString spectra = QString::number(W->Tables().Trandom->RowCount());
+  EXPECT_EQ(random->DataEdit5->text(), spectra);
+  QTest::mouseClick(random->Button1, Qt::LeftButton);
+  Pause();
+  ASSERT_NE(FormOf(W->Tables().Trandom), nullptr);
+  QTest::mouseClick(FormOf(W->Tables().Trandom)->BtnAdd(), Qt::LeftButton);
+  Pause();
+  EXPECT_EQ(random->DataEdit5->text(), QString::number(spectra.toInt() + 1));
+}
+
+// The texts of a table's rows, with the rows of their nested tables.
+QStringList RowTexts(const TGridTable& Table) {
+  QStringList rows;
+  for (int r = 0; r < Table.RowCount(); ++r) {
+    QStringList cells;
+    for (int c = 0; c < Table.ColumnCount(); ++c) {
+      if (!dynamic_cast<const TTableColumn*>(Table.Columns(c))) {
+        cells << Table.Cells(c, r)->GetText();
+      } else if (const TGridTable* nested = Table.Cells(c, r)->AsTable()) {
+        cells << QLatin1Char('(') + RowTexts(*nested).join(QLatin1Char(';')) + QLatin1Char(')');
+      }
+    }
+    rows << cells.join(QLatin1Char(' '));
+  }
+  return rows;
+}
+
+// A click on a row's number makes that row the one Delete Row deletes, in
+// every table of every example, opened as the user opens it.
+class RowNumberTest;
+struct TableOfDeck {
+  const char* Name;
+  std::function<TTableForm*(RowNumberTest&)> Open;
+};
+void PrintTo(const TableOfDeck& T, std::ostream* Os) { *Os << T.Name; }
+
+class RowNumberTest : public EntriesTest,
+                      public ::testing::WithParamInterface<std::tuple<const char*, TableOfDeck>> {
+public:
+  // A table that its Data menu item opens.
+  static std::function<TTableForm*(RowNumberTest&)> Item(QAction* TMainForm::* Item) {
+    return [Item](RowNumberTest& T) { return T.OpenFrom(T.W->DataMenu, T.W.get()->*Item); };
+  }
+  // A table that a button of an input window opens; Nested: the table of
+  // the first row of that one, from the button in its cell.
+  static std::function<TTableForm*(RowNumberTest&)> Button(QAction* TMainForm::* Item, const char* Caption,
+                                                          bool Nested = false) {
+    return [=](RowNumberTest& T) -> TTableForm* {
+      T.Choose(T.W->DataMenu, T.W.get()->*Item);
+      QWidget* form = T.W->MdiArea()->activeSubWindow() ? T.W->MdiArea()->activeSubWindow()->widget() : nullptr;
+      QPushButton* button = nullptr;
+      for (QPushButton* b : form ? form->findChildren<QPushButton*>() : QList<QPushButton*>())
+        if (b->text() == QLatin1String(Caption)) button = b;
+      if (!button) return nullptr;
+      QTest::mouseClick(button, Qt::LeftButton);
+      T.Pause();
+      TTableForm* table = T.ActiveTable();
+      if (!Nested || !table) return table;
+      const QModelIndex first = table->Grid()->model()->index(0, table->Grid()->model()->columnCount() - 1);
+      auto* rows = qobject_cast<QPushButton*>(table->Grid()->indexWidget(first));
+      if (!rows) return nullptr;
+      QTest::mouseClick(rows, Qt::LeftButton);
+      T.Pause();
+      return T.ActiveTable();
+    };
+  }
+  TTableForm* OpenFrom(QMenu* Menu, QAction* Action) {
+    Choose(Menu, Action);
+    return ActiveTable();
+  }
+  TTableForm* ActiveTable() const {
+    QMdiSubWindow* sub = W->MdiArea()->activeSubWindow();
+    return sub ? qobject_cast<TTableForm*>(sub->widget()) : nullptr;
+  }
+  // A click on the number of a row.
+  static void ClickRowNumber(TTableForm* Form, int Row) {
+    QHeaderView* numbers = Form->Grid()->verticalHeader();
+    QTest::mouseClick(numbers->viewport(), Qt::LeftButton, {},
+                      QPoint(numbers->width() / 2, numbers->sectionViewportPosition(Row) + numbers->sectionSize(Row) / 2));
+  }
+};
+
+TEST_P(RowNumberTest, DeleteRowDeletesTheRowWhoseNumberWasClicked) {
+  OpenExample(std::get<0>(GetParam()));
+  TTableForm* form = std::get<1>(GetParam()).Open(*this);
+  ASSERT_NE(form, nullptr);
+  TGridTable* table = form->Table();
+  // The first row is current; with one row only, the user adds one first.
+  if (table->RowCount() == 1) QTest::mouseClick(form->BtnAdd(), Qt::LeftButton);
+  ASSERT_GE(table->RowCount(), 2);
+  QStringList expected = RowTexts(*table);
+  expected.removeAt(1);
+  ClickRowNumber(form, 1);
+  Pause();
+  EXPECT_EQ(form->Grid()->currentIndex().row(), 1);
+  QTest::mouseClick(form->BtnDel(), Qt::LeftButton);
+  Pause();
+  EXPECT_EQ(RowTexts(*table), expected);
+}
+
+using T = RowNumberTest;
+using M = TMainForm;
+const char* const Components = "Input all the mass components";
+const TableOfDeck FootingMass{"MassComponents", T::Button(&M::FootingMassParameters1, Components)};
+std::string CaseName(const ::testing::TestParamInfo<RowNumberTest::ParamType>& Info) {
+  return QString::fromLatin1(std::get<0>(Info.param)).remove(QLatin1Char('-')).toStdString() +
+         std::get<1>(Info.param).Name;
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Footings, RowNumberTest, ::testing::Combine(
+  ::testing::Values("half-space-harmonic", "half-space-transient", "half-space-random"),
+  ::testing::Values(TableOfDeck{"SideSoil",       T::Item(&M::Sidesoilpilecap1)},
+                    FootingMass)), CaseName);
+INSTANTIATE_TEST_SUITE_P(TransientLoads, RowNumberTest, ::testing::Combine(
+  ::testing::Values("half-space-transient"),
+  ::testing::Values(TableOfDeck{"Loads",          T::Button(&M::TransientLoadingData1, "Data Button")},
+                    TableOfDeck{"Amplitudes",     T::Button(&M::TransientLoadingData1, "Data Button", true)})), CaseName);
+INSTANTIATE_TEST_SUITE_P(RandomLoads, RowNumberTest, ::testing::Combine(
+  ::testing::Values("half-space-random"),
+  ::testing::Values(TableOfDeck{"Spectra",        T::Button(&M::RandomLoadingData1, "Data Button")},
+                    TableOfDeck{"SpectrumValues", T::Button(&M::RandomLoadingData1, "Data Button", true)})), CaseName);
+INSTANTIATE_TEST_SUITE_P(Stratum, RowNumberTest, ::testing::Combine(
+  ::testing::Values("stratum-rectangular"),
+  ::testing::Values(FootingMass)), CaseName);
+INSTANTIATE_TEST_SUITE_P(PileGroups, RowNumberTest, ::testing::Combine(
+  ::testing::Values("single-pile", "pile-group", "pile-group-interaction", "pile-group-battered"),
+  ::testing::Values(TableOfDeck{"PileElements",    T::Item(&M::PileGroupArrangement1)},
+                    TableOfDeck{"SoilLayers",      T::Item(&M::SoilLayerCoordinates1)},
+                    TableOfDeck{"PileCoordinates", T::Item(&M::PileCoordinates1)},
+                    TableOfDeck{"CapSideSoil",     T::Item(&M::Sidesoilpilecap1)},
+                    TableOfDeck{"MassComponents",  T::Button(&M::PilecapDimension1, Components)})), CaseName);
+INSTANTIATE_TEST_SUITE_P(Multilayer, RowNumberTest, ::testing::Combine(
+  ::testing::Values("multilayer-column"),
+  ::testing::Values(TableOfDeck{"FoundationLayers", T::Item(&M::FoundationLayer1)},
+                    TableOfDeck{"SideSoil",         T::Item(&M::Sidesoilpilecap1)},
+                    TableOfDeck{"SoilColumn",       T::Item(&M::SoilLayerBelowFoundation1)},
+                    FootingMass)), CaseName);
+// clang-format on
+
+// The issue's own steps: pile 3's number clicked in Pile Coordinates, Delete
+// Row, File Save: pile 3 is gone from the deck, pile 1 stays.
+TEST_F(EntriesTest, ThePileWhoseNumberWasClickedIsTheOneSavedWithout) {
+  const QString deck = OpenExample("pile-group");
+  Choose(W->DataMenu, W->PileCoordinates1);
+  TTableForm* form = FormOf(W->Tables().Pilecoord);
+  ASSERT_NE(form, nullptr);
+  RowNumberTest::ClickRowNumber(form, 2);
+  Pause();
+  QTest::mouseClick(form->BtnDel(), Qt::LeftButton);
+  Pause();
+  SaveWithoutAWord();
+  const QByteArray saved = Read(deck);
+  EXPECT_TRUE(saved.contains("FIXED=3\r\n1 -1.5 -1.5 \r\n2 1.5 -1.5 \r\n3 1.5 1.5 \r\n")) << saved.toStdString();
 }
 
 // A view that cannot draw the project says why once, however often its

@@ -41,6 +41,8 @@
 #include <QTest>
 #include <QToolBar>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -614,7 +616,8 @@ TEST_F(MainWindowTest, OlderPlotDataIsNotOfferedAfterARunThatWroteNone) {
   ASSERT_TRUE(W->PlotDataLoaded());
   TMessageCatcher messages;
   emit W->Run().Finished(3, Dir.filePath(QStringLiteral("half-space-harmonic.kqp")), false);
-  EXPECT_EQ(messages.Texts(), QStringList{TAnalysisRun::CompletedMessage});
+  ASSERT_EQ(messages.Messages.size(), 1);
+  EXPECT_TRUE(messages.Messages[0].Text.startsWith(QStringLiteral("The analysis did not complete")));
   EXPECT_FALSE(W->PlotDataLoaded());
   Open(W->GraphicsMenu);
   EXPECT_FALSE(W->mrealKxx->isEnabled());
@@ -622,6 +625,130 @@ TEST_F(MainWindowTest, OlderPlotDataIsNotOfferedAfterARunThatWroteNone) {
 
   // Opening the project again reads the file beside it, as any opening does.
   W->OpenFileName(deck);
+  EXPECT_TRUE(W->PlotDataLoaded());
+}
+
+// Two decks saved into one folder under names with dots keep side files,
+// reports and plot data of their own: each reopened shows its own run.
+TEST_F(MainWindowTest, DecksWhoseNamesHoldDotsKeepTheirOwnFilesAndResults) {
+  const QString folder = Dir.filePath(QStringLiteral("jobs"));
+  ASSERT_TRUE(QDir().mkpath(folder));
+  QMap<QString, int> lines;
+  for (const auto& [example, name] : {std::pair{"pile-group", "job v1.2"}, std::pair{"half-space-harmonic", "job v1.3"}}) {
+    SCOPED_TRACE(name);
+    W->OpenFileName(Example(example));
+    TModalDriver driver;
+    driver.Then([&](QWidget* Dialog) { Choose(Dialog, folder + QLatin1Char('/') + QLatin1String(name)); });
+    W->FileSaveAs->trigger();
+    EXPECT_TRUE(driver.Done());
+    EXPECT_EQ(W->Project().FileName, folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".kqd"));
+    TMessageCatcher messages;
+    RunAnalysis(messages);
+    EXPECT_EQ(messages.Texts(), QStringList{TAnalysisRun::CompletedMessage});
+    lines[QLatin1String(name)] = W->Plots().pltRealKXX.PointCount();
+  }
+  EXPECT_EQ(QDir(folder).entryList(QDir::Files, QDir::Name),
+            (QStringList{"job v1.2.kqd", "job v1.2.kqm", "job v1.2.kqo", "job v1.2.kqp", "job v1.2.kqt",
+                         "job v1.3.kqd", "job v1.3.kqm", "job v1.3.kqo", "job v1.3.kqp", "job v1.3.kqt"}));
+  EXPECT_NE(Read(folder + QStringLiteral("/job v1.2.kqp")), Read(folder + QStringLiteral("/job v1.3.kqp")));
+  EXPECT_TRUE(Read(folder + QStringLiteral("/job v1.2.kqo")).contains("Compressor on four piles"));
+  for (const QString& name : {QStringLiteral("job v1.2"), QStringLiteral("job v1.3")}) {
+    ASSERT_TRUE(QFileInfo::exists(folder + QLatin1Char('/') + name + QStringLiteral(".kqd")));
+    W->OpenFileName(folder + QLatin1Char('/') + name + QStringLiteral(".kqd"));
+    EXPECT_TRUE(W->PlotDataLoaded());
+    TResultPlots own;
+    ASSERT_TRUE(own.LoadPlotFile(folder + QLatin1Char('/') + name + QStringLiteral(".kqp"), Code(W->Project().Units)));
+    ASSERT_EQ(W->Plots().pltRealKXX.PointCount(), lines[name]);
+    EXPECT_EQ(W->Plots().pltRealKXX.Point(0, 1).Y, own.pltRealKXX.Point(0, 1).Y) << name.toStdString();
+  }
+}
+
+// With All Files the name is taken as typed: a deck under another extension
+// keeps the whole name as the stem of its side files.
+TEST_F(MainWindowTest, ADeckSavedWithAllFilesKeepsItsNameAndItsWholeNameIsTheStem) {
+  W->OpenFileName(Example("pile-group"));
+  const QString file = Dir.filePath(QStringLiteral("site.v2"));
+  TModalDriver driver;
+  driver.Then([&](QWidget* Dialog) {
+    qobject_cast<QFileDialog*>(Dialog)->selectNameFilter(QStringLiteral("All Files (*)"));
+    Choose(Dialog, file);
+  });
+  W->FileSaveAs->trigger();
+  EXPECT_TRUE(driver.Done());
+  EXPECT_EQ(W->Project().FileName, file);
+  EXPECT_TRUE(QFileInfo::exists(file));
+  EXPECT_TRUE(QFileInfo::exists(file + QStringLiteral(".kqm")));
+  EXPECT_TRUE(QFileInfo::exists(file + QStringLiteral(".kqt")));
+  EXPECT_FALSE(QFileInfo::exists(Dir.filePath(QStringLiteral("site.kqm"))));
+}
+
+// The engine refuses a deck (Vs = 0 below the footing): the message says the
+// analysis did not complete and offers the report, which opens in the editor.
+TEST_F(MainWindowTest, ARunTheEngineRefusesSaysSoAndOffersItsReport) {
+  const QString deck = Example("half-space-harmonic");
+  QByteArray text = Read(deck);
+  ASSERT_TRUE(text.contains("BELOW=250 "));
+  text.replace("BELOW=250 ", "BELOW=0 ");
+  Write("half-space-harmonic.kqd", text);
+  W->OpenFileName(deck);
+  const QString report = Dir.filePath(QStringLiteral("half-space-harmonic.kqo"));
+  QString said;
+  QStringList buttons;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  TModalDriver driver;
+  // The run window while the engine works (when it is seen at all), then the
+  // message.
+  std::function<void(QWidget*)> step = [&](QWidget* Dialog) {
+    if (Dialog == W->DlgRunAnalysis()) {
+      driver.Then(step);
+      return;
+    }
+    auto* box = qobject_cast<QMessageBox*>(Dialog);
+    ASSERT_TRUE(box) << "no message box";
+    said = box->text();
+    icon = box->icon();
+    QAbstractButton* open = nullptr;
+    for (QAbstractButton* b : box->buttons()) {
+      buttons << b->text();
+      if (b->text() == QStringLiteral("&Open Report")) open = b;
+    }
+    ASSERT_TRUE(open);
+    open->click();
+  };
+  driver.Then(step);
+  W->CompRun->trigger();
+  QTRY_VERIFY_WITH_TIMEOUT(!W->Run().Busy() && driver.Done(), 60000);
+  EXPECT_TRUE(said.startsWith(QStringLiteral("The analysis did not complete"))) << said.toStdString();
+  EXPECT_TRUE(said.contains(report)) << said.toStdString();
+  EXPECT_NE(said, TAnalysisRun::CompletedMessage);
+  EXPECT_EQ(icon, QMessageBox::Warning);
+  EXPECT_EQ(buttons.size(), 2);
+  ASSERT_EQ(Launcher.Documents.size(), 1);
+  EXPECT_EQ(Launcher.Documents[0].toLocalFile(), report);
+  EXPECT_FALSE(W->PlotDataLoaded());
+}
+
+// A completed run whose report ends with the engine's warning says how many
+// frequency lines were warned, after the words of every completed run.
+TEST_F(MainWindowTest, ACompletedRunWithWarnedLinesSaysHowMany) {
+  W->OpenFileName(Example("half-space-harmonic"));
+  {
+    TMessageCatcher messages;
+    RunAnalysis(messages);
+  }
+  const QString report = W->Run().ReportFile();
+  QFile f(report);
+  ASSERT_TRUE(f.open(QIODevice::Append));
+  f.write(" *** WARNING -     3 OF    40 FREQUENCY LINES HOLD CONSTANTS NO PASSIVE FOUNDATION HAS ***\n");
+  f.close();
+  TMessageCatcher messages;
+  emit W->Run().Finished(0, W->Run().PlotFile(), true);
+  ASSERT_EQ(messages.Messages.size(), 1);
+  const QString said = messages.Messages[0].Text;
+  EXPECT_TRUE(said.startsWith(TAnalysisRun::CompletedMessage)) << said.toStdString();
+  EXPECT_TRUE(said.contains(QStringLiteral("3 of the 40 frequency lines"))) << said.toStdString();
+  EXPECT_EQ(messages.Messages[0].Buttons.size(), 2);
+  EXPECT_TRUE(Launcher.Documents.isEmpty());  // OK was pressed
   EXPECT_TRUE(W->PlotDataLoaded());
 }
 

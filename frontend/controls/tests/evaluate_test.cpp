@@ -194,6 +194,62 @@ INSTANTIATE_TEST_SUITE_P(ArithmeticFaults, EvaluateExpressionTest, ::testing::Va
   R("floor(-3e9)")));
 // clang-format on
 
+// An entry's value is one the analysis's single precision holds: 0, or a
+// magnitude from the smallest normal value (1.17549435E-38) to the largest
+// (3.40282347E38 rounded down: 3.40282346639E38). Beyond them the engine
+// reads no number, or 0; within them the deck's eight digits of a value
+// read back within them too.
+struct EntryRow {
+  const char* Text;
+  bool Accepted;
+  long double Value;
+};
+
+void PrintTo(const EntryRow& Row, std::ostream* Os) { *Os << '"' << Row.Text << '"'; }
+
+class EvaluateEntryTest : public ::testing::TestWithParam<EntryRow> {};
+
+TEST_P(EvaluateEntryTest, RefusesWhatSinglePrecisionCannotHold) {
+  const EntryRow& row = GetParam();
+  const QString text = QString::fromLatin1(row.Text);
+  if (row.Accepted) {
+    EXPECT_EQ(EvaluateEntry(text), row.Value);
+    return;
+  }
+  try {
+    EvaluateEntry(text);
+    ADD_FAILURE() << "no error";
+  } catch (const EAssignError& e) {
+    EXPECT_EQ(e.Message(), QStringLiteral("Entry could not be evaluated:\rvalue beyond the range of the analysis "
+                                          "(0, or a magnitude between about 1.2E-38 and 3.4E38)"));
+  }
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Edges, EvaluateEntryTest, ::testing::Values(
+  EntryRow{"1e400",           false, 0},
+  EntryRow{"-1e400",          false, 0},
+  EntryRow{"1e-400",          false, 0},
+  EntryRow{"-1e-400",         false, 0},
+  EntryRow{"3.40282346e38",   true,  3.40282346e38L},
+  EntryRow{"3.4028235e38",    false, 0},                // above the largest value
+  EntryRow{"-3.4028235e38",   false, 0},
+  EntryRow{"1.1754944e-38",   true,  1.1754944e-38L},
+  EntryRow{"1.1754943e-38",   false, 0},                // below the smallest normal value
+  EntryRow{"-1.1754944e-38",  true,  -1.1754944e-38L},
+  EntryRow{"0",               true,  0},
+  EntryRow{"-0",              true,  0},
+  EntryRow{"1e-400*0",        true,  0},
+  EntryRow{"1e400/1e390",     true,  1e10L},            // only the value counts
+  EntryRow{"1e30*1e10",       false, 0}));
+// clang-format on
+
+TEST(EvaluateEntry, TellsArithmeticFaultsAsTheEvaluationDoes) {
+  EXPECT_THROW(EvaluateEntry(QStringLiteral("1/0")), EMathError);
+  EXPECT_THROW(EvaluateEntry(QStringLiteral("1e5000")), EMathError);
+  EXPECT_THROW(EvaluateEntry(QStringLiteral("abc")), EAssignError);
+}
+
 TEST(EvaluateExpression, UsesTheFrontEndDecimalSeparator) {
   // Partial results are rewritten with the separator and read back with it.
   DecimalSeparator = QLatin1Char(',');

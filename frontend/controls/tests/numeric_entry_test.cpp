@@ -132,6 +132,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, CheckEntryTest, ::testing::Values(
   CheckRow{"1/0",    false, -N,  N,   C::Refused,  0,    "Floating point division by zero"},
   CheckRow{"ln 0",   true,  -N,  N,   C::Refused,  0,    "Floating point division by zero"},
   CheckRow{"1e5000", false, -N,  N,   C::Refused,  0,    "Floating point overflow"},
+  CheckRow{"1e400",  false, -N,  N,   C::Refused,  0,    "Entry could not be evaluated:\rvalue beyond the range of the analysis (0, or a magnitude between about 1.2E-38 and 3.4E38)"},
+  CheckRow{"1e-400", false, -N,  N,   C::Refused,  0,    "Entry could not be evaluated:\rvalue beyond the range of the analysis (0, or a magnitude between about 1.2E-38 and 3.4E38)"},
+  CheckRow{"1e400",  true,  -N,  N,   C::Refused,  0,    "Entry must be a valid integer."},
+  CheckRow{"3e38",   false, -N,  N,   C::Accepted, 3e38L, ""},
   CheckRow{"",       false, -N,  N,   C::Refused,  0,    "Entry could not be evaluated:\rentry cannot be blank"}));
 // clang-format on
 

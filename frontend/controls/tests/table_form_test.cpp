@@ -32,11 +32,22 @@ const char* const SoilColumns = R"(5,
   2, ("Material", "damping"), True, False, False, "FLOATCOLUMN2", "", 0.0,
   2, ("Weak zone shear", "modulus ratio"), True, False, False, "FLOATCOLUMN2", "", 0.0)";
 
+const char* const PileColumns = R"(2,
+  2, ("X-coord."), True, False, False, "FLOATCOLUMN2", "L2", 0.0,
+  2, ("Y-coord."), True, False, False, "FLOATCOLUMN2", "L2", 0.0)";
+
 void Define(TGridTable& Table, const char* Caption, const char* Columns, int MaxRows = 0) {
   Table.SetCaption(QString::fromUtf8(Caption));
   Table.SetTopLeft(QStringLiteral("Layer"));
   Table.SetMaxRows(MaxRows);
   Table.SetCol(QString::fromUtf8(Columns));
+}
+
+// Soil layers whose shear wave velocities are 100, 200, 300, ...
+void DefineLayers(TGridTable& Soil, int Rows) {
+  Define(Soil, "Soil Properties", SoilColumns, 20);
+  Soil.SetRowCount(Rows);
+  for (int r = 0; r < Rows; ++r) Soil.Cells(0, r)->SetFloat(100 * (r + 1));
 }
 
 QWidget* Focused() { return QApplication::focusWidget(); }
@@ -83,6 +94,20 @@ protected:
   static void Pause(QWidget* Window) {
     QTest::qWait(20);
     EXPECT_TRUE(QTest::qWaitForWindowActive(Window));
+  }
+  // A click on the number of a row, in the row numbers before the cells.
+  static void ClickRowNumber(TTableForm* Form, int Row) {
+    QHeaderView* numbers = Form->Grid()->verticalHeader();
+    QTest::mouseClick(numbers->viewport(), Qt::LeftButton, {},
+                      QPoint(numbers->width() / 2, numbers->sectionViewportPosition(Row) + numbers->sectionSize(Row) / 2));
+  }
+  // The colour in which the number of a row is drawn behind its text.
+  static QRgb NumberBackground(TTableForm* Form, int Row) {
+    QHeaderView* numbers = Form->Grid()->verticalHeader();
+    const QImage shown = numbers->viewport()->grab().toImage();
+    const qreal scale = shown.devicePixelRatio();
+    return shown.pixel(int((numbers->width() - 4) * scale),
+                       int((numbers->sectionViewportPosition(Row) + numbers->sectionSize(Row) / 2) * scale));
   }
   static int LastVisibleRow(TTableForm* Form) {
     return Form->Grid()->rowAt(Form->Grid()->viewport()->height() - 1);
@@ -187,9 +212,7 @@ TEST_F(TableFormTest, AddRowStopsAtMaxRowsAndShowsTheNewRow) {
 
 TEST_F(TableFormTest, InsertAndDeleteRowActOnTheCurrentRow) {
   TGridTable soil;
-  Define(soil, "Soil Properties", SoilColumns, 20);
-  soil.SetRowCount(3);
-  for (int r = 0; r < 3; ++r) soil.Cells(0, r)->SetFloat(100 * (r + 1));
+  DefineLayers(soil, 3);
   TTableForm* form = Open(soil);
   ASSERT_NE(form, nullptr);
   ClickCell(form, 1, 2);
@@ -204,11 +227,100 @@ TEST_F(TableFormTest, InsertAndDeleteRowActOnTheCurrentRow) {
   EXPECT_EQ(form->Arrangement().ShownRows, 3);
 }
 
+// A click on a row's number makes that row current, in the column the user
+// works in, and Delete Row and Insert Row act on it; the current row's
+// number stands out from the others wherever the current cell goes.
+TEST_F(TableFormTest, AClickOnARowsNumberMakesThatRowTheOneTheButtonsActOn) {
+  TGridTable soil;
+  DefineLayers(soil, 4);
+  TTableForm* form = Open(soil);
+  ASSERT_NE(form, nullptr);
+  ClickCell(form, 0, 1);
+  Pause(form);
+  const QRgb plain = NumberBackground(form, 3);
+  EXPECT_NE(NumberBackground(form, 0), plain);
+  ClickRowNumber(form, 2);
+  EXPECT_EQ(form->Grid()->currentIndex(), Cell(form, 2, 1));
+  EXPECT_NE(NumberBackground(form, 2), plain);
+  EXPECT_EQ(NumberBackground(form, 0), plain);
+  QTest::mouseClick(form->BtnDel(), Qt::LeftButton);
+  ASSERT_EQ(soil.RowCount(), 3);
+  EXPECT_EQ(soil.Cells(0, 0)->AsFloat(), 100);
+  EXPECT_EQ(soil.Cells(0, 1)->AsFloat(), 200);
+  EXPECT_EQ(soil.Cells(0, 2)->AsFloat(), 400);
+  // The row in its place is current now, and shown so.
+  EXPECT_EQ(form->Grid()->currentIndex().row(), 2);
+  EXPECT_NE(NumberBackground(form, 2), NumberBackground(form, 1));
+  ClickRowNumber(form, 0);
+  QTest::mouseClick(form->BtnIns(), Qt::LeftButton);
+  ASSERT_EQ(soil.RowCount(), 4);
+  EXPECT_EQ(soil.Cells(0, 0)->AsFloat(), 0);
+  EXPECT_EQ(soil.Cells(0, 1)->AsFloat(), 100);
+  // The keys come with the click: what is typed goes into the row's cell.
+  ClickRowNumber(form, 3);
+  Type(QStringLiteral("7"));
+  QTest::keyClick(Focused(), Qt::Key_Return);
+  EXPECT_EQ(soil.Cells(1, 3)->AsFloat(), 7);
+}
+
+// A click on a number does not leave a refused entry either.
+TEST_F(TableFormTest, ARefusedEntryKeepsItsRowWhenANumberIsClicked) {
+  TGridTable soil;
+  Define(soil, "Soil Properties", SoilColumns, 20);
+  soil.SetRowCount(3);
+  TTableForm* form = Open(soil);
+  ASSERT_NE(form, nullptr);
+  ClickCell(form, 0, 0);
+  Type(QStringLiteral("abc"));
+  TMessageCatcher catcher;
+  ClickRowNumber(form, 2);
+  Pause(form);
+  EXPECT_EQ(catcher.Messages.size(), 1);
+  EXPECT_EQ(form->Grid()->currentIndex(), Cell(form, 0, 0));
+  QTest::mouseClick(form->BtnDel(), Qt::LeftButton);
+  Pause(form);
+  EXPECT_EQ(soil.RowCount(), 3);
+  ASSERT_NE(Focused(), nullptr);
+  QTest::keyClick(Focused(), Qt::Key_Escape);
+  EXPECT_TRUE(form->close());
+}
+
+// What the analysis cannot read in single precision is refused in the cell,
+// with the focus back there, as any other entry it cannot take.
+TEST_F(TableFormTest, AValueBeyondTheAnalysissRangeIsRefusedInItsCell) {
+  TGridTable piles;
+  Define(piles, "Pile Coordinations", PileColumns);
+  piles.SetRowCount(2);
+  piles.Cells(0, 0)->SetFloat(-1.5);
+  TTableForm* form = Open(piles);
+  ASSERT_NE(form, nullptr);
+  ClickCell(form, 0, 0);
+  Pause(form);
+  for (const char* typed : {"1e400", "-1e-400"}) {
+    SCOPED_TRACE(typed);
+    Type(QLatin1String(typed));
+    TMessageCatcher catcher;
+    QTest::keyClick(Focused(), Qt::Key_Return);
+    Pause(form);
+    EXPECT_EQ(catcher.Texts(), QStringList{QStringLiteral("Entry could not be evaluated:\nvalue beyond the range of "
+                                                          "the analysis (0, or a magnitude between about 1.2E-38 "
+                                                          "and 3.4E38)")});
+    EXPECT_EQ(form->Grid()->currentIndex(), Cell(form, 0, 0));
+    auto* editor = qobject_cast<QLineEdit*>(Focused());
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->text(), QLatin1String(typed));
+    QTest::keyClick(Focused(), Qt::Key_Escape);
+    EXPECT_EQ(piles.Cells(0, 0)->AsFloat(), -1.5);
+  }
+  Type(QStringLiteral("3e38"));
+  QTest::keyClick(Focused(), Qt::Key_Return);
+  EXPECT_EQ(piles.Cells(0, 0)->GetText(), QStringLiteral("3E38"));
+  EXPECT_TRUE(form->close());
+}
+
 TEST_F(TableFormTest, EnterWalksDownTheColumnThenOnToTheNext) {
   TGridTable table;
-  Define(table, "Pile Coordinations", R"(2,
-    2, ("X-coord."), True, False, False, "FLOATCOLUMN2", "L2", 0.0,
-    2, ("Y-coord."), True, False, False, "FLOATCOLUMN2", "L2", 0.0)");
+  Define(table, "Pile Coordinations", PileColumns);
   table.SetRowCount(2);
   TTableForm* form = Open(table);
   ASSERT_NE(form, nullptr);

@@ -5,6 +5,7 @@
 
 #include "core/AnalysisRun.h"
 #include "core/ProjectNames.h"
+#include "core/RunResult.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -167,8 +169,8 @@ TEST_F(AnalysisRunTest, RunsInARowEachGiveTheirOwnResult) {
     const TOutcome out = RunAndWait(run, deck);
     EXPECT_EQ(out.Status, 0);
     EXPECT_TRUE(out.PlotWritten);
-    const QByteArray result = WithoutRunTime(FileBytes(ChangeFileExt(deck, QStringLiteral(".kqo")))) + "\n" +
-                              FileBytes(ChangeFileExt(deck, QStringLiteral(".kqp")));
+    const QByteArray result = WithoutRunTime(FileBytes(SideFileName(deck, QStringLiteral(".kqo")))) + "\n" +
+                              FileBytes(SideFileName(deck, QStringLiteral(".kqp")));
     auto [at, isFirst] = first.emplace(deck, result);
     if (!isFirst) {
       EXPECT_EQ(result, at->second);
@@ -322,7 +324,7 @@ TEST_P(RunRefusalTest, NothingIsCalledAndNothingRemains) {
     ASSERT_TRUE(QFile::rename(deck, folder + QStringLiteral("/job.kqd")));
     deck = folder + QStringLiteral("/job.kqd");
   }
-  const QString plot = ChangeFileExt(deck, QStringLiteral(".kqp"));
+  const QString plot = SideFileName(deck, QStringLiteral(".kqp"));
   ASSERT_TRUE(PutFile(plot, " 1\n"));
   const QStringList before = Entries(folder);
 
@@ -409,7 +411,7 @@ TEST_F(AnalysisRunTest, AGermanLocaleWritesTheSameBytesAsC) {
   const std::map<QString, QByteArray> inC = OpenSaveAndRun(deck);
 
   CopyExample("pile-group", QStringLiteral("job"));
-  for (const char* ext : {".kqo", ".kqp", ".kqt"}) QFile::remove(ChangeFileExt(deck, QLatin1String(ext)));
+  for (const char* ext : {".kqo", ".kqp", ".kqt"}) QFile::remove(SideFileName(deck, QLatin1String(ext)));
   TLocaleScope german("de_DE.UTF-8", Root.path());
   if (!german.Active()) GTEST_SKIP() << "no German locale on this system: " << german.Why.toStdString();
   char decimal[16];
@@ -426,6 +428,84 @@ TEST_F(AnalysisRunTest, AGermanLocaleWritesTheSameBytesAsC) {
   // The user's locale is as it was.
   EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "de_DE.UTF-8");
   EXPECT_EQ(QLocale().decimalPoint(), QStringLiteral(","));
+}
+
+// What the user is told of a run: the engine's status and the last line of
+// its report, as the engine writes it with (1X,'*** WARNING - ',I5,' OF ',I5,
+// ' FREQUENCY LINES HOLD CONSTANTS NO PASSIVE FOUNDATION HAS ***').
+const char* const Warned = " *** WARNING -     3 OF    40 FREQUENCY LINES HOLD CONSTANTS NO PASSIVE FOUNDATION HAS ***";
+const char* const Table = "    60.00   376.80    3.3216E-05  0.0000E+00  4.0878E-05";
+
+struct ResultRow {
+  const char* Name;
+  int Status;
+  const char* Report;  // nullptr: no report
+  bool Completed;
+  bool OfferReport;
+  const char* Begins;  // the message's beginning
+  const char* Says;    // and what else it says (empty: nothing after the completed run's words)
+};
+void PrintTo(const ResultRow& R, std::ostream* Os) { *Os << R.Name; }
+
+class RunResultTest : public ::testing::TestWithParam<ResultRow> {};
+
+TEST_P(RunResultTest, SaysWhatTheRunCameTo) {
+  const ResultRow& row = GetParam();
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString report = dir.filePath(QStringLiteral("job v1.2.kqo"));
+  if (row.Report) {
+    ASSERT_TRUE(PutFile(report, QByteArray(row.Report).replace("(warned)", Warned).replace("(table)", Table)));
+  }
+  const TRunResult result = RunResult(row.Status, report);
+  EXPECT_EQ(result.Completed, row.Completed);
+  EXPECT_EQ(result.OfferReport, row.OfferReport);
+  EXPECT_TRUE(result.Message.startsWith(QLatin1String(row.Begins))) << result.Message.toStdString();
+  if (*row.Says) {
+    EXPECT_TRUE(result.Message.contains(QLatin1String(row.Says))) << result.Message.toStdString();
+  } else {
+    EXPECT_EQ(result.Message, TAnalysisRun::CompletedMessage);
+  }
+  if (!row.Completed && row.Report) {
+    EXPECT_TRUE(result.Message.endsWith(QStringLiteral("The report says why:\r") + report)) << result.Message.toStdString();
+  }
+}
+
+const char* const Done = "Computations are completed. Please, check output file for results or error messages.";
+const char* const NotDone = "The analysis did not complete";
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Runs, RunResultTest, ::testing::Values(
+  ResultRow{"Completed",          0, "(table)\n",                 true,  false, Done,    ""},
+  ResultRow{"CompletedCrLf",      0, "(table)\r\n",               true,  false, Done,    ""},
+  ResultRow{"CompletedNoReport",  0, nullptr,                     true,  false, Done,    ""},
+  ResultRow{"Warned",             0, "(table)\n(warned)\n",       true,  true,  Done,    "\r\rWarning: 3 of the 40 frequency lines"},
+  ResultRow{"WarnedThenBlank",    0, "(table)\r\n(warned)\r\n\r\n  \n", true, true, Done, "3 of the 40 frequency lines"},
+  ResultRow{"WarnedNoLineEnd",    0, "(table)\n(warned)",         true,  true,  Done,    "3 of the 40 frequency lines"},
+  ResultRow{"WarningNotLast",     0, "(warned)\n(table)\n",       true,  false, Done,    ""},
+  ResultRow{"WarningOverflowed",  0, "(table)\n *** WARNING - ***** OF ***** FREQUENCY LINES HOLD CONSTANTS NO PASSIVE FOUNDATION HAS ***\n",
+                                                                  true,  false, Done,    ""},
+  ResultRow{"Stopped",            2, "(table)\n",                 false, true,  NotDone, "STOP"},
+  ResultRow{"FatalError",         3, "(table)\n",                 false, true,  NotDone, "refused the input"},
+  ResultRow{"FatalErrorWarned",   3, "(table)\n(warned)\n",       false, true,  NotDone, "refused the input"},
+  ResultRow{"FatalNoReport",      3, nullptr,                     false, false, NotDone, "The engine wrote no report."},
+  ResultRow{"OtherStatus",        7, "(table)\n",                 false, true,  NotDone, "(the engine returned 7)"}),
+  [](const auto& Info) { return std::string(Info.param.Name); });
+// clang-format on
+
+// Only the end of a long report is read for its last line.
+TEST(RunResult, TheWarningOfALongReportIsItsLastLine) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString report = dir.filePath(QStringLiteral("long.kqo"));
+  QByteArray text;
+  for (int i = 0; i < 40000; ++i) text += QByteArray(Table) + "\n";
+  ASSERT_TRUE(PutFile(report, text + Warned + "\n"));
+  const std::optional<TReportWarning> warning = ReportWarning(report);
+  ASSERT_TRUE(warning);
+  EXPECT_EQ(warning->Warned, 3);
+  EXPECT_EQ(warning->Lines, 40);
+  EXPECT_FALSE(ReportWarning(dir.filePath(QStringLiteral("absent.kqo"))));
 }
 
 }  // namespace

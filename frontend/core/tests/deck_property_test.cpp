@@ -329,8 +329,8 @@ TEST_P(DeckPropertyTest, EditedSavedReadAndSavedAgainGivesTheSameDeckAndReport) 
     again->FileName = second;
     again->SaveToFile();
     EXPECT_EQ(FileBytes(second), FileBytes(first));
-    EXPECT_EQ(FileBytes(ChangeFileExt(second, QStringLiteral(".kqm"))),
-              FileBytes(ChangeFileExt(first, QStringLiteral(".kqm"))));
+    EXPECT_EQ(FileBytes(SideFileName(second, QStringLiteral(".kqm"))),
+              FileBytes(SideFileName(first, QStringLiteral(".kqm"))));
 
     const TRun one = RunEngineOn(first);
     const TRun two = RunEngineOn(second);

@@ -95,21 +95,35 @@ struct ExtCase {
 
 void PrintTo(const ExtCase& C, std::ostream* Os) { *Os << C.Name << " + " << C.Ext; }
 
-class ChangeFileExtTest : public ::testing::TestWithParam<ExtCase> {};
+class SideFileNameTest : public ::testing::TestWithParam<ExtCase> {};
 
-TEST_P(ChangeFileExtTest, ReplacesTheFileNamesExtensionOnly) {
-  EXPECT_EQ(ChangeFileExt(QLatin1String(GetParam().Name), QLatin1String(GetParam().Ext)),
-            QLatin1String(GetParam().Result));
+TEST_P(SideFileNameTest, FollowsTheDecksNameWithoutItsKqdOnly) {
+  EXPECT_EQ(SideFileName(QString::fromUtf8(GetParam().Name), QLatin1String(GetParam().Ext)),
+            QString::fromUtf8(GetParam().Result));
 }
 
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(Names, ChangeFileExtTest, ::testing::Values(
-    ExtCase{"/w/job.kqd",      ".kqo", "/w/job.kqo"},
-    ExtCase{"/w/job.v2.kqd",   ".kqp", "/w/job.v2.kqp"},   // the last "." only
-    ExtCase{"/w.1/job",        ".kqm", "/w.1/job.kqm"},    // none in the file name: appended
-    ExtCase{"/w/job.",         ".kqt", "/w/job.kqt"},
-    ExtCase{"/w/my job.kqd ",  ".kqr", "/w/my job.kqr"}));  // blanks as they are
+INSTANTIATE_TEST_SUITE_P(Names, SideFileNameTest, ::testing::Values(
+    ExtCase{"/w/job.kqd",         ".kqo", "/w/job.kqo"},
+    ExtCase{"/w/job.v2.kqd",      ".kqp", "/w/job.v2.kqp"},
+    ExtCase{"/w/pump.KQD",        ".kqm", "/w/pump.kqm"},          // the extension in any case
+    ExtCase{"/w/job v1.2",        ".kqo", "/w/job v1.2.kqo"},      // two decks of one folder,
+    ExtCase{"/w/job v1.3",        ".kqo", "/w/job v1.3.kqo"},      // two reports
+    ExtCase{"/w/notes.txt",       ".kqt", "/w/notes.txt.kqt"},     // another extension is part of the stem
+    ExtCase{"/w.1/job",           ".kqm", "/w.1/job.kqm"},
+    ExtCase{"/w/job.",            ".kqt", "/w/job..kqt"},
+    ExtCase{"/w/job.kqd.kqd",     ".kqr", "/w/job.kqd.kqr"},
+    ExtCase{"/w/\xc3\xa9tude.kqd", ".kqp", "/w/\xc3\xa9tude.kqp"},
+    ExtCase{"/w/my job.kqd ",     ".kqr", "/w/my job.kqd .kqr"}));  // blanks as they are
 // clang-format on
+
+TEST(DeckName, SavedWithTheProgramsFilterItEndsInKqd) {
+  EXPECT_EQ(WithDeckExtension(QStringLiteral("/w/job v1.2")), QStringLiteral("/w/job v1.2.kqd"));
+  EXPECT_EQ(WithDeckExtension(QStringLiteral("/w/job")), QStringLiteral("/w/job.kqd"));
+  EXPECT_EQ(WithDeckExtension(QStringLiteral("/w/job.kqd")), QStringLiteral("/w/job.kqd"));
+  EXPECT_EQ(WithDeckExtension(QStringLiteral("/w/job.KQD")), QStringLiteral("/w/job.KQD"));
+  EXPECT_EQ(WithDeckExtension(QStringLiteral("/w/notes.txt")), QStringLiteral("/w/notes.txt.kqd"));
+}
 
 TEST(RunNames, SevenLinesForTheEngineAndSixForTheViewer) {
   const QStringList run = RunNamesLines(QStringLiteral("/home/ann/w/job.kqd"));
@@ -118,6 +132,8 @@ TEST(RunNames, SevenLinesForTheEngineAndSixForTheViewer) {
   EXPECT_EQ(ViewerNamesLines(QStringLiteral("/home/ann/w/job.kqd")), run.mid(1));
   EXPECT_EQ(RunNamesLines(QStringLiteral("/data/v1.5/job")).mid(2, 2),
             (QStringList{"/data/v1.5/job.kqo", "/data/v1.5/job.kqp"}));
+  EXPECT_EQ(RunNamesLines(QStringLiteral("/data/job v1.2")).mid(2, 2),
+            (QStringList{"/data/job v1.2.kqo", "/data/job v1.2.kqp"}));
 }
 
 TEST(RunNames, WrittenAsTheyAreWithCrLf) {
