@@ -44,7 +44,7 @@ case "${1:-}" in
     mkdir -p "$work"
     # The deck with the side files saved beside it (the mass data it echoes),
     # copied once: a project saved in out/ is not overwritten.
-    for f in "$deck" "${deck%.*}.kqm" "${deck%.*}.kqt"; do
+    for f in "$deck" "${deck%.kqd}.kqm" "${deck%.kqd}.kqt"; do
       [ -f "$f" ] && [ ! -e "$work/$(basename "$f")" ] && cp "$f" "$work/"
     done
     cd "$work"
@@ -62,8 +62,8 @@ case "${1:-}" in
     status=0
     "$here/build/bin/zav3-run" "$name" || status=$?
     echo "Engine status: $status (0 analysis completed, 2 stopped, 3 fatal input error)"
-    echo "Report:    $work/${name%.*}.kqo"
-    echo "Plot data: $work/${name%.*}.kqp"
+    echo "Report:    $work/${name%.kqd}.kqo"
+    echo "Plot data: $work/${name%.kqd}.kqp"
     ;;
   test)
     install_missing

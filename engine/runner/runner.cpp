@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -20,13 +21,21 @@ constexpr const char* library_name = "Zav3-comp.so";
 constexpr const char* entry_name = "_IZAVIK";
 constexpr int runner_failure = 1;
 
-// The deck name with its extension (from the last "." of the file name, not of a
-// folder) replaced, or appended when it has none.
+// A file beside the deck: the deck's name without a final ".kqd" (in any
+// case), or its whole name, followed by ext. Only the deck's own extension
+// goes, so that "job v1.2.kqd" and "job v1.3.kqd" never share a report.
 std::string with_extension(const std::string& deck, const char* ext) {
-  std::size_t slash = deck.find_last_of('/');
-  std::size_t dot = deck.find_last_of('.');
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return deck + ext;
-  return deck.substr(0, dot) + ext;
+  const std::string suffix = ".kqd";
+  const std::size_t slash = deck.find_last_of('/');
+  const std::size_t name = slash == std::string::npos ? 0 : slash + 1;
+  if (deck.size() > name + suffix.size()) {
+    const std::size_t at = deck.size() - suffix.size();
+    bool deck_suffix = true;
+    for (std::size_t i = 0; i < suffix.size(); ++i)
+      deck_suffix = deck_suffix && std::tolower(static_cast<unsigned char>(deck[at + i])) == suffix[i];
+    if (deck_suffix) return deck.substr(0, at) + ext;
+  }
+  return deck + ext;
 }
 
 bool write_names(const std::string& deck) {

@@ -2,6 +2,9 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "tests/row_name.h"
 #include "tests/scratch.h"
@@ -32,6 +35,25 @@ TEST_F(Runner, RunsTheEngineOnADeckAndExitsWithItsStatus) {
   // A run that writes no result leaves no plot data.
   EXPECT_FALSE(file_exists("data.v1/job.kqp"));
   EXPECT_TRUE(file_exists("TAPE7"));
+}
+
+// The report and the plot data are named from the deck without its ".kqd"
+// only: two decks whose names differ after a dot never share them.
+TEST_F(Runner, NamesTheFilesBesideTheDeckFromItsNameWithoutKqd) {
+  // clang-format off
+  const std::vector<std::pair<std::string, std::string>> cases = {
+    {"job v1.2.kqd", "job v1.2.kqo"},
+    {"job v1.3.KQD", "job v1.3.kqo"},
+    {"notes.txt",    "notes.txt.kqo"},
+    {".kqd",         ".kqd.kqo"},
+  };
+  // clang-format on
+  for (const auto& [deck, report] : cases) {
+    SCOPED_TRACE(deck);
+    put_file(deck, "NOECHO\r\nTITLE=Job\r\nSTOP\r\n");
+    EXPECT_EQ(run(std::string(ZAV_RUNNER) + " '" + deck + "'"), 2) << err;
+    EXPECT_TRUE(file_exists(report));
+  }
 }
 
 struct RefusalRow {
