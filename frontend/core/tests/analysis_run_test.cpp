@@ -143,6 +143,34 @@ TEST_F(AnalysisRunTest, ReportAndPlotDataLandBesideTheDeckAndNothingElseRemains)
   EXPECT_EQ(FileLines(out.PlotFile).value(0).trimmed(), QStringLiteral("50"));
 }
 
+// The engine's own warning reaches the run's message: a multilayer column
+// whose constants line and first element line are swapped (unit weight
+// 400000, E = 20) completes with constants no passive foundation has, and the
+// message counts the lines its report warned of; the shipped deck is told as
+// a plain completed run.
+TEST_F(AnalysisRunTest, TheMessageCountsTheLinesTheEngineWarnedOf) {
+  const QString deck = CopyExample("multilayer-column");
+  TAnalysisRun run;
+  EXPECT_EQ(RunAndWait(run, deck).Status, 0);
+  EXPECT_EQ(RunResult(0, run.ReportFile()).Message, TAnalysisRun::CompletedMessage);
+
+  QStringList lines = QString::fromLatin1(FileBytes(deck)).split(QStringLiteral("\r\n"));
+  ASSERT_GT(lines.size(), 11);
+  ASSERT_EQ(lines[9].trimmed(), QStringLiteral("0 0 0.7 6 20"));
+  lines.swapItemsAt(9, 10);
+  ASSERT_TRUE(PutFile(deck, lines.join(QStringLiteral("\r\n")).toLatin1()));
+  EXPECT_EQ(RunAndWait(run, deck).Status, 0);
+  const std::optional<TReportWarning> warning = ReportWarning(run.ReportFile());
+  ASSERT_TRUE(warning) << FileBytes(run.ReportFile()).right(400).toStdString();
+  EXPECT_GT(warning->Warned, 0);
+  EXPECT_EQ(warning->Lines, 40);
+  const TRunResult result = RunResult(0, run.ReportFile());
+  EXPECT_TRUE(result.Completed);
+  EXPECT_TRUE(result.OfferReport);
+  EXPECT_TRUE(result.Message.contains(QStringLiteral("%1 of the 40 frequency lines").arg(warning->Warned)))
+      << result.Message.toStdString();
+}
+
 // A deck named relatively is found after the run has left the current folder.
 TEST_F(AnalysisRunTest, ARelativeDeckNameIsTakenFromTheCurrentFolder) {
   CopyExample("stratum-rectangular");
