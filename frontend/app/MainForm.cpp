@@ -816,8 +816,10 @@ void TMainForm::RunFinished(int Status, const QString& PlotFile, bool PlotFileWr
 }
 
 bool TMainForm::AskOpenReport(const TRunResult& Result) {
-  QMessageBox box(Result.Completed ? QMessageBox::Information : QMessageBox::Warning,
-                  QApplication::applicationDisplayName(), MessageText(Result.Message), QMessageBox::Ok, this);
+  // The report is offered where there is more to read than that the run
+  // completed: a run that did not complete, or one with warned lines.
+  QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(), MessageText(Result.Message),
+                  QMessageBox::Ok, this);
   QPushButton* open = box.addButton(QStringLiteral("&Open Report"), QMessageBox::ActionRole);
   box.setDefaultButton(QMessageBox::Ok);
   box.exec();

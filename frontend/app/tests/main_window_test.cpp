@@ -748,6 +748,7 @@ TEST_F(MainWindowTest, ACompletedRunWithWarnedLinesSaysHowMany) {
   EXPECT_TRUE(said.startsWith(TAnalysisRun::CompletedMessage)) << said.toStdString();
   EXPECT_TRUE(said.contains(QStringLiteral("3 of the 40 frequency lines"))) << said.toStdString();
   EXPECT_EQ(messages.Messages[0].Buttons.size(), 2);
+  EXPECT_EQ(messages.Messages[0].Icon, QMessageBox::Warning);
   EXPECT_TRUE(Launcher.Documents.isEmpty());  // OK was pressed
   EXPECT_TRUE(W->PlotDataLoaded());
 }
