@@ -99,7 +99,7 @@ void BM_RunAnalysisToPlots(benchmark::State& State) {
   std::unique_ptr<TMainForm> window = StartProgram();
   TMessageAnswer answer;
   for (auto _ : State) {
-    const QString plot = ChangeFileExt(window->Project().FileName, QStringLiteral(".kqp"));
+    const QString plot = SideFileName(window->Project().FileName, QStringLiteral(".kqp"));
     bool finished = false;
     const auto connection = QObject::connect(&window->Run(), &TAnalysisRun::Finished, [&] { finished = true; });
     window->CompRun->trigger();
